@@ -1,0 +1,14 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral(TAVIK_TITLE));
+    QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
+    auto* w = new tavik::A;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->show();
+    return app.exec();
+}

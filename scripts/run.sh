@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tavik, installs it as a portable folder
+# (dist/tavik with dist/Pic beside it) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTAVIK_BUILD_TESTS=OFF -DTAVIK_BUILD_BENCH=OFF
+cmake --build build -j"$(nproc)" --target tavik
+cmake --install build --prefix dist --component Unspecified >/dev/null
+exec ./dist/tavik
