@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTAVIK_BUILD_TESTS=OFF -DTAVIK_BUILD_BENCH=OFF
 cmake --build build -j"$(nproc)" --target tavik
-cmake --install build --prefix dist --component Unspecified >/dev/null
+cmake --install build --prefix dist >/dev/null
 exec ./dist/tavik
