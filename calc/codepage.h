@@ -1,0 +1,24 @@
+// Windows-1250 and the choice between it and UTF-8 for the data files.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace tavik {
+
+// Every byte has a character: the five bytes without a Windows-1250 letter
+// (0x81, 0x83, 0x88, 0x90, 0x98) stand for the control characters of the same
+// number, so any byte string comes back unchanged when written again.
+QString fromWindows1250(QByteArrayView bytes);
+
+// The Windows-1250 byte for a character, or -1 when it has none.
+int windows1250Byte(char16_t c) noexcept;
+
+enum class TextEncoding { Ascii, Utf8, Windows1250 };
+
+// What decodeDataText would read the bytes as (a byte-order mark counts as UTF-8).
+TextEncoding detectEncoding(QByteArrayView bytes) noexcept;
+bool hasUtf8Bom(QByteArrayView bytes) noexcept;
+
+}  // namespace tavik
