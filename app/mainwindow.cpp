@@ -1,13 +1,223 @@
 #include "mainwindow.h"
 
+#include "picturebox.h"
+#include "resultsurface.h"
+#include "ui.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringListModel>
+
 namespace tavik {
 
-A::A(QWidget* parent)
-    : QMainWindow(parent)
+namespace {
+const QColor kBlack(0x00, 0x00, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x80);
+const QColor kPaleYellow(0xFF, 0xFF, 0xC0);
+const QColor kGreen(0x80, 0xFF, 0x80);
+const QColor kBlue(0xC0, 0xFF, 0xFF);
+
+QFont serif(double points) { return ui::font(QStringLiteral("Times New Roman"), points); }
+QFont sans(double points, bool italic = false)
 {
+    return ui::font(QStringLiteral("Arial"), points, false, italic);
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, const QColor& color,
+                const QRect& geometry)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setFont(serif(12.75));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui::setColors(l, kBlack, color);
+    return l;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, int limit, const QColor& color,
+                   const QFont& font, const QRect& geometry)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(limit);   // also cuts what setText() puts in
+    e->setGeometry(geometry);
+    e->setFont(font);
+    ui::setColors(e, kBlack, color);
+    // A sunken border, as the boxes would otherwise vanish into the black panel.
+    e->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; color: %2;"
+                                    " border: 2px inset #808080; padding: 0 1px; }")
+                         .arg(kBlack.name(), color.name()));
+    return e;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QColor& face,
+                    const QFont& font, const QRect& geometry)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    ui::setButtonFace(b, face);
+    return b;
+}
+}  // namespace
+
+MainWindowEnvironment MainWindowEnvironment::system()
+{
+    return MainWindowEnvironment{
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Pic"),
+        RegionalSettings::fromLocale(QLocale::system()),
+        [] { return QDateTime::currentDateTime(); },
+    };
+}
+
+A::A(MainWindowEnvironment env, QWidget* parent)
+    : QMainWindow(parent)
+    , m_env(std::move(env))
+{
+    if (!m_env.clock)
+        m_env.clock = [] { return QDateTime::currentDateTime(); };
     setObjectName(QStringLiteral("A"));
     setWindowTitle(QStringLiteral(
         "Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
+    setWindowIcon(QIcon(QStringLiteral(":/tavik.png")));
+    createClient();
+    createMenu();
+    setTabOrderChain();
+    LoadNewMoonList();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen();
+    Text11->setFocus();
+}
+
+A::~A() = default;
+
+void A::createClient()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ui::twipsSize(11160, 5850));
+    ui::setColors(client, kBlack, kGreen);
+    client->setFont(serif(14.25));
+    setCentralWidget(client);
+
+    // The surface lies under every control, so the frames and result lines
+    // show where the controls leave room.
+    m_surface = new ResultSurface(client);
+    m_surface->setGeometry(client->rect());
+
+    createNewMoonGroup(client);
+    createObservationGroup(client);
+    createPictures(client);
+}
+
+void A::createNewMoonGroup(QWidget* client)
+{
+    Label8 = caption(client, "Label8", QStringLiteral("Utolsó Újhold :"), kYellow,
+                     ui::twipsRect(6840, 840, 2655, 375));
+    Text11 = textBox(client, "Text11", kNewMoonLimit, kPaleYellow, serif(14.25),
+                     ui::twipsRect(6840, 1200, 2295, 405));
+
+    Ujholdak = new QComboBox(client);
+    Ujholdak->setObjectName(QStringLiteral("Ujholdak"));
+    Ujholdak->setGeometry(ui::twipsRect(6840, 1800, 2295, 405));
+    Ujholdak->setFont(serif(12.75));
+    Ujholdak->setEditable(false);
+    // A list of many thousand dates must not be measured line by line.
+    Ujholdak->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_newMoons = new QStringListModel(Ujholdak);
+    Ujholdak->setModel(m_newMoons);
+    if (auto* view = qobject_cast<QListView*>(Ujholdak->view()))
+        view->setUniformItemSizes(true);
+    QPalette p = Ujholdak->palette();
+    for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        p.setColor(role, kPaleYellow);
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        p.setColor(role, kBlack);
+    Ujholdak->setPalette(p);
+
+    Command6 = button(client, "Command6", QStringLiteral("OK"), kPaleYellow, sans(11.25),
+                      ui::twipsRect(9720, 1800, 975, 495));
+    Command3 = button(client, "Command3", QStringLiteral("Utolsó Újhold"), kYellow, sans(11.25),
+                      ui::twipsRect(6840, 2520, 1695, 495));
+    connect(Command6, &QPushButton::clicked, this, &A::Command6_Click);
+    connect(Command3, &QPushButton::clicked, this, &A::Command3_Click);
+}
+
+void A::createObservationGroup(QWidget* client)
+{
+    Label9 = caption(client, "Label9", QStringLiteral("Megfigyelés :"), kGreen,
+                     ui::twipsRect(6840, 3720, 2655, 375));
+    Text12 = textBox(client, "Text12", kObservationLimit, kGreen, serif(14.25),
+                     ui::twipsRect(6840, 4200, 2655, 435));
+    Command14 = button(client, "Command14", QStringLiteral("Mentés"), kGreen, sans(11.25),
+                       ui::twipsRect(9720, 4200, 975, 495));
+    Command1 = button(client, "Command1", QStringLiteral("Megfigyelés"), kGreen, sans(11.25),
+                      ui::twipsRect(6840, 4920, 1695, 495));
+    Command2 = button(client, "Command2", QStringLiteral("Most!"), kBlue, sans(12, true),
+                      ui::twipsRect(9720, 4920, 975, 495));
+    connect(Command14, &QPushButton::clicked, this, &A::Command14_Click);
+    connect(Command1, &QPushButton::clicked, this, &A::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &A::Command2_Click);
+}
+
+void A::createPictures(QWidget* client)
+{
+    PictureHoldak = new QLabel(client);
+    PictureHoldak->setObjectName(QStringLiteral("PictureHoldak"));
+    PictureHoldak->setGeometry(ui::twipsRect(480, 240, 4455, 615));
+    PictureHoldak->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PictureHoldak->setPixmap(QPixmap(QStringLiteral(":/banner.jpg")));
+
+    Picture1 = new PictureBox(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(ui::twipsRect(840, 3000, 2055, 2055));
+    ui::setColors(Picture1, kBlack);
+    connect(Picture1, &PictureBox::clicked, this, &A::Picture1_Click);
+}
+
+void A::setTabOrderChain()
+{
+    // The picture boxes and captions have places in the order too, but take
+    // no focus; the chain runs through the controls that do.
+    const QList<QWidget*> chain{Text11, Command3, Ujholdak, Command6,
+                                Command1, Text12, Command14, Command2};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void A::centreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect r(QPoint(), size());
+    r.moveCenter(screen->availableGeometry().center());
+    move(r.topLeft());
+}
+
+QString A::dataPath(const QString& fileName) const
+{
+    return dataFilePath(m_env.dataDir, fileName);
+}
+
+void A::LoadNewMoonList()
+{
+    m_newMoons->setStringList({});
+    const FileRead<QStringList> lines = readLines(dataPath(QStringLiteral("ujholdak.txt")));
+    if (lines.ok())
+        m_newMoons->setStringList(lines.value);
+    Ujholdak->setCurrentIndex(-1);
 }
 
 }  // namespace tavik

@@ -1,15 +1,124 @@
 // Start-up and the main window "A": its controls, its menu, the new-moon list
 // and the calculator's button handlers.
+//
+// mainwindow.cpp  controls, layout and the new-moon list
+// mainmenu.cpp    the menu bar and the opening of the companion windows
+// calculator.cpp  the buttons: the two calculations and the record files
+// resultsurface   the drawing surface that keeps the result lines
 #pragma once
 
+#include "datafiles.h"
+#include "regional.h"
+#include "report.h"
+
+#include <QDateTime>
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStringListModel;
 
 namespace tavik {
+
+class AboutWindow;
+class CalendarWindow;
+class ConverterWindow;
+class DescriptionWindow;
+class MapViewerWindow;
+class NoteWindow;
+class PictureBox;
+class ReferenceListWindow;
+class ResultSurface;
+
+// What the main window needs from its surroundings.
+struct MainWindowEnvironment {
+    QString dataDir;                      // the "Pic" folder
+    RegionalSettings regional;
+    std::function<QDateTime()> clock;     // local date and time, for "Most!"
+
+    // The program's own: "Pic" beside the executable, the system's regional
+    // settings and the system clock.
+    static MainWindowEnvironment system();
+};
 
 class A : public QMainWindow {
     Q_OBJECT
 public:
-    explicit A(QWidget* parent = nullptr);
+    explicit A(MainWindowEnvironment env, QWidget* parent = nullptr);
+    ~A() override;
+
+    static constexpr int kNewMoonLimit = 16;       // characters of Text11
+    static constexpr int kObservationLimit = 22;   // characters of Text12
+
+    const MainWindowEnvironment& environment() const noexcept { return m_env; }
+    ResultSurface* surface() const noexcept { return m_surface; }
+
+    // Fills Ujholdak from "ujholdak.txt"; a missing or unreadable file leaves it empty.
+    void LoadNewMoonList();
+    // Writes Text11 and a line end to "ujhold.txt"; false after a file fault,
+    // which has then been reported.
+    bool SaveNewMoonBox();
+
+private Q_SLOTS:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void Command14_Click();
+    void Picture1_Click();
+
+private:
+    void createClient();
+    void createNewMoonGroup(QWidget* client);
+    void createObservationGroup(QWidget* client);
+    void createPictures(QWidget* client);
+    void createMenu();
+    void fillMapMenu(QMenu* menu);
+    void fillToolsMenu(QMenu* menu);
+    void fillHelpMenu(QMenu* menu);
+    void setTabOrderChain();
+    void centreOnScreen();
+
+    void openMapViewer(const QString& pictureFile);
+    QString dataPath(const QString& fileName) const;
+    void showPhasePicture(const QString& fileName);
+    bool reportFault(const FileStatus& status);
+    bool appendToLog(const QStringList& entry);
+
+    MainWindowEnvironment m_env;
+
+    QLabel* Label8 = nullptr;
+    QLineEdit* Text11 = nullptr;
+    QComboBox* Ujholdak = nullptr;
+    QStringListModel* m_newMoons = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* Text12 = nullptr;
+    QPushButton* Command14 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLabel* PictureHoldak = nullptr;
+    PictureBox* Picture1 = nullptr;
+    ResultSurface* m_surface = nullptr;
+
+    // Companion windows: top-level, without an owner, deleted when closed.
+    QPointer<MapViewerWindow> m_form3;
+    QPointer<ConverterWindow> m_form4;
+    QPointer<ReferenceListWindow> m_form5;
+    QPointer<CalendarWindow> m_form6;
+    QPointer<ReferenceListWindow> m_form7;
+    QPointer<NoteWindow> m_form8;
+    QPointer<ReferenceListWindow> m_form9;
+    QPointer<NoteWindow> m_form10;
+    QPointer<ReferenceListWindow> m_form12;
+    QPointer<DescriptionWindow> m_form2;
+    QPointer<AboutWindow> m_frmAbout;
 };
 
 }  // namespace tavik

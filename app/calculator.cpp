@@ -1,0 +1,175 @@
+// The calculator's buttons: "Megfigyelés" and "Most!" compute the crescent's
+// age and phase, draw the results and log them; "OK", "Utolsó Újhold" and
+// "Mentés" carry the two times between the boxes and their files.
+//
+// Every action ends at its first message, leaving the boxes, the picture, the
+// drawn lines and the files as they stand at that moment.
+#include "mainwindow.h"
+
+#include "messages.h"
+#include "observation.h"
+#include "picturebox.h"
+#include "resultsurface.h"
+#include "texts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace tavik {
+
+namespace {
+const QString kLastNewMoonFile = QStringLiteral("ujhold.txt");
+const QString kLastObservationFile = QStringLiteral("utolso.txt");
+const QString kLogFile = QStringLiteral("szamitott.txt");
+const QString kLineEnd = QStringLiteral("\r\n");
+
+const QString kNoLastNewMoon = QStringLiteral("Az 'ujhold.txt' fájl nem található!");
+const QString kNoLastObservation = QStringLiteral("Az 'utolsó.txt' fájl nem található!");
+const QString kInvalidDates =
+    QStringLiteral("Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!");
+const QString kNoNewMoonForNow = QStringLiteral("Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!");
+const QString kBlankObservation = QStringLiteral("Üres dátumot NEM mentek!");
+
+// The clock's local date and time to the whole second, as a date-time value.
+std::optional<DateTimeValue> clockValue(const QDateTime& now)
+{
+    const CivilDateTime c{now.date().year(),  now.date().month(),  now.date().day(),
+                          now.time().hour(), now.time().minute(), now.time().second()};
+    if (!now.isValid() || !isValidCivil(c))
+        return std::nullopt;
+    return toDateTimeValue(c);
+}
+
+// Only spaces count as blank, as for the saved observation time.
+bool isBlank(const QString& text)
+{
+    for (QChar c : text) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+}  // namespace
+
+bool A::reportFault(const FileStatus& status)
+{
+    if (status.ok())
+        return false;
+    showMessage(this, MessageIcon::Error, describeFileFault(status));
+    return true;
+}
+
+bool A::SaveNewMoonBox()
+{
+    return !reportFault(replaceWholeFile(dataPath(kLastNewMoonFile), Text11->text() + kLineEnd));
+}
+
+bool A::appendToLog(const QStringList& entry)
+{
+    return !reportFault(appendToFile(dataPath(kLogFile), joinWithCrLf(entry)));
+}
+
+void A::showPhasePicture(const QString& fileName)
+{
+    // A missing or unreadable picture leaves the box empty; the results are
+    // still drawn and logged.
+    const QPixmap picture(dataPath(fileName));
+    if (picture.isNull())
+        Picture1->clear();
+    else
+        Picture1->setPixmap(picture);
+}
+
+void A::Command1_Click()
+{
+    const QString path = dataPath(kLastObservationFile);
+    if (!dataFileExists(path)) {
+        showMessage(this, MessageIcon::Error, kNoLastObservation);
+        return;
+    }
+    const FileRead<QString> saved = readWholeFile(path);
+    if (reportFault(saved.status))
+        return;
+    Text12->setText(saved.value);
+
+    const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
+    const auto observation = parseDateTime(Text12->text(), m_env.regional);
+    std::optional<ObservationResult> r;
+    if (newMoon && observation)
+        r = CalculateAndClassify(*newMoon, *observation, kObservationScale);
+    if (!r) {
+        // Also two times too far apart for the minute count.
+        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        return;
+    }
+
+    m_surface->clearText();
+    showPhasePicture(r->phasePicture);
+    for (const ResultLine& line : observationLines(*r, m_env.regional))
+        m_surface->drawText(line.xTwips, line.yTwips, line.text);
+    if (!SaveNewMoonBox())
+        return;
+    appendToLog(calculationLogEntry(*r, m_env.regional));
+}
+
+void A::Command2_Click()
+{
+    const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
+    // The clock is read once: the box, the drawn lines and the log entry all
+    // show the same moment, even across midnight.
+    const auto now = clockValue(m_env.clock());
+    if (!now)
+        return;
+    Text12->setText(formatDateTime(*now, m_env.regional));
+    if (!newMoon) {
+        showMessage(this, MessageIcon::Warning, kNoNewMoonForNow);
+        return;
+    }
+    const auto r = CalculateAndClassify(*newMoon, *now, kNowScale);
+    if (!r) {
+        // A new-moon time thousands of years away from today.
+        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        return;
+    }
+
+    m_surface->clearText();
+    showPhasePicture(r->phasePicture);
+    for (const ResultLine& line : nowLines(*r, m_env.regional))
+        m_surface->drawText(line.xTwips, line.yTwips, line.text);
+    if (!SaveNewMoonBox())
+        return;
+    appendToLog(nowLogEntry(*r, m_env.regional));
+}
+
+void A::Command3_Click()
+{
+    const QString path = dataPath(kLastNewMoonFile);
+    if (!dataFileExists(path)) {
+        showMessage(this, MessageIcon::Error, kNoLastNewMoon);
+        return;
+    }
+    const FileRead<QString> saved = readWholeFile(path);
+    if (reportFault(saved.status))
+        return;
+    Text11->setText(saved.value);
+}
+
+void A::Command6_Click()
+{
+    if (Ujholdak->currentIndex() >= 0)
+        Text11->setText(Ujholdak->currentText());
+    SaveNewMoonBox();
+}
+
+void A::Command14_Click()
+{
+    const QString text = Text12->text();
+    if (isBlank(text)) {
+        showMessage(this, MessageIcon::Warning, kBlankObservation);
+        return;
+    }
+    reportFault(replaceWholeFile(dataPath(kLastObservationFile), text + kLineEnd));
+}
+
+}  // namespace tavik

@@ -1,0 +1,77 @@
+#include "resultsurface.h"
+
+#include "ui.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tavik {
+
+namespace {
+const QColor kFrameColor(0x80, 0x80, 0x80);
+
+// Frames Shape1 (input panel), Shape2 (output panel) and Shape3 (around the
+// phase picture), in twips.
+constexpr QRect kFrames[] = {
+    ui::twipsRect(6600, 480, 4335, 5175),
+    ui::twipsRect(360, 480, 6015, 5175),
+    ui::twipsRect(600, 2760, 2535, 2655),
+};
+// Line1 under the first result line, Line2 between the two input groups.
+constexpr QLine kRules[] = {
+    ui::twipsLine(600, 1800, 5880, 1800),
+    ui::twipsLine(6840, 3360, 10560, 3360),
+};
+}  // namespace
+
+ResultSurface::ResultSurface(QWidget* parent)
+    : QWidget(parent)
+    , m_font(ui::font(QStringLiteral("Times New Roman"), 14.25))
+    , m_color(0x80, 0xFF, 0x80)
+{
+    setObjectName(QStringLiteral("ResultSurface"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ResultSurface::clearText()
+{
+    if (m_pieces.isEmpty())
+        return;
+    m_pieces.clear();
+    update();
+}
+
+void ResultSurface::drawText(int xTwips, int yTwips, const QString& text)
+{
+    m_pieces.append(Piece{QPoint(xTwips, yTwips), text});
+    update();
+}
+
+QStringList ResultSurface::texts() const
+{
+    QStringList out;
+    out.reserve(m_pieces.size());
+    for (const Piece& p : m_pieces)
+        out.append(p.text);
+    return out;
+}
+
+void ResultSurface::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+
+    painter.setPen(QPen(kFrameColor, 1));
+    for (const QRect& r : kFrames)
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+    for (const QLine& l : kRules)
+        painter.drawLine(l);
+
+    painter.setFont(m_font);
+    painter.setPen(m_color);
+    const int ascent = QFontMetrics(m_font, this).ascent();
+    for (const Piece& p : m_pieces)
+        painter.drawText(ui::px(p.twips.x()), ui::px(p.twips.y()) + ascent, p.text);
+}
+
+}  // namespace tavik
