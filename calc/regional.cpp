@@ -69,6 +69,7 @@ RegionalSettings::DateOrder orderOf(const QString& pattern)
 QString longTimeOf(const QLocale& locale)
 {
     QString p = locale.timeFormat(QLocale::LongFormat);
+    p.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     static const QRegularExpression zone(QStringLiteral("\\s*\\(?t+\\)?\\s*"));
     p.replace(zone, QStringLiteral(" "));
     p = p.trimmed();
@@ -89,7 +90,9 @@ RegionalSettings RegionalSettings::fromLocale(const QLocale& locale)
         return hungarian();
     RegionalSettings rs;
     rs.m_locale = locale;
-    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    // Direction marks (Arabic, Persian) carry no meaning for the numbers.
+    QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    shortDate.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
     rs.m_order = orderOf(shortDate);
     rs.m_shortDate = numericShortDate(shortDate, rs.m_order);
     rs.m_order = orderOf(rs.m_shortDate);

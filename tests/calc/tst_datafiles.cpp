@@ -1,0 +1,167 @@
+// Line splitting, the two encodings and the Hungarian fault messages.
+#include "datafiles.h"
+
+#include <QStringDecoder>
+#include <QTest>
+
+using namespace tavik;
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void splitDataLines_data();
+    void splitDataLines();
+    void decodeDataText_data();
+    void decodeDataText();
+    void windows1250MatchesTheSystemCodec();
+    void everyByteSurvivesARoundTrip();
+    void unencodableCharactersAreNamed();
+    void hungarianArticle_data();
+    void hungarianArticle();
+    void describeFileFault_data();
+    void describeFileFault();
+};
+
+void TestDataFiles::splitDataLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("one line with CR LF") << "a\r\n" << QStringList{"a"};
+    QTest::newRow("one line without end") << "a" << QStringList{"a"};
+    QTest::newRow("lone CR ends a line") << "a\rb\r" << QStringList{"a", "b"};
+    QTest::newRow("lone LF stays") << "a\nb\r\nc" << QStringList{"a\nb", "c"};
+    QTest::newRow("leading LF stays") << "\na\r\n" << QStringList{"\na"};
+    QTest::newRow("empty lines in place") << "a\r\n\r\n\r\nb\r\n" << QStringList{"a", "", "", "b"};
+    QTest::newRow("only a line end") << "\r\n" << QStringList{""};
+    QTest::newRow("CR CR LF") << "a\r\r\n" << QStringList{"a", ""};
+    QTest::newRow("blanks kept") << "  a  \r\n\tb \r\n" << QStringList{"  a  ", "\tb "};
+    QTest::newRow("last line without end") << "a\r\nb" << QStringList{"a", "b"};
+}
+
+void TestDataFiles::splitDataLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(tavik::splitDataLines(text), lines);
+}
+
+void TestDataFiles::decodeDataText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII") << QByteArray("Hold\r\n") << "Hold\r\n";
+    QTest::newRow("Windows-1250") << QByteArray("Holdsarl\xf3 \xe1rv\xedzt\xfbr\xf5") << "Holdsarló árvíztűrő";
+    QTest::newRow("UTF-8") << QByteArray("Holdsarl\xc3\xb3 \xc5\xb1") << "Holdsarló ű";
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfHold\xc3\xb3") << "Holdó";
+    QTest::newRow("BOM and ASCII") << QByteArray("\xef\xbb\xbfHold") << "Hold";
+    QTest::newRow("broken UTF-8 is Windows-1250") << QByteArray("\xc3\xb3\xf5") << "Ăłő";
+    QTest::newRow("overlong form is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ";
+    QTest::newRow("surrogate is not UTF-8") << QByteArray("\xed\xa0\x80") << "í\u00a0€";
+    QTest::newRow("cut sequence") << QByteArray("abc\xe2\x82") << "abcâ‚";
+}
+
+void TestDataFiles::decodeDataText()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(tavik::decodeDataText(bytes), text);
+}
+
+void TestDataFiles::windows1250MatchesTheSystemCodec()
+{
+    QStringDecoder codec("windows-1250");
+    if (!codec.isValid())
+        QSKIP("this Qt has no Windows-1250 codec to compare with");
+    // High bytes next to an invalid UTF-8 start, so the whole string is read as
+    // Windows-1250.
+    for (int b = 0x80; b < 0x100; ++b) {
+        const QByteArray bytes = QByteArray(1, char(b)) + QByteArray(1, char(0xff));
+        const QString expected = codec.decode(bytes);
+        QCOMPARE(tavik::decodeDataText(bytes), expected);
+    }
+}
+
+void TestDataFiles::everyByteSurvivesARoundTrip()
+{
+    QByteArray all;
+    for (int b = 0; b < 0x100; ++b)
+        all += char(b);
+    const QString text = tavik::decodeDataText(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(encodeWindows1250(text).value(), all);
+}
+
+void TestDataFiles::unencodableCharactersAreNamed()
+{
+    QString bad;
+    const QString text = QStringLiteral("Hold € ✓ 月 ✓ 😀 ő");
+    QVERIFY(!encodeWindows1250(text, &bad));
+    QCOMPARE(bad, QStringLiteral("✓月😀"));
+    QVERIFY(encodeWindows1250(QStringLiteral("árvíztűrő tükörfúrógép €"), &bad));
+    QCOMPARE(bad, QString());
+    QCOMPARE(encodeWindows1250(QStringLiteral("ŐŰ")).value(), QByteArray("\xd5\xdb"));
+}
+
+void TestDataFiles::hungarianArticle_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("article");
+    QTest::newRow("ujhold") << "ujhold.txt" << "Az";
+    QTest::newRow("utolsó") << "utolsó.txt" << "Az";
+    QTest::newRow("Újhold") << "Újhold.txt" << "Az";
+    QTest::newRow("őszi") << "őszi.txt" << "Az";
+    QTest::newRow("ékezet") << "ékezet.txt" << "Az";
+    QTest::newRow("jegyzetek") << "jegyzetek.txt" << "A";
+    QTest::newRow("naplo") << "naplo-tavik.txt" << "A";
+    QTest::newRow("szamitott") << "szamitott.txt" << "A";
+    QTest::newRow("000") << "000-ujhold.gif" << "A";
+    QTest::newRow("1") << "1.txt" << "Az";
+    QTest::newRow("5") << "5.txt" << "Az";
+    QTest::newRow("10") << "10.txt" << "A";
+    QTest::newRow("50") << "50.txt" << "Az";
+    QTest::newRow("1000") << "1000.txt" << "Az";
+    QTest::newRow("10000") << "10000.txt" << "A";
+    QTest::newRow("2024") << "2024.txt" << "A";
+}
+
+void TestDataFiles::hungarianArticle()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, article);
+    QCOMPARE(tavik::hungarianArticle(word), article);
+    QCOMPARE(tavik::hungarianArticle(word, false), article.toLower());
+}
+
+void TestDataFiles::describeFileFault_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << int(FileError::Missing) << "ujhold.txt" << ""
+                             << "Az 'ujhold.txt' fájl NEM található!";
+    QTest::newRow("not readable") << int(FileError::NotReadable) << "jegyzetek.txt"
+                                  << "Permission denied"
+                                  << "A 'jegyzetek.txt' fájl NEM olvasható!\nPermission denied";
+    QTest::newRow("not writable") << int(FileError::NotWritable) << "ujhold.txt" << ""
+                                  << "Az 'ujhold.txt' fájl NEM menthető!";
+    QTest::newRow("unencodable")
+        << int(FileError::Unencodable) << "naplo-tavik.txt" << "✓月"
+        << "A 'naplo-tavik.txt' fájl NEM menthető! Ezeket a karaktereket nem lehet benne "
+           "tárolni: ✓月";
+    QTest::newRow("no fault") << int(FileError::None) << "ujhold.txt" << "" << "";
+}
+
+void TestDataFiles::describeFileFault()
+{
+    QFETCH(int, error);
+    QFETCH(QString, fileName);
+    QFETCH(QString, detail);
+    QFETCH(QString, message);
+    QCOMPARE(tavik::describeFileFault({FileError(error), fileName, detail}), message);
+}
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "tst_datafiles.moc"
