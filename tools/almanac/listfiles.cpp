@@ -1,0 +1,46 @@
+#include "listfiles.h"
+
+#include <report.h>
+
+namespace tavik::almanac {
+
+const QList<ListSpec>& listSpecs()
+{
+    static const QList<ListSpec> specs{
+        {ListKind::NewMoons, QStringLiteral("ujholdak"), QStringLiteral("ujholdak.txt"), 2020, 2050},
+        {ListKind::Crescents, QStringLiteral("holdsarlok"), QStringLiteral("holdsarlok.txt"), 2025, 2035},
+        {ListKind::SolarEclipses, QStringLiteral("napfogyik"), QStringLiteral("napfogyik.txt"), 2000, 2100},
+        {ListKind::LunarEclipses, QStringLiteral("holdfogyik"), QStringLiteral("holdfogyik.txt"), 2000, 2100},
+        {ListKind::Venus, QStringLiteral("venusz"), QStringLiteral("venusz.txt"), 2000, 2100},
+    };
+    return specs;
+}
+
+const ListSpec* findListSpec(const QString& name)
+{
+    const QString n = name.trimmed().toLower();
+    for (const ListSpec& s : listSpecs()) {
+        if (n == s.name || n == s.fileName)
+            return &s;
+    }
+    return nullptr;
+}
+
+QStringList listLines(ListKind kind, const ListSettings& s, QString* error)
+{
+    switch (kind) {
+    case ListKind::NewMoons: return newMoonLines(s);
+    case ListKind::Crescents: return crescentLines(s);
+    case ListKind::SolarEclipses: return solarEclipseLines(s, error);
+    case ListKind::LunarEclipses: return lunarEclipseLines(s, error);
+    case ListKind::Venus: break;
+    }
+    return venusLines(s);
+}
+
+FileStatus writeListFile(const QString& path, const QStringList& lines)
+{
+    return replaceWholeFile(path, joinWithCrLf(lines));
+}
+
+}  // namespace tavik::almanac

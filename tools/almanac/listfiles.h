@@ -1,0 +1,34 @@
+// The five files the almanac writes into the data folder: their names, their
+// default spans of years, and the writing (Windows-1250, CR LF).
+#pragma once
+
+#include "lists.h"
+
+#include <datafiles.h>
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tavik::almanac {
+
+enum class ListKind { NewMoons, Crescents, SolarEclipses, LunarEclipses, Venus };
+
+struct ListSpec {
+    ListKind kind;
+    QString name;        // the name on the command line: "ujholdak"
+    QString fileName;    // "ujholdak.txt"
+    int defaultFrom;
+    int defaultTo;
+};
+
+const QList<ListSpec>& listSpecs();
+const ListSpec* findListSpec(const QString& name);   // by name, with or without ".txt"
+
+// The lines of one list; an ephemeris fault is described in *error.
+QStringList listLines(ListKind kind, const ListSettings& s, QString* error = nullptr);
+
+// The lines, each ended by CR LF, in Windows-1250, replacing the file whole.
+FileStatus writeListFile(const QString& path, const QStringList& lines);
+
+}  // namespace tavik::almanac

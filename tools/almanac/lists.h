@@ -1,0 +1,45 @@
+// The five list files as text lines: the new-moon list (one entry a line, no
+// heading) and the four reference lists (Hungarian heading rows, then one row
+// per event, columns padded with blanks for the monospaced list windows).
+#pragma once
+
+#include "ephemeris.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+
+namespace tavik::almanac {
+
+struct ListSettings {
+    Site site;
+    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
+    int fromYear = 2020;   // inclusive, in local civil time
+    int toYear = 2050;
+};
+
+// "ujholdak.txt": "yyyy.MM.dd HH:mm", ascending.
+QStringList newMoonLines(const ListSettings& s);
+// "holdsarlok.txt": time, "este"/"reggel", age, Yallop class.
+QStringList crescentLines(const ListSettings& s);
+// "napfogyik.txt" and "holdfogyik.txt".
+QStringList solarEclipseLines(const ListSettings& s, QString* error = nullptr);
+QStringList lunarEclipseLines(const ListSettings& s, QString* error = nullptr);
+// "venusz.txt".
+QStringList venusLines(const ListSettings& s);
+
+// Column starts of "holdsarlok.txt", in characters: under the window's
+// headings "Időpont", "Mikor?" and "Holdsarló kora (kb.)", which stand 0,
+// 3120 and 4320 twips from the list's left edge (Liberation Mono 15 pt,
+// 12 pixels a character at 96 dots per inch, and a few pixels of margin
+// before the list's text).
+inline constexpr int kCrescentWhenColumn = 17;
+inline constexpr int kCrescentAgeColumn = 24;
+inline constexpr int kCrescentClassColumn = 45;
+
+// Pieces shared by the lists and their tests.
+QString hungarianDecimal(double value, int decimals);   // "0,9376"
+QString crescentAgeText(double days);                   // "18 óra 5 perc", "-25 óra 10 perc"
+QString siteText(const Site& site);                     // "É 47,4979°, K 19,0402°, 100 m"
+
+}  // namespace tavik::almanac

@@ -1,0 +1,24 @@
+// New moons: the instants when the Moon's and the Sun's apparent geocentric
+// ecliptic longitudes are equal.
+#pragma once
+
+#include <QList>
+
+namespace tavik::almanac {
+
+// The new moon nearest the given moment (within half a lunation), UT1 Julian
+// day, solved to a small fraction of a second.
+double newMoonNear(double jdUt);
+
+// Every new moon with jdStart <= t < jdEnd, ascending.
+QList<double> newMoonsBetween(double jdStart, double jdEnd);
+
+// Apparent geocentric longitude of the Moon minus that of the Sun, in
+// (-180, 180] degrees, and its rate in degrees a day.
+struct Elongation {
+    double degrees;
+    double rate;
+};
+Elongation moonSunElongation(double jdUt);
+
+}  // namespace tavik::almanac
