@@ -1,11 +1,111 @@
 #include "calendarwindow.h"
 
+#include "ui.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTextCharFormat>
+
 namespace tavik {
+
+namespace {
+const QColor kBackground(0xC0, 0xFF, 0xFF);
+const QColor kButtonFace(0xC0, 0xFF, 0xC0);
+const QColor kSelection(0x00, 0x80, 0x80);
+
+QLocale hungarian() { return QLocale(QLocale::Hungarian, QLocale::Hungary); }
+}  // namespace
 
 CalendarWindow::CalendarWindow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Naptár"));
+    setFixedSize(ui::twipsSize(10245, 7590));
+    ui::setColors(this, kBackground);
+    setLocale(hungarian());
+
+    createCalendar();
+    createHeading();
+    createButton();
 }
+
+void CalendarWindow::createCalendar()
+{
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setLocale(hungarian());
+    Calendar1->setFirstDayOfWeek(Qt::Monday);
+    Calendar1->setGridVisible(true);
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setHorizontalHeaderFormat(QCalendarWidget::LongDayNames);
+    Calendar1->setGeometry(ui::twipsRect(0, 240, 10335, 6615));
+    styleCalendar();
+    Calendar1->setSelectedDate(firstDate());
+    Calendar1->setCurrentPage(firstDate().year(), firstDate().month());
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this,
+            &CalendarWindow::Calendar1_SelectionChanged);
+}
+
+// Days in 8.25 pt regular, day names in 8.25 pt bold, the month and year of
+// the navigation bar in 12 pt bold, all on the window's light cyan.
+void CalendarWindow::styleCalendar()
+{
+    Calendar1->setFont(ui::font(QStringLiteral("Arial"), 8.25));
+    QPalette p = Calendar1->palette();
+    p.setColor(QPalette::Base, kBackground);
+    p.setColor(QPalette::AlternateBase, kBackground);
+    p.setColor(QPalette::Window, kBackground);
+    p.setColor(QPalette::Highlight, kSelection);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    Calendar1->setPalette(p);
+    Calendar1->setAutoFillBackground(true);
+
+    QTextCharFormat header;
+    header.setFont(ui::font(QStringLiteral("Arial"), 8.25, true));
+    header.setBackground(kBackground);
+    Calendar1->setHeaderTextFormat(header);
+
+    if (auto* bar = Calendar1->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"))) {
+        bar->setFont(ui::font(QStringLiteral("Arial"), 12, true));
+        QPalette barPalette = bar->palette();
+        barPalette.setColor(QPalette::Window, kBackground);
+        barPalette.setColor(QPalette::Highlight, kBackground);
+        barPalette.setColor(QPalette::ButtonText, Qt::black);
+        barPalette.setColor(QPalette::WindowText, Qt::black);
+        barPalette.setColor(QPalette::HighlightedText, Qt::black);
+        bar->setPalette(barPalette);
+    }
+}
+
+void CalendarWindow::createHeading()
+{
+    DateHeading = new QLabel(this);
+    DateHeading->setObjectName(QStringLiteral("DateHeading"));
+    DateHeading->setTextFormat(Qt::PlainText);
+    DateHeading->setFont(ui::font(QStringLiteral("Arial"), 12, true));
+    DateHeading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DateHeading->setGeometry(ui::twipsRect(240, 6960, 4200, 495));
+    Calendar1_SelectionChanged();
+}
+
+void CalendarWindow::createButton()
+{
+    Command61 = new QPushButton(QStringLiteral("OK"), this);
+    Command61->setObjectName(QStringLiteral("Command61"));
+    Command61->setFont(ui::font(QStringLiteral("Arial"), 12, true));
+    Command61->setGeometry(ui::twipsRect(4680, 6960, 855, 495));
+    ui::setButtonFace(Command61, kButtonFace);
+    connect(Command61, &QPushButton::clicked, this, &CalendarWindow::Command61_Click);
+}
+
+void CalendarWindow::Calendar1_SelectionChanged()
+{
+    DateHeading->setText(hungarian().toString(Calendar1->selectedDate(), datePattern()));
+}
+
+void CalendarWindow::Command61_Click() { close(); }
 
 }  // namespace tavik
