@@ -98,8 +98,8 @@ void AboutWindow::createFooter()
     lblDescription = addLabel("lblDescription", QStringLiteral("© 2024–2026 a Tavik fejlesztői"),
                               ui::twipsRect(1080, 2520, 4485, 450), narrow(14.25));
     ui::setColors(lblDescription, kBackground, Qt::black);
-    Label2 = addLabel("Label2", QStringLiteral("tavik-hold.github.io"), ui::twipsRect(2400, 3000, 2895, 375),
-                      narrow(14.25));
+    Label2 = addLabel("Label2", QStringLiteral("https://tavik-hold.github.io"),
+                      ui::twipsRect(2400, 3000, 2895, 375), narrow(14.25));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Line1 = new ShapeWidget(ui::twipsLine(240, 3480, 5400, 3480), kLineColor, this);
     Line1->setObjectName(QStringLiteral("Line1"));

@@ -54,7 +54,7 @@ void AboutWindowTest::labels_data()
     QTest::newRow("lblDescription") << "lblDescription" << QString::fromUtf8("© 2024–2026 a Tavik fejlesztői")
                                     << "Liberation Sans Narrow" << 14.25 << int(QFont::Normal)
                                     << QRect(72, 168, 299, 30);
-    QTest::newRow("Label2") << "Label2" << "tavik-hold.github.io" << "Liberation Sans Narrow" << 14.25
+    QTest::newRow("Label2") << "Label2" << "https://tavik-hold.github.io" << "Liberation Sans Narrow" << 14.25
                             << int(QFont::Normal) << QRect(160, 200, 193, 25);
 }
 
