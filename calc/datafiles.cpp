@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QStringDecoder>
 #include <cstring>
 
 namespace tavik {
@@ -22,7 +23,13 @@ QString decodeWith(TextEncoding encoding, QByteArrayView bytes)
 {
     switch (encoding) {
     case TextEncoding::Ascii: return QString::fromLatin1(bytes);
-    case TextEncoding::Utf8: return QString::fromUtf8(bytes);
+    case TextEncoding::Utf8: {
+        // The file's own byte-order mark is gone by now; QString::fromUtf8 would
+        // drop one more at the start of each line, but there it is text.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless
+                                                      | QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(bytes);
+    }
     case TextEncoding::Windows1250: break;
     }
     return fromWindows1250(bytes);
@@ -126,7 +133,7 @@ std::optional<QByteArray> encodeWindows1250(const QString& text, QString* unenco
             continue;
         }
         char32_t cp = p[i];
-        QString piece(QChar(p[i]));
+        QString piece{QChar(p[i])};
         if (QChar::isHighSurrogate(p[i]) && i + 1 < text.size() && QChar::isLowSurrogate(p[i + 1])) {
             cp = QChar::surrogateToUcs4(p[i], p[i + 1]);
             piece += QChar(p[++i]);
@@ -162,34 +169,39 @@ QStringList splitDataLines(const QString& text)
     return lines;
 }
 
-FileRead<QStringList> readLines(const QString& path)
+QStringList decodeDataLines(QByteArrayView all)
 {
-    FileRead<QStringList> out;
-    const FileRead<QByteArray> bytes = readBytes(path);
-    out.status = bytes.status;
-    if (!bytes.ok())
-        return out;
-    QByteArrayView all(bytes.value);
+    QStringList lines;
     const TextEncoding encoding = detectEncoding(all);
     if (hasUtf8Bom(all))
         all = all.sliced(3);
-    // Split the bytes at CR and decode each line: CR is the same byte in both
-    // encodings and never part of a UTF-8 sequence.
+    // CR is the same byte in both encodings and never part of a UTF-8 sequence,
+    // so the bytes can be split before they are decoded.
     const char* data = all.data();
     const qsizetype size = all.size();
     qsizetype start = 0;
     while (start < size) {
         const void* hit = std::memchr(data + start, '\r', static_cast<size_t>(size - start));
         if (!hit) {
-            out.value.append(decodeWith(encoding, all.sliced(start)));
+            lines.append(decodeWith(encoding, all.sliced(start)));
             break;
         }
         const qsizetype cr = static_cast<const char*>(hit) - data;
-        out.value.append(decodeWith(encoding, all.sliced(start, cr - start)));
+        lines.append(decodeWith(encoding, all.sliced(start, cr - start)));
         start = cr + 1;
         if (start < size && data[start] == '\n')
             ++start;
     }
+    return lines;
+}
+
+FileRead<QStringList> readLines(const QString& path)
+{
+    FileRead<QStringList> out;
+    const FileRead<QByteArray> bytes = readBytes(path);
+    out.status = bytes.status;
+    if (bytes.ok())
+        out.value = decodeDataLines(bytes.value);
     return out;
 }
 

@@ -53,6 +53,10 @@ std::optional<QByteArray> encodeWindows1250(const QString& text, QString* unenco
 // an entry; empty lines stay in place.
 QStringList splitDataLines(const QString& text);
 
+// The lines of a file's bytes: the same as splitDataLines(decodeDataText(bytes)),
+// in one pass that decodes each line on its own.
+QStringList decodeDataLines(QByteArrayView bytes);
+
 FileRead<QStringList> readLines(const QString& path);
 FileRead<QString> readWholeFile(const QString& path);
 

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void splitDataLines();
     void decodeDataText_data();
     void decodeDataText();
+    void decodeDataLinesAgreesWithSplitting_data();
+    void decodeDataLinesAgreesWithSplitting();
     void windows1250MatchesTheSystemCodec();
     void everyByteSurvivesARoundTrip();
     void unencodableCharactersAreNamed();
@@ -67,6 +69,29 @@ void TestDataFiles::decodeDataText()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(tavik::decodeDataText(bytes), text);
+}
+
+void TestDataFiles::decodeDataLinesAgreesWithSplitting_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("Windows-1250") << QByteArray("\xc1rv\xedz\r\nt\xfbr\xf5")
+                                  << QStringList{"Árvíz", "tűrő"};
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf\xc3\x81\r\n\xc5\xb1\r\n")
+                                    << QStringList{"Á", "ű"};
+    // Only the file's first byte-order mark is dropped; a later one is text.
+    QTest::newRow("BOM starting a later line")
+        << QByteArray("\xef\xbb\xbf" "a\r\xef\xbb\xbf\xef\xbb\xbf" "b")
+        << QStringList{"a", QStringLiteral("\ufeff\ufeffb")};
+    QTest::newRow("lone LF inside") << QByteArray("a\nb\rc") << QStringList{"a\nb", "c"};
+}
+
+void TestDataFiles::decodeDataLinesAgreesWithSplitting()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(decodeDataLines(bytes), lines);
+    QCOMPARE(tavik::splitDataLines(tavik::decodeDataText(bytes)), lines);
 }
 
 void TestDataFiles::windows1250MatchesTheSystemCodec()
