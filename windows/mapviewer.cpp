@@ -1,13 +1,77 @@
 #include "mapviewer.h"
 
+#include "datafiles.h"
+#include "messages.h"
+#include "ui.h"
+
+#include <QImageReader>
+#include <QPainter>
+
 namespace tavik {
+
+namespace {
+const QColor kBlack(0x00, 0x00, 0x00);
+}  // namespace
+
+PictureArea::PictureArea(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureArea::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureArea::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!m_picture.isNull())
+        painter.drawImage(QPoint(0, 0), m_picture);
+}
 
 MapViewerWindow::MapViewerWindow(const QString& dataDir, QWidget* parent)
     : QWidget(parent)
+    , m_dataDir(dataDir)
 {
     setObjectName(QStringLiteral("Form3"));
-    Q_UNUSED(dataDir);
+    setWindowTitle(QStringLiteral("Hold térképek"));
+    setFixedSize(ui::twipsSize(17505, 10935));
+    ui::setColors(this, kBlack);
+    createPictureArea();
 }
 
-void MapViewerWindow::showPicture(const QString&) {}
+void MapViewerWindow::createPictureArea()
+{
+    // Taller than the window: only the top of a tall picture shows.
+    Picture3 = new PictureArea(this);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setGeometry(ui::twipsRect(240, 240, 17055, 15255));
+    ui::setColors(Picture3, kBlack);
+}
+
+void MapViewerWindow::showPicture(const QString& fileName)
+{
+    show();
+    const QString path = dataFilePath(m_dataDir, fileName);
+    FileStatus status{FileError::None, fileName, QString()};
+    QImage picture;
+    if (!dataFileExists(path)) {
+        status.error = FileError::Missing;
+    } else {
+        QImageReader reader(path);
+        picture = reader.read();  // the first image of a multi-image GIF
+        if (picture.isNull()) {
+            status.error = FileError::NotReadable;
+            status.detail = reader.errorString();
+        }
+    }
+    Picture3->setPicture(picture);
+    if (!status.ok())
+        showMessage(this, MessageIcon::Error, describeFileFault(status));
+}
+
 }  // namespace tavik

@@ -1,15 +1,44 @@
+// The Moon map viewer: one window that shows a Moon picture of the data folder
+// (a lunar day or the whole-Moon map) at its own size, one picture at a time.
 #pragma once
 
+#include <QImage>
+#include <QString>
 #include <QWidget>
 
 namespace tavik {
+
+// A picture area: the picture drawn unscaled at its top-left corner, the
+// background colour around it and everything beyond its edges cut off.
+class PictureArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureArea(QWidget* parent = nullptr);
+    void setPicture(const QImage& picture);
+    const QImage& picture() const noexcept { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+};
 
 class MapViewerWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MapViewerWindow(const QString& dataDir, QWidget* parent = nullptr);
-    // Loads a picture file of the data folder into Picture3, replacing the one shown.
+    // Shows the window, then loads a picture file of the data folder into
+    // Picture3, replacing the one shown. A missing or unreadable file leaves the
+    // picture area empty and says so in a message.
     void showPicture(const QString& fileName);
+
+    PictureArea* Picture3 = nullptr;
+
+private:
+    void createPictureArea();
+
+    QString m_dataDir;
 };
 
 }  // namespace tavik

@@ -1,12 +1,179 @@
 #include "notewindow.h"
 
+#include "datafiles.h"
+#include "messages.h"
+#include "ui.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <array>
+
 namespace tavik {
+
+struct NoteWindowLayout {
+    const char* window;
+    const char* caption;
+    const char* textBox;
+    const char* initialText;
+    const char* saveCommand;
+    const char* okCommand;
+    const char* file;
+    const char* missingMessage;
+    QSize client;   // twips, below the menu bar
+    QRgb background;
+    QRect textRect; // twips
+    double fontPoints;
+};
+
+namespace {
+
+// In the order of the NoteKind enumeration.
+const std::array<NoteWindowLayout, 2> kLayouts{{
+    {"Form8", "Jegyzetek", "Text81", "Jegyzetek:  ", "mentes81", "ok81", "jegyzetek.txt",
+     "Az 'jegyzetek.txt' fájl NEM található!", {6555, 6690}, 0x000080, {240, 240, 6135, 6255}, 15},
+    {"Form10", "Megfigyelési napló", "Text10", "Megfigyelési napló:", "naplo1", "naplo2",
+     "naplo-tavik.txt", "A 'naplo-tavik.txt' fájl NEM található!", {15705, 7830}, 0x004000,
+     {240, 600, 15375, 6615}, 14.25},
+}};
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QString kCrLf = QStringLiteral("\r\n");
+
+// The file's line ends become the text box's line breaks: CR LF, and a lone CR
+// or a lone LF as well, since the box cannot hold them as characters.
+QString textForBox(QString fileText)
+{
+    fileText.replace(kCrLf, QStringLiteral("\n"));
+    fileText.replace(u'\r', u'\n');
+    return fileText;
+}
+
+// Only the space character counts: a text of tabs or line ends is kept.
+bool isBlank(const QString& text)
+{
+    for (QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 NoteWindow::NoteWindow(NoteKind kind, const QString& dataDir, QWidget* parent)
     : QWidget(parent)
+    , m_layout(kLayouts.at(static_cast<std::size_t>(kind)))
+    , m_dataDir(dataDir)
 {
-    Q_UNUSED(kind);
-    Q_UNUSED(dataDir);
+    setObjectName(QString::fromUtf8(m_layout.window));
+    setWindowTitle(QString::fromUtf8(m_layout.caption));
+    ui::setColors(this, QColor::fromRgb(m_layout.background));
+    createMenu();
+    createTextBox();
+    loadText();
+}
+
+void NoteWindow::createMenu()
+{
+    m_menu = new QMenuBar(this);
+    m_menu->setObjectName(QStringLiteral("menuBar"));
+    // Both commands sit on the bar itself and act at once.
+    m_save = m_menu->addAction(QStringLiteral("Mentés"));
+    m_save->setObjectName(QString::fromUtf8(m_layout.saveCommand));
+    m_ok = m_menu->addAction(QStringLiteral("OK"));
+    m_ok->setObjectName(QString::fromUtf8(m_layout.okCommand));
+    connect(m_save, &QAction::triggered, this, &NoteWindow::Save_Click);
+    connect(m_ok, &QAction::triggered, this, &NoteWindow::OK_Click);
+
+    const QSize client = ui::twipsSize(m_layout.client.width(), m_layout.client.height());
+    const int menuHeight = m_menu->sizeHint().height();
+    m_menu->setGeometry(0, 0, client.width(), menuHeight);
+    setFixedSize(client.width(), menuHeight + client.height());
+}
+
+void NoteWindow::createTextBox()
+{
+    const QRect r = m_layout.textRect;
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
+    m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
+                            .translated(0, m_menu->height()));
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_text->setFont(ui::font(QStringLiteral("Times New Roman"), m_layout.fontPoints));
+    ui::setColors(m_text, QColor::fromRgb(m_layout.background), kWhite);
+    m_text->setPlainText(QString::fromUtf8(m_layout.initialText));
+    m_text->setFocus();
+}
+
+QString NoteWindow::path() const { return dataFilePath(m_dataDir, fileName()); }
+
+QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
+
+void NoteWindow::loadText()
+{
+    const QString file = path();
+    if (!dataFileExists(file)) {
+        // Not yet shown: the message comes first, then the window with its
+        // initial text; the first save creates the file.
+        showMessage(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
+        return;
+    }
+    const FileRead<QString> read = readWholeFile(file);
+    if (!read.ok()) {
+        FileStatus status = read.status;
+        if (status.fileName.isEmpty())
+            status.fileName = fileName();
+        m_unreadFile = true;
+        m_readFault = describeFileFault(status);
+        showMessage(nullptr, MessageIcon::Error, m_readFault);
+        return;
+    }
+    m_text->setPlainText(textForBox(read.value));
+}
+
+QString NoteWindow::fileText() const
+{
+    // The raw text keeps no-break spaces, which the plain-text view turns
+    // into ordinary ones; its paragraph separators are the line breaks.
+    QString text = m_text->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, kCrLf);
+    return text;
+}
+
+bool NoteWindow::save()
+{
+    const QString text = fileText();
+    if (isBlank(text)) {
+        showMessage(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
+        return false;
+    }
+    const QString file = path();
+    if (m_unreadFile && dataFileExists(file)) {
+        showMessage(this, MessageIcon::Error, m_readFault);
+        return false;
+    }
+    const FileStatus status = replaceWholeFile(file, text + kCrLf);
+    if (!status.ok()) {
+        FileStatus named = status;
+        if (named.fileName.isEmpty())
+            named.fileName = fileName();
+        showMessage(this, MessageIcon::Error, describeFileFault(named));
+        return false;
+    }
+    m_unreadFile = false;
+    return true;
+}
+
+void NoteWindow::Save_Click() { save(); }
+
+void NoteWindow::OK_Click()
+{
+    if (save())
+        close();
 }
 
 }  // namespace tavik

@@ -1,16 +1,61 @@
+// The notes and the observation log: an editable text box filled from its file
+// of the data folder when the window opens, written back whole on request.
 #pragma once
 
+#include <QString>
 #include <QWidget>
+
+class QAction;
+class QMenuBar;
+class QPlainTextEdit;
 
 namespace tavik {
 
 // The notes and the observation log; one window class driven by a table.
 enum class NoteKind { Notes, ObservationLog };
 
+struct NoteWindowLayout;
+
 class NoteWindow : public QWidget {
     Q_OBJECT
 public:
     explicit NoteWindow(NoteKind kind, const QString& dataDir, QWidget* parent = nullptr);
+
+    // The file the text is kept in, as the data folder names it: "jegyzetek.txt".
+    QString fileName() const;
+    QPlainTextEdit* textBox() const noexcept { return m_text; }
+    QAction* saveAction() const noexcept { return m_save; }
+    QAction* okAction() const noexcept { return m_ok; }
+
+    // The text box's text with CR LF line breaks, as it goes to the file
+    // (without the line end that saving adds).
+    QString fileText() const;
+
+    // Writes the text box to the file; false when blank or when the write failed
+    // (the user has been told).
+    bool save();
+
+private Q_SLOTS:
+    void Save_Click();
+    void OK_Click();
+
+private:
+    void createMenu();
+    void createTextBox();
+    void loadText();
+
+    QString path() const;
+
+    const NoteWindowLayout& m_layout;
+    QString m_dataDir;
+    // A file that exists but could not be read is not overwritten by a text
+    // that never held its content.
+    bool m_unreadFile = false;
+    QString m_readFault;
+    QMenuBar* m_menu = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_ok = nullptr;
+    QPlainTextEdit* m_text = nullptr;
 };
 
 }  // namespace tavik

@@ -1,12 +1,175 @@
 #include "reflist.h"
 
+#include "datafiles.h"
+#include "messages.h"
+#include "ui.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+#include <array>
+
 namespace tavik {
+
+struct FontSpec {
+    const char* family;
+    double points;
+    bool bold;
+};
+
+struct ReferenceListLayout {
+    const char* window;
+    const char* caption;
+    const char* list;
+    const char* file;
+    const char* button;
+    QSize client;      // twips
+    QRgb background;
+    QRect listRect;    // twips
+    FontSpec listFont;
+    QRect buttonRect;  // twips
+    FontSpec buttonFont;
+};
+
+namespace {
+
+// In the order of the ReferenceList enumeration.
+const std::array<ReferenceListLayout, 4> kLayouts{{
+    {"Form5", "Korai Holdsarlók", "List1", "holdsarlok.txt", "Command51", {12855, 8235}, 0xC0FFFF,
+     {360, 1080, 12375, 6330}, {"Courier", 15, false}, {6000, 7680, 855, 375}, {"Arial", 12, true}},
+    {"Form7", "Napfogyatkozások", "List2", "napfogyik.txt", "Command71", {16440, 7860}, 0xFFE0C0,
+     {240, 240, 16095, 6645}, {"Courier New", 14.25, false}, {7680, 7200, 975, 495}, {"Arial", 9.75, true}},
+    {"Form9", "Vénusz sarlók láthatósága", "List9", "venusz.txt", "Command1", {14565, 5565}, 0xFFC0FF,
+     {120, 240, 14295, 4125}, {"Courier New", 14.25, false}, {6840, 4920, 855, 495}, {"MS Sans Serif", 12, false}},
+    {"Form12", "Holdfogyatkozások", "List12", "holdfogyik.txt", "Command12", {16890, 6375}, 0xC0FFFF,
+     {120, 240, 16575, 5130}, {"Courier New", 12.75, false}, {8040, 5760, 855, 375}, {"Arial Narrow", 12, false}},
+}};
+
+const QColor kOkFace(0xC0, 0xFF, 0xC0);
+const QColor kNavy(0x00, 0x00, 0x80);
+
+QRect twips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
+QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f.points, f.bold); }
+
+// A line feed inside a line is an ordinary character of the row; it is drawn
+// as a space so that the row stays one line high and its columns stay aligned.
+class SingleLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant& value, const QLocale&) const override
+    {
+        QString text = value.toString();
+        if (text.contains(u'\n'))
+            text.replace(u'\n', u' ');
+        return text;
+    }
+};
+
+}  // namespace
+
+RowListView::RowListView(QWidget* parent)
+    : QListView(parent)
+{
+    setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setItemDelegate(new SingleLineDelegate(this));
+}
+
+void RowListView::updateGeometries()
+{
+    QListView::updateGeometries();
+    // Neither the wheel nor the keys may move a long row sideways.
+    horizontalScrollBar()->setRange(0, 0);
+}
 
 ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& dataDir, QWidget* parent)
     : QWidget(parent)
+    , m_layout(kLayouts.at(static_cast<std::size_t>(list)))
 {
-    Q_UNUSED(list);
-    Q_UNUSED(dataDir);
+    setObjectName(QString::fromUtf8(m_layout.window));
+    setWindowTitle(QString::fromUtf8(m_layout.caption));
+    setFixedSize(ui::twipsSize(m_layout.client.width(), m_layout.client.height()));
+    ui::setColors(this, QColor::fromRgb(m_layout.background));
+    if (list == ReferenceList::EarlyCrescents)
+        createColumnLabels();
+    createList();
+    createOkButton();
+    loadRows(dataDir);
 }
+
+void ReferenceListWindow::createList()
+{
+    m_model = new QStringListModel(this);
+    m_list = new RowListView(this);
+    m_list->setObjectName(QString::fromUtf8(m_layout.list));
+    m_list->setGeometry(twips(m_layout.listRect));
+    m_list->setFont(fontOf(m_layout.listFont));
+    ui::setColors(m_list, QColor::fromRgb(m_layout.background));
+    m_list->setModel(m_model);
+}
+
+void ReferenceListWindow::createOkButton()
+{
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QString::fromUtf8(m_layout.button));
+    m_ok->setGeometry(twips(m_layout.buttonRect));
+    m_ok->setFont(fontOf(m_layout.buttonFont));
+    ui::setButtonFace(m_ok, kOkFace);
+    connect(m_ok, &QPushButton::clicked, this, &ReferenceListWindow::OK_Click);
+}
+
+void ReferenceListWindow::createColumnLabels()
+{
+    const QFont heading = ui::font(QStringLiteral("Courier"), 12, true);
+    QLabel* title = createLabel("Label1", QStringLiteral("Korai Holdsarlók:"),
+                                ui::twipsRect(360, 120, 6615, 375),
+                                ui::font(QStringLiteral("Times New Roman"), 14.25));
+    QPalette navy = title->palette();
+    navy.setColor(QPalette::WindowText, kNavy);
+    title->setPalette(navy);
+    createLabel("Label2", QStringLiteral("Időpont"), ui::twipsRect(360, 720, 2535, 255), heading);
+    createLabel("Label3", QStringLiteral("Mikor?"), ui::twipsRect(3480, 720, 1095, 255), heading);
+    createLabel("Label4", QStringLiteral("Holdsarló kora (kb.)"), ui::twipsRect(4680, 720, 3975, 255),
+                heading);
+}
+
+QLabel* ReferenceListWindow::createLabel(const char* name, const QString& text, const QRect& rect,
+                                         const QFont& font)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void ReferenceListWindow::loadRows(const QString& dataDir)
+{
+    const FileRead<QStringList> read = readLines(dataFilePath(dataDir, fileName()));
+    if (!read.ok()) {
+        FileStatus status = read.status;
+        if (status.fileName.isEmpty())
+            status.fileName = fileName();
+        // Not yet shown: the message stands on its own.
+        showMessage(nullptr, MessageIcon::Error, describeFileFault(status));
+        return;
+    }
+    m_model->setStringList(read.value);
+}
+
+QStringList ReferenceListWindow::rows() const { return m_model->stringList(); }
+
+QString ReferenceListWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
+
+void ReferenceListWindow::OK_Click() { close(); }
 
 }  // namespace tavik

@@ -1,0 +1,220 @@
+// The Moon map viewer on real picture files: layout, unscaled drawing at the
+// top-left of Picture3, cutting, replacing and missing or unreadable files.
+#include "companion.h"
+#include "datafolder.h"
+#include "mapviewer.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPointer>
+#include <QTest>
+
+using namespace tavik;
+using tavik::testing::DataFolder;
+using tavik::testing::MessageLog;
+
+namespace {
+
+// A two-image GIF of 6 x 4 pixels: first red (left half) and blue (right
+// half), then all green.
+const unsigned char kTwoImageGif[] = {
+    0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x06, 0x00, 0x04, 0x00, 0xf0, 0x00, 0x00, 0xff, 0x00, 0x00,
+    0x00, 0x00, 0xff, 0x21, 0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00,
+    0x06, 0x00, 0x04, 0x00, 0x00, 0x02, 0x07, 0x84, 0x83, 0x06, 0x18, 0xca, 0x8e, 0x0a, 0x00, 0x21,
+    0xf9, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00, 0x00, 0x00, 0x06, 0x00, 0x04, 0x00,
+    0x80, 0x00, 0xff, 0x00, 0x00, 0x00, 0x00, 0x02, 0x04, 0x84, 0x8f, 0xa9, 0x57, 0x00, 0x3b};
+
+QByteArray twoImageGif() { return QByteArray(reinterpret_cast<const char*>(kTwoImageGif), sizeof kTwoImageGif); }
+
+// A JPEG of the given size, grey, with a white block of 10 x 10 at its
+// bottom-right corner.
+QByteArray jpeg(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(0x80, 0x80, 0x80));
+    for (int y = size.height() - 10; y < size.height(); ++y)
+        for (int x = size.width() - 10; x < size.width(); ++x)
+            image.setPixelColor(x, y, Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 100);
+    return bytes;
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
+}
+
+QImage shot(QWidget& w) { return w.grab().toImage(); }
+
+}  // namespace
+
+class TestMapViewer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { tavik::testing::failOnMessages(); }
+    void layout();
+    void firstImageOfGifUnscaledAtTopLeft();
+    void largePictureIsCut();
+    void pictureIsReplaced();
+    void missingPicture_data();
+    void missingPicture();
+    void unreadablePicture();
+    void openingAgainOnlyRaises();
+};
+
+void TestMapViewer::layout()
+{
+    DataFolder data;
+    MapViewerWindow w(data.path());
+    QCOMPARE(w.objectName(), QStringLiteral("Form3"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Hold térképek"));
+    QCOMPARE(w.size(), QSize(1167, 729));
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(w.Picture3->objectName(), QStringLiteral("Picture3"));
+    QCOMPARE(w.Picture3->geometry(), QRect(16, 16, 1137, 1017));
+    QCOMPARE(w.Picture3->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(w.parentWidget() == nullptr);
+}
+
+void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
+    MessageLog log;
+    MapViewerWindow w(data.path());
+    w.showPicture(QStringLiteral("Lunar-day02s.gif"));
+    QCOMPARE(log.count(), 0);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
+    const QImage image = shot(w);
+    const QPoint origin = w.Picture3->pos();
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x)
+            QCOMPARE(image.pixelColor(origin + QPoint(x, y)), x < 3 ? QColor(Qt::red) : QColor(Qt::blue));
+    }
+    // Black around it: right of it, below it, and between the window's edge and Picture3.
+    QCOMPARE(image.pixelColor(origin + QPoint(6, 0)), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(origin + QPoint(0, 4)), QColor(Qt::black));
+    QCOMPARE(image.pixelColor(origin - QPoint(1, 1)), QColor(Qt::black));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Hold térképek"));
+}
+
+void TestMapViewer::largePictureIsCut()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800))));
+    MessageLog log;
+    MapViewerWindow w(data.path());
+    w.showPicture(QStringLiteral("Lunar-map.jpg"));
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(w.Picture3->picture().size(), QSize(1300, 800));  // not scaled
+    const QImage image = shot(w);
+    const QColor grey(0x80, 0x80, 0x80);
+    const int right = w.Picture3->geometry().right();  // last column of Picture3
+    QVERIFY(near(image.pixelColor(right, 100), grey));
+    QCOMPARE(image.pixelColor(right + 1, 100), QColor(Qt::black));
+    // Down to the window's bottom edge: 713 rows of the picture show.
+    QVERIFY(near(image.pixelColor(100, w.height() - 1), grey));
+    QCOMPARE(w.height() - w.Picture3->y(), 713);
+    // The white corner lies beyond both edges.
+    for (int y = w.Picture3->y(); y < image.height(); y += 50)
+        QVERIFY(!near(image.pixelColor(right, y), Qt::white));
+}
+
+void TestMapViewer::pictureIsReplaced()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
+    QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(40, 30))));
+    MessageLog log;
+    QPointer<MapViewerWindow> slot;
+    auto open = [&](const QString& file) {
+        openCompanion(slot, [&] { return new MapViewerWindow(data.path()); })->showPicture(file);
+    };
+    open(QStringLiteral("Lunar-map.jpg"));
+    MapViewerWindow* first = slot.data();
+    open(QStringLiteral("Lunar-day02s.gif"));
+    QCOMPARE(slot.data(), first);
+    const QImage image = shot(*slot);
+    const QPoint origin = slot->Picture3->pos();
+    QCOMPARE(image.pixelColor(origin), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(origin + QPoint(20, 20)), QColor(Qt::black));  // nothing of the map left
+    QCOMPARE(log.count(), 0);
+
+    // A picture that cannot be shown leaves the area empty.
+    open(QStringLiteral("Lunar-day09s.gif"));
+    QVERIFY(slot->Picture3->picture().isNull());
+    QCOMPARE(shot(*slot).pixelColor(origin), QColor(Qt::black));
+    delete slot.data();
+}
+
+void TestMapViewer::missingPicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("folderMissing");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("day picture") << "Lunar-day05s.gif" << false
+                                 << QStringLiteral("A 'Lunar-day05s.gif' fájl NEM található!");
+    QTest::newRow("no data folder") << "Lunar-map.jpg" << true
+                                    << QStringLiteral("A 'Lunar-map.jpg' fájl NEM található!");
+}
+
+void TestMapViewer::missingPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, folderMissing);
+    DataFolder data;
+    if (folderMissing)
+        QVERIFY(data.removeFolder());
+    MessageLog log(QStringLiteral("Form3"));
+    MapViewerWindow w(data.path());
+    w.showPicture(file);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QTEST(log.lastText(), "message");
+    QVERIFY(log.messages().first().windowShown);  // the window came first
+    QVERIFY(w.Picture3->picture().isNull());
+    QVERIFY(w.isVisible());
+}
+
+void TestMapViewer::unreadablePicture()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture"));
+    MessageLog log;
+    MapViewerWindow w(data.path());
+    w.showPicture(QStringLiteral("Lunar-day11s.gif"));
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
+             qPrintable(log.lastText()));
+    QVERIFY(w.Picture3->picture().isNull());
+}
+
+void TestMapViewer::openingAgainOnlyRaises()
+{
+    DataFolder data;
+    MessageLog log;
+    QPointer<MapViewerWindow> slot;
+    int made = 0;
+    auto make = [&] {
+        ++made;
+        return new MapViewerWindow(data.path());
+    };
+    MapViewerWindow* first = openCompanion(slot, make);
+    MapViewerWindow* second = openCompanion(slot, make);
+    QCOMPARE(second, first);
+    QCOMPARE(made, 1);
+    QVERIFY(second->close());
+    tavik::testing::flushDeletions();
+    QVERIFY(slot.isNull());
+    openCompanion(slot, make);
+    QCOMPARE(made, 2);
+    delete slot.data();
+}
+
+QTEST_MAIN(TestMapViewer)
+#include "tst_mapviewer.moc"

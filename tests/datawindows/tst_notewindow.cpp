@@ -1,0 +1,389 @@
+// The notes and the observation log on real files: loading, the bytes that
+// saving writes, blank texts, failed saves and the single-instance opening.
+#include "companion.h"
+#include "datafolder.h"
+#include "notewindow.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+
+using namespace tavik;
+using tavik::testing::DataFolder;
+using tavik::testing::MessageLog;
+
+Q_DECLARE_METATYPE(tavik::NoteKind)
+
+namespace {
+
+const QString kNotes = QStringLiteral("jegyzetek.txt");
+const QString kLog = QStringLiteral("naplo-tavik.txt");
+
+QString fileOf(NoteKind kind) { return kind == NoteKind::Notes ? kNotes : kLog; }
+
+void addBothKinds()
+{
+    QTest::addColumn<NoteKind>("kind");
+    QTest::newRow("Form8") << NoteKind::Notes;
+    QTest::newRow("Form10") << NoteKind::ObservationLog;
+}
+
+}  // namespace
+
+class TestNoteWindows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { tavik::testing::failOnMessages(); }
+    void layout_data();
+    void layout();
+    void commandsSitOnTheMenuBar_data() { addBothKinds(); }
+    void commandsSitOnTheMenuBar();
+    void missingFile_data();
+    void missingFile();
+    void loading_data();
+    void loading();
+    void saveBytes_data();
+    void saveBytes();
+    void blankIsRefused_data();
+    void blankIsRefused();
+    void eachReopenAddsOneLineEnd_data() { addBothKinds(); }
+    void eachReopenAddsOneLineEnd();
+    void savingInitialTextCreatesTheFile_data() { addBothKinds(); }
+    void savingInitialTextCreatesTheFile();
+    void okClosesOnlyAfterWriting_data() { addBothKinds(); }
+    void okClosesOnlyAfterWriting();
+    void titleBarCloseDiscardsEdits();
+    void failedSave_data();
+    void failedSave();
+    void openingAgainKeepsUnsavedText_data() { addBothKinds(); }
+    void openingAgainKeepsUnsavedText();
+};
+
+void TestNoteWindows::layout_data()
+{
+    QTest::addColumn<NoteKind>("kind");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QRect>("boxRect");
+    QTest::addColumn<double>("points");
+    QTest::newRow("Form8") << NoteKind::Notes << "Form8" << "Jegyzetek" << "Text81" << QSize(437, 446)
+                           << QColor(0x000080) << QRect(16, 16, 409, 417) << 15.0;
+    QTest::newRow("Form10") << NoteKind::ObservationLog << "Form10" << QStringLiteral("Megfigyelési napló")
+                            << "Text10" << QSize(1047, 522) << QColor(0x004000)
+                            << QRect(16, 40, 1025, 441) << 14.25;
+}
+
+void TestNoteWindows::layout()
+{
+    QFETCH(NoteKind, kind);
+    QFETCH(QString, box);
+    QFETCH(QSize, client);
+    QFETCH(QRect, boxRect);
+    QFETCH(QColor, background);
+    DataFolder data;
+    QVERIFY(data.write(fileOf(kind), "x"));
+    NoteWindow w(kind, data.path());
+    QTEST(w.objectName(), "window");
+    QTEST(w.windowTitle(), "caption");
+    QCOMPARE(w.palette().color(QPalette::Window), background);
+    auto* bar = w.findChild<QMenuBar*>();
+    QVERIFY(bar);
+    QCOMPARE(bar->geometry().topLeft(), QPoint(0, 0));
+    // The layout's client area lies below the menu bar.
+    QCOMPARE(w.size(), client + QSize(0, bar->height()));
+    auto* text = w.findChild<QPlainTextEdit*>(box);
+    QVERIFY(text);
+    QCOMPARE(text->geometry(), boxRect.translated(0, bar->height()));
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(text->font().family(), QStringLiteral("Liberation Serif"));
+    QTEST(text->font().pointSizeF(), "points");
+    QCOMPARE(text->palette().color(QPalette::Text), QColor(0xFFFFFF));
+    QCOMPARE(text->palette().color(QPalette::Base), background);
+}
+
+void TestNoteWindows::commandsSitOnTheMenuBar()
+{
+    QFETCH(NoteKind, kind);
+    DataFolder data;
+    QVERIFY(data.write(fileOf(kind), "x"));
+    NoteWindow w(kind, data.path());
+    const bool notes = kind == NoteKind::Notes;
+    auto* save = w.findChild<QAction*>(notes ? "mentes81" : "naplo1");
+    auto* ok = w.findChild<QAction*>(notes ? "ok81" : "naplo2");
+    QVERIFY(save && ok);
+    QCOMPARE(save->text(), QStringLiteral("Mentés"));
+    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QVERIFY(!save->menu() && !ok->menu());
+    QCOMPARE(w.findChild<QMenuBar*>()->actions(), (QList<QAction*>{save, ok}));
+}
+
+void TestNoteWindows::missingFile_data()
+{
+    QTest::addColumn<NoteKind>("kind");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("initialText");
+    QTest::newRow("Form8") << NoteKind::Notes << "Form8"
+                           << QStringLiteral("Az 'jegyzetek.txt' fájl NEM található!")
+                           << QStringLiteral("Jegyzetek:  ");
+    QTest::newRow("Form10") << NoteKind::ObservationLog << "Form10"
+                            << QStringLiteral("A 'naplo-tavik.txt' fájl NEM található!")
+                            << QStringLiteral("Megfigyelési napló:");
+}
+
+void TestNoteWindows::missingFile()
+{
+    QFETCH(NoteKind, kind);
+    QFETCH(QString, window);
+    QFETCH(QString, initialText);
+    DataFolder data;
+    MessageLog log(window);
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QTEST(log.lastText(), "message");
+    QVERIFY(!log.messages().first().windowShown);
+    QVERIFY(slot->isVisible());
+    QCOMPARE(slot->textBox()->toPlainText(), initialText);
+    QVERIFY(!data.exists(fileOf(kind)));
+    delete slot.data();
+}
+
+void TestNoteWindows::loading_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CR LF pairs are line breaks") << QByteArray("a\r\nb\r\n") << "a\nb\n";
+    QTest::newRow("no line end at the end") << QByteArray("a\r\nb") << "a\nb";
+    // A lone CR or LF cannot stand in the box as a character: it is a line
+    // break too, and goes back to the file as CR LF.
+    QTest::newRow("lone CR") << QByteArray("a\rb") << "a\nb";
+    QTest::newRow("lone LF") << QByteArray("a\nb") << "a\nb";
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << "a\n\nb";
+    QTest::newRow("empty file") << QByteArray() << "";
+    QTest::newRow("spaces and tabs kept") << QByteArray("  \t x  ") << "  \t x  ";
+    QTest::newRow("Windows-1250") << QByteArray("\xF5r\xFCl\xE9s") << QStringLiteral("őrülés");
+    QTest::newRow("UTF-8") << QStringLiteral("őrülés").toUtf8() << QStringLiteral("őrülés");
+}
+
+void TestNoteWindows::loading()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    DataFolder data;
+    QVERIFY(data.write(kNotes, bytes));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.path());
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(w.textBox()->toPlainText(), shown);
+}
+
+void TestNoteWindows::saveBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("abc") << "abc" << QByteArray("abc\r\n");
+    QTest::newRow("spaces around kept") << "  abc  " << QByteArray("  abc  \r\n");
+    QTest::newRow("line breaks") << "a\nb\n\nc" << QByteArray("a\r\nb\r\n\r\nc\r\n");
+    QTest::newRow("only a line break") << "\n" << QByteArray("\r\n\r\n");
+    QTest::newRow("only a tab") << "\t" << QByteArray("\t\r\n");
+    QTest::newRow("Hungarian letters") << QStringLiteral("Ő ű é") << QByteArray("\xD5 \xFB \xE9\r\n");
+    QTest::newRow("no-break space kept") << QStringLiteral("a\u00A0b") << QByteArray("a\xA0" "b\r\n");
+    QTest::newRow("euro sign") << QStringLiteral("5 €") << QByteArray("5 \x80\r\n");
+}
+
+void TestNoteWindows::saveBytes()
+{
+    QFETCH(QString, text);
+    DataFolder data;
+    QVERIFY(data.write(kLog, "old"));
+    MessageLog log;
+    NoteWindow w(NoteKind::ObservationLog, data.path());
+    w.textBox()->setPlainText(text);
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    QTEST(data.bytes(kLog), "bytes");
+    // Saving twice without reopening writes the same file.
+    w.saveAction()->trigger();
+    QTEST(data.bytes(kLog), "bytes");
+}
+
+void TestNoteWindows::blankIsRefused_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("byOk");
+    QTest::newRow("empty, Mentés") << "" << false;
+    QTest::newRow("spaces, Mentés") << "     " << false;
+    QTest::newRow("spaces, OK") << "   " << true;
+}
+
+void TestNoteWindows::blankIsRefused()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, byOk);
+    DataFolder data;
+    QVERIFY(data.write(kNotes, "kept\r\n"));
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    slot->textBox()->setPlainText(text);
+    (byOk ? slot->okAction() : slot->saveAction())->trigger();
+    tavik::testing::flushDeletions();
+    QVERIFY(!slot.isNull());
+    QVERIFY(slot->isVisible());
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Warning);
+    QCOMPARE(log.lastText(), QStringLiteral("Üreset NEM mentek!"));
+    QCOMPARE(slot->textBox()->toPlainText(), text);
+    QCOMPARE(data.bytes(kNotes), QByteArray("kept\r\n"));
+    delete slot.data();
+}
+
+void TestNoteWindows::eachReopenAddsOneLineEnd()
+{
+    QFETCH(NoteKind, kind);
+    const QString file = fileOf(kind);
+    DataFolder data;
+    QVERIFY(data.write(file, ""));
+    MessageLog log;
+    QByteArray expected("abc");
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        NoteWindow w(kind, data.path());
+        if (cycle == 0)
+            w.textBox()->setPlainText(QStringLiteral("abc"));
+        else
+            QCOMPARE(w.textBox()->toPlainText(), QStringLiteral("abc") + QString(cycle, u'\n'));
+        w.saveAction()->trigger();
+        expected += "\r\n";
+        QCOMPARE(data.bytes(file), expected);
+    }
+    QCOMPARE(data.bytes(file), QByteArray("abc\r\n\r\n\r\n"));
+    QCOMPARE(log.count(), 0);
+}
+
+void TestNoteWindows::savingInitialTextCreatesTheFile()
+{
+    QFETCH(NoteKind, kind);
+    DataFolder data;
+    MessageLog log;
+    NoteWindow w(kind, data.path());
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 1);  // only the missing-file message
+    const QByteArray expected = kind == NoteKind::Notes ? QByteArray("Jegyzetek:  \r\n")
+                                                         : QByteArray("Megfigyel\xE9si napl\xF3:\r\n");
+    QCOMPARE(data.bytes(fileOf(kind)), expected);
+}
+
+void TestNoteWindows::okClosesOnlyAfterWriting()
+{
+    QFETCH(NoteKind, kind);
+    DataFolder data;
+    QVERIFY(data.write(fileOf(kind), "x\r\n"));
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    slot->textBox()->setPlainText(QStringLiteral("megvan"));
+    slot->okAction()->trigger();
+    tavik::testing::flushDeletions();
+    QVERIFY(slot.isNull());
+    QCOMPARE(data.bytes(fileOf(kind)), QByteArray("megvan\r\n"));
+    QCOMPARE(log.count(), 0);
+}
+
+void TestNoteWindows::titleBarCloseDiscardsEdits()
+{
+    DataFolder data;
+    QVERIFY(data.write(kNotes, "saved\r\n"));
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    slot->textBox()->setPlainText(QStringLiteral("edited"));
+    QVERIFY(slot->close());
+    tavik::testing::flushDeletions();
+    QVERIFY(slot.isNull());
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(data.bytes(kNotes), QByteArray("saved\r\n"));
+}
+
+void TestNoteWindows::failedSave_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("messageStart");
+    QTest::newRow("data folder missing") << 0 << "note" << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
+    QTest::newRow("data folder is a file") << 1 << "note" << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
+    QTest::newRow("arrow") << 2 << QStringLiteral("a → b") << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
+    QTest::newRow("Chinese") << 2 << QStringLiteral("月") << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
+}
+
+void TestNoteWindows::failedSave()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, text);
+    QFETCH(QString, messageStart);
+    DataFolder data;
+    QVERIFY(data.write(kNotes, "before\r\n"));
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    if (fault == 0)
+        QVERIFY(data.removeFolder());
+    else if (fault == 1)
+        QVERIFY(data.replaceFolderWithFile());
+    slot->textBox()->setPlainText(text);
+    slot->okAction()->trigger();
+    tavik::testing::flushDeletions();
+    QVERIFY(!slot.isNull());
+    QVERIFY(slot->isVisible());
+    QCOMPARE(slot->textBox()->toPlainText(), text);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QVERIFY2(log.lastText().startsWith(messageStart), qPrintable(log.lastText()));
+    if (fault == 2) {
+        QVERIFY2(log.lastText().contains(text.at(text.size() > 1 ? 2 : 0)), qPrintable(log.lastText()));
+        QCOMPARE(data.bytes(kNotes), QByteArray("before\r\n"));
+    } else if (fault == 1) {
+        QCOMPARE(QFileInfo(data.path()).isFile(), true);
+    }
+    // The program goes on: a later save into a usable folder works.
+    if (fault != 2) {
+        QFile::remove(data.path());
+        QVERIFY(QDir().mkpath(data.path()));
+    }
+    slot->textBox()->setPlainText(QStringLiteral("after"));
+    slot->saveAction()->trigger();
+    QCOMPARE(data.bytes(kNotes), QByteArray("after\r\n"));
+    delete slot.data();
+}
+
+void TestNoteWindows::openingAgainKeepsUnsavedText()
+{
+    QFETCH(NoteKind, kind);
+    DataFolder data;
+    QVERIFY(data.write(fileOf(kind), "disk\r\n"));
+    QPointer<NoteWindow> slot;
+    int made = 0;
+    auto make = [&] {
+        ++made;
+        return new NoteWindow(kind, data.path());
+    };
+    NoteWindow* first = openCompanion(slot, make);
+    first->textBox()->setPlainText(QStringLiteral("unsaved"));
+    QVERIFY(data.write(fileOf(kind), "changed on disk\r\n"));
+    NoteWindow* second = openCompanion(slot, make);
+    QCOMPARE(second, first);
+    QCOMPARE(made, 1);
+    QCOMPARE(second->textBox()->toPlainText(), QStringLiteral("unsaved"));
+    delete slot.data();
+}
+
+QTEST_MAIN(TestNoteWindows)
+#include "tst_notewindow.moc"
