@@ -24,6 +24,13 @@ bool holdsEphemerisFiles(const QString& folder)
 
 constexpr qint64 kMsPerMinute = 60 * 1000;
 
+qint64 roundToMinute(qint64 ms)
+{
+    const qint64 floor = ms >= 0 ? ms / kMsPerMinute : -((-ms + kMsPerMinute - 1) / kMsPerMinute);
+    const qint64 rest = ms - floor * kMsPerMinute;
+    return (floor + (rest >= kMsPerMinute / 2 ? 1 : 0)) * kMsPerMinute;
+}
+
 }  // namespace
 
 EphemerisSource openEphemeris(const QString& folder)
@@ -45,6 +52,14 @@ EphemerisSource openEphemeris(const QString& folder)
     }
     const QByteArray path = g_source.path.toLocal8Bit();
     swe_set_ephe_path(g_source.files ? path.constData() : nullptr);
+    g_opened = true;
+    return g_source;
+}
+
+EphemerisSource useBuiltInSeries()
+{
+    g_source = EphemerisSource{QString(), false, SEFLG_MOSEPH};
+    swe_set_ephe_path(nullptr);
     g_opened = true;
     return g_source;
 }
@@ -97,14 +112,16 @@ double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone)
 
 QDateTime localMinute(double jdUt, const QTimeZone& zone)
 {
-    const QDateTime utc = utcOf(jdUt);
-    const QDateTime local = utc.toTimeZone(zone);
-    // Round the wall-clock reading, so that zones whose offset is not a whole
-    // number of minutes still give the nearest local minute.
-    const qint64 wall = utc.toMSecsSinceEpoch() + qint64(local.offsetFromUtc()) * 1000;
-    const qint64 rounded = (wall >= 0 ? wall + kMsPerMinute / 2 : wall - kMsPerMinute / 2 + 1)
-                           / kMsPerMinute * kMsPerMinute;
-    return QDateTime::fromMSecsSinceEpoch(rounded, Qt::UTC);
+    // Round the instant first, so that a moment just before a change of the
+    // clocks lands on the right side of it (00:59:40 UTC on the last Sunday of
+    // March is 03:00 in Budapest, not 02:00, which does not exist that day).
+    const qint64 ms = utcOf(jdUt).toMSecsSinceEpoch();
+    const qint64 instant = roundToMinute(ms);
+    const int offset = QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC).toTimeZone(zone).offsetFromUtc();
+    // Zones whose offset is not a whole number of minutes (local mean time of
+    // old) still give the nearest whole local minute.
+    const qint64 wall = roundToMinute(instant + qint64(offset) * 1000);
+    return QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
 }
 
 QString formatLocalMinute(double jdUt, const QTimeZone& zone)

@@ -28,6 +28,8 @@ struct EphemerisSource {
 // Without the files the built-in Moshier series is used (a little less exact,
 // about a second of arc for the Moon).
 EphemerisSource openEphemeris(const QString& folder = QString());
+// The built-in series alone, whatever files there are.
+EphemerisSource useBuiltInSeries();
 const EphemerisSource& ephemerisSource();
 int ephemerisFlag();
 

@@ -153,7 +153,9 @@ QStringList lunarEclipseLines(const ListSettings& s, QString* error)
                                   .arg(e.moonAltitude > 0 ? QStringLiteral("igen") : QStringLiteral("nem"))
                                   .arg(std::lround(e.moonAltitude));
         lines.append(cell(formatLocalMinute(e.greatest, s.zone), 18) + cell(hungarianName(e.type), 13)
-                     + cell(hungarianDecimal(e.umbralMagnitude, 4), 10)
+                     + cell(e.type == LunarType::Penumbral ? QStringLiteral("-")
+                                                           : hungarianDecimal(e.umbralMagnitude, 4),
+                            10)
                      + cell(hungarianDecimal(e.penumbralMagnitude, 4), 12) + above);
     }
     return lines;

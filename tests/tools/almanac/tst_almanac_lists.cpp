@@ -1,0 +1,280 @@
+// The written lists: bytes (Windows-1250, CR LF), columns under their
+// headings, rows that fit their windows, and the shipped files being what the
+// tool writes.
+#include "crescents.h"
+#include "listfiles.h"
+#include "lists.h"
+#include "venus.h"
+
+#include <datafiles.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QListWidget>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavik;
+using namespace tavik::almanac;
+
+namespace {
+
+// The list windows' fonts, as the windows map them: "Courier" and "Courier
+// New" to Liberation Mono.
+QFont listFont(double points, bool bold = false)
+{
+    QFont f(QStringLiteral("Liberation Mono"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+ListSettings span(int from, int to)
+{
+    ListSettings s;
+    s.fromYear = from;
+    s.toYear = to;
+    return s;
+}
+
+// Where a list's row text begins, in pixels from the list's left edge.
+int listTextOrigin(const QFont& font)
+{
+    QListWidget list;
+    list.setFont(font);
+    list.resize(400, 200);
+    list.addItem(QStringLiteral("x"));
+    list.show();
+    const QRect item = list.visualItemRect(list.item(0));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return list.viewport()->mapTo(&list, item.topLeft()).x() + margin;
+}
+
+}  // namespace
+
+class TestLists : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        openEphemeris();
+        QVERIFY2(QFontDatabase::families().contains(QStringLiteral("Liberation Mono")),
+                 "fonts-liberation is needed");
+    }
+
+    void writtenBytes()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QStringList lines = crescentLines(span(2025, 2025));
+        const QString path = dir.filePath(QStringLiteral("holdsarlok.txt"));
+        QVERIFY(writeListFile(path, lines).ok());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith(QByteArray("Id\xF5pont ")));   // 'ő' is 0xF5 in Windows-1250
+        QVERIFY(bytes.contains(QByteArray("Holdsarl\xF3 kora (kb.)")));
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), lines.size());
+        QCOMPARE(bytes.count('\n'), lines.size());
+        QCOMPARE(bytes.count('\r'), lines.size());
+        QCOMPARE(splitDataLines(decodeDataText(bytes)), lines);
+    }
+
+    void newMoonFileBytes()
+    {
+        QTemporaryDir dir;
+        const QStringList lines = newMoonLines(span(2020, 2020));
+        const QString path = dir.filePath(QStringLiteral("ujholdak.txt"));
+        QVERIFY(writeListFile(path, lines).ok());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QCOMPARE(bytes.size(), lines.size() * 18);   // 16 characters and CR LF each
+        QVERIFY(bytes.startsWith("2020.01.24 22:42\r\n2020.02.23 16:32\r\n"));
+    }
+
+    void unwritableFolderIsReported()
+    {
+        const FileStatus s = writeListFile(QStringLiteral("/nonexistent/folder/venusz.txt"), {QStringLiteral("x")});
+        QCOMPARE(s.error, FileError::NotWritable);
+        QCOMPARE(s.fileName, QStringLiteral("venusz.txt"));
+    }
+
+    void columnsUnderHeadings_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QList<int>>("columns");
+        QTest::newRow("holdsarlok") << int(ListKind::Crescents)
+                                    << QList<int>{0, kCrescentWhenColumn, kCrescentAgeColumn, kCrescentClassColumn};
+        QTest::newRow("napfogyik") << int(ListKind::SolarEclipses) << QList<int>{0, 18, 29, 38};
+        QTest::newRow("holdfogyik") << int(ListKind::LunarEclipses) << QList<int>{0, 18, 31, 41, 53};
+        QTest::newRow("venusz") << int(ListKind::Venus) << QList<int>{0, 13, 41, 69};
+    }
+
+    void columnsUnderHeadings()
+    {
+        QFETCH(int, kind);
+        QFETCH(QList<int>, columns);
+        const QStringList lines = listLines(ListKind(kind), span(2026, 2030));
+        QVERIFY(lines.size() > 4);
+        for (qsizetype row = 0; row < lines.size(); ++row) {
+            const QString& line = lines[row];
+            for (int c : columns) {
+                if (row == 1 && line.size() > c && line.at(c) == u' ')
+                    continue;   // the second heading row leaves some columns empty
+                QVERIFY2(line.size() > c && line.at(c) != u' ' && (c == 0 || line.at(c - 1) == u' '),
+                         qPrintable(QStringLiteral("column %1 of \"%2\"").arg(c).arg(line)));
+            }
+        }
+    }
+
+    void rowsFitTheirWindows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("listTwips");
+        // The list windows' list widths and fonts.
+        QTest::newRow("holdsarlok") << int(ListKind::Crescents) << 15.0 << 12375;
+        QTest::newRow("napfogyik") << int(ListKind::SolarEclipses) << 14.25 << 16095;
+        QTest::newRow("venusz") << int(ListKind::Venus) << 14.25 << 14295;
+        QTest::newRow("holdfogyik") << int(ListKind::LunarEclipses) << 12.75 << 16575;
+    }
+
+    void rowsFitTheirWindows()
+    {
+        QFETCH(int, kind);
+        QFETCH(double, points);
+        QFETCH(int, listTwips);
+        const QFontMetrics fm(listFont(points));
+        // Frame, text margin and a vertical scroll bar take about 30 pixels.
+        const int room = listTwips / 15 - 30;
+        for (const QString& line : listLines(ListKind(kind), span(2000, 2100)))
+            QVERIFY2(fm.horizontalAdvance(line) <= room, qPrintable(line));
+    }
+
+    void crescentColumnsSitUnderTheWindowHeadings()
+    {
+        const QFont font = listFont(15);
+        const QFontMetrics fm(font);
+        const int advance = fm.horizontalAdvance(u'0');
+        QCOMPARE(fm.horizontalAdvance(QStringLiteral("2025.01.29 07:14 ")), 17 * advance);   // fixed pitch
+        QCOMPARE(fm.horizontalAdvance(QStringLiteral("őű")), 2 * advance);
+        const int origin = listTextOrigin(font);
+        // Headings at 0, 3120 and 4320 twips from the list's left edge.
+        const QList<QPair<int, int>> pairs{{0, 0}, {kCrescentWhenColumn, 3120 / 15}, {kCrescentAgeColumn, 4320 / 15}};
+        for (const auto& [column, headingPx] : pairs) {
+            const int textPx = origin + column * advance;
+            // The nearest character column to the heading, so within half a character.
+            QVERIFY2(std::abs(textPx - headingPx) * 2 <= advance + 1,
+                     qPrintable(QStringLiteral("column %1 at %2 px, heading at %3 px (advance %4, origin %5)")
+                                    .arg(column).arg(textPx).arg(headingPx).arg(advance).arg(origin)));
+        }
+        const QByteArray shot = qgetenv("TAVIK_ALMANAC_SHOT");
+        if (!shot.isEmpty())
+            renderCrescentSample(QString::fromLocal8Bit(shot), origin);
+    }
+
+    void crescentRowsMakeSense()
+    {
+        const QStringList lines = crescentLines(span(2025, 2026));
+        QCOMPARE(lines.size(), 2 + 2 * newMoonLines(span(2025, 2026)).size());   // a morning and an evening each
+        for (const QString& line : lines.mid(2)) {
+            const bool evening = line.mid(kCrescentWhenColumn, 6) == QStringLiteral("este  ");
+            const QString age = line.mid(kCrescentAgeColumn, kCrescentClassColumn - kCrescentAgeColumn);
+            QVERIFY2(evening != age.startsWith(u'-') || age.startsWith(QStringLiteral("0 óra")),
+                     qPrintable(line));
+            QVERIFY2(QStringLiteral("ABCDEF").contains(line.at(kCrescentClassColumn)), qPrintable(line));
+        }
+    }
+
+    void yallopClasses_data()
+    {
+        QTest::addColumn<double>("q");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("A") << 0.3 << "A könnyen látható";
+        QTest::newRow("A/B edge") << 0.216 << "B jó időben látható";
+        QTest::newRow("C") << -0.1 << "C távcső segíthet";
+        QTest::newRow("D") << -0.2 << "D csak távcsővel";
+        QTest::newRow("E") << -0.25 << "E távcsővel sem";
+        QTest::newRow("F") << -0.293 << "F nem látható";
+    }
+
+    void yallopClasses()
+    {
+        QFETCH(double, q);
+        QFETCH(QString, expected);
+        const YallopClass c = yallopClass(q);
+        QCOMPARE(yallopLetter(c) + u' ' + yallopWords(c), expected);
+    }
+
+    void ageTexts()
+    {
+        QCOMPARE(crescentAgeText(18.0 / 24 + 5.0 / 1440), QStringLiteral("18 óra 5 perc"));
+        QCOMPARE(crescentAgeText(-(25.0 / 24 + 10.0 / 1440)), QStringLiteral("-25 óra 10 perc"));
+        QCOMPARE(crescentAgeText(-0.2 / 1440), QStringLiteral("0 óra 0 perc"));
+        QCOMPARE(hungarianDecimal(-0.00001, 4), QStringLiteral("0,0000"));
+        QCOMPARE(siteText(Site{-33.9, -70.65, 520}), QStringLiteral("D 33,9000°, Ny 70,6500°, 520 m"));
+    }
+
+    void venusSpansAreCrescents()
+    {
+        const double start = julianDayUt(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
+        const QList<double> conjunctions = venusInferiorConjunctions(start, start + 3653);
+        QCOMPARE(conjunctions.size(), 6);   // 2020, 2022, 2023, 2025, 2026, 2028
+        for (double c : conjunctions) {
+            QVERIFY(venusLitFraction(c) < 0.02);
+            const VenusCrescent v = venusCrescent(c, Site{});
+            QVERIFY(v.evening && v.morning);
+            QVERIFY(std::abs(venusLitFraction(v.evening->first) - 0.5) < 0.001);
+            QVERIFY(std::abs(venusLitFraction(v.morning->last) - 0.5) < 0.001);
+            QVERIFY(v.evening->last < c + 10 && v.morning->first > c - 10);
+            QVERIFY(v.thinnest > 0 && v.thinnest < 0.1);
+        }
+    }
+
+    void shippedFilesAreWhatTheToolWrites()
+    {
+        if (!ephemerisSource().files)
+            QSKIP("the shipped lists were computed with the ephemeris files");
+        const QString pic = qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/");
+        for (const ListSpec& spec : listSpecs()) {
+            QFile f(pic + spec.fileName);
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+            const QStringList lines = listLines(spec.kind, span(spec.defaultFrom, spec.defaultTo));
+            QCOMPARE(splitDataLines(decodeDataText(f.readAll())), lines);
+        }
+    }
+
+private:
+    void renderCrescentSample(const QString& path, int origin)
+    {
+        QImage image(12855 / 15, 220, QImage::Format_RGB32);
+        image.fill(QColor(0xC0, 0xFF, 0xFF));
+        QPainter p(&image);
+        const int listLeft = 360 / 15;
+        p.setFont(listFont(12, true));
+        const QList<QPair<int, QString>> headings{{0, QStringLiteral("Időpont")},
+                                                  {3120, QStringLiteral("Mikor?")},
+                                                  {4320, QStringLiteral("Holdsarló kora (kb.)")}};
+        for (const auto& [twips, text] : headings)
+            p.drawText(listLeft + twips / 15, 720 / 15 + QFontMetrics(p.font()).ascent(), text);
+        p.setFont(listFont(15));
+        const QFontMetrics fm(p.font());
+        p.setPen(Qt::gray);
+        p.drawRect(listLeft, 1080 / 15, 12375 / 15, 6 * fm.lineSpacing() + 8);
+        p.setPen(Qt::black);
+        const QStringList lines = crescentLines(span(2025, 2025));
+        for (int i = 0; i < 6; ++i)
+            p.drawText(listLeft + origin, 1080 / 15 + 2 + fm.ascent() + i * fm.lineSpacing(), lines.at(i));
+        p.end();
+        image.save(path);
+    }
+};
+
+QTEST_MAIN(TestLists)
+#include "tst_almanac_lists.moc"
