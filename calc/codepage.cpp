@@ -49,6 +49,17 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end) noexcep
     return len;
 }
 
+
+// All 256 bytes, so decoding is one look-up a byte without a branch.
+constexpr std::array<char16_t, 256> kAllBytes = [] {
+    std::array<char16_t, 256> all{};
+    for (std::size_t b = 0; b < 0x80; ++b)
+        all[b] = static_cast<char16_t>(b);
+    for (std::size_t b = 0x80; b < 0x100; ++b)
+        all[b] = kHighHalf[b - 0x80];
+    return all;
+}();
+
 }  // namespace
 
 QString fromWindows1250(QByteArrayView bytes)
@@ -56,10 +67,8 @@ QString fromWindows1250(QByteArrayView bytes)
     QString out(bytes.size(), Qt::Uninitialized);
     char16_t* dst = reinterpret_cast<char16_t*>(out.data());
     const auto* src = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const unsigned char b = src[i];
-        dst[i] = b < 0x80 ? char16_t(b) : kHighHalf[b - 0x80];
-    }
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        dst[i] = kAllBytes[src[i]];
     return out;
 }
 

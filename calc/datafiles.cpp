@@ -19,6 +19,25 @@ FileStatus failure(FileError error, const QString& path, const QString& detail =
     return FileStatus{error, QFileInfo(path).fileName(), detail};
 }
 
+// Why a file could not be written, in the user's words where the folder tells
+// it; otherwise the system's own reason.
+QString writeFailureReason(const QString& path, const QString& systemReason)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("A mappa nem létezik: ") + QDir::toNativeSeparators(folder.filePath());
+    if (!folder.isDir())
+        return QStringLiteral("Nem mappa: ") + QDir::toNativeSeparators(folder.filePath());
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("Ezen a néven mappa van.");
+    return systemReason;
+}
+
+FileStatus notWritable(const QString& path, const QFileDevice& file)
+{
+    return failure(FileError::NotWritable, path, writeFailureReason(path, file.errorString()));
+}
+
 QString decodeWith(TextEncoding encoding, QByteArrayView bytes)
 {
     switch (encoding) {
@@ -179,6 +198,7 @@ QStringList decodeDataLines(QByteArrayView all)
     // so the bytes can be split before they are decoded.
     const char* data = all.data();
     const qsizetype size = all.size();
+    lines.reserve(all.count('\r') + 1);
     qsizetype start = 0;
     while (start < size) {
         const void* hit = std::memchr(data + start, '\r', static_cast<size_t>(size - start));
@@ -223,14 +243,14 @@ FileStatus replaceWholeFile(const QString& path, const QString& text)
         return status;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failure(FileError::NotWritable, path, file.errorString());
+        return notWritable(path, file);
     if (file.write(*bytes) != bytes->size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return failure(FileError::NotWritable, path, reason);
     }
     if (!file.commit())
-        return failure(FileError::NotWritable, path, file.errorString());
+        return notWritable(path, file);
     return status;
 }
 
@@ -242,12 +262,12 @@ FileStatus appendToFile(const QString& path, const QString& text)
         return status;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return failure(FileError::NotWritable, path, file.errorString());
+        return notWritable(path, file);
     if (file.write(*bytes) != bytes->size() || !file.flush())
-        return failure(FileError::NotWritable, path, file.errorString());
+        return notWritable(path, file);
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return failure(FileError::NotWritable, path, file.errorString());
+        return notWritable(path, file);
     return status;
 }
 

@@ -25,11 +25,13 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) noexcept
 
 bool isValidCivil(const CivilDateTime& c) noexcept
 {
+    if (c.year < -32767 || c.year > 32767 || c.month < 1 || c.month > 12 || c.day < 1
+        || c.day > 31 || c.hour < 0 || c.hour > 23 || c.minute < 0 || c.minute > 59
+        || c.second < 0 || c.second > 59)
+        return false;
     const year_month_day ymd{year{c.year}, month{static_cast<unsigned>(c.month)},
                              day{static_cast<unsigned>(c.day)}};
-    return c.year >= -32767 && c.year <= 32767 && c.month >= 1 && c.month <= 12 && c.day >= 1
-           && c.day <= 31 && ymd.ok() && c.hour >= 0 && c.hour < 24 && c.minute >= 0
-           && c.minute < 60 && c.second >= 0 && c.second < 60;
+    return ymd.ok();
 }
 
 DateTimeValue toDateTimeValue(const CivilDateTime& c) noexcept

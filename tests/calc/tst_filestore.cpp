@@ -109,7 +109,9 @@ void TestFileStore::aFolderIsNotAFile()
     QVERIFY(QDir(m_dir->path()).mkdir("ujhold.txt"));
     QVERIFY(!dataFileExists(path("ujhold.txt")));
     QCOMPARE(readWholeFile(path("ujhold.txt")).status.error, FileError::Missing);
-    QCOMPARE(replaceWholeFile(path("ujhold.txt"), "x").error, FileError::NotWritable);
+    const FileStatus status = replaceWholeFile(path("ujhold.txt"), "x");
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.detail, QStringLiteral("Ezen a néven mappa van."));
     QCOMPARE(appendToFile(path("ujhold.txt"), "x").error, FileError::NotWritable);
 }
 
@@ -166,19 +168,21 @@ void TestFileStore::appendCreatesAndGrows()
 void TestFileStore::writesIntoAnUnwritableFolderFail_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::newRow("parent is a file") << "blocker";
-    QTest::newRow("missing folder") << "nincs/Pic";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("parent is a file") << "blocker" << "Nem mappa: ";
+    QTest::newRow("missing folder") << "nincs/Pic" << "A mappa nem létezik: ";
 }
 
 void TestFileStore::writesIntoAnUnwritableFolderFail()
 {
     QFETCH(QString, folder);
+    QFETCH(QString, reason);
     writeBytes(path("blocker"), "not a folder");
     const QString file = path(folder) + QStringLiteral("/ujhold.txt");
     FileStatus status = replaceWholeFile(file, QStringLiteral("2024.01.11 12:57\r\n"));
     QCOMPARE(status.error, FileError::NotWritable);
     QCOMPARE(status.fileName, QStringLiteral("ujhold.txt"));
-    QVERIFY(!status.detail.isEmpty());
+    QCOMPARE(status.detail, reason + QDir::toNativeSeparators(path(folder)));
     QVERIFY(describeFileFault(status).startsWith(
         QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!\n")));
     status = appendToFile(file, QStringLiteral("x"));
