@@ -77,6 +77,26 @@ bool isFree(const QRectF& rect, const std::vector<QRectF>& taken, const QRectF& 
     return true;
 }
 
+QPointF nearestEdgePoint(const QRectF& r, QPointF p)
+{
+    return {std::clamp(p.x(), r.left(), r.right()), std::clamp(p.y(), r.top(), r.bottom())};
+}
+
+// A line from a marker to a name set further off must not cross other names.
+bool leaderIsClear(QPointF marker, const QRectF& text, const std::vector<QRectF>& taken)
+{
+    const QPointF end = nearestEdgePoint(text, marker);
+    const double length = std::hypot(end.x() - marker.x(), end.y() - marker.y());
+    const int steps = int(length / 2.0);
+    for (int s = 4; s < steps; ++s) {   // from beyond the marker's own box
+        const QPointF p = marker + (end - marker) * (double(s) / steps);
+        for (const QRectF& t : taken)
+            if (t.contains(p))
+                return false;
+    }
+    return true;
+}
+
 // Places a w × h box around the marker: beside it first, then further off.
 std::optional<QRectF> findPlace(QPointF m, QSizeF size, const std::vector<QRectF>& taken,
                                 const QRectF& bounds, bool leaderLines)
@@ -94,16 +114,11 @@ std::optional<QRectF> findPlace(QPointF m, QSizeF size, const std::vector<QRectF
             QPointF(m.x() + g * 0.7, m.y() + g * 0.7), QPointF(m.x() - g * 0.7 - w, m.y() + g * 0.7)};
         for (const QPointF& c : corners) {
             const QRectF rect(c, size);
-            if (isFree(rect, taken, bounds))
+            if (isFree(rect, taken, bounds) && (i == 0 || leaderIsClear(m, rect, taken)))
                 return rect;
         }
     }
     return std::nullopt;
-}
-
-QPointF nearestEdgePoint(const QRectF& r, QPointF p)
-{
-    return {std::clamp(p.x(), r.left(), r.right()), std::clamp(p.y(), r.top(), r.bottom())};
 }
 
 } // namespace

@@ -91,9 +91,10 @@ std::optional<LunarSurface> LunarSurface::fromImages(const QImage& albedo, const
         for (int y = 0; y < rgb.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
             for (int x = 0; x < rgb.width(); ++x) {
+                // Red grows eastwards and green southwards, down the map.
                 const QRgb p = line[x];
                 surface.m_normals.push_back(normalized(
-                    {qRed(p) / 127.5 - 1.0, qGreen(p) / 127.5 - 1.0, qBlue(p) / 127.5 - 1.0}));
+                    {qRed(p) / 127.5 - 1.0, 1.0 - qGreen(p) / 127.5, qBlue(p) / 127.5 - 1.0}));
             }
         }
     }

@@ -75,10 +75,11 @@ Sample shade(const LunarSurface& surface, const MoonLighting& lighting, const Su
         const Vec3 east{cl, 0.0, -sl};
         const Vec3 north{-v * sl, std::sqrt(std::max(0.0, 1.0 - v * v)), -v * cl};
         const Vec3 t = surface.tangentNormal(latDeg, lonDeg);
-        const double k = lighting.relief;
-        n = normalized({k * t.x * east.x + k * t.y * north.x + t.z * up.x,
-                        k * t.x * east.y + k * t.y * north.y + t.z * up.y,
-                        k * t.x * east.z + k * t.y * north.z + t.z * up.z});
+        const double e = lighting.relief * t.x;
+        const double nn = lighting.relief * t.y;
+        n = normalized({e * east.x + nn * north.x + t.z * up.x,
+                        e * east.y + nn * north.y + t.z * up.y,
+                        e * east.z + nn * north.z + t.z * up.z});
     }
     const double mu0 = dot(n, sun.sun);
     const double mu = std::max(1e-3, n.z);

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void spotOnTheMapLandsAtItsProjection_data();
     void spotOnTheMapLandsAtItsProjection();
     void farSideHasNoProjection();
+    void normalMapRedPointsEastGreenSouth();
+    void slopesFacingTheSunAreBrighter();
     void ageGivesElongation_data();
     void ageGivesElongation();
     void terminatorLongitude_data();
@@ -170,6 +172,41 @@ void TestMoonRender::farSideHasNoProjection()
     // East is on the right, north at the top.
     QCOMPARE(*projectToImage(0, 90, testDisc()), QPointF(kSize / 2.0 + kRadius, kSize / 2.0));
     QCOMPARE(*projectToImage(90, 0, testDisc()), QPointF(kSize / 2.0, kSize / 2.0 - kRadius));
+}
+
+void TestMoonRender::normalMapRedPointsEastGreenSouth()
+{
+    QImage normals(8, 4, QImage::Format_RGB32);
+    normals.fill(qRgb(200, 60, 200));
+    const auto surface = LunarSurface::fromImages(syntheticMapImage(), normals);
+    QVERIFY(surface && surface->hasRelief());
+    const Vec3 n = surface->tangentNormal(10, 20);
+    QVERIFY(n.x > 0.3);     // east
+    QVERIFY(n.y > 0.3);     // north: low green tilts the slope north
+    QVERIFY(n.z > 0.3);
+    QVERIFY(std::abs(dot(n, n) - 1) < 1e-9);
+}
+
+void TestMoonRender::slopesFacingTheSunAreBrighter()
+{
+    // At first quarter the Sun stands in the east; slopes that face east
+    // catch more of it than slopes that face west.
+    QImage east(8, 4, QImage::Format_RGB32);
+    east.fill(qRgb(200, 128, 230));
+    QImage west(8, 4, QImage::Format_RGB32);
+    west.fill(qRgb(56, 128, 230));
+    const auto facingSun = LunarSurface::fromImages(syntheticMapImage(), east);
+    const auto awayFromSun = LunarSurface::fromImages(syntheticMapImage(), west);
+    MoonLighting lighting;
+    lighting.elongationDeg = 90;
+    lighting.earthshine = 0;
+    const QSize size(kSize, kSize);
+    const QImage bright = renderMoon(*facingSun, lighting, size, testDisc(), 1);
+    const QImage dim = renderMoon(*awayFromSun, lighting, size, testDisc(), 1);
+    // Just east of the terminator; the exposure evens out the brightest parts.
+    const QPoint near(kSize / 2 + 8, kSize / 2);
+    QVERIFY2(qGray(bright.pixel(near)) > qGray(dim.pixel(near)) + 20,
+             qPrintable(QStringLiteral("%1 vs %2").arg(qGray(bright.pixel(near))).arg(qGray(dim.pixel(near)))));
 }
 
 void TestMoonRender::ageGivesElongation_data()
