@@ -30,6 +30,8 @@ void AboutWindowTest::captionAtLoad()
     QCOMPARE(w.size(), QSize(382, 286));
     QCOMPARE(w.palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xFF));
     QVERIFY(!w.isModal());
+    // The version line follows the one version the build declares.
+    QCOMPARE(AboutWindow::versionText(), QString("Version " TAVIK_VERSION_STRING));
 }
 
 void AboutWindowTest::labels_data()

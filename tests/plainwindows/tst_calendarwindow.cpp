@@ -21,6 +21,7 @@ private Q_SLOTS:
     void hungarianNames();
     void heading_data();
     void heading();
+    void headingFollowsTheKeyboard();
     void looks();
     void okClosesAndDiscards();
 };
@@ -95,6 +96,21 @@ void CalendarWindowTest::heading()
     CalendarWindow w;
     w.findChild<QCalendarWidget*>("Calendar1")->setSelectedDate(date);
     QCOMPARE(w.findChild<QLabel*>("DateHeading")->text(), text);
+}
+
+void CalendarWindowTest::headingFollowsTheKeyboard()
+{
+    CalendarWindow w;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* view = w.findChild<QCalendarWidget*>("Calendar1")->findChild<QWidget*>("qt_calendar_calendarview");
+    QVERIFY(view);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(w.findChild<QLabel*>("DateHeading")->text(), QString("2026, augusztus 5, szerda"));
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(w.findChild<QLabel*>("DateHeading")->text(), QString("2026, augusztus 12, szerda"));
 }
 
 void CalendarWindowTest::looks()
