@@ -1,0 +1,120 @@
+// The command line of tavik-almanac: options, defaults, clear messages for
+// bad input, and the files it writes.
+#include <datafiles.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run almanac(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ALMANAC_EXE), args);
+    if (!p.waitForFinished(120'000))
+        return {};
+    return Run{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+               QString::fromUtf8(p.readAllStandardError())};
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void version()
+    {
+        const Run r = almanac({QStringLiteral("--version")});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.trimmed(), QStringLiteral("tavik-almanac " TAVIK_VERSION_STRING));
+    }
+
+    void help()
+    {
+        const Run r = almanac({QStringLiteral("--help")});
+        QCOMPARE(r.exitCode, 0);
+        for (const char* option : {"--from", "--to", "--lat", "--lon", "--elevation", "--tz", "--out", "--only"})
+            QVERIFY2(r.out.contains(QLatin1String(option)), option);
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("time zone") << QStringList{"--tz", "Europe/Atlantis"} << "Ismeretlen időzóna";
+        QTest::newRow("latitude") << QStringList{"--lat", "91"} << "Hibás --lat";
+        QTest::newRow("longitude text") << QStringList{"--lon", "kelet"} << "Hibás --lon";
+        QTest::newRow("years reversed") << QStringList{"--from", "2030", "--to", "2020"} << "--from";
+        QTest::newRow("year outside the files") << QStringList{"--from", "1700"} << "Hibás --from";
+        QTest::newRow("list name") << QStringList{"--only", "ujholdak,csillagok"} << "Ismeretlen lista";
+    }
+
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const Run r = almanac(args + QStringList{QStringLiteral("--out"), dir.path()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(QDir(dir.path()).isEmpty());   // nothing written
+    }
+
+    void oneListForAnotherPlaceAndZone()
+    {
+        QTemporaryDir dir;
+        const Run r = almanac({QStringLiteral("ujholdak"), QStringLiteral("--from"), QStringLiteral("2024"),
+                               QStringLiteral("--to"), QStringLiteral("2024"), QStringLiteral("--tz"),
+                               QStringLiteral("America/New_York"), QStringLiteral("--out"), dir.path()});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ujholdak.txt")});
+        const tavik::FileRead<QStringList> lines = tavik::readLines(dir.filePath(QStringLiteral("ujholdak.txt")));
+        QVERIFY(lines.ok());
+        QCOMPARE(lines.value.size(), 13);
+        // 2024 January 11, 11:57 UT is 06:57 in New York (winter time); July 5,
+        // 22:57 UT is 18:57 (summer time).
+        QCOMPARE(lines.value.first(), QStringLiteral("2024.01.11 06:57"));
+        QCOMPARE(lines.value.at(6), QStringLiteral("2024.07.05 18:57"));
+    }
+
+    void unwritableFolder()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        // A folder below a plain file cannot be made.
+        const Run r = almanac({QStringLiteral("--only"), QStringLiteral("ujholdak"), QStringLiteral("--out"),
+                               dir.filePath(QStringLiteral("file/sub"))});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(QStringLiteral("célmappa")), qPrintable(r.err));
+    }
+
+    void allFiveByDefault()
+    {
+        QTemporaryDir dir;
+        const Run r = almanac({QStringLiteral("--from"), QStringLiteral("2026"), QStringLiteral("--to"),
+                               QStringLiteral("2026"), QStringLiteral("--lat"), QStringLiteral("46.25"),
+                               QStringLiteral("--lon"), QStringLiteral("20.15"), QStringLiteral("--out"), dir.path()});
+        QCOMPARE(r.exitCode, 0);
+        QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        files.sort();
+        QCOMPARE(files, (QStringList{"holdfogyik.txt", "holdsarlok.txt", "napfogyik.txt", "ujholdak.txt", "venusz.txt"}));
+        const tavik::FileRead<QStringList> solar = tavik::readLines(dir.filePath(QStringLiteral("napfogyik.txt")));
+        QVERIFY(solar.value.at(1).contains(QStringLiteral("É 46,2500°, K 20,1500°")));
+        // 2026 August 12: total over Spain, partial in Hungary near sunset.
+        QVERIFY(solar.value.last().startsWith(QStringLiteral("2026.08.12 19:4")));
+        QVERIFY(!solar.value.last().endsWith(QStringLiteral("nem látható")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_almanac_cli.moc"
