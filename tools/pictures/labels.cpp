@@ -123,59 +123,84 @@ std::optional<QRectF> findPlace(QPointF m, QSizeF size, const std::vector<QRectF
 
 } // namespace
 
-std::vector<PlacedLabel> drawLabels(QImage& image, const std::vector<LunarFeature>& features,
-                                    const DiscGeometry& disc, const LabelStyle& style)
+namespace {
+
+struct Placement {
+    const LunarFeature* feature;
+    PlacedLabel label;
+};
+
+QRectF markerBox(QPointF at)
 {
-    struct Candidate {
-        const LunarFeature* feature;
-        QPointF at;
-    };
-    const QRectF bounds = QRectF(image.rect()).adjusted(2, 2, -2, -2);
     const double box = kMarkerRadius + 1;
-    auto markerBox = [box](QPointF at) { return QRectF(at.x() - box, at.y() - box, 2 * box, 2 * box); };
+    return {at.x() - box, at.y() - box, 2 * box, 2 * box};
+}
+
+QSizeF textSize(const LunarFeature& f, const QString& name, const LabelStyle& style)
+{
+    const QFontMetricsF metrics(labelFont(f.kind, style.pixelSize));
+    return {metrics.horizontalAdvance(name) + 2 * kOutline, metrics.height() + kOutline};
+}
+
+std::vector<Placement> placeLabels(const std::vector<LunarFeature>& features, const DiscGeometry& disc,
+                                   const LabelStyle& style, const QRectF& bounds)
+{
     // Every marker claims its place first, so that no name covers another
     // feature's marker.
-    std::vector<Candidate> candidates;
+    std::vector<std::pair<const LunarFeature*, QPointF>> markers;
     std::vector<QRectF> taken;
     for (const LunarFeature& f : features) {
         const auto at = projectToImage(f.latitude, f.longitude, disc);
         if (at && isFree(markerBox(*at), taken, bounds)) {
-            candidates.push_back({&f, *at});
+            markers.emplace_back(&f, *at);
             taken.push_back(markerBox(*at));
         }
     }
-    std::vector<PlacedLabel> placed;
-    std::vector<Candidate> drawn;
-    for (const Candidate& c : candidates) {
-        const QString name = QString::fromUtf16(c.feature->name);
-        const QFontMetricsF metrics(labelFont(c.feature->kind, style.pixelSize));
-        const QSizeF size(metrics.horizontalAdvance(name) + 2 * kOutline, metrics.height() + kOutline);
+    std::vector<Placement> placed;
+    for (const auto& [feature, at] : markers) {
+        const QString name = QString::fromUtf16(feature->name);
         std::vector<QRectF> others;
         for (const QRectF& t : taken)
-            if (t != markerBox(c.at))
+            if (t != markerBox(at))
                 others.push_back(t);
-        const auto rect = findPlace(c.at, size, others, bounds, style.leaderLines);
+        const auto rect = findPlace(at, textSize(*feature, name, style), others, bounds, style.leaderLines);
         if (!rect)
             continue;
         taken.push_back(*rect);
-        placed.push_back({name, c.at, *rect});
-        drawn.push_back(c);
+        placed.push_back({feature, {name, at, *rect}});
     }
+    return placed;
+}
+
+void paintLabel(QPainter& p, const Placement& placement, const LabelStyle& style)
+{
+    const PlacedLabel& label = placement.label;
+    const FeatureKind kind = placement.feature->kind;
+    const QPointF edge = nearestEdgePoint(label.text, label.marker);
+    if (std::hypot(edge.x() - label.marker.x(), edge.y() - label.marker.y()) > 8) {
+        p.setPen(QPen(markerColour(), 1.0));
+        p.drawLine(label.marker, edge);
+    }
+    drawMarker(p, label.marker, kind);
+    const QFont font = labelFont(kind, style.pixelSize);
+    const QPointF baseline(label.text.left() + kOutline,
+                           label.text.top() + kOutline / 2 + QFontMetricsF(font).ascent());
+    drawOutlinedText(p, label.name, font, baseline, textColour(kind));
+}
+
+} // namespace
+
+std::vector<PlacedLabel> drawLabels(QImage& image, const std::vector<LunarFeature>& features,
+                                    const DiscGeometry& disc, const LabelStyle& style)
+{
+    const QRectF bounds = QRectF(image.rect()).adjusted(2, 2, -2, -2);
+    const std::vector<Placement> placements = placeLabels(features, disc, style, bounds);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        const PlacedLabel& label = placed[i];
-        const LunarFeature& f = *drawn[i].feature;
-        const QPointF edge = nearestEdgePoint(label.text, label.marker);
-        if (std::hypot(edge.x() - label.marker.x(), edge.y() - label.marker.y()) > 8) {
-            p.setPen(QPen(markerColour(), 1.0));
-            p.drawLine(label.marker, edge);
-        }
-        drawMarker(p, label.marker, f.kind);
-        const QFont font = labelFont(f.kind, style.pixelSize);
-        const QPointF baseline(label.text.left() + kOutline,
-                               label.text.top() + kOutline / 2 + QFontMetricsF(font).ascent());
-        drawOutlinedText(p, label.name, font, baseline, textColour(f.kind));
+    std::vector<PlacedLabel> placed;
+    for (const Placement& placement : placements) {
+        paintLabel(p, placement, style);
+        placed.push_back(placement.label);
     }
     return placed;
 }

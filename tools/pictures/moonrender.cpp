@@ -49,6 +49,23 @@ struct Sample {
     bool inDisc = false;
 };
 
+// The surface normal tilted by the normal map's slopes; up is the smooth
+// sphere's normal in view coordinates.
+Vec3 reliefNormal(const LunarSurface& surface, double relief, const Vec3& up, double latDeg, double lonDeg)
+{
+    const double cl = std::cos(lonDeg * kDeg);
+    const double sl = std::sin(lonDeg * kDeg);
+    const double v = up.y;
+    const Vec3 east{cl, 0.0, -sl};
+    const Vec3 north{-v * sl, std::sqrt(std::max(0.0, 1.0 - v * v)), -v * cl};
+    const Vec3 t = surface.tangentNormal(latDeg, lonDeg);
+    const double e = relief * t.x;
+    const double n = relief * t.y;
+    return normalized({e * east.x + n * north.x + t.z * up.x,
+                       e * east.y + n * north.y + t.z * up.y,
+                       e * east.z + n * north.z + t.z * up.z});
+}
+
 Sample shade(const LunarSurface& surface, const MoonLighting& lighting, const SunSetup& sun,
              double u, double v)
 {
@@ -68,19 +85,7 @@ Sample shade(const LunarSurface& surface, const MoonLighting& lighting, const Su
     const double sphereMu0 = dot(up, sun.sun);
     if (sphereMu0 <= -kTerminatorReach)
         return s;
-    Vec3 n = up;
-    if (surface.hasRelief()) {
-        const double cl = std::cos(lonDeg * kDeg);
-        const double sl = std::sin(lonDeg * kDeg);
-        const Vec3 east{cl, 0.0, -sl};
-        const Vec3 north{-v * sl, std::sqrt(std::max(0.0, 1.0 - v * v)), -v * cl};
-        const Vec3 t = surface.tangentNormal(latDeg, lonDeg);
-        const double e = lighting.relief * t.x;
-        const double nn = lighting.relief * t.y;
-        n = normalized({e * east.x + nn * north.x + t.z * up.x,
-                        e * east.y + nn * north.y + t.z * up.y,
-                        e * east.z + nn * north.z + t.z * up.z});
-    }
+    const Vec3 n = surface.hasRelief() ? reliefNormal(surface, lighting.relief, up, latDeg, lonDeg) : up;
     const double mu0 = dot(n, sun.sun);
     const double mu = std::max(1e-3, n.z);
     if (mu0 <= 0)
@@ -137,14 +142,20 @@ std::optional<QPointF> projectToImage(double latDeg, double lonDeg, const DiscGe
     return QPointF(disc.centre.x() + x * disc.radius, disc.centre.y() - y * disc.radius);
 }
 
-QImage renderMoon(const LunarSurface& surface, const MoonLighting& lighting, QSize size,
-                  const DiscGeometry& disc, int supersample)
+namespace {
+
+struct Buffers {
+    std::vector<float> sunlit;     // linear, before exposure
+    std::vector<float> earthlit;   // linear
+};
+
+// n × n samples a pixel, averaged.
+Buffers sampleDisc(const LunarSurface& surface, const MoonLighting& lighting, QSize size,
+                   const DiscGeometry& disc, int n)
 {
-    const int n = std::max(1, supersample);
     const SunSetup sun = sunSetup(lighting);
     const std::size_t pixels = std::size_t(size.width()) * std::size_t(size.height());
-    std::vector<float> sunlit(pixels, 0.0f);
-    std::vector<float> earthlit(pixels, 0.0f);
+    Buffers out{std::vector<float>(pixels, 0.0f), std::vector<float>(pixels, 0.0f)};
     for (int py = 0; py < size.height(); ++py) {
         for (int px = 0; px < size.width(); ++px) {
             double lit = 0;
@@ -159,17 +170,26 @@ QImage renderMoon(const LunarSurface& surface, const MoonLighting& lighting, QSi
                 }
             }
             const std::size_t at = std::size_t(py) * std::size_t(size.width()) + std::size_t(px);
-            sunlit[at] = float(lit / (n * n));
-            earthlit[at] = float(dark / (n * n));
+            out.sunlit[at] = float(lit / (n * n));
+            out.earthlit[at] = float(dark / (n * n));
         }
     }
-    const double gain = lighting.even ? 1.0 : exposureGain(sunlit, surface.brightAlbedo());
+    return out;
+}
+
+} // namespace
+
+QImage renderMoon(const LunarSurface& surface, const MoonLighting& lighting, QSize size,
+                  const DiscGeometry& disc, int supersample)
+{
+    const Buffers light = sampleDisc(surface, lighting, size, disc, std::max(1, supersample));
+    const double gain = lighting.even ? 1.0 : exposureGain(light.sunlit, surface.brightAlbedo());
     QImage image(size, QImage::Format_RGB32);
     for (int py = 0; py < size.height(); ++py) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
         for (int px = 0; px < size.width(); ++px) {
             const std::size_t at = std::size_t(py) * std::size_t(size.width()) + std::size_t(px);
-            const int g = int(std::lround(255.0 * toDisplay(gain * sunlit[at] + earthlit[at])));
+            const int g = int(std::lround(255.0 * toDisplay(gain * light.sunlit[at] + light.earthlit[at])));
             line[px] = qRgb(g, g, g);
         }
     }
