@@ -5,8 +5,10 @@
 #include "ui.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <array>
 
@@ -50,6 +52,15 @@ QString textForBox(QString fileText)
     return fileText;
 }
 
+// The system's colours, set on the widget itself so that none of the window's
+// own colours reach it.
+QPalette systemPalette(const QWidget* w)
+{
+    QPalette p = QApplication::palette(w);
+    p.setResolveMask(~QPalette::ResolveMask(0));
+    return p;
+}
+
 // Only the space character counts: a text of tabs or line ends is kept.
 bool isBlank(const QString& text)
 {
@@ -79,6 +90,9 @@ void NoteWindow::createMenu()
 {
     m_menu = new QMenuBar(this);
     m_menu->setObjectName(QStringLiteral("menuBar"));
+    // The menu bar keeps the system's colours, not the window's.
+    m_menu->setPalette(systemPalette(m_menu));
+    m_menu->setAutoFillBackground(true);
     // Both commands sit on the bar itself and act at once.
     m_save = m_menu->addAction(QStringLiteral("Mentés"));
     m_save->setObjectName(QString::fromUtf8(m_layout.saveCommand));
@@ -104,7 +118,13 @@ void NoteWindow::createTextBox()
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_text->setFont(ui::font(QStringLiteral("Times New Roman"), m_layout.fontPoints));
-    ui::setColors(m_text, QColor::fromRgb(m_layout.background), kWhite);
+    // Only the writing area takes the window's colours; the scroll bars keep the system's.
+    QPalette colors = systemPalette(m_text);
+    colors.setColor(QPalette::Base, QColor::fromRgb(m_layout.background));
+    colors.setColor(QPalette::Text, kWhite);
+    m_text->setPalette(colors);
+    m_text->horizontalScrollBar()->setPalette(systemPalette(m_text));
+    m_text->verticalScrollBar()->setPalette(systemPalette(m_text));
     m_text->setPlainText(QString::fromUtf8(m_layout.initialText));
     m_text->setFocus();
 }

@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "ui.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -52,6 +53,15 @@ const QColor kNavy(0x00, 0x00, 0x80);
 
 QRect twips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
 QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f.points, f.bold); }
+
+// The system's colours, set on the widget itself so that none of the window's
+// own colours reach it.
+QPalette systemPalette(const QWidget* w)
+{
+    QPalette p = QApplication::palette(w);
+    p.setResolveMask(~QPalette::ResolveMask(0));
+    return p;
+}
 
 // A line feed inside a line is an ordinary character of the row; it is drawn
 // as a space so that the row stays one line high and its columns stay aligned.
@@ -112,7 +122,11 @@ void ReferenceListWindow::createList()
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
     m_list->setGeometry(twips(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
-    ui::setColors(m_list, QColor::fromRgb(m_layout.background));
+    // Only the rows take the window's colour; the scroll bar keeps the system's.
+    QPalette colors = systemPalette(m_list);
+    colors.setColor(QPalette::Base, QColor::fromRgb(m_layout.background));
+    m_list->setPalette(colors);
+    m_list->verticalScrollBar()->setPalette(systemPalette(m_list));
     m_list->setModel(m_model);
 }
 
