@@ -16,14 +16,15 @@ struct LunarFeature {
     double longitude;       // degrees, east (towards Mare Crisium) positive
     FeatureKind kind;
     int rank;               // 1 for the best known; lower ranks win crowded places
+    double sizeKm;          // diameter, or the length of a range
 };
 
 std::span<const LunarFeature> lunarFeatures();
 
 // The features near the terminator for that elongation, best known first:
 // what an observer looks for that night. litBandDeg is the reach in longitude
-// into the sunlit side, darkBandDeg into the night side, where only peaks
-// catch the light.
+// of a feature's centre into the sunlit side, darkBandDeg that of its sunlit
+// edge into the night side, where only peaks catch the light.
 std::vector<LunarFeature> featuresNearTerminator(double elongationDeg, double litBandDeg,
                                                  double darkBandDeg);
 // Every feature, best known first.

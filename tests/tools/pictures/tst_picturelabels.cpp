@@ -3,6 +3,7 @@
 #include "moonrender.h"
 
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 using namespace tavik::pictures;
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void crowdedNamesDoNotOverlap();
     void dayBandsHoldFeaturesNearTheTerminator_data();
     void dayBandsHoldFeaturesNearTheTerminator();
+    void largeFeaturesShowTheirSunlitEdge();
     void featureTableIsOnTheNearSide();
 };
 
@@ -107,7 +109,7 @@ void TestPictureLabels::farSideFeatureIsLeftOut()
 {
     QImage image = blackPicture();
     const QImage before = image;
-    const LunarFeature farSide{u"Túloldal", 0.0, 150.0, FeatureKind::Crater, 1};
+    const LunarFeature farSide{u"Túloldal", 0.0, 150.0, FeatureKind::Crater, 1, 50};
     QVERIFY(drawLabels(image, {farSide}, testDisc(), {}).empty());
     QCOMPARE(image, before);
 }
@@ -140,10 +142,26 @@ void TestPictureLabels::dayBandsHoldFeaturesNearTheTerminator()
     for (const LunarFeature& f : near) {
         // Waxing: the sunlit side lies east of the terminator.
         QVERIFY(f.longitude - terminator <= 20);
-        QVERIFY(f.longitude - terminator >= (f.kind == FeatureKind::Sea ? -12 : -4));
+        QVERIFY(f.longitude - terminator >= -16);
     }
     for (std::size_t i = 1; i < near.size(); ++i)
         QVERIFY(near[i - 1].rank <= near[i].rank);
+}
+
+void TestPictureLabels::largeFeaturesShowTheirSunlitEdge()
+{
+    // Day 11: the terminator runs near longitude 44 W. The Ocean of Storms
+    // lies mostly in the dark, but its eastern shore is in sunlight; Reiner,
+    // a small crater as far into the night, is not yet lit.
+    const auto near = featuresNearTerminator(elongationForAge(11), 20, 4);
+    auto has = [&near](const QString& name) {
+        return std::any_of(near.begin(), near.end(),
+                           [&name](const LunarFeature& f) { return QString::fromUtf16(f.name) == name; });
+    };
+    QVERIFY(has(QStringLiteral("Viharok óceánja")));
+    QVERIFY(!has(QStringLiteral("Reiner")));
+    QVERIFY(has(QStringLiteral("Gassendi")));
+    QVERIFY(!has(QStringLiteral("Kopernikusz")));   // well inside the sunlit side
 }
 
 void TestPictureLabels::featureTableIsOnTheNearSide()
@@ -155,6 +173,7 @@ void TestPictureLabels::featureTableIsOnTheNearSide()
         names << name;
         QVERIFY(std::abs(f.latitude) < 80);
         QVERIFY(std::abs(f.longitude) < 90);
+        QVERIFY(f.sizeKm > 5 && f.sizeKm < 3000);
     }
     QVERIFY(names.contains(QStringLiteral("Nyugalom tengere")));
     QVERIFY(names.contains(QStringLiteral("Viharok óceánja")));
