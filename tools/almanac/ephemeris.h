@@ -52,7 +52,7 @@ double deltaTDays(double jdUt);
 double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone);
 
 // Wall-clock time in the zone, rounded to the nearest minute. The result's
-// date and time fields are the local ones; its time spec means nothing.
+// date and time fields are the local ones; its time info means nothing.
 QDateTime localMinute(double jdUt, const QTimeZone& zone);
 // The same, as "yyyy.MM.dd HH:mm" (16 characters) or "yyyy.MM.dd".
 QString formatLocalMinute(double jdUt, const QTimeZone& zone);

@@ -14,7 +14,7 @@ namespace tavik::almanac {
 
 enum class ListKind { NewMoons, Crescents, SolarEclipses, LunarEclipses, Venus };
 
-struct ListSpec {
+struct ListFileInfo {
     ListKind kind;
     QString name;        // the name on the command line: "ujholdak"
     QString fileName;    // "ujholdak.txt"
@@ -22,8 +22,8 @@ struct ListSpec {
     int defaultTo;
 };
 
-const QList<ListSpec>& listSpecs();
-const ListSpec* findListSpec(const QString& name);   // by name, with or without ".txt"
+const QList<ListFileInfo>& listFileInfos();
+const ListFileInfo* findListFile(const QString& name);   // by name, with or without ".txt"
 
 // The lines of one list; an ephemeris fault is described in *error.
 QStringList listLines(ListKind kind, const ListSettings& s, QString* error = nullptr);

@@ -20,7 +20,7 @@ constexpr int kLastYear = 2399;
 struct Request {
     ListSettings base;
     std::optional<int> from, to;
-    QList<const ListSpec*> lists;
+    QList<const ListFileInfo*> lists;
     QString outDir;
 };
 
@@ -45,24 +45,24 @@ std::optional<double> number(const QCommandLineParser& p, const QString& name, d
     return v;
 }
 
-std::optional<QList<const ListSpec*>> chosenLists(const QCommandLineParser& p)
+std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& p)
 {
     QStringList names = p.positionalArguments();
     for (const QString& v : p.values(QStringLiteral("only")))
         names += v.split(u',', Qt::SkipEmptyParts);
-    QList<const ListSpec*> lists;
+    QList<const ListFileInfo*> lists;
     for (const QString& n : std::as_const(names)) {
-        const ListSpec* spec = findListSpec(n);
-        if (!spec) {
+        const ListFileInfo* info = findListFile(n);
+        if (!info) {
             err() << "Ismeretlen lista: \"" << n << "\" (lehet: ujholdak, holdsarlok, napfogyik, "
                   << "holdfogyik, venusz)\n";
             return std::nullopt;
         }
-        if (!lists.contains(spec))
-            lists.append(spec);
+        if (!lists.contains(info))
+            lists.append(info);
     }
     if (lists.isEmpty()) {
-        for (const ListSpec& s : listSpecs())
+        for (const ListFileInfo& s : listFileInfos())
             lists.append(&s);
     }
     return lists;
@@ -101,25 +101,25 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
     return r;
 }
 
-bool writeOne(const Request& r, const ListSpec& spec)
+bool writeOne(const Request& r, const ListFileInfo& info)
 {
     ListSettings s = r.base;
-    s.fromYear = r.from.value_or(spec.defaultFrom);
-    s.toYear = r.to.value_or(spec.defaultTo);
+    s.fromYear = r.from.value_or(info.defaultFrom);
+    s.toYear = r.to.value_or(info.defaultTo);
     if (s.fromYear > s.toYear) {
-        err() << spec.fileName << ": a --from/--to után üres az évtartomány (" << s.fromYear << "-"
+        err() << info.fileName << ": a --from/--to után üres az évtartomány (" << s.fromYear << "-"
               << s.toYear << "), kihagyva\n";
         return false;
     }
     QElapsedTimer timer;
     timer.start();
     QString error;
-    const QStringList lines = listLines(spec.kind, s, &error);
+    const QStringList lines = listLines(info.kind, s, &error);
     if (!error.isEmpty()) {
-        err() << spec.fileName << ": az efemerisz hibát jelzett: " << error << " - a fájl nem készült el\n";
+        err() << info.fileName << ": az efemerisz hibát jelzett: " << error << " - a fájl nem készült el\n";
         return false;
     }
-    const QString path = QDir(r.outDir).filePath(spec.fileName);
+    const QString path = QDir(r.outDir).filePath(info.fileName);
     const tavik::FileStatus status = writeListFile(path, lines);
     if (!status.ok()) {
         err() << tavik::describeFileFault(status) << "\n";
@@ -168,11 +168,14 @@ int main(int argc, char* argv[])
         err() << "A célmappa nem hozható létre: " << request->outDir << "\n";
         return 2;
     }
-    const EphemerisSource source = openEphemeris(p.value(QStringLiteral("ephe")));
+    const QString ephe = p.value(QStringLiteral("ephe"));
+    const EphemerisSource source = openEphemeris(ephe);
+    if (!ephe.isEmpty() && QDir(source.path) != QDir(ephe))
+        err() << "A(z) " << ephe << " mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).\n";
     if (!source.files)
         err() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
     bool ok = true;
-    for (const ListSpec* spec : request->lists)
-        ok = writeOne(*request, *spec) && ok;
+    for (const ListFileInfo* info : request->lists)
+        ok = writeOne(*request, *info) && ok;
     return ok ? 0 : 2;
 }

@@ -242,10 +242,10 @@ private Q_SLOTS:
         if (!ephemerisSource().files)
             QSKIP("the shipped lists were computed with the ephemeris files");
         const QString pic = qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/");
-        for (const ListSpec& spec : listSpecs()) {
-            QFile f(pic + spec.fileName);
+        for (const ListFileInfo& info : listFileInfos()) {
+            QFile f(pic + info.fileName);
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-            const QStringList lines = listLines(spec.kind, span(spec.defaultFrom, spec.defaultTo));
+            const QStringList lines = listLines(info.kind, span(info.defaultFrom, info.defaultTo));
             QCOMPARE(splitDataLines(decodeDataText(f.readAll())), lines);
         }
     }
