@@ -59,6 +59,7 @@ private Q_SLOTS:
     void firstImageOfGifUnscaledAtTopLeft();
     void largePictureIsCut();
     void pictureIsReplaced();
+    void fileNameLetterCaseDoesNotMatter();
     void missingPicture_data();
     void missingPicture();
     void unreadablePicture();
@@ -149,6 +150,17 @@ void TestMapViewer::pictureIsReplaced()
     QVERIFY(slot->Picture3->picture().isNull());
     QCOMPARE(shot(*slot).pixelColor(origin), QColor(Qt::black));
     delete slot.data();
+}
+
+void TestMapViewer::fileNameLetterCaseDoesNotMatter()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif()));
+    MessageLog log;
+    MapViewerWindow w(data.path());
+    w.showPicture(QStringLiteral("Lunar-day03s.gif"));
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
 }
 
 void TestMapViewer::missingPicture_data()

@@ -318,10 +318,11 @@ void TestNoteWindows::failedSave_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("messageStart");
-    QTest::newRow("data folder missing") << 0 << "note" << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
-    QTest::newRow("data folder is a file") << 1 << "note" << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
-    QTest::newRow("arrow") << 2 << QStringLiteral("a → b") << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
-    QTest::newRow("Chinese") << 2 << QStringLiteral("月") << QStringLiteral("A 'jegyzetek.txt' fájl NEM");
+    const QString unsaved = QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!");
+    QTest::newRow("data folder missing") << 0 << "note" << unsaved;
+    QTest::newRow("data folder is a file") << 1 << "note" << unsaved;
+    QTest::newRow("arrow") << 2 << QStringLiteral("a → b") << unsaved;
+    QTest::newRow("Chinese") << 2 << QStringLiteral("月") << unsaved;
 }
 
 void TestNoteWindows::failedSave()
