@@ -158,9 +158,11 @@ void NoteWindow::loadText()
 QString NoteWindow::fileText() const
 {
     // The raw text keeps no-break spaces, which the plain-text view turns
-    // into ordinary ones; its paragraph separators are the line breaks.
+    // into ordinary ones. Its paragraph separators are the line breaks, and so
+    // are the line separators that Shift+Enter types.
     QString text = m_text->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, kCrLf);
+    text.replace(QChar::LineSeparator, kCrLf);
     return text;
 }
 

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void loading();
     void saveBytes_data();
     void saveBytes();
+    void typedLineBreaks();
     void blankIsRefused_data();
     void blankIsRefused();
     void eachReopenAddsOneLineEnd_data() { addBothKinds(); }
@@ -214,6 +215,22 @@ void TestNoteWindows::saveBytes()
     // Saving twice without reopening writes the same file.
     w.saveAction()->trigger();
     QTEST(data.bytes(kLog), "bytes");
+}
+
+void TestNoteWindows::typedLineBreaks()
+{
+    DataFolder data;
+    QVERIFY(data.write(kNotes, ""));
+    NoteWindow w(NoteKind::Notes, data.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClicks(w.textBox(), QStringLiteral("a"));
+    QTest::keyClick(w.textBox(), Qt::Key_Return);
+    QTest::keyClicks(w.textBox(), QStringLiteral("b"));
+    QTest::keyClick(w.textBox(), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(w.textBox(), QStringLiteral("\tc"));
+    w.saveAction()->trigger();
+    QCOMPARE(data.bytes(kNotes), QByteArray("a\r\nb\r\n\tc\r\n"));
 }
 
 void TestNoteWindows::blankIsRefused_data()
