@@ -1,0 +1,433 @@
+// "Megfigyelés" and "Most!": the boxes they fill, the phase picture, the drawn
+// result lines, the saved new moon and the calculation log, byte for byte.
+#include "appfixture.h"
+
+#include "observation.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+
+using namespace tavik;
+using namespace tavik::testing;
+
+namespace {
+const QString kUjhold = QStringLiteral("ujhold.txt");
+const QString kUtolso = QStringLiteral("utolso.txt");
+const QString kLog = QStringLiteral("szamitott.txt");
+const QString kInvalid = QStringLiteral("Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!");
+const QString kNoNewMoon = QStringLiteral("Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!");
+
+// The phase pictures, each a different width so a test can tell which one is shown.
+void writePictures(const DataFolder& data)
+{
+    int width = 40;
+    QStringList done;
+    for (const PhaseBand& b : kPhaseBands) {
+        const QString name = QString::fromUtf16(b.picture);
+        if (done.contains(name))
+            continue;
+        done.append(name);
+        QImage image(width++, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QVERIFY(image.save(data.file(name), "PNG"));
+    }
+}
+
+int pictureWidth(const QString& name)
+{
+    QStringList done;
+    for (const PhaseBand& b : kPhaseBands) {
+        const QString n = QString::fromUtf16(b.picture);
+        if (!done.contains(n))
+            done.append(n);
+    }
+    return 40 + int(done.indexOf(name));
+}
+
+QLabel* picture(const A& a) { return child<QLabel>(a, "Picture1"); }
+
+// The log entry of a "Megfigyelés" 4000 minutes after the new moon.
+const QByteArray kEntry4000(
+    "Megfigyel\xe9s ideje:   2024. 01. 14. 7:37:00\r\n"
+    "Holdsarl\xf3 kora:      66 \xf3ra 40 perc\r\n"
+    "Holdsarl\xf3 kora:      2 nap  18 \xf3ra 40 perc\r\n"
+    "Holdsarl\xf3 kora:      2,75 nap\r\n"
+    "Holdf\xe1zis:           N\xf6vekv\xf5 sarl\xf3  ---  9,1 %\r\n"
+    "      \r\n"
+    "      \r\n");
+
+const QStringList kLines4000{
+    QStringLiteral("Megfigyelés ideje:         2024. 01. 14. 7:37:00"),
+    QStringLiteral("Holdsarló kora:             66 óra 40 perc"),
+    QStringLiteral("                                    2 nap  18 óra 40 perc"),
+    QStringLiteral("                                    2,75 nap"),
+    QStringLiteral("                                    Növekvő sarló - 9,05 %"),
+};
+}  // namespace
+
+class MainWindowCalculatorTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void observationDrawsSavesAndLogs();
+    void observationPositions();
+    void repeatedPressesAppend();
+    void observationBoxIsReplacedFromFile_data();
+    void observationBoxIsReplacedFromFile();
+    void phaseNameAndPicture_data();
+    void phaseNameAndPicture();
+    void observationFileMissing();
+    void invalidDatesLeaveEverything_data();
+    void invalidDatesLeaveEverything();
+    void missingPictureLeavesTheBoxEmpty();
+    void unwritableNewMoonFile();
+    void unwritableLog();
+    void nowDrawsSavesAndLogs();
+    void nowWithoutNewMoon_data();
+    void nowWithoutNewMoon();
+    void nowReadsTheClockOnce_data();
+    void nowReadsTheClockOnce();
+    void nowNeedsNoObservationFile();
+};
+
+void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
+{
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00\r"));
+    QCOMPARE(a->surface()->texts(), kLines4000);
+    QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
+    QCOMPARE(picture(*a)->pixmap().height(), 30);   // shown as it is, not stretched
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kLog), kEntry4000);
+    QCOMPARE(data.read(kUtolso), QByteArray("2024. 01. 14. 7:37:00\r\n"));
+}
+
+void MainWindowCalculatorTest::observationPositions()
+{
+    DataFolder data;
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    QList<QPoint> at;
+    for (const ResultSurface::Piece& p : a->surface()->pieces())
+        at.append(p.twips);
+    QCOMPARE(at, (QList<QPoint>{{650, 1265}, {650, 2100}, {650, 2800}, {650, 3300}, {650, 5120}}));
+}
+
+void MainWindowCalculatorTest::repeatedPressesAppend()
+{
+    DataFolder data;
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLog, "earlier entry\r\n");
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    press(*a, "Command1");
+    QCOMPARE(a->surface()->pieces().size(), 5);   // cleared before drawing again
+    QCOMPARE(data.read(kLog), QByteArray("earlier entry\r\n") + kEntry4000 + kEntry4000);
+}
+
+void MainWindowCalculatorTest::observationBoxIsReplacedFromFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text12");
+    QTest::newRow("22 characters") << QByteArray("2024. 01. 14. 07:37:00\r\n") << "2024. 01. 14. 07:37:00";
+    QTest::newRow("21 keep the CR") << QByteArray("2024. 01. 14. 7:37:00\r\n") << "2024. 01. 14. 7:37:00\r";
+    QTest::newRow("short keeps CR LF") << QByteArray("2024.01.14 07:37\r\n") << "2024.01.14 07:37\r\n";
+    QTest::newRow("spaces around") << QByteArray(" 2024.01.14 07:37 \r\n") << " 2024.01.14 07:37 \r\n";
+}
+
+void MainWindowCalculatorTest::observationBoxIsReplacedFromFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text12);
+    DataFolder data;
+    data.write(kUtolso, file);
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    typeInto(box(*a, "Text12"), QStringLiteral("unsaved text"));
+    press(*a, "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QCOMPARE(box(*a, "Text12")->text(), text12);
+    QCOMPARE(a->surface()->texts().value(0).right(7), QStringLiteral("7:37:00"));
+}
+
+void MainWindowCalculatorTest::phaseNameAndPicture_data()
+{
+    QTest::addColumn<QString>("observation");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QString>("pictureFile");
+    // The new moon is 2024.01.11 12:00; the day counts round to whole days.
+    QTest::newRow("same moment") << "2024.01.11 12:00" << "Újhold - 0,00 %" << "000-ujhold.gif";
+    QTest::newRow("2 days") << "2024.01.13 12:00" << "Növekvő sarló" << "004-novekvo.gif";
+    QTest::newRow("6 days") << "2024.01.17 12:00" << "Növekvő sarló" << "014-novekvo.gif";
+    QTest::newRow("8 days") << "2024.01.19 12:00" << "Első negyed" << "020-negyed.gif";
+    QTest::newRow("15 days") << "2024.01.26 12:00" << "Telihold - 100,00 %" << "040-telihold.gif";
+    QTest::newRow("22 days") << "2024.02.02 12:00" << "Utolsó negyed" << "060-utolso.gif";
+    QTest::newRow("27 days") << "2024.02.07 12:00" << "Fogyó sarló" << "072-fogyo.gif";
+    QTest::newRow("28 days") << "2024.02.08 12:00" << "Fogyó sarló" << "073-fogyo.gif";
+    QTest::newRow("a day before") << "2024.01.10 12:00" << "Újhold" << "000-ujhold.gif";
+    QTest::newRow("two days before") << "2024.01.09 12:00" << "Fogyó sarló" << "072-fogyo.gif";
+}
+
+void MainWindowCalculatorTest::phaseNameAndPicture()
+{
+    QFETCH(QString, observation);
+    QFETCH(QString, phase);
+    QFETCH(QString, pictureFile);
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, observation.toLatin1() + "\r\n");
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:00"));
+    press(*a, "Command1");
+    const QString line5 = a->surface()->texts().value(4);
+    QVERIFY2(line5.startsWith(QString(36, QLatin1Char(' ')) + phase), qPrintable(line5));
+    QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(pictureFile));
+}
+
+void MainWindowCalculatorTest::observationFileMissing()
+{
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    const QStringList drawn = a->surface()->texts();
+    const QByteArray log = data.read(kLog);
+    QVERIFY(QFile::remove(data.file(kUtolso)));
+    QFile::remove(data.file(kUjhold));
+    typeInto(box(*a, "Text12"), QStringLiteral("x"));
+    press(*a, "Command1");
+    QCOMPARE(caught.messages,
+             (QList<Message>{Message{MessageIcon::Error, QStringLiteral("Az 'utolsó.txt' fájl nem található!")}}));
+    QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024.01.14 07:37\r\nx"));
+    QCOMPARE(a->surface()->texts(), drawn);
+    QVERIFY(!picture(*a)->pixmap().isNull());
+    QVERIFY(!data.exists(kUjhold));
+    QCOMPARE(data.read(kLog), log);
+}
+
+void MainWindowCalculatorTest::invalidDatesLeaveEverything_data()
+{
+    QTest::addColumn<QString>("text11");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("empty new moon") << "" << QByteArray("2024.01.14 07:37\r\n");
+    QTest::newRow("new moon not a date") << "tegnap" << QByteArray("2024.01.14 07:37\r\n");
+    QTest::newRow("empty observation file") << "2024.01.11 12:57" << QByteArray();
+    QTest::newRow("observation not a date") << "2024.01.11 12:57" << QByteArray("holnap\r\n");
+    QTest::newRow("both wrong") << "2024.13.11" << QByteArray("2024.02.30\r\n");
+    QTest::newRow("too far apart") << "9999.12.31 23:59" << QByteArray("0100.01.01 00:00\r\n");
+}
+
+void MainWindowCalculatorTest::invalidDatesLeaveEverything()
+{
+    QFETCH(QString, text11);
+    QFETCH(QByteArray, file);
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    const QStringList drawn = a->surface()->texts();
+    const QByteArray log = data.read(kLog);
+    data.write(kUjhold, "kept\r\n");
+
+    box(*a, "Text11")->setText(text11);
+    data.write(kUtolso, file);
+    press(*a, "Command1");
+    QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Warning, kInvalid}}));
+    QCOMPARE(box(*a, "Text12")->text(), QString::fromLatin1(file));
+    QCOMPARE(box(*a, "Text11")->text(), text11);
+    QCOMPARE(a->surface()->texts(), drawn);
+    QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
+    QCOMPARE(data.read(kUjhold), QByteArray("kept\r\n"));
+    QCOMPARE(data.read(kLog), log);
+}
+
+void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
+{
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    QVERIFY(!picture(*a)->pixmap().isNull());
+    QVERIFY(QFile::remove(data.file(QStringLiteral("010-novekvo.gif"))));
+    press(*a, "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QVERIFY(picture(*a)->pixmap().isNull());
+    QCOMPARE(a->surface()->texts(), kLines4000);
+    QCOMPARE(data.read(kLog), kEntry4000 + kEntry4000);
+}
+
+void MainWindowCalculatorTest::unwritableNewMoonFile()
+{
+    DataFolder data;
+    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
+    QVERIFY(QDir(data.path()).mkdir(kUjhold));   // a folder in the file's place
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    QCOMPARE(caught.messages.size(), 1);
+    QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
+    QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
+    QCOMPARE(a->surface()->texts(), kLines4000);   // the results are shown all the same
+    QVERIFY(QFileInfo(data.file(kUjhold)).isDir());
+    QVERIFY(!data.exists(kLog));
+}
+
+void MainWindowCalculatorTest::unwritableLog()
+{
+    DataFolder data;
+    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
+    QVERIFY(QDir(data.path()).mkdir(kLog));
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command1");
+    QCOMPARE(caught.messages.size(), 1);
+    QVERIFY2(caught.messages[0].text.startsWith(QStringLiteral("A 'szamitott.txt' fájl NEM menthető!")),
+             qPrintable(caught.messages[0].text));
+    QCOMPARE(a->surface()->texts(), kLines4000);
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+}
+
+void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
+{
+    DataFolder data;
+    writePictures(data);
+    TestClock clock;
+    clock.now = QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0, 999));
+    MessageCatcher caught;
+    auto a = makeWindow(data, &clock);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command2");
+    QVERIFY(caught.messages.isEmpty());
+    QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
+    QList<ResultSurface::Piece> expected{
+        {{650, 1265}, QStringLiteral("Megfigyelés ideje:         2024. 01. 14.")},
+        {{4850, 1265}, QStringLiteral("7:37:00")},
+        {{650, 2100}, kLines4000[1]},
+        {{650, 2800}, kLines4000[2]},
+        {{650, 3300}, kLines4000[3]},
+        {{650, 5120}, QStringLiteral("                                    Növekvő sarló - 9,22 %")},
+    };
+    const auto& pieces = a->surface()->pieces();
+    QCOMPARE(pieces.size(), expected.size());
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QCOMPARE(pieces[i].twips, expected[i].twips);
+        QCOMPARE(pieces[i].text, expected[i].text);
+    }
+    QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kLog),
+             QByteArray("Megfigyel\xe9s ideje:   2024. 01. 14.7:37:00\r\n"
+                        "Holdsarl\xf3 kora:      66 \xf3ra 40 perc\r\n"
+                        "Holdsarl\xf3 kora:      2 nap  18 \xf3ra 40 perc\r\n"
+                        "Holdsarl\xf3 kora:      2,75 nap\r\n"
+                        "Holdf\xe1zis:           N\xf6vekv\xf5 sarl\xf3  ---  9,2 %\r\n"
+                        "      \r\n"
+                        "      \r\n"));
+    QVERIFY(!data.exists(kUtolso));
+}
+
+void MainWindowCalculatorTest::nowWithoutNewMoon_data()
+{
+    QTest::addColumn<QString>("text11");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << "" << kNoNewMoon;
+    QTest::newRow("not a date") << "tegnap" << kNoNewMoon;
+    QTest::newRow("thousands of years away") << "9999.12.31 23:59" << kInvalid;
+}
+
+void MainWindowCalculatorTest::nowWithoutNewMoon()
+{
+    QFETCH(QString, text11);
+    QFETCH(QString, message);
+    DataFolder data;
+    data.write(kUjhold, "kept\r\n");
+    TestClock clock;
+    MessageCatcher caught;
+    auto a = makeWindow(data, &clock);
+    a->surface()->drawText(650, 1265, QStringLiteral("earlier"));
+    box(*a, "Text11")->setText(text11);
+    typeInto(box(*a, "Text12"), QStringLiteral("unsaved"));
+    press(*a, "Command2");
+    QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Warning, message}}));
+    QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
+    QCOMPARE(a->surface()->texts(), QStringList{QStringLiteral("earlier")});
+    QVERIFY(picture(*a)->pixmap().isNull());
+    QCOMPARE(data.read(kUjhold), QByteArray("kept\r\n"));
+    QVERIFY(!data.exists(kLog));
+}
+
+void MainWindowCalculatorTest::nowReadsTheClockOnce_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("text12");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("a second to midnight") << QDateTime(QDate(2024, 1, 14), QTime(23, 59, 59))
+                                          << "2024. 01. 14. 23:59:59" << "2024. 01. 14." << "23:59:59";
+    QTest::newRow("midnight") << QDateTime(QDate(2024, 1, 15), QTime(0, 0, 0))
+                              << "2024. 01. 15." << "2024. 01. 15." << "0:00:00";
+    QTest::newRow("new year's eve") << QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59, 990))
+                                    << "2024. 12. 31. 23:59:59" << "2024. 12. 31." << "23:59:59";
+}
+
+void MainWindowCalculatorTest::nowReadsTheClockOnce()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QString, text12);
+    QFETCH(QString, date);
+    QFETCH(QString, time);
+    DataFolder data;
+    TestClock clock;
+    clock.now = now;
+    clock.stepSeconds = 1;   // a clock that moves on between readings
+    auto a = makeWindow(data, &clock);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command2");
+    QCOMPARE(clock.readings, 1);
+    QCOMPARE(box(*a, "Text12")->text(), text12);
+    QCOMPARE(a->surface()->texts().value(0), QStringLiteral("Megfigyelés ideje:         ") + date);
+    QCOMPARE(a->surface()->texts().value(1), time);
+    const QByteArray firstLine = data.read(kLog).split('\r').value(0);
+    QCOMPARE(firstLine, QByteArray("Megfigyel\xe9s ideje:   ") + (date + time).toLatin1());
+}
+
+void MainWindowCalculatorTest::nowNeedsNoObservationFile()
+{
+    DataFolder data;
+    data.write(kUtolso, "2000.01.01 00:00\r\n");
+    TestClock clock;
+    MessageCatcher caught;
+    auto a = makeWindow(data, &clock);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command2");
+    press(*a, "Command2");
+    QVERIFY(caught.messages.isEmpty());
+    QCOMPARE(clock.readings, 2);
+    QCOMPARE(a->surface()->pieces().size(), 6);
+    QCOMPARE(data.read(kUtolso), QByteArray("2000.01.01 00:00\r\n"));
+}
+
+QTEST_MAIN(MainWindowCalculatorTest)
+#include "tst_mainwindowcalculator.moc"

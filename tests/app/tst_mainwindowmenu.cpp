@@ -1,0 +1,283 @@
+// The menu bar and the companion windows it opens: captions, access keys and
+// shortcuts, one window of a kind, and closing the main window alone.
+#include "appfixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace tavik;
+using namespace tavik::testing;
+
+namespace {
+QList<QWidget*> openWindows(const QString& objectName)
+{
+    QList<QWidget*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == objectName && w->isVisible())
+            found.append(w);
+    }
+    return found;
+}
+
+void closeCompanions()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != u"A" && w->isVisible())
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+}  // namespace
+
+class MainWindowMenuTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The companion windows may report their missing data files.
+    void initTestCase() { m_caught = std::make_unique<MessageCatcher>(); }
+    void cleanupTestCase() { m_caught.reset(); }
+    void cleanup() { closeCompanions(); }
+    void menus();
+    void items_data();
+    void items();
+    void noItemOnF10();
+    void separatorLookalikeDoesNothing();
+    void itemOpensOneWindow_data();
+    void itemOpensOneWindow();
+    void closedWindowIsMadeAnew();
+    void shortcutsOpenDays_data();
+    void shortcutsOpenDays();
+    void pictureClickOpensTheMap();
+    void kilepClosesTheMainWindowAlone();
+    void companionsOutliveTheMainWindow();
+
+private:
+    std::unique_ptr<MessageCatcher> m_caught;
+};
+
+void MainWindowMenuTest::menus()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    const QList<QAction*> heads = a->menuBar()->actions();
+    QCOMPARE(heads.size(), 3);
+    const QStringList names{QStringLiteral("holdmap"), QStringLiteral("szamit"), QStringLiteral("prg")};
+    const QStringList titles{QStringLiteral("&Hold - térképek"), QStringLiteral("&Szerszámok"),
+                             QStringLiteral("H&elp")};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(heads[i]->menu()->objectName(), names[i]);
+        QCOMPARE(heads[i]->text(), titles[i]);
+    }
+}
+
+void MainWindowMenuTest::items_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    const QString m = QStringLiteral("holdmap");
+    const QStringList days{"02", "03", "04", "05", "06", "07", "08", "09"};
+    for (int i = 0; i < days.size(); ++i) {
+        QTest::addRow("hold%s", qPrintable(days[i]))
+            << m << i << QStringLiteral("hold") + days[i]
+            << QStringLiteral("  %1. nap").arg(i + 2) << QKeySequence(Qt::Key_F2 + i);
+    }
+    QTest::newRow("hold10") << m << 8 << "hold10" << "10. nap" << QKeySequence(Qt::Key_F11);
+    QTest::newRow("hold11") << m << 9 << "hold11" << "11. nap" << QKeySequence(Qt::Key_F12);
+
+    const QString s = QStringLiteral("szamit");
+    QTest::newRow("jegyzetek") << s << 0 << "jegyzetek" << "&Jegyzetek" << QKeySequence(Qt::CTRL | Qt::Key_J);
+    QTest::newRow("naplo") << s << 1 << "naplo" << QStringLiteral("&Megfigyelési napló") << QKeySequence();
+    QTest::newRow("naptar1") << s << 2 << "naptar1" << QStringLiteral("N&aptár") << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("holdsarlolista") << s << 3 << "holdsarlolista" << QStringLiteral("&Korai Holdsarlók") << QKeySequence();
+    QTest::newRow("jelensegnaptar") << s << 4 << "jelensegnaptar" << "&Napfogyatkozások" << QKeySequence();
+    QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
+    QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
+    QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
+
+    const QString p = QStringLiteral("prg");
+    QTest::newRow("prog") << p << 0 << "prog" << QStringLiteral("&Programról") << QKeySequence();
+    QTest::newRow("leir") << p << 1 << "leir" << QStringLiteral("&Leírás") << QKeySequence(Qt::CTRL | Qt::Key_L);
+    QTest::newRow("help1") << p << 2 << "help1" << "------------" << QKeySequence();
+    QTest::newRow("kilep") << p << 3 << "kilep" << QStringLiteral("&Kilépés") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+}
+
+void MainWindowMenuTest::items()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, position);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    DataFolder data;
+    auto a = makeWindow(data);
+    auto* m = a->findChild<QMenu*>(menu);
+    QVERIFY(m);
+    QVERIFY(position < m->actions().size());
+    QAction* item = m->actions().at(position);
+    QCOMPARE(item->objectName(), name);
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut(), shortcut);
+    QVERIFY(item->isEnabled());
+    QVERIFY(!item->isSeparator());
+}
+
+void MainWindowMenuTest::noItemOnF10()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    int items = 0;
+    for (QAction* act : a->findChildren<QAction*>()) {
+        QVERIFY2(act->shortcut() != QKeySequence(Qt::Key_F10), qPrintable(act->objectName()));
+        ++items;
+    }
+    QVERIFY(items >= 22);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 8);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
+}
+
+void MainWindowMenuTest::separatorLookalikeDoesNothing()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    const int before = QApplication::topLevelWidgets().size();
+    a->findChild<QAction*>(QStringLiteral("help1"))->trigger();
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    QVERIFY(a->isVisible());
+}
+
+void MainWindowMenuTest::itemOpensOneWindow_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    for (const char* day : {"hold02", "hold05", "hold11"})
+        QTest::newRow(day) << day << "Form3";
+    QTest::newRow("jegyzetek") << "jegyzetek" << "Form8";
+    QTest::newRow("naplo") << "naplo" << "Form10";
+    QTest::newRow("naptar1") << "naptar1" << "Form6";
+    QTest::newRow("holdsarlolista") << "holdsarlolista" << "Form5";
+    QTest::newRow("jelensegnaptar") << "jelensegnaptar" << "Form7";
+    QTest::newRow("holdfogyi") << "holdfogyi" << "Form12";
+    QTest::newRow("venusz") << "venusz" << "Form9";
+    QTest::newRow("vonas") << "vonas" << "Form4";
+    QTest::newRow("prog") << "prog" << "frmAbout";
+    QTest::newRow("leir") << "leir" << "Form2";
+}
+
+void MainWindowMenuTest::itemOpensOneWindow()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QAction* act = a->findChild<QAction*>(item);
+    QVERIFY(act);
+    act->trigger();
+    const QList<QWidget*> first = openWindows(window);
+    QCOMPARE(first.size(), 1);
+    QVERIFY(first[0]->isWindow());
+    QCOMPARE(first[0]->parentWidget(), nullptr);
+    QVERIFY(!first[0]->isModal());
+    act->trigger();
+    QCOMPARE(openWindows(window), first);
+}
+
+void MainWindowMenuTest::closedWindowIsMadeAnew()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QAction* act = a->findChild<QAction*>(QStringLiteral("leir"));
+    act->trigger();
+    QPointer<QWidget> first = openWindows(QStringLiteral("Form2")).value(0);
+    QVERIFY(first);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!first);   // discarded when closed
+    act->trigger();
+    QCOMPARE(openWindows(QStringLiteral("Form2")).size(), 1);
+}
+
+void MainWindowMenuTest::shortcutsOpenDays_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("F2") << int(Qt::Key_F2) << 0 << "Form3";
+    QTest::newRow("F9") << int(Qt::Key_F9) << 0 << "Form3";
+    QTest::newRow("F11") << int(Qt::Key_F11) << 0 << "Form3";
+    QTest::newRow("F12") << int(Qt::Key_F12) << 0 << "Form3";
+    QTest::newRow("Ctrl+J") << int(Qt::Key_J) << int(Qt::ControlModifier) << "Form8";
+    QTest::newRow("Ctrl+N") << int(Qt::Key_N) << int(Qt::ControlModifier) << "Form6";
+    QTest::newRow("Ctrl+L") << int(Qt::Key_L) << int(Qt::ControlModifier) << "Form2";
+    QTest::newRow("F10 nothing") << int(Qt::Key_F10) << 0 << "";
+}
+
+void MainWindowMenuTest::shortcutsOpenDays()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, window);
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QVERIFY(QTest::qWaitForWindowActive(a.get()));
+    const int before = QApplication::topLevelWidgets().size();
+    QTest::keyClick(a.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (window.isEmpty())
+        QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    else
+        QCOMPARE(openWindows(window).size(), 1);
+}
+
+void MainWindowMenuTest::pictureClickOpensTheMap()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QTest::mouseClick(child<QLabel>(*a, "Picture1"), Qt::LeftButton);
+    QCOMPARE(openWindows(QStringLiteral("Form3")).size(), 1);
+}
+
+void MainWindowMenuTest::kilepClosesTheMainWindowAlone()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    a->findChild<QAction*>(QStringLiteral("jegyzetek"))->trigger();
+    QPointer<QWidget> notes = openWindows(QStringLiteral("Form8")).value(0);
+    QVERIFY(notes);
+    a->findChild<QAction*>(QStringLiteral("kilep"))->trigger();
+    QVERIFY(!a->isVisible());
+    QVERIFY(notes && notes->isVisible());
+    QVERIFY(QApplication::quitOnLastWindowClosed());
+}
+
+void MainWindowMenuTest::companionsOutliveTheMainWindow()
+{
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->setAttribute(Qt::WA_DeleteOnClose);
+    a->show();
+    a->findChild<QAction*>(QStringLiteral("naptar1"))->trigger();
+    a->findChild<QAction*>(QStringLiteral("hold03"))->trigger();
+    QPointer<QWidget> calendar = openWindows(QStringLiteral("Form6")).value(0);
+    QPointer<QWidget> map = openWindows(QStringLiteral("Form3")).value(0);
+    QVERIFY(calendar && map);
+    QPointer<A> main = a.release();
+    main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!main);
+    QVERIFY(calendar && calendar->isVisible());
+    QVERIFY(map && map->isVisible());
+}
+
+QTEST_MAIN(MainWindowMenuTest)
+#include "tst_mainwindowmenu.moc"

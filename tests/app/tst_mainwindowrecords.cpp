@@ -1,0 +1,331 @@
+// The new-moon list and the two record files: "OK", "Utolsó Újhold" and
+// "Mentés", byte for byte, with the boxes' limits and the line ends they keep.
+#include "appfixture.h"
+
+#include <QAbstractItemView>
+
+using namespace tavik;
+using namespace tavik::testing;
+
+namespace {
+const QString kUjhold = QStringLiteral("ujhold.txt");
+const QString kUtolso = QStringLiteral("utolso.txt");
+
+QStringList entries(const QComboBox* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->itemText(i));
+    return out;
+}
+}  // namespace
+
+class MainWindowRecordsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void listFromFile_data();
+    void listFromFile();
+    void missingListGivesEmptyList();
+    void typingJumpsToEntry_data();
+    void typingJumpsToEntry();
+    void okTakesTheSelectedEntry_data();
+    void okTakesTheSelectedEntry();
+    void okWithoutSelectionSavesTheBox_data();
+    void okWithoutSelectionSavesTheBox();
+    void lastNewMoonComesBack_data();
+    void lastNewMoonComesBack();
+    void lineEndCycleIsStable();
+    void lastNewMoonMissing();
+    void saveObservation_data();
+    void saveObservation();
+    void blankObservationIsNotSaved_data();
+    void blankObservationIsNotSaved();
+    void unusableDataFolder_data();
+    void unusableDataFolder();
+    void unwritableFileKeepsItsContent();
+    void unencodableTextIsNotSaved();
+};
+
+void MainWindowRecordsTest::listFromFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("empty file") << QByteArray() << QStringList();
+    QTest::newRow("two lines") << QByteArray("2024.01.11 12:57\r\n2024.02.09 23:59\r\n")
+                               << QStringList{"2024.01.11 12:57", "2024.02.09 23:59"};
+    QTest::newRow("last line without end") << QByteArray("2024.01.11 12:57\r\n2024.02.09 23:59")
+                                           << QStringList{"2024.01.11 12:57", "2024.02.09 23:59"};
+    QTest::newRow("empty line in place") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("untrimmed") << QByteArray(" 2024.01.11 12:57 \r\n")
+                               << QStringList{" 2024.01.11 12:57 "};
+    QTest::newRow("Windows-1250") << QByteArray("2024.01.11 12:57 \xfajhold, \xf5sz\r\n")
+                                  << QStringList{QStringLiteral("2024.01.11 12:57 újhold, ősz")};
+}
+
+void MainWindowRecordsTest::listFromFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), bytes);
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    QCOMPARE(entries(newMoonList(*a)), expected);
+    QCOMPARE(newMoonList(*a)->currentIndex(), -1);
+    QVERIFY(!newMoonList(*a)->isEditable());
+    QVERIFY(caught.messages.isEmpty());
+    QVERIFY(!data.exists(kUjhold));   // start-up reads, never writes
+}
+
+void MainWindowRecordsTest::missingListGivesEmptyList()
+{
+    DataFolder data;
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    QCOMPARE(newMoonList(*a)->count(), 0);
+    data.makeUnusable();
+    auto b = makeWindow(data);
+    QCOMPARE(newMoonList(*b)->count(), 0);
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::typingJumpsToEntry_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("index");
+    QTest::newRow("year") << "2024" << 1;
+    QTest::newRow("month") << "2024.03" << 3;
+    QTest::newRow("first entry") << "2023.12" << 0;
+    QTest::newRow("day") << "2024.02.09" << 2;
+}
+
+void MainWindowRecordsTest::typingJumpsToEntry()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, index);
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"),
+               "2023.12.13 00:32\r\n2024.01.11 12:57\r\n2024.02.09 23:59\r\n2024.03.10 10:00\r\n");
+    auto a = makeWindow(data);
+    a->show();
+    QTest::keyClicks(newMoonList(*a), typed);
+    QCOMPARE(newMoonList(*a)->currentIndex(), index);
+    QVERIFY(!newMoonList(*a)->view()->isVisible());
+}
+
+void MainWindowRecordsTest::okTakesTheSelectedEntry_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text11");
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray list("2024.01.11 12:57\r\n2024.02.09 23:59 (CET)\r\n\r\n2024.3.10 9:00\r\n");
+    QTest::newRow("16 characters") << list << 0 << "2024.01.11 12:57" << QByteArray("2024.01.11 12:57\r\n");
+    QTest::newRow("longer entry cut") << list << 1 << "2024.02.09 23:59" << QByteArray("2024.02.09 23:59\r\n");
+    QTest::newRow("empty entry") << list << 2 << "" << QByteArray("\r\n");
+    QTest::newRow("short entry") << list << 3 << "2024.3.10 9:00" << QByteArray("2024.3.10 9:00\r\n");
+}
+
+void MainWindowRecordsTest::okTakesTheSelectedEntry()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(int, index);
+    QFETCH(QString, text11);
+    QFETCH(QByteArray, saved);
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), list);
+    data.write(kUjhold, "old content\r\n");
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("typed"));
+    newMoonList(*a)->setCurrentIndex(index);
+    press(*a, "Command6");
+    QCOMPARE(box(*a, "Text11")->text(), text11);
+    QCOMPARE(data.read(kUjhold), saved);
+}
+
+void MainWindowRecordsTest::okWithoutSelectionSavesTheBox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("empty box") << "" << QByteArray("\r\n");
+    QTest::newRow("not a date") << "holnap" << QByteArray("holnap\r\n");
+    QTest::newRow("accents") << QStringLiteral("ősz újhold") << QByteArray("\xf5sz \xfajhold\r\n");
+}
+
+void MainWindowRecordsTest::okWithoutSelectionSavesTheBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), "2024.01.11 12:57\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), typed);
+    press(*a, "Command6");
+    QCOMPARE(box(*a, "Text11")->text(), typed);
+    QCOMPARE(data.read(kUjhold), saved);
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::lastNewMoonComesBack_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text11");
+    QTest::newRow("16 characters exactly") << QByteArray("2024.01.11 12:57\r\n") << "2024.01.11 12:57";
+    QTest::newRow("15 keep the CR") << QByteArray("2024.01.11 2:57\r\n") << "2024.01.11 2:57\r";
+    QTest::newRow("14 keep CR LF") << QByteArray("2024.1.11 2:57\r\n") << "2024.1.11 2:57\r\n";
+    QTest::newRow("empty line") << QByteArray("\r\n") << "\r\n";
+    QTest::newRow("empty file") << QByteArray() << "";
+    QTest::newRow("long file cut") << QByteArray("2024.01.11 12:57:30\r\nmore\r\n") << "2024.01.11 12:57";
+}
+
+void MainWindowRecordsTest::lastNewMoonComesBack()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text11);
+    DataFolder data;
+    data.write(kUjhold, file);
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("typed"));
+    press(*a, "Command3");
+    QCOMPARE(box(*a, "Text11")->text(), text11);
+    QCOMPARE(data.read(kUjhold), file);
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::lineEndCycleIsStable()
+{
+    DataFolder data;
+    data.write(kUjhold, "2024.01.11 2:57\r\n");
+    auto a = makeWindow(data);
+    press(*a, "Command3");
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 2:57\r"));
+    press(*a, "Command6");
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 2:57\r\r\n"));
+    box(*a, "Text11")->clear();
+    press(*a, "Command3");
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 2:57\r"));
+    press(*a, "Command6");
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 2:57\r\r\n"));
+}
+
+void MainWindowRecordsTest::lastNewMoonMissing()
+{
+    DataFolder data;
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command3");
+    QCOMPARE(caught.messages,
+             (QList<Message>{Message{MessageIcon::Error, QStringLiteral("Az 'ujhold.txt' fájl nem található!")}}));
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
+    QVERIFY(!data.exists(kUjhold));
+}
+
+void MainWindowRecordsTest::saveObservation_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("date") << "2024. 01. 14. 07:37:00" << QByteArray("2024. 01. 14. 07:37:00\r\n");
+    QTest::newRow("spaces kept") << "  2024.01.14 07:37  " << QByteArray("  2024.01.14 07:37  \r\n");
+    QTest::newRow("not a date") << "holnap este" << QByteArray("holnap este\r\n");
+    QTest::newRow("accents") << QStringLiteral("ma éjjel") << QByteArray("ma \xe9jjel\r\n");
+}
+
+void MainWindowRecordsTest::saveObservation()
+{
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, saved);
+    DataFolder data;
+    data.write(kUtolso, "old\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text12"), typed);
+    press(*a, "Command14");
+    QCOMPARE(data.read(kUtolso), saved);
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::blankObservationIsNotSaved_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("spaces") << "     ";
+}
+
+void MainWindowRecordsTest::blankObservationIsNotSaved()
+{
+    QFETCH(QString, typed);
+    DataFolder data;
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text12"), typed);
+    press(*a, "Command14");
+    QCOMPARE(caught.messages,
+             (QList<Message>{Message{MessageIcon::Warning, QStringLiteral("Üres dátumot NEM mentek!")}}));
+    QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+    QCOMPARE(box(*a, "Text12")->text(), typed);
+}
+
+void MainWindowRecordsTest::unusableDataFolder_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("OK") << "Command6" << QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!");
+    QTest::newRow("Mentés") << "Command14" << QStringLiteral("Az 'utolso.txt' fájl NEM menthető!");
+    QTest::newRow("Utolsó Újhold") << "Command3" << QStringLiteral("Az 'ujhold.txt' fájl nem található!");
+}
+
+void MainWindowRecordsTest::unusableDataFolder()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    DataFolder data;
+    data.makeUnusable();
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    typeInto(box(*a, "Text12"), QStringLiteral("2024.01.14 07:37"));
+    press(*a, qPrintable(button));
+    QCOMPARE(caught.messages.size(), 1);
+    QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
+    QVERIFY2(caught.messages[0].text.startsWith(message), qPrintable(caught.messages[0].text));
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
+    QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024.01.14 07:37"));
+}
+
+void MainWindowRecordsTest::unwritableFileKeepsItsContent()
+{
+    // A folder where the file should be: it cannot be replaced, and stays.
+    DataFolder data;
+    QVERIFY(QDir(data.path()).mkdir(kUjhold));
+    QVERIFY(QDir(data.file(kUjhold)).mkdir(QStringLiteral("keep")));
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
+    press(*a, "Command6");
+    QCOMPARE(caught.messages.size(), 1);
+    QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
+    QVERIFY(QDir(data.file(kUjhold)).exists(QStringLiteral("keep")));
+}
+
+void MainWindowRecordsTest::unencodableTextIsNotSaved()
+{
+    DataFolder data;
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    typeInto(box(*a, "Text12"), QStringLiteral("2024.01.14 月"));
+    press(*a, "Command14");
+    QCOMPARE(caught.messages.size(), 1);
+    QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
+    QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'utolso.txt' fájl NEM menthető!")));
+    QVERIFY(caught.messages[0].text.contains(QStringLiteral("月")));
+    QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+}
+
+QTEST_MAIN(MainWindowRecordsTest)
+#include "tst_mainwindowrecords.moc"
