@@ -15,6 +15,9 @@
 #include <QScreen>
 #include <QStringListModel>
 
+#include <future>
+#include <utility>
+
 namespace tavik {
 
 namespace {
@@ -23,6 +26,7 @@ const QColor kYellow(0xFF, 0xFF, 0x80);
 const QColor kPaleYellow(0xFF, 0xFF, 0xC0);
 const QColor kGreen(0x80, 0xFF, 0x80);
 const QColor kBlue(0xC0, 0xFF, 0xFF);
+const QColor kFrameGrey(0xB0, 0xB0, 0xB0);
 
 QFont serif(double points) { return ui::font(QStringLiteral("Times New Roman"), points); }
 QFont sans(double points, bool italic = false)
@@ -50,12 +54,28 @@ QLineEdit* textBox(QWidget* parent, const char* name, int limit, const QColor& c
     e->setMaxLength(limit);   // also cuts what setText() puts in
     e->setGeometry(geometry);
     e->setFont(font);
-    ui::setColors(e, kBlack, color);
-    // A sunken border, as the boxes would otherwise vanish into the black panel.
-    e->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; color: %2;"
-                                    " border: 2px inset #808080; padding: 0 1px; }")
-                         .arg(kBlack.name(), color.name()));
+    // The style draws the box's frame from the window colour; grey keeps it
+    // visible on the black panel.
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, kBlack);
+    p.setColor(QPalette::Text, color);
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Window, kFrameGrey);
+    e->setPalette(p);
     return e;
+}
+
+// The face colour through the palette rather than a style sheet: the same
+// look with the Fusion style, and a noticeably faster start.
+void setFace(QWidget* w, const QColor& face)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Button, face);
+    p.setColor(QPalette::Window, face);   // the border, a shade darker
+    p.setColor(QPalette::Base, face);
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        p.setColor(role, kBlack);
+    w->setPalette(p);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QColor& face,
@@ -66,7 +86,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setGeometry(geometry);
     b->setFont(font);
     b->setAutoDefault(false);
-    ui::setButtonFace(b, face);
+    setFace(b, face);
     return b;
 }
 }  // namespace
@@ -89,11 +109,20 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     setObjectName(QStringLiteral("A"));
     setWindowTitle(QStringLiteral(
         "Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavik.png")));
+    // The two pictures are decoded on a second thread while the controls are
+    // built and their fonts loaded: both take a good part of the start-up.
+    auto pictures = std::async(std::launch::async, [] {
+        return std::pair{QImage(QStringLiteral(":/banner.jpg")), QImage(QStringLiteral(":/tavik.png"))};
+    });
     createClient();
     createMenu();
     setTabOrderChain();
     LoadNewMoonList();
+    const auto [banner, icon] = pictures.get();
+    PictureHoldak->setPixmap(QPixmap::fromImage(banner));
+    // From a pixmap: an icon made from a file name first looks for icon
+    // engine plugins.
+    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
@@ -139,12 +168,7 @@ void A::createNewMoonGroup(QWidget* client)
     Ujholdak->setModel(m_newMoons);
     if (auto* view = qobject_cast<QListView*>(Ujholdak->view()))
         view->setUniformItemSizes(true);
-    QPalette p = Ujholdak->palette();
-    for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
-        p.setColor(role, kPaleYellow);
-    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
-        p.setColor(role, kBlack);
-    Ujholdak->setPalette(p);
+    setFace(Ujholdak, kPaleYellow);
 
     Command6 = button(client, "Command6", QStringLiteral("OK"), kPaleYellow, sans(11.25),
                       ui::twipsRect(9720, 1800, 975, 495));
@@ -177,7 +201,6 @@ void A::createPictures(QWidget* client)
     PictureHoldak->setObjectName(QStringLiteral("PictureHoldak"));
     PictureHoldak->setGeometry(ui::twipsRect(480, 240, 4455, 615));
     PictureHoldak->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PictureHoldak->setPixmap(QPixmap(QStringLiteral(":/banner.jpg")));
 
     Picture1 = new PictureBox(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));

@@ -43,15 +43,20 @@ one_run() {
 
 median() { sort -n | awk '{a[NR] = $1} END {m = (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'; }
 
-measure() {
-  local prog=$1 i
+# The three programs take turns, so that a busy moment of the machine falls on
+# all of them alike.
+for prog in "$work/minimal/startup_minimal" "$work/shipped/tavik" "$work/long/tavik"; do
   TAVIK_EXIT_AFTER_FIRST_PAINT=1 "$prog" >/dev/null   # warms the file cache
-  for ((i = 0; i < runs; i++)); do one_run "$prog"; done | median
-}
-
-minimal=$(measure "$work/minimal/startup_minimal")
-shipped=$(measure "$work/shipped/tavik")
-long=$(measure "$work/long/tavik")
+done
+: >"$work/minimal.txt"; : >"$work/shipped.txt"; : >"$work/long.txt"
+for ((i = 0; i < runs; i++)); do
+  one_run "$work/minimal/startup_minimal" >>"$work/minimal.txt"
+  one_run "$work/shipped/tavik" >>"$work/shipped.txt"
+  one_run "$work/long/tavik" >>"$work/long.txt"
+done
+minimal=$(median <"$work/minimal.txt")
+shipped=$(median <"$work/shipped.txt")
+long=$(median <"$work/long.txt")
 shipped_lines=$( [ -f "$work/shipped/Pic/ujholdak.txt" ] && wc -l < "$work/shipped/Pic/ujholdak.txt" || echo 0)
 
 echo "Start-up to first painted frame, median of $runs runs (ms):"
