@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -109,15 +110,18 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     setObjectName(QStringLiteral("A"));
     setWindowTitle(QStringLiteral(
         "Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
-    // The two pictures are decoded on a second thread while the controls are
-    // built and their fonts loaded: both take a good part of the start-up.
+    // A second thread reads the font list and decodes the two pictures while
+    // the controls are built; both take a good part of the start-up. The text
+    // boxes, which need their fonts at once, come last.
     auto pictures = std::async(std::launch::async, [] {
+        QFontDatabase::families();
         return std::pair{QImage(QStringLiteral(":/banner.jpg")), QImage(QStringLiteral(":/tavik.png"))};
     });
     createClient();
     createMenu();
-    setTabOrderChain();
     LoadNewMoonList();
+    createTextBoxes();
+    setTabOrderChain();
     const auto [banner, icon] = pictures.get();
     PictureHoldak->setPixmap(QPixmap::fromImage(banner));
     // From a pixmap: an icon made from a file name first looks for icon
@@ -154,8 +158,6 @@ void A::createNewMoonGroup(QWidget* client)
 {
     Label8 = caption(client, "Label8", QStringLiteral("Utolsó Újhold :"), kYellow,
                      ui::twipsRect(6840, 840, 2655, 375));
-    Text11 = textBox(client, "Text11", kNewMoonLimit, kPaleYellow, serif(14.25),
-                     ui::twipsRect(6840, 1200, 2295, 405));
 
     Ujholdak = new QComboBox(client);
     Ujholdak->setObjectName(QStringLiteral("Ujholdak"));
@@ -182,8 +184,6 @@ void A::createObservationGroup(QWidget* client)
 {
     Label9 = caption(client, "Label9", QStringLiteral("Megfigyelés :"), kGreen,
                      ui::twipsRect(6840, 3720, 2655, 375));
-    Text12 = textBox(client, "Text12", kObservationLimit, kGreen, serif(14.25),
-                     ui::twipsRect(6840, 4200, 2655, 435));
     Command14 = button(client, "Command14", QStringLiteral("Mentés"), kGreen, sans(11.25),
                        ui::twipsRect(9720, 4200, 975, 495));
     Command1 = button(client, "Command1", QStringLiteral("Megfigyelés"), kGreen, sans(11.25),
@@ -193,6 +193,15 @@ void A::createObservationGroup(QWidget* client)
     connect(Command14, &QPushButton::clicked, this, &A::Command14_Click);
     connect(Command1, &QPushButton::clicked, this, &A::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &A::Command2_Click);
+}
+
+void A::createTextBoxes()
+{
+    QWidget* client = centralWidget();
+    Text11 = textBox(client, "Text11", kNewMoonLimit, kPaleYellow, serif(14.25),
+                     ui::twipsRect(6840, 1200, 2295, 405));
+    Text12 = textBox(client, "Text12", kObservationLimit, kGreen, serif(14.25),
+                     ui::twipsRect(6840, 4200, 2655, 435));
 }
 
 void A::createPictures(QWidget* client)

@@ -77,6 +77,7 @@ private:
     void createNewMoonGroup(QWidget* client);
     void createObservationGroup(QWidget* client);
     void createPictures(QWidget* client);
+    void createTextBoxes();
     void createMenu();
     void fillMapMenu(QMenu* menu);
     void fillToolsMenu(QMenu* menu);
