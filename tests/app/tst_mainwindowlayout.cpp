@@ -19,6 +19,8 @@ private Q_SLOTS:
     void controlGeometry();
     void controlColours_data();
     void controlColours();
+    void buttonFaces_data();
+    void buttonFaces();
     void controlFonts_data();
     void controlFonts();
     void captions_data();
@@ -123,6 +125,37 @@ void MainWindowLayoutTest::controlColours()
         const QImage image = w->grab().toImage();
         QCOMPARE(image.pixelColor(image.width() - 25, image.height() / 2), back);
     }
+}
+
+void MainWindowLayoutTest::buttonFaces_data()
+{
+    // Yellow for the new-moon group, green for the observation group, blue "Most!".
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("face");
+    QTest::newRow("Command6") << "Command6" << QColor::fromRgb(0xFFFFC0);
+    QTest::newRow("Command3") << "Command3" << QColor::fromRgb(0xFFFF80);
+    QTest::newRow("Command14") << "Command14" << QColor::fromRgb(0x80FF80);
+    QTest::newRow("Command1") << "Command1" << QColor::fromRgb(0x80FF80);
+    QTest::newRow("Command2") << "Command2" << QColor::fromRgb(0xC0FFFF);
+}
+
+void MainWindowLayoutTest::buttonFaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, face);
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QVERIFY(QTest::qWaitForWindowExposed(a.get()));
+    auto* b = a->findChild<QPushButton*>(name);
+    QVERIFY(b);
+    QCOMPARE(b->palette().color(QPalette::Button), face);
+    QCOMPARE(b->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    // The painted face beside the caption, and the raised border around it.
+    const QImage image = b->grab().toImage();
+    QCOMPARE(image.pixelColor(5, image.height() / 2), face);
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+    QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::black));
 }
 
 void MainWindowLayoutTest::controlFonts_data()
