@@ -117,10 +117,13 @@ A::A(MainWindowEnvironment env, QWidget* parent)
         QFontDatabase::families();
         return std::pair{QImage(QStringLiteral(":/banner.jpg")), QImage(QStringLiteral(":/tavik.png"))};
     });
+    // LoadNewMoonList, with the file read on a third thread: a list of many
+    // thousand new moons then costs the start-up next to nothing.
+    auto newMoons = std::async(std::launch::async, &readLines, newMoonListPath());
     createClient();
     createMenu();
-    LoadNewMoonList();
     createTextBoxes();
+    fillNewMoonList(newMoons.get());
     setTabOrderChain();
     const auto [banner, icon] = pictures.get();
     PictureHoldak->setPixmap(QPixmap::fromImage(banner));
@@ -243,12 +246,20 @@ QString A::dataPath(const QString& fileName) const
     return dataFilePath(m_env.dataDir, fileName);
 }
 
+QString A::newMoonListPath() const
+{
+    return dataPath(QStringLiteral("ujholdak.txt"));
+}
+
 void A::LoadNewMoonList()
 {
-    m_newMoons->setStringList({});
-    const FileRead<QStringList> lines = readLines(dataPath(QStringLiteral("ujholdak.txt")));
-    if (lines.ok())
-        m_newMoons->setStringList(lines.value);
+    fillNewMoonList(readLines(newMoonListPath()));
+}
+
+void A::fillNewMoonList(const FileRead<QStringList>& lines)
+{
+    // A missing or unreadable file gives an empty list, without a message.
+    m_newMoons->setStringList(lines.ok() ? lines.value : QStringList());
     Ujholdak->setCurrentIndex(-1);
 }
 

@@ -87,6 +87,8 @@ private:
 
     void openMapViewer(const QString& pictureFile);
     QString dataPath(const QString& fileName) const;
+    QString newMoonListPath() const;
+    void fillNewMoonList(const FileRead<QStringList>& lines);
     void showPhasePicture(const QString& fileName);
     bool reportFault(const FileStatus& status);
     bool appendToLog(const QStringList& entry);
