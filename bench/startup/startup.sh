@@ -6,6 +6,7 @@
 # The build folder needs the targets tavik and startup_minimal; the program is
 # copied beside a Pic folder in a scratch folder for each case.
 set -euo pipefail
+export LC_ALL=C   # decimal points in the figures
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -33,7 +34,7 @@ awk 'BEGIN {
   }
 }' > "$work/long/Pic/ujholdak.txt"
 
-# Milliseconds from just before exec to the first painted frame.
+# Microseconds from just before exec to the first painted frame.
 one_run() {
   local start end
   start=$(date +%s%N)
@@ -62,6 +63,6 @@ shipped_lines=$( [ -f "$work/shipped/Pic/ujholdak.txt" ] && wc -l < "$work/shipp
 echo "Start-up to first painted frame, median of $runs runs (ms):"
 printf '  empty QMainWindow               %8s\n' "$minimal"
 printf '  Tavik, shipped list (%s lines)  %8s   %.2fx the empty window (goal < 1.3x)\n' \
-  "$shipped_lines" "$shipped" "$(echo "$shipped / $minimal" | bc -l)"
+  "$shipped_lines" "$shipped" "$(awk -v a="$shipped" -v b="$minimal" 'BEGIN {print a / b}')"
 printf '  Tavik, 100,000-line list        %8s   %.2fx the shipped list (goal < 1.5x)\n' \
-  "$long" "$(echo "$long / $shipped" | bc -l)"
+  "$long" "$(awk -v a="$long" -v b="$shipped" 'BEGIN {print a / b}')"
