@@ -1,5 +1,6 @@
 #include "firstpaint.h"
 #include "mainwindow.h"
+#include "style.h"
 #include "ui.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new tavik::TavikStyle);
     QApplication::setApplicationName(QStringLiteral(TAVIK_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
     // The forms' own default face; it also spares loading a further font file.

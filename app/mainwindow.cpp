@@ -125,15 +125,16 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     createTextBoxes();
     fillNewMoonList(newMoons.get());
     setTabOrderChain();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    centreOnScreen();
+    Text11->setFocus();
+
     const auto [banner, icon] = pictures.get();
     PictureHoldak->setPixmap(QPixmap::fromImage(banner));
     // From a pixmap: an icon made from a file name first looks for icon
     // engine plugins.
     setWindowIcon(QIcon(QPixmap::fromImage(icon)));
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    centreOnScreen();
-    Text11->setFocus();
 }
 
 A::~A() = default;
