@@ -1,6 +1,6 @@
 #include "mainwindow.h"
 
-#include "facebutton.h"
+#include "facecontrols.h"
 #include "picturebox.h"
 #include "resultsurface.h"
 #include "ui.h"
@@ -65,18 +65,6 @@ QLineEdit* textBox(QWidget* parent, const char* name, int limit, const QColor& c
     p.setColor(QPalette::Window, kFrameGrey);
     e->setPalette(p);
     return e;
-}
-
-// The drop-down's face colour through the palette (the style shades it).
-void setFace(QWidget* w, const QColor& face)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Button, face);
-    p.setColor(QPalette::Window, face);   // the border, a shade darker
-    p.setColor(QPalette::Base, face);
-    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
-        p.setColor(role, kBlack);
-    w->setPalette(p);
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, const QColor& face,
@@ -163,7 +151,7 @@ void A::createNewMoonGroup(QWidget* client)
     Label8 = caption(client, "Label8", QStringLiteral("Utolsó Újhold :"), kYellow,
                      ui::twipsRect(6840, 840, 2655, 375));
 
-    Ujholdak = new QComboBox(client);
+    Ujholdak = new DropDownList(kPaleYellow, client);
     Ujholdak->setObjectName(QStringLiteral("Ujholdak"));
     Ujholdak->setGeometry(ui::twipsRect(6840, 1800, 2295, 405));
     Ujholdak->setFont(serif(12.75));
@@ -174,7 +162,6 @@ void A::createNewMoonGroup(QWidget* client)
     Ujholdak->setModel(m_newMoons);
     if (auto* view = qobject_cast<QListView*>(Ujholdak->view()))
         view->setUniformItemSizes(true);
-    setFace(Ujholdak, kPaleYellow);
 
     Command6 = button(client, "Command6", QStringLiteral("OK"), kPaleYellow, sans(11.25),
                       ui::twipsRect(9720, 1800, 975, 495));
