@@ -6,11 +6,11 @@
 # a saved new moon and observation time, and the screenshot is taken after
 # "Utolsó Újhold" and "Megfigyelés" have been clicked.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-screenshot.png}")
 calculate=""
 if [ "${2:-}" = "--calculate" ]; then calculate=1; shift; fi
-program=$(realpath -m "${2:-dist/tavik}")
+program=$(realpath -m "${2:-$root/dist/tavik}")
 if [ ! -x "$program" ]; then
   echo "No $program: build and install first (cmake --install build --prefix dist)." >&2
   exit 1
@@ -18,7 +18,7 @@ fi
 
 if [ -z "${TAVIK_SHOT_INNER:-}" ]; then
   exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$0" "$out" ${calculate:+--calculate} "$program"
+    "$root/scripts/screenshot.sh" "$out" ${calculate:+--calculate} "$program"
 fi
 
 if [ -n "$calculate" ]; then
