@@ -72,6 +72,7 @@ private Q_SLOTS:
     void observationDrawsSavesAndLogs();
     void observationPositions();
     void repeatedPressesAppend();
+    void newMoonWithLineEndIsSavedWithAnother();
     void observationBoxIsReplacedFromFile_data();
     void observationBoxIsReplacedFromFile();
     void phaseNameAndPicture_data();
@@ -133,6 +134,21 @@ void MainWindowCalculatorTest::repeatedPressesAppend()
     press(*a, "Command1");
     QCOMPARE(a->surface()->pieces().size(), 5);   // cleared before drawing again
     QCOMPARE(data.read(kLog), QByteArray("earlier entry\r\n") + kEntry4000 + kEntry4000);
+}
+
+void MainWindowCalculatorTest::newMoonWithLineEndIsSavedWithAnother()
+{
+    DataFolder data;
+    data.write(kUjhold, "2024.01.11 2:57\r\n");
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    press(*a, "Command3");
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 2:57\r"));
+    press(*a, "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 2:57\r\r\n"));
+    QCOMPARE(a->surface()->texts().value(1), QStringLiteral("Holdsarló kora:             76 óra 40 perc"));
 }
 
 void MainWindowCalculatorTest::observationBoxIsReplacedFromFile_data()
