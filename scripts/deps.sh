@@ -10,7 +10,7 @@ packages=(
   libgif-dev
   libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps x11-utils imagemagick python3 libxtst6
 )
 missing=()
 for p in "${packages[@]}"; do
