@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTAVIK_BUILD_TESTS=OFF -DTAVIK_BUILD_BENCH=OFF
-cmake --build build -j"$(nproc)" --target tavik
-cmake --install build --prefix dist >/dev/null
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTAVIK_BUILD_TESTS=OFF -DTAVIK_BUILD_BENCH=OFF
+cmake --build build-release -j"$(nproc)"
+cmake --install build-release --prefix dist >/dev/null
 exec ./dist/tavik
