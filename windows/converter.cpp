@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 namespace tavik {
 
@@ -137,13 +138,15 @@ void ConverterWindow::convert(const QLineEdit* entry, double (*conversion)(doubl
                               int xTwips, int yTwips)
 {
     const std::optional<double> value = parseRegionalNumber(entry->text(), m_regional);
-    if (!value) {
+    // A number near the top of the double range (1e308 degrees) overflows in
+    // the conversion: it is refused like any other number out of range.
+    const double result = value ? conversion(*value) : 0.0;
+    if (!value || !std::isfinite(result)) {
         showMessage(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
         return;
     }
     m_surface->clear();
-    m_surface->drawText(ui::twipsPoint(xTwips, yTwips),
-                        QLatin1Char(' ') + formatFixed(conversion(*value), 2, m_regional));
+    m_surface->drawText(ui::twipsPoint(xTwips, yTwips), QLatin1Char(' ') + formatFixed(result, 2, m_regional));
 }
 
 void ConverterWindow::Command41_Click() { convert(Text41, degreesToMils, 3400, 1080); }

@@ -156,6 +156,8 @@ void ConverterWindowTest::badEntryChangesNothing_data()
     QTest::newRow("trailing letter") << 1 << "12a";
     QTest::newRow("lone minus") << 2 << "-";
     QTest::newRow("beyond double range") << 2 << "1e999";
+    QTest::newRow("overflows in the conversion") << 1 << "1e308";
+    QTest::newRow("overflows negatively") << 1 << "-1e308";
 }
 
 void ConverterWindowTest::badEntryChangesNothing()
