@@ -115,8 +115,10 @@ void NoteWindow::createTextBox()
     m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
                             .translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Both scroll bars stand at all times, as in a classic multi-line text box
+    // with scroll bars; they are merely idle while the text fits.
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setFont(ui::font(QStringLiteral("Times New Roman"), m_layout.fontPoints));
     // Only the writing area takes the window's colours; the scroll bars keep the system's.
     QPalette colors = systemPalette(m_text);

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace tavik;
@@ -101,8 +102,13 @@ void TestNoteWindows::layout()
     QVERIFY(text);
     QCOMPARE(text->geometry(), boxRect.translated(0, bar->height()));
     QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
-    QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(text->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    // Both bars show even for a text that fits the box.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(text->horizontalScrollBar()->isVisible());
+    QVERIFY(text->verticalScrollBar()->isVisible());
     QCOMPARE(text->font().family(), QStringLiteral("Liberation Serif"));
     QTEST(text->font().pointSizeF(), "points");
     QCOMPARE(text->palette().color(QPalette::Text), QColor(0xFFFFFF));
