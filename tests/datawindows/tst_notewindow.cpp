@@ -56,6 +56,8 @@ private Q_SLOTS:
     void savingInitialTextCreatesTheFile();
     void okClosesOnlyAfterWriting_data() { addBothKinds(); }
     void okClosesOnlyAfterWriting();
+    void clicksOnTheMenuBarAct_data() { addBothKinds(); }
+    void clicksOnTheMenuBarAct();
     void titleBarCloseDiscardsEdits();
     void failedSave_data();
     void failedSave();
@@ -318,6 +320,38 @@ void TestNoteWindows::okClosesOnlyAfterWriting()
     tavik::testing::flushDeletions();
     QVERIFY(slot.isNull());
     QCOMPARE(data.bytes(fileOf(kind)), QByteArray("megvan\r\n"));
+    QCOMPARE(log.count(), 0);
+}
+
+// A click on a command of the bar acts at once: "Mentés" writes and keeps the
+// window, "OK" writes and closes it.
+void TestNoteWindows::clicksOnTheMenuBarAct()
+{
+    QFETCH(NoteKind, kind);
+    DataFolder data;
+    QVERIFY(data.write(fileOf(kind), "x\r\n"));
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    QVERIFY(QTest::qWaitForWindowExposed(slot));
+    auto* bar = slot->findChild<QMenuBar*>();
+    QVERIFY(bar);
+    QVERIFY(bar->isVisible());
+    const QRect saveRect = bar->actionGeometry(slot->saveAction());
+    const QRect okRect = bar->actionGeometry(slot->okAction());
+    QVERIFY(!saveRect.isEmpty() && !okRect.isEmpty());
+    QVERIFY(saveRect.right() < okRect.left());
+
+    slot->textBox()->setPlainText(QStringLiteral("első"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, saveRect.center());
+    QTRY_COMPARE(data.bytes(fileOf(kind)), QByteArray("els\xF5\r\n"));
+    QVERIFY(slot->isVisible());
+
+    slot->textBox()->setPlainText(QStringLiteral("második"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, okRect.center());
+    tavik::testing::flushDeletions();
+    QTRY_VERIFY(slot.isNull());
+    QCOMPARE(data.bytes(fileOf(kind)), QByteArray("m\xE1sodik\r\n"));
     QCOMPARE(log.count(), 0);
 }
 
