@@ -4,9 +4,29 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <qdrawutil.h>
 
 namespace tavik {
+
+namespace {
+// The platform style, except that the list drops down under the box, a few
+// rows high. Some styles open it as a column laid over the box, as tall as
+// the screen, which a list of some hundred dates turns into a wall.
+class DropDownStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// As many rows as the classic drop-down list shows.
+constexpr int kVisibleRows = 8;
+}  // namespace
 
 FaceButton::FaceButton(const QString& text, const QColor& face, QWidget* parent)
     : QPushButton(text, parent)
@@ -60,6 +80,11 @@ DropDownList::DropDownList(const QColor& back, QWidget* parent)
     p.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
     p.setColor(QPalette::Shadow, Qt::black);
     setPalette(p);
+
+    auto* style = new DropDownStyle;
+    style->setParent(this);
+    setStyle(style);
+    setMaxVisibleItems(kVisibleRows);
 }
 
 void DropDownList::paintEvent(QPaintEvent*)

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void missingListGivesEmptyList();
     void typingJumpsToEntry_data();
     void typingJumpsToEntry();
+    void listDropsDownBelowTheBox();
     void okTakesTheSelectedEntry_data();
     void okTakesTheSelectedEntry();
     void okWithoutSelectionSavesTheBox_data();
@@ -112,6 +113,34 @@ void MainWindowRecordsTest::typingJumpsToEntry()
     QTest::keyClicks(newMoonList(*a), typed);
     QCOMPARE(newMoonList(*a)->currentIndex(), index);
     QVERIFY(!newMoonList(*a)->view()->isVisible());
+}
+
+void MainWindowRecordsTest::listDropsDownBelowTheBox()
+{
+    // A list of some hundred new moons opens under the box, a few rows high,
+    // not as a column over the window and the screen.
+    DataFolder data;
+    QByteArray list;
+    for (int i = 0; i < 300; ++i)
+        list += QStringLiteral("%1.01.11 12:57\r\n").arg(1900 + i).toLatin1();
+    data.write(QStringLiteral("ujholdak.txt"), list);
+    auto a = makeWindow(data);
+    a->show();
+    QVERIFY(QTest::qWaitForWindowExposed(a.get()));
+    QComboBox* l = newMoonList(*a);
+    QCOMPARE(l->count(), 300);
+    QCOMPARE(l->maxVisibleItems(), 8);
+    l->showPopup();
+    QWidget* popup = l->view()->window();
+    QVERIFY(popup->isVisible());
+    const int boxBottom = l->mapToGlobal(QPoint(0, l->height())).y();
+    QVERIFY2(popup->geometry().top() >= boxBottom - 1,
+             qPrintable(QStringLiteral("popup at %1, box ends at %2").arg(popup->geometry().top()).arg(boxBottom)));
+    const int row = l->view()->sizeHintForRow(0);
+    QVERIFY2(l->view()->viewport()->height() <= 8 * row + 2,
+             qPrintable(QStringLiteral("%1 pixels for rows of %2").arg(l->view()->viewport()->height()).arg(row)));
+    QCOMPARE(l->currentIndex(), -1);   // opening the list selects nothing
+    l->hidePopup();
 }
 
 void MainWindowRecordsTest::okTakesTheSelectedEntry_data()
