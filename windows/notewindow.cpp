@@ -90,6 +90,9 @@ void NoteWindow::createMenu()
 {
     m_menu = new QMenuBar(this);
     m_menu->setObjectName(QStringLiteral("menuBar"));
+    // The two commands belong in this window; a desktop's global menu bar
+    // would take them away from it.
+    m_menu->setNativeMenuBar(false);
     // The menu bar keeps the system's colours, not the window's.
     m_menu->setPalette(systemPalette(m_menu));
     m_menu->setAutoFillBackground(true);

@@ -131,6 +131,8 @@ void TestNoteWindows::commandsSitOnTheMenuBar()
     QCOMPARE(ok->text(), QStringLiteral("OK"));
     QVERIFY(!save->menu() && !ok->menu());
     QCOMPARE(w.findChild<QMenuBar*>()->actions(), (QList<QAction*>{save, ok}));
+    // The commands stay in the window even where the desktop has a global menu bar.
+    QVERIFY(!w.findChild<QMenuBar*>()->isNativeMenuBar());
 }
 
 void TestNoteWindows::missingFile_data()
