@@ -2,6 +2,7 @@
 
 #include <QStyleOption>
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -63,6 +64,17 @@ void FaceButton::paintEvent(QPaintEvent*)
         painter.setPen(dots);
         painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
+}
+
+void FaceButton::keyPressEvent(QKeyEvent* event)
+{
+    // The button that has the focus is the one Enter chooses.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 DropDownList::DropDownList(const QColor& back, QWidget* parent)

@@ -1,6 +1,7 @@
 // Controls drawn in their own colours exactly, in the classic Windows manner:
 // a push button in its face colour with a raised border (sunken while pressed)
-// and a dotted focus frame, and a drop-down list with a sunken box in its
+// and a dotted focus frame, chosen with Enter as well as the space bar while it
+// has the focus, and a drop-down list with a sunken box in its
 // back colour and a grey arrow button.
 #pragma once
 
@@ -19,6 +20,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor m_face;

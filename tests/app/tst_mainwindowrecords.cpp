@@ -3,6 +3,7 @@
 #include "appfixture.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void lastNewMoonMissing();
     void saveObservation_data();
     void saveObservation();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void blankObservationIsNotSaved_data();
     void blankObservationIsNotSaved();
     void unusableDataFolder_data();
@@ -274,6 +277,35 @@ void MainWindowRecordsTest::saveObservation()
     typeInto(box(*a, "Text12"), typed);
     press(*a, "Command14");
     QCOMPARE(data.read(kUtolso), saved);
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void MainWindowRecordsTest::enterPressesTheFocusedButton()
+{
+    // Tabbed to, a button is chosen with Enter as with the space bar; Enter in
+    // a text box chooses nothing.
+    QFETCH(int, key);
+    DataFolder data;
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    a->show();
+    QVERIFY(QTest::qWaitForWindowActive(a.get()));
+    QLineEdit* text12 = box(*a, "Text12");
+    text12->setFocus();
+    typeInto(text12, QStringLiteral("2024.01.14 07:37"));
+    QTest::keyClick(text12, Qt::Key(key));
+    QVERIFY(!data.exists(kUtolso));
+    QTest::keyClick(text12, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command14"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
     QVERIFY(caught.messages.isEmpty());
 }
 
