@@ -2,7 +2,6 @@
 
 #include "ui.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 namespace tavik {
@@ -25,53 +24,44 @@ constexpr QLine kRules[] = {
 }  // namespace
 
 ResultSurface::ResultSurface(QWidget* parent)
-    : QWidget(parent)
-    , m_font(ui::font(QStringLiteral("Times New Roman"), 14.25))
-    , m_color(0x80, 0xFF, 0x80)
+    : DrawingSurface(parent)
 {
     setObjectName(QStringLiteral("ResultSurface"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void ResultSurface::clearText()
-{
-    if (m_pieces.isEmpty())
-        return;
-    m_pieces.clear();
-    update();
+    // The window's font and foreground colour.
+    setFont(ui::font(QStringLiteral("Times New Roman"), 14.25));
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, QColor(0x80, 0xFF, 0x80));
+    setPalette(p);
 }
 
 void ResultSurface::drawText(int xTwips, int yTwips, const QString& text)
 {
-    m_pieces.append(Piece{QPoint(xTwips, yTwips), text});
-    update();
+    DrawingSurface::drawText(ui::twipsPoint(xTwips, yTwips), text);
 }
 
 QStringList ResultSurface::texts() const
 {
     QStringList out;
-    out.reserve(m_pieces.size());
-    for (const Piece& p : m_pieces)
+    out.reserve(pieces().size());
+    for (const Piece& p : pieces())
         out.append(p.text);
     return out;
 }
 
-void ResultSurface::paintEvent(QPaintEvent*)
+void ResultSurface::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-
-    painter.setPen(QPen(kFrameColor, 1));
-    for (const QRect& r : kFrames)
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
-    for (const QLine& l : kRules)
-        painter.drawLine(l);
-
-    painter.setFont(m_font);
-    painter.setPen(m_color);
-    const int ascent = QFontMetrics(m_font, this).ascent();
-    for (const Piece& p : m_pieces)
-        painter.drawText(ui::px(p.twips.x()), ui::px(p.twips.y()) + ascent, p.text);
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        painter.setPen(QPen(kFrameColor, 1));
+        for (const QRect& r : kFrames)
+            painter.drawRect(r.adjusted(0, 0, -1, -1));
+        for (const QLine& l : kRules)
+            painter.drawLine(l);
+    }
+    // The text on top, in the surface's font and colour.
+    DrawingSurface::paintEvent(event);
 }
 
 }  // namespace tavik

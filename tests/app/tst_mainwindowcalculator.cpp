@@ -119,8 +119,9 @@ void MainWindowCalculatorTest::observationPositions()
     press(*a, "Command1");
     QList<QPoint> at;
     for (const ResultSurface::Piece& p : a->surface()->pieces())
-        at.append(p.twips);
-    QCOMPARE(at, (QList<QPoint>{{650, 1265}, {650, 2100}, {650, 2800}, {650, 3300}, {650, 5120}}));
+        at.append(p.topLeft);
+    // x = 650 and y = 1265, 2100, 2800, 3300, 5120 twips, 15 to a pixel.
+    QCOMPARE(at, (QList<QPoint>{{43, 84}, {43, 140}, {43, 186}, {43, 220}, {43, 341}}));
 }
 
 void MainWindowCalculatorTest::repeatedPressesAppend()
@@ -337,18 +338,19 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
     press(*a, "Command2");
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
+    // In pixels: x = 650 and 4850, y = 1265, 2100, 2800, 3300, 5120 twips.
     QList<ResultSurface::Piece> expected{
-        {{650, 1265}, QStringLiteral("Megfigyelés ideje:         2024. 01. 14.")},
-        {{4850, 1265}, QStringLiteral("7:37:00")},
-        {{650, 2100}, kLines4000[1]},
-        {{650, 2800}, kLines4000[2]},
-        {{650, 3300}, kLines4000[3]},
-        {{650, 5120}, QStringLiteral("                                    Növekvő sarló - 9,22 %")},
+        {{43, 84}, QStringLiteral("Megfigyelés ideje:         2024. 01. 14.")},
+        {{323, 84}, QStringLiteral("7:37:00")},
+        {{43, 140}, kLines4000[1]},
+        {{43, 186}, kLines4000[2]},
+        {{43, 220}, kLines4000[3]},
+        {{43, 341}, QStringLiteral("                                    Növekvő sarló - 9,22 %")},
     };
     const auto& pieces = a->surface()->pieces();
     QCOMPARE(pieces.size(), expected.size());
     for (qsizetype i = 0; i < pieces.size(); ++i) {
-        QCOMPARE(pieces[i].twips, expected[i].twips);
+        QCOMPARE(pieces[i].topLeft, expected[i].topLeft);
         QCOMPARE(pieces[i].text, expected[i].text);
     }
     QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));

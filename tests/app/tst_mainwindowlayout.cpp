@@ -303,8 +303,9 @@ void MainWindowLayoutTest::surfaceDrawsFramesAndKeepsText()
     QVERIFY(QTest::qWaitForWindowExposed(a.get()));
     ResultSurface* s = a->surface();
     QCOMPARE(s->geometry(), QRect(0, 0, 744, 390));
-    QCOMPARE(s->textColor(), QColor::fromRgb(0x80FF80));
-    QCOMPARE(s->textFont().pointSizeF(), 14.25);
+    QCOMPARE(s->palette().color(QPalette::WindowText), QColor::fromRgb(0x80FF80));
+    QCOMPARE(s->font().family(), QStringLiteral("Liberation Serif"));
+    QCOMPARE(s->font().pointSizeF(), 14.25);
 
     QImage image = s->grab().toImage();
     const QColor grey(0x808080);
