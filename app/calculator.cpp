@@ -65,8 +65,23 @@ bool A::SaveNewMoonBox()
     return !reportFault(replaceWholeFile(dataPath(kLastNewMoonFile), Text11->text() + kLineEnd));
 }
 
-bool A::appendToLog(const QStringList& entry)
+void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
 {
+    m_surface->clearText();
+    const RegionalSettings& rs = m_env.regional;
+    if (trigger == Trigger::Now) {
+        for (const ResultLine& line : nowLines(r, rs))
+            m_surface->drawText(line.xTwips, line.yTwips, line.text);
+    } else {
+        for (const ResultLine& line : observationLines(r, rs))
+            m_surface->drawText(line.xTwips, line.yTwips, line.text);
+    }
+}
+
+bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
+{
+    const QStringList entry = trigger == Trigger::Now ? nowLogEntry(r, m_env.regional)
+                                                      : calculationLogEntry(r, m_env.regional);
     return !reportFault(appendToFile(dataPath(kLogFile), joinWithCrLf(entry)));
 }
 
@@ -79,6 +94,18 @@ void A::showPhasePicture(const QString& fileName)
         Picture1->clear();
     else
         Picture1->setPixmap(picture);
+}
+
+// The steps after a successful calculation: the phase picture (the drawn text
+// is cleared before it changes), the result lines, the saved new moon and the
+// log entry, which follows only a successful save.
+void A::showAndRecord(const ObservationResult& r, Trigger trigger)
+{
+    m_surface->clearText();
+    showPhasePicture(r.phasePicture);
+    ShowObservationResult(r, trigger);
+    if (SaveNewMoonBox())
+        AppendCalculationLog(r, trigger);
 }
 
 void A::Command1_Click()
@@ -104,13 +131,7 @@ void A::Command1_Click()
         return;
     }
 
-    m_surface->clearText();
-    showPhasePicture(r->phasePicture);
-    for (const ResultLine& line : observationLines(*r, m_env.regional))
-        m_surface->drawText(line.xTwips, line.yTwips, line.text);
-    if (!SaveNewMoonBox())
-        return;
-    appendToLog(calculationLogEntry(*r, m_env.regional));
+    showAndRecord(*r, Trigger::Observation);
 }
 
 void A::Command2_Click()
@@ -133,13 +154,7 @@ void A::Command2_Click()
         return;
     }
 
-    m_surface->clearText();
-    showPhasePicture(r->phasePicture);
-    for (const ResultLine& line : nowLines(*r, m_env.regional))
-        m_surface->drawText(line.xTwips, line.yTwips, line.text);
-    if (!SaveNewMoonBox())
-        return;
-    appendToLog(nowLogEntry(*r, m_env.regional));
+    showAndRecord(*r, Trigger::Now);
 }
 
 void A::Command3_Click()

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "datafiles.h"
+#include "observation.h"
 #include "regional.h"
 #include "report.h"
 
@@ -64,6 +65,15 @@ public:
     // which has then been reported.
     bool SaveNewMoonBox();
 
+    // Which button computed a result: "Megfigyelés" or "Most!", whose first
+    // line shows the date and the time apart and logs them without a space.
+    enum class Trigger { Observation, Now };
+    // Clears the drawn text and draws the result lines.
+    void ShowObservationResult(const ObservationResult& r, Trigger trigger = Trigger::Observation);
+    // Appends the seven-line entry to "szamitott.txt"; false after a file
+    // fault, which has then been reported.
+    bool AppendCalculationLog(const ObservationResult& r, Trigger trigger = Trigger::Observation);
+
 private Q_SLOTS:
     void Command1_Click();
     void Command2_Click();
@@ -90,8 +100,8 @@ private:
     QString newMoonListPath() const;
     void fillNewMoonList(const FileRead<QStringList>& lines);
     void showPhasePicture(const QString& fileName);
+    void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);
-    bool appendToLog(const QStringList& entry);
 
     MainWindowEnvironment m_env;
 

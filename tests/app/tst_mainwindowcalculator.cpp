@@ -89,6 +89,7 @@ private Q_SLOTS:
     void nowReadsTheClockOnce_data();
     void nowReadsTheClockOnce();
     void nowNeedsNoObservationFile();
+    void showAndLogOperations();
 };
 
 void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
@@ -445,6 +446,32 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     QCOMPARE(clock.readings, 2);
     QCOMPARE(a->surface()->pieces().size(), 6);
     QCOMPARE(data.read(kUtolso), QByteArray("2000.01.01 00:00\r\n"));
+}
+
+void MainWindowCalculatorTest::showAndLogOperations()
+{
+    // ShowObservationResult and AppendCalculationLog on their own, for both buttons.
+    DataFolder data;
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    const auto r = CalculateAndClassify(toDateTimeValue({2024, 1, 11, 12, 57, 0}),
+                                        toDateTimeValue({2024, 1, 14, 7, 37, 0}));
+    QVERIFY(r);
+    a->surface()->drawText(650, 1265, QStringLiteral("earlier"));
+    a->ShowObservationResult(*r);
+    QCOMPARE(a->surface()->texts(), kLines4000);
+    QVERIFY(a->AppendCalculationLog(*r));
+    QCOMPARE(data.read(kLog), kEntry4000);
+
+    a->ShowObservationResult(*r, A::Trigger::Now);
+    const QStringList drawn = a->surface()->texts();
+    QCOMPARE(drawn.size(), 6);
+    QCOMPARE(drawn.value(0), QStringLiteral("Megfigyelés ideje:         2024. 01. 14."));
+    QCOMPARE(drawn.value(1), QStringLiteral("7:37:00"));
+    QVERIFY(a->AppendCalculationLog(*r, A::Trigger::Now));
+    QVERIFY(data.read(kLog).startsWith(kEntry4000 + "Megfigyel\xe9s ideje:   2024. 01. 14.7:37:00\r\n"));
+    QVERIFY(caught.messages.isEmpty());
+    QVERIFY(!data.exists(kUjhold));   // neither saves the new moon
 }
 
 QTEST_MAIN(MainWindowCalculatorTest)
