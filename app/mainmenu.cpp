@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <iterator>
+
 namespace tavik {
 
 namespace {
@@ -61,21 +63,29 @@ void A::createMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     bar->setFont(menuFont());
-    fillMapMenu(addMenu(bar, "holdmap", QStringLiteral("&Hold - térképek")));
-    fillToolsMenu(addMenu(bar, "szamit", QStringLiteral("&Szerszámok")));
-    fillHelpMenu(addMenu(bar, "prg", QStringLiteral("H&elp")));
+    holdmap = addMenu(bar, "holdmap", QStringLiteral("&Hold - térképek"));
+    szamit = addMenu(bar, "szamit", QStringLiteral("&Szerszámok"));
+    prg = addMenu(bar, "prg", QStringLiteral("H&elp"));
+    fillMapMenu();
+    fillToolsMenu();
+    fillHelpMenu();
 }
 
-void A::fillMapMenu(QMenu* menu)
+void A::fillMapMenu()
 {
-    for (const DayItem& d : kDayItems) {
-        QAction* a = addItem(menu, d.name, QString::fromLatin1(d.caption), QKeySequence(d.key));
+    QAction* A::*const items[] = {&A::hold02, &A::hold03, &A::hold04, &A::hold05, &A::hold06,
+                                  &A::hold07, &A::hold08, &A::hold09, &A::hold10, &A::hold11};
+    static_assert(std::size(items) == std::size(kDayItems));
+    for (std::size_t i = 0; i < std::size(kDayItems); ++i) {
+        const DayItem& d = kDayItems[i];
+        QAction* a = addItem(holdmap, d.name, QString::fromLatin1(d.caption), QKeySequence(d.key));
+        this->*items[i] = a;
         const QString picture = QStringLiteral("Lunar-day%1s.gif").arg(d.day, 2, 10, QLatin1Char('0'));
         connect(a, &QAction::triggered, this, [this, picture] { openMapViewer(picture); });
     }
 }
 
-void A::fillToolsMenu(QMenu* menu)
+void A::fillToolsMenu()
 {
     const QString dir = m_env.dataDir;
     auto notes = [dir](QPointer<NoteWindow>& slot, NoteKind kind) {
@@ -85,39 +95,47 @@ void A::fillToolsMenu(QMenu* menu)
         openCompanion(slot, [&] { return new ReferenceListWindow(which, dir); });
     };
 
-    connect(addItem(menu, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J)),
-            &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
-    connect(addItem(menu, "naplo", QStringLiteral("&Megfigyelési napló")), &QAction::triggered, this,
+    jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    naplo = addItem(szamit, "naplo", QStringLiteral("&Megfigyelési napló"));
+    naptar1 = addItem(szamit, "naptar1", QStringLiteral("N&aptár"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    holdsarlolista = addItem(szamit, "holdsarlolista", QStringLiteral("&Korai Holdsarlók"));
+    jelensegnaptar = addItem(szamit, "jelensegnaptar", QStringLiteral("&Napfogyatkozások"));
+    holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
+    venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
+    vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
+
+    connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
+    connect(naplo, &QAction::triggered, this,
             [this, notes] { notes(m_form10, NoteKind::ObservationLog); });
-    connect(addItem(menu, "naptar1", QStringLiteral("N&aptár"), QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this,
+    connect(naptar1, &QAction::triggered, this,
             [this] { openCompanion(m_form6, [] { return new CalendarWindow(); }); });
-    connect(addItem(menu, "holdsarlolista", QStringLiteral("&Korai Holdsarlók")), &QAction::triggered,
-            this, [this, list] { list(m_form5, ReferenceList::EarlyCrescents); });
-    connect(addItem(menu, "jelensegnaptar", QStringLiteral("&Napfogyatkozások")), &QAction::triggered,
-            this, [this, list] { list(m_form7, ReferenceList::SolarEclipses); });
-    connect(addItem(menu, "holdfogyi", QStringLiteral("&Holdfogyatkozások")), &QAction::triggered,
-            this, [this, list] { list(m_form12, ReferenceList::LunarEclipses); });
-    connect(addItem(menu, "venusz", QStringLiteral("&Vénusz sarlók")), &QAction::triggered, this,
+    connect(holdsarlolista, &QAction::triggered, this,
+            [this, list] { list(m_form5, ReferenceList::EarlyCrescents); });
+    connect(jelensegnaptar, &QAction::triggered, this,
+            [this, list] { list(m_form7, ReferenceList::SolarEclipses); });
+    connect(holdfogyi, &QAction::triggered, this,
+            [this, list] { list(m_form12, ReferenceList::LunarEclipses); });
+    connect(venusz, &QAction::triggered, this,
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
-    connect(addItem(menu, "vonas", QStringLiteral("&Fok - Vonás calculator")), &QAction::triggered,
-            this, [this] {
-                const RegionalSettings rs = m_env.regional;
-                openCompanion(m_form4, [&rs] { return new ConverterWindow(rs); });
-            });
+    connect(vonas, &QAction::triggered, this, [this] {
+        const RegionalSettings rs = m_env.regional;
+        openCompanion(m_form4, [&rs] { return new ConverterWindow(rs); });
+    });
 }
 
-void A::fillHelpMenu(QMenu* menu)
+void A::fillHelpMenu()
 {
-    connect(addItem(menu, "prog", QStringLiteral("&Programról")), &QAction::triggered, this,
-            [this] { openCompanion(m_frmAbout, [] { return new AboutWindow(); }); });
-    connect(addItem(menu, "leir", QStringLiteral("&Leírás"), QKeySequence(Qt::CTRL | Qt::Key_L)),
-            &QAction::triggered, this,
-            [this] { openCompanion(m_form2, [] { return new DescriptionWindow(); }); });
+    prog = addItem(prg, "prog", QStringLiteral("&Programról"));
+    leir = addItem(prg, "leir", QStringLiteral("&Leírás"), QKeySequence(Qt::CTRL | Qt::Key_L));
     // An ordinary item, not a separator; choosing it only closes the menu.
-    addItem(menu, "help1", QStringLiteral("------------"));
-    connect(addItem(menu, "kilep", QStringLiteral("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
-            &QAction::triggered, this, &A::close);
+    help1 = addItem(prg, "help1", QStringLiteral("------------"));
+    kilep = addItem(prg, "kilep", QStringLiteral("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    connect(prog, &QAction::triggered, this,
+            [this] { openCompanion(m_frmAbout, [] { return new AboutWindow(); }); });
+    connect(leir, &QAction::triggered, this,
+            [this] { openCompanion(m_form2, [] { return new DescriptionWindow(); }); });
+    connect(kilep, &QAction::triggered, this, &A::close);
 }
 
 void A::openMapViewer(const QString& pictureFile)

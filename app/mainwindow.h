@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <functional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -89,9 +90,9 @@ private:
     void createPictures(QWidget* client);
     void createTextBoxes();
     void createMenu();
-    void fillMapMenu(QMenu* menu);
-    void fillToolsMenu(QMenu* menu);
-    void fillHelpMenu(QMenu* menu);
+    void fillMapMenu();
+    void fillToolsMenu();
+    void fillHelpMenu();
     void setTabOrderChain();
     void centreOnScreen();
 
@@ -119,6 +120,33 @@ private:
     QLabel* PictureHoldak = nullptr;
     PictureBox* Picture1 = nullptr;
     ResultSurface* m_surface = nullptr;
+
+    // The menu bar: the three menus and their items, in menu order.
+    QMenu* holdmap = nullptr;
+    QAction* hold02 = nullptr;
+    QAction* hold03 = nullptr;
+    QAction* hold04 = nullptr;
+    QAction* hold05 = nullptr;
+    QAction* hold06 = nullptr;
+    QAction* hold07 = nullptr;
+    QAction* hold08 = nullptr;
+    QAction* hold09 = nullptr;
+    QAction* hold10 = nullptr;
+    QAction* hold11 = nullptr;
+    QMenu* szamit = nullptr;
+    QAction* jegyzetek = nullptr;
+    QAction* naplo = nullptr;
+    QAction* naptar1 = nullptr;
+    QAction* holdsarlolista = nullptr;
+    QAction* jelensegnaptar = nullptr;
+    QAction* holdfogyi = nullptr;
+    QAction* venusz = nullptr;
+    QAction* vonas = nullptr;
+    QMenu* prg = nullptr;
+    QAction* prog = nullptr;
+    QAction* leir = nullptr;
+    QAction* help1 = nullptr;
+    QAction* kilep = nullptr;
 
     // Companion windows: top-level, without an owner, deleted when closed.
     QPointer<MapViewerWindow> m_form3;
