@@ -27,6 +27,7 @@ private Q_SLOTS:
     void listFromFile_data();
     void listFromFile();
     void missingListGivesEmptyList();
+    void reloadingReplacesTheList();
     void typingJumpsToEntry_data();
     void typingJumpsToEntry();
     void listDropsDownBelowTheBox();
@@ -92,6 +93,22 @@ void MainWindowRecordsTest::missingListGivesEmptyList()
     auto b = makeWindow(data);
     QCOMPARE(newMoonList(*b)->count(), 0);
     QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::reloadingReplacesTheList()
+{
+    // LoadNewMoonList empties the list first and leaves nothing selected.
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), "2024.01.11 12:57\r\n2024.02.09 23:59\r\n");
+    auto a = makeWindow(data);
+    newMoonList(*a)->setCurrentIndex(1);
+    data.write(QStringLiteral("ujholdak.txt"), "2024.03.10 10:00\r\n");
+    a->LoadNewMoonList();
+    QCOMPARE(entries(newMoonList(*a)), QStringList{"2024.03.10 10:00"});
+    QCOMPARE(newMoonList(*a)->currentIndex(), -1);
+    QVERIFY(QFile::remove(data.file(QStringLiteral("ujholdak.txt"))));
+    a->LoadNewMoonList();
+    QCOMPARE(newMoonList(*a)->count(), 0);
 }
 
 void MainWindowRecordsTest::typingJumpsToEntry_data()
