@@ -49,6 +49,8 @@ private Q_SLOTS:
     void closedWindowIsMadeAnew();
     void shortcutsOpenDays_data();
     void shortcutsOpenDays();
+    void shortcutsWorkFromEveryControl_data();
+    void shortcutsWorkFromEveryControl();
     void pictureClickOpensTheMap();
     void kilepClosesTheMainWindowAlone();
     void companionsOutliveTheMainWindow();
@@ -235,6 +237,40 @@ void MainWindowMenuTest::shortcutsOpenDays()
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
     else
         QCOMPARE(openWindows(window).size(), 1);
+}
+
+void MainWindowMenuTest::shortcutsWorkFromEveryControl_data()
+{
+    // The keys reach the menu while a text box or the list has the focus.
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("window");
+    for (const char* control : {"Text11", "Text12", "Ujholdak", "Command1"}) {
+        QTest::addRow("%s F2", control) << control << int(Qt::Key_F2) << 0 << "Form3";
+        QTest::addRow("%s F12", control) << control << int(Qt::Key_F12) << 0 << "Form3";
+        QTest::addRow("%s Ctrl+J", control) << control << int(Qt::Key_J) << int(Qt::ControlModifier) << "Form8";
+        QTest::addRow("%s Ctrl+N", control) << control << int(Qt::Key_N) << int(Qt::ControlModifier) << "Form6";
+        QTest::addRow("%s Ctrl+L", control) << control << int(Qt::Key_L) << int(Qt::ControlModifier) << "Form2";
+    }
+}
+
+void MainWindowMenuTest::shortcutsWorkFromEveryControl()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, window);
+    DataFolder data;
+    auto a = makeWindow(data);
+    a->show();
+    QVERIFY(QTest::qWaitForWindowActive(a.get()));
+    QWidget* w = a->findChild<QWidget*>(control);
+    QVERIFY(w);
+    w->setFocus();
+    QCOMPARE(QApplication::focusWidget(), w);
+    QTest::keyClick(w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(openWindows(window).size(), 1);
 }
 
 void MainWindowMenuTest::pictureClickOpensTheMap()
