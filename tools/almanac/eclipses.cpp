@@ -82,38 +82,56 @@ LocalSolarView localView(const LocalEclipse& e, const Site& site)
 
 }  // namespace
 
+namespace {
+
+// Walks the eclipses whose greatest phase falls in [jdStart, jdEnd): find(t,
+// tret, serr) is a Swiss Ephemeris search from t on, and take(flags, tret[0])
+// turns each one found into a row.
+template <class Find, class Take>
+void walkEclipses(double jdStart, double jdEnd, QString* error, Find find, Take take)
+{
+    char serr[AS_MAXCH] = {0};
+    for (double t = jdStart;;) {
+        double tret[10] = {0};
+        const int flags = find(t, tret, serr);
+        if (flags < 0) {
+            if (error)
+                *error = QString::fromLocal8Bit(serr);
+            return;
+        }
+        if (tret[0] >= jdEnd)
+            return;
+        t = tret[0] + kAfterEclipse;
+        if (tret[0] >= jdStart)
+            take(flags, tret[0]);
+    }
+}
+
+}  // namespace
+
 QList<SolarEclipse> solarEclipsesBetween(double jdStart, double jdEnd, const Site& site,
                                          QString* error)
 {
     QList<SolarEclipse> result;
     std::optional<LocalEclipse> local;
-    char serr[AS_MAXCH] = {0};
-    for (double t = jdStart;;) {
-        double tret[10] = {0};
-        const int flags = swe_sol_eclipse_when_glob(t, ephemerisFlag(), 0, tret, 0, serr);
-        if (flags < 0) {
-            if (error)
-                *error = QString::fromLocal8Bit(serr);
-            break;
-        }
-        if (tret[0] >= jdEnd)
-            break;
-        t = tret[0] + kAfterEclipse;
-        if (tret[0] < jdStart)
-            continue;
+    const auto find = [](double t, double* tret, char* serr) {
+        return swe_sol_eclipse_when_glob(t, ephemerisFlag(), 0, tret, 0, serr);
+    };
+    walkEclipses(jdStart, jdEnd, error, find, [&](int flags, double greatest) {
         SolarEclipse e;
-        e.greatest = tret[0];
+        e.greatest = greatest;
         e.type = solarType(flags);
         double attr[20] = {0}, where[10] = {0};
-        swe_sol_eclipse_where(tret[0], ephemerisFlag(), where, attr, serr);
+        char serr[AS_MAXCH] = {0};
+        swe_sol_eclipse_where(greatest, ephemerisFlag(), where, attr, serr);
         e.magnitude = attr[8] > 0 ? attr[8] : attr[0];
         // The site's next eclipse is searched once and kept until passed.
-        if (!local || local->tret[0] < tret[0] - 1.0)
-            local = nextLocalSolar(tret[0] - 1.0, site, error);
-        if (local && std::abs(local->tret[0] - tret[0]) < 0.5)
+        if (!local || local->tret[0] < greatest - 1.0)
+            local = nextLocalSolar(greatest - 1.0, site, error);
+        if (local && std::abs(local->tret[0] - greatest) < 0.5)
             e.local = localView(*local, site);
         result.append(e);
-    }
+    });
     return result;
 }
 
@@ -121,31 +139,22 @@ QList<LunarEclipse> lunarEclipsesBetween(double jdStart, double jdEnd, const Sit
                                          QString* error)
 {
     QList<LunarEclipse> result;
-    char serr[AS_MAXCH] = {0};
     GeoPos geo(site);
-    for (double t = jdStart;;) {
-        double tret[10] = {0};
-        const int flags = swe_lun_eclipse_when(t, ephemerisFlag(), 0, tret, 0, serr);
-        if (flags < 0) {
-            if (error)
-                *error = QString::fromLocal8Bit(serr);
-            break;
-        }
-        if (tret[0] >= jdEnd)
-            break;
-        t = tret[0] + kAfterEclipse;
-        if (tret[0] < jdStart)
-            continue;
+    const auto find = [](double t, double* tret, char* serr) {
+        return swe_lun_eclipse_when(t, ephemerisFlag(), 0, tret, 0, serr);
+    };
+    walkEclipses(jdStart, jdEnd, error, find, [&](int flags, double greatest) {
         LunarEclipse e;
-        e.greatest = tret[0];
+        e.greatest = greatest;
         e.type = lunarType(flags);
         double attr[20] = {0};
-        swe_lun_eclipse_how(tret[0], ephemerisFlag(), geo.data(), attr, serr);
+        char serr[AS_MAXCH] = {0};
+        swe_lun_eclipse_how(greatest, ephemerisFlag(), geo.data(), attr, serr);
         e.umbralMagnitude = attr[0];
         e.penumbralMagnitude = attr[1];
         e.moonAltitude = attr[6];
         result.append(e);
-    }
+    });
     return result;
 }
 
