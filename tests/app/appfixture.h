@@ -116,4 +116,15 @@ inline void press(const A& a, const char* name)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
+// A window on the data folder with the new moon typed into Text11 and one of
+// the calculator's buttons pressed.
+inline std::unique_ptr<A> windowAfter(const DataFolder& data, const QString& newMoon,
+                                      const char* button, TestClock* clock = nullptr)
+{
+    auto a = makeWindow(data, clock);
+    typeInto(box(*a, "Text11"), newMoon);
+    press(*a, button);
+    return a;
+}
+
 }  // namespace tavik::testing

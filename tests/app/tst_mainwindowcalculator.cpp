@@ -98,9 +98,7 @@ void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
     writePictures(data);
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00\r"));
     QCOMPARE(a->surface()->texts(), kLines4000);
@@ -115,9 +113,7 @@ void MainWindowCalculatorTest::observationPositions()
 {
     DataFolder data;
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QList<QPoint> at;
     for (const ResultSurface::Piece& p : a->surface()->pieces())
         at.append(p.topLeft);
@@ -130,9 +126,7 @@ void MainWindowCalculatorTest::repeatedPressesAppend()
     DataFolder data;
     data.write(kUtolso, "2024.01.14 07:37\r\n");
     data.write(kLog, "earlier entry\r\n");
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     press(*a, "Command1");
     QCOMPARE(a->surface()->pieces().size(), 5);   // cleared before drawing again
     QCOMPARE(data.read(kLog), QByteArray("earlier entry\r\n") + kEntry4000 + kEntry4000);
@@ -205,9 +199,7 @@ void MainWindowCalculatorTest::phaseNameAndPicture()
     DataFolder data;
     writePictures(data);
     data.write(kUtolso, observation.toLatin1() + "\r\n");
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:00"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:00"), "Command1");
     const QString line5 = a->surface()->texts().value(4);
     QVERIFY2(line5.startsWith(QString(36, QLatin1Char(' ')) + phase), qPrintable(line5));
     QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(pictureFile));
@@ -219,9 +211,7 @@ void MainWindowCalculatorTest::observationFileMissing()
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kLog);
     QVERIFY(QFile::remove(data.file(kUtolso)));
@@ -257,9 +247,7 @@ void MainWindowCalculatorTest::invalidDatesLeaveEverything()
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kLog);
     data.write(kUjhold, "kept\r\n");
@@ -282,9 +270,7 @@ void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(!picture(*a)->pixmap().isNull());
     QVERIFY(QFile::remove(data.file(QStringLiteral("010-novekvo.gif"))));
     press(*a, "Command1");
@@ -300,9 +286,7 @@ void MainWindowCalculatorTest::unwritableNewMoonFile()
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
     QVERIFY(QDir(data.path()).mkdir(kUjhold));   // a folder in the file's place
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
@@ -317,9 +301,7 @@ void MainWindowCalculatorTest::unwritableLog()
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
     QVERIFY(QDir(data.path()).mkdir(kLog));
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command1");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QVERIFY2(caught.messages[0].text.startsWith(QStringLiteral("A 'szamitott.txt' fájl NEM menthető!")),
              qPrintable(caught.messages[0].text));
@@ -334,9 +316,7 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
     TestClock clock;
     clock.now = QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0, 999));
     MessageCatcher caught;
-    auto a = makeWindow(data, &clock);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command2");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
     // In pixels: x = 650 and 4850, y = 1265, 2100, 2800, 3300, 5120 twips.
@@ -421,9 +401,7 @@ void MainWindowCalculatorTest::nowReadsTheClockOnce()
     TestClock clock;
     clock.now = now;
     clock.stepSeconds = 1;   // a clock that moves on between readings
-    auto a = makeWindow(data, &clock);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command2");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     QCOMPARE(clock.readings, 1);
     QCOMPARE(box(*a, "Text12")->text(), text12);
     QCOMPARE(a->surface()->texts().value(0), QStringLiteral("Megfigyelés ideje:         ") + date);
@@ -438,9 +416,7 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     data.write(kUtolso, "2000.01.01 00:00\r\n");
     TestClock clock;
     MessageCatcher caught;
-    auto a = makeWindow(data, &clock);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command2");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     press(*a, "Command2");
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(clock.readings, 2);

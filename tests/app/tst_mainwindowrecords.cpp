@@ -209,9 +209,7 @@ void MainWindowRecordsTest::okWithoutSelectionSavesTheBox()
     DataFolder data;
     data.write(QStringLiteral("ujholdak.txt"), "2024.01.11 12:57\r\n");
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), typed);
-    press(*a, "Command6");
+    auto a = windowAfter(data, typed, "Command6");
     QCOMPARE(box(*a, "Text11")->text(), typed);
     QCOMPARE(data.read(kUjhold), saved);
     QVERIFY(caught.messages.isEmpty());
@@ -236,9 +234,7 @@ void MainWindowRecordsTest::lastNewMoonComesBack()
     DataFolder data;
     data.write(kUjhold, file);
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("typed"));
-    press(*a, "Command3");
+    auto a = windowAfter(data, QStringLiteral("typed"), "Command3");
     QCOMPARE(box(*a, "Text11")->text(), text11);
     QCOMPARE(data.read(kUjhold), file);
     QVERIFY(caught.messages.isEmpty());
@@ -264,9 +260,7 @@ void MainWindowRecordsTest::lastNewMoonMissing()
 {
     DataFolder data;
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command3");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command3");
     QCOMPARE(caught.messages,
              (QList<Message>{Message{MessageIcon::Error, QStringLiteral("Az 'ujhold.txt' fájl nem található!")}}));
     QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
@@ -382,9 +376,7 @@ void MainWindowRecordsTest::unwritableFileKeepsItsContent()
     QVERIFY(QDir(data.path()).mkdir(kUjhold));
     QVERIFY(QDir(data.file(kUjhold)).mkdir(QStringLiteral("keep")));
     MessageCatcher caught;
-    auto a = makeWindow(data);
-    typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
-    press(*a, "Command6");
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command6");
     QCOMPARE(caught.messages.size(), 1);
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
     QVERIFY(QDir(data.file(kUjhold)).exists(QStringLiteral("keep")));
