@@ -25,11 +25,11 @@ struct CrescentSighting {
 
 // The evening after and the morning before the new moon at the site; a
 // sighting is left out where the Sun or the Moon neither rises nor sets.
-std::optional<CrescentSighting> eveningAfter(double newMoon, const Site& site);
-std::optional<CrescentSighting> morningBefore(double newMoon, const Site& site);
+std::optional<CrescentSighting> eveningAfter(const Ephemeris& eph, double newMoon, const Site& site);
+std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMoon, const Site& site);
 
 // Yallop's q at the given moment (geocentric, airless altitudes) and its class.
-double yallopQ(double jdUt, const Site& site);
+double yallopQ(const Ephemeris& eph, double jdUt, const Site& site);
 YallopClass yallopClass(double q);
 QChar yallopLetter(YallopClass c);
 // A short Hungarian phrase for the class: "könnyen látható" ... "nem látható".
@@ -37,6 +37,6 @@ QString yallopWords(YallopClass c);
 
 // The next rise or set of the Sun or the Moon after jdUt (upper limb,
 // standard refraction); none where it has none within a day or so.
-std::optional<double> nextRiseSet(double jdUt, int body, bool rise, const Site& site);
+std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, bool rise, const Site& site);
 
 }  // namespace tavik::almanac

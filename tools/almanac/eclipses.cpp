@@ -11,6 +11,21 @@ namespace {
 
 constexpr double kAfterEclipse = 20.0;   // days: the next one is at least a month away
 
+// The slots of the library's eclipse results. tret[] of the searches:
+constexpr int kGreatest = 0;        // greatest eclipse (both searches)
+constexpr int kSunriseDuring = 5;   // swe_sol_eclipse_when_loc: sunrise between first and last contact
+constexpr int kSunsetDuring = 6;    //   ... sunset between them
+// attr[] of swe_sol_eclipse_how/_where/_when_loc:
+constexpr int kDiameterCovered = 0;   // fraction of the Sun's diameter covered
+constexpr int kNasaMagnitude = 8;     // magnitude as NASA gives it (ratio of diameters if central)
+// attr[] of swe_lun_eclipse_how:
+constexpr int kUmbralMagnitude = 0;
+constexpr int kPenumbralMagnitude = 1;
+constexpr int kApparentAltitude = 6;   // the Moon's, with refraction
+
+constexpr int kTretSize = 10;
+constexpr int kAttrSize = 20;
+
 SolarType solarType(int flags)
 {
     if (flags & SE_ECL_ANNULAR_TOTAL)
@@ -34,125 +49,112 @@ LunarType lunarType(int flags)
 // The next solar eclipse with some phase above the site's horizon, from jd on.
 struct LocalEclipse {
     int flags = 0;
-    double tret[10] = {0};
-    double attr[20] = {0};
+    double tret[kTretSize] = {0};
+    double attr[kAttrSize] = {0};
 };
 
-std::optional<LocalEclipse> nextLocalSolar(double jd, const Site& site, QString* error)
+LocalEclipse nextLocalSolar(const Ephemeris& eph, double jd, const Site& site)
 {
     LocalEclipse e;
     char serr[AS_MAXCH] = {0};
     GeoPos geo(site);
-    e.flags = swe_sol_eclipse_when_loc(jd, ephemerisFlag(), geo.data(), e.tret, e.attr, 0, serr);
-    if (e.flags < 0) {
-        if (error)
-            *error = QString::fromLocal8Bit(serr);
-        return std::nullopt;
-    }
+    e.flags = swe_sol_eclipse_when_loc(jd, eph.flag(), geo.data(), e.tret, e.attr, 0, serr);
+    eph.check(e.flags, serr, jd);
     return e;
 }
 
-double coveredAt(double jd, const Site& site)
+double coveredAt(const Ephemeris& eph, double jd, const Site& site)
 {
-    double attr[20] = {0};
+    double attr[kAttrSize] = {0};
     char serr[AS_MAXCH] = {0};
     GeoPos geo(site);
-    swe_sol_eclipse_how(jd, ephemerisFlag(), geo.data(), attr, serr);
-    return attr[0];
+    eph.check(swe_sol_eclipse_how(jd, eph.flag(), geo.data(), attr, serr), serr, jd);
+    return attr[kDiameterCovered];
 }
 
-LocalSolarView localView(const LocalEclipse& e, const Site& site)
+LocalSolarView localView(const Ephemeris& eph, const LocalEclipse& e, const Site& site)
 {
     LocalSolarView v;
     if (e.flags & SE_ECL_MAX_VISIBLE) {
         v.seen = LocalSolarView::Seen::Whole;
-        v.jd = e.tret[0];
-        v.magnitude = e.attr[0];
-    } else if (e.tret[5] > 0) {
+        v.jd = e.tret[kGreatest];
+        v.magnitude = e.attr[kDiameterCovered];
+    } else if (e.tret[kSunriseDuring] > 0) {
         v.seen = LocalSolarView::Seen::FromSunrise;
-        v.jd = e.tret[5];
-        v.magnitude = coveredAt(v.jd, site);
-    } else if (e.tret[6] > 0) {
+        v.jd = e.tret[kSunriseDuring];
+        v.magnitude = coveredAt(eph, v.jd, site);
+    } else if (e.tret[kSunsetDuring] > 0) {
         v.seen = LocalSolarView::Seen::UntilSunset;
-        v.jd = e.tret[6];
-        v.magnitude = coveredAt(v.jd, site);
+        v.jd = e.tret[kSunsetDuring];
+        v.magnitude = coveredAt(eph, v.jd, site);
     }
     return v;
 }
 
-}  // namespace
-
-namespace {
-
 // Walks the eclipses whose greatest phase falls in [jdStart, jdEnd): find(t,
-// tret, serr) is a Swiss Ephemeris search from t on, and take(flags, tret[0])
-// turns each one found into a row.
+// tret, serr) is a Swiss Ephemeris search from t on, and take(flags,
+// greatest) turns each one found into a row.
 template <class Find, class Take>
-void walkEclipses(double jdStart, double jdEnd, QString* error, Find find, Take take)
+void walkEclipses(const Ephemeris& eph, double jdStart, double jdEnd, Find find, Take take)
 {
-    char serr[AS_MAXCH] = {0};
     for (double t = jdStart;;) {
-        double tret[10] = {0};
+        double tret[kTretSize] = {0};
+        char serr[AS_MAXCH] = {0};
         const int flags = find(t, tret, serr);
-        if (flags < 0) {
-            if (error)
-                *error = QString::fromLocal8Bit(serr);
+        eph.check(flags, serr, t);
+        const double greatest = tret[kGreatest];
+        if (greatest >= jdEnd)
             return;
-        }
-        if (tret[0] >= jdEnd)
-            return;
-        t = tret[0] + kAfterEclipse;
-        if (tret[0] >= jdStart)
-            take(flags, tret[0]);
+        t = greatest + kAfterEclipse;
+        if (greatest >= jdStart)
+            take(flags, greatest);
     }
 }
 
 }  // namespace
 
-QList<SolarEclipse> solarEclipsesBetween(double jdStart, double jdEnd, const Site& site,
-                                         QString* error)
+QList<SolarEclipse> solarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site)
 {
     QList<SolarEclipse> result;
     std::optional<LocalEclipse> local;
-    const auto find = [](double t, double* tret, char* serr) {
-        return swe_sol_eclipse_when_glob(t, ephemerisFlag(), 0, tret, 0, serr);
+    const auto find = [&](double t, double* tret, char* serr) {
+        return swe_sol_eclipse_when_glob(t, eph.flag(), 0, tret, 0, serr);
     };
-    walkEclipses(jdStart, jdEnd, error, find, [&](int flags, double greatest) {
+    walkEclipses(eph, jdStart, jdEnd, find, [&](int flags, double greatest) {
         SolarEclipse e;
         e.greatest = greatest;
         e.type = solarType(flags);
-        double attr[20] = {0}, where[10] = {0};
+        double attr[kAttrSize] = {0}, where[10] = {0};
         char serr[AS_MAXCH] = {0};
-        swe_sol_eclipse_where(greatest, ephemerisFlag(), where, attr, serr);
-        e.magnitude = attr[8] > 0 ? attr[8] : attr[0];
+        eph.check(swe_sol_eclipse_where(greatest, eph.flag(), where, attr, serr), serr, greatest);
+        e.magnitude = attr[kNasaMagnitude] > 0 ? attr[kNasaMagnitude] : attr[kDiameterCovered];
         // The site's next eclipse is searched once and kept until passed.
-        if (!local || local->tret[0] < greatest - 1.0)
-            local = nextLocalSolar(greatest - 1.0, site, error);
-        if (local && std::abs(local->tret[0] - greatest) < 0.5)
-            e.local = localView(*local, site);
+        if (!local || local->tret[kGreatest] < greatest - 1.0)
+            local = nextLocalSolar(eph, greatest - 1.0, site);
+        if (std::abs(local->tret[kGreatest] - greatest) < 0.5)
+            e.local = localView(eph, *local, site);
         result.append(e);
     });
     return result;
 }
 
-QList<LunarEclipse> lunarEclipsesBetween(double jdStart, double jdEnd, const Site& site,
-                                         QString* error)
+QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site)
 {
     QList<LunarEclipse> result;
     GeoPos geo(site);
-    const auto find = [](double t, double* tret, char* serr) {
-        return swe_lun_eclipse_when(t, ephemerisFlag(), 0, tret, 0, serr);
+    const auto find = [&](double t, double* tret, char* serr) {
+        return swe_lun_eclipse_when(t, eph.flag(), 0, tret, 0, serr);
     };
-    walkEclipses(jdStart, jdEnd, error, find, [&](int flags, double greatest) {
+    walkEclipses(eph, jdStart, jdEnd, find, [&](int flags, double greatest) {
         LunarEclipse e;
         e.greatest = greatest;
         e.type = lunarType(flags);
-        double attr[20] = {0};
+        double attr[kAttrSize] = {0};
         char serr[AS_MAXCH] = {0};
-        swe_lun_eclipse_how(greatest, ephemerisFlag(), geo.data(), attr, serr);
-        e.umbralMagnitude = attr[0];
-        e.penumbralMagnitude = attr[1];
-        e.moonAltitude = attr[6];
+        eph.check(swe_lun_eclipse_how(greatest, eph.flag(), geo.data(), attr, serr), serr, greatest);
+        e.umbralMagnitude = attr[kUmbralMagnitude];
+        e.penumbralMagnitude = attr[kPenumbralMagnitude];
+        e.moonAltitude = attr[kApparentAltitude];
         result.append(e);
     });
     return result;

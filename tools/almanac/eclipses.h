@@ -35,11 +35,9 @@ struct LunarEclipse {
 };
 
 // Every eclipse whose greatest phase falls in [jdStart, jdEnd), ascending;
-// an ephemeris fault ends the search early and is described in *error.
-QList<SolarEclipse> solarEclipsesBetween(double jdStart, double jdEnd, const Site& site,
-                                         QString* error = nullptr);
-QList<LunarEclipse> lunarEclipsesBetween(double jdStart, double jdEnd, const Site& site,
-                                         QString* error = nullptr);
+// an ephemeris fault throws EphemerisError.
+QList<SolarEclipse> solarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
+QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
 
 QString hungarianName(SolarType t);   // "teljes", "gyűrűs", "hibrid", "részleges"
 QString hungarianName(LunarType t);   // "teljes", "részleges", "félárnyékos"

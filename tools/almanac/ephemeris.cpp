@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTime>
 #include <algorithm>
 #include <cmath>
@@ -11,9 +12,6 @@
 namespace tavik::almanac {
 
 namespace {
-
-EphemerisSource g_source{QString(), false, SEFLG_MOSEPH};
-bool g_opened = false;
 
 bool holdsEphemerisFiles(const QString& folder)
 {
@@ -31,10 +29,58 @@ qint64 roundToMinute(qint64 ms)
     return (floor + (rest >= kMsPerMinute / 2 ? 1 : 0)) * kMsPerMinute;
 }
 
+// The moment of a fault as the user reads it: the UT date and time.
+QString momentText(double jdUt)
+{
+    int year = 0, month = 0, day = 0;
+    double hour = 0;
+    swe_revjul(jdUt, SE_GREG_CAL, &year, &month, &day, &hour);
+    const int minutes = std::clamp(int(std::floor(hour * 60.0)), 0, 24 * 60 - 1);
+    return QStringLiteral("%1.%2.%3 %4:%5 UT")
+        .arg(year)
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The library's reason in Hungarian where it names a file it could not use;
+// its own words otherwise.
+QString reasonText(const QString& serr)
+{
+    static const QRegularExpression fileName(QStringLiteral("([A-Za-z0-9_]+\\.se1)"));
+    const QString file = fileName.match(serr).captured(1);
+    if (!file.isEmpty()) {
+        if (serr.contains(QLatin1String("not found"), Qt::CaseInsensitive))
+            return QStringLiteral("hiányzik a(z) %1 efemeriszfájl").arg(file);
+        if (serr.contains(QLatin1String("damaged"), Qt::CaseInsensitive)
+            || serr.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
+            || serr.contains(QLatin1String("error"), Qt::CaseInsensitive))
+            return QStringLiteral("sérült a(z) %1 efemeriszfájl").arg(file);
+        return QStringLiteral("a(z) %1 efemeriszfájl nem használható").arg(file);
+    }
+    if (serr.contains(QLatin1String("out of"), Qt::CaseInsensitive)
+        || serr.contains(QLatin1String("outside"), Qt::CaseInsensitive)
+        || serr.contains(QLatin1String("range"), Qt::CaseInsensitive))
+        return QStringLiteral("az időpont kívül esik az efemerisz időszakán");
+    return serr.trimmed();
+}
+
 }  // namespace
 
-EphemerisSource openEphemeris(const QString& folder)
+EphemerisError::EphemerisError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+QString EphemerisError::message() const
 {
+    return QString::fromStdString(what());
+}
+
+Ephemeris Ephemeris::open(const QString& folder)
+{
+    if (!folder.isEmpty() && !holdsEphemerisFiles(folder)) {
+        throw EphemerisError(QStringLiteral("A(z) %1 mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).")
+                                 .arg(QDir::toNativeSeparators(folder)));
+    }
     QStringList candidates;
     if (!folder.isEmpty())
         candidates << folder;
@@ -43,35 +89,62 @@ EphemerisSource openEphemeris(const QString& folder)
         candidates << env;
     candidates << QStringLiteral("/usr/share/libswe/ephe")
                << QStringLiteral("/usr/local/share/libswe/ephe");
-    g_source = EphemerisSource{QString(), false, SEFLG_MOSEPH};
+    EphemerisSource source{QString(), false, SEFLG_MOSEPH};
     for (const QString& c : std::as_const(candidates)) {
         if (holdsEphemerisFiles(c)) {
-            g_source = EphemerisSource{c, true, SEFLG_SWIEPH};
+            source = EphemerisSource{c, true, SEFLG_SWIEPH};
             break;
         }
     }
-    const QByteArray path = g_source.path.toLocal8Bit();
-    swe_set_ephe_path(g_source.files ? path.constData() : nullptr);
-    g_opened = true;
-    return g_source;
+    const QByteArray path = source.path.toLocal8Bit();
+    swe_set_ephe_path(source.files ? path.constData() : nullptr);
+    return Ephemeris(source);
 }
 
-EphemerisSource useBuiltInSeries()
+Ephemeris Ephemeris::builtIn()
 {
-    g_source = EphemerisSource{QString(), false, SEFLG_MOSEPH};
-    swe_set_ephe_path(nullptr);
-    g_opened = true;
-    return g_source;
+    // The built-in series needs no folder: the library's one is left as it is.
+    return Ephemeris(EphemerisSource{QString(), false, SEFLG_MOSEPH});
 }
 
-const EphemerisSource& ephemerisSource()
+void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) const
 {
-    if (!g_opened)
-        openEphemeris();
-    return g_source;
+    const QString text = QString::fromLocal8Bit(serr).trimmed();
+    if (rc < 0) {
+        throw EphemerisError(QStringLiteral("Az efemerisz nem tudott számolni (%1): %2")
+                                 .arg(momentText(jdUt),
+                                      text.isEmpty() ? QStringLiteral("ismeretlen hiba") : reasonText(text)));
+    }
+    if (!files())
+        return;
+    // With the files asked for, the library quietly takes the built-in
+    // series where they are missing or do not reach: that is a fault here,
+    // as the lists are meant to come from the files.
+    const bool fellBack = rcIsFlags && !(rc & SEFLG_SWIEPH);
+    if (fellBack || text.contains(QLatin1String("not found"), Qt::CaseInsensitive)) {
+        throw EphemerisError(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot (%1): %2")
+                                 .arg(momentText(jdUt),
+                                      text.isEmpty() ? QStringLiteral("a könyvtár a beépített sorra váltott")
+                                                     : reasonText(text)));
+    }
 }
 
-int ephemerisFlag() { return ephemerisSource().flag; }
+std::array<double, 6> Ephemeris::position(double jdUt, int body, int extraFlags) const
+{
+    std::array<double, 6> x{};
+    char serr[AS_MAXCH] = {0};
+    const int rc = swe_calc_ut(jdUt, body, flag() | extraFlags, x.data(), serr);
+    check(rc, serr, jdUt, true);
+    return x;
+}
+
+double Ephemeris::deltaT(double jdUt) const
+{
+    char serr[AS_MAXCH] = {0};
+    const double dt = swe_deltat_ex(jdUt, flag(), serr);
+    check(0, serr, jdUt);
+    return dt;
+}
 
 double julianDayUt(const QDateTime& when)
 {
@@ -97,12 +170,6 @@ QDateTime utcOf(double jdUt)
     swe_jdut1_to_utc(jdUt, SE_GREG_CAL, &y, &m, &d, &h, &mi, &sec);
     const QDateTime base(QDate(y, m, d), QTime(h, mi), Qt::UTC);
     return base.addMSecs(qRound64(sec * 1000.0));
-}
-
-double deltaTDays(double jdUt)
-{
-    char serr[AS_MAXCH] = {0};
-    return swe_deltat_ex(jdUt, ephemerisFlag(), serr);
 }
 
 double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone)
@@ -151,10 +218,9 @@ double normalizeDegrees180(double deg)
 
 double angularSeparation(double lon1, double lat1, double lon2, double lat2)
 {
-    constexpr double r = M_PI / 180.0;
-    const double c = std::sin(lat1 * r) * std::sin(lat2 * r)
-                     + std::cos(lat1 * r) * std::cos(lat2 * r) * std::cos((lon1 - lon2) * r);
-    return std::acos(std::clamp(c, -1.0, 1.0)) / r;
+    const double c = std::sin(lat1 * kDegree) * std::sin(lat2 * kDegree)
+                     + std::cos(lat1 * kDegree) * std::cos(lat2 * kDegree) * std::cos((lon1 - lon2) * kDegree);
+    return std::acos(std::clamp(c, -1.0, 1.0)) / kDegree;
 }
 
 }  // namespace tavik::almanac

@@ -7,6 +7,10 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <array>
+#include <numbers>
+#include <stdexcept>
+
 namespace tavik::almanac {
 
 // Geographic position: degrees north and east, metres above sea level.
@@ -23,15 +27,50 @@ struct EphemerisSource {
     int flag = 0;            // SEFLG_SWIEPH or SEFLG_MOSEPH
 };
 
-// Points the library at the ephemeris files: the folder given, else the
-// SE_EPHE_PATH environment variable, else Debian's /usr/share/libswe/ephe.
-// Without the files the built-in Moshier series is used (a little less exact,
-// about a second of arc for the Moon).
-EphemerisSource openEphemeris(const QString& folder = QString());
-// The built-in series alone, whatever files there are.
-EphemerisSource useBuiltInSeries();
-const EphemerisSource& ephemerisSource();
-int ephemerisFlag();
+// A fault of the ephemeris: a call that failed, a damaged file, or a moment
+// the files do not cover. The message is Hungarian, for the user.
+class EphemerisError : public std::runtime_error {
+public:
+    explicit EphemerisError(const QString& message);
+    QString message() const;
+};
+
+// The ephemeris the almanac computes with. Every call into the library goes
+// through check(): a failed call, or one that fell back to the built-in
+// series although the files were asked for, throws EphemerisError.
+//
+// The library keeps one folder for its files: opening another folder moves
+// every Ephemeris that uses files there.
+class Ephemeris {
+public:
+    // Points the library at the ephemeris files: the folder given (which must
+    // hold them: else EphemerisError), else the SE_EPHE_PATH environment
+    // variable, else Debian's /usr/share/libswe/ephe. Without the files the
+    // built-in Moshier series is used (a little less exact, about a second of
+    // arc for the Moon).
+    static Ephemeris open(const QString& folder = QString());
+    // The built-in series alone, whatever files there are.
+    static Ephemeris builtIn();
+
+    const EphemerisSource& source() const { return m_source; }
+    bool files() const { return m_source.files; }
+    int flag() const { return m_source.flag; }
+
+    // The library's position of a body (its six numbers) with these flags
+    // added to the ephemeris' own.
+    std::array<double, 6> position(double jdUt, int body, int extraFlags = 0) const;
+    // TT minus UT1 in days at that moment.
+    double deltaT(double jdUt) const;
+
+    // The result code rc and error text serr of a call made for the moment
+    // jdUt. rcIsFlags: rc holds the flags the library used (swe_calc_ut,
+    // swe_pheno_ut), which tell whether it fell back to the built-in series.
+    void check(int rc, const char* serr, double jdUt, bool rcIsFlags = false) const;
+
+private:
+    explicit Ephemeris(EphemerisSource source) : m_source(std::move(source)) {}
+    EphemerisSource m_source;
+};
 
 // The site as the library wants it: longitude, latitude, height.
 struct GeoPos {
@@ -45,9 +84,6 @@ struct GeoPos {
 double julianDayUt(const QDateTime& when);
 QDateTime utcOf(double jdUt);
 
-// TT minus UT1 in days at that moment.
-double deltaTDays(double jdUt);
-
 // The UT1 Julian day of local midnight starting that date in the zone.
 double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone);
 
@@ -60,6 +96,7 @@ QString formatLocalDate(double jdUt, const QTimeZone& zone);
 QString formatLocalTime(double jdUt, const QTimeZone& zone);
 
 // Angles.
+inline constexpr double kDegree = std::numbers::pi / 180.0;   // radians
 double normalizeDegrees180(double deg);   // to (-180, 180]
 double angularSeparation(double lon1, double lat1, double lon2, double lat2);   // degrees
 

@@ -26,16 +26,16 @@ const ListFileInfo* findListFile(const QString& name)
     return nullptr;
 }
 
-QStringList listLines(ListKind kind, const ListSettings& s, QString* error)
+QStringList listLines(ListKind kind, const Ephemeris& eph, const ListSettings& s)
 {
     switch (kind) {
-    case ListKind::NewMoons: return newMoonLines(s);
-    case ListKind::Crescents: return crescentLines(s);
-    case ListKind::SolarEclipses: return solarEclipseLines(s, error);
-    case ListKind::LunarEclipses: return lunarEclipseLines(s, error);
+    case ListKind::NewMoons: return newMoonLines(eph, s);
+    case ListKind::Crescents: return crescentLines(eph, s);
+    case ListKind::SolarEclipses: return solarEclipseLines(eph, s);
+    case ListKind::LunarEclipses: return lunarEclipseLines(eph, s);
     case ListKind::Venus: break;
     }
-    return venusLines(s);
+    return venusLines(eph, s);
 }
 
 FileStatus writeListFile(const QString& path, const QStringList& lines)

@@ -25,8 +25,8 @@ struct ListFileInfo {
 const QList<ListFileInfo>& listFileInfos();
 const ListFileInfo* findListFile(const QString& name);   // by name, with or without ".txt"
 
-// The lines of one list; an ephemeris fault is described in *error.
-QStringList listLines(ListKind kind, const ListSettings& s, QString* error = nullptr);
+// The lines of one list; an ephemeris fault throws EphemerisError.
+QStringList listLines(ListKind kind, const Ephemeris& eph, const ListSettings& s);
 
 // The lines, each ended by CR LF, in Windows-1250, replacing the file whole.
 FileStatus writeListFile(const QString& path, const QStringList& lines);

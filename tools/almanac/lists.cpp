@@ -91,18 +91,18 @@ QString siteText(const Site& site)
         .arg(std::lround(site.elevation));
 }
 
-QStringList newMoonLines(const ListSettings& s)
+QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines;
     const Window w = yearWindow(s, 1.0);
-    for (double t : newMoonsBetween(w.start, w.end)) {
+    for (double t : newMoonsBetween(eph, w.start, w.end)) {
         if (inYears(t, s))
             lines.append(formatLocalMinute(t, s.zone));
     }
     return lines;
 }
 
-QStringList crescentLines(const ListSettings& s)
+QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines{
         cell(QStringLiteral("Időpont"), kCrescentWhenColumn)
@@ -114,8 +114,8 @@ QStringList crescentLines(const ListSettings& s)
             + QStringLiteral("(Yallop q szerint)"),
     };
     const Window w = yearWindow(s, 3.0);
-    for (double newMoon : newMoonsBetween(w.start, w.end)) {
-        for (const auto& c : {morningBefore(newMoon, s.site), eveningAfter(newMoon, s.site)}) {
+    for (double newMoon : newMoonsBetween(eph, w.start, w.end)) {
+        for (const auto& c : {morningBefore(eph, newMoon, s.site), eveningAfter(eph, newMoon, s.site)}) {
             if (c && inYears(c->best, s))
                 lines.append(crescentRow(*c, s.zone));
         }
@@ -123,58 +123,61 @@ QStringList crescentLines(const ListSettings& s)
     return lines;
 }
 
-QStringList solarEclipseLines(const ListSettings& s, QString* error)
+QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines{
         QStringLiteral("Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis"),
         QStringLiteral("(helyi idő)                           (") + siteText(s.site) + u')',
     };
     const Window w = yearWindow(s, 1.0);
-    for (const SolarEclipse& e : solarEclipsesBetween(w.start, w.end, s.site, error)) {
+    for (const SolarEclipse& e : solarEclipsesBetween(eph, w.start, w.end, s.site)) {
         if (!inYears(e.greatest, s))
             continue;
-        lines.append(cell(formatLocalMinute(e.greatest, s.zone), 18) + cell(hungarianName(e.type), 11)
-                     + cell(hungarianDecimal(e.magnitude, 4), 9) + localSolarText(e, s.zone));
+        lines.append(cell(formatLocalMinute(e.greatest, s.zone), kSolarWhenWidth)
+                     + cell(hungarianName(e.type), kSolarTypeWidth)
+                     + cell(hungarianDecimal(e.magnitude, 4), kSolarMagnitudeWidth) + localSolarText(e, s.zone));
     }
     return lines;
 }
 
-QStringList lunarEclipseLines(const ListSettings& s, QString* error)
+QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines{
         QStringLiteral("Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?"),
         QStringLiteral("(helyi idő)                    nagyság   nagyság     (") + siteText(s.site) + u')',
     };
     const Window w = yearWindow(s, 1.0);
-    for (const LunarEclipse& e : lunarEclipsesBetween(w.start, w.end, s.site, error)) {
+    for (const LunarEclipse& e : lunarEclipsesBetween(eph, w.start, w.end, s.site)) {
         if (!inYears(e.greatest, s))
             continue;
         const QString above = QStringLiteral("%1 (%2°)")
                                   .arg(e.moonAltitude > 0 ? QStringLiteral("igen") : QStringLiteral("nem"))
                                   .arg(std::lround(e.moonAltitude));
-        lines.append(cell(formatLocalMinute(e.greatest, s.zone), 18) + cell(hungarianName(e.type), 13)
+        lines.append(cell(formatLocalMinute(e.greatest, s.zone), kLunarWhenWidth)
+                     + cell(hungarianName(e.type), kLunarTypeWidth)
                      + cell(e.type == LunarType::Penumbral ? QStringLiteral("-")
                                                            : hungarianDecimal(e.umbralMagnitude, 4),
-                            10)
-                     + cell(hungarianDecimal(e.penumbralMagnitude, 4), 12) + above);
+                            kLunarUmbralWidth)
+                     + cell(hungarianDecimal(e.penumbralMagnitude, 4), kLunarPenumbralWidth) + above);
     }
     return lines;
 }
 
-QStringList venusLines(const ListSettings& s)
+QStringList venusLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines{
         QStringLiteral("Alsó         Esti sarló (fázis < 50%)    Hajnali sarló (fázis < 50%) Legvékonyabb"),
         QStringLiteral("együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló"),
     };
     const Window w = yearWindow(s, 1.0);
-    for (double conjunction : venusInferiorConjunctions(w.start, w.end)) {
+    for (double conjunction : venusInferiorConjunctions(eph, w.start, w.end)) {
         if (!inYears(conjunction, s))
             continue;
-        const VenusCrescent v = venusCrescent(conjunction, s.site);
+        const VenusCrescent v = venusCrescent(eph, conjunction, s.site);
         const bool seen = v.evening || v.morning;
-        lines.append(cell(formatLocalDate(conjunction, s.zone), 13) + cell(spanText(v.evening, s.zone), 28)
-                     + cell(spanText(v.morning, s.zone), 28)
+        lines.append(cell(formatLocalDate(conjunction, s.zone), kVenusConjunctionWidth)
+                     + cell(spanText(v.evening, s.zone), kVenusSpanWidth)
+                     + cell(spanText(v.morning, s.zone), kVenusSpanWidth)
                      + (seen ? hungarianDecimal(v.thinnest * 100.0, 1) + u'%' : QStringLiteral("-")));
     }
     return lines;

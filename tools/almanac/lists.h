@@ -18,15 +18,16 @@ struct ListSettings {
     int toYear = 2050;
 };
 
+// Each list throws EphemerisError on a fault of the ephemeris.
 // "ujholdak.txt": "yyyy.MM.dd HH:mm", ascending.
-QStringList newMoonLines(const ListSettings& s);
+QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s);
 // "holdsarlok.txt": time, "este"/"reggel", age, Yallop class.
-QStringList crescentLines(const ListSettings& s);
+QStringList crescentLines(const Ephemeris& eph, const ListSettings& s);
 // "napfogyik.txt" and "holdfogyik.txt".
-QStringList solarEclipseLines(const ListSettings& s, QString* error = nullptr);
-QStringList lunarEclipseLines(const ListSettings& s, QString* error = nullptr);
+QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s);
+QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s);
 // "venusz.txt".
-QStringList venusLines(const ListSettings& s);
+QStringList venusLines(const Ephemeris& eph, const ListSettings& s);
 
 // Column starts of "holdsarlok.txt", in characters: under the window's
 // headings "Időpont", "Mikor?" and "Holdsarló kora (kb.)", which stand 0,
@@ -36,6 +37,17 @@ QStringList venusLines(const ListSettings& s);
 inline constexpr int kCrescentWhenColumn = 17;
 inline constexpr int kCrescentAgeColumn = 24;
 inline constexpr int kCrescentClassColumn = 45;
+
+// Column widths of the other three lists, in characters.
+inline constexpr int kSolarWhenWidth = 18;        // "Legnagyobb fázis"
+inline constexpr int kSolarTypeWidth = 11;        // "Típus"
+inline constexpr int kSolarMagnitudeWidth = 9;    // "Nagyság"
+inline constexpr int kLunarWhenWidth = 18;
+inline constexpr int kLunarTypeWidth = 13;
+inline constexpr int kLunarUmbralWidth = 10;      // "Árnyék-nagyság"
+inline constexpr int kLunarPenumbralWidth = 12;   // "Félárnyék-nagyság"
+inline constexpr int kVenusConjunctionWidth = 13; // "Alsó együttállás"
+inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sarló": two dates
 
 // Pieces shared by the lists and their tests.
 QString hungarianDecimal(double value, int decimals);   // "0,9376"

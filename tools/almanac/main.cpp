@@ -101,7 +101,7 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
     return r;
 }
 
-bool writeOne(const Request& r, const ListFileInfo& info)
+bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
 {
     ListSettings s = r.base;
     s.fromYear = r.from.value_or(info.defaultFrom);
@@ -113,10 +113,11 @@ bool writeOne(const Request& r, const ListFileInfo& info)
     }
     QElapsedTimer timer;
     timer.start();
-    QString error;
-    const QStringList lines = listLines(info.kind, s, &error);
-    if (!error.isEmpty()) {
-        err() << info.fileName << ": az efemerisz hibát jelzett: " << error << " - a fájl nem készült el\n";
+    QStringList lines;
+    try {
+        lines = listLines(info.kind, eph, s);
+    } catch (const EphemerisError& e) {
+        err() << info.fileName << ": " << e.message() << " - a fájl nem készült el\n";
         return false;
     }
     const QString path = QDir(r.outDir).filePath(info.fileName);
@@ -168,14 +169,17 @@ int main(int argc, char* argv[])
         err() << "A célmappa nem hozható létre: " << request->outDir << "\n";
         return 2;
     }
-    const QString ephe = p.value(QStringLiteral("ephe"));
-    const EphemerisSource source = openEphemeris(ephe);
-    if (!ephe.isEmpty() && QDir(source.path) != QDir(ephe))
-        err() << "A(z) " << ephe << " mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).\n";
-    if (!source.files)
+    std::optional<Ephemeris> eph;
+    try {
+        eph = Ephemeris::open(p.value(QStringLiteral("ephe")));
+    } catch (const EphemerisError& e) {
+        err() << e.message() << "\n";
+        return 1;
+    }
+    if (!eph->files())
         err() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
     bool ok = true;
     for (const ListFileInfo* info : request->lists)
-        ok = writeOne(*request, *info) && ok;
+        ok = writeOne(*eph, *request, *info) && ok;
     return ok ? 0 : 2;
 }

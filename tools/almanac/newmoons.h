@@ -2,23 +2,23 @@
 // ecliptic longitudes are equal.
 #pragma once
 
+#include "ephemeris.h"
+#include "periodic.h"
+
 #include <QList>
 
 namespace tavik::almanac {
 
 // The new moon nearest the given moment (within half a lunation), UT1 Julian
 // day, solved to a small fraction of a second.
-double newMoonNear(double jdUt);
+double newMoonNear(const Ephemeris& eph, double jdUt);
 
 // Every new moon with jdStart <= t < jdEnd, ascending.
-QList<double> newMoonsBetween(double jdStart, double jdEnd);
+QList<double> newMoonsBetween(const Ephemeris& eph, double jdStart, double jdEnd);
 
 // Apparent geocentric longitude of the Moon minus that of the Sun, in
 // (-180, 180] degrees, and its rate in degrees a day.
-struct Elongation {
-    double degrees;
-    double rate;
-};
-Elongation moonSunElongation(double jdUt);
+using Elongation = AngleAndRate;
+Elongation moonSunElongation(const Ephemeris& eph, double jdUt);
 
 }  // namespace tavik::almanac

@@ -27,10 +27,10 @@ struct VenusCrescent {
 };
 
 // Inferior conjunctions in [jdStart, jdEnd), ascending.
-QList<double> venusInferiorConjunctions(double jdStart, double jdEnd);
+QList<double> venusInferiorConjunctions(const Ephemeris& eph, double jdStart, double jdEnd);
 // Lit fraction (0..1) of Venus' disc.
-double venusLitFraction(double jdUt);
+double venusLitFraction(const Ephemeris& eph, double jdUt);
 // The crescent spans around one conjunction.
-VenusCrescent venusCrescent(double conjunction, const Site& site);
+VenusCrescent venusCrescent(const Ephemeris& eph, double conjunction, const Site& site);
 
 }  // namespace tavik::almanac

@@ -98,6 +98,40 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains(QStringLiteral("célmappa")), qPrintable(r.err));
     }
 
+    void ephemerisFolderWithoutFiles()
+    {
+        QTemporaryDir dir;
+        const Run r = almanac({QStringLiteral("--ephe"), dir.filePath(QStringLiteral("nincs")), QStringLiteral("--out"),
+                               dir.path()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("mappában nincsenek efemeriszfájlok")), qPrintable(r.err));
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void damagedEphemerisFile()
+    {
+        const QString shipped = QStringLiteral("/usr/share/libswe/ephe/");
+        if (!QFile::exists(shipped + QStringLiteral("sepl_18.se1")))
+            QSKIP("no ephemeris files on this machine");
+        QTemporaryDir ephe, out;
+        QFile source(shipped + QStringLiteral("sepl_18.se1"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        // The planets' file cut short after its header, the Moon's whole.
+        QFile cut(ephe.filePath(QStringLiteral("sepl_18.se1")));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        QVERIFY(cut.write(source.read(3000)) == 3000);
+        cut.close();
+        QVERIFY(QFile::copy(shipped + QStringLiteral("semo_18.se1"), ephe.filePath(QStringLiteral("semo_18.se1"))));
+        const Run r = almanac({QStringLiteral("--ephe"), ephe.path(), QStringLiteral("--only"),
+                               QStringLiteral("ujholdak,napfogyik"), QStringLiteral("--from"), QStringLiteral("2026"),
+                               QStringLiteral("--to"), QStringLiteral("2026"), QStringLiteral("--out"), out.path()});
+        QCOMPARE(r.exitCode, 2);
+        for (const char* file : {"ujholdak.txt: Az efemerisz nem tudott számolni", "napfogyik.txt: Az efemerisz"})
+            QVERIFY2(r.err.contains(QString::fromUtf8(file)), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QStringLiteral("sérült a(z) sepl_18.se1 efemeriszfájl")), qPrintable(r.err));
+        QVERIFY(QDir(out.path()).isEmpty());   // no list half written
+    }
+
     void allFiveByDefault()
     {
         QTemporaryDir dir;

@@ -19,9 +19,9 @@ QDateTime tdOf(const PublishedEclipse& p)
 }
 
 // Greatest eclipse in TD, as a date-time (the TD reading of the UT1 moment).
-QDateTime tdOf(double jdUt)
+QDateTime tdOf(const Ephemeris& eph, double jdUt)
 {
-    const double jdTt = jdUt + deltaTDays(jdUt);
+    const double jdTt = jdUt + eph.deltaT(jdUt);
     int y = 0, m = 0, d = 0;
     double hours = 0;
     swe_revjul(jdTt, SE_GREG_CAL, &y, &m, &d, &hours);
@@ -58,9 +58,9 @@ const Site kBudapest;
 
 // The same day and type as the catalogue, greatest eclipse within two minutes;
 // worst keeps the largest difference seen, in milliseconds.
-void compareWhenAndType(double greatest, char type, const PublishedEclipse& p, qint64& worst)
+void compareWhenAndType(const Ephemeris& eph, double greatest, char type, const PublishedEclipse& p, qint64& worst)
 {
-    const QDateTime ours = tdOf(greatest);
+    const QDateTime ours = tdOf(eph, greatest);
     const QString what = tdOf(p).toString(Qt::ISODate);
     QCOMPARE(ours.date(), tdOf(p).date());
     QVERIFY2(type == p.type, qPrintable(what + u' ' + type));
@@ -73,22 +73,20 @@ void compareWhenAndType(double greatest, char type, const PublishedEclipse& p, q
 
 class TestEclipses : public QObject {
     Q_OBJECT
+    const Ephemeris eph = Ephemeris::open();
+
 private Q_SLOTS:
-    void initTestCase() { openEphemeris(); }
 
     void solarMatchesCatalogue()
     {
-        QString error;
-        const QList<SolarEclipse> list =
-            solarEclipsesBetween(jdOfYear(2023), jdOfYear(2041), kBudapest, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QList<SolarEclipse> list = solarEclipsesBetween(eph, jdOfYear(2023), jdOfYear(2041), kBudapest);
         QCOMPARE(list.size(), qsizetype(std::size(kNasaSolar)));
         qint64 worst = 0;
         double worstMagnitude = 0;
         for (qsizetype i = 0; i < list.size(); ++i) {
             const PublishedEclipse& p = kNasaSolar[i];
             const QString what = tdOf(p).toString(Qt::ISODate);
-            compareWhenAndType(list[i].greatest, letter(list[i].type), p, worst);
+            compareWhenAndType(eph, list[i].greatest, letter(list[i].type), p, worst);
             if (QTest::currentTestFailed())
                 return;
             const double dm = std::abs(list[i].magnitude - p.magnitude);
@@ -100,17 +98,14 @@ private Q_SLOTS:
 
     void lunarMatchesCatalogue()
     {
-        QString error;
-        const QList<LunarEclipse> list =
-            lunarEclipsesBetween(jdOfYear(2025), jdOfYear(2041), kBudapest, &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QList<LunarEclipse> list = lunarEclipsesBetween(eph, jdOfYear(2025), jdOfYear(2041), kBudapest);
         QCOMPARE(list.size(), qsizetype(std::size(kNasaLunar)));
         qint64 worst = 0;
         double worstMagnitude = 0;
         for (qsizetype i = 0; i < list.size(); ++i) {
             const PublishedEclipse& p = kNasaLunar[i];
             const QString what = tdOf(p).toString(Qt::ISODate);
-            compareWhenAndType(list[i].greatest, letter(list[i].type), p, worst);
+            compareWhenAndType(eph, list[i].greatest, letter(list[i].type), p, worst);
             if (QTest::currentTestFailed())
                 return;
             const double dm = std::abs(list[i].penumbralMagnitude - p.penumbralMagnitude);
@@ -129,7 +124,7 @@ private Q_SLOTS:
         // 2015 March 20: about two thirds of the Sun's diameter covered over
         // Budapest, a little before 11 h local time.
         const QList<SolarEclipse> list =
-            solarEclipsesBetween(swe_julday(2015, 3, 19, 0, 1), swe_julday(2015, 3, 21, 0, 1), kBudapest);
+            solarEclipsesBetween(eph, swe_julday(2015, 3, 19, 0, 1), swe_julday(2015, 3, 21, 0, 1), kBudapest);
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0].local.seen, LocalSolarView::Seen::Whole);
         QVERIFY2(list[0].local.magnitude > 0.6 && list[0].local.magnitude < 0.75,
@@ -143,7 +138,7 @@ private Q_SLOTS:
         // 2025 September 7: the totally eclipsed Moon rises over Budapest
         // during the eclipse; at greatest eclipse it stands low in the east.
         const QList<LunarEclipse> list =
-            lunarEclipsesBetween(swe_julday(2025, 9, 6, 0, 1), swe_julday(2025, 9, 9, 0, 1), kBudapest);
+            lunarEclipsesBetween(eph, swe_julday(2025, 9, 6, 0, 1), swe_julday(2025, 9, 9, 0, 1), kBudapest);
         QCOMPARE(list.size(), 1);
         QVERIFY2(list[0].moonAltitude > 0 && list[0].moonAltitude < 10,
                  qPrintable(QString::number(list[0].moonAltitude)));

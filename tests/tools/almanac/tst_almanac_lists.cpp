@@ -58,10 +58,11 @@ int listTextOrigin(const QFont& font)
 
 class TestLists : public QObject {
     Q_OBJECT
+    const Ephemeris eph = Ephemeris::open();
+
 private Q_SLOTS:
     void initTestCase()
     {
-        openEphemeris();
         QVERIFY2(QFontDatabase::families().contains(QStringLiteral("Liberation Mono")),
                  "fonts-liberation is needed");
     }
@@ -70,7 +71,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QStringList lines = crescentLines(span(2025, 2025));
+        const QStringList lines = crescentLines(eph, span(2025, 2025));
         const QString path = dir.filePath(QStringLiteral("holdsarlok.txt"));
         QVERIFY(writeListFile(path, lines).ok());
         QFile f(path);
@@ -88,7 +89,7 @@ private Q_SLOTS:
     void newMoonFileBytes()
     {
         QTemporaryDir dir;
-        const QStringList lines = newMoonLines(span(2020, 2020));
+        const QStringList lines = newMoonLines(eph, span(2020, 2020));
         const QString path = dir.filePath(QStringLiteral("ujholdak.txt"));
         QVERIFY(writeListFile(path, lines).ok());
         QFile f(path);
@@ -120,7 +121,7 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         QFETCH(QList<int>, columns);
-        const QStringList lines = listLines(ListKind(kind), span(2026, 2030));
+        const QStringList lines = listLines(ListKind(kind), eph, span(2026, 2030));
         QVERIFY(lines.size() > 4);
         for (qsizetype row = 0; row < lines.size(); ++row) {
             const QString& line = lines[row];
@@ -153,7 +154,7 @@ private Q_SLOTS:
         const QFontMetrics fm(listFont(points));
         // Frame, text margin and a vertical scroll bar take about 30 pixels.
         const int room = listTwips / 15 - 30;
-        for (const QString& line : listLines(ListKind(kind), span(2000, 2100)))
+        for (const QString& line : listLines(ListKind(kind), eph, span(2000, 2100)))
             QVERIFY2(fm.horizontalAdvance(line) <= room, qPrintable(line));
     }
 
@@ -181,8 +182,8 @@ private Q_SLOTS:
 
     void crescentRowsMakeSense()
     {
-        const QStringList lines = crescentLines(span(2025, 2026));
-        QCOMPARE(lines.size(), 2 + 2 * newMoonLines(span(2025, 2026)).size());   // a morning and an evening each
+        const QStringList lines = crescentLines(eph, span(2025, 2026));
+        QCOMPARE(lines.size(), 2 + 2 * newMoonLines(eph, span(2025, 2026)).size());   // a morning and an evening each
         for (const QString& line : lines.mid(2)) {
             const bool evening = line.mid(kCrescentWhenColumn, 6) == QStringLiteral("este  ");
             const QString age = line.mid(kCrescentAgeColumn, kCrescentClassColumn - kCrescentAgeColumn);
@@ -224,14 +225,14 @@ private Q_SLOTS:
     void venusSpansAreCrescents()
     {
         const double start = julianDayUt(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC));
-        const QList<double> conjunctions = venusInferiorConjunctions(start, start + 3653);
+        const QList<double> conjunctions = venusInferiorConjunctions(eph, start, start + 3653);
         QCOMPARE(conjunctions.size(), 6);   // 2020, 2022, 2023, 2025, 2026, 2028
         for (double c : conjunctions) {
-            QVERIFY(venusLitFraction(c) < 0.02);
-            const VenusCrescent v = venusCrescent(c, Site{});
+            QVERIFY(venusLitFraction(eph, c) < 0.02);
+            const VenusCrescent v = venusCrescent(eph, c, Site{});
             QVERIFY(v.evening && v.morning);
-            QVERIFY(std::abs(venusLitFraction(v.evening->first) - 0.5) < 0.001);
-            QVERIFY(std::abs(venusLitFraction(v.morning->last) - 0.5) < 0.001);
+            QVERIFY(std::abs(venusLitFraction(eph, v.evening->first) - 0.5) < 0.001);
+            QVERIFY(std::abs(venusLitFraction(eph, v.morning->last) - 0.5) < 0.001);
             QVERIFY(v.evening->last < c + 10 && v.morning->first > c - 10);
             QVERIFY(v.thinnest > 0 && v.thinnest < 0.1);
         }
@@ -239,13 +240,13 @@ private Q_SLOTS:
 
     void shippedFilesAreWhatTheToolWrites()
     {
-        if (!ephemerisSource().files)
+        if (!eph.files())
             QSKIP("the shipped lists were computed with the ephemeris files");
         const QString pic = qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/");
         for (const ListFileInfo& info : listFileInfos()) {
             QFile f(pic + info.fileName);
             QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
-            const QStringList lines = listLines(info.kind, span(info.defaultFrom, info.defaultTo));
+            const QStringList lines = listLines(info.kind, eph, span(info.defaultFrom, info.defaultTo));
             QCOMPARE(splitDataLines(decodeDataText(f.readAll())), lines);
         }
     }
@@ -268,7 +269,7 @@ private:
         p.setPen(Qt::gray);
         p.drawRect(listLeft, 1080 / 15, 12375 / 15, 6 * fm.lineSpacing() + 8);
         p.setPen(Qt::black);
-        const QStringList lines = crescentLines(span(2025, 2025));
+        const QStringList lines = crescentLines(eph, span(2025, 2025));
         for (int i = 0; i < 6; ++i)
             p.drawText(listLeft + origin, 1080 / 15 + 2 + fm.ascent() + i * fm.lineSpacing(), lines.at(i));
         p.end();

@@ -28,10 +28,12 @@ const QTimeZone kBudapest(QByteArrayLiteral("Europe/Budapest"));
 
 class TestNewMoons : public QObject {
     Q_OBJECT
+    const Ephemeris eph = Ephemeris::open();
+
 private Q_SLOTS:
     void initTestCase()
     {
-        const EphemerisSource source = openEphemeris();
+        const EphemerisSource& source = eph.source();
         qInfo("ephemeris: %s", source.files ? qPrintable(source.path) : "built-in Moshier series");
     }
 
@@ -39,8 +41,8 @@ private Q_SLOTS:
     {
         // J. Meeus, Astronomical Algorithms (2nd ed.), example 49.a: the new
         // moon of 1977 February, JDE 2443192.65118 = 1977 Feb 18 03:37:42 TD.
-        const double t = newMoonNear(swe_julday(1977, 2, 18, 0.0, SE_GREG_CAL));
-        const double tt = t + deltaTDays(t);
+        const double t = newMoonNear(eph, swe_julday(1977, 2, 18, 0.0, SE_GREG_CAL));
+        const double tt = t + eph.deltaT(t);
         QVERIFY2(std::abs(tt - 2443192.65118) * 86400.0 < 60.0,
                  qPrintable(QStringLiteral("JDE %1").arg(tt, 0, 'f', 5)));
         qInfo("1977 Feb 18: %+.1f s from Meeus", (tt - 2443192.65118) * 86400.0);
@@ -69,7 +71,7 @@ private Q_SLOTS:
     void publishedTable()
     {
         QFETCH(QDateTime, published);
-        const double t = newMoonNear(julianDayUt(published));
+        const double t = newMoonNear(eph, julianDayUt(published));
         const qint64 diff = utcOf(t).toMSecsSinceEpoch() - published.toMSecsSinceEpoch();
         // The table gives whole minutes: within one minute of its reading.
         QVERIFY2(std::abs(diff) <= 60'000, qPrintable(QString::number(diff)));
@@ -78,13 +80,13 @@ private Q_SLOTS:
 
     void conjunctionIsExact()
     {
-        const double t = newMoonNear(jdUtc(2025, 6, 25, 12, 0));
-        QVERIFY(std::abs(moonSunElongation(t).degrees) < 1e-5);   // well under 0.1 s of motion
+        const double t = newMoonNear(eph, jdUtc(2025, 6, 25, 12, 0));
+        QVERIFY(std::abs(moonSunElongation(eph, t).degrees) < 1e-5);   // well under 0.1 s of motion
     }
 
     void everyLunationOnceAscending()
     {
-        const QList<double> list = newMoonsBetween(jdUtc(2020, 1, 1, 0, 0), jdUtc(2051, 1, 1, 0, 0));
+        const QList<double> list = newMoonsBetween(eph, jdUtc(2020, 1, 1, 0, 0), jdUtc(2051, 1, 1, 0, 0));
         QCOMPARE(list.size(), 383);
         for (qsizetype i = 1; i < list.size(); ++i) {
             const double gap = list[i] - list[i - 1];
@@ -94,14 +96,33 @@ private Q_SLOTS:
 
     void moshierFallbackAgrees()
     {
-        if (!openEphemeris().files)
+        if (!eph.files())
             QSKIP("no ephemeris files on this machine: nothing to compare the built-in series with");
-        const double withFiles = newMoonNear(jdUtc(2035, 3, 9, 23, 0));
-        QCOMPARE(useBuiltInSeries().flag, SEFLG_MOSEPH);
-        const double moshier = newMoonNear(jdUtc(2035, 3, 9, 23, 0));
-        QVERIFY(openEphemeris().files);
+        const double withFiles = newMoonNear(eph, jdUtc(2035, 3, 9, 23, 0));
+        const Ephemeris builtIn = Ephemeris::builtIn();
+        QCOMPARE(builtIn.flag(), SEFLG_MOSEPH);
+        const double moshier = newMoonNear(builtIn, jdUtc(2035, 3, 9, 23, 0));
         QVERIFY2(std::abs(withFiles - moshier) * 86400.0 < 5.0,
                  qPrintable(QString::number((withFiles - moshier) * 86400.0)));
+    }
+
+    void momentOutsideTheFilesIsAFault()
+    {
+        if (!eph.files())
+            QSKIP("no ephemeris files on this machine");
+        // The files of swe-basic-data reach from 1800 to 2399: before them the
+        // library would quietly take the built-in series.
+        try {
+            newMoonNear(eph, jdUtc(1700, 3, 1, 0, 0));
+            QFAIL("no fault reported");
+        } catch (const EphemerisError& e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot (1700.")),
+                     qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("hiányzik a(z) sepl_")), qPrintable(e.message()));
+        }
+        // The built-in series reaches that far.
+        const double moshier = newMoonNear(Ephemeris::builtIn(), jdUtc(1700, 3, 1, 0, 0));
+        QCOMPARE(utcOf(moshier).date().year(), 1700);
     }
 
     void civilTimeAcrossClockChanges_data()
@@ -139,7 +160,7 @@ private Q_SLOTS:
         ListSettings s;
         s.fromYear = 2025;
         s.toYear = 2025;
-        const QStringList lines = newMoonLines(s);
+        const QStringList lines = newMoonLines(eph, s);
         QCOMPARE(lines.size(), 12);
         // Winter time before the change of 30 March, summer time after it,
         // winter time again from 26 October (NASA: Mar 29 10:58, Apr 27 19:31,
@@ -153,7 +174,7 @@ private Q_SLOTS:
     void entriesReadBackUnderHungarianSettings()
     {
         ListSettings s;   // the shipped span, 2020 to 2050
-        const QStringList lines = newMoonLines(s);
+        const QStringList lines = newMoonLines(eph, s);
         const RegionalSettings hu = RegionalSettings::hungarian();
         for (const QString& line : lines) {
             QCOMPARE(line.size(), 16);
