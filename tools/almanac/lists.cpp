@@ -104,14 +104,13 @@ QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s)
 
 QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
 {
+    // The window's own labels name the first three columns: the heading rows
+    // add only what those lack, the fourth column's name among it.
     QStringList lines{
-        cell(QStringLiteral("Időpont"), kCrescentWhenColumn)
-            + cell(QStringLiteral("Mikor?"), kCrescentAgeColumn - kCrescentWhenColumn)
-            + cell(QStringLiteral("Holdsarló kora (kb.)"), kCrescentClassColumn - kCrescentAgeColumn)
-            + QStringLiteral("Láthatóság"),
         cell(QStringLiteral("(helyi idő)"), kCrescentAgeColumn)
             + cell(QStringLiteral("(-: újhold előtt)"), kCrescentClassColumn - kCrescentAgeColumn)
-            + QStringLiteral("(Yallop q szerint)"),
+            + QStringLiteral("Láthatóság"),
+        cell(QString(), kCrescentClassColumn) + QStringLiteral("(Yallop q szerint)"),
     };
     const Window w = yearWindow(s, 3.0);
     for (double newMoon : newMoonsBetween(eph, w.start, w.end)) {

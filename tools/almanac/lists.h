@@ -21,7 +21,8 @@ struct ListSettings {
 // Each list throws EphemerisError on a fault of the ephemeris.
 // "ujholdak.txt": "yyyy.MM.dd HH:mm", ascending.
 QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s);
-// "holdsarlok.txt": time, "este"/"reggel", age, Yallop class.
+// "holdsarlok.txt": time, "este"/"reggel", age, Yallop class; two heading
+// rows with what the window's labels above the columns do not say.
 QStringList crescentLines(const Ephemeris& eph, const ListSettings& s);
 // "napfogyik.txt" and "holdfogyik.txt".
 QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s);

@@ -77,8 +77,8 @@ private Q_SLOTS:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith(QByteArray("Id\xF5pont ")));   // 'ő' is 0xF5 in Windows-1250
-        QVERIFY(bytes.contains(QByteArray("Holdsarl\xF3 kora (kb.)")));
+        QVERIFY(bytes.startsWith(QByteArray("(helyi id\xF5) ")));   // 'ő' is 0xF5 in Windows-1250
+        QVERIFY(bytes.contains(QByteArray("L\xE1that\xF3s\xE1g\r\n")));
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), lines.size());
         QCOMPARE(bytes.count('\n'), lines.size());
@@ -126,12 +126,42 @@ private Q_SLOTS:
         for (qsizetype row = 0; row < lines.size(); ++row) {
             const QString& line = lines[row];
             for (int c : columns) {
-                if (row == 1 && line.size() > c && line.at(c) == u' ')
-                    continue;   // the second heading row leaves some columns empty
+                if (row < 2 && line.size() > c && line.at(c) == u' ')
+                    continue;   // the heading rows leave some columns empty
                 QVERIFY2(line.size() > c && line.at(c) != u' ' && (c == 0 || line.at(c - 1) == u' '),
                          qPrintable(QStringLiteral("column %1 of \"%2\"").arg(c).arg(line)));
             }
         }
+    }
+
+    // The window shows "Időpont", "Mikor?" and "Holdsarló kora (kb.)" as
+    // labels above the list: the file does not say them again, and its
+    // heading rows stand in the columns of the rows below them.
+    void crescentHeadingsAddToTheWindowLabels_data()
+    {
+        QTest::addColumn<bool>("shipped");
+        QTest::newRow("written") << false;
+        QTest::newRow("shipped") << true;
+    }
+
+    void crescentHeadingsAddToTheWindowLabels()
+    {
+        QFETCH(bool, shipped);
+        QStringList lines = crescentLines(eph, span(2025, 2025));
+        if (shipped) {
+            QFile f(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/holdsarlok.txt"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            lines = splitDataLines(decodeDataText(f.readAll()));
+        }
+        for (const QString& line : std::as_const(lines)) {
+            for (const char* label : {"Időpont", "Mikor?", "Holdsarló kora"})
+                QVERIFY2(!line.contains(QString::fromUtf8(label)), qPrintable(line));
+        }
+        QCOMPARE(lines.at(0), QStringLiteral("(helyi idő)             (-: újhold előtt)    Láthatóság"));
+        QCOMPARE(lines.at(1), QString(kCrescentClassColumn, u' ') + QStringLiteral("(Yallop q szerint)"));
+        QVERIFY(lines.at(0).indexOf(QStringLiteral("(-:")) == kCrescentAgeColumn);
+        QVERIFY(lines.at(0).indexOf(QStringLiteral("Láthatóság")) == kCrescentClassColumn);
+        QVERIFY(QStringLiteral("ABCDEF").contains(lines.at(2).at(kCrescentClassColumn)));
     }
 
     void rowsFitTheirWindows_data()
