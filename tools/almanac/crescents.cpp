@@ -11,40 +11,50 @@ namespace {
 constexpr double kAuKm = 149597870.7;
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kBestFraction = 4.0 / 9.0;
+constexpr double kMoonRadiusInEarthRadii = 0.27245;
+
+// hor[] of swe_azalt: azimuth from the south through the west, true and
+// apparent altitude.
+constexpr int kAzimuthFromSouth = 0;
+constexpr int kTrueAltitude = 1;
 
 struct Position {
-    double lon, lat, dist;   // apparent geocentric ecliptic, AU
-    double alt;              // geocentric airless altitude at the site
+    double lon, lat, dist;   // apparent ecliptic, AU
+    double alt;              // airless altitude at the site
+    double az;               // azimuth from the south
 };
 
-Position position(const Ephemeris& eph, double jdUt, int body, const Site& site)
+// Geocentric, or as seen from the site (topocentric).
+Position position(const Ephemeris& eph, double jdUt, int body, const Site& site, bool topocentric = false)
 {
-    const auto ecl = eph.position(jdUt, body);
-    auto equ = eph.position(jdUt, body, SEFLG_EQUATORIAL);
+    const int topo = topocentric ? SEFLG_TOPOCTR : 0;
+    if (topocentric)
+        swe_set_topo(site.longitude, site.latitude, site.elevation);
+    const auto ecl = eph.position(jdUt, body, topo);
+    auto equ = eph.position(jdUt, body, topo | SEFLG_EQUATORIAL);
     double hor[3] = {0};
     GeoPos geo(site);
     swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 0.0, 10.0, equ.data(), hor);
-    return Position{ecl[0], ecl[1], ecl[2], hor[1]};
+    return Position{ecl[0], ecl[1], ecl[2], hor[kTrueAltitude], hor[kAzimuthFromSouth]};
 }
 
-CrescentSighting sighting(const Ephemeris& eph, double newMoon, double sunEvent, double moonEvent, bool evening,
-                          const Site& site)
+// The crescent's width in arc minutes: the semi-diameter, grown by the
+// Moon's altitude as seen from the site, times 1 - cos(elongation).
+double crescentWidth(const Position& moon, double arcl)
 {
-    CrescentSighting s;
-    s.newMoon = newMoon;
-    s.evening = evening;
-    s.lagDays = evening ? moonEvent - sunEvent : sunEvent - moonEvent;
-    if (s.lagDays > 0) {
-        s.best = evening ? sunEvent + kBestFraction * s.lagDays : sunEvent - kBestFraction * s.lagDays;
-        s.q = yallopQ(eph, s.best, site);
-        s.visibility = yallopClass(*s.q);
-    } else {
-        // The Moon sets before the Sun (or rises after it): nothing to see.
-        s.best = sunEvent;
-        s.visibility = YallopClass::F;
-    }
-    s.ageDays = s.best - newMoon;
-    return s;
+    const double parallax = std::asin(kEarthRadiusKm / (moon.dist * kAuKm)) / kDegree * 60.0;   // arcmin
+    const double sd = kMoonRadiusInEarthRadii * parallax;
+    const double sdTopo = sd * (1.0 + std::sin(moon.alt * kDegree) * std::sin(parallax / 60.0 * kDegree));
+    return sdTopo * (1.0 - std::cos(arcl * kDegree));
+}
+
+double litFraction(const Ephemeris& eph, double jdUt)
+{
+    double attr[20] = {0};
+    char serr[AS_MAXCH] = {0};
+    eph.check(swe_pheno_ut(jdUt, SE_MOON, eph.flag(), attr, serr), serr, jdUt, true);
+    constexpr int kLitFraction = 1;   // attr[1]: the illuminated fraction of the disc
+    return attr[kLitFraction];
 }
 
 }  // namespace
@@ -68,16 +78,39 @@ std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, b
     return t;
 }
 
+std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                           const Site& site)
+{
+    // The young Moon sets within a few hours of the Sun, before or after it;
+    // the old one rises so.
+    const std::optional<double> moonEvent = nextRiseSet(eph, sunEvent - 0.3, SE_MOON, !evening, site);
+    if (!moonEvent)
+        return std::nullopt;
+    CrescentSighting s;
+    s.newMoon = newMoon;
+    s.evening = evening;
+    s.sunEvent = sunEvent;
+    s.moonEvent = *moonEvent;
+    s.lagDays = evening ? *moonEvent - sunEvent : sunEvent - *moonEvent;
+    if (s.lagDays > 0) {
+        s.best = evening ? sunEvent + kBestFraction * s.lagDays : sunEvent - kBestFraction * s.lagDays;
+        s.q = yallopQ(eph, s.best, site);
+        s.visibility = yallopClass(*s.q);
+    } else {
+        // The Moon sets before the Sun (or rises after it): nothing to see.
+        s.best = sunEvent;
+        s.visibility = YallopClass::F;
+    }
+    s.ageDays = s.best - newMoon;
+    return s;
+}
+
 std::optional<CrescentSighting> eveningAfter(const Ephemeris& eph, double newMoon, const Site& site)
 {
     const std::optional<double> sunset = nextRiseSet(eph, newMoon, SE_SUN, false, site);
     if (!sunset)
         return std::nullopt;
-    // The young Moon sets within a few hours of the Sun, before or after it.
-    const std::optional<double> moonset = nextRiseSet(eph, *sunset - 0.3, SE_MOON, false, site);
-    if (!moonset)
-        return std::nullopt;
-    return sighting(eph, newMoon, *sunset, *moonset, true, site);
+    return crescentOf(eph, newMoon, *sunset, true, site);
 }
 
 std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMoon, const Site& site)
@@ -88,23 +121,40 @@ std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMo
     // Two sunrises in the window: the later one is the last before the new moon.
     if (const auto later = nextRiseSet(eph, *sunrise + 0.01, SE_SUN, true, site); later && *later < newMoon)
         sunrise = later;
-    const std::optional<double> moonrise = nextRiseSet(eph, *sunrise - 0.3, SE_MOON, true, site);
-    if (!moonrise)
-        return std::nullopt;
-    return sighting(eph, newMoon, *sunrise, *moonrise, false, site);
+    return crescentOf(eph, newMoon, *sunrise, false, site);
+}
+
+CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site)
+{
+    CrescentGeometry g;
+    const Position sun = position(eph, jdUt, SE_SUN, site);
+    const Position moon = position(eph, jdUt, SE_MOON, site);
+    g.arcv = moon.alt - sun.alt;
+    g.arcl = angularSeparation(moon.lon, moon.lat, sun.lon, sun.lat);
+    g.daz = normalizeDegrees180(sun.az - moon.az);
+    g.width = crescentWidth(moon, g.arcl);
+    // Yallop: the least ARCV for a sighting, a cubic in W', against the
+    // ARCV there is; q > 0.216 easily seen ... q <= -0.293 not at all.
+    g.q = (g.arcv - (11.8371 - 6.3226 * g.width + 0.7319 * g.width * g.width
+                     - 0.1018 * g.width * g.width * g.width)) / 10.0;
+
+    // Odeh (Experimental Astronomy 18, 2004, section 5): the same cubic with
+    // 7.1651 for its constant, applied to the topocentric airless ARCV and
+    // the topocentric width, and not divided by ten.
+    const Position topoSun = position(eph, jdUt, SE_SUN, site, true);
+    const Position topoMoon = position(eph, jdUt, SE_MOON, site, true);
+    g.topoArcv = topoMoon.alt - topoSun.alt;
+    g.topoArcl = angularSeparation(topoMoon.lon, topoMoon.lat, topoSun.lon, topoSun.lat);
+    g.topoWidth = crescentWidth(moon, g.topoArcl);
+    const double w = g.topoWidth;
+    g.odehV = g.topoArcv - (-0.1018 * w * w * w + 0.7319 * w * w - 6.3226 * w + 7.1651);
+    g.litFraction = litFraction(eph, jdUt);
+    return g;
 }
 
 double yallopQ(const Ephemeris& eph, double jdUt, const Site& site)
 {
-    const Position sun = position(eph, jdUt, SE_SUN, site);
-    const Position moon = position(eph, jdUt, SE_MOON, site);
-    const double arcv = moon.alt - sun.alt;
-    const double arcl = angularSeparation(moon.lon, moon.lat, sun.lon, sun.lat);
-    const double parallax = std::asin(kEarthRadiusKm / (moon.dist * kAuKm)) / kDegree * 60.0;   // arcmin
-    const double sd = 0.27245 * parallax;
-    const double sdTopo = sd * (1.0 + std::sin(moon.alt * kDegree) * std::sin(parallax / 60.0 * kDegree));
-    const double w = sdTopo * (1.0 - std::cos(arcl * kDegree));   // crescent width, arcmin
-    return (arcv - (11.8371 - 6.3226 * w + 0.7319 * w * w - 0.1018 * w * w * w)) / 10.0;
+    return crescentGeometry(eph, jdUt, site).q;
 }
 
 YallopClass yallopClass(double q)
@@ -138,6 +188,35 @@ QString yallopWords(YallopClass c)
     case YallopClass::F: break;
     }
     return QStringLiteral("nem látható");
+}
+
+OdehZone odehZone(double v)
+{
+    // Odeh's zones: A V >= 5.65, B 2.00 <= V < 5.65, C -0.96 <= V < 2.00,
+    // D V < -0.96.
+    if (v >= 5.65)
+        return OdehZone::A;
+    if (v >= 2.00)
+        return OdehZone::B;
+    if (v >= -0.96)
+        return OdehZone::C;
+    return OdehZone::D;
+}
+
+QChar odehLetter(OdehZone z)
+{
+    return QChar(u'A' + static_cast<int>(z));
+}
+
+QString odehWords(OdehZone z)
+{
+    switch (z) {
+    case OdehZone::A: return QStringLiteral("szabad szemmel látható");
+    case OdehZone::B: return QStringLiteral("távcsővel látható, szabad szemmel is lehet");
+    case OdehZone::C: return QStringLiteral("csak távcsővel látható");
+    case OdehZone::D: break;
+    }
+    return QStringLiteral("távcsővel sem látható");
 }
 
 }  // namespace tavik::almanac

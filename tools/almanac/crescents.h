@@ -1,7 +1,11 @@
 // Early crescents: for a new moon, the first evening after it and the last
 // morning before it, with Yallop's q test of first visibility
 // (B. D. Yallop, "A method for predicting the first sighting of the new
-// crescent Moon", NAO Technical Note 69, 1997/1998).
+// crescent Moon", NAO Technical Note 69, 1997/1998) and Odeh's V
+// (M. Sh. Odeh, "New criterion for lunar crescent visibility", Experimental
+// Astronomy 18 (2004), 39-64, published 2006, doi:10.1007/s10686-005-9002-5).
+//
+// The list and the sighting report both take their figures from here.
 #pragma once
 
 #include "ephemeris.h"
@@ -12,9 +16,26 @@
 namespace tavik::almanac {
 
 enum class YallopClass { A, B, C, D, E, F };
+enum class OdehZone { A, B, C, D };
+
+// The Sun and the Moon seen from the site at one moment, and the criteria.
+struct CrescentGeometry {
+    double arcl = 0;          // geocentric Sun-Moon elongation, degrees
+    double arcv = 0;          // geocentric airless altitude of the Moon minus the Sun's
+    double daz = 0;           // azimuth of the Sun minus that of the Moon
+    double width = 0;         // W': topocentric crescent width, arc minutes (Yallop)
+    double q = 0;             // Yallop's q
+    double topoArcl = 0;      // the same angles as seen from the site (Odeh)
+    double topoArcv = 0;
+    double topoWidth = 0;     // arc minutes
+    double odehV = 0;         // Odeh's V
+    double litFraction = 0;   // illuminated fraction of the Moon's disc, 0..1
+};
 
 struct CrescentSighting {
     double newMoon = 0;       // UT1 Julian days
+    double sunEvent = 0;      // sunset (evening) or sunrise (morning)
+    double moonEvent = 0;     // moonset or moonrise
     double best = 0;          // best time to look: sunset + 4/9 lag, sunrise - 4/9 lag
     bool evening = true;
     double lagDays = 0;       // moonset - sunset (evening), sunrise - moonrise (morning)
@@ -27,6 +48,13 @@ struct CrescentSighting {
 // sighting is left out where the Sun or the Moon neither rises nor sets.
 std::optional<CrescentSighting> eveningAfter(const Ephemeris& eph, double newMoon, const Site& site);
 std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMoon, const Site& site);
+// The evening of this sunset, or the morning of this sunrise; none where the
+// Moon does not set (rise) then.
+std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                           const Site& site);
+
+// The circumstances at the given moment.
+CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site);
 
 // Yallop's q at the given moment (geocentric, airless altitudes) and its class.
 double yallopQ(const Ephemeris& eph, double jdUt, const Site& site);
@@ -34,6 +62,10 @@ YallopClass yallopClass(double q);
 QChar yallopLetter(YallopClass c);
 // A short Hungarian phrase for the class: "könnyen látható" ... "nem látható".
 QString yallopWords(YallopClass c);
+
+OdehZone odehZone(double v);
+QChar odehLetter(OdehZone z);
+QString odehWords(OdehZone z);
 
 // The next rise or set of the Sun or the Moon after jdUt (upper limb,
 // standard refraction); none where it has none within a day or so.

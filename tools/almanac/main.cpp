@@ -1,6 +1,7 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
 #include "listfiles.h"
+#include "sightingcommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -139,10 +140,18 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
 
+    // "tavik-almanac sighting ...": one observation instead of the lists.
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && arguments.at(1) == QStringLiteral("sighting")) {
+        arguments.removeAt(1);
+        return runSightingCommand(arguments);
+    }
+
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
-        "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő, mind az öt fájl."));
+        "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő, mind az öt fájl.\n"
+        "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help)."));
     p.addHelpOption();
     p.addVersionOption();
     p.addOptions({

@@ -1,0 +1,241 @@
+// The sighting report: its figures against published first sightings
+// (Yallop's NAO Technical Note 69, table of 295 sightings), mornings, a
+// moment with the Sun up, and the command line's text, JSON and messages.
+#include "crescents.h"
+#include "ephemeris.h"
+#include "sighting.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+using namespace tavik::almanac;
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run almanac(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ALMANAC_EXE), QStringList{QStringLiteral("sighting")} + args);
+    if (!p.waitForFinished(120'000))
+        return {};
+    return Run{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+               QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A row of Yallop's table: the figures at the best time, as published (to
+// one decimal, W' and q to two and three).
+struct Published {
+    double arcl, arcv, daz, ageHours, lagMinutes, width, q;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Published)
+
+class TestSighting : public QObject {
+    Q_OBJECT
+    const Ephemeris eph = Ephemeris::open();
+
+private Q_SLOTS:
+    void yallopTable_data()
+    {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<bool>("evening");
+        QTest::addColumn<Published>("published");
+        // B. D. Yallop, NAO Technical Note 69 (1997, updated 1998), the table
+        // of first sightings; the date is that of the best time in UT, the
+        // moment given here is a little after sunset (before sunrise).
+        auto utc = [](int y, int mo, int d, int h, int mi) { return QDateTime(QDate(y, mo, d), QTime(h, mi), Qt::UTC); };
+        QTest::newRow("278 1990-02-25 E") << utc(1990, 2, 25, 23, 55) << 35.6 << -83.5 << true
+                                          << Published{8.5, 8.5, -0.6, 14.8, 38.3, 0.18, -0.222};
+        QTest::newRow("281 1990-05-24 E") << utc(1990, 5, 25, 0, 55) << 35.6 << -83.5 << true
+                                          << Published{8.9, 8.9, 0.2, 13.2, 46.2, 0.20, -0.164};
+        QTest::newRow("285 1991-05-16 E") << utc(1991, 5, 16, 0, 30) << 39.0 << -76.8 << true
+                                          << Published{26.1, 23.1, 12.3, 44.6, 133.6, 1.7, 2.035};
+        QTest::newRow("290 1995-06-28 E") << utc(1995, 6, 28, 22, 10) << -30.1 << -71.0 << true
+                                          << Published{10.9, 10.9, -0.2, 21.5, 51.5, 0.27, 0.075};
+        QTest::newRow("288 1992-04-02 M") << utc(1992, 4, 2, 16, 0) << 19.8 << -155.5 << false
+                                          << Published{8.1, 8.1, -0.7, -13.0, 30.9, 0.15, -0.284};
+        QTest::newRow("235 1989-04-04 M") << utc(1989, 4, 4, 11, 0) << 41.9 << -88.7 << false
+                                          << Published{24.0, 11.3, -21.2, -40.4, 56.3, 1.4, 0.733};
+        QTest::newRow("291 1996-01-19 M") << utc(1996, 1, 19, 13, 30) << 32.4 << -111.0 << false
+                                          << Published{14.5, 13.3, -5.8, -22.9, 64.4, 0.53, 0.463};
+    }
+
+    void yallopTable()
+    {
+        QFETCH(QDateTime, at);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(bool, evening);
+        QFETCH(Published, published);
+        const SightingReport r = sightingAt(eph, julianDayUt(at), Site{latitude, longitude, 0.0});
+        QCOMPARE(r.evening, evening);
+        QVERIFY(r.crescent && r.best);
+        const CrescentGeometry& b = *r.best;
+        qInfo("q %.3f (%.3f)  ARCL %.2f (%.1f)  ARCV %.2f (%.1f)  DAZ %.2f (%.1f)  W' %.3f (%.2f)  age %.2f h (%.1f)  lag %.1f min (%.1f)",
+              b.q, published.q, b.arcl, published.arcl, b.arcv, published.arcv, b.daz, published.daz, b.width,
+              published.width, r.crescent->ageDays * 24, published.ageHours, r.crescent->lagDays * 1440,
+              published.lagMinutes);
+        QVERIFY2(std::abs(b.q - published.q) <= 0.005, qPrintable(QString::number(b.q)));
+        QVERIFY2(std::abs(b.arcl - published.arcl) <= 0.1, qPrintable(QString::number(b.arcl)));
+        QVERIFY2(std::abs(b.arcv - published.arcv) <= 0.1, qPrintable(QString::number(b.arcv)));
+        QVERIFY2(std::abs(b.daz - published.daz) <= 0.1, qPrintable(QString::number(b.daz)));
+        QVERIFY2(std::abs(b.width - published.width) <= 0.06, qPrintable(QString::number(b.width)));
+        QVERIFY2(std::abs(r.crescent->ageDays * 24 - published.ageHours) <= 0.1,
+                 qPrintable(QString::number(r.crescent->ageDays * 24)));
+        QVERIFY2(std::abs(r.crescent->lagDays * 1440 - published.lagMinutes) <= 1.0,
+                 qPrintable(QString::number(r.crescent->lagDays * 1440)));
+        // The list's q is the report's.
+        QCOMPARE(yallopQ(eph, r.crescent->best, r.site), b.q);
+    }
+
+    void odehZones_data()
+    {
+        QTest::addColumn<double>("v");
+        QTest::addColumn<QString>("zone");
+        // Odeh's limits: A from 5.65, B from 2.00, C from -0.96, D below.
+        QTest::newRow("A") << 5.65 << "A";
+        QTest::newRow("B top") << 5.649 << "B";
+        QTest::newRow("B") << 2.0 << "B";
+        QTest::newRow("C") << 1.999 << "C";
+        QTest::newRow("C bottom") << -0.96 << "C";
+        QTest::newRow("D") << -0.961 << "D";
+    }
+
+    void odehZones()
+    {
+        QFETCH(double, v);
+        QFETCH(QString, zone);
+        QCOMPARE(QString(odehLetter(odehZone(v))), zone);
+    }
+
+    void readmeExample()
+    {
+        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05")});
+        QCOMPARE(r.exitCode, 0);
+        for (const char* line : {
+                 "Időpont:            2025.05.27 21:05 (Europe/Budapest), 2025.05.27 19:05 UT",
+                 "Hely:               É 47,4979°, K 19,0402°, 100 m",
+                 "Együttállás előtte: 2025.05.27 05:02 (2025.05.27 03:02 UT)",
+                 "A Hold kora:        16 óra 3 perc (esti sarló, az együttállás óta)",
+                 "Napnyugta:          2025.05.27 20:28 (2025.05.27 18:28 UT)",
+                 "Holdnyugta:         2025.05.27 21:39 (2025.05.27 19:39 UT)",
+                 "Késés:              1 óra 11 perc",
+                 "  Yallop q:         -0,006 (B: jó időben látható)",
+                 "  Odeh V:           3,32 (B zóna: távcsővel látható, szabad szemmel is lehet)",
+                 "Rekordok:           szabad szemmel 15 óra 32 perc: nem rekord; távcsővel 11 óra 40 perc: nem rekord",
+             })
+            QVERIFY2(r.out.contains(QString::fromUtf8(line)), qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("a Nap lenyugodott")), qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("a Hold a látóhatár felett van")), qPrintable(r.out));
+    }
+
+    void json()
+    {
+        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05"), QStringLiteral("--json")});
+        QCOMPARE(r.exitCode, 0);
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+        QVERIFY2(doc.isObject(), qPrintable(error.errorString()));
+        const QJsonObject o = doc.object();
+        QCOMPARE(o.value(QStringLiteral("timeUT")).toString(), QStringLiteral("2025-05-27T19:05:00.000Z"));
+        QCOMPARE(o.value(QStringLiteral("crescent")).toString(), QStringLiteral("evening"));
+        QVERIFY(o.value(QStringLiteral("ageHours")).isDouble());
+        QVERIFY(std::abs(o.value(QStringLiteral("ageHours")).toDouble() - 16.05) < 0.02);
+        QVERIFY(std::abs(o.value(QStringLiteral("lagMinutes")).toDouble() - 71) < 1);
+        QVERIFY(o.value(QStringLiteral("sun")).toObject().value(QStringLiteral("altitude")).toDouble() < -5);
+        const QJsonObject best = o.value(QStringLiteral("best")).toObject();
+        QVERIFY(best.value(QStringLiteral("yallopQ")).isDouble());
+        QVERIFY(std::abs(best.value(QStringLiteral("yallopQ")).toDouble() + 0.006) < 0.001);
+        QCOMPARE(best.value(QStringLiteral("yallopClass")).toString(), QStringLiteral("B"));
+        QCOMPARE(best.value(QStringLiteral("odehZone")).toString(), QStringLiteral("B"));
+        QVERIFY(best.value(QStringLiteral("arcl")).toDouble() > 10 && best.value(QStringLiteral("arcl")).toDouble() < 11);
+        QCOMPARE(o.value(QStringLiteral("records")).toObject().value(QStringLiteral("belowNakedEyeRecord")).toBool(), false);
+    }
+
+    void morning()
+    {
+        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("1992.04.02 06:00"), QStringLiteral("--tz"),
+                               QStringLiteral("Pacific/Honolulu"), QStringLiteral("--lat"), QStringLiteral("19.8"),
+                               QStringLiteral("--lon"), QStringLiteral("-155.5"), QStringLiteral("--elevation"),
+                               QStringLiteral("0")});
+        QCOMPARE(r.exitCode, 0);
+        for (const char* text : {"A Hold kora:        -13 óra", "hajnali sarló", "Napkelte:           1992.04.02 06:",
+                                 "Holdkelte:          1992.04.02 05:", "Yallop q:         -0,284 (E: távcsővel sem)",
+                                 "napkelte - 4/9 késés", "szabad szemmel 15 óra 32 perc: rekord alatt"})
+            QVERIFY2(r.out.contains(QString::fromUtf8(text)), qPrintable(r.out));
+    }
+
+    void sunUpMoonDown_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("Sun up") << "2025.05.27 14:00"
+                                << QStringList{"a Nap a látóhatár felett van", "Napnyugta:          2025.05.27 20:28"};
+        QTest::newRow("Moon down") << "2025.05.27 23:00"
+                                   << QStringList{"a Nap lenyugodott", "a Hold a látóhatár alatt van"};
+        // 2025 November 20: new moon at 07:47, but the Moon sets 28 minutes before the Sun.
+        QTest::newRow("Moon sets first") << "2025.11.20 17:00"
+                                         << QStringList{"esti sarló", "(a Hold a Nap előtt nyugszik)",
+                                                        "nincs (a Hold nincs a látóhatár felett",
+                                                        "Yallop q:         - (F: nem látható)"};
+        // The evening before a new moon: the old crescent of the next morning.
+        QTest::newRow("evening before new moon") << "2025.05.26 21:00"
+                                                 << QStringList{"-8 óra 2 perc (hajnali sarló",
+                                                                "Napkelte:           2025.05.27 04:54"};
+    }
+
+    void sunUpMoonDown()
+    {
+        QFETCH(QString, at);
+        QFETCH(QStringList, expected);
+        const Run r = almanac({QStringLiteral("--at"), at});
+        QCOMPARE(r.exitCode, 0);
+        for (const QString& text : expected)
+            QVERIFY2(r.out.contains(text), qPrintable(r.out));
+    }
+
+    void badAt_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("words") << QStringList{"--at", "holnap este"} << "Hibás --at időpont: \"holnap este\"";
+        QTest::newRow("month 13") << QStringList{"--at", "2025.13.45 21:05"} << "Hibás --at időpont";
+        QTest::newRow("time alone") << QStringList{"--at", "21:05"} << "hiányzik a dátum";
+        QTest::newRow("missing") << QStringList{} << "Hiányzik a --at időpont";
+    }
+
+    void badAt()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = almanac(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void momentOutsideTheFiles()
+    {
+        if (!eph.files())
+            QSKIP("no ephemeris files on this machine");
+        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("1700.03.02 18:00")});
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot")), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSighting)
+#include "tst_almanac_sighting.moc"

@@ -1,0 +1,237 @@
+#include "sighting.h"
+
+#include "lists.h"
+#include "newmoons.h"
+
+#include <swephexp.h>
+
+#include <QJsonValue>
+
+#include <cmath>
+
+namespace tavik::almanac {
+
+namespace {
+
+constexpr double kSunSemiDiameter = 0.2666;    // degrees, mean
+constexpr double kMoonSemiDiameter = 0.2590;
+
+SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
+{
+    swe_set_topo(site.longitude, site.latitude, site.elevation);
+    auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
+    double hor[3] = {0};
+    GeoPos geo(site);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
+    SkyPlace p;
+    p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
+    p.altitude = hor[1];
+    p.apparentAltitude = hor[2];
+    p.up = p.apparentAltitude > -(body == SE_SUN ? kSunSemiDiameter : kMoonSemiDiameter);
+    return p;
+}
+
+QString minutesText(double days)
+{
+    return crescentAgeText(days);
+}
+
+QString degrees(double value, int decimals = 2)
+{
+    return hungarianDecimal(value, decimals) + u'°';
+}
+
+QString whenText(double jd, const QTimeZone& zone)
+{
+    return formatLocalMinute(jd, zone) + QStringLiteral(" (") + formatLocalMinute(jd, QTimeZone::utc())
+           + QStringLiteral(" UT)");
+}
+
+QString placeText(const SkyPlace& p, bool sun)
+{
+    QString state;
+    if (sun)
+        state = p.up ? QStringLiteral("a Nap a látóhatár felett van") : QStringLiteral("a Nap lenyugodott");
+    else
+        state = p.up ? QStringLiteral("a Hold a látóhatár felett van") : QStringLiteral("a Hold a látóhatár alatt van");
+    return QStringLiteral("magasság %1 (fénytöréssel %2), azimut %3 - %4")
+        .arg(degrees(p.altitude), degrees(p.apparentAltitude), degrees(p.azimuth), state);
+}
+
+QString recordText(double hours, double record)
+{
+    return crescentAgeText(record / 24.0)
+           + (hours < record ? QStringLiteral(": rekord alatt") : QStringLiteral(": nem rekord"));
+}
+
+QJsonValue instant(double jd)
+{
+    return utcOf(jd).toString(Qt::ISODateWithMs);
+}
+
+QJsonValue localInstant(double jd, const QTimeZone& zone)
+{
+    return utcOf(jd).toTimeZone(zone).toString(Qt::ISODate);
+}
+
+QJsonObject placeJson(const SkyPlace& p)
+{
+    return QJsonObject{{QStringLiteral("altitude"), p.altitude},
+                       {QStringLiteral("apparentAltitude"), p.apparentAltitude},
+                       {QStringLiteral("azimuth"), p.azimuth},
+                       {QStringLiteral("aboveHorizon"), p.up}};
+}
+
+QJsonObject geometryJson(const CrescentGeometry& g)
+{
+    return QJsonObject{{QStringLiteral("arcl"), g.arcl},
+                       {QStringLiteral("arcv"), g.arcv},
+                       {QStringLiteral("daz"), g.daz},
+                       {QStringLiteral("width"), g.width},
+                       {QStringLiteral("topocentricArcl"), g.topoArcl},
+                       {QStringLiteral("topocentricArcv"), g.topoArcv},
+                       {QStringLiteral("topocentricWidth"), g.topoWidth},
+                       {QStringLiteral("illuminatedFraction"), g.litFraction}};
+}
+
+}  // namespace
+
+SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
+{
+    SightingReport r;
+    r.at = jdUt;
+    r.site = site;
+    // The conjunctions on either side: a lunation is at most 29.9 days.
+    const QList<double> around = newMoonsBetween(eph, jdUt - 31.0, jdUt + 31.0);
+    for (double t : around) {
+        if (t <= jdUt)
+            r.conjunctionBefore = t;
+        else if (r.conjunctionAfter == 0)
+            r.conjunctionAfter = t;
+    }
+    r.evening = moonSunElongation(eph, jdUt).degrees > 0;
+    const double newMoon = r.evening ? r.conjunctionBefore : r.conjunctionAfter;
+    r.ageDays = jdUt - newMoon;
+    r.sun = skyPlace(eph, jdUt, SE_SUN, site);
+    r.moon = skyPlace(eph, jdUt, SE_MOON, site);
+    r.now = crescentGeometry(eph, jdUt, site);
+    // That evening's sunset (that morning's sunrise): the first within half
+    // a day before the moment or after it.
+    r.sunEvent = nextRiseSet(eph, jdUt - 0.5, SE_SUN, !r.evening, site);
+    if (r.sunEvent)
+        r.crescent = crescentOf(eph, newMoon, *r.sunEvent, r.evening, site);
+    if (r.crescent && r.crescent->q)
+        r.best = crescentGeometry(eph, r.crescent->best, site);
+    return r;
+}
+
+QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
+{
+    const bool ev = r.evening;
+    QStringList lines;
+    lines << QStringLiteral("Holdsarló-megfigyelés körülményei")
+          << QStringLiteral("Időpont:            %1 (%2), %3 UT")
+                 .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
+                      formatLocalMinute(r.at, QTimeZone::utc()))
+          << QStringLiteral("Hely:               ") + siteText(r.site)
+          << QStringLiteral("Együttállás előtte: ") + whenText(r.conjunctionBefore, zone)
+          << QStringLiteral("Együttállás utána:  ") + whenText(r.conjunctionAfter, zone)
+          << QStringLiteral("A Hold kora:        %1 (%2)")
+                 .arg(crescentAgeText(r.ageDays),
+                      ev ? QStringLiteral("esti sarló, az együttállás óta")
+                         : QStringLiteral("hajnali sarló, negatív: a következő együttállásig"))
+          << QStringLiteral("Nap:                ") + placeText(r.sun, true)
+          << QStringLiteral("Hold:               ") + placeText(r.moon, false);
+    const QString sunWord = ev ? QStringLiteral("Napnyugta:          ") : QStringLiteral("Napkelte:           ");
+    const QString moonWord = ev ? QStringLiteral("Holdnyugta:         ") : QStringLiteral("Holdkelte:          ");
+    if (!r.sunEvent) {
+        lines << sunWord + (ev ? QStringLiteral("nincs (a Nap ezen a napon nem nyugszik le)")
+                               : QStringLiteral("nincs (a Nap ezen a napon nem kel fel)"));
+    } else {
+        lines << sunWord + whenText(*r.sunEvent, zone);
+        if (!r.crescent) {
+            lines << moonWord + QStringLiteral("nincs a közelében");
+        } else {
+            lines << moonWord + whenText(r.crescent->moonEvent, zone)
+                  << QStringLiteral("Késés:              ") + minutesText(r.crescent->lagDays)
+                         + (r.crescent->lagDays > 0
+                                ? QString()
+                                : (ev ? QStringLiteral(" (a Hold a Nap előtt nyugszik)")
+                                      : QStringLiteral(" (a Hold a Nap után kel)")));
+        }
+    }
+    lines << QStringLiteral("ARCL:               ") + degrees(r.now.arcl)
+          << QStringLiteral("ARCV:               ") + degrees(r.now.arcv)
+          << QStringLiteral("DAZ:                ") + degrees(r.now.daz)
+          << QStringLiteral("W′ (sarló szélessége): %1′").arg(hungarianDecimal(r.now.width, 2))
+          << QStringLiteral("Megvilágított rész: %1%").arg(hungarianDecimal(r.now.litFraction * 100.0, 2));
+    if (r.best && r.crescent) {
+        const YallopClass yc = yallopClass(r.best->q);
+        const OdehZone oz = odehZone(r.best->odehV);
+        lines << QStringLiteral("Legjobb időpont:    %1 (%2)")
+                     .arg(whenText(r.crescent->best, zone),
+                          ev ? QStringLiteral("napnyugta + 4/9 késés") : QStringLiteral("napkelte - 4/9 késés"))
+              << QStringLiteral("  ARCL %1, ARCV %2, DAZ %3, W′ %4′")
+                     .arg(degrees(r.best->arcl), degrees(r.best->arcv), degrees(r.best->daz),
+                          hungarianDecimal(r.best->width, 2))
+              << QStringLiteral("  Yallop q:         %1 (%2: %3)")
+                     .arg(hungarianDecimal(r.best->q, 3), QString(yallopLetter(yc)), yallopWords(yc))
+              << QStringLiteral("  Odeh V:           %1 (%2 zóna: %3)")
+                     .arg(hungarianDecimal(r.best->odehV, 2), QString(odehLetter(oz)), odehWords(oz));
+    } else {
+        lines << QStringLiteral("Legjobb időpont:    nincs (a Hold nincs a látóhatár felett, amíg a Nap lent van)")
+              << QStringLiteral("  Yallop q:         - (F: nem látható)");
+    }
+    const double hours = std::abs(r.ageDays) * 24.0;
+    lines << QStringLiteral("Rekordok:           szabad szemmel %1; távcsővel %2")
+                 .arg(recordText(hours, kNakedEyeRecordHours), recordText(hours, kOpticalAidRecordHours));
+    return lines;
+}
+
+QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
+{
+    QJsonObject o{
+        {QStringLiteral("time"), localInstant(r.at, zone)},
+        {QStringLiteral("timeUT"), instant(r.at)},
+        {QStringLiteral("timeZone"), QString::fromUtf8(zone.id())},
+        {QStringLiteral("latitude"), r.site.latitude},
+        {QStringLiteral("longitude"), r.site.longitude},
+        {QStringLiteral("elevation"), r.site.elevation},
+        {QStringLiteral("conjunctionBefore"), instant(r.conjunctionBefore)},
+        {QStringLiteral("conjunctionAfter"), instant(r.conjunctionAfter)},
+        {QStringLiteral("crescent"), r.evening ? QStringLiteral("evening") : QStringLiteral("morning")},
+        {QStringLiteral("ageHours"), r.ageDays * 24.0},
+        {QStringLiteral("sun"), placeJson(r.sun)},
+        {QStringLiteral("moon"), placeJson(r.moon)},
+        {QStringLiteral("now"), geometryJson(r.now)},
+    };
+    const bool ev = r.evening;
+    o.insert(ev ? QStringLiteral("sunset") : QStringLiteral("sunrise"),
+             r.sunEvent ? instant(*r.sunEvent) : QJsonValue(QJsonValue::Null));
+    o.insert(ev ? QStringLiteral("moonset") : QStringLiteral("moonrise"),
+             r.crescent ? instant(r.crescent->moonEvent) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("lagMinutes"), r.crescent ? QJsonValue(r.crescent->lagDays * 1440.0) : QJsonValue());
+    if (r.best && r.crescent) {
+        QJsonObject best = geometryJson(*r.best);
+        best.insert(QStringLiteral("time"), instant(r.crescent->best));
+        best.insert(QStringLiteral("ageHours"), r.crescent->ageDays * 24.0);
+        best.insert(QStringLiteral("yallopQ"), r.best->q);
+        best.insert(QStringLiteral("yallopClass"), QString(yallopLetter(yallopClass(r.best->q))));
+        best.insert(QStringLiteral("yallopText"), yallopWords(yallopClass(r.best->q)));
+        best.insert(QStringLiteral("odehV"), r.best->odehV);
+        best.insert(QStringLiteral("odehZone"), QString(odehLetter(odehZone(r.best->odehV))));
+        best.insert(QStringLiteral("odehText"), odehWords(odehZone(r.best->odehV)));
+        o.insert(QStringLiteral("best"), best);
+    } else {
+        o.insert(QStringLiteral("best"), QJsonValue(QJsonValue::Null));
+    }
+    const double hours = std::abs(r.ageDays) * 24.0;
+    o.insert(QStringLiteral("records"),
+             QJsonObject{{QStringLiteral("nakedEyeHours"), kNakedEyeRecordHours},
+                         {QStringLiteral("opticalAidHours"), kOpticalAidRecordHours},
+                         {QStringLiteral("belowNakedEyeRecord"), hours < kNakedEyeRecordHours},
+                         {QStringLiteral("belowOpticalAidRecord"), hours < kOpticalAidRecordHours}});
+    return o;
+}
+
+}  // namespace tavik::almanac

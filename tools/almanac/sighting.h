@@ -1,0 +1,56 @@
+// The circumstances of one crescent observation: for a moment and a place,
+// the conjunctions around it, the Sun and the Moon in the sky, the evening's
+// (or morning's) sunset and moonset with the lag, and where the crescent
+// falls on Yallop's and Odeh's criteria at the best time to look. The
+// figures come from the same code as the early-crescent list.
+#pragma once
+
+#include "crescents.h"
+#include "ephemeris.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <QTimeZone>
+
+#include <optional>
+
+namespace tavik::almanac {
+
+// Seen from the site: altitude without and with standard refraction, and
+// azimuth from the north through the east, in degrees.
+struct SkyPlace {
+    double altitude = 0;
+    double apparentAltitude = 0;
+    double azimuth = 0;
+    bool up = false;   // the upper limb above the horizon
+};
+
+// The youngest crescents on record, in hours after the conjunction.
+inline constexpr double kNakedEyeRecordHours = 15.0 + 32.0 / 60.0;
+inline constexpr double kOpticalAidRecordHours = 11.0 + 40.0 / 60.0;
+
+struct SightingReport {
+    double at = 0;                  // UT1 Julian day
+    Site site;
+    double conjunctionBefore = 0;
+    double conjunctionAfter = 0;
+    bool evening = true;            // the Moon east of the Sun: a young crescent in the evening
+    double ageDays = 0;             // since the conjunction before; for a morning (old) crescent,
+                                    // negative: the time left to the one after
+    SkyPlace sun;
+    SkyPlace moon;
+    CrescentGeometry now;           // at the moment itself
+    std::optional<double> sunEvent; // that evening's sunset, or that morning's sunrise
+    std::optional<CrescentSighting> crescent;   // the Moon's setting (rising), lag and best time
+    std::optional<CrescentGeometry> best;       // at the best time, where the lag is positive
+};
+
+// Throws EphemerisError on a fault of the ephemeris.
+SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
+
+// The report as Hungarian text lines, times in the zone (and UT).
+QStringList sightingLines(const SightingReport& r, const QTimeZone& zone);
+// The same figures as one JSON object: angles in degrees, times as ISO 8601.
+QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone);
+
+}  // namespace tavik::almanac
