@@ -10,6 +10,7 @@
 #include <array>
 #include <numbers>
 #include <stdexcept>
+#include <utility>
 
 namespace tavik::almanac {
 

@@ -1,5 +1,6 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
+#include "commandline.h"
 #include "listfiles.h"
 #include "sightingcommand.h"
 
@@ -7,7 +8,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <optional>
 
@@ -25,27 +29,6 @@ struct Request {
     QString outDir;
 };
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-std::optional<double> number(const QCommandLineParser& p, const QString& name, double lo, double hi,
-                             double fallback)
-{
-    if (!p.isSet(name))
-        return fallback;
-    bool ok = false;
-    const double v = p.value(name).toDouble(&ok);
-    if (!ok || v < lo || v > hi) {
-        err() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
-              << " között kell lennie)\n";
-        return std::nullopt;
-    }
-    return v;
-}
-
 std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& p)
 {
     QStringList names = p.positionalArguments();
@@ -55,8 +38,8 @@ std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& 
     for (const QString& n : std::as_const(names)) {
         const ListFileInfo* info = findListFile(n);
         if (!info) {
-            err() << "Ismeretlen lista: \"" << n << "\" (lehet: ujholdak, holdsarlok, napfogyik, "
-                  << "holdfogyik, venusz)\n";
+            errorStream() << "Ismeretlen lista: \"" << n << "\" (lehet: ujholdak, holdsarlok, napfogyik, "
+                          << "holdfogyik, venusz)\n";
             return std::nullopt;
         }
         if (!lists.contains(info))
@@ -72,31 +55,25 @@ std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& 
 std::optional<Request> parseRequest(const QCommandLineParser& p)
 {
     Request r;
-    const auto lat = number(p, QStringLiteral("lat"), -90, 90, r.base.site.latitude);
-    const auto lon = number(p, QStringLiteral("lon"), -180, 180, r.base.site.longitude);
-    const auto elev = number(p, QStringLiteral("elevation"), -500, 9000, r.base.site.elevation);
-    const auto from = number(p, QStringLiteral("from"), kFirstYear, kLastYear, 0);
-    const auto to = number(p, QStringLiteral("to"), kFirstYear, kLastYear, 0);
+    const auto site = siteOption(p, r.base.site);
+    const auto from = numberOption(p, QStringLiteral("from"), kFirstYear, kLastYear, 0);
+    const auto to = numberOption(p, QStringLiteral("to"), kFirstYear, kLastYear, 0);
     const auto lists = chosenLists(p);
-    if (!lat || !lon || !elev || !from || !to || !lists)
+    if (!site || !from || !to || !lists)
         return std::nullopt;
-    r.base.site = Site{*lat, *lon, *elev};
+    r.base.site = *site;
     if (p.isSet(QStringLiteral("from")))
         r.from = int(*from);
     if (p.isSet(QStringLiteral("to")))
         r.to = int(*to);
     if (r.from && r.to && *r.from > *r.to) {
-        err() << "A --from év (" << *r.from << ") nem lehet később, mint a --to év (" << *r.to << ")\n";
+        errorStream() << "A --from év (" << *r.from << ") nem lehet később, mint a --to év (" << *r.to << ")\n";
         return std::nullopt;
     }
-    if (p.isSet(QStringLiteral("tz"))) {
-        r.base.zone = QTimeZone(p.value(QStringLiteral("tz")).toUtf8());
-        if (!r.base.zone.isValid()) {
-            err() << "Ismeretlen időzóna: \"" << p.value(QStringLiteral("tz"))
-                  << "\" (IANA név kell, például Europe/Budapest)\n";
-            return std::nullopt;
-        }
-    }
+    const auto zone = zoneOption(p, r.base.zone);
+    if (!zone)
+        return std::nullopt;
+    r.base.zone = *zone;
     r.lists = *lists;
     r.outDir = p.value(QStringLiteral("out"));
     return r;
@@ -108,8 +85,8 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     s.fromYear = r.from.value_or(info.defaultFrom);
     s.toYear = r.to.value_or(info.defaultTo);
     if (s.fromYear > s.toYear) {
-        err() << info.fileName << ": a --from/--to után üres az évtartomány (" << s.fromYear << "-"
-              << s.toYear << "), kihagyva\n";
+        errorStream() << info.fileName << ": a --from/--to után üres az évtartomány (" << s.fromYear << "-"
+                      << s.toYear << "), kihagyva\n";
         return false;
     }
     QElapsedTimer timer;
@@ -118,13 +95,13 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     try {
         lines = listLines(info.kind, eph, s);
     } catch (const EphemerisError& e) {
-        err() << info.fileName << ": " << e.message() << " - a fájl nem készült el\n";
+        errorStream() << info.fileName << ": " << e.message() << " - a fájl nem készült el\n";
         return false;
     }
     const QString path = QDir(r.outDir).filePath(info.fileName);
     const tavik::FileStatus status = writeListFile(path, lines);
     if (!status.ok()) {
-        err() << tavik::describeFileFault(status) << "\n";
+        errorStream() << tavik::describeFileFault(status) << "\n";
         return false;
     }
     QTextStream(stdout) << path << ": " << lines.size() << " sor, " << s.fromYear << "-" << s.toYear
@@ -139,6 +116,12 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
+    // The command line parser's own words ("Ismeretlen kapcsoló", the help's
+    // headings) in Hungarian too, where Qt's translations are installed.
+    QTranslator qtMessages;
+    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtMessages);
 
     // "tavik-almanac sighting ...": one observation instead of the lists.
     QStringList arguments = QCoreApplication::arguments();
@@ -152,41 +135,37 @@ int main(int argc, char* argv[])
         "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
         "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő, mind az öt fájl.\n"
         "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help)."));
-    p.addHelpOption();
-    p.addVersionOption();
+    addHelpOptions(p, true);
     p.addOptions({
         {QStringLiteral("from"), QStringLiteral("Első év (helyi idő szerint)."), QStringLiteral("év")},
         {QStringLiteral("to"), QStringLiteral("Utolsó év (helyi idő szerint)."), QStringLiteral("év")},
-        {QStringLiteral("lat"), QStringLiteral("Földrajzi szélesség, fok (észak +)."), QStringLiteral("fok")},
-        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +)."), QStringLiteral("fok")},
-        {QStringLiteral("elevation"), QStringLiteral("Tengerszint feletti magasság, méter."), QStringLiteral("m")},
-        {QStringLiteral("tz"), QStringLiteral("IANA időzóna, például Europe/Budapest."), QStringLiteral("zóna")},
         {QStringLiteral("out"), QStringLiteral("A célmappa (alapértelmezés: a munkamappa)."),
          QStringLiteral("mappa"), QStringLiteral(".")},
         {QStringLiteral("only"), QStringLiteral("Csak ezek a listák, vesszővel elválasztva."), QStringLiteral("listák")},
-        {QStringLiteral("ephe"), QStringLiteral("Az efemeriszfájlok mappája."), QStringLiteral("mappa")},
     });
+    p.addOptions(placeOptions());
     p.addPositionalArgument(QStringLiteral("lista"),
                             QStringLiteral("ujholdak, holdsarlok, napfogyik, holdfogyik vagy venusz."),
                             QStringLiteral("[lista...]"));
     p.process(app);
+    answerHelp(p);
 
     const std::optional<Request> request = parseRequest(p);
     if (!request)
         return 1;
     if (!QDir().mkpath(request->outDir)) {
-        err() << "A célmappa nem hozható létre: " << request->outDir << "\n";
+        errorStream() << "A célmappa nem hozható létre: " << request->outDir << "\n";
         return 2;
     }
     std::optional<Ephemeris> eph;
     try {
         eph = Ephemeris::open(p.value(QStringLiteral("ephe")));
     } catch (const EphemerisError& e) {
-        err() << e.message() << "\n";
+        errorStream() << e.message() << "\n";
         return 1;
     }
     if (!eph->files())
-        err() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
+        errorStream() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
     bool ok = true;
     for (const ListFileInfo* info : request->lists)
         ok = writeOne(*eph, *request, *info) && ok;

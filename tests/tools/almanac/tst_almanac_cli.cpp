@@ -3,6 +3,7 @@
 #include <datafiles.h>
 
 #include <QDir>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,8 +42,16 @@ private Q_SLOTS:
     {
         const Run r = almanac({QStringLiteral("--help")});
         QCOMPARE(r.exitCode, 0);
-        for (const char* option : {"--from", "--to", "--lat", "--lon", "--elevation", "--tz", "--out", "--only"})
+        for (const char* option : {"--from", "--to", "--lat", "--lon", "--elevation", "--tz", "--out", "--only", "--ephe"})
             QVERIFY2(r.out.contains(QLatin1String(option)), option);
+        // Every word of the help Hungarian, the parser's own lines too.
+        QVERIFY2(r.out.contains(QStringLiteral("-h, --help       Ez a súgó.")), qPrintable(r.out));
+        QVERIFY2(!r.out.contains(QStringLiteral("Displays")), qPrintable(r.out));
+        const Run sighting = almanac({QStringLiteral("sighting"), QStringLiteral("--help")});
+        QCOMPARE(sighting.exitCode, 0);
+        for (const char* option : {"--at", "--json", "--lat", "--lon", "--elevation", "--tz", "--ephe"})
+            QVERIFY2(sighting.out.contains(QLatin1String(option)), option);
+        QVERIFY2(!sighting.out.contains(QStringLiteral("Displays")), qPrintable(sighting.out));
     }
 
     void badInput_data()
@@ -66,6 +75,18 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(QDir(dir.path()).isEmpty());   // nothing written
+    }
+
+    void unknownOptionInHungarian()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_hu.qm")))
+            QSKIP("Qt's Hungarian translations (qt6-translations-l10n) are not installed");
+        for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"sighting", "--bogus"}}) {
+            const Run r = almanac(args);
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY2(!r.err.contains(QStringLiteral("Unknown option")), qPrintable(r.err));
+            QVERIFY2(r.err.contains(QStringLiteral("bogus")), qPrintable(r.err));
+        }
     }
 
     void oneListForAnotherPlaceAndZone()

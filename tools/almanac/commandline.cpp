@@ -1,0 +1,80 @@
+#include "commandline.h"
+
+namespace tavik::almanac {
+
+QTextStream& errorStream()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+namespace {
+const QStringList kHelpNames{QStringLiteral("h"), QStringLiteral("help")};
+const QStringList kVersionNames{QStringLiteral("v"), QStringLiteral("version")};
+}  // namespace
+
+void addHelpOptions(QCommandLineParser& p, bool withVersion)
+{
+    p.addOption(QCommandLineOption(kHelpNames, QStringLiteral("Ez a súgó.")));
+    if (withVersion)
+        p.addOption(QCommandLineOption(kVersionNames, QStringLiteral("A program változata.")));
+}
+
+void answerHelp(QCommandLineParser& p)
+{
+    if (p.isSet(kHelpNames.last()))
+        p.showHelp(0);
+    if (p.optionNames().contains(kVersionNames.first()) || p.optionNames().contains(kVersionNames.last()))
+        p.showVersion();
+}
+
+QList<QCommandLineOption> placeOptions()
+{
+    return {
+        {QStringLiteral("lat"), QStringLiteral("Földrajzi szélesség, fok (észak +)."), QStringLiteral("fok")},
+        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +)."), QStringLiteral("fok")},
+        {QStringLiteral("elevation"), QStringLiteral("Tengerszint feletti magasság, méter."), QStringLiteral("m")},
+        {QStringLiteral("tz"), QStringLiteral("IANA időzóna, például Europe/Budapest."), QStringLiteral("zóna")},
+        {QStringLiteral("ephe"), QStringLiteral("Az efemeriszfájlok mappája."), QStringLiteral("mappa")},
+    };
+}
+
+std::optional<double> numberOption(const QCommandLineParser& p, const QString& name, double lo, double hi,
+                                   double fallback)
+{
+    if (!p.isSet(name))
+        return fallback;
+    bool ok = false;
+    const double v = p.value(name).toDouble(&ok);
+    if (!ok || v < lo || v > hi) {
+        errorStream() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
+                      << " között kell lennie)\n";
+        return std::nullopt;
+    }
+    return v;
+}
+
+std::optional<Site> siteOption(const QCommandLineParser& p, const Site& fallback)
+{
+    const auto lat = numberOption(p, QStringLiteral("lat"), -90, 90, fallback.latitude);
+    const auto lon = numberOption(p, QStringLiteral("lon"), -180, 180, fallback.longitude);
+    const auto elev = numberOption(p, QStringLiteral("elevation"), -500, 9000, fallback.elevation);
+    if (!lat || !lon || !elev)
+        return std::nullopt;
+    return Site{*lat, *lon, *elev};
+}
+
+std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback)
+{
+    if (!p.isSet(QStringLiteral("tz")))
+        return fallback;
+    const QTimeZone zone(p.value(QStringLiteral("tz")).toUtf8());
+    if (!zone.isValid()) {
+        errorStream() << "Ismeretlen időzóna: \"" << p.value(QStringLiteral("tz"))
+                      << "\" (IANA név kell, például Europe/Budapest)\n";
+        return std::nullopt;
+    }
+    return zone;
+}
+
+}  // namespace tavik::almanac

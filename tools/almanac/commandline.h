@@ -1,0 +1,37 @@
+// The pieces of tavik-almanac's command line that the lists and the
+// sighting report share: the site, the time zone, and the messages.
+#pragma once
+
+#include "ephemeris.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <QTextStream>
+#include <QTimeZone>
+
+#include <optional>
+
+namespace tavik::almanac {
+
+// Standard error, for the Hungarian messages.
+QTextStream& errorStream();
+
+// -h/--help (and -v/--version) with Hungarian descriptions; after
+// process(), answerHelp() prints what they ask for and ends the program.
+void addHelpOptions(QCommandLineParser& p, bool withVersion);
+void answerHelp(QCommandLineParser& p);
+
+// --lat, --lon, --elevation, --tz and --ephe.
+QList<QCommandLineOption> placeOptions();
+
+// The number given for the option, the fallback where it is not given;
+// none (with a message) where it is not a number between lo and hi.
+std::optional<double> numberOption(const QCommandLineParser& p, const QString& name, double lo, double hi,
+                                   double fallback);
+// --lat, --lon and --elevation over the fallback; every bad one is reported.
+std::optional<Site> siteOption(const QCommandLineParser& p, const Site& fallback);
+// --tz, or the fallback; none (with a message) for an unknown zone.
+std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback);
+
+}  // namespace tavik::almanac
