@@ -96,8 +96,9 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     if (!m_env.clock)
         m_env.clock = [] { return QDateTime::currentDateTime(); };
     setObjectName(QStringLiteral("A"));
+    // "v1.46a": the project's version and edition letter, from the build.
     setWindowTitle(QStringLiteral(
-        "Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
+        "Tavik  - Holdsarló kor és fázis számoló     -  " TAVIK_TITLE_VERSION "  (x86)   - Orvel Edition"));
     // A second thread reads the font list and decodes the two pictures while
     // the controls are built; both take a good part of the start-up. The text
     // boxes, which need their fonts at once, come last.
