@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -17,7 +16,6 @@
 #include <QScreen>
 #include <QStringListModel>
 
-#include <future>
 #include <utility>
 
 namespace tavik {
@@ -96,33 +94,23 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     if (!m_env.clock)
         m_env.clock = [] { return QDateTime::currentDateTime(); };
     setObjectName(QStringLiteral("A"));
+    // "v1.46a": the project's version and edition letter, from the build.
     setWindowTitle(QStringLiteral(
-        "Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
-    // A second thread reads the font list and decodes the two pictures while
-    // the controls are built; both take a good part of the start-up. The text
-    // boxes, which need their fonts at once, come last.
-    auto pictures = std::async(std::launch::async, [] {
-        QFontDatabase::families();
-        return std::pair{QImage(QStringLiteral(":/banner.jpg")), QImage(QStringLiteral(":/tavik.png"))};
-    });
-    // LoadNewMoonList, with the file read on a third thread: a list of many
-    // thousand new moons then costs the start-up next to nothing.
-    auto newMoons = std::async(std::launch::async, &readLines, newMoonListPath());
+        "Tavik  - Holdsarló kor és fázis számoló     -  " TAVIK_TITLE_VERSION "  (x86)   - Orvel Edition"));
     createClient();
     createMenu();
     createTextBoxes();
-    fillNewMoonList(newMoons.get());
+    LoadNewMoonList();
     setTabOrderChain();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     centreOnScreen();
     Text11->setFocus();
 
-    const auto [banner, icon] = pictures.get();
-    PictureHoldak->setPixmap(QPixmap::fromImage(banner));
+    PictureHoldak->setPixmap(QPixmap(QStringLiteral(":/banner.jpg")));
     // From a pixmap: an icon made from a file name first looks for icon
     // engine plugins.
-    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/tavik.png"))));
 }
 
 A::~A() = default;

@@ -3,14 +3,20 @@
 # those that are missing, so a second run does nothing.
 set -euo pipefail
 packages=(
+  # building: the program, the almanac tool (Swiss Ephemeris) and the picture tool (giflib)
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6
-  fonts-liberation
+  qt6-base-dev qt6-base-dev-tools
   libswe-dev swe-basic-data
   libgif-dev
+  # the faces the windows ask for, and Qt's own Hungarian texts
+  fonts-liberation qt6-translations-l10n
+  # benchmarks and fuzz targets (scripts/fuzz.sh)
   libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps x11-utils imagemagick python3 libxtst6
+  # the Debian package and its checks
+  file lintian desktop-file-utils appstream
+  # start-up benchmark and screenshots under Xvfb (scripts/screenshot.sh)
+  xvfb xauth x11-utils imagemagick python3 libxtst6
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -40,7 +40,14 @@ void MainWindowLayoutTest::titleAndIdentity()
     auto a = makeWindow(data);
     QCOMPARE(a->objectName(), QStringLiteral("A"));
     QCOMPARE(a->windowTitle(),
-             QStringLiteral("Tavik  - Holdsarló kor és fázis számoló     -  v1.46a  (x86)   - Orvel Edition"));
+             QStringLiteral("Tavik  - Holdsarló kor és fázis számoló     -  " TAVIK_TITLE_VERSION
+                            "  (x86)   - Orvel Edition"));
+    // "v1.46a" is made of the project's version and the edition letter.
+    QCOMPARE(QStringLiteral(TAVIK_TITLE_VERSION), QStringLiteral("v%1.%2%3%4")
+                                                      .arg(TAVIK_VERSION_MAJOR)
+                                                      .arg(TAVIK_VERSION_MINOR)
+                                                      .arg(TAVIK_VERSION_PATCH)
+                                                      .arg(QStringLiteral(TAVIK_EDITION_LETTER)));
     QVERIFY(!a->windowIcon().isNull());
     auto* banner = child<QLabel>(*a, "PictureHoldak");
     QVERIFY(banner);

@@ -32,6 +32,10 @@ void AboutWindowTest::captionAtLoad()
     QVERIFY(!w.isModal());
     // The version line follows the one version the build declares.
     QCOMPARE(AboutWindow::versionText(), QString("Version " TAVIK_VERSION_STRING));
+    QCOMPARE(QStringLiteral(TAVIK_VERSION_STRING), QStringLiteral("%1.%2.%3")
+                                                       .arg(TAVIK_VERSION_MAJOR)
+                                                       .arg(TAVIK_VERSION_MINOR)
+                                                       .arg(TAVIK_VERSION_PATCH));
 }
 
 void AboutWindowTest::labels_data()
@@ -47,7 +51,7 @@ void AboutWindowTest::labels_data()
                               << int(QFont::Bold) << QRect(72, 16, 235, 32);
     QTest::newRow("Label3") << "Label3" << QString::fromUtf8("Holdsarló kor és fázis számoló")
                             << "Liberation Sans Narrow" << 14.25 << int(QFont::Normal) << QRect(72, 48, 297, 33);
-    QTest::newRow("lblVersion") << "lblVersion" << "Version 1.4.6" << "Liberation Sans Narrow" << 14.25
+    QTest::newRow("lblVersion") << "lblVersion" << "Version " TAVIK_VERSION_STRING << "Liberation Sans Narrow" << 14.25
                                 << int(QFont::Bold) << QRect(72, 88, 147, 23);
     QTest::newRow("Label1") << "Label1" << "(x86  / 32-bit)" << "Liberation Sans Narrow" << 14.25
                             << int(QFont::Normal) << QRect(192, 88, 137, 25);

@@ -90,7 +90,8 @@ QString writeAllPictures(const LunarSurface& surface, const Folders& folders,
          [&](const QString& path) { return saveWithQt(renderBanner(surface), path, "JPG", 90); });
     step(res.filePath(QStringLiteral("tavik.png")),
          [&](const QString& path) { return saveWithQt(renderIcon(surface, 32), path, "PNG", -1); });
-    for (int size : {64, 128, 256})
+    // The desktop's icon theme sizes beside the 32-pixel window icon.
+    for (int size : {16, 24, 48, 64, 128, 256})
         step(res.filePath(QStringLiteral("tavik-%1.png").arg(size)),
              [&](const QString& path) { return saveWithQt(renderIcon(surface, size), path, "PNG", -1); });
     return error;

@@ -34,7 +34,7 @@ std::vector<Expected> everyPicture()
     all.push_back({QStringLiteral("Pic"), QStringLiteral("Lunar-map.jpg"), QSize(960, 713), "jpeg"});
     all.push_back({QStringLiteral("resources"), QStringLiteral("banner.jpg"), QSize(300, 42), "jpeg"});
     all.push_back({QStringLiteral("resources"), QStringLiteral("tavik.png"), QSize(32, 32), "png"});
-    for (int size : {64, 128, 256})
+    for (int size : {16, 24, 48, 64, 128, 256})
         all.push_back({QStringLiteral("resources"), QStringLiteral("tavik-%1.png").arg(size), QSize(size, size), "png"});
     return all;
 }

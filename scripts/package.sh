@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a build folder (default: build) and checks it:
+# lintian with no error, the desktop entry through desktop-file-validate, the
+# AppStream metadata through appstreamcli (no network), and the files and
+# fields the package must hold. A plain `cmake --install` must still give the
+# portable folder.
+#   scripts/package.sh [build-dir]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+cmake --build "$build" -j"$(nproc)" --target tavik tavik-almanac
+rm -f "$build"/tavik_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+version=$(sed -n 's/^project(Tavik VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+deb=$(ls "$build"/tavik_"$version"*_amd64.deb 2>/dev/null | head -1 || true)
+if [ -z "$deb" ]; then
+  echo "No $build/tavik_${version}_amd64.deb was written." >&2
+  exit 1
+fi
+echo "== $deb"
+failed=0
+fail() { echo "!! $*" >&2; failed=1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+dpkg-deb -x "$deb" "$work/root"
+dpkg-deb -f "$deb" > "$work/control"
+
+for f in usr/bin/tavik usr/bin/tavik-almanac usr/share/tavik/Pic/ujholdak.txt \
+         usr/share/tavik/Pic/Lunar-map.jpg usr/share/applications/tavik.desktop \
+         usr/share/metainfo/io.github.tavik_hold.Tavik.metainfo.xml \
+         usr/share/doc/tavik/copyright usr/share/doc/tavik/changelog.gz \
+         usr/share/man/man1/tavik.1.gz; do
+  [ -e "$work/root/$f" ] || fail "the package lacks /$f"
+done
+for size in 16 24 32 48 64 128 256; do
+  icon="$work/root/usr/share/icons/hicolor/${size}x${size}/apps/tavik.png"
+  [ -e "$icon" ] || { fail "the package lacks the ${size}px icon"; continue; }
+  file "$icon" | grep -q ", $size x $size," || fail "the ${size}px icon is $(file -b "$icon")"
+done
+[ -z "$(find "$work/root" -path '*/usr/bin/Pic' -o -path '*/usr/Pic')" ] || fail "a portable Pic folder in the package"
+grep -qx 'Section: science' "$work/control" || fail "section is not science"
+grep -q '^Recommends:.*qt6-translations-l10n' "$work/control" || fail "no Recommends: qt6-translations-l10n"
+grep -q '^Depends:.*libqt6widgets6' "$work/control" || fail "dpkg-shlibdeps found no Qt dependency"
+grep -q 'holdsarló kor és fázis számoló' "$work/control" || fail "no Hungarian description"
+head -1 "$work/root/usr/share/doc/tavik/copyright" |
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not machine-readable"
+"$work/root/usr/bin/tavik" --version | grep -qF "Tavik $version" || fail "tavik --version does not print $version"
+
+echo "== desktop-file-validate"
+desktop-file-validate "$work/root/usr/share/applications/tavik.desktop" || fail "desktop-file-validate"
+echo "== appstreamcli validate --no-net"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/io.github.tavik_hold.Tavik.metainfo.xml" ||
+  fail "appstreamcli validate"
+echo "== lintian"
+# Errors fail the check; warnings are shown.
+lintian --no-tag-display-limit "$deb" | tee "$work/lintian.txt" || true
+if grep -q '^E:' "$work/lintian.txt"; then fail "lintian reports errors"; fi
+
+echo "== portable install"
+cmake --install "$build" --prefix "$work/portable" >/dev/null
+for f in tavik tavik-almanac Pic/ujholdak.txt Pic/000-ujhold.gif; do
+  [ -e "$work/portable/$f" ] || fail "cmake --install gives no $f"
+done
+[ ! -e "$work/portable/bin" ] && [ ! -e "$work/portable/share" ] || fail "cmake --install put system folders into the portable one"
+
+if [ "$failed" -ne 0 ]; then
+  echo "The package check failed." >&2
+  exit 1
+fi
+echo "The package check passed."
