@@ -179,7 +179,12 @@ QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
               << QStringLiteral("  Odeh V:           %1 (%2 zóna: %3)")
                      .arg(hungarianDecimal(r.best->odehV, 2), QString(odehLetter(oz)), odehWords(oz));
     } else {
-        lines << QStringLiteral("Legjobb időpont:    nincs (a Hold nincs a látóhatár felett, amíg a Nap lent van)")
+        QString why = QStringLiteral("a Hold nincs a látóhatár felett, amíg a Nap lent van");
+        if (!r.sunEvent)
+            why = ev ? QStringLiteral("nincs napnyugta") : QStringLiteral("nincs napkelte");
+        else if (!r.crescent)
+            why = ev ? QStringLiteral("nincs holdnyugta") : QStringLiteral("nincs holdkelte");
+        lines << QStringLiteral("Legjobb időpont:    nincs (%1)").arg(why)
               << QStringLiteral("  Yallop q:         - (F: nem látható)");
     }
     const double hours = std::abs(r.ageDays) * 24.0;

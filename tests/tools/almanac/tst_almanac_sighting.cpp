@@ -180,27 +180,35 @@ private Q_SLOTS:
     void sunUpMoonDown_data()
     {
         QTest::addColumn<QString>("at");
+        QTest::addColumn<QStringList>("extra");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("Sun up") << "2025.05.27 14:00"
+        QTest::newRow("Sun up") << "2025.05.27 14:00" << QStringList{}
                                 << QStringList{"a Nap a látóhatár felett van", "Napnyugta:          2025.05.27 20:28"};
-        QTest::newRow("Moon down") << "2025.05.27 23:00"
+        QTest::newRow("Moon down") << "2025.05.27 23:00" << QStringList{}
                                    << QStringList{"a Nap lenyugodott", "a Hold a látóhatár alatt van"};
         // 2025 November 20: new moon at 07:47, but the Moon sets 28 minutes before the Sun.
-        QTest::newRow("Moon sets first") << "2025.11.20 17:00"
+        QTest::newRow("Moon sets first") << "2025.11.20 17:00" << QStringList{}
                                          << QStringList{"esti sarló", "(a Hold a Nap előtt nyugszik)",
                                                         "nincs (a Hold nincs a látóhatár felett",
                                                         "Yallop q:         - (F: nem látható)"};
         // The evening before a new moon: the old crescent of the next morning.
-        QTest::newRow("evening before new moon") << "2025.05.26 21:00"
+        QTest::newRow("evening before new moon") << "2025.05.26 21:00" << QStringList{}
                                                  << QStringList{"-8 óra 2 perc (hajnali sarló",
                                                                 "Napkelte:           2025.05.27 04:54"};
+        // Midnight sun over Svalbard: no sunset that evening.
+        QTest::newRow("midnight sun") << "2025.06.26 23:00"
+                                      << QStringList{"--lat", "78.2", "--lon", "15.6", "--tz", "Arctic/Longyearbyen"}
+                                      << QStringList{"Napnyugta:          nincs (a Nap ezen a napon nem nyugszik le)",
+                                                     "Legjobb időpont:    nincs (nincs napnyugta)",
+                                                     "a Nap a látóhatár felett van"};
     }
 
     void sunUpMoonDown()
     {
         QFETCH(QString, at);
+        QFETCH(QStringList, extra);
         QFETCH(QStringList, expected);
-        const Run r = almanac({QStringLiteral("--at"), at});
+        const Run r = almanac(QStringList{QStringLiteral("--at"), at} + extra);
         QCOMPARE(r.exitCode, 0);
         for (const QString& text : expected)
             QVERIFY2(r.out.contains(text), qPrintable(r.out));
