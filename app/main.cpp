@@ -6,10 +6,11 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLocale>
+#include <QPixmap>
 
 #include <cstdio>
+#include <fontconfig/fontconfig.h>
 #include <future>
 
 namespace {
@@ -24,13 +25,30 @@ QString programFolder(const char* argv0)
     return QFileInfo(QString::fromLocal8Bit(argv0)).absolutePath();
 }
 
-// Start-up work that may run beside building the main window: reading the
-// font list, which the text boxes' faces need first, takes a good part of the
-// start-up. The main window's constructor itself only builds widgets.
-[[nodiscard]] std::future<void> startPreloading()
-{
-    return std::async(std::launch::async, [] { QFontDatabase::families(); });
-}
+// Preloading, the one place for it: the main window's constructor only builds
+// widgets. Loading the font configuration (fontconfig parses its files and
+// reads its cache) is a third of the start-up and needs no Qt; a second
+// thread does it while QApplication connects to the display. The main thread
+// meanwhile decodes the banner into Qt's pixmap cache, where the main window
+// finds it, and then waits: a first font before the configuration is ready
+// would load it a second time.
+class Preloading {
+public:
+    Preloading()
+        : m_fonts(std::async(std::launch::async, [] { FcInit(); }))
+    {
+    }
+
+    // After QApplication, before the first font.
+    void finish()
+    {
+        QPixmap(QStringLiteral(":/banner.jpg"));
+        m_fonts.wait();
+    }
+
+private:
+    std::future<void> m_fonts;
+};
 
 void print(std::FILE* stream, const QString& text)
 {
@@ -60,13 +78,14 @@ int main(int argc, char* argv[])
         break;
     }
 
+    Preloading preloading;
     QApplication app(argc, argv);
-    const std::future<void> preloaded = startPreloading();
     tavik::installQtTranslation(QLocale::system());
-    tavik::installProgramIcon();
-    QApplication::setStyle(new tavik::TavikStyle);
     QApplication::setApplicationName(QStringLiteral(TAVIK_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
+    tavik::installProgramIcon();
+    preloading.finish();
+    QApplication::setStyle(new tavik::TavikStyle);
     // The forms' own default face; it also spares loading a further font file.
     QApplication::setFont(tavik::ui::font(QStringLiteral("MS Sans Serif"), 8.25));
     auto* w = new tavik::A(tavik::MainWindowEnvironment::system());

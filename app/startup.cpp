@@ -1,12 +1,12 @@
 #include "startup.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QPixmap>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QTranslator>
 

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   # building: the program, the almanac tool (Swiss Ephemeris) and the picture tool (giflib)
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools libfontconfig-dev
   libswe-dev swe-basic-data
   libgif-dev
   # the faces the windows ask for, and Qt's own Hungarian texts
