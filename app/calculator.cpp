@@ -6,6 +6,7 @@
 // drawn lines and the files as they stand at that moment.
 #include "mainwindow.h"
 
+#include "localzone.h"
 #include "messages.h"
 #include "observation.h"
 #include "picturebox.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTimeZone>
 
 namespace tavik {
 
@@ -39,6 +41,14 @@ std::optional<DateTimeValue> clockValue(const QDateTime& now)
     if (!now.isValid() || !isValidCivil(c))
         return std::nullopt;
     return toDateTimeValue(c);
+}
+
+// Both times are clock times of the system's zone; across a change of summer
+// time the real time between them differs from their clock difference.
+UtcOffsets systemOffsets(DateTimeValue newMoon, DateTimeValue observation)
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    return {utcOffsetAt(newMoon, zone), utcOffsetAt(observation, zone)};
 }
 
 // Only spaces count as blank, as for the saved observation time.
@@ -124,7 +134,8 @@ void A::Command1_Click()
     const auto observation = parseDateTime(Text12->text(), m_env.regional);
     std::optional<ObservationResult> r;
     if (newMoon && observation)
-        r = CalculateAndClassify(*newMoon, *observation, kObservationScale);
+        r = CalculateAndClassify(*newMoon, *observation, kObservationScale,
+                                 systemOffsets(*newMoon, *observation));
     if (!r) {
         // Also two times too far apart for the minute count.
         showMessage(this, MessageIcon::Warning, kInvalidDates);
@@ -139,7 +150,8 @@ void A::Command2_Click()
     const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
     // The clock is read once: the box, the drawn lines and the log entry all
     // show the same moment, even across midnight.
-    const auto now = clockValue(m_env.clock());
+    const QDateTime clock = m_env.clock();
+    const auto now = clockValue(clock);
     if (!now)
         return;
     Text12->setText(formatDateTime(*now, m_env.regional));
@@ -147,7 +159,10 @@ void A::Command2_Click()
         showMessage(this, MessageIcon::Warning, kNoNewMoonForNow);
         return;
     }
-    const auto r = CalculateAndClassify(*newMoon, *now, kNowScale);
+    // The clock knows which pass of a repeated autumn hour it is in.
+    const UtcOffsets offsets{utcOffsetAt(*newMoon, QTimeZone::systemTimeZone()),
+                             clock.offsetFromUtc()};
+    const auto r = CalculateAndClassify(*newMoon, *now, kNowScale, offsets);
     if (!r) {
         // A new-moon time thousands of years away from today.
         showMessage(this, MessageIcon::Warning, kInvalidDates);
