@@ -80,8 +80,13 @@ void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
     m_surface->clearText();
     const RegionalSettings& rs = m_env.regional;
     if (trigger == Trigger::Now) {
-        for (const ResultLine& line : nowLines(r, rs))
-            m_surface->drawText(line.xTwips, line.yTwips, line.text);
+        // The time stands apart from the date: at its own place when the date
+        // leaves room, otherwise a blank after the date.
+        const auto lines = nowLines(r, rs);
+        m_surface->drawText(lines[0].xTwips, lines[0].yTwips, lines[0].text);
+        m_surface->drawTextBeside(lines[1].xTwips, lines[1].yTwips, lines[1].text);
+        for (auto line = lines.begin() + 2; line != lines.end(); ++line)
+            m_surface->drawText(line->xTwips, line->yTwips, line->text);
     } else {
         for (const ResultLine& line : observationLines(r, rs))
             m_surface->drawText(line.xTwips, line.yTwips, line.text);

@@ -2,7 +2,10 @@
 
 #include "ui.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tavik {
 
@@ -38,6 +41,18 @@ ResultSurface::ResultSurface(QWidget* parent)
 void ResultSurface::drawText(int xTwips, int yTwips, const QString& text)
 {
     DrawingSurface::drawText(ui::twipsPoint(xTwips, yTwips), text);
+}
+
+void ResultSurface::drawTextBeside(int xTwips, int yTwips, const QString& text)
+{
+    QPoint at = ui::twipsPoint(xTwips, yTwips);
+    if (!pieces().isEmpty()) {
+        const Piece& last = pieces().constLast();
+        const QFontMetrics fm(font());
+        const int end = last.topLeft.x() + fm.horizontalAdvance(last.text);
+        at.setX(std::max(at.x(), end + fm.horizontalAdvance(QLatin1Char(' '))));
+    }
+    DrawingSurface::drawText(at, text);
 }
 
 QStringList ResultSurface::texts() const

@@ -18,6 +18,9 @@ public:
     void clearText() { clear(); }
     // The top-left corner of the text's first character at (xTwips, yTwips).
     void drawText(int xTwips, int yTwips, const QString& text);
+    // As drawText, but when the last drawn text reaches x, one blank's width
+    // after its end instead, so the two never run into each other.
+    void drawTextBeside(int xTwips, int yTwips, const QString& text);
 
     QStringList texts() const;
 

@@ -47,6 +47,27 @@ int pictureWidth(const QString& name)
 
 QLabel* picture(const A& a) { return child<QLabel>(a, "Picture1"); }
 
+// The columns in which a piece drawn alone on the surface leaves ink.
+std::pair<int, int> inkColumns(ResultSurface* s, const ResultSurface::Piece& piece)
+{
+    s->clearText();
+    static_cast<DrawingSurface*>(s)->drawText(piece.topLeft, piece.text);
+    const QImage image = s->grab().toImage();
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = piece.topLeft.y(); y < piece.topLeft.y() + 30 && y < image.height(); ++y) {
+            if (qGreen(image.pixel(x, y)) > 0x40 && qRed(image.pixel(x, y)) < qGreen(image.pixel(x, y))) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 // The log entry of a "Megfigyelés" 4000 minutes after the new moon.
 const QByteArray kEntry4000(
     "Megfigyel\xe9s ideje:   2024. 01. 14. 7:37:00\r\n"
@@ -89,6 +110,8 @@ private Q_SLOTS:
     void nowReadsTheClockOnce_data();
     void nowReadsTheClockOnce();
     void nowNeedsNoObservationFile();
+    void nowKeepsDateAndTimeApart_data();
+    void nowKeepsDateAndTimeApart();
     void showAndLogOperations();
 };
 
@@ -319,10 +342,12 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
     auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
-    // In pixels: x = 650 and 4850, y = 1265, 2100, 2800, 3300, 5120 twips.
+    // In pixels: x = 650, y = 1265, 2100, 2800, 3300, 5120 twips. The
+    // Hungarian date reaches past 4850 twips (323 pixels), so the time starts
+    // a blank after it.
     QList<ResultSurface::Piece> expected{
         {{43, 84}, QStringLiteral("Megfigyelés ideje:         2024. 01. 14.")},
-        {{323, 84}, QStringLiteral("7:37:00")},
+        {{332, 84}, QStringLiteral("7:37:00")},
         {{43, 140}, kLines4000[1]},
         {{43, 186}, kLines4000[2]},
         {{43, 220}, kLines4000[3]},
@@ -422,6 +447,46 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     QCOMPARE(clock.readings, 2);
     QCOMPARE(a->surface()->pieces().size(), 6);
     QCOMPARE(data.read(kUtolso), QByteArray("2000.01.01 00:00\r\n"));
+}
+
+void MainWindowCalculatorTest::nowKeepsDateAndTimeApart_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("timeLeft");   // pixels; 4850 twips is 323, -1 for "after the date"
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale hu(QLocale::Hungarian, QLocale::Hungary);
+    QTest::newRow("room at 4850") << us << QDateTime(QDate(2024, 1, 14), QTime(7, 37)) << 323;
+    QTest::newRow("longest US date") << us << QDateTime(QDate(2028, 12, 28), QTime(18, 26, 5)) << 323;
+    QTest::newRow("Hungarian date") << hu << QDateTime(QDate(2024, 1, 14), QTime(7, 37)) << -1;
+    QTest::newRow("Hungarian, wide digits") << hu << QDateTime(QDate(2026, 12, 7), QTime(18, 26, 5)) << -1;
+}
+
+void MainWindowCalculatorTest::nowKeepsDateAndTimeApart()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDateTime, now);
+    QFETCH(int, timeLeft);
+    DataFolder data;
+    MainWindowEnvironment env{data.path(), RegionalSettings::fromLocale(locale),
+                              [now] { return now; }};
+    auto a = std::make_unique<A>(std::move(env));
+    box(*a, "Text11")->setText(QStringLiteral("2024-01-11 12:57"));
+    press(*a, "Command2");
+    const QList<ResultSurface::Piece> pieces = a->surface()->pieces();
+    QCOMPARE(pieces.size(), 6);
+    QCOMPARE(pieces[1].topLeft.y(), pieces[0].topLeft.y());
+    const auto date = inkColumns(a->surface(), pieces[0]);
+    const auto time = inkColumns(a->surface(), pieces[1]);
+    QVERIFY(date.first >= 0 && time.first >= 0);
+    // At least a blank's worth of dark columns between the date's last dot
+    // and the time's first digit.
+    QVERIFY2(time.first - date.second > 3,
+             qPrintable(QStringLiteral("date ends at %1, time starts at %2").arg(date.second).arg(time.first)));
+    if (timeLeft >= 0)
+        QCOMPARE(pieces[1].topLeft.x(), timeLeft);
+    else
+        QVERIFY2(pieces[1].topLeft.x() > 323, qPrintable(QString::number(pieces[1].topLeft.x())));
 }
 
 void MainWindowCalculatorTest::showAndLogOperations()
