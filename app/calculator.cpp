@@ -14,6 +14,7 @@
 #include "texts.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimeZone>
@@ -66,8 +67,21 @@ bool A::reportFault(const FileStatus& status)
 {
     if (status.ok())
         return false;
-    showMessage(this, MessageIcon::Error, describeFileFault(status));
+    FileStatus shown = status;
+    if (shown.error == FileError::Unencodable)
+        shown.detail = visibleCharacters(shown.detail);   // a pasted U+3000 shows as nothing
+    showMessage(this, MessageIcon::Error, describeFileFault(shown));
     return true;
+}
+
+bool A::newMoonBoxFitsItsFile()
+{
+    QString unencodable;
+    if (encodeWindows1250(Text11->text() + kLineEnd, &unencodable))
+        return true;
+    const QString path = dataPath(kLastNewMoonFile);
+    reportFault(FileStatus{FileError::Unencodable, QFileInfo(path).fileName(), unencodable});
+    return false;
 }
 
 bool A::SaveNewMoonBox()
@@ -113,9 +127,12 @@ void A::showPhasePicture(const QString& fileName)
 
 // The steps after a successful calculation: the phase picture (the drawn text
 // is cleared before it changes), the result lines, the saved new moon and the
-// log entry, which follows only a successful save.
+// log entry, which follows only a successful save. A new-moon text that its
+// file cannot hold stops everything before the window changes.
 void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 {
+    if (!newMoonBoxFitsItsFile())
+        return;
     m_surface->clearText();
     showPhasePicture(r.phasePicture);
     ShowObservationResult(r, trigger);

@@ -103,6 +103,8 @@ private:
     void showPhasePicture(const QString& fileName);
     void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);
+    // Whether Text11 can be written to "ujhold.txt"; reported when not.
+    bool newMoonBoxFitsItsFile();
 
     MainWindowEnvironment m_env;
 

@@ -104,6 +104,8 @@ private Q_SLOTS:
     void missingPictureLeavesTheBoxEmpty();
     void unwritableNewMoonFile();
     void unwritableLog();
+    void unstorableNewMoonChangesNothing_data();
+    void unstorableNewMoonChangesNothing();
     void nowDrawsSavesAndLogs();
     void nowWithoutNewMoon_data();
     void nowWithoutNewMoon();
@@ -330,6 +332,47 @@ void MainWindowCalculatorTest::unwritableLog()
              qPrintable(caught.messages[0].text));
     QCOMPARE(a->surface()->texts(), kLines4000);
     QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+}
+
+void MainWindowCalculatorTest::unstorableNewMoonChangesNothing_data()
+{
+    QTest::addColumn<QString>("text11");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("shown");
+    const QString ideographic = QStringLiteral("\u30002024.1.11 12:57");
+    const QString emSpaces = QStringLiteral("2024.1.11 12:57\u2003");
+    QTest::newRow("Megfigyelés, ideographic space") << ideographic << QByteArray("Command1") << "U+3000";
+    QTest::newRow("Most!, ideographic space") << ideographic << QByteArray("Command2") << "U+3000";
+    QTest::newRow("Megfigyelés, em space") << emSpaces << QByteArray("Command1") << "U+2003";
+}
+
+void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
+{
+    QFETCH(QString, text11);
+    QFETCH(QByteArray, button);
+    QFETCH(QString, shown);
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    TestClock clock;
+    MessageCatcher caught;
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
+    const QStringList drawn = a->surface()->texts();
+    const QByteArray log = data.read(kLog);
+    QCOMPARE(log.count("\r\n"), 7);
+    box(*a, "Text11")->setText(text11);
+    QCOMPARE(box(*a, "Text11")->text(), text11);   // fits the 16 characters
+    QFile::remove(data.file(QStringLiteral("010-novekvo.gif")));
+    press(*a, button.constData());
+    QCOMPARE(caught.messages,
+             (QList<Message>{Message{MessageIcon::Error,
+                                     QStringLiteral("Az 'ujhold.txt' fájl NEM menthető! Ezeket a karaktereket "
+                                                    "nem lehet benne tárolni: ")
+                                         + shown}}));
+    QCOMPARE(a->surface()->texts(), drawn);
+    QVERIFY(!picture(*a)->pixmap().isNull());   // the picture was not even looked for
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kLog), log);
 }
 
 void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
