@@ -91,20 +91,10 @@ bool A::SaveNewMoonBox()
 
 void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
 {
-    m_surface->clearText();
-    const RegionalSettings& rs = m_env.regional;
-    if (trigger == Trigger::Now) {
-        // The time stands apart from the date: at its own place when the date
-        // leaves room, otherwise a blank after the date.
-        const auto lines = nowLines(r, rs);
-        m_surface->drawText(lines[0].xTwips, lines[0].yTwips, lines[0].text);
-        m_surface->drawTextBeside(lines[1].xTwips, lines[1].yTwips, lines[1].text);
-        for (auto line = lines.begin() + 2; line != lines.end(); ++line)
-            m_surface->drawText(line->xTwips, line->yTwips, line->text);
-    } else {
-        for (const ResultLine& line : observationLines(r, rs))
-            m_surface->drawText(line.xTwips, line.yTwips, line.text);
-    }
+    if (trigger == Trigger::Now)
+        m_surface->showNowLines(nowLines(r, m_env.regional));
+    else
+        m_surface->showObservationLines(observationLines(r, m_env.regional));
 }
 
 bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
@@ -125,15 +115,15 @@ void A::showPhasePicture(const QString& fileName)
         Picture1->setPixmap(picture);
 }
 
-// The steps after a successful calculation: the phase picture (the drawn text
-// is cleared before it changes), the result lines, the saved new moon and the
-// log entry, which follows only a successful save. A new-moon text that its
-// file cannot hold stops everything before the window changes.
+// The steps after a successful calculation: the phase picture, the result
+// lines (the old ones are cleared in the same step, so no repaint shows the new
+// picture beside them), the saved new moon and the log entry, which follows
+// only a successful save. A new-moon text that its file cannot hold stops
+// everything before the window changes.
 void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 {
     if (!newMoonBoxFitsItsFile())
         return;
-    m_surface->clearText();
     showPhasePicture(r.phasePicture);
     ShowObservationResult(r, trigger);
     if (SaveNewMoonBox())

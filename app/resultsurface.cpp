@@ -55,6 +55,22 @@ void ResultSurface::drawTextBeside(int xTwips, int yTwips, const QString& text)
     DrawingSurface::drawText(at, text);
 }
 
+void ResultSurface::showObservationLines(const std::array<QString, 5>& lines)
+{
+    clearText();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        drawText(kLineLeft, kLineTops[i], lines[i]);
+}
+
+void ResultSurface::showNowLines(const std::array<QString, 6>& pieces)
+{
+    clearText();
+    drawText(kLineLeft, kLineTops[0], pieces[0]);
+    drawTextBeside(kTimeLeft, kLineTops[0], pieces[1]);
+    for (std::size_t i = 1; i < kLineTops.size(); ++i)
+        drawText(kLineLeft, kLineTops[i], pieces[i + 1]);
+}
+
 QStringList ResultSurface::texts() const
 {
     QStringList out;

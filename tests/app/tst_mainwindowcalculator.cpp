@@ -3,6 +3,7 @@
 #include "appfixture.h"
 
 #include "observation.h"
+#include "ui.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -92,6 +93,7 @@ class MainWindowCalculatorTest : public QObject {
 private Q_SLOTS:
     void observationDrawsSavesAndLogs();
     void observationPositions();
+    void resultLinePositionsInTwips();
     void repeatedPressesAppend();
     void newMoonWithLineEndIsSavedWithAnother();
     void observationBoxIsReplacedFromFile_data();
@@ -144,6 +146,26 @@ void MainWindowCalculatorTest::observationPositions()
         at.append(p.topLeft);
     // x = 650 and y = 1265, 2100, 2800, 3300, 5120 twips, 15 to a pixel.
     QCOMPARE(at, (QList<QPoint>{{43, 84}, {43, 140}, {43, 186}, {43, 220}, {43, 341}}));
+}
+
+void MainWindowCalculatorTest::resultLinePositionsInTwips()
+{
+    ResultSurface s;
+    s.showObservationLines({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                            QStringLiteral("d"), QStringLiteral("e")});
+    const int tops[] = {1265, 2100, 2800, 3300, 5120};
+    QCOMPARE(s.pieces().size(), 5);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(s.pieces()[i].topLeft, ui::twipsPoint(650, tops[i]));
+
+    // "Most!": a short date leaves room, and the time stands at 4850.
+    s.showNowLines({QStringLiteral("1/14/2024"), QStringLiteral("7:37:00"), QStringLiteral("b"),
+                    QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    QCOMPARE(s.texts(), (QStringList{"1/14/2024", "7:37:00", "b", "c", "d", "e"}));
+    QCOMPARE(s.pieces()[0].topLeft, ui::twipsPoint(650, 1265));
+    QCOMPARE(s.pieces()[1].topLeft, ui::twipsPoint(4850, 1265));
+    for (int i = 1; i < 5; ++i)
+        QCOMPARE(s.pieces()[i + 1].topLeft, ui::twipsPoint(650, tops[i]));
 }
 
 void MainWindowCalculatorTest::repeatedPressesAppend()
