@@ -9,6 +9,7 @@
 #include "localzone.h"
 #include "messages.h"
 #include "observation.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
 #include "texts.h"
@@ -52,15 +53,7 @@ UtcOffsets systemOffsets(DateTimeValue newMoon, DateTimeValue observation)
     return {utcOffsetAt(newMoon, zone), utcOffsetAt(observation, zone)};
 }
 
-// Only spaces count as blank, as for the saved observation time.
-bool isBlank(const QString& text)
-{
-    for (QChar c : text) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
+using ui::isBlank;   // only spaces count as blank
 }  // namespace
 
 bool A::reportFault(const FileStatus& status)

@@ -1,5 +1,6 @@
 #include "resultsurface.h"
 
+#include "palette.h"
 #include "ui.h"
 
 #include <QFontMetrics>
@@ -10,7 +11,7 @@
 namespace tavik {
 
 namespace {
-const QColor kFrameColor(0x80, 0x80, 0x80);
+constexpr QColor kFrameColor = ui::kGrey;
 
 // Frames Shape1 (input panel), Shape2 (output panel) and Shape3 (around the
 // phase picture), in twips.
@@ -34,7 +35,7 @@ ResultSurface::ResultSurface(QWidget* parent)
     // The window's font and foreground colour.
     setFont(ui::font(QStringLiteral("Times New Roman"), 14.25));
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0x80, 0xFF, 0x80));
+    p.setColor(QPalette::WindowText, ui::kGreen);
     setPalette(p);
 }
 

@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "palette.h"
 #include "shapes.h"
 #include "ui.h"
 
@@ -13,9 +14,9 @@
 namespace tavik {
 
 namespace {
-const QColor kBackground(0xC0, 0xFF, 0xFF);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kLineColor(0x80, 0x80, 0x80);
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kLineColor = ui::kGrey;
 constexpr int kIconPixels = 32;
 
 QFont narrow(double points, bool bold = false)
@@ -59,14 +60,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 
 QLabel* AboutWindow::addLabel(const char* name, const QString& text, const QRect& rect, const QFont& font)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(font);
-    label->setGeometry(rect);
-    ui::setColors(label, kBackground);
-    return label;
+    return ui::addLabel(this, name, text, rect, font, kBackground);
 }
 
 void AboutWindow::createIcon()

@@ -1,5 +1,6 @@
 #include "calendarwindow.h"
 
+#include "palette.h"
 #include "ui.h"
 
 #include <QCalendarWidget>
@@ -11,9 +12,9 @@
 namespace tavik {
 
 namespace {
-const QColor kBackground(0xC0, 0xFF, 0xFF);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kSelection(0x00, 0x80, 0x80);
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kSelection = ui::kTeal;
 
 QLocale hungarian() { return QLocale(QLocale::Hungarian, QLocale::Hungary); }
 }  // namespace
