@@ -123,17 +123,25 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
         AppendCalculationLog(r, trigger);
 }
 
-void A::Command1_Click()
+std::optional<QString> A::readRecord(const QString& fileName, const QString& missingMessage)
 {
-    const QString path = dataPath(kLastObservationFile);
+    const QString path = dataPath(fileName);
     if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastObservation);
-        return;
+        showMessage(this, MessageIcon::Error, missingMessage);
+        return std::nullopt;
     }
     const FileRead<QString> saved = readWholeFile(path);
     if (reportFault(saved.status))
+        return std::nullopt;
+    return saved.value;
+}
+
+void A::Command1_Click()
+{
+    const std::optional<QString> saved = readRecord(kLastObservationFile, kNoLastObservation);
+    if (!saved)
         return;
-    Text12->setText(saved.value);
+    Text12->setText(*saved);
 
     const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
     const auto observation = parseDateTime(Text12->text(), m_env.regional);
@@ -179,15 +187,8 @@ void A::Command2_Click()
 
 void A::Command3_Click()
 {
-    const QString path = dataPath(kLastNewMoonFile);
-    if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastNewMoon);
-        return;
-    }
-    const FileRead<QString> saved = readWholeFile(path);
-    if (reportFault(saved.status))
-        return;
-    Text11->setText(saved.value);
+    if (const std::optional<QString> saved = readRecord(kLastNewMoonFile, kNoLastNewMoon))
+        Text11->setText(*saved);
 }
 
 void A::Command6_Click()

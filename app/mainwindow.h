@@ -103,6 +103,9 @@ private:
     void showPhasePicture(const QString& fileName);
     void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);
+    // A record file's whole text; a missing file gives missingMessage, any
+    // other fault its own message, and no value.
+    std::optional<QString> readRecord(const QString& fileName, const QString& missingMessage);
     // Whether Text11 can be written to "ujhold.txt"; reported when not.
     bool newMoonBoxFitsItsFile();
 

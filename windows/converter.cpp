@@ -15,21 +15,16 @@
 
 namespace tavik {
 
-// A conversion row, positions in twips.
+// A control of a conversion row: its name, its caption if it has one, and its
+// place in twips.
+struct Placed {
+    const char* name;
+    const char16_t* text;
+    QRect twips;
+};
+
 struct ConversionRow {
-    const char* heading;
-    const char16_t* headingText;
-    QRect headingRect;
-    const char* entry;
-    QRect entryRect;
-    const char* fromUnit;
-    const char16_t* fromUnitText;
-    QRect fromUnitRect;
-    const char* toUnit;
-    const char16_t* toUnitText;
-    QRect toUnitRect;
-    const char* button;
-    QRect buttonRect;
+    Placed heading, entry, fromUnit, toUnit, button;
     const char* line;
     QLine lineTwips;
     QPoint resultTwips;
@@ -43,28 +38,20 @@ constexpr QColor kLineColor = ui::kSilver;
 constexpr int kEntryLimit = 6;  // characters
 
 const ConversionRow kDegreeRow{
-    "Label41", u"Fok -  Vonás átszámítás:", {480, 480, 4575, 375},
-    "Text41", {480, 960, 1095, 450},
-    "Label42", u"fok  =", {1800, 1080, 1095, 375},
-    "Label43", u"vonás", {5160, 1080, 1095, 375},
-    "Command41", {6600, 960, 1455, 495},
-    "Line1", {480, 1800, 8040, 1800},
-    {3400, 1080}, degreesToMils,
-};
+    {"Label41", u"Fok -  Vonás átszámítás:", {480, 480, 4575, 375}}, {"Text41", nullptr, {480, 960, 1095, 450}},
+    {"Label42", u"fok  =", {1800, 1080, 1095, 375}}, {"Label43", u"vonás", {5160, 1080, 1095, 375}},
+    {"Command41", nullptr, {6600, 960, 1455, 495}}, "Line1", {480, 1800, 8040, 1800}, {3400, 1080}, degreesToMils};
 const ConversionRow kMilRow{
-    "Label45", u"Vonás - Fok átszámítás:", {480, 2040, 4575, 375},
-    "Text42", {480, 2520, 1095, 450},
-    "Label46", u"vonás =  ", {1800, 2640, 1335, 375},
-    "Label47", u"fok", {5160, 2640, 855, 375},
-    "Command42", {6600, 2520, 1455, 495},
-    "Line2", {2400, 3360, 6120, 3360},
-    {3400, 2650}, milsToDegrees,
-};
+    {"Label45", u"Vonás - Fok átszámítás:", {480, 2040, 4575, 375}}, {"Text42", nullptr, {480, 2520, 1095, 450}},
+    {"Label46", u"vonás =  ", {1800, 2640, 1335, 375}}, {"Label47", u"fok", {5160, 2640, 855, 375}},
+    {"Command42", nullptr, {6600, 2520, 1455, 495}}, "Line2", {2400, 3360, 6120, 3360}, {3400, 2650}, milsToDegrees};
 
 QRect fromTwips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
-QFont labelFont(bool underline = false)
+
+QLabel* addLabel(QWidget* parent, const Placed& label, bool underline = false)
 {
-    return ui::font(QStringLiteral("Arial"), 12, true, false, underline);
+    return ui::addLabel(parent, label.name, QString::fromUtf16(label.text), fromTwips(label.twips),
+                        ui::font(QStringLiteral("Arial"), 12, true, false, underline), kBackground);
 }
 }  // namespace
 
@@ -109,24 +96,21 @@ void ConverterWindow::createMilRow()
 void ConverterWindow::createRow(const ConversionRow& row, QLineEdit*& entry, QPushButton*& button,
                                 void (ConverterWindow::*click)())
 {
-    ui::addLabel(this, row.heading, QString::fromUtf16(row.headingText), fromTwips(row.headingRect),
-                 labelFont(true), kBackground);
+    addLabel(this, row.heading, true);
 
     entry = new QLineEdit(this);
-    entry->setObjectName(QLatin1String(row.entry));
+    entry->setObjectName(QLatin1String(row.entry.name));
     entry->setMaxLength(kEntryLimit);
     entry->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    entry->setGeometry(fromTwips(row.entryRect));
+    entry->setGeometry(fromTwips(row.entry.twips));
 
-    ui::addLabel(this, row.fromUnit, QString::fromUtf16(row.fromUnitText),
-                 fromTwips(row.fromUnitRect), labelFont(), kBackground);
-    ui::addLabel(this, row.toUnit, QString::fromUtf16(row.toUnitText), fromTwips(row.toUnitRect),
-                 labelFont(), kBackground);
+    addLabel(this, row.fromUnit);
+    addLabel(this, row.toUnit);
 
     button = new QPushButton(QStringLiteral("Számítás"), this);
-    button->setObjectName(QLatin1String(row.button));
+    button->setObjectName(QLatin1String(row.button.name));
     button->setFont(ui::font(QStringLiteral("Arial Narrow"), 12, true));
-    button->setGeometry(fromTwips(row.buttonRect));
+    button->setGeometry(fromTwips(row.button.twips));
     ui::setButtonFace(button, kButtonFace);
     connect(button, &QPushButton::clicked, this, click);
 
