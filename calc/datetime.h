@@ -49,9 +49,8 @@ CivilDateTime toCivil(DateTimeValue v) noexcept;
 std::int64_t toEpochSeconds(DateTimeValue v) noexcept;
 DateTimeValue fromEpochSeconds(std::int64_t seconds) noexcept;
 
-// The date part (floor) and whether the value carries no date (the zero date,
-// which a time typed alone lands on).
-inline DateTimeValue datePart(DateTimeValue v) noexcept { return std::floor(v); }
+// Whether the value carries no date (the zero date, which a time typed alone
+// lands on), and whether it falls on a midnight.
 bool hasZeroDate(DateTimeValue v) noexcept;
 bool isMidnight(DateTimeValue v) noexcept;
 

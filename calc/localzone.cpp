@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <cmath>
+
 namespace tavik {
 
 namespace {
