@@ -4,7 +4,7 @@
 // mainwindow.cpp  controls, layout and the new-moon list
 // mainmenu.cpp    the menu bar and the opening of the companion windows
 // calculator.cpp  the buttons: the two calculations and the record files
-// resultsurface   the drawing surface that keeps the result lines
+// resultsurface   the drawing surface that places and keeps the result lines
 #pragma once
 
 #include "datafiles.h"

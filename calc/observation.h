@@ -12,6 +12,8 @@ namespace tavik {
 
 inline constexpr double kSynodicMonth = 29.53058868;   // days
 inline constexpr int kPhaseCycleDays = 30;             // the synodic month rounded
+// π to 15 significant digits, the value the illumination has always been
+// computed with; std::numbers::pi differs from it in the last places.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kIlluminationOffset = 0.06;    // percent
 inline constexpr double kIlluminationCap = 100.0;      // percent
