@@ -98,11 +98,8 @@ void AboutWindow::createFooter()
     Line1 = new ShapeWidget(ui::twipsLine(240, 3480, 5400, 3480), kLineColor, this);
     Line1->setObjectName(QStringLiteral("Line1"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(ui::font(QStringLiteral("MS Sans Serif"), 8.25, true));
-    cmdOK->setGeometry(ui::twipsRect(2400, 3720, 1020, 345));
-    ui::setButtonFace(cmdOK, kButtonFace);
+    cmdOK = ui::addButton(this, "cmdOK", QStringLiteral("OK"), ui::twipsRect(2400, 3720, 1020, 345),
+                          ui::font(QStringLiteral("MS Sans Serif"), 8.25, true), kButtonFace);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     // Enter presses the default button; Esc reaches QDialog::reject(), which

@@ -94,11 +94,8 @@ void CalendarWindow::createHeading()
 
 void CalendarWindow::createButton()
 {
-    Command61 = new QPushButton(QStringLiteral("OK"), this);
-    Command61->setObjectName(QStringLiteral("Command61"));
-    Command61->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    Command61->setGeometry(ui::twipsRect(4680, 6960, 855, 495));
-    ui::setButtonFace(Command61, kButtonFace);
+    Command61 = ui::addButton(this, "Command61", QStringLiteral("OK"), ui::twipsRect(4680, 6960, 855, 495),
+                              ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command61, &QPushButton::clicked, this, &CalendarWindow::Command61_Click);
 }
 

@@ -107,11 +107,8 @@ void ConverterWindow::createRow(const ConversionRow& row, QLineEdit*& entry, QPu
     addLabel(this, row.fromUnit);
     addLabel(this, row.toUnit);
 
-    button = new QPushButton(QStringLiteral("Számítás"), this);
-    button->setObjectName(QLatin1String(row.button.name));
-    button->setFont(ui::font(QStringLiteral("Arial Narrow"), 12, true));
-    button->setGeometry(fromTwips(row.button.twips));
-    ui::setButtonFace(button, kButtonFace);
+    button = ui::addButton(this, row.button.name, QStringLiteral("Számítás"), fromTwips(row.button.twips),
+                           ui::font(QStringLiteral("Arial Narrow"), 12, true), kButtonFace);
     connect(button, &QPushButton::clicked, this, click);
 
     const QLine& l = row.lineTwips;
@@ -131,11 +128,8 @@ void ConverterWindow::createNote()
     Label48->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label48->setWordWrap(true);
 
-    Command499 = new QPushButton(QStringLiteral("OK"), this);
-    Command499->setObjectName(QStringLiteral("Command499"));
-    Command499->setFont(ui::font(QStringLiteral("Arial Narrow"), 14.25, true));
-    Command499->setGeometry(ui::twipsRect(3960, 5280, 855, 495));
-    ui::setButtonFace(Command499, kButtonFace);
+    Command499 = ui::addButton(this, "Command499", QStringLiteral("OK"), ui::twipsRect(3960, 5280, 855, 495),
+                               ui::font(QStringLiteral("Arial Narrow"), 14.25, true), kButtonFace);
     connect(Command499, &QPushButton::clicked, this, &ConverterWindow::Command499_Click);
 }
 

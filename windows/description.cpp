@@ -95,11 +95,8 @@ void DescriptionWindow::createSavingHelp()
 
 void DescriptionWindow::createButton()
 {
-    Command10 = new QPushButton(QStringLiteral("OK"), this);
-    Command10->setObjectName(QStringLiteral("Command10"));
-    Command10->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    Command10->setGeometry(ui::twipsRect(4320, 6960, 975, 495));
-    ui::setButtonFace(Command10, kButtonFace);
+    Command10 = ui::addButton(this, "Command10", QStringLiteral("OK"), ui::twipsRect(4320, 6960, 975, 495),
+                              ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command10, &QPushButton::clicked, this, &DescriptionWindow::Command10_Click);
 }
 

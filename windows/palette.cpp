@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tavik::ui {
@@ -26,6 +27,17 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->setGeometry(rect);
     setColors(label, background, textColor);
     return label;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                       const QFont& font, const QColor& face)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(font);
+    button->setGeometry(rect);
+    setButtonFace(button, face);
+    return button;
 }
 
 bool isBlank(const QString& text)

@@ -10,6 +10,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace tavik::ui {
@@ -36,6 +37,10 @@ QPalette systemPalette(const QWidget* w);
 // background colour (and in the text colour when one is given).
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                  const QFont& font, const QColor& background, const QColor& textColor = QColor());
+
+// A push button at rect (pixels), drawn with its face colour.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                       const QFont& font, const QColor& face);
 
 // Only the space character counts: a text of tabs or line ends is not blank.
 bool isBlank(const QString& text);
