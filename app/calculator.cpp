@@ -6,15 +6,19 @@
 // drawn lines and the files as they stand at that moment.
 #include "mainwindow.h"
 
+#include "localzone.h"
 #include "messages.h"
 #include "observation.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
 #include "texts.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTimeZone>
 
 namespace tavik {
 
@@ -41,23 +45,36 @@ std::optional<DateTimeValue> clockValue(const QDateTime& now)
     return toDateTimeValue(c);
 }
 
-// Only spaces count as blank, as for the saved observation time.
-bool isBlank(const QString& text)
+// Both times are clock times of the system's zone; across a change of summer
+// time the real time between them differs from their clock difference.
+UtcOffsets systemOffsets(DateTimeValue newMoon, DateTimeValue observation)
 {
-    for (QChar c : text) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    return {utcOffsetAt(newMoon, zone), utcOffsetAt(observation, zone)};
 }
+
+using ui::isBlank;   // only spaces count as blank
 }  // namespace
 
 bool A::reportFault(const FileStatus& status)
 {
     if (status.ok())
         return false;
-    showMessage(this, MessageIcon::Error, describeFileFault(status));
+    FileStatus shown = status;
+    if (shown.error == FileError::Unencodable)
+        shown.detail = visibleCharacters(shown.detail);   // a pasted U+3000 shows as nothing
+    showMessage(this, MessageIcon::Error, describeFileFault(shown));
     return true;
+}
+
+bool A::newMoonBoxFitsItsFile()
+{
+    QString unencodable;
+    if (encodeWindows1250(Text11->text() + kLineEnd, &unencodable))
+        return true;
+    const QString path = dataPath(kLastNewMoonFile);
+    reportFault(FileStatus{FileError::Unencodable, QFileInfo(path).fileName(), unencodable});
+    return false;
 }
 
 bool A::SaveNewMoonBox()
@@ -67,15 +84,10 @@ bool A::SaveNewMoonBox()
 
 void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
 {
-    m_surface->clearText();
-    const RegionalSettings& rs = m_env.regional;
-    if (trigger == Trigger::Now) {
-        for (const ResultLine& line : nowLines(r, rs))
-            m_surface->drawText(line.xTwips, line.yTwips, line.text);
-    } else {
-        for (const ResultLine& line : observationLines(r, rs))
-            m_surface->drawText(line.xTwips, line.yTwips, line.text);
-    }
+    if (trigger == Trigger::Now)
+        m_surface->showNowLines(nowLines(r, m_env.regional));
+    else
+        m_surface->showObservationLines(observationLines(r, m_env.regional));
 }
 
 bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
@@ -96,35 +108,47 @@ void A::showPhasePicture(const QString& fileName)
         Picture1->setPixmap(picture);
 }
 
-// The steps after a successful calculation: the phase picture (the drawn text
-// is cleared before it changes), the result lines, the saved new moon and the
-// log entry, which follows only a successful save.
+// The steps after a successful calculation: the phase picture, the result
+// lines (the old ones are cleared in the same step, so no repaint shows the new
+// picture beside them), the saved new moon and the log entry, which follows
+// only a successful save. A new-moon text that its file cannot hold stops
+// everything before the window changes.
 void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 {
-    m_surface->clearText();
+    if (!newMoonBoxFitsItsFile())
+        return;
     showPhasePicture(r.phasePicture);
     ShowObservationResult(r, trigger);
     if (SaveNewMoonBox())
         AppendCalculationLog(r, trigger);
 }
 
-void A::Command1_Click()
+std::optional<QString> A::readRecord(const QString& fileName, const QString& missingMessage)
 {
-    const QString path = dataPath(kLastObservationFile);
+    const QString path = dataPath(fileName);
     if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastObservation);
-        return;
+        showMessage(this, MessageIcon::Error, missingMessage);
+        return std::nullopt;
     }
     const FileRead<QString> saved = readWholeFile(path);
     if (reportFault(saved.status))
+        return std::nullopt;
+    return saved.value;
+}
+
+void A::Command1_Click()
+{
+    const std::optional<QString> saved = readRecord(kLastObservationFile, kNoLastObservation);
+    if (!saved)
         return;
-    Text12->setText(saved.value);
+    Text12->setText(*saved);
 
     const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
     const auto observation = parseDateTime(Text12->text(), m_env.regional);
     std::optional<ObservationResult> r;
     if (newMoon && observation)
-        r = CalculateAndClassify(*newMoon, *observation, kObservationScale);
+        r = CalculateAndClassify(*newMoon, *observation, kObservationScale,
+                                 systemOffsets(*newMoon, *observation));
     if (!r) {
         // Also two times too far apart for the minute count.
         showMessage(this, MessageIcon::Warning, kInvalidDates);
@@ -139,7 +163,8 @@ void A::Command2_Click()
     const auto newMoon = parseDateTime(Text11->text(), m_env.regional);
     // The clock is read once: the box, the drawn lines and the log entry all
     // show the same moment, even across midnight.
-    const auto now = clockValue(m_env.clock());
+    const QDateTime clock = m_env.clock();
+    const auto now = clockValue(clock);
     if (!now)
         return;
     Text12->setText(formatDateTime(*now, m_env.regional));
@@ -147,7 +172,10 @@ void A::Command2_Click()
         showMessage(this, MessageIcon::Warning, kNoNewMoonForNow);
         return;
     }
-    const auto r = CalculateAndClassify(*newMoon, *now, kNowScale);
+    // The clock knows which pass of a repeated autumn hour it is in.
+    const UtcOffsets offsets{utcOffsetAt(*newMoon, QTimeZone::systemTimeZone()),
+                             clock.offsetFromUtc()};
+    const auto r = CalculateAndClassify(*newMoon, *now, kNowScale, offsets);
     if (!r) {
         // A new-moon time thousands of years away from today.
         showMessage(this, MessageIcon::Warning, kInvalidDates);
@@ -159,15 +187,8 @@ void A::Command2_Click()
 
 void A::Command3_Click()
 {
-    const QString path = dataPath(kLastNewMoonFile);
-    if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastNewMoon);
-        return;
-    }
-    const FileRead<QString> saved = readWholeFile(path);
-    if (reportFault(saved.status))
-        return;
-    Text11->setText(saved.value);
+    if (const std::optional<QString> saved = readRecord(kLastNewMoonFile, kNoLastNewMoon))
+        Text11->setText(*saved);
 }
 
 void A::Command6_Click()

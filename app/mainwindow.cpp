@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "facecontrols.h"
+#include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
 #include "ui.h"
@@ -21,12 +22,12 @@
 namespace tavik {
 
 namespace {
-const QColor kBlack(0x00, 0x00, 0x00);
-const QColor kYellow(0xFF, 0xFF, 0x80);
-const QColor kPaleYellow(0xFF, 0xFF, 0xC0);
-const QColor kGreen(0x80, 0xFF, 0x80);
-const QColor kBlue(0xC0, 0xFF, 0xFF);
-const QColor kFrameGrey(0xB0, 0xB0, 0xB0);
+using ui::kBlack;
+using ui::kFrameGrey;
+using ui::kGreen;
+using ui::kYellow;
+constexpr QColor kPaleYellow = ui::kLightYellow;
+constexpr QColor kBlue = ui::kLightCyan;   // the "Most!" button, blue in the user guide
 
 QFont serif(double points) { return ui::font(QStringLiteral("Times New Roman"), points); }
 QFont sans(double points, bool italic = false)
@@ -37,13 +38,7 @@ QFont sans(double points, bool italic = false)
 QLabel* caption(QWidget* parent, const char* name, const QString& text, const QColor& color,
                 const QRect& geometry)
 {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setFont(serif(12.75));
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui::setColors(l, kBlack, color);
-    return l;
+    return ui::addLabel(parent, name, text, geometry, serif(12.75), kBlack, color);
 }
 
 QLineEdit* textBox(QWidget* parent, const char* name, int limit, const QColor& color,

@@ -4,7 +4,7 @@
 // mainwindow.cpp  controls, layout and the new-moon list
 // mainmenu.cpp    the menu bar and the opening of the companion windows
 // calculator.cpp  the buttons: the two calculations and the record files
-// resultsurface   the drawing surface that keeps the result lines
+// resultsurface   the drawing surface that places and keeps the result lines
 #pragma once
 
 #include "datafiles.h"
@@ -103,6 +103,11 @@ private:
     void showPhasePicture(const QString& fileName);
     void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);
+    // A record file's whole text; a missing file gives missingMessage, any
+    // other fault its own message, and no value.
+    std::optional<QString> readRecord(const QString& fileName, const QString& missingMessage);
+    // Whether Text11 can be written to "ujhold.txt"; reported when not.
+    bool newMoonBoxFitsItsFile();
 
     MainWindowEnvironment m_env;
 

@@ -1,13 +1,17 @@
 #include "resultsurface.h"
 
+#include "palette.h"
 #include "ui.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tavik {
 
 namespace {
-const QColor kFrameColor(0x80, 0x80, 0x80);
+constexpr QColor kFrameColor = ui::kGrey;
 
 // Frames Shape1 (input panel), Shape2 (output panel) and Shape3 (around the
 // phase picture), in twips.
@@ -31,13 +35,41 @@ ResultSurface::ResultSurface(QWidget* parent)
     // The window's font and foreground colour.
     setFont(ui::font(QStringLiteral("Times New Roman"), 14.25));
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0x80, 0xFF, 0x80));
+    p.setColor(QPalette::WindowText, ui::kGreen);
     setPalette(p);
 }
 
 void ResultSurface::drawText(int xTwips, int yTwips, const QString& text)
 {
     DrawingSurface::drawText(ui::twipsPoint(xTwips, yTwips), text);
+}
+
+void ResultSurface::drawTextBeside(int xTwips, int yTwips, const QString& text)
+{
+    QPoint at = ui::twipsPoint(xTwips, yTwips);
+    if (!pieces().isEmpty()) {
+        const Piece& last = pieces().constLast();
+        const QFontMetrics fm(font());
+        const int end = last.topLeft.x() + fm.horizontalAdvance(last.text);
+        at.setX(std::max(at.x(), end + fm.horizontalAdvance(QLatin1Char(' '))));
+    }
+    DrawingSurface::drawText(at, text);
+}
+
+void ResultSurface::showObservationLines(const std::array<QString, 5>& lines)
+{
+    clearText();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        drawText(kLineLeft, kLineTops[i], lines[i]);
+}
+
+void ResultSurface::showNowLines(const std::array<QString, 6>& pieces)
+{
+    clearText();
+    drawText(kLineLeft, kLineTops[0], pieces[0]);
+    drawTextBeside(kTimeLeft, kLineTops[0], pieces[1]);
+    for (std::size_t i = 1; i < kLineTops.size(); ++i)
+        drawText(kLineLeft, kLineTops[i], pieces[i + 1]);
 }
 
 QStringList ResultSurface::texts() const

@@ -9,9 +9,6 @@ namespace {
 using namespace std::chrono;
 
 constexpr std::int64_t kSecondsPerDay = 86400;
-// Keeps the arithmetic defined for any double: about 270,000 years either way,
-// far beyond the years 100 to 9999 that the parser accepts.
-constexpr double kMaxDays = 1.0e8;
 // The calendar conversion stays within the years std::chrono::year can hold.
 constexpr std::int64_t kMaxCivilDays = 10'000'000;
 
@@ -48,7 +45,7 @@ std::int64_t toEpochSeconds(DateTimeValue v) noexcept
 {
     if (std::isnan(v))
         return 0;
-    const double days = std::clamp(v, -kMaxDays, kMaxDays);
+    const double days = std::clamp(v, -kLargestDateValue, kLargestDateValue);
     return static_cast<std::int64_t>(std::llround(days * static_cast<double>(kSecondsPerDay)));
 }
 

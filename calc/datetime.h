@@ -17,6 +17,11 @@ namespace tavik {
 // two values is always the number of days between them.
 using DateTimeValue = double;
 
+// The largest date-time value, either way, that the arithmetic takes: about
+// 270,000 years, far beyond the years 100 to 9999 that the parser accepts, and
+// small enough that the second counts stay exact.
+inline constexpr double kLargestDateValue = 1.0e8;   // days
+
 struct CivilDateTime {
     int year = 1899;   // [100, 9999] for anything the parser accepts
     int month = 12;    // [1, 12]
@@ -44,9 +49,8 @@ CivilDateTime toCivil(DateTimeValue v) noexcept;
 std::int64_t toEpochSeconds(DateTimeValue v) noexcept;
 DateTimeValue fromEpochSeconds(std::int64_t seconds) noexcept;
 
-// The date part (floor) and whether the value carries no date (the zero date,
-// which a time typed alone lands on).
-inline DateTimeValue datePart(DateTimeValue v) noexcept { return std::floor(v); }
+// Whether the value carries no date (the zero date, which a time typed alone
+// lands on), and whether it falls on a midnight.
 bool hasZeroDate(DateTimeValue v) noexcept;
 bool isMidnight(DateTimeValue v) noexcept;
 

@@ -9,31 +9,37 @@ namespace tavik {
 
 namespace {
 
-// Far beyond any date the parser accepts; keeps the second counts exact.
-constexpr double kLargestValue = 1.0e8;
+constexpr double kSecondsPerDay = 86400;
 
-std::int64_t wholeMinute(DateTimeValue v) noexcept
+std::int64_t wholeMinute(std::int64_t seconds) noexcept
 {
-    const std::int64_t s = toEpochSeconds(v);
-    return s >= 0 ? s / 60 : -((-s + 59) / 60);
+    return seconds >= 0 ? seconds / 60 : -((-seconds + 59) / 60);
 }
 
 }  // namespace
 
 std::optional<ObservationResult> CalculateCrescentAge(DateTimeValue newMoonTime,
                                                       DateTimeValue observationTime,
-                                                      double illuminationScale)
+                                                      double illuminationScale,
+                                                      UtcOffsets offsets)
 {
     if (!std::isfinite(newMoonTime) || !std::isfinite(observationTime)
-        || std::fabs(newMoonTime) > kLargestValue || std::fabs(observationTime) > kLargestValue)
+        || std::fabs(newMoonTime) > kLargestDateValue
+        || std::fabs(observationTime) > kLargestDateValue)
         return std::nullopt;
 
     ObservationResult r;
     r.newMoonTime = newMoonTime;
     r.observationTime = observationTime;
+    // How far the clocks were put forward between the two times; the
+    // observation is carried over to the new moon's clock before counting.
+    const std::int64_t clockChange = std::int64_t{offsets.observation} - offsets.newMoon;   // s
     r.elapsedDays = observationTime - newMoonTime;
+    if (clockChange != 0)
+        r.elapsedDays -= static_cast<double>(clockChange) / kSecondsPerDay;
 
-    std::int64_t minutes = wholeMinute(observationTime) - wholeMinute(newMoonTime);
+    std::int64_t minutes = wholeMinute(toEpochSeconds(observationTime) - clockChange)
+                           - wholeMinute(toEpochSeconds(newMoonTime));
     if (minutes < 0)
         minutes = -minutes;
     const std::optional<std::int32_t> roundedDays = roundToInt32(r.elapsedDays);
@@ -72,10 +78,11 @@ PhaseClass ClassifyPhase(double phaseAge)
 
 std::optional<ObservationResult> CalculateAndClassify(DateTimeValue newMoonTime,
                                                       DateTimeValue observationTime,
-                                                      double illuminationScale)
+                                                      double illuminationScale,
+                                                      UtcOffsets offsets)
 {
     std::optional<ObservationResult> r =
-        CalculateCrescentAge(newMoonTime, observationTime, illuminationScale);
+        CalculateCrescentAge(newMoonTime, observationTime, illuminationScale, offsets);
     if (r) {
         PhaseClass phase = ClassifyPhase(r->phaseAge);
         r->phaseName = std::move(phase.phaseName);

@@ -12,6 +12,8 @@ namespace tavik {
 
 inline constexpr double kSynodicMonth = 29.53058868;   // days
 inline constexpr int kPhaseCycleDays = 30;             // the synodic month rounded
+// π to 15 significant digits, the value the illumination has always been
+// computed with; std::numbers::pi differs from it in the last places.
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kIlluminationOffset = 0.06;    // percent
 inline constexpr double kIlluminationCap = 100.0;      // percent
@@ -22,7 +24,7 @@ inline constexpr double kNowScale = 54.0;              // "Most!"
 struct ObservationResult {
     DateTimeValue newMoonTime = 0;
     DateTimeValue observationTime = 0;
-    double elapsedDays = 0;         // signed, fractional
+    double elapsedDays = 0;         // signed, fractional, real time
     std::int32_t ageMinutes = 0;    // absolute minute boundaries crossed
     std::int32_t ageHours = 0;
     std::int32_t minutePart = 0;    // [0, 59]
@@ -35,11 +37,22 @@ struct ObservationResult {
     QString phasePicture;           // file name inside the data folder
 };
 
-// Every field but phaseName and phasePicture. No value when the minute count
-// leaves the 32-bit range or the elapsed days cannot be rounded to 32 bits.
+// The UTC offsets in force at the two local times, in seconds east of UTC
+// (utcOffsetAt). Across a change of summer time they differ, and the real time
+// between the two is an hour more or less than their clock times show.
+struct UtcOffsets {
+    int newMoon = 0;
+    int observation = 0;
+};
+
+// Every field but phaseName and phasePicture; the counts, the day value and
+// the illumination are the real time elapsed between the two local times. No
+// value when the minute count leaves the 32-bit range or the elapsed days
+// cannot be rounded to 32 bits.
 std::optional<ObservationResult> CalculateCrescentAge(DateTimeValue newMoonTime,
                                                       DateTimeValue observationTime,
-                                                      double illuminationScale = kObservationScale);
+                                                      double illuminationScale = kObservationScale,
+                                                      UtcOffsets offsets = {});
 
 struct PhaseBand {
     double upperBound;          // exclusive, days
@@ -76,6 +89,7 @@ PhaseClass ClassifyPhase(double phaseAge);
 // CalculateCrescentAge followed by ClassifyPhase.
 std::optional<ObservationResult> CalculateAndClassify(DateTimeValue newMoonTime,
                                                       DateTimeValue observationTime,
-                                                      double illuminationScale = kObservationScale);
+                                                      double illuminationScale = kObservationScale,
+                                                      UtcOffsets offsets = {});
 
 }  // namespace tavik

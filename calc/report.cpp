@@ -6,14 +6,6 @@ namespace tavik {
 
 namespace {
 
-constexpr int kLeft = 650;
-constexpr int kTimeLeft = 4850;
-constexpr int kTopObservation = 1265;
-constexpr int kTopHours = 2100;
-constexpr int kTopDaysHours = 2800;
-constexpr int kTopDays = 3300;
-constexpr int kTopPhase = 5120;
-
 const QString kWindowTime = QStringLiteral("Megfigyelés ideje:         ");
 const QString kWindowAge = QStringLiteral("Holdsarló kora:             ");
 const QString kLogTime = QStringLiteral("Megfigyelés ideje:   ");
@@ -37,15 +29,14 @@ QString daysHoursMinutes(const ObservationResult& r)
 }
 
 // Every line but the first.
-std::array<ResultLine, 4> ageLines(const ObservationResult& r, const RegionalSettings& rs)
+std::array<QString, 4> ageLines(const ObservationResult& r, const RegionalSettings& rs)
 {
-    return {{
-        {kLeft, kTopHours, kWindowAge + hoursAndMinutes(r)},
-        {kLeft, kTopDaysHours, indent() + daysHoursMinutes(r)},
-        {kLeft, kTopDays, indent() + formatFixed(r.ageDays, 2, rs) + QStringLiteral(" nap")},
-        {kLeft, kTopPhase,
-         indent() + r.phaseName + QStringLiteral(" - ") + formatFixed(r.illumination, 2, rs) + QStringLiteral(" %")},
-    }};
+    return {
+        kWindowAge + hoursAndMinutes(r),
+        indent() + daysHoursMinutes(r),
+        indent() + formatFixed(r.ageDays, 2, rs) + QStringLiteral(" nap"),
+        indent() + r.phaseName + QStringLiteral(" - ") + formatFixed(r.illumination, 2, rs) + QStringLiteral(" %"),
+    };
 }
 
 QStringList logEntry(const QString& firstLine, const ObservationResult& r,
@@ -65,23 +56,17 @@ QStringList logEntry(const QString& firstLine, const ObservationResult& r,
 
 }  // namespace
 
-std::array<ResultLine, 5> observationLines(const ObservationResult& r, const RegionalSettings& rs)
+std::array<QString, 5> observationLines(const ObservationResult& r, const RegionalSettings& rs)
 {
     const auto rest = ageLines(r, rs);
-    return {{
-        {kLeft, kTopObservation, kWindowTime + formatDateTime(r.observationTime, rs)},
-        rest[0], rest[1], rest[2], rest[3],
-    }};
+    return {kWindowTime + formatDateTime(r.observationTime, rs), rest[0], rest[1], rest[2], rest[3]};
 }
 
-std::array<ResultLine, 6> nowLines(const ObservationResult& r, const RegionalSettings& rs)
+std::array<QString, 6> nowLines(const ObservationResult& r, const RegionalSettings& rs)
 {
     const auto rest = ageLines(r, rs);
-    return {{
-        {kLeft, kTopObservation, kWindowTime + formatShortDate(r.observationTime, rs)},
-        {kTimeLeft, kTopObservation, formatLongTime(r.observationTime, rs)},
-        rest[0], rest[1], rest[2], rest[3],
-    }};
+    return {kWindowTime + formatShortDate(r.observationTime, rs), formatLongTime(r.observationTime, rs),
+            rest[0], rest[1], rest[2], rest[3]};
 }
 
 QStringList calculationLogEntry(const ObservationResult& r, const RegionalSettings& rs)

@@ -1,5 +1,6 @@
-// The five result lines drawn on the main window and the seven-line entry of
-// the calculation log "szamitott.txt".
+// The texts of the five result lines drawn on the main window (where they
+// stand is the result surface's business) and the seven-line entry of the
+// calculation log "szamitott.txt".
 #pragma once
 
 #include "observation.h"
@@ -11,19 +12,12 @@
 
 namespace tavik {
 
-struct ResultLine {
-    int xTwips;
-    int yTwips;    // top of the line's first character
-    QString text;
-};
+// The five result lines of a "Megfigyelés" calculation, top to bottom.
+std::array<QString, 5> observationLines(const ObservationResult& r, const RegionalSettings& rs);
 
-// The five lines of a "Megfigyelés" calculation, at x = 650 twips and
-// y = 1265, 2100, 2800, 3300, 5120.
-std::array<ResultLine, 5> observationLines(const ObservationResult& r, const RegionalSettings& rs);
-
-// The "Most!" variant: the first line split into the date at x = 650 and the
-// time alone at x = 4850 on the same height, so six pieces in all.
-std::array<ResultLine, 6> nowLines(const ObservationResult& r, const RegionalSettings& rs);
+// The "Most!" variant: the first line ends with the date alone and the time
+// follows as a piece of its own, so six pieces in all.
+std::array<QString, 6> nowLines(const ObservationResult& r, const RegionalSettings& rs);
 
 // Seven lines, without line ends.
 QStringList calculationLogEntry(const ObservationResult& r, const RegionalSettings& rs);

@@ -157,4 +157,28 @@ std::optional<double> parseRegionalNumber(QStringView text, const RegionalSettin
     return v;
 }
 
+QString visibleCharacters(QStringView characters)
+{
+    QString out;
+    bool afterCode = false;
+    for (char32_t c : characters.toUcs4()) {
+        const QChar::Category cat = QChar::category(c);
+        const bool invisible = !QChar::isPrint(c) || (QChar::isSpace(c) && c != U' ')
+                               || cat == QChar::Mark_NonSpacing || cat == QChar::Mark_Enclosing
+                               || cat == QChar::Other_Format;
+        if (invisible) {
+            if (!out.isEmpty())
+                out += u' ';
+            out += QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
+            afterCode = true;
+        } else {
+            if (afterCode)
+                out += u' ';
+            out += QString::fromUcs4(&c, 1);
+            afterCode = false;
+        }
+    }
+    return out;
+}
+
 }  // namespace tavik

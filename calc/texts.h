@@ -24,6 +24,12 @@ QString formatLongTime(DateTimeValue v, const RegionalSettings& rs);
 // date alone (at midnight). Empty or anything else: no value.
 std::optional<DateTimeValue> parseDateTime(QStringView text, const RegionalSettings& rs);
 
+// Characters for a message, each one as the user can find it: visible ones as
+// they are, and those that show as nothing or as a blank (spaces other than the
+// plain one, control and format characters, combining marks) by their code,
+// "U+3000", set off by blanks.
+QString visibleCharacters(QStringView characters);
+
 // Plain decimal digits, a minus sign when negative.
 QString formatWhole(std::int64_t n);
 

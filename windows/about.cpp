@@ -1,5 +1,6 @@
 #include "about.h"
 
+#include "palette.h"
 #include "shapes.h"
 #include "ui.h"
 
@@ -13,9 +14,9 @@
 namespace tavik {
 
 namespace {
-const QColor kBackground(0xC0, 0xFF, 0xFF);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kLineColor(0x80, 0x80, 0x80);
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kLineColor = ui::kGrey;
 constexpr int kIconPixels = 32;
 
 QFont narrow(double points, bool bold = false)
@@ -59,14 +60,7 @@ AboutWindow::AboutWindow(QWidget* parent)
 
 QLabel* AboutWindow::addLabel(const char* name, const QString& text, const QRect& rect, const QFont& font)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(font);
-    label->setGeometry(rect);
-    ui::setColors(label, kBackground);
-    return label;
+    return ui::addLabel(this, name, text, rect, font, kBackground);
 }
 
 void AboutWindow::createIcon()
@@ -104,11 +98,8 @@ void AboutWindow::createFooter()
     Line1 = new ShapeWidget(ui::twipsLine(240, 3480, 5400, 3480), kLineColor, this);
     Line1->setObjectName(QStringLiteral("Line1"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(ui::font(QStringLiteral("MS Sans Serif"), 8.25, true));
-    cmdOK->setGeometry(ui::twipsRect(2400, 3720, 1020, 345));
-    ui::setButtonFace(cmdOK, kButtonFace);
+    cmdOK = ui::addButton(this, "cmdOK", QStringLiteral("OK"), ui::twipsRect(2400, 3720, 1020, 345),
+                          ui::font(QStringLiteral("MS Sans Serif"), 8.25, true), kButtonFace);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     // Enter presses the default button; Esc reaches QDialog::reject(), which

@@ -1,5 +1,6 @@
 #include "calendarwindow.h"
 
+#include "palette.h"
 #include "ui.h"
 
 #include <QCalendarWidget>
@@ -11,9 +12,9 @@
 namespace tavik {
 
 namespace {
-const QColor kBackground(0xC0, 0xFF, 0xFF);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kSelection(0x00, 0x80, 0x80);
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kSelection = ui::kTeal;
 
 QLocale hungarian() { return QLocale(QLocale::Hungarian, QLocale::Hungary); }
 }  // namespace
@@ -93,11 +94,8 @@ void CalendarWindow::createHeading()
 
 void CalendarWindow::createButton()
 {
-    Command61 = new QPushButton(QStringLiteral("OK"), this);
-    Command61->setObjectName(QStringLiteral("Command61"));
-    Command61->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    Command61->setGeometry(ui::twipsRect(4680, 6960, 855, 495));
-    ui::setButtonFace(Command61, kButtonFace);
+    Command61 = ui::addButton(this, "Command61", QStringLiteral("OK"), ui::twipsRect(4680, 6960, 855, 495),
+                              ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command61, &QPushButton::clicked, this, &CalendarWindow::Command61_Click);
 }
 

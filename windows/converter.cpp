@@ -1,7 +1,9 @@
 #include "converter.h"
 
+#include "angles.h"
 #include "drawingsurface.h"
 #include "messages.h"
+#include "palette.h"
 #include "shapes.h"
 #include "texts.h"
 #include "ui.h"
@@ -13,11 +15,44 @@
 
 namespace tavik {
 
+// A control of a conversion row: its name, its caption if it has one, and its
+// place in twips.
+struct Placed {
+    const char* name;
+    const char16_t* text;
+    QRect twips;
+};
+
+struct ConversionRow {
+    Placed heading, entry, fromUnit, toUnit, button;
+    const char* line;
+    QLine lineTwips;
+    QPoint resultTwips;
+    double (*conversion)(double) noexcept;
+};
+
 namespace {
-const QColor kBackground(0xC0, 0xFF, 0xFF);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kLineColor(0xC0, 0xC0, 0xC0);
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kLineColor = ui::kSilver;
 constexpr int kEntryLimit = 6;  // characters
+
+const ConversionRow kDegreeRow{
+    {"Label41", u"Fok -  Vonás átszámítás:", {480, 480, 4575, 375}}, {"Text41", nullptr, {480, 960, 1095, 450}},
+    {"Label42", u"fok  =", {1800, 1080, 1095, 375}}, {"Label43", u"vonás", {5160, 1080, 1095, 375}},
+    {"Command41", nullptr, {6600, 960, 1455, 495}}, "Line1", {480, 1800, 8040, 1800}, {3400, 1080}, degreesToMils};
+const ConversionRow kMilRow{
+    {"Label45", u"Vonás - Fok átszámítás:", {480, 2040, 4575, 375}}, {"Text42", nullptr, {480, 2520, 1095, 450}},
+    {"Label46", u"vonás =  ", {1800, 2640, 1335, 375}}, {"Label47", u"fok", {5160, 2640, 855, 375}},
+    {"Command42", nullptr, {6600, 2520, 1455, 495}}, "Line2", {2400, 3360, 6120, 3360}, {3400, 2650}, milsToDegrees};
+
+QRect fromTwips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
+
+QLabel* addLabel(QWidget* parent, const Placed& label, bool underline = false)
+{
+    return ui::addLabel(parent, label.name, QString::fromUtf16(label.text), fromTwips(label.twips),
+                        ui::font(QStringLiteral("Arial"), 12, true, false, underline), kBackground);
+}
 }  // namespace
 
 ConverterWindow::ConverterWindow(const RegionalSettings& regional, QWidget* parent)
@@ -43,85 +78,58 @@ void ConverterWindow::createSurface()
     m_surface = new DrawingSurface(this);
     m_surface->setObjectName(QStringLiteral("surface"));
     m_surface->setGeometry(rect());
-    Shape1 = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, ui::twipsRect(240, 240, 8175, 4815),
-                             kLineColor, this);
+    auto* Shape1 = new ShapeWidget(ShapeWidget::Kind::RoundedRectangle, ui::twipsRect(240, 240, 8175, 4815),
+                                   kLineColor, this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-}
-
-QLabel* ConverterWindow::addLabel(const char* name, const QString& text, const QRect& rect, bool underline)
-{
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(ui::font(QStringLiteral("Arial"), 12, true, false, underline));
-    label->setGeometry(rect);
-    ui::setColors(label, kBackground);
-    return label;
-}
-
-QLineEdit* ConverterWindow::addEntry(const char* name, const QRect& rect)
-{
-    auto* entry = new QLineEdit(this);
-    entry->setObjectName(QLatin1String(name));
-    entry->setMaxLength(kEntryLimit);
-    entry->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    entry->setGeometry(rect);
-    return entry;
-}
-
-QPushButton* ConverterWindow::addCalculateButton(const char* name, const QRect& rect)
-{
-    auto* button = new QPushButton(QStringLiteral("Számítás"), this);
-    button->setObjectName(QLatin1String(name));
-    button->setFont(ui::font(QStringLiteral("Arial Narrow"), 12, true));
-    button->setGeometry(rect);
-    ui::setButtonFace(button, kButtonFace);
-    return button;
 }
 
 void ConverterWindow::createDegreeRow()
 {
-    Label41 = addLabel("Label41", QStringLiteral("Fok -  Vonás átszámítás:"),
-                       ui::twipsRect(480, 480, 4575, 375), true);
-    Text41 = addEntry("Text41", ui::twipsRect(480, 960, 1095, 450));
-    Label42 = addLabel("Label42", QStringLiteral("fok  ="), ui::twipsRect(1800, 1080, 1095, 375));
-    Label43 = addLabel("Label43", QStringLiteral("vonás"), ui::twipsRect(5160, 1080, 1095, 375));
-    Command41 = addCalculateButton("Command41", ui::twipsRect(6600, 960, 1455, 495));
-    connect(Command41, &QPushButton::clicked, this, &ConverterWindow::Command41_Click);
-    Line1 = new ShapeWidget(ui::twipsLine(480, 1800, 8040, 1800), kLineColor, this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    createRow(kDegreeRow, Text41, Command41, &ConverterWindow::Command41_Click);
 }
 
 void ConverterWindow::createMilRow()
 {
-    Label45 = addLabel("Label45", QStringLiteral("Vonás - Fok átszámítás:"),
-                       ui::twipsRect(480, 2040, 4575, 375), true);
-    Text42 = addEntry("Text42", ui::twipsRect(480, 2520, 1095, 450));
-    Label46 = addLabel("Label46", QStringLiteral("vonás =  "), ui::twipsRect(1800, 2640, 1335, 375));
-    Label47 = addLabel("Label47", QStringLiteral("fok"), ui::twipsRect(5160, 2640, 855, 375));
-    Command42 = addCalculateButton("Command42", ui::twipsRect(6600, 2520, 1455, 495));
-    connect(Command42, &QPushButton::clicked, this, &ConverterWindow::Command42_Click);
-    Line2 = new ShapeWidget(ui::twipsLine(2400, 3360, 6120, 3360), kLineColor, this);
-    Line2->setObjectName(QStringLiteral("Line2"));
+    createRow(kMilRow, Text42, Command42, &ConverterWindow::Command42_Click);
+}
+
+void ConverterWindow::createRow(const ConversionRow& row, QLineEdit*& entry, QPushButton*& button,
+                                void (ConverterWindow::*click)())
+{
+    addLabel(this, row.heading, true);
+
+    entry = new QLineEdit(this);
+    entry->setObjectName(QLatin1String(row.entry.name));
+    entry->setMaxLength(kEntryLimit);
+    entry->setFont(ui::font(QStringLiteral("Arial"), 12, true));
+    entry->setGeometry(fromTwips(row.entry.twips));
+
+    addLabel(this, row.fromUnit);
+    addLabel(this, row.toUnit);
+
+    button = ui::addButton(this, row.button.name, QStringLiteral("Számítás"), fromTwips(row.button.twips),
+                           ui::font(QStringLiteral("Arial Narrow"), 12, true), kButtonFace);
+    connect(button, &QPushButton::clicked, this, click);
+
+    const QLine& l = row.lineTwips;
+    auto* line = new ShapeWidget(ui::twipsLine(l.x1(), l.y1(), l.x2(), l.y2()), kLineColor, this);
+    line->setObjectName(QLatin1String(row.line));
 }
 
 void ConverterWindow::createNote()
 {
-    Label48 = addLabel("Label48",
-                       QStringLiteral("A tüzérségben és a navigációban használt 6000 egységre osztott kör "
-                                      "(ún. tüzérségi kör) olyan szögmértékegység, amely a teljes kört "
-                                      "360 fok helyett 6000 egységre osztja fel."),
-                       ui::twipsRect(600, 3600, 7455, 1215));
-    Label48->setFont(ui::font(QStringLiteral("Arial Narrow"), 12.75, true));
+    QLabel* Label48 = ui::addLabel(
+        this, "Label48",
+        QStringLiteral("A tüzérségben és a navigációban használt 6000 egységre osztott kör "
+                       "(ún. tüzérségi kör) olyan szögmértékegység, amely a teljes kört "
+                       "360 fok helyett 6000 egységre osztja fel."),
+        ui::twipsRect(600, 3600, 7455, 1215), ui::font(QStringLiteral("Arial Narrow"), 12.75, true),
+        kBackground);
     Label48->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label48->setWordWrap(true);
 
-    Command499 = new QPushButton(QStringLiteral("OK"), this);
-    Command499->setObjectName(QStringLiteral("Command499"));
-    Command499->setFont(ui::font(QStringLiteral("Arial Narrow"), 14.25, true));
-    Command499->setGeometry(ui::twipsRect(3960, 5280, 855, 495));
-    ui::setButtonFace(Command499, kButtonFace);
+    Command499 = ui::addButton(this, "Command499", QStringLiteral("OK"), ui::twipsRect(3960, 5280, 855, 495),
+                               ui::font(QStringLiteral("Arial Narrow"), 14.25, true), kButtonFace);
     connect(Command499, &QPushButton::clicked, this, &ConverterWindow::Command499_Click);
 }
 
@@ -134,24 +142,24 @@ void ConverterWindow::createFocusOrder()
     Text41->setFocus();
 }
 
-void ConverterWindow::convert(const QLineEdit* entry, double (*conversion)(double) noexcept,
-                              int xTwips, int yTwips)
+void ConverterWindow::convert(const ConversionRow& row, const QLineEdit* entry)
 {
     const std::optional<double> value = parseRegionalNumber(entry->text(), m_regional);
     // A number near the top of the double range (1e308 degrees) overflows in
     // the conversion: it is refused like any other number out of range.
-    const double result = value ? conversion(*value) : 0.0;
+    const double result = value ? row.conversion(*value) : 0.0;
     if (!value || !std::isfinite(result)) {
         showMessage(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
         return;
     }
     m_surface->clear();
-    m_surface->drawText(ui::twipsPoint(xTwips, yTwips), QLatin1Char(' ') + formatFixed(result, 2, m_regional));
+    m_surface->drawText(ui::twipsPoint(row.resultTwips.x(), row.resultTwips.y()),
+                        QLatin1Char(' ') + formatFixed(result, 2, m_regional));
 }
 
-void ConverterWindow::Command41_Click() { convert(Text41, degreesToMils, 3400, 1080); }
+void ConverterWindow::Command41_Click() { convert(kDegreeRow, Text41); }
 
-void ConverterWindow::Command42_Click() { convert(Text42, milsToDegrees, 3400, 2650); }
+void ConverterWindow::Command42_Click() { convert(kMilRow, Text42); }
 
 void ConverterWindow::Command499_Click() { close(); }
 

@@ -13,14 +13,7 @@ class QPushButton;
 namespace tavik {
 
 class DrawingSurface;
-class ShapeWidget;
-
-// Mils per degree. Deliberately this decimal and not 6000/360: the results
-// users know (2000° = 33333,34 mils) come from it.
-inline constexpr double kMilsPerDegree = 16.66667;
-
-constexpr double degreesToMils(double degrees) noexcept { return degrees * kMilsPerDegree; }
-constexpr double milsToDegrees(double mils) noexcept { return mils / kMilsPerDegree; }
+struct ConversionRow;
 
 class ConverterWindow : public QWidget {
     Q_OBJECT
@@ -38,31 +31,22 @@ private:
     void createSurface();
     void createDegreeRow();
     void createMilRow();
+    // One conversion row: heading, entry, unit labels, button and the line under it.
+    void createRow(const ConversionRow& row, QLineEdit*& entry, QPushButton*& button,
+                   void (ConverterWindow::*click)());
     void createNote();
     void createFocusOrder();
-    QLabel* addLabel(const char* name, const QString& text, const QRect& rect, bool underline = false);
-    QLineEdit* addEntry(const char* name, const QRect& rect);
-    QPushButton* addCalculateButton(const char* name, const QRect& rect);
-    // Reads entry; on success clears the surface and draws the converted value
-    // at twips (x, y); otherwise warns and leaves everything as it was.
-    void convert(const QLineEdit* entry, double (*conversion)(double) noexcept, int xTwips, int yTwips);
+    // Reads the row's entry; on success clears the surface and draws the
+    // converted value at the row's result position; otherwise warns and
+    // leaves everything as it was.
+    void convert(const ConversionRow& row, const QLineEdit* entry);
 
     RegionalSettings m_regional;
     DrawingSurface* m_surface = nullptr;
-    ShapeWidget* Shape1 = nullptr;
-    QLabel* Label41 = nullptr;
     QLineEdit* Text41 = nullptr;
-    QLabel* Label42 = nullptr;
-    QLabel* Label43 = nullptr;
     QPushButton* Command41 = nullptr;
-    ShapeWidget* Line1 = nullptr;
-    QLabel* Label45 = nullptr;
     QLineEdit* Text42 = nullptr;
-    QLabel* Label46 = nullptr;
-    QLabel* Label47 = nullptr;
     QPushButton* Command42 = nullptr;
-    ShapeWidget* Line2 = nullptr;
-    QLabel* Label48 = nullptr;
     QPushButton* Command499 = nullptr;
 };
 

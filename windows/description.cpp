@@ -1,5 +1,6 @@
 #include "description.h"
 
+#include "palette.h"
 #include "shapes.h"
 #include "ui.h"
 
@@ -11,10 +12,9 @@
 namespace tavik {
 
 namespace {
-const QColor kBackground(0xFF, 0xFF, 0xC0);
-const QColor kButtonFace(0xC0, 0xFF, 0xC0);
-const QColor kLineColor(0xC0, 0xC0, 0xC0);
-const QColor kRed(0xFF, 0x00, 0x00);
+constexpr QColor kBackground = ui::kLightYellow;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr QColor kLineColor = ui::kSilver;
 
 QFont textFont() { return ui::font(QStringLiteral("Times New Roman"), 12.75); }
 }  // namespace
@@ -36,17 +36,13 @@ DescriptionWindow::DescriptionWindow(QWidget* parent)
 QLabel* DescriptionWindow::addLabel(const char* name, const QString& text, const QRect& rect,
                                     const QFont& font, const QColor& color, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = ui::addLabel(this, name, text, rect, font, kBackground, color);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(font);
     // A box grows downwards when its text needs more lines than the layout
     // gives it, so that no line is cut off.
     const int missing = std::max(0, label->heightForWidth(rect.width()) - rect.height());
     label->setGeometry(rect.adjusted(0, 0, 0, missing));
-    ui::setColors(label, kBackground, color);
     return label;
 }
 
@@ -59,7 +55,7 @@ void DescriptionWindow::createHeading()
     Label7 = addLabel("Label7",
                       QStringLiteral("A legördülő 'Újhold időpontok' listában az időpontok a magyar "
                                      "időszámítás szerint vannak (nyári- téli isz. korrigálásával!)"),
-                      ui::twipsRect(360, 840, 8895, 615), textFont(), kRed, Qt::AlignHCenter);
+                      ui::twipsRect(360, 840, 8895, 615), textFont(), ui::kRed, Qt::AlignHCenter);
 }
 
 void DescriptionWindow::createButtonHelp()
@@ -88,22 +84,19 @@ void DescriptionWindow::createSavingHelp()
                       QStringLiteral("Újhold időpont választásánál:  a program az aktuális (téli- nyári-) "
                                      "MAGYAR idő szerinti időpontokat tölti be (átírható, ha kell). "
                                      "A Program NEM számol át az időzónák között!"),
-                      ui::twipsRect(240, 4680, 9015, 735), textFont(), kRed, Qt::AlignLeft);
+                      ui::twipsRect(240, 4680, 9015, 735), textFont(), ui::kRed, Qt::AlignLeft);
     Label4 = addLabel("Label4",
                       QStringLiteral("A ZÖLD vagy a SÖTÉTKÉK gombra kattintva az 'Utolsó Újhold' mező "
                                      "tartalmát a program  -ELMENTI-  és a SÁRGA gombbal legközelebb "
                                      "már azt jeleníti meg!          Minden számítás automatikusan "
                                      "elmentődik a   '\\Pic\\szamitott.txt'   file -ba!"),
-                      ui::twipsRect(360, 5640, 9135, 1095), textFont(), kRed, Qt::AlignLeft);
+                      ui::twipsRect(360, 5640, 9135, 1095), textFont(), ui::kRed, Qt::AlignLeft);
 }
 
 void DescriptionWindow::createButton()
 {
-    Command10 = new QPushButton(QStringLiteral("OK"), this);
-    Command10->setObjectName(QStringLiteral("Command10"));
-    Command10->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    Command10->setGeometry(ui::twipsRect(4320, 6960, 975, 495));
-    ui::setButtonFace(Command10, kButtonFace);
+    Command10 = ui::addButton(this, "Command10", QStringLiteral("OK"), ui::twipsRect(4320, 6960, 975, 495),
+                              ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command10, &QPushButton::clicked, this, &DescriptionWindow::Command10_Click);
 }
 

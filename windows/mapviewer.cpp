@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "messages.h"
+#include "palette.h"
 #include "ui.h"
 
 #include <QImageReader>
@@ -10,7 +11,7 @@
 namespace tavik {
 
 namespace {
-const QColor kBlack(0x00, 0x00, 0x00);
+constexpr QColor kBlack = ui::kBlack;
 }  // namespace
 
 PictureArea::PictureArea(QWidget* parent)

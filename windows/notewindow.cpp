@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "messages.h"
+#include "palette.h"
 #include "ui.h"
 
 #include <QAction>
@@ -40,7 +41,7 @@ const std::array<NoteWindowLayout, 2> kLayouts{{
      {240, 600, 15375, 6615}, 14.25},
 }};
 
-const QColor kWhite(0xFF, 0xFF, 0xFF);
+constexpr QColor kWhite = ui::kWhite;
 const QString kCrLf = QStringLiteral("\r\n");
 
 // The file's line ends become the text box's line breaks: CR LF, and a lone CR
@@ -52,24 +53,8 @@ QString textForBox(QString fileText)
     return fileText;
 }
 
-// The system's colours, set on the widget itself so that none of the window's
-// own colours reach it.
-QPalette systemPalette(const QWidget* w)
-{
-    QPalette p = QApplication::palette(w);
-    p.setResolveMask(~QPalette::ResolveMask(0));
-    return p;
-}
-
-// Only the space character counts: a text of tabs or line ends is kept.
-bool isBlank(const QString& text)
-{
-    for (QChar c : text) {
-        if (c != u' ')
-            return false;
-    }
-    return true;
-}
+using ui::isBlank;         // a text of tabs or line ends is kept
+using ui::systemPalette;
 
 }  // namespace
 

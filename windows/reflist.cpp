@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "messages.h"
+#include "palette.h"
 #include "ui.h"
 
 #include <QApplication>
@@ -48,20 +49,13 @@ const std::array<ReferenceListLayout, 4> kLayouts{{
      {120, 240, 16575, 5130}, {"Courier New", 12.75, false}, {8040, 5760, 855, 375}, {"Arial Narrow", 12, false}},
 }};
 
-const QColor kOkFace(0xC0, 0xFF, 0xC0);
-const QColor kNavy(0x00, 0x00, 0x80);
+constexpr QColor kOkFace = ui::kLightGreen;
+constexpr QColor kNavy = ui::kNavy;
 
 QRect twips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
 QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f.points, f.bold); }
 
-// The system's colours, set on the widget itself so that none of the window's
-// own colours reach it.
-QPalette systemPalette(const QWidget* w)
-{
-    QPalette p = QApplication::palette(w);
-    p.setResolveMask(~QPalette::ResolveMask(0));
-    return p;
-}
+using ui::systemPalette;
 
 // A line feed inside a line is an ordinary character of the row; it is drawn
 // as a space so that the row stays one line high and its columns stay aligned.

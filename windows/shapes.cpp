@@ -39,9 +39,6 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     case Kind::Line:
         painter.drawLine(m_line);
         break;
-    case Kind::Rectangle:
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        break;
     case Kind::RoundedRectangle: {
         // The corner radius follows the shorter side, as the frame grows.
         const qreal radius = std::min(width(), height()) / 10.0;

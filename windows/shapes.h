@@ -11,11 +11,11 @@ namespace tavik {
 class ShapeWidget : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Line, Rectangle, RoundedRectangle };
+    enum class Kind { Line, RoundedRectangle };
 
     // A line between two points of the parent, in pixels.
     ShapeWidget(const QLine& line, const QColor& color, QWidget* parent);
-    // A frame filling rect (pixels of the parent).
+    // A rounded frame filling rect (pixels of the parent).
     ShapeWidget(Kind kind, const QRect& rect, const QColor& color, QWidget* parent);
 
     Kind kind() const noexcept { return m_kind; }

@@ -1,6 +1,8 @@
-// How long one observation takes from the two box texts to the log entry, and
-// how the list reader compares with a plain read of the same bytes split at CR.
+// How long one observation takes from the two box texts to the log entry, what
+// the summer-time correction adds to it, and how the list reader compares with
+// a plain read of the same bytes split at CR.
 #include "datafiles.h"
+#include "localzone.h"
 #include "report.h"
 #include "texts.h"
 
@@ -28,6 +30,19 @@ void BM_Observation(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Observation);
+
+// The summer-time correction a calculation adds: the offsets of its two times.
+void BM_LocalOffsets(benchmark::State& state)
+{
+    const QTimeZone zone("Europe/Budapest");
+    const DateTimeValue newMoon = toDateTimeValue({2025, 10, 21, 14, 25, 0});
+    const DateTimeValue observation = toDateTimeValue({2025, 10, 27, 19, 0, 0});
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(utcOffsetAt(newMoon, zone));
+        benchmark::DoNotOptimize(utcOffsetAt(observation, zone));
+    }
+}
+BENCHMARK(BM_LocalOffsets);
 
 // A list file of 1,000,000 Windows-1250 lines, about 20 MB, made once.
 const QString& listFile()

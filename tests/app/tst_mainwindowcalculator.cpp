@@ -3,6 +3,7 @@
 #include "appfixture.h"
 
 #include "observation.h"
+#include "ui.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -47,6 +48,27 @@ int pictureWidth(const QString& name)
 
 QLabel* picture(const A& a) { return child<QLabel>(a, "Picture1"); }
 
+// The columns in which a piece drawn alone on the surface leaves ink.
+std::pair<int, int> inkColumns(ResultSurface* s, const ResultSurface::Piece& piece)
+{
+    s->clearText();
+    static_cast<DrawingSurface*>(s)->drawText(piece.topLeft, piece.text);
+    const QImage image = s->grab().toImage();
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = piece.topLeft.y(); y < piece.topLeft.y() + 30 && y < image.height(); ++y) {
+            if (qGreen(image.pixel(x, y)) > 0x40 && qRed(image.pixel(x, y)) < qGreen(image.pixel(x, y))) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 // The log entry of a "Megfigyelés" 4000 minutes after the new moon.
 const QByteArray kEntry4000(
     "Megfigyel\xe9s ideje:   2024. 01. 14. 7:37:00\r\n"
@@ -71,6 +93,7 @@ class MainWindowCalculatorTest : public QObject {
 private Q_SLOTS:
     void observationDrawsSavesAndLogs();
     void observationPositions();
+    void resultLinePositionsInTwips();
     void repeatedPressesAppend();
     void newMoonWithLineEndIsSavedWithAnother();
     void observationBoxIsReplacedFromFile_data();
@@ -83,12 +106,16 @@ private Q_SLOTS:
     void missingPictureLeavesTheBoxEmpty();
     void unwritableNewMoonFile();
     void unwritableLog();
+    void unstorableNewMoonChangesNothing_data();
+    void unstorableNewMoonChangesNothing();
     void nowDrawsSavesAndLogs();
     void nowWithoutNewMoon_data();
     void nowWithoutNewMoon();
     void nowReadsTheClockOnce_data();
     void nowReadsTheClockOnce();
     void nowNeedsNoObservationFile();
+    void nowKeepsDateAndTimeApart_data();
+    void nowKeepsDateAndTimeApart();
     void showAndLogOperations();
 };
 
@@ -119,6 +146,26 @@ void MainWindowCalculatorTest::observationPositions()
         at.append(p.topLeft);
     // x = 650 and y = 1265, 2100, 2800, 3300, 5120 twips, 15 to a pixel.
     QCOMPARE(at, (QList<QPoint>{{43, 84}, {43, 140}, {43, 186}, {43, 220}, {43, 341}}));
+}
+
+void MainWindowCalculatorTest::resultLinePositionsInTwips()
+{
+    ResultSurface s;
+    s.showObservationLines({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                            QStringLiteral("d"), QStringLiteral("e")});
+    const int tops[] = {1265, 2100, 2800, 3300, 5120};
+    QCOMPARE(s.pieces().size(), 5);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(s.pieces()[i].topLeft, ui::twipsPoint(650, tops[i]));
+
+    // "Most!": a short date leaves room, and the time stands at 4850.
+    s.showNowLines({QStringLiteral("1/14/2024"), QStringLiteral("7:37:00"), QStringLiteral("b"),
+                    QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    QCOMPARE(s.texts(), (QStringList{"1/14/2024", "7:37:00", "b", "c", "d", "e"}));
+    QCOMPARE(s.pieces()[0].topLeft, ui::twipsPoint(650, 1265));
+    QCOMPARE(s.pieces()[1].topLeft, ui::twipsPoint(4850, 1265));
+    for (int i = 1; i < 5; ++i)
+        QCOMPARE(s.pieces()[i + 1].topLeft, ui::twipsPoint(650, tops[i]));
 }
 
 void MainWindowCalculatorTest::repeatedPressesAppend()
@@ -309,6 +356,47 @@ void MainWindowCalculatorTest::unwritableLog()
     QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
 }
 
+void MainWindowCalculatorTest::unstorableNewMoonChangesNothing_data()
+{
+    QTest::addColumn<QString>("text11");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("shown");
+    const QString ideographic = QStringLiteral("\u30002024.1.11 12:57");
+    const QString emSpaces = QStringLiteral("2024.1.11 12:57\u2003");
+    QTest::newRow("Megfigyelés, ideographic space") << ideographic << QByteArray("Command1") << "U+3000";
+    QTest::newRow("Most!, ideographic space") << ideographic << QByteArray("Command2") << "U+3000";
+    QTest::newRow("Megfigyelés, em space") << emSpaces << QByteArray("Command1") << "U+2003";
+}
+
+void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
+{
+    QFETCH(QString, text11);
+    QFETCH(QByteArray, button);
+    QFETCH(QString, shown);
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    TestClock clock;
+    MessageCatcher caught;
+    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
+    const QStringList drawn = a->surface()->texts();
+    const QByteArray log = data.read(kLog);
+    QCOMPARE(log.count("\r\n"), 7);
+    box(*a, "Text11")->setText(text11);
+    QCOMPARE(box(*a, "Text11")->text(), text11);   // fits the 16 characters
+    QFile::remove(data.file(QStringLiteral("010-novekvo.gif")));
+    press(*a, button.constData());
+    QCOMPARE(caught.messages,
+             (QList<Message>{Message{MessageIcon::Error,
+                                     QStringLiteral("Az 'ujhold.txt' fájl NEM menthető! Ezeket a karaktereket "
+                                                    "nem lehet benne tárolni: ")
+                                         + shown}}));
+    QCOMPARE(a->surface()->texts(), drawn);
+    QVERIFY(!picture(*a)->pixmap().isNull());   // the picture was not even looked for
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kLog), log);
+}
+
 void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
 {
     DataFolder data;
@@ -319,10 +407,12 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
     auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
-    // In pixels: x = 650 and 4850, y = 1265, 2100, 2800, 3300, 5120 twips.
+    // In pixels: x = 650, y = 1265, 2100, 2800, 3300, 5120 twips. The
+    // Hungarian date reaches past 4850 twips (323 pixels), so the time starts
+    // a blank after it.
     QList<ResultSurface::Piece> expected{
         {{43, 84}, QStringLiteral("Megfigyelés ideje:         2024. 01. 14.")},
-        {{323, 84}, QStringLiteral("7:37:00")},
+        {{332, 84}, QStringLiteral("7:37:00")},
         {{43, 140}, kLines4000[1]},
         {{43, 186}, kLines4000[2]},
         {{43, 220}, kLines4000[3]},
@@ -422,6 +512,46 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     QCOMPARE(clock.readings, 2);
     QCOMPARE(a->surface()->pieces().size(), 6);
     QCOMPARE(data.read(kUtolso), QByteArray("2000.01.01 00:00\r\n"));
+}
+
+void MainWindowCalculatorTest::nowKeepsDateAndTimeApart_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("timeLeft");   // pixels; 4850 twips is 323, -1 for "after the date"
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale hu(QLocale::Hungarian, QLocale::Hungary);
+    QTest::newRow("room at 4850") << us << QDateTime(QDate(2024, 1, 14), QTime(7, 37)) << 323;
+    QTest::newRow("longest US date") << us << QDateTime(QDate(2028, 12, 28), QTime(18, 26, 5)) << 323;
+    QTest::newRow("Hungarian date") << hu << QDateTime(QDate(2024, 1, 14), QTime(7, 37)) << -1;
+    QTest::newRow("Hungarian, wide digits") << hu << QDateTime(QDate(2026, 12, 7), QTime(18, 26, 5)) << -1;
+}
+
+void MainWindowCalculatorTest::nowKeepsDateAndTimeApart()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QDateTime, now);
+    QFETCH(int, timeLeft);
+    DataFolder data;
+    MainWindowEnvironment env{data.path(), RegionalSettings::fromLocale(locale),
+                              [now] { return now; }};
+    auto a = std::make_unique<A>(std::move(env));
+    box(*a, "Text11")->setText(QStringLiteral("2024-01-11 12:57"));
+    press(*a, "Command2");
+    const QList<ResultSurface::Piece> pieces = a->surface()->pieces();
+    QCOMPARE(pieces.size(), 6);
+    QCOMPARE(pieces[1].topLeft.y(), pieces[0].topLeft.y());
+    const auto date = inkColumns(a->surface(), pieces[0]);
+    const auto time = inkColumns(a->surface(), pieces[1]);
+    QVERIFY(date.first >= 0 && time.first >= 0);
+    // At least a blank's worth of dark columns between the date's last dot
+    // and the time's first digit.
+    QVERIFY2(time.first - date.second > 3,
+             qPrintable(QStringLiteral("date ends at %1, time starts at %2").arg(date.second).arg(time.first)));
+    if (timeLeft >= 0)
+        QCOMPARE(pieces[1].topLeft.x(), timeLeft);
+    else
+        QVERIFY2(pieces[1].topLeft.x() > 323, qPrintable(QString::number(pieces[1].topLeft.x())));
 }
 
 void MainWindowCalculatorTest::showAndLogOperations()

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void roundToInt32();
     void parseRegionalNumber_data();
     void parseRegionalNumber();
+    void visibleCharacters_data();
+    void visibleCharacters();
 };
 
 void TestNumbers::formatWhole_data()
@@ -157,6 +159,28 @@ void TestNumbers::parseRegionalNumber()
     QCOMPARE(v.has_value(), reads);
     if (reads)
         QCOMPARE(*v, value);
+}
+
+void TestNumbers::visibleCharacters_data()
+{
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters") << QStringLiteral("Жא") << QStringLiteral("Жא");
+    QTest::newRow("ideographic space") << QStringLiteral("\u3000") << QStringLiteral("U+3000");
+    QTest::newRow("between letters") << QStringLiteral("Ж\u3000Д") << QStringLiteral("Ж U+3000 Д");
+    QTest::newRow("two codes") << QStringLiteral("\u2003\u200B") << QStringLiteral("U+2003 U+200B");
+    QTest::newRow("control character") << QStringLiteral("\u0085") << QStringLiteral("U+0085");
+    QTest::newRow("combining mark") << QStringLiteral("\u0303") << QStringLiteral("U+0303");
+    QTest::newRow("beyond 16 bits") << QString::fromUcs4(U"\U0001F315\U000E0001")
+                                    << QString::fromUcs4(U"\U0001F315") + QStringLiteral(" U+E0001");
+    QTest::newRow("nothing") << QString() << QString();
+}
+
+void TestNumbers::visibleCharacters()
+{
+    QFETCH(QString, characters);
+    QFETCH(QString, shown);
+    QCOMPARE(tavik::visibleCharacters(characters), shown);
 }
 
 QTEST_GUILESS_MAIN(TestNumbers)

@@ -35,6 +35,9 @@ private Q_SLOTS:
     void classifyPhase_data();
     void classifyPhase();
     void calculateAndClassify();
+    void acrossAChangeOfClocks_data();
+    void acrossAChangeOfClocks();
+    void sameOffsetsChangeNothing();
 };
 
 void TestObservation::phaseAge_data()
@@ -242,6 +245,78 @@ void TestObservation::calculateAndClassify()
     QVERIFY(before);
     QCOMPARE(before->phasePicture, QStringLiteral("000-ujhold.gif"));
     QCOMPARE(before->ageMinutes, 1728);
+}
+
+void TestObservation::acrossAChangeOfClocks_data()
+{
+    QTest::addColumn<double>("newMoon");
+    QTest::addColumn<double>("observation");
+    QTest::addColumn<int>("newMoonOffset");
+    QTest::addColumn<int>("observationOffset");
+    QTest::addColumn<int>("ageMinutes");
+    QTest::addColumn<double>("elapsedDays");
+    QTest::addColumn<double>("phaseAge");
+    const auto at = [](int y, int mo, int d, int h, int mi, int s = 0) {
+        return toDateTimeValue({y, mo, d, h, mi, s});
+    };
+    // Budapest: clocks forward on 30 March 2025, back on 26 October.
+    QTest::newRow("spring, a day on the clock")
+        << at(2025, 3, 29, 11, 58) << at(2025, 3, 30, 11, 58) << 3600 << 7200 << 23 * 60
+        << 23 / 24.0 << 1.0;
+    QTest::newRow("autumn")
+        << at(2025, 10, 21, 14, 25) << at(2025, 10, 27, 19, 0) << 7200 << 3600
+        << (6 * 24 + 5) * 60 + 35 << 6 + (5 * 60 + 35) / 1440.0 << 6.0;
+    QTest::newRow("autumn, observation before the new moon")
+        << at(2025, 10, 27, 19, 0) << at(2025, 10, 21, 14, 25) << 3600 << 7200
+        << (6 * 24 + 5) * 60 + 35 << -(6 + (5 * 60 + 35) / 1440.0) << -6 + kSynodicMonth;
+    // Half a day on the clock, which would round to day 0, but 13 hours in fact.
+    QTest::newRow("autumn, the day value rounds up")
+        << at(2025, 10, 25, 18, 0) << at(2025, 10, 26, 6, 0) << 7200 << 3600 << 780
+        << 13 / 24.0 << 1.0;
+    // Seconds are cut on the new moon's clock.
+    QTest::newRow("seconds across the change")
+        << at(2025, 3, 29, 12, 0, 59) << at(2025, 3, 30, 12, 1, 0) << 3600 << 7200 << 23 * 60 + 1
+        << (23 * 3600 + 1) / 86400.0 << 1.0;
+    // Sydney: clocks forward on 5 October 2025.
+    QTest::newRow("southern spring")
+        << at(2025, 10, 4, 20, 0) << at(2025, 10, 5, 20, 0) << 36000 << 39600 << 23 * 60
+        << 23 / 24.0 << 1.0;
+}
+
+void TestObservation::acrossAChangeOfClocks()
+{
+    QFETCH(double, newMoon);
+    QFETCH(double, observation);
+    QFETCH(int, newMoonOffset);
+    QFETCH(int, observationOffset);
+    QFETCH(int, ageMinutes);
+    QFETCH(double, elapsedDays);
+    QFETCH(double, phaseAge);
+    const auto r = CalculateAndClassify(newMoon, observation, kObservationScale,
+                                        UtcOffsets{newMoonOffset, observationOffset});
+    QVERIFY(r);
+    QCOMPARE(r->newMoonTime, newMoon);             // the times stay as typed
+    QCOMPARE(r->observationTime, observation);
+    QCOMPARE(r->ageMinutes, ageMinutes);
+    QCOMPARE(r->ageHours, ageMinutes / 60);
+    QCOMPARE(r->minutePart, ageMinutes % 60);
+    QVERIFY2(std::abs(r->elapsedDays - elapsedDays) < 1e-9, qPrintable(QString::number(r->elapsedDays, 'g', 17)));
+    QCOMPARE(r->phaseAge, phaseAge);
+    // The illumination of the same real time on one clock.
+    const auto same = CalculateCrescentAge(0.0, elapsedDays);
+    QVERIFY(same);
+    QVERIFY(std::abs(r->illumination - same->illumination) < 1e-9);
+}
+
+void TestObservation::sameOffsetsChangeNothing()
+{
+    const double observation = minutesLater(kNewMoon, 4000) + 30 / 86400.0;
+    const auto plain = CalculateCrescentAge(kNewMoon, observation);
+    const auto zoned = CalculateCrescentAge(kNewMoon, observation, kObservationScale, {7200, 7200});
+    QVERIFY(plain && zoned);
+    QCOMPARE(zoned->elapsedDays, plain->elapsedDays);   // bit for bit
+    QCOMPARE(zoned->ageMinutes, plain->ageMinutes);
+    QCOMPARE(zoned->illumination, plain->illumination);
 }
 
 QTEST_GUILESS_MAIN(TestObservation)

@@ -39,30 +39,21 @@ void TestReport::observationLinesAfter4000Minutes()
 {
     const auto lines = observationLines(after(4000), RegionalSettings::hungarian());
     const QString indent(36, u' ');
-    QCOMPARE(lines[0].text, QStringLiteral("Megfigyelés ideje:         2024. 01. 14. 6:40:00"));
-    QCOMPARE(lines[1].text, QStringLiteral("Holdsarló kora:             66 óra 40 perc"));
-    QCOMPARE(lines[2].text, indent + QStringLiteral("2 nap  18 óra 40 perc"));
-    QCOMPARE(lines[3].text, indent + QStringLiteral("2,75 nap"));
-    QCOMPARE(lines[4].text, indent + QStringLiteral("Növekvő sarló - 9,05 %"));
-    const int ys[] = {1265, 2100, 2800, 3300, 5120};
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(lines[i].xTwips, 650);
-        QCOMPARE(lines[i].yTwips, ys[i]);
-    }
+    QCOMPARE(lines[0], QStringLiteral("Megfigyelés ideje:         2024. 01. 14. 6:40:00"));
+    QCOMPARE(lines[1], QStringLiteral("Holdsarló kora:             66 óra 40 perc"));
+    QCOMPARE(lines[2], indent + QStringLiteral("2 nap  18 óra 40 perc"));
+    QCOMPARE(lines[3], indent + QStringLiteral("2,75 nap"));
+    QCOMPARE(lines[4], indent + QStringLiteral("Növekvő sarló - 9,05 %"));
 }
 
 void TestReport::nowLinesSplitTheFirstLine()
 {
     const auto lines = nowLines(after(4000), RegionalSettings::hungarian());
-    QCOMPARE(lines[0].text, QStringLiteral("Megfigyelés ideje:         2024. 01. 14."));
-    QCOMPARE(lines[0].xTwips, 650);
-    QCOMPARE(lines[0].yTwips, 1265);
-    QCOMPARE(lines[1].text, QStringLiteral("6:40:00"));
-    QCOMPARE(lines[1].xTwips, 4850);
-    QCOMPARE(lines[1].yTwips, 1265);
-    QCOMPARE(lines[2].yTwips, 2100);
-    QCOMPARE(lines[5].yTwips, 5120);
-    QCOMPARE(lines[5].xTwips, 650);
+    QCOMPARE(lines[0], QStringLiteral("Megfigyelés ideje:         2024. 01. 14."));
+    QCOMPARE(lines[1], QStringLiteral("6:40:00"));
+    const auto observation = observationLines(after(4000), RegionalSettings::hungarian());
+    for (int i = 1; i < 5; ++i)
+        QCOMPARE(lines[i + 1], observation[i]);
 }
 
 void TestReport::logEntryBytes()

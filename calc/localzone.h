@@ -1,0 +1,19 @@
+// Local civil times of a time zone: how far each one lies from UTC, so that two
+// of them on either side of a change of summer time give their real distance.
+#pragma once
+
+#include "datetime.h"
+
+#include <QTimeZone>
+
+namespace tavik {
+
+// Seconds east of UTC in force at a local clock time of the zone. A clock time
+// in the spring gap, which the clocks skip, takes the offset from before the
+// change: it is the same instant as the clock time one hour later. A clock time
+// in the repeated autumn hour takes the offset from before the change as well:
+// it counts as its first (summer-time) pass. No offset (0) for an invalid zone
+// or a value beyond kLargestDateValue.
+int utcOffsetAt(DateTimeValue local, const QTimeZone& zone);
+
+}  // namespace tavik

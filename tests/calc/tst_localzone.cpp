@@ -1,0 +1,96 @@
+// Clock times of a zone and their offsets from UTC, across the changes of
+// summer time in both hemispheres.
+#include "localzone.h"
+
+#include <QTest>
+#include <limits>
+
+using namespace tavik;
+
+class TestLocalZone : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void offsets_data();
+    void offsets();
+    void noOffsetWithoutAZone_data();
+    void noOffsetWithoutAZone();
+    void sameOffsetAllYearBeforeSummerTime();
+};
+
+void TestLocalZone::offsets_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<double>("local");
+    QTest::addColumn<int>("offset");
+    const auto at = [](int y, int mo, int d, int h, int mi, int s = 0) {
+        return toDateTimeValue({y, mo, d, h, mi, s});
+    };
+    const QByteArray bp("Europe/Budapest");
+    QTest::newRow("winter") << bp << at(2025, 1, 15, 12, 0) << 3600;
+    QTest::newRow("summer") << bp << at(2025, 7, 1, 12, 0) << 7200;
+    QTest::newRow("before the spring gap") << bp << at(2025, 3, 30, 1, 59, 59) << 3600;
+    QTest::newRow("in the spring gap") << bp << at(2025, 3, 30, 2, 30) << 3600;
+    QTest::newRow("after the spring gap") << bp << at(2025, 3, 30, 3, 0) << 7200;
+    QTest::newRow("before the repeated hour") << bp << at(2025, 10, 26, 1, 59, 59) << 7200;
+    QTest::newRow("repeated hour, first pass") << bp << at(2025, 10, 26, 2, 0) << 7200;
+    QTest::newRow("end of the repeated hour") << bp << at(2025, 10, 26, 2, 59, 59) << 7200;
+    QTest::newRow("after the repeated hour") << bp << at(2025, 10, 26, 3, 0) << 3600;
+    QTest::newRow("summer of 9999") << bp << at(9999, 7, 1, 12, 0) << 7200;
+    QTest::newRow("the zero date") << bp << 0.25 << 3600;
+
+    const QByteArray syd("Australia/Sydney");
+    QTest::newRow("Sydney summer") << syd << at(2025, 1, 15, 12, 0) << 39600;
+    QTest::newRow("Sydney winter") << syd << at(2025, 7, 1, 12, 0) << 36000;
+    QTest::newRow("Sydney spring gap") << syd << at(2025, 10, 5, 2, 30) << 36000;
+    QTest::newRow("Sydney after the gap") << syd << at(2025, 10, 5, 3, 0) << 39600;
+    QTest::newRow("Sydney repeated hour") << syd << at(2025, 4, 6, 2, 30) << 39600;
+    QTest::newRow("Sydney after it") << syd << at(2025, 4, 6, 3, 0) << 36000;
+
+    QTest::newRow("UTC in summer") << QByteArray("UTC") << at(2025, 7, 1, 12, 0) << 0;
+    QTest::newRow("UTC at the change") << QByteArray("UTC") << at(2025, 3, 30, 2, 30) << 0;
+}
+
+void TestLocalZone::offsets()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(double, local);
+    QFETCH(int, offset);
+    const QTimeZone tz(zone);
+    QVERIFY(tz.isValid());
+    QCOMPARE(utcOffsetAt(local, tz), offset);
+}
+
+void TestLocalZone::noOffsetWithoutAZone_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<double>("local");
+    const double summer = toDateTimeValue({2025, 7, 1, 12, 0, 0});
+    QTest::newRow("invalid zone") << QByteArray() << summer;
+    QTest::newRow("beyond the largest value") << QByteArray("Europe/Budapest") << 1.5 * kLargestDateValue;
+    QTest::newRow("far before") << QByteArray("Europe/Budapest") << -1.5 * kLargestDateValue;
+    QTest::newRow("infinity")
+        << QByteArray("Europe/Budapest") << std::numeric_limits<double>::infinity();
+    QTest::newRow("not a number")
+        << QByteArray("Europe/Budapest") << std::numeric_limits<double>::quiet_NaN();
+}
+
+void TestLocalZone::noOffsetWithoutAZone()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(double, local);
+    QCOMPARE(utcOffsetAt(local, zone.isEmpty() ? QTimeZone() : QTimeZone(zone)), 0);
+}
+
+void TestLocalZone::sameOffsetAllYearBeforeSummerTime()
+{
+    // Before the epoch and before summer time was ever kept, winter and summer
+    // share their offset, so nothing shifts.
+    const QTimeZone tz("Europe/Budapest");
+    const int winter = utcOffsetAt(toDateTimeValue({1850, 1, 15, 12, 0, 0}), tz);
+    QCOMPARE(utcOffsetAt(toDateTimeValue({1850, 7, 15, 12, 0, 0}), tz), winter);
+    QCOMPARE(utcOffsetAt(toDateTimeValue({100, 7, 15, 12, 0, 0}), tz), winter);
+}
+
+QTEST_GUILESS_MAIN(TestLocalZone)
+#include "tst_localzone.moc"
