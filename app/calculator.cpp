@@ -62,7 +62,7 @@ bool A::reportFault(const FileStatus& status)
 
 bool A::SaveNewMoonBox()
 {
-    return !reportFault(replaceWholeFile(dataPath(kLastNewMoonFile), Text11->text() + kLineEnd));
+    return !reportFault(replaceWholeFile(writePath(kLastNewMoonFile), Text11->text() + kLineEnd));
 }
 
 void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
@@ -82,14 +82,14 @@ bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
 {
     const QStringList entry = trigger == Trigger::Now ? nowLogEntry(r, m_env.regional)
                                                       : calculationLogEntry(r, m_env.regional);
-    return !reportFault(appendToFile(dataPath(kLogFile), joinWithCrLf(entry)));
+    return !reportFault(appendToFile(writePath(kLogFile), joinWithCrLf(entry)));
 }
 
 void A::showPhasePicture(const QString& fileName)
 {
     // A missing or unreadable picture leaves the box empty; the results are
     // still drawn and logged.
-    const QPixmap picture(dataPath(fileName));
+    const QPixmap picture(readPath(fileName));
     if (picture.isNull())
         Picture1->clear();
     else
@@ -110,7 +110,7 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 
 void A::Command1_Click()
 {
-    const QString path = dataPath(kLastObservationFile);
+    const QString path = readPath(kLastObservationFile);
     if (!dataFileExists(path)) {
         showMessage(this, MessageIcon::Error, kNoLastObservation);
         return;
@@ -159,7 +159,7 @@ void A::Command2_Click()
 
 void A::Command3_Click()
 {
-    const QString path = dataPath(kLastNewMoonFile);
+    const QString path = readPath(kLastNewMoonFile);
     if (!dataFileExists(path)) {
         showMessage(this, MessageIcon::Error, kNoLastNewMoon);
         return;
@@ -184,7 +184,7 @@ void A::Command14_Click()
         showMessage(this, MessageIcon::Warning, kBlankObservation);
         return;
     }
-    reportFault(replaceWholeFile(dataPath(kLastObservationFile), text + kLineEnd));
+    reportFault(replaceWholeFile(writePath(kLastObservationFile), text + kLineEnd));
 }
 
 }  // namespace tavik

@@ -87,12 +87,12 @@ void A::fillMapMenu()
 
 void A::fillToolsMenu()
 {
-    const QString dir = m_env.dataDir;
-    auto notes = [dir](QPointer<NoteWindow>& slot, NoteKind kind) {
-        openCompanion(slot, [&] { return new NoteWindow(kind, dir); });
+    const DataFolders data = m_env.data;
+    auto notes = [data](QPointer<NoteWindow>& slot, NoteKind kind) {
+        openCompanion(slot, [&] { return new NoteWindow(kind, data); });
     };
-    auto list = [dir](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
-        openCompanion(slot, [&] { return new ReferenceListWindow(which, dir); });
+    auto list = [data](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
+        openCompanion(slot, [&] { return new ReferenceListWindow(which, data); });
     };
 
     jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -140,8 +140,8 @@ void A::fillHelpMenu()
 
 void A::openMapViewer(const QString& pictureFile)
 {
-    const QString dir = m_env.dataDir;
-    openCompanion(m_form3, [&dir] { return new MapViewerWindow(dir); })->showPicture(pictureFile);
+    const DataFolders& data = m_env.data;
+    openCompanion(m_form3, [&data] { return new MapViewerWindow(data); })->showPicture(pictureFile);
 }
 
 void A::Picture1_Click()

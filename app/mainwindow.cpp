@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
@@ -83,7 +84,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 MainWindowEnvironment MainWindowEnvironment::system()
 {
     return MainWindowEnvironment{
-        QCoreApplication::applicationDirPath() + QStringLiteral("/Pic"),
+        DataFolders::system(),
         RegionalSettings::fromLocale(QLocale::system()),
         [] { return QDateTime::currentDateTime(); },
     };
@@ -229,14 +230,29 @@ void A::centreOnScreen()
     move(r.topLeft());
 }
 
-QString A::dataPath(const QString& fileName) const
+QString describeDataFolder(const DataFolders& folders)
 {
-    return dataFilePath(m_env.dataDir, fileName);
+    const QString user = QDir::toNativeSeparators(folders.userFolder());
+    if (folders.portable())
+        return QStringLiteral("Adatmappa: %1 (a program mellett, ide ír és innen olvas).").arg(user);
+    return QStringLiteral("Adatmappa: %1 (ide ír, és innen olvas elsőként); a csomag adatai: %2 "
+                          "(csak olvasható).")
+        .arg(user, QDir::toNativeSeparators(folders.shippedFolder()));
+}
+
+QString A::readPath(const QString& fileName) const
+{
+    return m_env.data.readPath(fileName);
+}
+
+QString A::writePath(const QString& fileName) const
+{
+    return m_env.data.writePath(fileName);
 }
 
 QString A::newMoonListPath() const
 {
-    return dataPath(QStringLiteral("ujholdak.txt"));
+    return readPath(QStringLiteral("ujholdak.txt"));
 }
 
 void A::LoadNewMoonList()

@@ -6,6 +6,7 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <utility>
 
 namespace tavik {
 
@@ -33,9 +34,9 @@ void PictureArea::paintEvent(QPaintEvent*)
         painter.drawImage(QPoint(0, 0), m_picture);
 }
 
-MapViewerWindow::MapViewerWindow(const QString& dataDir, QWidget* parent)
+MapViewerWindow::MapViewerWindow(DataFolders data, QWidget* parent)
     : QWidget(parent)
-    , m_dataDir(dataDir)
+    , m_data(std::move(data))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Hold térképek"));
@@ -56,7 +57,7 @@ void MapViewerWindow::createPictureArea()
 void MapViewerWindow::showPicture(const QString& fileName)
 {
     show();
-    const QString path = dataFilePath(m_dataDir, fileName);
+    const QString path = m_data.readPath(fileName);
     FileStatus status{FileError::None, fileName, QString()};
     QImage picture;
     if (!dataFileExists(path)) {

@@ -2,6 +2,8 @@
 // (a lunar day or the whole-Moon map) at its own size, one picture at a time.
 #pragma once
 
+#include "datafolders.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -27,7 +29,7 @@ private:
 class MapViewerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MapViewerWindow(const QString& dataDir, QWidget* parent = nullptr);
+    explicit MapViewerWindow(DataFolders data, QWidget* parent = nullptr);
     // Shows the window, then loads a picture file of the data folder into
     // Picture3, replacing the one shown. A missing or unreadable file leaves the
     // picture area empty and says so in a message.
@@ -38,7 +40,7 @@ public:
 private:
     void createPictureArea();
 
-    QString m_dataDir;
+    DataFolders m_data;
 };
 
 }  // namespace tavik

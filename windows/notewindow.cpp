@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <array>
+#include <utility>
 
 namespace tavik {
 
@@ -73,10 +74,10 @@ bool isBlank(const QString& text)
 
 }  // namespace
 
-NoteWindow::NoteWindow(NoteKind kind, const QString& dataDir, QWidget* parent)
+NoteWindow::NoteWindow(NoteKind kind, DataFolders data, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(kind)))
-    , m_dataDir(dataDir)
+    , m_data(std::move(data))
 {
     setObjectName(QString::fromUtf8(m_layout.window));
     setWindowTitle(QString::fromUtf8(m_layout.caption));
@@ -134,13 +135,11 @@ void NoteWindow::createTextBox()
     m_text->setFocus();
 }
 
-QString NoteWindow::path() const { return dataFilePath(m_dataDir, fileName()); }
-
 QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
 
 void NoteWindow::loadText()
 {
-    const QString file = path();
+    const QString file = m_data.readPath(fileName());
     if (!dataFileExists(file)) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
@@ -178,7 +177,7 @@ bool NoteWindow::save()
         showMessage(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
         return false;
     }
-    const QString file = path();
+    const QString file = m_data.writePath(fileName());
     if (m_unreadFile && dataFileExists(file)) {
         showMessage(this, MessageIcon::Error, m_readFault);
         return false;

@@ -100,7 +100,7 @@ void RowListView::updateGeometries()
     horizontalScrollBar()->setRange(0, 0);
 }
 
-ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& dataDir, QWidget* parent)
+ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& data, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(list)))
 {
@@ -112,7 +112,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& data
         createColumnLabels();
     createList();
     createOkButton();
-    loadRows(dataDir);
+    loadRows(data);
 }
 
 void ReferenceListWindow::createList()
@@ -166,9 +166,9 @@ QLabel* ReferenceListWindow::createLabel(const char* name, const QString& text, 
     return label;
 }
 
-void ReferenceListWindow::loadRows(const QString& dataDir)
+void ReferenceListWindow::loadRows(const DataFolders& data)
 {
-    const FileRead<QStringList> read = readLines(dataFilePath(dataDir, fileName()));
+    const FileRead<QStringList> read = readLines(data.readPath(fileName()));
     if (!read.ok()) {
         FileStatus status = read.status;
         if (status.fileName.isEmpty())

@@ -2,6 +2,8 @@
 // text file of the data folder, one row per line, in a monospaced font.
 #pragma once
 
+#include "datafolders.h"
+
 #include <QListView>
 #include <QStringList>
 #include <QWidget>
@@ -30,7 +32,7 @@ protected:
 class ReferenceListWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ReferenceListWindow(ReferenceList list, const QString& dataDir, QWidget* parent = nullptr);
+    explicit ReferenceListWindow(ReferenceList list, const DataFolders& data, QWidget* parent = nullptr);
 
     // The rows exactly as read from the file.
     QStringList rows() const;
@@ -48,7 +50,7 @@ private:
     void createOkButton();
     void createColumnLabels();
     QLabel* createLabel(const char* name, const QString& text, const QRect& rect, const QFont& font);
-    void loadRows(const QString& dataDir);
+    void loadRows(const DataFolders& data);
 
     const ReferenceListLayout& m_layout;
     RowListView* m_list = nullptr;

@@ -44,6 +44,7 @@ public:
     DataFolder() { QDir(m_root.path()).mkdir(QStringLiteral("Pic")); }
 
     QString path() const { return m_root.path() + QStringLiteral("/Pic"); }
+    DataFolders folders() const { return DataFolders(path()); }
     QString file(const QString& name) const { return path() + QLatin1Char('/') + name; }
 
     void write(const QString& name, const QByteArray& bytes) const
@@ -81,7 +82,7 @@ struct TestClock {
 
 inline std::unique_ptr<A> makeWindow(const DataFolder& data, TestClock* clock = nullptr)
 {
-    MainWindowEnvironment env{data.path(), RegionalSettings::hungarian(), {}};
+    MainWindowEnvironment env{data.folders(), RegionalSettings::hungarian(), {}};
     if (clock) {
         env.clock = [clock] {
             const QDateTime t = clock->now;

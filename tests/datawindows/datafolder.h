@@ -2,6 +2,7 @@
 // holding real files, and a log of the messages the windows give.
 #pragma once
 
+#include "datafolders.h"
 #include "messages.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ class DataFolder {
 public:
     DataFolder() { QDir(m_root.path()).mkdir(QStringLiteral("Pic")); }
     QString path() const { return m_root.filePath(QStringLiteral("Pic")); }
+    tavik::DataFolders folders() const { return tavik::DataFolders(path()); }
     QString filePath(const QString& name) const { return path() + u'/' + name; }
 
     bool write(const QString& name, const QByteArray& bytes) const

@@ -69,7 +69,7 @@ private Q_SLOTS:
 void TestMapViewer::layout()
 {
     DataFolder data;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     QCOMPARE(w.objectName(), QStringLiteral("Form3"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Hold térképek"));
     QCOMPARE(w.size(), QSize(1167, 729));
@@ -85,7 +85,7 @@ void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     w.showPicture(QStringLiteral("Lunar-day02s.gif"));
     QCOMPARE(log.count(), 0);
     QVERIFY(w.isVisible());
@@ -108,7 +108,7 @@ void TestMapViewer::largePictureIsCut()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800))));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     w.showPicture(QStringLiteral("Lunar-map.jpg"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(1300, 800));  // not scaled
@@ -133,7 +133,7 @@ void TestMapViewer::pictureIsReplaced()
     MessageLog log;
     QPointer<MapViewerWindow> slot;
     auto open = [&](const QString& file) {
-        openCompanion(slot, [&] { return new MapViewerWindow(data.path()); })->showPicture(file);
+        openCompanion(slot, [&] { return new MapViewerWindow(data.folders()); })->showPicture(file);
     };
     open(QStringLiteral("Lunar-map.jpg"));
     MapViewerWindow* first = slot.data();
@@ -157,7 +157,7 @@ void TestMapViewer::fileNameLetterCaseDoesNotMatter()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     w.showPicture(QStringLiteral("Lunar-day03s.gif"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
@@ -182,7 +182,7 @@ void TestMapViewer::missingPicture()
     if (folderMissing)
         QVERIFY(data.removeFolder());
     MessageLog log(QStringLiteral("Form3"));
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     w.showPicture(file);
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.messages().first().icon, MessageIcon::Error);
@@ -197,7 +197,7 @@ void TestMapViewer::unreadablePicture()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture"));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders());
     w.showPicture(QStringLiteral("Lunar-day11s.gif"));
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.messages().first().icon, MessageIcon::Error);
@@ -214,7 +214,7 @@ void TestMapViewer::openingAgainOnlyRaises()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new MapViewerWindow(data.path());
+        return new MapViewerWindow(data.folders());
     };
     MapViewerWindow* first = openCompanion(slot, make);
     MapViewerWindow* second = openCompanion(slot, make);

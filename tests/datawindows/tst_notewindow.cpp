@@ -91,7 +91,7 @@ void TestNoteWindows::layout()
     QFETCH(QColor, background);
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x"));
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders());
     QTEST(w.objectName(), "window");
     QTEST(w.windowTitle(), "caption");
     QCOMPARE(w.palette().color(QPalette::Window), background);
@@ -122,7 +122,7 @@ void TestNoteWindows::commandsSitOnTheMenuBar()
     QFETCH(NoteKind, kind);
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x"));
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders());
     const bool notes = kind == NoteKind::Notes;
     auto* save = w.findChild<QAction*>(notes ? "mentes81" : "naplo1");
     auto* ok = w.findChild<QAction*>(notes ? "ok81" : "naplo2");
@@ -157,7 +157,7 @@ void TestNoteWindows::missingFile()
     DataFolder data;
     MessageLog log(window);
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders()); });
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.messages().first().icon, MessageIcon::Error);
     QTEST(log.lastText(), "message");
@@ -192,7 +192,7 @@ void TestNoteWindows::loading()
     DataFolder data;
     QVERIFY(data.write(kNotes, bytes));
     MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.path());
+    NoteWindow w(NoteKind::Notes, data.folders());
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.textBox()->toPlainText(), shown);
 }
@@ -217,7 +217,7 @@ void TestNoteWindows::saveBytes()
     DataFolder data;
     QVERIFY(data.write(kLog, "old"));
     MessageLog log;
-    NoteWindow w(NoteKind::ObservationLog, data.path());
+    NoteWindow w(NoteKind::ObservationLog, data.folders());
     w.textBox()->setPlainText(text);
     w.saveAction()->trigger();
     QCOMPARE(log.count(), 0);
@@ -231,7 +231,7 @@ void TestNoteWindows::typedLineBreaks()
 {
     DataFolder data;
     QVERIFY(data.write(kNotes, ""));
-    NoteWindow w(NoteKind::Notes, data.path());
+    NoteWindow w(NoteKind::Notes, data.folders());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::keyClicks(w.textBox(), QStringLiteral("a"));
@@ -260,7 +260,7 @@ void TestNoteWindows::blankIsRefused()
     QVERIFY(data.write(kNotes, "kept\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders()); });
     slot->textBox()->setPlainText(text);
     (byOk ? slot->okAction() : slot->saveAction())->trigger();
     tavik::testing::flushDeletions();
@@ -283,7 +283,7 @@ void TestNoteWindows::eachReopenAddsOneLineEnd()
     MessageLog log;
     QByteArray expected("abc");
     for (int cycle = 0; cycle < 3; ++cycle) {
-        NoteWindow w(kind, data.path());
+        NoteWindow w(kind, data.folders());
         if (cycle == 0)
             w.textBox()->setPlainText(QStringLiteral("abc"));
         else
@@ -301,7 +301,7 @@ void TestNoteWindows::savingInitialTextCreatesTheFile()
     QFETCH(NoteKind, kind);
     DataFolder data;
     MessageLog log;
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders());
     w.saveAction()->trigger();
     QCOMPARE(log.count(), 1);  // only the missing-file message
     const QByteArray expected = kind == NoteKind::Notes ? QByteArray("Jegyzetek:  \r\n")
@@ -316,7 +316,7 @@ void TestNoteWindows::okClosesOnlyAfterWriting()
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders()); });
     slot->textBox()->setPlainText(QStringLiteral("megvan"));
     slot->okAction()->trigger();
     tavik::testing::flushDeletions();
@@ -334,7 +334,7 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders()); });
     QVERIFY(QTest::qWaitForWindowExposed(slot));
     auto* bar = slot->findChild<QMenuBar*>();
     QVERIFY(bar);
@@ -363,7 +363,7 @@ void TestNoteWindows::titleBarCloseDiscardsEdits()
     QVERIFY(data.write(kNotes, "saved\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders()); });
     slot->textBox()->setPlainText(QStringLiteral("edited"));
     QVERIFY(slot->close());
     tavik::testing::flushDeletions();
@@ -393,7 +393,7 @@ void TestNoteWindows::failedSave()
     QVERIFY(data.write(kNotes, "before\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders()); });
     if (fault == 0)
         QVERIFY(data.removeFolder());
     else if (fault == 1)
@@ -433,7 +433,7 @@ void TestNoteWindows::openingAgainKeepsUnsavedText()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new NoteWindow(kind, data.path());
+        return new NoteWindow(kind, data.folders());
     };
     NoteWindow* first = openCompanion(slot, make);
     first->textBox()->setPlainText(QStringLiteral("unsaved"));
