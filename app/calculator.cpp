@@ -56,7 +56,7 @@ bool A::reportFault(const FileStatus& status)
 {
     if (status.ok())
         return false;
-    showMessage(this, MessageIcon::Error, describeFileFault(status));
+    m_env.messages.show(this, MessageIcon::Error, describeFileFault(status));
     return true;
 }
 
@@ -112,7 +112,7 @@ void A::Command1_Click()
 {
     const QString path = readPath(kLastObservationFile);
     if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastObservation);
+        m_env.messages.show(this, MessageIcon::Error, kNoLastObservation);
         return;
     }
     const FileRead<QString> saved = readWholeFile(path);
@@ -127,7 +127,7 @@ void A::Command1_Click()
         r = CalculateAndClassify(*newMoon, *observation, kObservationScale);
     if (!r) {
         // Also two times too far apart for the minute count.
-        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
         return;
     }
 
@@ -144,13 +144,13 @@ void A::Command2_Click()
         return;
     Text12->setText(formatDateTime(*now, m_env.regional));
     if (!newMoon) {
-        showMessage(this, MessageIcon::Warning, kNoNewMoonForNow);
+        m_env.messages.show(this, MessageIcon::Warning, kNoNewMoonForNow);
         return;
     }
     const auto r = CalculateAndClassify(*newMoon, *now, kNowScale);
     if (!r) {
         // A new-moon time thousands of years away from today.
-        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
         return;
     }
 
@@ -161,7 +161,7 @@ void A::Command3_Click()
 {
     const QString path = readPath(kLastNewMoonFile);
     if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, kNoLastNewMoon);
+        m_env.messages.show(this, MessageIcon::Error, kNoLastNewMoon);
         return;
     }
     const FileRead<QString> saved = readWholeFile(path);
@@ -181,7 +181,7 @@ void A::Command14_Click()
 {
     const QString text = Text12->text();
     if (isBlank(text)) {
-        showMessage(this, MessageIcon::Warning, kBlankObservation);
+        m_env.messages.show(this, MessageIcon::Warning, kBlankObservation);
         return;
     }
     reportFault(replaceWholeFile(writePath(kLastObservationFile), text + kLineEnd));

@@ -87,6 +87,7 @@ MainWindowEnvironment MainWindowEnvironment::system()
         DataFolders::system(),
         RegionalSettings::fromLocale(QLocale::system()),
         [] { return QDateTime::currentDateTime(); },
+        MessageSink(),
     };
 }
 

@@ -9,6 +9,7 @@
 
 #include "datafiles.h"
 #include "datafolders.h"
+#include "messages.h"
 #include "observation.h"
 #include "regional.h"
 #include "report.h"
@@ -43,9 +44,10 @@ struct MainWindowEnvironment {
     DataFolders data;                     // where the "Pic" files are read and written
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
+    MessageSink messages;                 // this window's and its companions' messages
 
-    // The program's own: its data folders, the system's regional settings and
-    // the system clock.
+    // The program's own: its data folders, the system's regional settings, the
+    // system clock and message boxes.
     static MainWindowEnvironment system();
 };
 

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
+#include <utility>
 
 namespace tavik {
 
@@ -20,9 +21,10 @@ const QColor kLineColor(0xC0, 0xC0, 0xC0);
 constexpr int kEntryLimit = 6;  // characters
 }  // namespace
 
-ConverterWindow::ConverterWindow(const RegionalSettings& regional, QWidget* parent)
+ConverterWindow::ConverterWindow(const RegionalSettings& regional, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_regional(regional)
+    , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Számítások"));
@@ -142,7 +144,7 @@ void ConverterWindow::convert(const QLineEdit* entry, double (*conversion)(doubl
     // the conversion: it is refused like any other number out of range.
     const double result = value ? conversion(*value) : 0.0;
     if (!value || !std::isfinite(result)) {
-        showMessage(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
+        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
         return;
     }
     m_surface->clear();

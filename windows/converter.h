@@ -2,6 +2,7 @@
 // artillery mils (the full circle divided into 6000 parts).
 #pragma once
 
+#include "messages.h"
 #include "regional.h"
 
 #include <QWidget>
@@ -25,7 +26,7 @@ constexpr double milsToDegrees(double mils) noexcept { return mils / kMilsPerDeg
 class ConverterWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ConverterWindow(const RegionalSettings& regional, QWidget* parent = nullptr);
+    ConverterWindow(const RegionalSettings& regional, MessageSink messages, QWidget* parent = nullptr);
 
     DrawingSurface* surface() const noexcept { return m_surface; }
 
@@ -48,6 +49,7 @@ private:
     void convert(const QLineEdit* entry, double (*conversion)(double) noexcept, int xTwips, int yTwips);
 
     RegionalSettings m_regional;
+    MessageSink m_messages;
     DrawingSurface* m_surface = nullptr;
     ShapeWidget* Shape1 = nullptr;
     QLabel* Label41 = nullptr;

@@ -34,9 +34,10 @@ void PictureArea::paintEvent(QPaintEvent*)
         painter.drawImage(QPoint(0, 0), m_picture);
 }
 
-MapViewerWindow::MapViewerWindow(DataFolders data, QWidget* parent)
+MapViewerWindow::MapViewerWindow(DataFolders data, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_data(std::move(data))
+    , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Hold térképek"));
@@ -72,7 +73,7 @@ void MapViewerWindow::showPicture(const QString& fileName)
     }
     Picture3->setPicture(picture);
     if (!status.ok())
-        showMessage(this, MessageIcon::Error, describeFileFault(status));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
 }
 
 }  // namespace tavik

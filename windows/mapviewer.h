@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datafolders.h"
+#include "messages.h"
 
 #include <QImage>
 #include <QString>
@@ -29,7 +30,7 @@ private:
 class MapViewerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MapViewerWindow(DataFolders data, QWidget* parent = nullptr);
+    MapViewerWindow(DataFolders data, MessageSink messages, QWidget* parent = nullptr);
     // Shows the window, then loads a picture file of the data folder into
     // Picture3, replacing the one shown. A missing or unreadable file leaves the
     // picture area empty and says so in a message.
@@ -41,6 +42,7 @@ private:
     void createPictureArea();
 
     DataFolders m_data;
+    MessageSink m_messages;
 };
 
 }  // namespace tavik

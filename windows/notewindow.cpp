@@ -74,10 +74,11 @@ bool isBlank(const QString& text)
 
 }  // namespace
 
-NoteWindow::NoteWindow(NoteKind kind, DataFolders data, QWidget* parent)
+NoteWindow::NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(kind)))
     , m_data(std::move(data))
+    , m_messages(std::move(messages))
 {
     setObjectName(QString::fromUtf8(m_layout.window));
     setWindowTitle(QString::fromUtf8(m_layout.caption));
@@ -143,7 +144,7 @@ void NoteWindow::loadText()
     if (!dataFileExists(file)) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
-        showMessage(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
+        m_messages.show(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
         return;
     }
     const FileRead<QString> read = readWholeFile(file);
@@ -153,7 +154,7 @@ void NoteWindow::loadText()
             status.fileName = fileName();
         m_unreadFile = true;
         m_readFault = describeFileFault(status);
-        showMessage(nullptr, MessageIcon::Error, m_readFault);
+        m_messages.show(nullptr, MessageIcon::Error, m_readFault);
         return;
     }
     m_text->setPlainText(textForBox(read.value));
@@ -174,12 +175,12 @@ bool NoteWindow::save()
 {
     const QString text = fileText();
     if (isBlank(text)) {
-        showMessage(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
+        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
         return false;
     }
     const QString file = m_data.writePath(fileName());
     if (m_unreadFile && dataFileExists(file)) {
-        showMessage(this, MessageIcon::Error, m_readFault);
+        m_messages.show(this, MessageIcon::Error, m_readFault);
         return false;
     }
     const FileStatus status = replaceWholeFile(file, text + kCrLf);
@@ -187,7 +188,7 @@ bool NoteWindow::save()
         FileStatus named = status;
         if (named.fileName.isEmpty())
             named.fileName = fileName();
-        showMessage(this, MessageIcon::Error, describeFileFault(named));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(named));
         return false;
     }
     m_unreadFile = false;

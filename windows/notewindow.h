@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datafolders.h"
+#include "messages.h"
 
 #include <QString>
 #include <QWidget>
@@ -21,7 +22,7 @@ struct NoteWindowLayout;
 class NoteWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit NoteWindow(NoteKind kind, DataFolders data, QWidget* parent = nullptr);
+    NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QWidget* parent = nullptr);
 
     // The file the text is kept in, as the data folder names it: "jegyzetek.txt".
     QString fileName() const;
@@ -49,6 +50,7 @@ private:
 
     const NoteWindowLayout& m_layout;
     DataFolders m_data;
+    MessageSink m_messages;
     // A file that exists but could not be read is not overwritten by a text
     // that never held its content.
     bool m_unreadFile = false;

@@ -100,7 +100,8 @@ void RowListView::updateGeometries()
     horizontalScrollBar()->setRange(0, 0);
 }
 
-ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& data, QWidget* parent)
+ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& data,
+                                         const MessageSink& messages, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(list)))
 {
@@ -112,7 +113,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& 
         createColumnLabels();
     createList();
     createOkButton();
-    loadRows(data);
+    loadRows(data, messages);
 }
 
 void ReferenceListWindow::createList()
@@ -166,7 +167,7 @@ QLabel* ReferenceListWindow::createLabel(const char* name, const QString& text, 
     return label;
 }
 
-void ReferenceListWindow::loadRows(const DataFolders& data)
+void ReferenceListWindow::loadRows(const DataFolders& data, const MessageSink& messages)
 {
     const FileRead<QStringList> read = readLines(data.readPath(fileName()));
     if (!read.ok()) {
@@ -174,7 +175,7 @@ void ReferenceListWindow::loadRows(const DataFolders& data)
         if (status.fileName.isEmpty())
             status.fileName = fileName();
         // Not yet shown: the message stands on its own.
-        showMessage(nullptr, MessageIcon::Error, describeFileFault(status));
+        messages.show(nullptr, MessageIcon::Error, describeFileFault(status));
         return;
     }
     m_model->setStringList(read.value);

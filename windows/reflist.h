@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datafolders.h"
+#include "messages.h"
 
 #include <QListView>
 #include <QStringList>
@@ -32,7 +33,9 @@ protected:
 class ReferenceListWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ReferenceListWindow(ReferenceList list, const DataFolders& data, QWidget* parent = nullptr);
+    // Messages about the file go to messages, before the window is shown.
+    ReferenceListWindow(ReferenceList list, const DataFolders& data, const MessageSink& messages,
+                        QWidget* parent = nullptr);
 
     // The rows exactly as read from the file.
     QStringList rows() const;
@@ -50,7 +53,7 @@ private:
     void createOkButton();
     void createColumnLabels();
     QLabel* createLabel(const char* name, const QString& text, const QRect& rect, const QFont& font);
-    void loadRows(const DataFolders& data);
+    void loadRows(const DataFolders& data, const MessageSink& messages);
 
     const ReferenceListLayout& m_layout;
     RowListView* m_list = nullptr;

@@ -49,10 +49,11 @@ struct Installed {
     }
 };
 
-std::unique_ptr<A> windowOn(const Installed& at)
+std::unique_ptr<A> windowOn(const Installed& at, MessageLog& log)
 {
     MainWindowEnvironment env{at.folders(), RegionalSettings::hungarian(),
-                              [] { return QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0)); }};
+                              [] { return QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0)); },
+                              log.sink()};
     return std::make_unique<A>(std::move(env));
 }
 
@@ -87,8 +88,8 @@ void MainWindowDataFoldersTest::calculatorReadsThePackageAndWritesTheUsersFolder
 {
     Installed at;
     const QStringList shipped = at.shippedFiles();
-    MessageCatcher caught;
-    auto a = windowOn(at);
+    MessageLog caught;
+    auto a = windowOn(at, caught);
     QCOMPARE(newMoonList(*a)->count(), 2);
     QCOMPARE(newMoonList(*a)->itemText(1), QStringLiteral("2024.02.09 23:59"));
     QVERIFY(!QFileInfo::exists(at.user()));
@@ -123,8 +124,8 @@ void MainWindowDataFoldersTest::companionsReadThePackageAndWriteTheUsersFolder()
 {
     Installed at;
     const QStringList shipped = at.shippedFiles();
-    MessageCatcher caught;
-    auto a = windowOn(at);
+    MessageLog caught;
+    auto a = windowOn(at, caught);
 
     trigger(*a, "holdsarlolista");
     auto* list = topLevel<ReferenceListWindow>("Form5");

@@ -2,6 +2,7 @@
 // top-left of Picture3, cutting, replacing and missing or unreadable files.
 #include "companion.h"
 #include "datafolder.h"
+#include "messagelog.h"
 #include "mapviewer.h"
 
 #include <QBuffer>
@@ -12,6 +13,7 @@
 using namespace tavik;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
+using tavik::testing::failOnMessages;
 
 namespace {
 
@@ -54,7 +56,6 @@ QImage shot(QWidget& w) { return w.grab().toImage(); }
 class TestMapViewer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tavik::testing::failOnMessages(); }
     void layout();
     void firstImageOfGifUnscaledAtTopLeft();
     void largePictureIsCut();
@@ -69,7 +70,7 @@ private Q_SLOTS:
 void TestMapViewer::layout()
 {
     DataFolder data;
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), failOnMessages());
     QCOMPARE(w.objectName(), QStringLiteral("Form3"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Hold térképek"));
     QCOMPARE(w.size(), QSize(1167, 729));
@@ -85,7 +86,7 @@ void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day02s.gif"));
     QCOMPARE(log.count(), 0);
     QVERIFY(w.isVisible());
@@ -108,7 +109,7 @@ void TestMapViewer::largePictureIsCut()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800))));
     MessageLog log;
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-map.jpg"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(1300, 800));  // not scaled
@@ -133,7 +134,7 @@ void TestMapViewer::pictureIsReplaced()
     MessageLog log;
     QPointer<MapViewerWindow> slot;
     auto open = [&](const QString& file) {
-        openCompanion(slot, [&] { return new MapViewerWindow(data.folders()); })->showPicture(file);
+        openCompanion(slot, [&] { return new MapViewerWindow(data.folders(), log.sink()); })->showPicture(file);
     };
     open(QStringLiteral("Lunar-map.jpg"));
     MapViewerWindow* first = slot.data();
@@ -157,7 +158,7 @@ void TestMapViewer::fileNameLetterCaseDoesNotMatter()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day03s.gif"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
@@ -182,12 +183,12 @@ void TestMapViewer::missingPicture()
     if (folderMissing)
         QVERIFY(data.removeFolder());
     MessageLog log(QStringLiteral("Form3"));
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(file);
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QTEST(log.lastText(), "message");
-    QVERIFY(log.messages().first().windowShown);  // the window came first
+    QVERIFY(log.messages.first().windowShown);  // the window came first
     QVERIFY(w.Picture3->picture().isNull());
     QVERIFY(w.isVisible());
 }
@@ -197,10 +198,10 @@ void TestMapViewer::unreadablePicture()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture"));
     MessageLog log;
-    MapViewerWindow w(data.folders());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day11s.gif"));
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
              qPrintable(log.lastText()));
     QVERIFY(w.Picture3->picture().isNull());
@@ -214,7 +215,7 @@ void TestMapViewer::openingAgainOnlyRaises()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new MapViewerWindow(data.folders());
+        return new MapViewerWindow(data.folders(), log.sink());
     };
     MapViewerWindow* first = openCompanion(slot, make);
     MapViewerWindow* second = openCompanion(slot, make);

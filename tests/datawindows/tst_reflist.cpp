@@ -2,6 +2,7 @@
 // single-instance opening.
 #include "companion.h"
 #include "datafolder.h"
+#include "messagelog.h"
 #include "reflist.h"
 
 #include <QLabel>
@@ -15,6 +16,7 @@
 using namespace tavik;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
+using tavik::testing::failOnMessages;
 
 Q_DECLARE_METATYPE(tavik::ReferenceList)
 
@@ -54,7 +56,6 @@ QStringList shownRows(const ReferenceListWindow& w)
 class TestReferenceLists : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tavik::testing::failOnMessages(); }
     void rows_data();
     void rows();
     void everyListReadsItsFile_data() { QTest::addColumn<ReferenceList>("list"); addEveryList(); }
@@ -112,7 +113,7 @@ void TestReferenceLists::rows()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), bytes));
     MessageLog log;
-    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders());
+    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders(), log.sink());
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.rows(), expected);
     QCOMPARE(w.list()->model()->rowCount(), expected.size());
@@ -124,7 +125,7 @@ void TestReferenceLists::everyListReadsItsFile()
     DataFolder data;
     const QString name = fileOf(list);
     QVERIFY(data.write(name, name.toLatin1() + "\r\n\r\n  last"));
-    ReferenceListWindow w(list, data.folders());
+    ReferenceListWindow w(list, data.folders(), failOnMessages());
     QCOMPARE(w.fileName(), name);
     QCOMPARE(shownRows(w), (QStringList{name, QString(), QStringLiteral("  last")}));
 }
@@ -135,7 +136,7 @@ void TestReferenceLists::lineFeedInsideARowIsDrawnAsSpace()
     // row stays one line high and its columns stay under the others.
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("venusz.txt"), "ab\ncd\r\nabXcd\r\n"));
-    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders());
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), failOnMessages());
     QCOMPARE(w.rows().first(), QStringLiteral("ab\ncd"));
     const QAbstractItemDelegate* d = w.list()->itemDelegate();
     const auto* styled = qobject_cast<const QStyledItemDelegate*>(d);
@@ -190,7 +191,7 @@ void TestReferenceLists::layout()
     QFETCH(QString, button);
     DataFolder data;
     QVERIFY(data.write(fileOf(list), "x\r\n"));
-    ReferenceListWindow w(list, data.folders());
+    ReferenceListWindow w(list, data.folders(), failOnMessages());
     QCOMPARE(w.objectName(), window);
     QTEST(w.windowTitle(), "caption");
     QTEST(w.size(), "client");
@@ -219,7 +220,7 @@ void TestReferenceLists::earlyCrescentLabels()
 {
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), ""));
-    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders());
+    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders(), failOnMessages());
     struct Expected {
         const char* name;
         QString text;
@@ -260,7 +261,7 @@ void TestReferenceLists::okButtonIsLightGreen()
     QFETCH(ReferenceList, list);
     DataFolder data;
     MessageLog log;
-    ReferenceListWindow w(list, data.folders());
+    ReferenceListWindow w(list, data.folders(), log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage face = w.okButton()->grab().toImage();
@@ -275,7 +276,7 @@ void TestReferenceLists::firstRowAtTopNothingSelected()
     for (int i = 0; i < 500; ++i)
         bytes += "row " + QByteArray::number(i) + "\r\n";
     QVERIFY(data.write(QStringLiteral("napfogyik.txt"), bytes));
-    ReferenceListWindow w(ReferenceList::SolarEclipses, data.folders());
+    ReferenceListWindow w(ReferenceList::SolarEclipses, data.folders(), failOnMessages());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QListView* view = w.list();
@@ -290,7 +291,7 @@ void TestReferenceLists::scrollsVerticallyOnly()
     DataFolder data;
     const QByteArray longRow = QByteArray(400, 'x') + "END";
     QVERIFY(data.write(QStringLiteral("holdfogyik.txt"), longRow + "\r\nshort\r\n"));
-    ReferenceListWindow w(ReferenceList::LunarEclipses, data.folders());
+    ReferenceListWindow w(ReferenceList::LunarEclipses, data.folders(), failOnMessages());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QListView* view = w.list();
@@ -330,9 +331,9 @@ void TestReferenceLists::missingFile()
     QVERIFY(data.write(fileOf(list) + QStringLiteral(".bak"), "not this one\r\n"));
     MessageLog log;
     QPointer<ReferenceListWindow> slot;
-    openCompanion(slot, [&] { return new ReferenceListWindow(list, data.folders()); });
+    openCompanion(slot, [&] { return new ReferenceListWindow(list, data.folders(), log.sink()); });
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QCOMPARE(log.lastText(), message);
     QVERIFY(slot->isVisible());
     QCOMPARE(slot->list()->model()->rowCount(), 0);
@@ -344,7 +345,7 @@ void TestReferenceLists::missingDataFolder()
     DataFolder data;
     QVERIFY(data.removeFolder());
     MessageLog log;
-    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders());
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), log.sink());
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastText(), QStringLiteral("A 'venusz.txt' fájl NEM található!"));
     QVERIFY(w.rows().isEmpty());
@@ -363,7 +364,7 @@ void TestReferenceLists::okAndTitleBarCloseDiscardTheWindow()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), "old\r\n"));
     QPointer<ReferenceListWindow> slot;
-    auto make = [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.folders()); };
+    auto make = [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.folders(), failOnMessages()); };
     openCompanion(slot, make);
     QVERIFY(QTest::qWaitForWindowExposed(slot.data()));
     if (byOk)
@@ -389,7 +390,7 @@ void TestReferenceLists::openingAgainOnlyRaises()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new ReferenceListWindow(list, data.folders());
+        return new ReferenceListWindow(list, data.folders(), failOnMessages());
     };
     ReferenceListWindow* first = openCompanion(slot, make);
     QVERIFY(data.write(fileOf(list), "changed\r\n"));
