@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QWheelEvent>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void unusableDataFolder();
     void unwritableFileKeepsItsContent();
     void unencodableTextIsNotSaved();
+    void wheelTurnsTheListOnlyWithTheFocus();
 };
 
 void MainWindowRecordsTest::listFromFile_data()
@@ -395,6 +397,37 @@ void MainWindowRecordsTest::unencodableTextIsNotSaved()
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'utolso.txt' fájl NEM menthető!")));
     QVERIFY(caught.messages[0].text.contains(QStringLiteral("月")));
     QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+}
+
+void MainWindowRecordsTest::wheelTurnsTheListOnlyWithTheFocus()
+{
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), "a\r\nb\r\nc\r\n");
+    auto a = makeWindow(data);
+    a->show();
+    QApplication::setActiveWindow(a.get());
+    QVERIFY(QTest::qWaitForWindowActive(a.get()));
+    QComboBox* list = newMoonList(*a);
+    auto turn = [list] {
+        const QPointF at = list->rect().center();
+        QWheelEvent wheel(at, list->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+    };
+    QVERIFY(box(*a, "Text11")->hasFocus());
+    turn();
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(box(*a, "Text11")->hasFocus());
+
+    // "OK" then saves what was typed, not an entry the wheel passed over.
+    typeInto(box(*a, "Text11"), QStringLiteral("typed"));
+    press(*a, "Command6");
+    QCOMPARE(data.read(kUjhold), QByteArray("typed\r\n"));
+
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    turn();
+    QCOMPARE(list->currentIndex(), 0);
 }
 
 QTEST_MAIN(MainWindowRecordsTest)
