@@ -100,6 +100,17 @@ void RowListView::updateGeometries()
     horizontalScrollBar()->setRange(0, 0);
 }
 
+void RowListView::focusInEvent(QFocusEvent* event)
+{
+    // Taking the focus makes the first row current, and the style frames the
+    // current row: the list would open looking as if that row were chosen.
+    // No row is current until the user moves in the list.
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && selectionModel())
+        selectionModel()->clearCurrentIndex();
+}
+
 ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& data,
                                          const MessageSink& messages, QWidget* parent)
     : QWidget(parent)

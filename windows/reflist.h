@@ -28,6 +28,7 @@ public:
 
 protected:
     void updateGeometries() override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class ReferenceListWindow : public QWidget {

@@ -67,6 +67,7 @@ private Q_SLOTS:
     void okButtonIsLightGreen_data() { QTest::addColumn<ReferenceList>("list"); addEveryList(); }
     void okButtonIsLightGreen();
     void firstRowAtTopNothingSelected();
+    void noRowLooksChosenUntilTheUserMoves();
     void scrollsVerticallyOnly();
     void missingFile_data();
     void missingFile();
@@ -284,6 +285,39 @@ void TestReferenceLists::firstRowAtTopNothingSelected()
     QCOMPARE(view->verticalScrollBar()->value(), 0);
     QVERIFY(view->verticalScrollBar()->isVisible());
     QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void TestReferenceLists::noRowLooksChosenUntilTheUserMoves()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("venusz.txt"), "a\r\nb\r\nc\r\n"));
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), failOnMessages());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    RowListView* view = w.list();
+    view->setFocus(Qt::TabFocusReason);
+    // Back to the list with the keyboard, when styles draw the focus frame.
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QVERIFY(view->hasFocus());
+    QVERIFY(!view->currentIndex().isValid());
+    QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+
+    // The first row is drawn in the list's own colour, frame and all.
+    const QRect row = view->visualRect(view->model()->index(0, 0));
+    const QImage image = view->viewport()->grab().toImage();
+    const QColor base = view->palette().color(QPalette::Base);
+    int tinted = 0;
+    for (int x = row.width() / 2; x < row.right(); ++x) {
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            tinted += image.pixelColor(x, y) != base;
+    }
+    QCOMPARE(tinted, 0);
+
+    // The user's first step picks the first row.
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentIndex().row(), 0);
 }
 
 void TestReferenceLists::scrollsVerticallyOnly()
