@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "observation.h"
 #include "picturebox.h"
+#include "picturefile.h"
 #include "resultsurface.h"
 #include "texts.h"
 
@@ -89,11 +90,12 @@ void A::showPhasePicture(const QString& fileName)
 {
     // A missing or unreadable picture leaves the box empty; the results are
     // still drawn and logged.
-    const QPixmap picture(readPath(fileName));
-    if (picture.isNull())
-        Picture1->clear();
+    // A damaged one as well, rather than half of it.
+    const PictureRead picture = readPicture(readPath(fileName));
+    if (picture.ok())
+        Picture1->setPixmap(QPixmap::fromImage(picture.image));
     else
-        Picture1->setPixmap(picture);
+        Picture1->clear();
 }
 
 // The steps after a successful calculation: the phase picture (the drawn text

@@ -2,9 +2,9 @@
 
 #include "datafiles.h"
 #include "messages.h"
+#include "picturefile.h"
 #include "ui.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <utility>
 
@@ -64,11 +64,12 @@ void MapViewerWindow::showPicture(const QString& fileName)
     if (!dataFileExists(path)) {
         status.error = FileError::Missing;
     } else {
-        QImageReader reader(path);
-        picture = reader.read();  // the first image of a multi-image GIF
-        if (picture.isNull()) {
+        // A damaged picture is not shown in part.
+        PictureRead read = readPicture(path);
+        picture = read.image;
+        if (!read.ok()) {
             status.error = FileError::NotReadable;
-            status.detail = reader.errorString();
+            status.detail = read.reason;
         }
     }
     Picture3->setPicture(picture);

@@ -90,6 +90,8 @@ private Q_SLOTS:
     void nowReadsTheClockOnce();
     void nowNeedsNoObservationFile();
     void showAndLogOperations();
+    void damagedPictureLeavesTheBoxEmpty_data();
+    void damagedPictureLeavesTheBoxEmpty();
 };
 
 void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
@@ -278,6 +280,35 @@ void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
     QVERIFY(picture(*a)->pixmap().isNull());
     QCOMPARE(a->surface()->texts(), kLines4000);
     QCOMPARE(data.read(kLog), kEntry4000 + kEntry4000);
+}
+
+void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty_data()
+{
+    QTest::addColumn<double>("kept");   // how much of the real picture file is left
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("all but the last bytes") << 0.99;
+}
+
+void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty()
+{
+    // Silent, as for a missing picture, but never half a picture.
+    QFETCH(double, kept);
+    QFile shipped(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/010-novekvo.gif"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(QStringLiteral("010-novekvo.gif"), whole.left(qsizetype(whole.size() * kept)));
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QVERIFY(picture(*a)->pixmap().isNull());
+    QCOMPARE(a->surface()->texts(), kLines4000);
+
+    data.write(QStringLiteral("010-novekvo.gif"), whole);
+    press(*a, "Command1");
+    QCOMPARE(picture(*a)->pixmap().size(), QSize(137, 137));
 }
 
 void MainWindowCalculatorTest::unwritableNewMoonFile()

@@ -4,8 +4,11 @@
 #include "datafolder.h"
 #include "messagelog.h"
 #include "mapviewer.h"
+#include "picturefile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QTest>
@@ -51,6 +54,17 @@ bool near(QColor a, QColor b)
 
 QImage shot(QWidget& w) { return w.grab().toImage(); }
 
+QString shippedPicture(const QString& name)
+{
+    return qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/") + name;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestMapViewer : public QObject {
@@ -64,6 +78,9 @@ private Q_SLOTS:
     void missingPicture_data();
     void missingPicture();
     void unreadablePicture();
+    void damagedPicture_data();
+    void damagedPicture();
+    void shippedPicturesAreWhole();
     void openingAgainOnlyRaises();
 };
 
@@ -205,6 +222,52 @@ void TestMapViewer::unreadablePicture()
     QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
              qPrintable(log.lastText()));
     QVERIFY(w.Picture3->picture().isNull());
+}
+
+void TestMapViewer::damagedPicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray day = fileBytes(shippedPicture(QStringLiteral("Lunar-day03s.gif")));
+    const QByteArray map = fileBytes(shippedPicture(QStringLiteral("Lunar-map.jpg")));
+    QVERIFY(day.size() > 1000 && map.size() > 1000);
+    QTest::newRow("GIF cut in half") << "Lunar-day03s.gif" << day.left(day.size() / 2);
+    QTest::newRow("GIF cut short of its end") << "Lunar-day03s.gif" << day.left(day.size() - 3);
+    QTest::newRow("GIF header only") << "Lunar-day03s.gif" << day.left(20);
+    QTest::newRow("JPEG cut in half") << "Lunar-map.jpg" << map.left(map.size() / 2);
+    QTest::newRow("small JPEG cut") << "Lunar-map.jpg" << jpeg(QSize(40, 30)).chopped(8);
+    QTest::newRow("small GIF cut inside its first image") << "Lunar-day03s.gif" << twoImageGif().left(44);
+    QTest::newRow("not a picture") << "Lunar-map.jpg" << QByteArray("\xff\xd8 not really");
+}
+
+void TestMapViewer::damagedPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
+    QVERIFY(data.write(file, bytes));
+    MessageLog log(QStringLiteral("Form3"));
+    MapViewerWindow w(data.folders(), log.sink());
+    w.showPicture(QStringLiteral("Lunar-day02s.gif"));
+    QVERIFY(!w.Picture3->picture().isNull());
+    w.showPicture(file);
+    QCOMPARE(log.messages, (QList<testing::Message>{{MessageIcon::Error,
+        QStringLiteral("A '%1' fájl NEM olvasható!\nSérült vagy ismeretlen formátumú kép.").arg(file), true}}));
+    QVERIFY(w.Picture3->picture().isNull());
+    const QImage image = shot(w);
+    QCOMPARE(image.pixelColor(w.Picture3->pos() + QPoint(2, 2)), QColor(Qt::black));
+}
+
+void TestMapViewer::shippedPicturesAreWhole()
+{
+    const QDir pic(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic"));
+    const QStringList pictures = pic.entryList({QStringLiteral("*.gif"), QStringLiteral("*.jpg")}, QDir::Files);
+    QCOMPARE(pictures.size(), 23);
+    for (const QString& name : pictures) {
+        const PictureRead read = readPicture(pic.filePath(name));
+        QVERIFY2(read.ok() && read.reason.isEmpty(), qPrintable(name + u' ' + read.reason));
+    }
 }
 
 void TestMapViewer::openingAgainOnlyRaises()
