@@ -105,6 +105,7 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 {
     m_surface->clearText();
     showPhasePicture(r.phasePicture);
+    Picture1->setAccessibleName(r.phaseName);
     ShowObservationResult(r, trigger);
     if (SaveNewMoonBox())
         AppendCalculationLog(r, trigger);

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessible.h"
 #include "facecontrols.h"
 #include "picturebox.h"
 #include "resultsurface.h"
@@ -113,6 +114,7 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     createClient();
     createMenu();
     createTextBoxes();
+    nameForScreenReaders();
     fillNewMoonList(newMoons.get());
     setTabOrderChain();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -209,6 +211,22 @@ void A::createPictures(QWidget* client)
     Picture1->setGeometry(ui::twipsRect(840, 3000, 2055, 2055));
     ui::setColors(Picture1, kBlack);
     connect(Picture1, &PictureBox::clicked, this, &A::Picture1_Click);
+}
+
+void A::nameForScreenReaders()
+{
+    // The buttons and menu items read their own captions.
+    access::nameAfterCaption(Text11, Label8->text());
+    access::nameAfterCaption(Text12, Label9->text());
+    access::nameAfterCaption(Ujholdak, QStringLiteral("Újholdak"),
+                             QStringLiteral("Az OK gomb a választott újholdat írja a mezőbe."));
+    Command6->setAccessibleDescription(QStringLiteral("A választott újhold mentése."));
+    Command14->setAccessibleDescription(QStringLiteral("A megfigyelés idejének mentése."));
+    PictureHoldak->setAccessibleName(QStringLiteral("Tavik"));
+    // Named by the phase once a calculation has shown one.
+    access::nameAfterCaption(Picture1, QStringLiteral("Holdfázis"),
+                             QStringLiteral("Kattintásra megnyílik a Hold térképe."));
+    m_surface->setAccessibleName(QStringLiteral("A számítás eredménye"));
 }
 
 void A::setTabOrderChain()

@@ -95,6 +95,7 @@ private:
     void createObservationGroup(QWidget* client);
     void createPictures(QWidget* client);
     void createTextBoxes();
+    void nameForScreenReaders();
     void createMenu();
     void fillMapMenu();
     void fillToolsMenu();

@@ -1,5 +1,6 @@
 #include "converter.h"
 
+#include "accessible.h"
 #include "drawingsurface.h"
 #include "messages.h"
 #include "shapes.h"
@@ -37,6 +38,7 @@ ConverterWindow::ConverterWindow(const RegionalSettings& regional, MessageSink m
     createMilRow();
     createNote();
     createFocusOrder();
+    nameForScreenReaders();
 }
 
 void ConverterWindow::createSurface()
@@ -156,5 +158,15 @@ void ConverterWindow::Command41_Click() { convert(Text41, degreesToMils, 3400, 1
 void ConverterWindow::Command42_Click() { convert(Text42, milsToDegrees, 3400, 2650); }
 
 void ConverterWindow::Command499_Click() { close(); }
+
+void ConverterWindow::nameForScreenReaders()
+{
+    // Each row's box and button are named after the row's heading.
+    access::nameAfterCaption(Text41, Label41->text(), Label42->text().remove(u'=').simplified());
+    access::nameAfterCaption(Text42, Label45->text(), Label46->text().remove(u'=').simplified());
+    Command41->setAccessibleDescription(access::captionWords(Label41->text()));
+    Command42->setAccessibleDescription(access::captionWords(Label45->text()));
+    m_surface->setAccessibleName(QStringLiteral("Eredmény"));
+}
 
 }  // namespace tavik

@@ -41,6 +41,7 @@ private:
     void createMilRow();
     void createNote();
     void createFocusOrder();
+    void nameForScreenReaders();
     QLabel* addLabel(const char* name, const QString& text, const QRect& rect, bool underline = false);
     QLineEdit* addEntry(const char* name, const QRect& rect);
     QPushButton* addCalculateButton(const char* name, const QRect& rect);

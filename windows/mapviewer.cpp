@@ -51,6 +51,7 @@ void MapViewerWindow::createPictureArea()
     // Taller than the window: only the top of a tall picture shows.
     Picture3 = new PictureArea(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setAccessibleName(QStringLiteral("Holdkép"));
     Picture3->setGeometry(ui::twipsRect(240, 240, 17055, 15255));
     ui::setColors(Picture3, kBlack);
 }
@@ -73,6 +74,7 @@ void MapViewerWindow::showPicture(const QString& fileName)
         }
     }
     Picture3->setPicture(picture);
+    Picture3->setAccessibleDescription(picture.isNull() ? QString() : fileName);
     if (!status.ok())
         m_messages.show(this, MessageIcon::Error, describeFileFault(status));
 }

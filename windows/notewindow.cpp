@@ -117,6 +117,7 @@ void NoteWindow::createTextBox()
     const QRect r = m_layout.textRect;
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
+    m_text->setAccessibleName(QString::fromUtf8(m_layout.caption));
     m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
                             .translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);

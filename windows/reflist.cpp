@@ -132,6 +132,7 @@ void ReferenceListWindow::createList()
     m_model = new QStringListModel(this);
     m_list = new RowListView(this);
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
+    m_list->setAccessibleName(QString::fromUtf8(m_layout.caption));
     m_list->setGeometry(twips(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
     // Only the rows take the window's colour; the scroll bar keeps the system's.
