@@ -8,6 +8,7 @@
 #include "messagelog.h"
 #include "resultsurface.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -51,6 +52,26 @@ template <class W>
 W* child(const A& a, const char* name)
 {
     return a.findChild<W*>(QLatin1String(name));
+}
+
+// The visible top-level window of that name, such as a companion "Form5".
+inline QWidget* openWindow(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+// Closes every window but the main ones; the companions delete themselves.
+inline void closeCompanions()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != u"A" && w->isVisible())
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 inline QLineEdit* box(const A& a, const char* name) { return child<QLineEdit>(a, name); }

@@ -27,24 +27,6 @@ QAccessibleInterface* accessible(QObject* o)
 QString nameOf(QObject* o) { return accessible(o)->text(QAccessible::Name); }
 QString descriptionOf(QObject* o) { return accessible(o)->text(QAccessible::Description); }
 
-QWidget* openWindow(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
-void closeCompanions()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != u"A" && w->isVisible())
-            w->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Every control of the window that takes the focus, with no accessible name.
 QStringList unnamedControls(QWidget* window)
 {

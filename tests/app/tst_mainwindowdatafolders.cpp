@@ -64,16 +64,6 @@ void trigger(const A& a, const char* action)
     item->trigger();
 }
 
-template <class W>
-W* topLevel(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name) && w->isVisible())
-            return qobject_cast<W*>(w);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 class MainWindowDataFoldersTest : public QObject {
@@ -128,21 +118,20 @@ void MainWindowDataFoldersTest::companionsReadThePackageAndWriteTheUsersFolder()
     auto a = windowOn(at, caught);
 
     trigger(*a, "holdsarlolista");
-    auto* list = topLevel<ReferenceListWindow>("Form5");
+    auto* list = qobject_cast<ReferenceListWindow*>(openWindow("Form5"));
     QVERIFY(list);
     QCOMPARE(list->rows(), (QStringList{"sor 1", "sor 2"}));
     list->close();
 
     trigger(*a, "jegyzetek");
-    auto* notes = topLevel<NoteWindow>("Form8");
+    auto* notes = qobject_cast<NoteWindow*>(openWindow("Form8"));
     QVERIFY(notes);
     QCOMPARE(caught.messages.size(), 1);   // no notes yet
     notes->textBox()->setPlainText(QStringLiteral("Első jegyzet"));
     QVERIFY(notes->save());
-    notes->close();
+    closeCompanions();
     QCOMPARE(at.userFile(QStringLiteral("jegyzetek.txt")), QByteArray("Els\xf5 jegyzet\r\n"));
     QCOMPARE(at.shippedFiles(), shipped);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void MainWindowDataFoldersTest::helpLineNamesTheFolders()

@@ -21,15 +21,6 @@ QList<QWidget*> openWindows(const QString& objectName)
     }
     return found;
 }
-
-void closeCompanions()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != u"A" && w->isVisible())
-            w->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 }  // namespace
 
 class MainWindowMenuTest : public QObject {

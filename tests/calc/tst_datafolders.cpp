@@ -144,7 +144,7 @@ void TestDataFolders::writesGoToTheUsersFolderOnly()
     Installed at;
     const auto before = snapshot(at.shipped());
     const DataFolders d = at.folders();
-    for (const QString name : {QStringLiteral("ujhold.txt"), QStringLiteral("ujholdak.txt"),
+    for (const QString& name : {QStringLiteral("ujhold.txt"), QStringLiteral("ujholdak.txt"),
                                QStringLiteral("venusz.txt")}) {
         const QString path = d.writePath(name);
         QCOMPARE(path, at.user() + u'/' + name);
