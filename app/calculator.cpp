@@ -11,6 +11,7 @@
 #include "observation.h"
 #include "palette.h"
 #include "picturebox.h"
+#include "picturefile.h"
 #include "resultsurface.h"
 #include "texts.h"
 
@@ -63,7 +64,7 @@ bool A::reportFault(const FileStatus& status)
     FileStatus shown = status;
     if (shown.error == FileError::Unencodable)
         shown.detail = visibleCharacters(shown.detail);   // a pasted U+3000 shows as nothing
-    showMessage(this, MessageIcon::Error, describeFileFault(shown));
+    m_env.messages.show(this, MessageIcon::Error, describeFileFault(shown));
     return true;
 }
 
@@ -72,14 +73,14 @@ bool A::newMoonBoxFitsItsFile()
     QString unencodable;
     if (encodeWindows1250(Text11->text() + kLineEnd, &unencodable))
         return true;
-    const QString path = dataPath(kLastNewMoonFile);
+    const QString path = writePath(kLastNewMoonFile);
     reportFault(FileStatus{FileError::Unencodable, QFileInfo(path).fileName(), unencodable});
     return false;
 }
 
 bool A::SaveNewMoonBox()
 {
-    return !reportFault(replaceWholeFile(dataPath(kLastNewMoonFile), Text11->text() + kLineEnd));
+    return !reportFault(replaceWholeFile(writePath(kLastNewMoonFile), Text11->text() + kLineEnd));
 }
 
 void A::ShowObservationResult(const ObservationResult& r, Trigger trigger)
@@ -94,18 +95,19 @@ bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
 {
     const QStringList entry = trigger == Trigger::Now ? nowLogEntry(r, m_env.regional)
                                                       : calculationLogEntry(r, m_env.regional);
-    return !reportFault(appendToFile(dataPath(kLogFile), joinWithCrLf(entry)));
+    return !reportFault(appendToFile(writePath(kLogFile), joinWithCrLf(entry)));
 }
 
 void A::showPhasePicture(const QString& fileName)
 {
     // A missing or unreadable picture leaves the box empty; the results are
     // still drawn and logged.
-    const QPixmap picture(dataPath(fileName));
-    if (picture.isNull())
-        Picture1->clear();
+    // A damaged one as well, rather than half of it.
+    const PictureRead picture = readPicture(readPath(fileName));
+    if (picture.ok())
+        Picture1->setPixmap(QPixmap::fromImage(picture.image));
     else
-        Picture1->setPixmap(picture);
+        Picture1->clear();
 }
 
 // The steps after a successful calculation: the phase picture, the result
@@ -118,6 +120,7 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
     if (!newMoonBoxFitsItsFile())
         return;
     showPhasePicture(r.phasePicture);
+    Picture1->setAccessibleName(r.phaseName);
     ShowObservationResult(r, trigger);
     if (SaveNewMoonBox())
         AppendCalculationLog(r, trigger);
@@ -125,9 +128,9 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 
 std::optional<QString> A::readRecord(const QString& fileName, const QString& missingMessage)
 {
-    const QString path = dataPath(fileName);
+    const QString path = readPath(fileName);
     if (!dataFileExists(path)) {
-        showMessage(this, MessageIcon::Error, missingMessage);
+        m_env.messages.show(this, MessageIcon::Error, missingMessage);
         return std::nullopt;
     }
     const FileRead<QString> saved = readWholeFile(path);
@@ -151,7 +154,7 @@ void A::Command1_Click()
                                  systemOffsets(*newMoon, *observation));
     if (!r) {
         // Also two times too far apart for the minute count.
-        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
         return;
     }
 
@@ -169,7 +172,7 @@ void A::Command2_Click()
         return;
     Text12->setText(formatDateTime(*now, m_env.regional));
     if (!newMoon) {
-        showMessage(this, MessageIcon::Warning, kNoNewMoonForNow);
+        m_env.messages.show(this, MessageIcon::Warning, kNoNewMoonForNow);
         return;
     }
     // The clock knows which pass of a repeated autumn hour it is in.
@@ -178,7 +181,7 @@ void A::Command2_Click()
     const auto r = CalculateAndClassify(*newMoon, *now, kNowScale, offsets);
     if (!r) {
         // A new-moon time thousands of years away from today.
-        showMessage(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
         return;
     }
 
@@ -202,10 +205,10 @@ void A::Command14_Click()
 {
     const QString text = Text12->text();
     if (isBlank(text)) {
-        showMessage(this, MessageIcon::Warning, kBlankObservation);
+        m_env.messages.show(this, MessageIcon::Warning, kBlankObservation);
         return;
     }
-    reportFault(replaceWholeFile(dataPath(kLastObservationFile), text + kLineEnd));
+    reportFault(replaceWholeFile(writePath(kLastObservationFile), text + kLineEnd));
 }
 
 }  // namespace tavik

@@ -3,6 +3,7 @@
 #include <QStyleOption>
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -97,6 +98,17 @@ DropDownList::DropDownList(const QColor& back, QWidget* parent)
     style->setParent(this);
     setStyle(style);
     setMaxVisibleItems(kVisibleRows);
+    // Focus by click or Tab, not by the wheel.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void DropDownList::wheelEvent(QWheelEvent* event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void DropDownList::paintEvent(QPaintEvent*)

@@ -33,6 +33,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Only a list with the focus takes wheel steps: a wheel turned while the
+    // pointer merely passes over it must not change the chosen entry.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QColor m_back;

@@ -87,12 +87,13 @@ void A::fillMapMenu()
 
 void A::fillToolsMenu()
 {
-    const QString dir = m_env.dataDir;
-    auto notes = [dir](QPointer<NoteWindow>& slot, NoteKind kind) {
-        openCompanion(slot, [&] { return new NoteWindow(kind, dir); });
+    const DataFolders data = m_env.data;
+    const MessageSink messages = m_env.messages;
+    auto notes = [data, messages](QPointer<NoteWindow>& slot, NoteKind kind) {
+        openCompanion(slot, [&] { return new NoteWindow(kind, data, messages); });
     };
-    auto list = [dir](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
-        openCompanion(slot, [&] { return new ReferenceListWindow(which, dir); });
+    auto list = [data, messages](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
+        openCompanion(slot, [&] { return new ReferenceListWindow(which, data, messages); });
     };
 
     jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -119,7 +120,7 @@ void A::fillToolsMenu()
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
         const RegionalSettings rs = m_env.regional;
-        openCompanion(m_form4, [&rs] { return new ConverterWindow(rs); });
+        openCompanion(m_form4, [this, &rs] { return new ConverterWindow(rs, m_env.messages); });
     });
 }
 
@@ -140,8 +141,8 @@ void A::fillHelpMenu()
 
 void A::openMapViewer(const QString& pictureFile)
 {
-    const QString dir = m_env.dataDir;
-    openCompanion(m_form3, [&dir] { return new MapViewerWindow(dir); })->showPicture(pictureFile);
+    openCompanion(m_form3, [this] { return new MapViewerWindow(m_env.data, m_env.messages); })
+        ->showPicture(pictureFile);
 }
 
 void A::Picture1_Click()

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessible.h"
 #include "facecontrols.h"
 #include "palette.h"
 #include "picturebox.h"
@@ -8,6 +9,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -76,9 +78,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 MainWindowEnvironment MainWindowEnvironment::system()
 {
     return MainWindowEnvironment{
-        QCoreApplication::applicationDirPath() + QStringLiteral("/Pic"),
+        DataFolders::system(),
         RegionalSettings::fromLocale(QLocale::system()),
         [] { return QDateTime::currentDateTime(); },
+        MessageSink(),
     };
 }
 
@@ -95,6 +98,7 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     createClient();
     createMenu();
     createTextBoxes();
+    nameForScreenReaders();
     LoadNewMoonList();
     setTabOrderChain();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -192,6 +196,22 @@ void A::createPictures(QWidget* client)
     connect(Picture1, &PictureBox::clicked, this, &A::Picture1_Click);
 }
 
+void A::nameForScreenReaders()
+{
+    // The buttons and menu items read their own captions.
+    access::nameAfterCaption(Text11, Label8->text());
+    access::nameAfterCaption(Text12, Label9->text());
+    access::nameAfterCaption(Ujholdak, QStringLiteral("Újholdak"),
+                             QStringLiteral("Az OK gomb a választott újholdat írja a mezőbe."));
+    Command6->setAccessibleDescription(QStringLiteral("A választott újhold mentése."));
+    Command14->setAccessibleDescription(QStringLiteral("A megfigyelés idejének mentése."));
+    PictureHoldak->setAccessibleName(QStringLiteral("Tavik"));
+    // Named by the phase once a calculation has shown one.
+    access::nameAfterCaption(Picture1, QStringLiteral("Holdfázis"),
+                             QStringLiteral("Kattintásra megnyílik a Hold térképe."));
+    m_surface->setAccessibleName(QStringLiteral("A számítás eredménye"));
+}
+
 void A::setTabOrderChain()
 {
     // The picture boxes and captions have places in the order too, but take
@@ -212,14 +232,29 @@ void A::centreOnScreen()
     move(r.topLeft());
 }
 
-QString A::dataPath(const QString& fileName) const
+QString describeDataFolder(const DataFolders& folders)
 {
-    return dataFilePath(m_env.dataDir, fileName);
+    const QString user = QDir::toNativeSeparators(folders.userFolder());
+    if (folders.portable())
+        return QStringLiteral("Adatmappa: %1 (a program mellett, ide ír és innen olvas).").arg(user);
+    return QStringLiteral("Adatmappa: %1 (ide ír, és innen olvas elsőként); a csomag adatai: %2 "
+                          "(csak olvasható).")
+        .arg(user, QDir::toNativeSeparators(folders.shippedFolder()));
+}
+
+QString A::readPath(const QString& fileName) const
+{
+    return m_env.data.readPath(fileName);
+}
+
+QString A::writePath(const QString& fileName) const
+{
+    return m_env.data.writePath(fileName);
 }
 
 QString A::newMoonListPath() const
 {
-    return dataPath(QStringLiteral("ujholdak.txt"));
+    return readPath(QStringLiteral("ujholdak.txt"));
 }
 
 void A::LoadNewMoonList()

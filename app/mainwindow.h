@@ -8,6 +8,8 @@
 #pragma once
 
 #include "datafiles.h"
+#include "datafolders.h"
+#include "messages.h"
 #include "observation.h"
 #include "regional.h"
 #include "report.h"
@@ -39,14 +41,18 @@ class ResultSurface;
 
 // What the main window needs from its surroundings.
 struct MainWindowEnvironment {
-    QString dataDir;                      // the "Pic" folder
+    DataFolders data;                     // where the "Pic" files are read and written
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
+    MessageSink messages;                 // this window's and its companions' messages
 
-    // The program's own: "Pic" beside the executable, the system's regional
-    // settings and the system clock.
+    // The program's own: its data folders, the system's regional settings, the
+    // system clock and message boxes.
     static MainWindowEnvironment system();
 };
+
+// The data folders in one Hungarian line, for the command line's help.
+QString describeDataFolder(const DataFolders& folders = DataFolders::system());
 
 class A : public QMainWindow {
     Q_OBJECT
@@ -89,6 +95,7 @@ private:
     void createObservationGroup(QWidget* client);
     void createPictures(QWidget* client);
     void createTextBoxes();
+    void nameForScreenReaders();
     void createMenu();
     void fillMapMenu();
     void fillToolsMenu();
@@ -97,7 +104,8 @@ private:
     void centreOnScreen();
 
     void openMapViewer(const QString& pictureFile);
-    QString dataPath(const QString& fileName) const;
+    QString readPath(const QString& fileName) const;
+    QString writePath(const QString& fileName) const;
     QString newMoonListPath() const;
     void fillNewMoonList(const FileRead<QStringList>& lines);
     void showPhasePicture(const QString& fileName);

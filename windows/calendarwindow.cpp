@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTextCharFormat>
+#include <utility>
 
 namespace tavik {
 
@@ -48,6 +49,23 @@ void CalendarWindow::createCalendar()
     Calendar1->setCurrentPage(firstDate().year(), firstDate().month());
     connect(Calendar1, &QCalendarWidget::selectionChanged, this,
             &CalendarWindow::Calendar1_SelectionChanged);
+    nameCalendarParts();
+}
+
+// The calendar's own buttons and its day table, named in Hungarian for screen
+// readers whatever translation of Qt is at hand.
+void CalendarWindow::nameCalendarParts()
+{
+    Calendar1->setAccessibleName(QStringLiteral("Naptár"));
+    const std::pair<const char*, const char*> parts[] = {
+        {"qt_calendar_prevmonth", "Előző hónap"},  {"qt_calendar_nextmonth", "Következő hónap"},
+        {"qt_calendar_monthbutton", "Hónap"},      {"qt_calendar_yearbutton", "Év"},
+        {"qt_calendar_yearedit", "Év"},            {"qt_calendar_calendarview", "Napok"},
+    };
+    for (const auto& [objectName, name] : parts) {
+        if (auto* part = Calendar1->findChild<QWidget*>(QLatin1String(objectName)))
+            part->setAccessibleName(QString::fromUtf8(name));
+    }
 }
 
 // Days in 8.25 pt regular, day names in 8.25 pt bold, the month and year of

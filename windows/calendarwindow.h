@@ -30,6 +30,7 @@ private:
     void styleCalendar();
     void createHeading();
     void createButton();
+    void nameCalendarParts();
 
     QCalendarWidget* Calendar1 = nullptr;
     QLabel* DateHeading = nullptr;

@@ -1,5 +1,6 @@
 #include "converter.h"
 
+#include "accessible.h"
 #include "angles.h"
 #include "drawingsurface.h"
 #include "messages.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
+#include <utility>
 
 namespace tavik {
 
@@ -55,9 +57,10 @@ QLabel* addLabel(QWidget* parent, const Placed& label, bool underline = false)
 }
 }  // namespace
 
-ConverterWindow::ConverterWindow(const RegionalSettings& regional, QWidget* parent)
+ConverterWindow::ConverterWindow(const RegionalSettings& regional, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_regional(regional)
+    , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Számítások"));
@@ -70,6 +73,7 @@ ConverterWindow::ConverterWindow(const RegionalSettings& regional, QWidget* pare
     createMilRow();
     createNote();
     createFocusOrder();
+    nameForScreenReaders();
 }
 
 void ConverterWindow::createSurface()
@@ -149,7 +153,7 @@ void ConverterWindow::convert(const ConversionRow& row, const QLineEdit* entry)
     // the conversion: it is refused like any other number out of range.
     const double result = value ? row.conversion(*value) : 0.0;
     if (!value || !std::isfinite(result)) {
-        showMessage(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
+        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
         return;
     }
     m_surface->clear();
@@ -162,5 +166,18 @@ void ConverterWindow::Command41_Click() { convert(kDegreeRow, Text41); }
 void ConverterWindow::Command42_Click() { convert(kMilRow, Text42); }
 
 void ConverterWindow::Command499_Click() { close(); }
+
+void ConverterWindow::nameForScreenReaders()
+{
+    // Each row's box and button are named after the row's heading.
+    const auto caption = [](const Placed& label) { return QString::fromUtf16(label.text); };
+    access::nameAfterCaption(Text41, caption(kDegreeRow.heading),
+                             caption(kDegreeRow.fromUnit).remove(u'=').simplified());
+    access::nameAfterCaption(Text42, caption(kMilRow.heading),
+                             caption(kMilRow.fromUnit).remove(u'=').simplified());
+    Command41->setAccessibleDescription(access::captionWords(caption(kDegreeRow.heading)));
+    Command42->setAccessibleDescription(access::captionWords(caption(kMilRow.heading)));
+    m_surface->setAccessibleName(QStringLiteral("Eredmény"));
+}
 
 }  // namespace tavik

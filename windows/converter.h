@@ -2,6 +2,7 @@
 // artillery mils (the full circle divided into 6000 parts).
 #pragma once
 
+#include "messages.h"
 #include "regional.h"
 
 #include <QWidget>
@@ -18,7 +19,7 @@ struct ConversionRow;
 class ConverterWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ConverterWindow(const RegionalSettings& regional, QWidget* parent = nullptr);
+    ConverterWindow(const RegionalSettings& regional, MessageSink messages, QWidget* parent = nullptr);
 
     DrawingSurface* surface() const noexcept { return m_surface; }
 
@@ -36,12 +37,14 @@ private:
                    void (ConverterWindow::*click)());
     void createNote();
     void createFocusOrder();
+    void nameForScreenReaders();
     // Reads the row's entry; on success clears the surface and draws the
     // converted value at the row's result position; otherwise warns and
     // leaves everything as it was.
     void convert(const ConversionRow& row, const QLineEdit* entry);
 
     RegionalSettings m_regional;
+    MessageSink m_messages;
     DrawingSurface* m_surface = nullptr;
     QLineEdit* Text41 = nullptr;
     QPushButton* Command41 = nullptr;

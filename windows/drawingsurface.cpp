@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 namespace tavik {
 
@@ -15,6 +16,7 @@ DrawingSurface::DrawingSurface(QWidget* parent)
 void DrawingSurface::drawText(QPoint topLeft, const QString& text)
 {
     m_pieces.append(Piece{topLeft, text});
+    describeText();
     const QFontMetrics fm(font());
     update(QRect(topLeft, QSize(fm.horizontalAdvance(text) + fm.maxWidth(), fm.height())));
 }
@@ -22,7 +24,17 @@ void DrawingSurface::drawText(QPoint topLeft, const QString& text)
 void DrawingSurface::clear()
 {
     m_pieces.clear();
+    describeText();
     update();
+}
+
+void DrawingSurface::describeText()
+{
+    QStringList lines;
+    lines.reserve(m_pieces.size());
+    for (const Piece& p : m_pieces)
+        lines.append(p.text.trimmed());
+    setAccessibleDescription(lines.join(u'\n'));
 }
 
 void DrawingSurface::paintEvent(QPaintEvent*)

@@ -30,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Screen readers read the drawn lines as the surface's description.
+    void describeText();
+
     QList<Piece> m_pieces;
 };
 

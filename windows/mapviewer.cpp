@@ -3,10 +3,11 @@
 #include "datafiles.h"
 #include "messages.h"
 #include "palette.h"
+#include "picturefile.h"
 #include "ui.h"
 
-#include <QImageReader>
 #include <QPainter>
+#include <utility>
 
 namespace tavik {
 
@@ -34,9 +35,10 @@ void PictureArea::paintEvent(QPaintEvent*)
         painter.drawImage(QPoint(0, 0), m_picture);
 }
 
-MapViewerWindow::MapViewerWindow(const QString& dataDir, QWidget* parent)
+MapViewerWindow::MapViewerWindow(DataFolders data, MessageSink messages, QWidget* parent)
     : QWidget(parent)
-    , m_dataDir(dataDir)
+    , m_data(std::move(data))
+    , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Hold térképek"));
@@ -50,6 +52,7 @@ void MapViewerWindow::createPictureArea()
     // Taller than the window: only the top of a tall picture shows.
     Picture3 = new PictureArea(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setAccessibleName(QStringLiteral("Holdkép"));
     Picture3->setGeometry(ui::twipsRect(240, 240, 17055, 15255));
     ui::setColors(Picture3, kBlack);
 }
@@ -57,22 +60,24 @@ void MapViewerWindow::createPictureArea()
 void MapViewerWindow::showPicture(const QString& fileName)
 {
     show();
-    const QString path = dataFilePath(m_dataDir, fileName);
+    const QString path = m_data.readPath(fileName);
     FileStatus status{FileError::None, fileName, QString()};
     QImage picture;
     if (!dataFileExists(path)) {
         status.error = FileError::Missing;
     } else {
-        QImageReader reader(path);
-        picture = reader.read();  // the first image of a multi-image GIF
-        if (picture.isNull()) {
+        // A damaged picture is not shown in part.
+        PictureRead read = readPicture(path);
+        picture = read.image;
+        if (!read.ok()) {
             status.error = FileError::NotReadable;
-            status.detail = reader.errorString();
+            status.detail = read.reason;
         }
     }
     Picture3->setPicture(picture);
+    Picture3->setAccessibleDescription(picture.isNull() ? QString() : fileName);
     if (!status.ok())
-        showMessage(this, MessageIcon::Error, describeFileFault(status));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
 }
 
 }  // namespace tavik

@@ -2,6 +2,9 @@
 // (a lunar day or the whole-Moon map) at its own size, one picture at a time.
 #pragma once
 
+#include "datafolders.h"
+#include "messages.h"
+
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -27,7 +30,7 @@ private:
 class MapViewerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MapViewerWindow(const QString& dataDir, QWidget* parent = nullptr);
+    MapViewerWindow(DataFolders data, MessageSink messages, QWidget* parent = nullptr);
     // Shows the window, then loads a picture file of the data folder into
     // Picture3, replacing the one shown. A missing or unreadable file leaves the
     // picture area empty and says so in a message.
@@ -38,7 +41,8 @@ public:
 private:
     void createPictureArea();
 
-    QString m_dataDir;
+    DataFolders m_data;
+    MessageSink m_messages;
 };
 
 }  // namespace tavik

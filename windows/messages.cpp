@@ -7,20 +7,15 @@
 
 namespace tavik {
 
-namespace {
-MessageObserver& observer()
+MessageSink::MessageSink(Handler handler)
+    : m_handler(std::move(handler))
 {
-    static MessageObserver o;
-    return o;
 }
-}  // namespace
 
-void setMessageObserver(MessageObserver o) { observer() = std::move(o); }
-
-void showMessage(QWidget* parent, MessageIcon icon, const QString& text)
+void MessageSink::show(QWidget* parent, MessageIcon icon, const QString& text) const
 {
-    if (observer()) {
-        observer()(icon, text);
+    if (m_handler) {
+        m_handler(icon, text);
         return;
     }
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,

@@ -1,6 +1,6 @@
 // Modal message boxes: one OK button, an error or warning icon and the
-// application title as caption. Tests install an observer, which then gets
-// every message instead of a blocking box.
+// application title as caption. A window gets its message sink from whoever
+// builds it; tests give one that collects the messages instead of showing them.
 #pragma once
 
 #include <QString>
@@ -12,10 +12,19 @@ namespace tavik {
 
 enum class MessageIcon { Error, Warning };
 
-void showMessage(QWidget* parent, MessageIcon icon, const QString& text);
+class MessageSink {
+public:
+    using Handler = std::function<void(MessageIcon, const QString&)>;
 
-using MessageObserver = std::function<void(MessageIcon, const QString&)>;
-// Pass an empty function to go back to real message boxes.
-void setMessageObserver(MessageObserver observer);
+    // Real message boxes.
+    MessageSink() = default;
+    // Every message to the handler instead; an empty one means message boxes.
+    explicit MessageSink(Handler handler);
+
+    void show(QWidget* parent, MessageIcon icon, const QString& text) const;
+
+private:
+    Handler m_handler;
+};
 
 }  // namespace tavik

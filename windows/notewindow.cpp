@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 #include <array>
+#include <utility>
 
 namespace tavik {
 
@@ -58,10 +59,11 @@ using ui::systemPalette;
 
 }  // namespace
 
-NoteWindow::NoteWindow(NoteKind kind, const QString& dataDir, QWidget* parent)
+NoteWindow::NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(kind)))
-    , m_dataDir(dataDir)
+    , m_data(std::move(data))
+    , m_messages(std::move(messages))
 {
     setObjectName(QString::fromUtf8(m_layout.window));
     setWindowTitle(QString::fromUtf8(m_layout.caption));
@@ -100,6 +102,7 @@ void NoteWindow::createTextBox()
     const QRect r = m_layout.textRect;
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
+    m_text->setAccessibleName(QString::fromUtf8(m_layout.caption));
     m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
                             .translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -119,17 +122,15 @@ void NoteWindow::createTextBox()
     m_text->setFocus();
 }
 
-QString NoteWindow::path() const { return dataFilePath(m_dataDir, fileName()); }
-
 QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
 
 void NoteWindow::loadText()
 {
-    const QString file = path();
+    const QString file = m_data.readPath(fileName());
     if (!dataFileExists(file)) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
-        showMessage(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
+        m_messages.show(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
         return;
     }
     const FileRead<QString> read = readWholeFile(file);
@@ -139,7 +140,7 @@ void NoteWindow::loadText()
             status.fileName = fileName();
         m_unreadFile = true;
         m_readFault = describeFileFault(status);
-        showMessage(nullptr, MessageIcon::Error, m_readFault);
+        m_messages.show(nullptr, MessageIcon::Error, m_readFault);
         return;
     }
     m_text->setPlainText(textForBox(read.value));
@@ -160,12 +161,12 @@ bool NoteWindow::save()
 {
     const QString text = fileText();
     if (isBlank(text)) {
-        showMessage(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
+        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
         return false;
     }
-    const QString file = path();
+    const QString file = m_data.writePath(fileName());
     if (m_unreadFile && dataFileExists(file)) {
-        showMessage(this, MessageIcon::Error, m_readFault);
+        m_messages.show(this, MessageIcon::Error, m_readFault);
         return false;
     }
     const FileStatus status = replaceWholeFile(file, text + kCrLf);
@@ -173,7 +174,7 @@ bool NoteWindow::save()
         FileStatus named = status;
         if (named.fileName.isEmpty())
             named.fileName = fileName();
-        showMessage(this, MessageIcon::Error, describeFileFault(named));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(named));
         return false;
     }
     m_unreadFile = false;

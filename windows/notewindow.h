@@ -2,6 +2,9 @@
 // of the data folder when the window opens, written back whole on request.
 #pragma once
 
+#include "datafolders.h"
+#include "messages.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,7 +22,7 @@ struct NoteWindowLayout;
 class NoteWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit NoteWindow(NoteKind kind, const QString& dataDir, QWidget* parent = nullptr);
+    NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QWidget* parent = nullptr);
 
     // The file the text is kept in, as the data folder names it: "jegyzetek.txt".
     QString fileName() const;
@@ -44,10 +47,10 @@ private:
     void createTextBox();
     void loadText();
 
-    QString path() const;
 
     const NoteWindowLayout& m_layout;
-    QString m_dataDir;
+    DataFolders m_data;
+    MessageSink m_messages;
     // A file that exists but could not be read is not overwritten by a text
     // that never held its content.
     bool m_unreadFile = false;

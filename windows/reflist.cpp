@@ -94,7 +94,19 @@ void RowListView::updateGeometries()
     horizontalScrollBar()->setRange(0, 0);
 }
 
-ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& dataDir, QWidget* parent)
+void RowListView::focusInEvent(QFocusEvent* event)
+{
+    // Taking the focus makes the first row current, and the style frames the
+    // current row: the list would open looking as if that row were chosen.
+    // No row is current until the user moves in the list.
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && selectionModel())
+        selectionModel()->clearCurrentIndex();
+}
+
+ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& data,
+                                         const MessageSink& messages, QWidget* parent)
     : QWidget(parent)
     , m_layout(kLayouts.at(static_cast<std::size_t>(list)))
 {
@@ -106,7 +118,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const QString& data
         createColumnLabels();
     createList();
     createOkButton();
-    loadRows(dataDir);
+    loadRows(data, messages);
 }
 
 void ReferenceListWindow::createList()
@@ -114,6 +126,7 @@ void ReferenceListWindow::createList()
     m_model = new QStringListModel(this);
     m_list = new RowListView(this);
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
+    m_list->setAccessibleName(QString::fromUtf8(m_layout.caption));
     m_list->setGeometry(twips(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
     // Only the rows take the window's colour; the scroll bar keeps the system's.
@@ -160,15 +173,15 @@ QLabel* ReferenceListWindow::createLabel(const char* name, const QString& text, 
     return label;
 }
 
-void ReferenceListWindow::loadRows(const QString& dataDir)
+void ReferenceListWindow::loadRows(const DataFolders& data, const MessageSink& messages)
 {
-    const FileRead<QStringList> read = readLines(dataFilePath(dataDir, fileName()));
+    const FileRead<QStringList> read = readLines(data.readPath(fileName()));
     if (!read.ok()) {
         FileStatus status = read.status;
         if (status.fileName.isEmpty())
             status.fileName = fileName();
         // Not yet shown: the message stands on its own.
-        showMessage(nullptr, MessageIcon::Error, describeFileFault(status));
+        messages.show(nullptr, MessageIcon::Error, describeFileFault(status));
         return;
     }
     m_model->setStringList(read.value);

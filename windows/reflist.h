@@ -2,6 +2,9 @@
 // text file of the data folder, one row per line, in a monospaced font.
 #pragma once
 
+#include "datafolders.h"
+#include "messages.h"
+
 #include <QListView>
 #include <QStringList>
 #include <QWidget>
@@ -25,12 +28,15 @@ public:
 
 protected:
     void updateGeometries() override;
+    void focusInEvent(QFocusEvent* event) override;
 };
 
 class ReferenceListWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ReferenceListWindow(ReferenceList list, const QString& dataDir, QWidget* parent = nullptr);
+    // Messages about the file go to messages, before the window is shown.
+    ReferenceListWindow(ReferenceList list, const DataFolders& data, const MessageSink& messages,
+                        QWidget* parent = nullptr);
 
     // The rows exactly as read from the file.
     QStringList rows() const;
@@ -48,7 +54,7 @@ private:
     void createOkButton();
     void createColumnLabels();
     QLabel* createLabel(const char* name, const QString& text, const QRect& rect, const QFont& font);
-    void loadRows(const QString& dataDir);
+    void loadRows(const DataFolders& data, const MessageSink& messages);
 
     const ReferenceListLayout& m_layout;
     RowListView* m_list = nullptr;

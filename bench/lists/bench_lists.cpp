@@ -59,7 +59,8 @@ void BM_OpenListWindow(benchmark::State& state)
 {
     qsizetype rows = 0;
     for (auto _ : state) {
-        auto* w = new ReferenceListWindow(ReferenceList::EarlyCrescents, g_dataDir->path());
+        auto* w = new ReferenceListWindow(ReferenceList::EarlyCrescents, DataFolders(g_dataDir->path()),
+                                         MessageSink());
         w->show();
         if (!QTest::qWaitForWindowExposed(w))
             state.SkipWithError("the window did not appear");

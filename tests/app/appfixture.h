@@ -1,12 +1,14 @@
-// What the main window's tests share: a scratch data folder, a window built on
-// it with Hungarian regional settings and a clock the test sets, and the
-// messages the window raises, caught instead of shown.
+// What the main window's tests share besides the data folder and the message
+// log: a window built on the folder with Hungarian regional settings, a clock
+// the test sets and its messages caught, and the keys and clicks that drive it.
 #pragma once
 
+#include "datafolder.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagelog.h"
 #include "resultsurface.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -18,60 +20,6 @@
 
 namespace tavik::testing {
 
-struct Message {
-    MessageIcon icon;
-    QString text;
-    friend bool operator==(const Message&, const Message&) = default;
-};
-
-class MessageCatcher {
-public:
-    MessageCatcher()
-    {
-        setMessageObserver([this](MessageIcon icon, const QString& text) {
-            messages.append(Message{icon, text});
-        });
-    }
-    ~MessageCatcher() { setMessageObserver({}); }
-    MessageCatcher(const MessageCatcher&) = delete;
-    MessageCatcher& operator=(const MessageCatcher&) = delete;
-
-    QList<Message> messages;
-};
-
-class DataFolder {
-public:
-    DataFolder() { QDir(m_root.path()).mkdir(QStringLiteral("Pic")); }
-
-    QString path() const { return m_root.path() + QStringLiteral("/Pic"); }
-    QString file(const QString& name) const { return path() + QLatin1Char('/') + name; }
-
-    void write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(file(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-    QByteArray read(const QString& name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    bool exists(const QString& name) const { return QFile::exists(file(name)); }
-
-    // The data folder replaced by a plain file: nothing can be created in it,
-    // even by root.
-    void makeUnusable() const
-    {
-        QVERIFY(QDir(path()).removeRecursively());
-        QFile f(path());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-    }
-
-private:
-    QTemporaryDir m_root;
-};
-
 // A settable clock; each reading is counted.
 struct TestClock {
     QDateTime now = QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0));
@@ -79,9 +27,11 @@ struct TestClock {
     qint64 stepSeconds = 0;   // how far the clock moves at each reading
 };
 
-inline std::unique_ptr<A> makeWindow(const DataFolder& data, TestClock* clock = nullptr)
+// A window whose messages fail the test, or go to the log.
+inline std::unique_ptr<A> makeWindow(const DataFolder& data, TestClock* clock = nullptr,
+                                     MessageSink messages = failOnMessages())
 {
-    MainWindowEnvironment env{data.path(), RegionalSettings::hungarian(), {}};
+    MainWindowEnvironment env{data.folders(), RegionalSettings::hungarian(), {}, std::move(messages)};
     if (clock) {
         env.clock = [clock] {
             const QDateTime t = clock->now;
@@ -93,10 +43,35 @@ inline std::unique_ptr<A> makeWindow(const DataFolder& data, TestClock* clock = 
     return std::make_unique<A>(std::move(env));
 }
 
+inline std::unique_ptr<A> makeWindow(const DataFolder& data, MessageLog& log, TestClock* clock = nullptr)
+{
+    return makeWindow(data, clock, log.sink());
+}
+
 template <class W>
 W* child(const A& a, const char* name)
 {
     return a.findChild<W*>(QLatin1String(name));
+}
+
+// The visible top-level window of that name, such as a companion "Form5".
+inline QWidget* openWindow(const char* name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+// Closes every window but the main ones; the companions delete themselves.
+inline void closeCompanions()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != u"A" && w->isVisible())
+            w->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 inline QLineEdit* box(const A& a, const char* name) { return child<QLineEdit>(a, name); }
@@ -118,6 +93,16 @@ inline void press(const A& a, const char* name)
 
 // A window on the data folder with the new moon typed into Text11 and one of
 // the calculator's buttons pressed.
+inline std::unique_ptr<A> windowAfter(const DataFolder& data, MessageLog& log, const QString& newMoon,
+                                      const char* button, TestClock* clock = nullptr)
+{
+    auto a = makeWindow(data, log, clock);
+    typeInto(box(*a, "Text11"), newMoon);
+    press(*a, button);
+    return a;
+}
+
+// The same where no message may come.
 inline std::unique_ptr<A> windowAfter(const DataFolder& data, const QString& newMoon,
                                       const char* button, TestClock* clock = nullptr)
 {

@@ -117,6 +117,8 @@ private Q_SLOTS:
     void nowKeepsDateAndTimeApart_data();
     void nowKeepsDateAndTimeApart();
     void showAndLogOperations();
+    void damagedPictureLeavesTheBoxEmpty_data();
+    void damagedPictureLeavesTheBoxEmpty();
 };
 
 void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
@@ -124,8 +126,8 @@ void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
     DataFolder data;
     writePictures(data);
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00\r"));
     QCOMPARE(a->surface()->texts(), kLines4000);
@@ -184,8 +186,8 @@ void MainWindowCalculatorTest::newMoonWithLineEndIsSavedWithAnother()
     DataFolder data;
     data.write(kUjhold, "2024.01.11 2:57\r\n");
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     press(*a, "Command3");
     QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 2:57\r"));
     press(*a, "Command1");
@@ -210,8 +212,8 @@ void MainWindowCalculatorTest::observationBoxIsReplacedFromFile()
     QFETCH(QString, text12);
     DataFolder data;
     data.write(kUtolso, file);
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
     typeInto(box(*a, "Text12"), QStringLiteral("unsaved text"));
     press(*a, "Command1");
@@ -257,8 +259,8 @@ void MainWindowCalculatorTest::observationFileMissing()
     DataFolder data;
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kLog);
     QVERIFY(QFile::remove(data.file(kUtolso)));
@@ -293,8 +295,8 @@ void MainWindowCalculatorTest::invalidDatesLeaveEverything()
     DataFolder data;
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kLog);
     data.write(kUjhold, "kept\r\n");
@@ -316,8 +318,8 @@ void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
     DataFolder data;
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(!picture(*a)->pixmap().isNull());
     QVERIFY(QFile::remove(data.file(QStringLiteral("010-novekvo.gif"))));
     press(*a, "Command1");
@@ -327,13 +329,42 @@ void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
     QCOMPARE(data.read(kLog), kEntry4000 + kEntry4000);
 }
 
+void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty_data()
+{
+    QTest::addColumn<double>("kept");   // how much of the real picture file is left
+    QTest::newRow("half") << 0.5;
+    QTest::newRow("all but the last bytes") << 0.99;
+}
+
+void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty()
+{
+    // Silent, as for a missing picture, but never half a picture.
+    QFETCH(double, kept);
+    QFile shipped(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/010-novekvo.gif"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray whole = shipped.readAll();
+    DataFolder data;
+    writePictures(data);
+    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(QStringLiteral("010-novekvo.gif"), whole.left(qsizetype(whole.size() * kept)));
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
+    QVERIFY(caught.messages.isEmpty());
+    QVERIFY(picture(*a)->pixmap().isNull());
+    QCOMPARE(a->surface()->texts(), kLines4000);
+
+    data.write(QStringLiteral("010-novekvo.gif"), whole);
+    press(*a, "Command1");
+    QCOMPARE(picture(*a)->pixmap().size(), QSize(137, 137));
+}
+
 void MainWindowCalculatorTest::unwritableNewMoonFile()
 {
     DataFolder data;
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
     QVERIFY(QDir(data.path()).mkdir(kUjhold));   // a folder in the file's place
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
@@ -347,8 +378,8 @@ void MainWindowCalculatorTest::unwritableLog()
     DataFolder data;
     data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
     QVERIFY(QDir(data.path()).mkdir(kLog));
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QVERIFY2(caught.messages[0].text.startsWith(QStringLiteral("A 'szamitott.txt' fájl NEM menthető!")),
              qPrintable(caught.messages[0].text));
@@ -377,8 +408,8 @@ void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
     writePictures(data);
     data.write(kUtolso, "2024.01.14 07:37\r\n");
     TestClock clock;
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kLog);
     QCOMPARE(log.count("\r\n"), 7);
@@ -403,8 +434,8 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
     writePictures(data);
     TestClock clock;
     clock.now = QDateTime(QDate(2024, 1, 14), QTime(7, 37, 0, 999));
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
     // In pixels: x = 650, y = 1265, 2100, 2800, 3300, 5120 twips. The
@@ -453,8 +484,8 @@ void MainWindowCalculatorTest::nowWithoutNewMoon()
     DataFolder data;
     data.write(kUjhold, "kept\r\n");
     TestClock clock;
-    MessageCatcher caught;
-    auto a = makeWindow(data, &clock);
+    MessageLog caught;
+    auto a = makeWindow(data, caught, &clock);
     a->surface()->drawText(650, 1265, QStringLiteral("earlier"));
     box(*a, "Text11")->setText(text11);
     typeInto(box(*a, "Text12"), QStringLiteral("unsaved"));
@@ -505,8 +536,8 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     DataFolder data;
     data.write(kUtolso, "2000.01.01 00:00\r\n");
     TestClock clock;
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
     press(*a, "Command2");
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(clock.readings, 2);
@@ -533,8 +564,8 @@ void MainWindowCalculatorTest::nowKeepsDateAndTimeApart()
     QFETCH(QDateTime, now);
     QFETCH(int, timeLeft);
     DataFolder data;
-    MainWindowEnvironment env{data.path(), RegionalSettings::fromLocale(locale),
-                              [now] { return now; }};
+    MainWindowEnvironment env{data.folders(), RegionalSettings::fromLocale(locale),
+                              [now] { return now; }, failOnMessages()};
     auto a = std::make_unique<A>(std::move(env));
     box(*a, "Text11")->setText(QStringLiteral("2024-01-11 12:57"));
     press(*a, "Command2");
@@ -558,8 +589,8 @@ void MainWindowCalculatorTest::showAndLogOperations()
 {
     // ShowObservationResult and AppendCalculationLog on their own, for both buttons.
     DataFolder data;
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     const auto r = CalculateAndClassify(toDateTimeValue({2024, 1, 11, 12, 57, 0}),
                                         toDateTimeValue({2024, 1, 14, 7, 37, 0}));
     QVERIFY(r);

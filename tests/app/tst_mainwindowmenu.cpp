@@ -21,22 +21,13 @@ QList<QWidget*> openWindows(const QString& objectName)
     }
     return found;
 }
-
-void closeCompanions()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() != u"A" && w->isVisible())
-            w->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 }  // namespace
 
 class MainWindowMenuTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // The companion windows may report their missing data files.
-    void initTestCase() { m_caught = std::make_unique<MessageCatcher>(); }
+    void initTestCase() { m_caught = std::make_unique<MessageLog>(); }
     void cleanupTestCase() { m_caught.reset(); }
     void cleanup() { closeCompanions(); }
     void menus();
@@ -54,15 +45,17 @@ private Q_SLOTS:
     void pictureClickOpensTheMap();
     void kilepClosesTheMainWindowAlone();
     void companionsOutliveTheMainWindow();
+    void companionsReportToTheirWindowsSink_data();
+    void companionsReportToTheirWindowsSink();
 
 private:
-    std::unique_ptr<MessageCatcher> m_caught;
+    std::unique_ptr<MessageLog> m_caught;
 };
 
 void MainWindowMenuTest::menus()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     const QList<QAction*> heads = a->menuBar()->actions();
     QCOMPARE(heads.size(), 3);
     const QStringList names{QStringLiteral("holdmap"), QStringLiteral("szamit"), QStringLiteral("prg")};
@@ -116,7 +109,7 @@ void MainWindowMenuTest::items()
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     auto* m = a->findChild<QMenu*>(menu);
     QVERIFY(m);
     QVERIFY(position < m->actions().size());
@@ -131,7 +124,7 @@ void MainWindowMenuTest::items()
 void MainWindowMenuTest::noItemOnF10()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     int items = 0;
     for (QAction* act : a->findChildren<QAction*>()) {
         QVERIFY2(act->shortcut() != QKeySequence(Qt::Key_F10), qPrintable(act->objectName()));
@@ -146,7 +139,7 @@ void MainWindowMenuTest::noItemOnF10()
 void MainWindowMenuTest::separatorLookalikeDoesNothing()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     const int before = QApplication::topLevelWidgets().size();
     a->findChild<QAction*>(QStringLiteral("help1"))->trigger();
@@ -177,7 +170,7 @@ void MainWindowMenuTest::itemOpensOneWindow()
     QFETCH(QString, item);
     QFETCH(QString, window);
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     QAction* act = a->findChild<QAction*>(item);
     QVERIFY(act);
@@ -194,7 +187,7 @@ void MainWindowMenuTest::itemOpensOneWindow()
 void MainWindowMenuTest::closedWindowIsMadeAnew()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     QAction* act = a->findChild<QAction*>(QStringLiteral("leir"));
     act->trigger();
@@ -228,7 +221,7 @@ void MainWindowMenuTest::shortcutsOpenDays()
     QFETCH(int, modifiers);
     QFETCH(QString, window);
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     QVERIFY(QTest::qWaitForWindowActive(a.get()));
     const int before = QApplication::topLevelWidgets().size();
@@ -262,7 +255,7 @@ void MainWindowMenuTest::shortcutsWorkFromEveryControl()
     QFETCH(int, modifiers);
     QFETCH(QString, window);
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     QVERIFY(QTest::qWaitForWindowActive(a.get()));
     QWidget* w = a->findChild<QWidget*>(control);
@@ -276,7 +269,7 @@ void MainWindowMenuTest::shortcutsWorkFromEveryControl()
 void MainWindowMenuTest::pictureClickOpensTheMap()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     QTest::mouseClick(child<QLabel>(*a, "Picture1"), Qt::LeftButton);
     QCOMPARE(openWindows(QStringLiteral("Form3")).size(), 1);
@@ -285,7 +278,7 @@ void MainWindowMenuTest::pictureClickOpensTheMap()
 void MainWindowMenuTest::kilepClosesTheMainWindowAlone()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->show();
     a->findChild<QAction*>(QStringLiteral("jegyzetek"))->trigger();
     QPointer<QWidget> notes = openWindows(QStringLiteral("Form8")).value(0);
@@ -299,7 +292,7 @@ void MainWindowMenuTest::kilepClosesTheMainWindowAlone()
 void MainWindowMenuTest::companionsOutliveTheMainWindow()
 {
     DataFolder data;
-    auto a = makeWindow(data);
+    auto a = makeWindow(data, *m_caught);
     a->setAttribute(Qt::WA_DeleteOnClose);
     a->show();
     a->findChild<QAction*>(QStringLiteral("naptar1"))->trigger();
@@ -313,6 +306,36 @@ void MainWindowMenuTest::companionsOutliveTheMainWindow()
     QVERIFY(!main);
     QVERIFY(calendar && calendar->isVisible());
     QVERIFY(map && map->isVisible());
+}
+
+void MainWindowMenuTest::companionsReportToTheirWindowsSink_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("map viewer") << "hold04" << QStringLiteral("A 'Lunar-day04s.gif' fájl NEM található!");
+    QTest::newRow("list") << "venusz" << QStringLiteral("A 'venusz.txt' fájl NEM található!");
+    QTest::newRow("notes") << "naplo" << QStringLiteral("A 'naplo-tavik.txt' fájl NEM található!");
+}
+
+void MainWindowMenuTest::companionsReportToTheirWindowsSink()
+{
+    // Two main windows side by side: each companion reports to the sink of the
+    // window that opened it, and to no other.
+    QFETCH(QString, action);
+    QFETCH(QString, message);
+    DataFolder first;
+    DataFolder second;
+    MessageLog firstLog;
+    MessageLog secondLog;
+    auto a = makeWindow(first, firstLog);
+    auto b = makeWindow(second, secondLog);
+    b->findChild<QAction*>(action)->trigger();
+    QCOMPARE(firstLog.messages, QList<Message>{});
+    QCOMPARE(secondLog.messages, (QList<Message>{Message{MessageIcon::Error, message}}));
+    closeCompanions();
+    a->findChild<QAction*>(action)->trigger();
+    QCOMPARE(firstLog.count(), 1);
+    QCOMPARE(secondLog.count(), 1);
 }
 
 QTEST_MAIN(MainWindowMenuTest)

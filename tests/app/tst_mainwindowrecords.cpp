@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QWheelEvent>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void unusableDataFolder();
     void unwritableFileKeepsItsContent();
     void unencodableTextIsNotSaved();
+    void wheelTurnsTheListOnlyWithTheFocus();
 };
 
 void MainWindowRecordsTest::listFromFile_data()
@@ -74,8 +76,8 @@ void MainWindowRecordsTest::listFromFile()
     QFETCH(QStringList, expected);
     DataFolder data;
     data.write(QStringLiteral("ujholdak.txt"), bytes);
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     QCOMPARE(entries(newMoonList(*a)), expected);
     QCOMPARE(newMoonList(*a)->currentIndex(), -1);
     QVERIFY(!newMoonList(*a)->isEditable());
@@ -86,11 +88,11 @@ void MainWindowRecordsTest::listFromFile()
 void MainWindowRecordsTest::missingListGivesEmptyList()
 {
     DataFolder data;
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     QCOMPARE(newMoonList(*a)->count(), 0);
-    data.makeUnusable();
-    auto b = makeWindow(data);
+    QVERIFY(data.replaceFolderWithFile());
+    auto b = makeWindow(data, caught);
     QCOMPARE(newMoonList(*b)->count(), 0);
     QVERIFY(caught.messages.isEmpty());
 }
@@ -208,8 +210,8 @@ void MainWindowRecordsTest::okWithoutSelectionSavesTheBox()
     QFETCH(QByteArray, saved);
     DataFolder data;
     data.write(QStringLiteral("ujholdak.txt"), "2024.01.11 12:57\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, typed, "Command6");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, typed, "Command6");
     QCOMPARE(box(*a, "Text11")->text(), typed);
     QCOMPARE(data.read(kUjhold), saved);
     QVERIFY(caught.messages.isEmpty());
@@ -233,8 +235,8 @@ void MainWindowRecordsTest::lastNewMoonComesBack()
     QFETCH(QString, text11);
     DataFolder data;
     data.write(kUjhold, file);
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("typed"), "Command3");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("typed"), "Command3");
     QCOMPARE(box(*a, "Text11")->text(), text11);
     QCOMPARE(data.read(kUjhold), file);
     QVERIFY(caught.messages.isEmpty());
@@ -259,8 +261,8 @@ void MainWindowRecordsTest::lineEndCycleIsStable()
 void MainWindowRecordsTest::lastNewMoonMissing()
 {
     DataFolder data;
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command3");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command3");
     QCOMPARE(caught.messages,
              (QList<Message>{Message{MessageIcon::Error, QStringLiteral("Az 'ujhold.txt' fájl nem található!")}}));
     QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
@@ -283,8 +285,8 @@ void MainWindowRecordsTest::saveObservation()
     QFETCH(QByteArray, saved);
     DataFolder data;
     data.write(kUtolso, "old\r\n");
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text12"), typed);
     press(*a, "Command14");
     QCOMPARE(data.read(kUtolso), saved);
@@ -304,8 +306,8 @@ void MainWindowRecordsTest::enterPressesTheFocusedButton()
     // a text box chooses nothing.
     QFETCH(int, key);
     DataFolder data;
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     a->show();
     QVERIFY(QTest::qWaitForWindowActive(a.get()));
     QLineEdit* text12 = box(*a, "Text12");
@@ -332,8 +334,8 @@ void MainWindowRecordsTest::blankObservationIsNotSaved()
     QFETCH(QString, typed);
     DataFolder data;
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text12"), typed);
     press(*a, "Command14");
     QCOMPARE(caught.messages,
@@ -356,9 +358,9 @@ void MainWindowRecordsTest::unusableDataFolder()
     QFETCH(QString, button);
     QFETCH(QString, message);
     DataFolder data;
-    data.makeUnusable();
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    QVERIFY(data.replaceFolderWithFile());
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
     typeInto(box(*a, "Text12"), QStringLiteral("2024.01.14 07:37"));
     press(*a, qPrintable(button));
@@ -375,8 +377,8 @@ void MainWindowRecordsTest::unwritableFileKeepsItsContent()
     DataFolder data;
     QVERIFY(QDir(data.path()).mkdir(kUjhold));
     QVERIFY(QDir(data.file(kUjhold)).mkdir(QStringLiteral("keep")));
-    MessageCatcher caught;
-    auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command6");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command6");
     QCOMPARE(caught.messages.size(), 1);
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
     QVERIFY(QDir(data.file(kUjhold)).exists(QStringLiteral("keep")));
@@ -386,8 +388,8 @@ void MainWindowRecordsTest::unencodableTextIsNotSaved()
 {
     DataFolder data;
     data.write(kUtolso, "2024.01.14 07:37\r\n");
-    MessageCatcher caught;
-    auto a = makeWindow(data);
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text12"), QStringLiteral("2024.01.14 月"));
     press(*a, "Command14");
     QCOMPARE(caught.messages.size(), 1);
@@ -395,6 +397,37 @@ void MainWindowRecordsTest::unencodableTextIsNotSaved()
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'utolso.txt' fájl NEM menthető!")));
     QVERIFY(caught.messages[0].text.contains(QStringLiteral("月")));
     QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+}
+
+void MainWindowRecordsTest::wheelTurnsTheListOnlyWithTheFocus()
+{
+    DataFolder data;
+    data.write(QStringLiteral("ujholdak.txt"), "a\r\nb\r\nc\r\n");
+    auto a = makeWindow(data);
+    a->show();
+    QApplication::setActiveWindow(a.get());
+    QVERIFY(QTest::qWaitForWindowActive(a.get()));
+    QComboBox* list = newMoonList(*a);
+    auto turn = [list] {
+        const QPointF at = list->rect().center();
+        QWheelEvent wheel(at, list->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &wheel);
+    };
+    QVERIFY(box(*a, "Text11")->hasFocus());
+    turn();
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(box(*a, "Text11")->hasFocus());
+
+    // "OK" then saves what was typed, not an entry the wheel passed over.
+    typeInto(box(*a, "Text11"), QStringLiteral("typed"));
+    press(*a, "Command6");
+    QCOMPARE(data.read(kUjhold), QByteArray("typed\r\n"));
+
+    list->setFocus();
+    QVERIFY(list->hasFocus());
+    turn();
+    QCOMPARE(list->currentIndex(), 0);
 }
 
 QTEST_MAIN(MainWindowRecordsTest)

@@ -104,8 +104,8 @@ void MainWindowSummerTimeTest::observationAge()
     QFETCH(QString, daysHours);
     DataFolder data;
     data.write(kUtolso, observation + "\r\n");
-    MessageCatcher caught;
-    auto a = windowAfter(data, newMoon, "Command1");
+    MessageLog caught;
+    auto a = windowAfter(data, caught, newMoon, "Command1");
     QVERIFY(caught.messages.isEmpty());
     const QStringList drawn = a->surface()->texts();
     QCOMPARE(drawn.size(), 5);
@@ -164,8 +164,8 @@ void MainWindowSummerTimeTest::budapestNow()
     DataFolder data;
     TestClock clock;
     clock.now = now;
-    MessageCatcher caught;
-    auto a = windowAfter(data, newMoon, "Command2", &clock);
+    MessageLog caught;
+    auto a = windowAfter(data, caught, newMoon, "Command2", &clock);
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(box(*a, "Text12")->text(), text12);
     QCOMPARE(a->surface()->texts().value(2), QStringLiteral("Holdsarló kora:             ") + hours);

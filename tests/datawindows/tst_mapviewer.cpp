@@ -2,9 +2,13 @@
 // top-left of Picture3, cutting, replacing and missing or unreadable files.
 #include "companion.h"
 #include "datafolder.h"
+#include "messagelog.h"
 #include "mapviewer.h"
+#include "picturefile.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QTest>
@@ -12,6 +16,7 @@
 using namespace tavik;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
+using tavik::testing::failOnMessages;
 
 namespace {
 
@@ -49,12 +54,22 @@ bool near(QColor a, QColor b)
 
 QImage shot(QWidget& w) { return w.grab().toImage(); }
 
+QString shippedPicture(const QString& name)
+{
+    return qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic/") + name;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestMapViewer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tavik::testing::failOnMessages(); }
     void layout();
     void firstImageOfGifUnscaledAtTopLeft();
     void largePictureIsCut();
@@ -63,13 +78,16 @@ private Q_SLOTS:
     void missingPicture_data();
     void missingPicture();
     void unreadablePicture();
+    void damagedPicture_data();
+    void damagedPicture();
+    void shippedPicturesAreWhole();
     void openingAgainOnlyRaises();
 };
 
 void TestMapViewer::layout()
 {
     DataFolder data;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), failOnMessages());
     QCOMPARE(w.objectName(), QStringLiteral("Form3"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Hold térképek"));
     QCOMPARE(w.size(), QSize(1167, 729));
@@ -85,7 +103,7 @@ void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day02s.gif"));
     QCOMPARE(log.count(), 0);
     QVERIFY(w.isVisible());
@@ -108,7 +126,7 @@ void TestMapViewer::largePictureIsCut()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800))));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-map.jpg"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(1300, 800));  // not scaled
@@ -133,7 +151,7 @@ void TestMapViewer::pictureIsReplaced()
     MessageLog log;
     QPointer<MapViewerWindow> slot;
     auto open = [&](const QString& file) {
-        openCompanion(slot, [&] { return new MapViewerWindow(data.path()); })->showPicture(file);
+        openCompanion(slot, [&] { return new MapViewerWindow(data.folders(), log.sink()); })->showPicture(file);
     };
     open(QStringLiteral("Lunar-map.jpg"));
     MapViewerWindow* first = slot.data();
@@ -157,7 +175,7 @@ void TestMapViewer::fileNameLetterCaseDoesNotMatter()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif()));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day03s.gif"));
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
@@ -182,12 +200,12 @@ void TestMapViewer::missingPicture()
     if (folderMissing)
         QVERIFY(data.removeFolder());
     MessageLog log(QStringLiteral("Form3"));
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(file);
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QTEST(log.lastText(), "message");
-    QVERIFY(log.messages().first().windowShown);  // the window came first
+    QVERIFY(log.messages.first().windowShown);  // the window came first
     QVERIFY(w.Picture3->picture().isNull());
     QVERIFY(w.isVisible());
 }
@@ -197,13 +215,59 @@ void TestMapViewer::unreadablePicture()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture"));
     MessageLog log;
-    MapViewerWindow w(data.path());
+    MapViewerWindow w(data.folders(), log.sink());
     w.showPicture(QStringLiteral("Lunar-day11s.gif"));
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
              qPrintable(log.lastText()));
     QVERIFY(w.Picture3->picture().isNull());
+}
+
+void TestMapViewer::damagedPicture_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray day = fileBytes(shippedPicture(QStringLiteral("Lunar-day03s.gif")));
+    const QByteArray map = fileBytes(shippedPicture(QStringLiteral("Lunar-map.jpg")));
+    QVERIFY(day.size() > 1000 && map.size() > 1000);
+    QTest::newRow("GIF cut in half") << "Lunar-day03s.gif" << day.left(day.size() / 2);
+    QTest::newRow("GIF cut short of its end") << "Lunar-day03s.gif" << day.left(day.size() - 3);
+    QTest::newRow("GIF header only") << "Lunar-day03s.gif" << day.left(20);
+    QTest::newRow("JPEG cut in half") << "Lunar-map.jpg" << map.left(map.size() / 2);
+    QTest::newRow("small JPEG cut") << "Lunar-map.jpg" << jpeg(QSize(40, 30)).chopped(8);
+    QTest::newRow("small GIF cut inside its first image") << "Lunar-day03s.gif" << twoImageGif().left(44);
+    QTest::newRow("not a picture") << "Lunar-map.jpg" << QByteArray("\xff\xd8 not really");
+}
+
+void TestMapViewer::damagedPicture()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
+    QVERIFY(data.write(file, bytes));
+    MessageLog log(QStringLiteral("Form3"));
+    MapViewerWindow w(data.folders(), log.sink());
+    w.showPicture(QStringLiteral("Lunar-day02s.gif"));
+    QVERIFY(!w.Picture3->picture().isNull());
+    w.showPicture(file);
+    QCOMPARE(log.messages, (QList<testing::Message>{{MessageIcon::Error,
+        QStringLiteral("A '%1' fájl NEM olvasható!\nSérült vagy ismeretlen formátumú kép.").arg(file), true}}));
+    QVERIFY(w.Picture3->picture().isNull());
+    const QImage image = shot(w);
+    QCOMPARE(image.pixelColor(w.Picture3->pos() + QPoint(2, 2)), QColor(Qt::black));
+}
+
+void TestMapViewer::shippedPicturesAreWhole()
+{
+    const QDir pic(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/Pic"));
+    const QStringList pictures = pic.entryList({QStringLiteral("*.gif"), QStringLiteral("*.jpg")}, QDir::Files);
+    QCOMPARE(pictures.size(), 23);
+    for (const QString& name : pictures) {
+        const PictureRead read = readPicture(pic.filePath(name));
+        QVERIFY2(read.ok() && read.reason.isEmpty(), qPrintable(name + u' ' + read.reason));
+    }
 }
 
 void TestMapViewer::openingAgainOnlyRaises()
@@ -214,7 +278,7 @@ void TestMapViewer::openingAgainOnlyRaises()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new MapViewerWindow(data.path());
+        return new MapViewerWindow(data.folders(), log.sink());
     };
     MapViewerWindow* first = openCompanion(slot, make);
     MapViewerWindow* second = openCompanion(slot, make);

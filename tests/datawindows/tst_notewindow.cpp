@@ -2,6 +2,7 @@
 // saving writes, blank texts, failed saves and the single-instance opening.
 #include "companion.h"
 #include "datafolder.h"
+#include "messagelog.h"
 #include "notewindow.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 using namespace tavik;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
+using tavik::testing::failOnMessages;
 
 Q_DECLARE_METATYPE(tavik::NoteKind)
 
@@ -36,7 +38,6 @@ void addBothKinds()
 class TestNoteWindows : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tavik::testing::failOnMessages(); }
     void layout_data();
     void layout();
     void commandsSitOnTheMenuBar_data() { addBothKinds(); }
@@ -91,7 +92,7 @@ void TestNoteWindows::layout()
     QFETCH(QColor, background);
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x"));
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders(), failOnMessages());
     QTEST(w.objectName(), "window");
     QTEST(w.windowTitle(), "caption");
     QCOMPARE(w.palette().color(QPalette::Window), background);
@@ -122,7 +123,7 @@ void TestNoteWindows::commandsSitOnTheMenuBar()
     QFETCH(NoteKind, kind);
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x"));
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders(), failOnMessages());
     const bool notes = kind == NoteKind::Notes;
     auto* save = w.findChild<QAction*>(notes ? "mentes81" : "naplo1");
     auto* ok = w.findChild<QAction*>(notes ? "ok81" : "naplo2");
@@ -157,11 +158,11 @@ void TestNoteWindows::missingFile()
     DataFolder data;
     MessageLog log(window);
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QTEST(log.lastText(), "message");
-    QVERIFY(!log.messages().first().windowShown);
+    QVERIFY(!log.messages.first().windowShown);
     QVERIFY(slot->isVisible());
     QCOMPARE(slot->textBox()->toPlainText(), initialText);
     QVERIFY(!data.exists(fileOf(kind)));
@@ -192,7 +193,7 @@ void TestNoteWindows::loading()
     DataFolder data;
     QVERIFY(data.write(kNotes, bytes));
     MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.path());
+    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.textBox()->toPlainText(), shown);
 }
@@ -217,21 +218,21 @@ void TestNoteWindows::saveBytes()
     DataFolder data;
     QVERIFY(data.write(kLog, "old"));
     MessageLog log;
-    NoteWindow w(NoteKind::ObservationLog, data.path());
+    NoteWindow w(NoteKind::ObservationLog, data.folders(), log.sink());
     w.textBox()->setPlainText(text);
     w.saveAction()->trigger();
     QCOMPARE(log.count(), 0);
-    QTEST(data.bytes(kLog), "bytes");
+    QTEST(data.read(kLog), "bytes");
     // Saving twice without reopening writes the same file.
     w.saveAction()->trigger();
-    QTEST(data.bytes(kLog), "bytes");
+    QTEST(data.read(kLog), "bytes");
 }
 
 void TestNoteWindows::typedLineBreaks()
 {
     DataFolder data;
     QVERIFY(data.write(kNotes, ""));
-    NoteWindow w(NoteKind::Notes, data.path());
+    NoteWindow w(NoteKind::Notes, data.folders(), failOnMessages());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::keyClicks(w.textBox(), QStringLiteral("a"));
@@ -240,7 +241,7 @@ void TestNoteWindows::typedLineBreaks()
     QTest::keyClick(w.textBox(), Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClicks(w.textBox(), QStringLiteral("\tc"));
     w.saveAction()->trigger();
-    QCOMPARE(data.bytes(kNotes), QByteArray("a\r\nb\r\n\tc\r\n"));
+    QCOMPARE(data.read(kNotes), QByteArray("a\r\nb\r\n\tc\r\n"));
 }
 
 void TestNoteWindows::blankIsRefused_data()
@@ -260,17 +261,17 @@ void TestNoteWindows::blankIsRefused()
     QVERIFY(data.write(kNotes, "kept\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
     slot->textBox()->setPlainText(text);
     (byOk ? slot->okAction() : slot->saveAction())->trigger();
     tavik::testing::flushDeletions();
     QVERIFY(!slot.isNull());
     QVERIFY(slot->isVisible());
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Warning);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Warning);
     QCOMPARE(log.lastText(), QStringLiteral("Üreset NEM mentek!"));
     QCOMPARE(slot->textBox()->toPlainText(), text);
-    QCOMPARE(data.bytes(kNotes), QByteArray("kept\r\n"));
+    QCOMPARE(data.read(kNotes), QByteArray("kept\r\n"));
     delete slot.data();
 }
 
@@ -283,16 +284,16 @@ void TestNoteWindows::eachReopenAddsOneLineEnd()
     MessageLog log;
     QByteArray expected("abc");
     for (int cycle = 0; cycle < 3; ++cycle) {
-        NoteWindow w(kind, data.path());
+        NoteWindow w(kind, data.folders(), log.sink());
         if (cycle == 0)
             w.textBox()->setPlainText(QStringLiteral("abc"));
         else
             QCOMPARE(w.textBox()->toPlainText(), QStringLiteral("abc") + QString(cycle, u'\n'));
         w.saveAction()->trigger();
         expected += "\r\n";
-        QCOMPARE(data.bytes(file), expected);
+        QCOMPARE(data.read(file), expected);
     }
-    QCOMPARE(data.bytes(file), QByteArray("abc\r\n\r\n\r\n"));
+    QCOMPARE(data.read(file), QByteArray("abc\r\n\r\n\r\n"));
     QCOMPARE(log.count(), 0);
 }
 
@@ -301,12 +302,12 @@ void TestNoteWindows::savingInitialTextCreatesTheFile()
     QFETCH(NoteKind, kind);
     DataFolder data;
     MessageLog log;
-    NoteWindow w(kind, data.path());
+    NoteWindow w(kind, data.folders(), log.sink());
     w.saveAction()->trigger();
     QCOMPARE(log.count(), 1);  // only the missing-file message
     const QByteArray expected = kind == NoteKind::Notes ? QByteArray("Jegyzetek:  \r\n")
                                                          : QByteArray("Megfigyel\xE9si napl\xF3:\r\n");
-    QCOMPARE(data.bytes(fileOf(kind)), expected);
+    QCOMPARE(data.read(fileOf(kind)), expected);
 }
 
 void TestNoteWindows::okClosesOnlyAfterWriting()
@@ -316,12 +317,12 @@ void TestNoteWindows::okClosesOnlyAfterWriting()
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
     slot->textBox()->setPlainText(QStringLiteral("megvan"));
     slot->okAction()->trigger();
     tavik::testing::flushDeletions();
     QVERIFY(slot.isNull());
-    QCOMPARE(data.bytes(fileOf(kind)), QByteArray("megvan\r\n"));
+    QCOMPARE(data.read(fileOf(kind)), QByteArray("megvan\r\n"));
     QCOMPARE(log.count(), 0);
 }
 
@@ -334,7 +335,7 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
     QVERIFY(QTest::qWaitForWindowExposed(slot));
     auto* bar = slot->findChild<QMenuBar*>();
     QVERIFY(bar);
@@ -346,14 +347,14 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
 
     slot->textBox()->setPlainText(QStringLiteral("első"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, saveRect.center());
-    QTRY_COMPARE(data.bytes(fileOf(kind)), QByteArray("els\xF5\r\n"));
+    QTRY_COMPARE(data.read(fileOf(kind)), QByteArray("els\xF5\r\n"));
     QVERIFY(slot->isVisible());
 
     slot->textBox()->setPlainText(QStringLiteral("második"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, okRect.center());
     tavik::testing::flushDeletions();
     QTRY_VERIFY(slot.isNull());
-    QCOMPARE(data.bytes(fileOf(kind)), QByteArray("m\xE1sodik\r\n"));
+    QCOMPARE(data.read(fileOf(kind)), QByteArray("m\xE1sodik\r\n"));
     QCOMPARE(log.count(), 0);
 }
 
@@ -363,13 +364,13 @@ void TestNoteWindows::titleBarCloseDiscardsEdits()
     QVERIFY(data.write(kNotes, "saved\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
     slot->textBox()->setPlainText(QStringLiteral("edited"));
     QVERIFY(slot->close());
     tavik::testing::flushDeletions();
     QVERIFY(slot.isNull());
     QCOMPARE(log.count(), 0);
-    QCOMPARE(data.bytes(kNotes), QByteArray("saved\r\n"));
+    QCOMPARE(data.read(kNotes), QByteArray("saved\r\n"));
 }
 
 void TestNoteWindows::failedSave_data()
@@ -393,7 +394,7 @@ void TestNoteWindows::failedSave()
     QVERIFY(data.write(kNotes, "before\r\n"));
     MessageLog log;
     QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.path()); });
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
     if (fault == 0)
         QVERIFY(data.removeFolder());
     else if (fault == 1)
@@ -405,11 +406,11 @@ void TestNoteWindows::failedSave()
     QVERIFY(slot->isVisible());
     QCOMPARE(slot->textBox()->toPlainText(), text);
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QVERIFY2(log.lastText().startsWith(messageStart), qPrintable(log.lastText()));
     if (fault == 2) {
         QVERIFY2(log.lastText().contains(text.at(text.size() > 1 ? 2 : 0)), qPrintable(log.lastText()));
-        QCOMPARE(data.bytes(kNotes), QByteArray("before\r\n"));
+        QCOMPARE(data.read(kNotes), QByteArray("before\r\n"));
     } else if (fault == 1) {
         QCOMPARE(QFileInfo(data.path()).isFile(), true);
     }
@@ -420,7 +421,7 @@ void TestNoteWindows::failedSave()
     }
     slot->textBox()->setPlainText(QStringLiteral("after"));
     slot->saveAction()->trigger();
-    QCOMPARE(data.bytes(kNotes), QByteArray("after\r\n"));
+    QCOMPARE(data.read(kNotes), QByteArray("after\r\n"));
     delete slot.data();
 }
 
@@ -433,7 +434,7 @@ void TestNoteWindows::openingAgainKeepsUnsavedText()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new NoteWindow(kind, data.path());
+        return new NoteWindow(kind, data.folders(), failOnMessages());
     };
     NoteWindow* first = openCompanion(slot, make);
     first->textBox()->setPlainText(QStringLiteral("unsaved"));

@@ -2,6 +2,7 @@
 // single-instance opening.
 #include "companion.h"
 #include "datafolder.h"
+#include "messagelog.h"
 #include "reflist.h"
 
 #include <QLabel>
@@ -15,6 +16,7 @@
 using namespace tavik;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
+using tavik::testing::failOnMessages;
 
 Q_DECLARE_METATYPE(tavik::ReferenceList)
 
@@ -54,7 +56,6 @@ QStringList shownRows(const ReferenceListWindow& w)
 class TestReferenceLists : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { tavik::testing::failOnMessages(); }
     void rows_data();
     void rows();
     void everyListReadsItsFile_data() { QTest::addColumn<ReferenceList>("list"); addEveryList(); }
@@ -66,6 +67,7 @@ private Q_SLOTS:
     void okButtonIsLightGreen_data() { QTest::addColumn<ReferenceList>("list"); addEveryList(); }
     void okButtonIsLightGreen();
     void firstRowAtTopNothingSelected();
+    void noRowLooksChosenUntilTheUserMoves();
     void scrollsVerticallyOnly();
     void missingFile_data();
     void missingFile();
@@ -112,7 +114,7 @@ void TestReferenceLists::rows()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), bytes));
     MessageLog log;
-    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.path());
+    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders(), log.sink());
     QCOMPARE(log.count(), 0);
     QCOMPARE(w.rows(), expected);
     QCOMPARE(w.list()->model()->rowCount(), expected.size());
@@ -124,7 +126,7 @@ void TestReferenceLists::everyListReadsItsFile()
     DataFolder data;
     const QString name = fileOf(list);
     QVERIFY(data.write(name, name.toLatin1() + "\r\n\r\n  last"));
-    ReferenceListWindow w(list, data.path());
+    ReferenceListWindow w(list, data.folders(), failOnMessages());
     QCOMPARE(w.fileName(), name);
     QCOMPARE(shownRows(w), (QStringList{name, QString(), QStringLiteral("  last")}));
 }
@@ -135,7 +137,7 @@ void TestReferenceLists::lineFeedInsideARowIsDrawnAsSpace()
     // row stays one line high and its columns stay under the others.
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("venusz.txt"), "ab\ncd\r\nabXcd\r\n"));
-    ReferenceListWindow w(ReferenceList::VenusCrescents, data.path());
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), failOnMessages());
     QCOMPARE(w.rows().first(), QStringLiteral("ab\ncd"));
     const QAbstractItemDelegate* d = w.list()->itemDelegate();
     const auto* styled = qobject_cast<const QStyledItemDelegate*>(d);
@@ -190,7 +192,7 @@ void TestReferenceLists::layout()
     QFETCH(QString, button);
     DataFolder data;
     QVERIFY(data.write(fileOf(list), "x\r\n"));
-    ReferenceListWindow w(list, data.path());
+    ReferenceListWindow w(list, data.folders(), failOnMessages());
     QCOMPARE(w.objectName(), window);
     QTEST(w.windowTitle(), "caption");
     QTEST(w.size(), "client");
@@ -219,7 +221,7 @@ void TestReferenceLists::earlyCrescentLabels()
 {
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), ""));
-    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.path());
+    ReferenceListWindow w(ReferenceList::EarlyCrescents, data.folders(), failOnMessages());
     struct Expected {
         const char* name;
         QString text;
@@ -260,7 +262,7 @@ void TestReferenceLists::okButtonIsLightGreen()
     QFETCH(ReferenceList, list);
     DataFolder data;
     MessageLog log;
-    ReferenceListWindow w(list, data.path());
+    ReferenceListWindow w(list, data.folders(), log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QImage face = w.okButton()->grab().toImage();
@@ -275,7 +277,7 @@ void TestReferenceLists::firstRowAtTopNothingSelected()
     for (int i = 0; i < 500; ++i)
         bytes += "row " + QByteArray::number(i) + "\r\n";
     QVERIFY(data.write(QStringLiteral("napfogyik.txt"), bytes));
-    ReferenceListWindow w(ReferenceList::SolarEclipses, data.path());
+    ReferenceListWindow w(ReferenceList::SolarEclipses, data.folders(), failOnMessages());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QListView* view = w.list();
@@ -285,12 +287,45 @@ void TestReferenceLists::firstRowAtTopNothingSelected()
     QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
 }
 
+void TestReferenceLists::noRowLooksChosenUntilTheUserMoves()
+{
+    DataFolder data;
+    QVERIFY(data.write(QStringLiteral("venusz.txt"), "a\r\nb\r\nc\r\n"));
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), failOnMessages());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    RowListView* view = w.list();
+    view->setFocus(Qt::TabFocusReason);
+    // Back to the list with the keyboard, when styles draw the focus frame.
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QTest::keyClick(&w, Qt::Key_Tab);
+    QVERIFY(view->hasFocus());
+    QVERIFY(!view->currentIndex().isValid());
+    QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
+
+    // The first row is drawn in the list's own colour, frame and all.
+    const QRect row = view->visualRect(view->model()->index(0, 0));
+    const QImage image = view->viewport()->grab().toImage();
+    const QColor base = view->palette().color(QPalette::Base);
+    int tinted = 0;
+    for (int x = row.width() / 2; x < row.right(); ++x) {
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            tinted += image.pixelColor(x, y) != base;
+    }
+    QCOMPARE(tinted, 0);
+
+    // The user's first step picks the first row.
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentIndex().row(), 0);
+}
+
 void TestReferenceLists::scrollsVerticallyOnly()
 {
     DataFolder data;
     const QByteArray longRow = QByteArray(400, 'x') + "END";
     QVERIFY(data.write(QStringLiteral("holdfogyik.txt"), longRow + "\r\nshort\r\n"));
-    ReferenceListWindow w(ReferenceList::LunarEclipses, data.path());
+    ReferenceListWindow w(ReferenceList::LunarEclipses, data.folders(), failOnMessages());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QListView* view = w.list();
@@ -330,9 +365,9 @@ void TestReferenceLists::missingFile()
     QVERIFY(data.write(fileOf(list) + QStringLiteral(".bak"), "not this one\r\n"));
     MessageLog log;
     QPointer<ReferenceListWindow> slot;
-    openCompanion(slot, [&] { return new ReferenceListWindow(list, data.path()); });
+    openCompanion(slot, [&] { return new ReferenceListWindow(list, data.folders(), log.sink()); });
     QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QCOMPARE(log.lastText(), message);
     QVERIFY(slot->isVisible());
     QCOMPARE(slot->list()->model()->rowCount(), 0);
@@ -344,7 +379,7 @@ void TestReferenceLists::missingDataFolder()
     DataFolder data;
     QVERIFY(data.removeFolder());
     MessageLog log;
-    ReferenceListWindow w(ReferenceList::VenusCrescents, data.path());
+    ReferenceListWindow w(ReferenceList::VenusCrescents, data.folders(), log.sink());
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.lastText(), QStringLiteral("A 'venusz.txt' fájl NEM található!"));
     QVERIFY(w.rows().isEmpty());
@@ -363,7 +398,7 @@ void TestReferenceLists::okAndTitleBarCloseDiscardTheWindow()
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), "old\r\n"));
     QPointer<ReferenceListWindow> slot;
-    auto make = [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.path()); };
+    auto make = [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.folders(), failOnMessages()); };
     openCompanion(slot, make);
     QVERIFY(QTest::qWaitForWindowExposed(slot.data()));
     if (byOk)
@@ -389,7 +424,7 @@ void TestReferenceLists::openingAgainOnlyRaises()
     int made = 0;
     auto make = [&] {
         ++made;
-        return new ReferenceListWindow(list, data.path());
+        return new ReferenceListWindow(list, data.folders(), failOnMessages());
     };
     ReferenceListWindow* first = openCompanion(slot, make);
     QVERIFY(data.write(fileOf(list), "changed\r\n"));

@@ -1,6 +1,6 @@
 #include "converter.h"
 #include "drawingsurface.h"
-#include "messages.h"
+#include "messagelog.h"
 #include "regional.h"
 #include "shapes.h"
 #include "ui.h"
@@ -22,11 +22,6 @@ RegionalSettings settingsFor(const QString& name)
         return RegionalSettings::hungarian();
     return RegionalSettings::fromLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
-
-struct Message {
-    MessageIcon icon;
-    QString text;
-};
 
 // Counts the pixels of rect that are much darker than the light cyan
 // background: the drawn digits.
@@ -50,7 +45,6 @@ class ConverterWindowTest : public QObject {
 
 private Q_SLOTS:
     void init();
-    void cleanup();
     void conversion_data();
     void conversion();
     void seventhCharacterRefused_data();
@@ -67,16 +61,10 @@ private Q_SLOTS:
 
 private:
     void enter(ConverterWindow& w, const char* entry, const QString& text);
-    QList<Message> m_messages;
+    tavik::testing::MessageLog m_log;
 };
 
-void ConverterWindowTest::init()
-{
-    m_messages.clear();
-    setMessageObserver([this](MessageIcon icon, const QString& text) { m_messages.append({icon, text}); });
-}
-
-void ConverterWindowTest::cleanup() { setMessageObserver({}); }
+void ConverterWindowTest::init() { m_log.clear(); }
 
 void ConverterWindowTest::enter(ConverterWindow& w, const char* entry, const QString& text)
 {
@@ -115,11 +103,11 @@ void ConverterWindowTest::conversion()
     QFETCH(QString, input);
     QFETCH(QString, drawn);
 
-    ConverterWindow w(settingsFor(regional));
+    ConverterWindow w(settingsFor(regional), m_log.sink());
     enter(w, row == 1 ? "Text41" : "Text42", input);
     QTest::mouseClick(w.findChild<QPushButton*>(row == 1 ? "Command41" : "Command42"), Qt::LeftButton);
 
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_log.messages.isEmpty());
     const QList<DrawingSurface::Piece>& pieces = w.surface()->pieces();
     QCOMPARE(pieces.size(), 1);
     QCOMPARE(pieces.first().text, drawn);
@@ -136,7 +124,7 @@ void ConverterWindowTest::seventhCharacterRefused_data()
 void ConverterWindowTest::seventhCharacterRefused()
 {
     QFETCH(QString, entry);
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     auto* box = w.findChild<QLineEdit*>(entry);
     QVERIFY(box);
     QVERIFY(box->text().isEmpty());
@@ -165,7 +153,7 @@ void ConverterWindowTest::badEntryChangesNothing()
     QFETCH(int, badRow);
     QFETCH(QString, input);
 
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     enter(w, "Text41", "360");
     QTest::mouseClick(w.findChild<QPushButton*>("Command41"), Qt::LeftButton);
     QCOMPARE(w.surface()->pieces().size(), 1);
@@ -173,9 +161,9 @@ void ConverterWindowTest::badEntryChangesNothing()
     enter(w, badRow == 1 ? "Text41" : "Text42", input);
     QTest::mouseClick(w.findChild<QPushButton*>(badRow == 1 ? "Command41" : "Command42"), Qt::LeftButton);
 
-    QCOMPARE(m_messages.size(), 1);
-    QCOMPARE(m_messages.first().icon, MessageIcon::Warning);
-    QCOMPARE(m_messages.first().text, QString("Kérem, VALÓS ADATOT adjon meg!"));
+    QCOMPARE(m_log.messages.size(), 1);
+    QCOMPARE(m_log.messages.first().icon, MessageIcon::Warning);
+    QCOMPARE(m_log.messages.first().text, QString("Kérem, VALÓS ADATOT adjon meg!"));
     QCOMPARE(w.surface()->pieces().size(), 1);
     QCOMPARE(w.surface()->pieces().first().text, QString(" 6000,00"));
     QCOMPARE(w.surface()->pieces().first().topLeft, ui::twipsPoint(3400, 1080));
@@ -184,7 +172,7 @@ void ConverterWindowTest::badEntryChangesNothing()
 
 void ConverterWindowTest::secondRowErasesFirst()
 {
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     enter(w, "Text41", "360");
     QTest::mouseClick(w.findChild<QPushButton*>("Command41"), Qt::LeftButton);
     enter(w, "Text42", "3000");
@@ -197,12 +185,12 @@ void ConverterWindowTest::secondRowErasesFirst()
     QTest::mouseClick(w.findChild<QPushButton*>("Command41"), Qt::LeftButton);
     QCOMPARE(w.surface()->pieces().size(), 1);
     QCOMPARE(w.surface()->pieces().first().text, QString(" 6000,00"));
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_log.messages.isEmpty());
 }
 
 void ConverterWindowTest::resultsSurviveRepaints()
 {
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(darkPixels(w.grab().toImage(), kResult1Area), 0);
@@ -254,7 +242,7 @@ void ConverterWindowTest::layoutTexts()
     QFETCH(QString, text);
     QFETCH(bool, underlined);
 
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     auto* label = w.findChild<QLabel*>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), text);
@@ -271,7 +259,7 @@ void ConverterWindowTest::layoutTexts()
 
 void ConverterWindowTest::layoutGeometry()
 {
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     QCOMPARE(w.objectName(), QString("Form4"));
     QCOMPARE(w.windowTitle(), QString("Számítások"));
     QCOMPARE(w.size(), QSize(574, 398));
@@ -303,7 +291,7 @@ void ConverterWindowTest::layoutGeometry()
 
 void ConverterWindowTest::focusOrder()
 {
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -316,7 +304,7 @@ void ConverterWindowTest::focusOrder()
 
 void ConverterWindowTest::okCloses()
 {
-    ConverterWindow w(RegionalSettings::hungarian());
+    ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::mouseClick(w.findChild<QPushButton*>("Command499"), Qt::LeftButton);

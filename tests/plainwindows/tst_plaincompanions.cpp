@@ -3,6 +3,7 @@
 #include "companion.h"
 #include "converter.h"
 #include "description.h"
+#include "messagelog.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -19,7 +20,7 @@ private Q_SLOTS:
     void calendar() { reopen<CalendarWindow>("Form6", [] { return new CalendarWindow; }); }
     void converter()
     {
-        reopen<ConverterWindow>("Form4", [] { return new ConverterWindow(RegionalSettings::hungarian()); });
+        reopen<ConverterWindow>("Form4", [] { return new ConverterWindow(RegionalSettings::hungarian(), testing::failOnMessages()); });
     }
     void description() { reopen<DescriptionWindow>("Form2", [] { return new DescriptionWindow; }); }
     void about() { reopen<AboutWindow>("frmAbout", [] { return new AboutWindow; }); }
