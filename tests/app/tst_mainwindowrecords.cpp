@@ -2,6 +2,8 @@
 // "Mentés", byte for byte, with the boxes' limits and the line ends they keep.
 #include "appfixture.h"
 
+#include "../common/smalldisk.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 
@@ -49,6 +51,8 @@ private Q_SLOTS:
     void unusableDataFolder();
     void unwritableFileKeepsItsContent();
     void unencodableTextIsNotSaved();
+    void aFullDiskChangesNoFile_data();
+    void aFullDiskChangesNoFile();
 };
 
 void MainWindowRecordsTest::listFromFile_data()
@@ -395,6 +399,52 @@ void MainWindowRecordsTest::unencodableTextIsNotSaved()
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'utolso.txt' fájl NEM menthető!")));
     QVERIFY(caught.messages[0].text.contains(QStringLiteral("月")));
     QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+}
+
+void MainWindowRecordsTest::aFullDiskChangesNoFile_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    const QString newMoon = QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!\nMegtelt a lemez.");
+    QTest::newRow("OK") << "Command6" << newMoon;
+    QTest::newRow("Mentés") << "Command14"
+                            << QStringLiteral("Az 'utolso.txt' fájl NEM menthető!\nMegtelt a lemez.");
+    QTest::newRow("Megfigyelés") << "Command1" << newMoon;
+    QTest::newRow("Most!") << "Command2" << newMoon;
+}
+
+// Every save on a full disk: one message naming the file and the reason, and
+// every file byte for byte as it was, without a temporary file left beside.
+void MainWindowRecordsTest::aFullDiskChangesNoFile()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QList<QPair<QString, QByteArray>> files{
+        {QStringLiteral("szamitott.txt"), QByteArray(3000, 'l') + "\r\n"},
+        {kUjhold, "2024.01.11 12:57\r\n"},
+        {kUtolso, "2024.01.14 07:37\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        QFile f(disk.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+    QVERIFY(disk.fill());
+    MessageCatcher caught;
+    A a(MainWindowEnvironment{disk.path(), RegionalSettings::hungarian(), {}});
+    typeInto(box(a, "Text11"), QStringLiteral("2024.01.12 13:00"));
+    typeInto(box(a, "Text12"), QStringLiteral("2024.01.15 18:00"));
+    press(a, qPrintable(button));
+    QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Error, message}}));
+    for (const auto& [name, bytes] : files) {
+        QFile f(disk.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytes);
+    }
+    QCOMPARE(disk.entries(), (QStringList{"szamitott.txt", kUjhold, kUtolso}));
 }
 
 QTEST_MAIN(MainWindowRecordsTest)

@@ -4,6 +4,8 @@
 #include "datafolder.h"
 #include "notewindow.h"
 
+#include "../common/smalldisk.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -61,6 +63,8 @@ private Q_SLOTS:
     void titleBarCloseDiscardsEdits();
     void failedSave_data();
     void failedSave();
+    void aFullDiskKeepsTheNote_data();
+    void aFullDiskKeepsTheNote();
     void openingAgainKeepsUnsavedText_data() { addBothKinds(); }
     void openingAgainKeepsUnsavedText();
 };
@@ -421,6 +425,48 @@ void TestNoteWindows::failedSave()
     slot->textBox()->setPlainText(QStringLiteral("after"));
     slot->saveAction()->trigger();
     QCOMPARE(data.bytes(kNotes), QByteArray("after\r\n"));
+    delete slot.data();
+}
+
+void TestNoteWindows::aFullDiskKeepsTheNote_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Mentés") << false;
+    QTest::newRow("OK") << true;
+}
+
+// On a full disk neither command loses the old file or the new text: the
+// window stays open with the text, and the message says why.
+void TestNoteWindows::aFullDiskKeepsTheNote()
+{
+    QFETCH(bool, ok);
+    tavik::testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QByteArray before = QByteArray(5000, 'j') + "\r\n";
+    {
+        QFile f(disk.filePath(kNotes));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(before), before.size());
+    }
+    QVERIFY(disk.fill());
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, disk.path()); });
+    const QString text = QString(9000, u'ú');
+    slot->textBox()->setPlainText(text);
+    (ok ? slot->okAction() : slot->saveAction())->trigger();
+    tavik::testing::flushDeletions();
+    QVERIFY(!slot.isNull());
+    QVERIFY(slot->isVisible());
+    QCOMPARE(slot->textBox()->toPlainText(), text);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages().first().icon, MessageIcon::Error);
+    QCOMPARE(log.lastText(), QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!\nMegtelt a lemez."));
+    QFile f(disk.filePath(kNotes));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QCOMPARE(disk.entries(), QStringList{kNotes});
     delete slot.data();
 }
 
