@@ -51,6 +51,7 @@ private Q_SLOTS:
     void unusableDataFolder();
     void unwritableFileKeepsItsContent();
     void unencodableTextIsNotSaved();
+    void anEndlessEntryIsShownCut();
     void aFullDiskChangesNoFile_data();
     void aFullDiskChangesNoFile();
 };
@@ -399,6 +400,29 @@ void MainWindowRecordsTest::unencodableTextIsNotSaved()
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'utolso.txt' fájl NEM menthető!")));
     QVERIFY(caught.messages[0].text.contains(QStringLiteral("月")));
     QCOMPARE(data.read(kUtolso), QByteArray("2024.01.14 07:37\r\n"));
+}
+
+// An entry of megabytes shows its first 200 characters; the list keeps the
+// whole line and "OK" takes what Text11 holds of it.
+void MainWindowRecordsTest::anEndlessEntryIsShownCut()
+{
+    DataFolder data;
+    QByteArray endless;
+    while (endless.size() < 3'000'000)
+        endless += "2024.01.11 12:57 \xfajhold ";
+    data.write(QStringLiteral("ujholdak.txt"), "2024.01.01 00:00\r\n" + endless + "\r\n");
+    MessageCatcher caught;
+    auto a = makeWindow(data);
+    QComboBox* list = newMoonList(*a);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), QStringLiteral("2024.01.01 00:00"));
+    QCOMPARE(list->itemText(1).size(), 200);
+    QCOMPARE(list->itemData(1, Qt::EditRole).toString().size(), endless.size());
+    list->setCurrentIndex(1);
+    press(*a, "Command6");
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QVERIFY(caught.messages.isEmpty());
 }
 
 void MainWindowRecordsTest::aFullDiskChangesNoFile_data()

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 
 using namespace tavik;
@@ -63,6 +64,9 @@ private Q_SLOTS:
     void titleBarCloseDiscardsEdits();
     void failedSave_data();
     void failedSave();
+    void longLinesAreShownInPiecesAndSavedWhole_data();
+    void longLinesAreShownInPiecesAndSavedWhole();
+    void editingInsideALongLine();
     void aFullDiskKeepsTheNote_data();
     void aFullDiskKeepsTheNote();
     void openingAgainKeepsUnsavedText_data() { addBothKinds(); }
@@ -426,6 +430,76 @@ void TestNoteWindows::failedSave()
     slot->saveAction()->trigger();
     QCOMPARE(data.bytes(kNotes), QByteArray("after\r\n"));
     delete slot.data();
+}
+
+QByteArray longLine(int size)
+{
+    const QByteArray piece("Holdsarl\xf3 \xe1rv\xedzt\xfbr\xf5 ");
+    QByteArray line;
+    while (line.size() < size)
+        line += piece;
+    return line.left(size);
+}
+
+// A line too long to be drawn quickly stands in pieces of 1000 characters;
+// the file keeps every byte of it, and gets only the final line end that
+// saving always adds.
+void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<int>>("pieces");
+    QTest::newRow("short lines") << QByteArray("a\r\nb") << QList<int>{1, 1};
+    QTest::newRow("exactly the limit") << longLine(1000) << QList<int>{1000};
+    QTest::newRow("one more") << longLine(1001) << QList<int>{1000, 1};
+    QTest::newRow("between short lines") << "a\r\n" + longLine(2500) + "\r\n\r\nb"
+                                         << QList<int>{1, 1000, 1000, 500, 0, 1};
+    QTest::newRow("two long lines") << longLine(1500) + "\r\n" + longLine(2000)
+                                    << QList<int>{1000, 500, 1000, 1000};
+    // A character of two UTF-16 halves is never cut between them.
+    QTest::newRow("four-byte character at the cut")
+        << QByteArray(999, 'x') + "\xf0\x9f\x8c\x99" + QByteArray(10, 'y') << QList<int>{999, 12};
+}
+
+void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, pieces);
+    DataFolder data;
+    QVERIFY(data.write(kNotes, bytes));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.path());
+    QList<int> shown;
+    for (QTextBlock b = w.textBox()->document()->firstBlock(); b.isValid(); b = b.next())
+        shown.append(b.text().size());
+    QCOMPARE(shown, pieces);
+    if (bytes.contains('\xf0'))
+        return;   // a character Windows-1250 cannot hold is not saved
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(data.bytes(kNotes), bytes + "\r\n");
+}
+
+void TestNoteWindows::editingInsideALongLine()
+{
+    DataFolder data;
+    const QByteArray line = longLine(2500);
+    QVERIFY(data.write(kNotes, line));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.path());
+    QPlainTextEdit* box = w.textBox();
+    // A letter typed into the second piece, then an Enter in it.
+    QTextCursor c(box->document());
+    c.setPosition(1001 + 200);   // 1000 letters and the piece's break
+    box->setTextCursor(c);
+    QTest::keyClicks(box, QStringLiteral("Q"));
+    c = box->textCursor();
+    c.setPosition(1001 + 500);
+    box->setTextCursor(c);
+    QTest::keyClick(box, Qt::Key_Return);
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    const QByteArray typed = line.left(1200) + 'Q' + line.mid(1200);
+    QCOMPARE(data.bytes(kNotes), typed.left(1500) + "\r\n" + typed.mid(1500) + "\r\n");
 }
 
 void TestNoteWindows::aFullDiskKeepsTheNote_data()
