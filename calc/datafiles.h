@@ -65,7 +65,8 @@ QString dataFilePath(const QString& dataDir, const QString& fileName);
 bool dataFileExists(const QString& path);
 
 // Bytes to text: UTF-8 when the bytes start with a UTF-8 byte-order mark, or are
-// valid UTF-8 holding non-ASCII characters; Windows-1250 otherwise.
+// valid UTF-8 holding non-ASCII characters that Windows-1250 can all hold too;
+// Windows-1250 otherwise.
 QString decodeDataText(QByteArrayView bytes);
 
 // Text to Windows-1250; no value when a character does not fit, with those

@@ -58,6 +58,14 @@ void TestDataFiles::decodeDataText_data()
     QTest::newRow("UTF-8") << QByteArray("Holdsarl\xc3\xb3 \xc5\xb1") << "Holdsarló ű";
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfHold\xc3\xb3") << "Holdó";
     QTest::newRow("BOM and ASCII") << QByteArray("\xef\xbb\xbfHold") << "Hold";
+    // Windows-1250 letters whose bytes happen to be valid UTF-8 (U+04C5, U+0254):
+    // UTF-8 would give characters that Windows-1250 has not, so it is Windows-1250.
+    QTest::newRow("Windows-1250 Ó… looking like UTF-8") << QByteArray("FOT\xd3\x85") << "FOTÓ…";
+    QTest::newRow("Windows-1250 É” looking like UTF-8") << QByteArray("HOLD\xc9\x94") << "HOLDÉ”";
+    QTest::newRow("UTF-8 beside such a pair") << QByteArray("\xc5\x91 FOT\xd3\x85") << "Ĺ‘ FOTÓ…";
+    QTest::newRow("UTF-8 outside Windows-1250") << QByteArray("\xe2\x9c\x93") << "âś“";
+    QTest::newRow("UTF-8 with BOM outside Windows-1250") << QByteArray("\xef\xbb\xbf\xe2\x9c\x93") << "✓";
+    QTest::newRow("UTF-8 euro and quotes") << QByteArray("5 \xe2\x82\xac \xe2\x80\x9eHold\xe2\x80\x9d") << "5 € „Hold”";
     QTest::newRow("broken UTF-8 is Windows-1250") << QByteArray("\xc3\xb3\xf5") << "Ăłő";
     QTest::newRow("overlong form is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ";
     QTest::newRow("surrogate is not UTF-8") << QByteArray("\xed\xa0\x80") << "í\u00a0€";

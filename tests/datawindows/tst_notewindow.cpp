@@ -51,6 +51,7 @@ private Q_SLOTS:
     void saveBytes_data();
     void saveBytes();
     void typedLineBreaks();
+    void windows1250LookingLikeUtf8ComesBackWhole();
     void blankIsRefused_data();
     void blankIsRefused();
     void eachReopenAddsOneLineEnd_data() { addBothKinds(); }
@@ -191,6 +192,8 @@ void TestNoteWindows::loading_data()
     QTest::newRow("spaces and tabs kept") << QByteArray("  \t x  ") << "  \t x  ";
     QTest::newRow("Windows-1250") << QByteArray("\xF5r\xFCl\xE9s") << QStringLiteral("őrülés");
     QTest::newRow("UTF-8") << QStringLiteral("őrülés").toUtf8() << QStringLiteral("őrülés");
+    QTest::newRow("Windows-1250 looking like UTF-8")
+        << QByteArray("FOT\xd3\x85 HOLD\xc9\x94") << QStringLiteral("FOTÓ… HOLDÉ”");
 }
 
 void TestNoteWindows::loading()
@@ -233,6 +236,21 @@ void TestNoteWindows::saveBytes()
     // Saving twice without reopening writes the same file.
     w.saveAction()->trigger();
     QTEST(data.bytes(kLog), "bytes");
+}
+
+// Windows-1250 letters whose bytes form valid UTF-8 are read as what they
+// are, so saving writes them back unchanged.
+void TestNoteWindows::windows1250LookingLikeUtf8ComesBackWhole()
+{
+    DataFolder data;
+    const QByteArray bytes("FOT\xd3\x85 a HOLD\xc9\x94\r\n\xc1rv\xedz");
+    QVERIFY(data.write(kNotes, bytes));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.path());
+    QCOMPARE(w.textBox()->toPlainText(), QStringLiteral("FOTÓ… a HOLDÉ”\nÁrvíz"));
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(data.bytes(kNotes), bytes + "\r\n");
 }
 
 void TestNoteWindows::typedLineBreaks()
@@ -457,7 +475,7 @@ void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole_data()
                                     << QList<int>{1000, 500, 1000, 1000};
     // A character of two UTF-16 halves is never cut between them.
     QTest::newRow("four-byte character at the cut")
-        << QByteArray(999, 'x') + "\xf0\x9f\x8c\x99" + QByteArray(10, 'y') << QList<int>{999, 12};
+        << "\xef\xbb\xbf" + QByteArray(999, 'x') + "\xf0\x9f\x8c\x99" + QByteArray(10, 'y') << QList<int>{999, 12};
 }
 
 void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole()
