@@ -113,15 +113,4 @@ FileStatus appendToFile(const QString& path, const QString& text,
 // QDir::entryList: ".ujhold.txt.tavik-<process id>-XXXXXX".
 QString temporaryFilePattern();
 
-// A Hungarian sentence about a failed file operation, for a message box:
-// "Az 'ujhold.txt' fájl NEM menthető!" and the like, with the reason after it.
-QString describeFileFault(const FileStatus& status);
-
-// The reason line under such a sentence: Hungarian for the reasons the
-// program knows, the system's own text for others; empty when there is none.
-QString describeFileReason(const FileStatus& status);
-
-// "a" or "az" before a word, by its first sound (capitalised on request).
-QString hungarianArticle(const QString& word, bool capital = true);
-
 }  // namespace tavik

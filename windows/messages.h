@@ -3,6 +3,8 @@
 // every message instead of a blocking box.
 #pragma once
 
+#include "filefaults.h"
+
 #include <QString>
 #include <functional>
 

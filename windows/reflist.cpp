@@ -1,6 +1,7 @@
 #include "reflist.h"
 
 #include "datafiles.h"
+#include "filefaults.h"
 #include "messages.h"
 #include "ui.h"
 

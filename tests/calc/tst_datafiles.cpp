@@ -1,4 +1,4 @@
-// Line splitting, the two encodings and the Hungarian fault messages.
+// Line splitting and the two encodings.
 #include "datafiles.h"
 
 #include <QStringDecoder>
@@ -19,10 +19,6 @@ private Q_SLOTS:
     void windows1250MatchesTheSystemCodec();
     void everyByteSurvivesARoundTrip();
     void unencodableCharactersAreNamed();
-    void hungarianArticle_data();
-    void hungarianArticle();
-    void describeFileFault_data();
-    void describeFileFault();
 };
 
 void TestDataFiles::splitDataLines_data()
@@ -135,65 +131,6 @@ void TestDataFiles::unencodableCharactersAreNamed()
     QVERIFY(encodeWindows1250(QStringLiteral("árvíztűrő tükörfúrógép €"), &bad));
     QCOMPARE(bad, QString());
     QCOMPARE(encodeWindows1250(QStringLiteral("ŐŰ")).value(), QByteArray("\xd5\xdb"));
-}
-
-void TestDataFiles::hungarianArticle_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("article");
-    QTest::newRow("ujhold") << "ujhold.txt" << "Az";
-    QTest::newRow("utolsó") << "utolsó.txt" << "Az";
-    QTest::newRow("Újhold") << "Újhold.txt" << "Az";
-    QTest::newRow("őszi") << "őszi.txt" << "Az";
-    QTest::newRow("ékezet") << "ékezet.txt" << "Az";
-    QTest::newRow("jegyzetek") << "jegyzetek.txt" << "A";
-    QTest::newRow("naplo") << "naplo-tavik.txt" << "A";
-    QTest::newRow("szamitott") << "szamitott.txt" << "A";
-    QTest::newRow("000") << "000-ujhold.gif" << "A";
-    QTest::newRow("1") << "1.txt" << "Az";
-    QTest::newRow("5") << "5.txt" << "Az";
-    QTest::newRow("10") << "10.txt" << "A";
-    QTest::newRow("50") << "50.txt" << "Az";
-    QTest::newRow("1000") << "1000.txt" << "Az";
-    QTest::newRow("10000") << "10000.txt" << "A";
-    QTest::newRow("2024") << "2024.txt" << "A";
-}
-
-void TestDataFiles::hungarianArticle()
-{
-    QFETCH(QString, word);
-    QFETCH(QString, article);
-    QCOMPARE(tavik::hungarianArticle(word), article);
-    QCOMPARE(tavik::hungarianArticle(word, false), article.toLower());
-}
-
-void TestDataFiles::describeFileFault_data()
-{
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("detail");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << int(FileError::Missing) << "ujhold.txt" << ""
-                             << "Az 'ujhold.txt' fájl NEM található!";
-    QTest::newRow("not readable") << int(FileError::NotReadable) << "jegyzetek.txt"
-                                  << "Permission denied"
-                                  << "A 'jegyzetek.txt' fájl NEM olvasható!\nPermission denied";
-    QTest::newRow("not writable") << int(FileError::NotWritable) << "ujhold.txt" << ""
-                                  << "Az 'ujhold.txt' fájl NEM menthető!";
-    QTest::newRow("unencodable")
-        << int(FileError::Unencodable) << "naplo-tavik.txt" << "✓月"
-        << "A 'naplo-tavik.txt' fájl NEM menthető! Ezeket a karaktereket nem lehet benne "
-           "tárolni: ✓月";
-    QTest::newRow("no fault") << int(FileError::None) << "ujhold.txt" << "" << "";
-}
-
-void TestDataFiles::describeFileFault()
-{
-    QFETCH(int, error);
-    QFETCH(QString, fileName);
-    QFETCH(QString, detail);
-    QFETCH(QString, message);
-    QCOMPARE(tavik::describeFileFault({FileError(error), fileName, detail}), message);
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

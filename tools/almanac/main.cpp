@@ -1,5 +1,6 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
+#include "filefaults.h"
 #include "listfiles.h"
 
 #include <QCommandLineParser>
