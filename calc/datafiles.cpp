@@ -427,6 +427,12 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
     const QString target = writeTarget(path);
     if (std::optional<FileStatus> refused = refusedTarget(path, target))
         return *refused;
+    // The new file keeps the old one's permissions; a new file gets the usual
+    // ones. A file that nobody may write is not replaced, not even by root.
+    struct stat old {};
+    const bool existed = ::stat(nativePath(target).constData(), &old) == 0;
+    if (existed && (old.st_mode & 0222) == 0)
+        return failure(FileError::NotWritable, path, FileReason::ReadOnlyFile);
     const QFileInfo targetInfo(target);
     const QString folder = targetInfo.absolutePath();
     if (QFileInfo(folder).isDir())
@@ -449,9 +455,6 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
         FileStatus failed = systemFailure(FileError::NotWritable, path, error);
         return failed;
     };
-    // The new file keeps the old one's permissions; a new file gets the usual ones.
-    struct stat old {};
-    const bool existed = ::stat(nativePath(target).constData(), &old) == 0;
     ::fchmod(fd.get(), existed ? (old.st_mode & 07777) : newFileMode());
     if (const int error = writeAll(fd.get(), *bytes, calls))
         return fail(error);
@@ -480,6 +483,8 @@ FileStatus appendToFile(const QString& path, const QString& text, const FileSyst
     if (raw < 0 && errno == ENOENT) {
         raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         created = raw >= 0;
+        if (raw < 0 && errno == EEXIST)   // another copy made it just now
+            raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     }
     if (raw < 0)
         return writeFailure(path, target, errno);

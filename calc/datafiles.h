@@ -30,6 +30,7 @@ enum class FileReason {
     DiskFull,           // no room left on the disk (or the user's quota is used up)
     PermissionDenied,
     ReadOnlyFileSystem,
+    ReadOnlyFile,       // nobody may write the file (no write bit in its mode)
     FolderNotWritable,  // the file may be written but not replaced: its folder is closed
     InputOutput,        // the disk itself failed
     NameTooLong,

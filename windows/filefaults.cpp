@@ -55,6 +55,7 @@ QString describeFileReason(const FileStatus& status)
     case FileReason::DiskFull: return QStringLiteral("Megtelt a lemez.");
     case FileReason::PermissionDenied: return QStringLiteral("Nincs jogosultság.");
     case FileReason::ReadOnlyFileSystem: return QStringLiteral("A lemez csak olvasható.");
+    case FileReason::ReadOnlyFile: return QStringLiteral("A fájl csak olvasható.");
     case FileReason::FolderNotWritable:
         return QStringLiteral("A mappa csak olvasható, ezért a fájl nem cserélhető biztonságosan.");
     case FileReason::InputOutput: return QStringLiteral("Lemezhiba (írási vagy olvasási hiba).");

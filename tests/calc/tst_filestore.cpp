@@ -53,6 +53,7 @@ private Q_SLOTS:
     void aFailedRenameRemovesTheTemporary();
     void aKilledSaveIsCleanedUpByTheNext();
     void aClosedFolderIsReportedNotWrittenInPlace();
+    void aReadOnlyFileIsNotReplaced();
     void anAppendOnAFullDiskLeavesNoTornEntry();
     void anAppendThatCreatedTheFileRemovesIt();
     void aFailedSyncCutsTheAppendBack();
@@ -441,6 +442,25 @@ void TestFileStore::aLinkToAFileStaysALink()
     QCOMPARE(QFileInfo(path("jegyzetek.txt")).symLinkTarget(), real);
     QCOMPARE(bytesOf(real), QByteArray("new\r\nmore\r\n"));
     QCOMPARE(QDir(path("elsewhere")).entryList(QDir::Files | QDir::Hidden), QStringList{"jegyzetek.txt"});
+}
+
+// A file whose mode lets nobody write it was made read-only on purpose; the
+// rename would replace it all the same, even for a user who may not write it.
+void TestFileStore::aReadOnlyFileIsNotReplaced()
+{
+    const QString file = path("ujhold.txt");
+    writeBytes(file, "old\r\n");
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const FileStatus status = replaceWholeFile(file, QStringLiteral("new\r\n"));
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::ReadOnlyFile);
+    QCOMPARE(bytesOf(file), QByteArray("old\r\n"));
+    QCOMPARE(QFileInfo(file).permissions() & QFile::WriteOwner, QFileDevice::Permissions());
+    // A writable one keeps its own mode through the replacement.
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(replaceWholeFile(file, QStringLiteral("new\r\n")).ok());
+    QCOMPARE(bytesOf(file), QByteArray("new\r\n"));
+    QCOMPARE(QFileInfo(file).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void TestFileStore::systemErrorsHaveReasons_data()

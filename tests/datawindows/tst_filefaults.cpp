@@ -110,6 +110,7 @@ void TestFileFaults::everyReasonInHungarian_data()
     QTest::newRow("permission") << FileReason::PermissionDenied << "" << EACCES << "Nincs jogosultság.";
     QTest::newRow("read-only disk") << FileReason::ReadOnlyFileSystem << "" << EROFS
                                     << "A lemez csak olvasható.";
+    QTest::newRow("read-only file") << FileReason::ReadOnlyFile << "" << 0 << "A fájl csak olvasható.";
     QTest::newRow("closed folder") << FileReason::FolderNotWritable << "" << EACCES
                                    << "A mappa csak olvasható, ezért a fájl nem cserélhető biztonságosan.";
     QTest::newRow("disk fault") << FileReason::InputOutput << "" << EIO
