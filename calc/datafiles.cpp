@@ -36,7 +36,7 @@ FileStatus systemFailure(FileError error, const QString& path, int systemError)
 {
     FileStatus status = failure(error, path, reasonForSystemError(systemError));
     status.systemError = systemError;
-    if (status.reason == FileReason::Unspecified)
+    if (status.reason == FileReason::Other)
         status.detail = QString::fromLocal8Bit(std::strerror(systemError));
     return status;
 }
@@ -396,7 +396,7 @@ FileReason reasonForSystemError(int error) noexcept
     case ENOENT: return FileReason::NotFound;
     case ENXIO:
     case ENODEV: return FileReason::NotRegularFile;
-    default: return FileReason::Unspecified;
+    default: return FileReason::Other;
     }
 }
 

@@ -22,7 +22,7 @@ enum class FileError {
 
 // Why a file operation failed, as far as the program can tell.
 enum class FileReason {
-    Unspecified,        // the system's own text (if any) is in the detail
+    Other,              // the system's own text (if any) is in the detail
     FolderMissing,      // detail: the folder that does not exist
     NotAFolder,         // detail: the path that should be a folder but is a file
     IsFolder,           // a folder has the file's name
@@ -42,13 +42,13 @@ struct FileStatus {
     FileError error = FileError::None;
     QString fileName;   // the file's own name, for messages: "ujhold.txt"
     QString detail;     // the system's reason, a folder, or the characters that did not fit
-    FileReason reason = FileReason::Unspecified;
+    FileReason reason = FileReason::Other;
     int systemError = 0;  // errno, when the system gave one
 
     bool ok() const noexcept { return error == FileError::None; }
 };
 
-// The reason for a system error number; Unspecified when none fits.
+// The reason for a system error number; Other when none fits.
 FileReason reasonForSystemError(int error) noexcept;
 
 template <class T>

@@ -62,7 +62,7 @@ QString describeFileReason(const FileStatus& status)
     case FileReason::NameTooLong: return QStringLiteral("Túl hosszú a név.");
     case FileReason::NotFound: return QStringLiteral("Nincs ilyen fájl.");
     case FileReason::DamagedPicture: return QStringLiteral("Sérült vagy ismeretlen formátumú kép.");
-    case FileReason::Unspecified: break;
+    case FileReason::Other: break;
     }
     if (!status.detail.isEmpty() && !status.detail.startsWith(QStringLiteral("Unknown error")))
         return status.detail;

@@ -21,7 +21,7 @@ FileReason openingReason(const QString& path, int* systemError)
     }
     *systemError = errno;
     const FileReason reason = reasonForSystemError(errno);
-    return reason == FileReason::Unspecified ? FileReason::PermissionDenied : reason;
+    return reason == FileReason::Other ? FileReason::PermissionDenied : reason;
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ private Q_SLOTS:
     void anAppendOnAFullDiskLeavesNoTornEntry();
     void anAppendThatCreatedTheFileRemovesIt();
     void aFailedSyncCutsTheAppendBack();
-    void specialFilesAreLeftAlone_data();
-    void specialFilesAreLeftAlone();
+    void devicesAndFifosAreLeftAlone_data();
+    void devicesAndFifosAreLeftAlone();
     void aLinkToAFileStaysALink();
     void systemErrorsHaveReasons_data();
     void systemErrorsHaveReasons();
@@ -117,7 +117,7 @@ void TestFileStore::missingAndHiddenFiles()
     FileRead<QString> read = readWholeFile(path("ujhold.txt"));
     QCOMPARE(read.status.error, FileError::Missing);
     QCOMPARE(read.status.fileName, QStringLiteral("ujhold.txt"));
-    QCOMPARE(read.status.reason, FileReason::Unspecified);
+    QCOMPARE(read.status.reason, FileReason::Other);
     QCOMPARE(read.status.detail, QString());
     writeBytes(path(".ujhold.txt"), "x\r\n");
     QVERIFY(!dataFileExists(path(".ujhold.txt")));
@@ -278,7 +278,7 @@ void TestFileStore::aFailedRenameRemovesTheTemporary()
     };
     const FileStatus status = replaceWholeFile(file, QStringLiteral("x"), calls);
     QCOMPARE(status.error, FileError::NotWritable);
-    QCOMPARE(status.reason, FileReason::Unspecified);
+    QCOMPARE(status.reason, FileReason::Other);
     QCOMPARE(status.systemError, EXDEV);
     QVERIFY(!status.detail.isEmpty());
     QCOMPARE(bytesOf(file), QByteArray("2024.01.11 2:57\r\n"));
@@ -395,14 +395,14 @@ void TestFileStore::aFailedSyncCutsTheAppendBack()
 
 // A data file that is a link to a FIFO or a device is neither replaced by a
 // regular file nor written into: it stays what it is.
-void TestFileStore::specialFilesAreLeftAlone_data()
+void TestFileStore::devicesAndFifosAreLeftAlone_data()
 {
     QTest::addColumn<bool>("replace");
     QTest::newRow("replace") << true;
     QTest::newRow("append") << false;
 }
 
-void TestFileStore::specialFilesAreLeftAlone()
+void TestFileStore::devicesAndFifosAreLeftAlone()
 {
     QFETCH(bool, replace);
     const QString fifo = path("cso");
@@ -477,8 +477,8 @@ void TestFileStore::systemErrorsHaveReasons_data()
     QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << int(FileReason::NameTooLong);
     QTest::newRow("ENOENT") << ENOENT << int(FileReason::NotFound);
     // Without a reason of its own the system's words come with the fault.
-    QTest::newRow("EXDEV") << EXDEV << int(FileReason::Unspecified);
-    QTest::newRow("unknown") << 4242 << int(FileReason::Unspecified);
+    QTest::newRow("EXDEV") << EXDEV << int(FileReason::Other);
+    QTest::newRow("unknown") << 4242 << int(FileReason::Other);
 }
 
 void TestFileStore::systemErrorsHaveReasons()
@@ -497,7 +497,7 @@ void TestFileStore::systemErrorsHaveReasons()
     QCOMPARE(int(status.reason), reason);
     QCOMPARE(status.systemError, systemError);
     const QString systemText = QString::fromLocal8Bit(std::strerror(systemError));
-    QCOMPARE(status.detail, reason == int(FileReason::Unspecified) ? systemText : QString());
+    QCOMPARE(status.detail, reason == int(FileReason::Other) ? systemText : QString());
     QVERIFY(!QFileInfo::exists(path("ujhold.txt")));
 }
 

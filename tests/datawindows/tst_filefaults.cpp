@@ -89,7 +89,7 @@ void TestFileFaults::describeFileFault()
     QFETCH(QString, detail);
     QFETCH(QString, message);
     const FileReason reason = QByteArray(QTest::currentDataTag()) == "full disk" ? FileReason::DiskFull
-                                                                               : FileReason::Unspecified;
+                                                                               : FileReason::Other;
     QCOMPARE(tavik::describeFileFault({FileError(error), fileName, detail, reason}), message);
 }
 
@@ -121,11 +121,11 @@ void TestFileFaults::everyReasonInHungarian_data()
                                      << "Sérült vagy ismeretlen formátumú kép.";
     // Only a reason the program does not know keeps the system's words, and
     // an "Unknown error" is never shown.
-    QTest::newRow("system words") << FileReason::Unspecified << "Invalid cross-device link" << EXDEV
+    QTest::newRow("system words") << FileReason::Other << "Invalid cross-device link" << EXDEV
                                   << "Invalid cross-device link";
-    QTest::newRow("unknown error") << FileReason::Unspecified << "Unknown error 4242" << 4242
+    QTest::newRow("unknown error") << FileReason::Other << "Unknown error 4242" << 4242
                                    << "Rendszerhiba, kódja: 4242";
-    QTest::newRow("nothing to add") << FileReason::Unspecified << "" << 0 << "";
+    QTest::newRow("nothing to add") << FileReason::Other << "" << 0 << "";
 }
 
 void TestFileFaults::everyReasonInHungarian()
