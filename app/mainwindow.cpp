@@ -133,6 +133,30 @@ void A::createClient()
     createPictures(client);
 }
 
+namespace {
+// The list shows at most this many characters of an entry: a line of many
+// megabytes in "ujholdak.txt" would otherwise be measured and shaped whole,
+// freezing the window. The model keeps the whole line; "OK" takes no more than
+// Text11 holds anyway.
+constexpr qsizetype kLongestShownEntry = 200;
+
+class NewMoonListModel : public QStringListModel {
+public:
+    using QStringListModel::QStringListModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        QVariant value = QStringListModel::data(index, role);
+        if (role != Qt::DisplayRole)
+            return value;
+        const QString text = value.toString();
+        if (text.size() <= kLongestShownEntry)
+            return value;
+        const bool split = text.at(kLongestShownEntry - 1).isHighSurrogate();
+        return text.left(split ? kLongestShownEntry - 1 : kLongestShownEntry);
+    }
+};
+}  // namespace
+
 void A::createNewMoonGroup(QWidget* client)
 {
     Label8 = caption(client, "Label8", QStringLiteral("Utolsó Újhold :"), kYellow,
@@ -145,7 +169,7 @@ void A::createNewMoonGroup(QWidget* client)
     Ujholdak->setEditable(false);
     // A list of many thousand dates must not be measured line by line.
     Ujholdak->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_newMoons = new QStringListModel(Ujholdak);
+    m_newMoons = new NewMoonListModel(Ujholdak);
     Ujholdak->setModel(m_newMoons);
     if (auto* view = qobject_cast<QListView*>(Ujholdak->view()))
         view->setUniformItemSizes(true);

@@ -26,8 +26,23 @@ constexpr std::array<char16_t, 128> kHighHalf{
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-// Length of the valid UTF-8 sequence starting at p, or 0.
-int utf8SequenceLength(const unsigned char* p, const unsigned char* end) noexcept
+// Every character of Windows-1250 lies below this one.
+constexpr char32_t kBeyondWindows1250 = 0x2200;
+
+// The Windows-1250 byte of each character below kBeyondWindows1250; 0 for none
+// (only U+0000 has byte 0, and it is ASCII).
+constexpr std::array<unsigned char, kBeyondWindows1250> kByteOf = [] {
+    std::array<unsigned char, kBeyondWindows1250> bytes{};
+    for (std::size_t c = 0; c < 0x80; ++c)
+        bytes[c] = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i)
+        bytes[kHighHalf[i]] = static_cast<unsigned char>(0x80 + i);
+    return bytes;
+}();
+static_assert(kByteOf[0x0151] == 0xF5 && kByteOf[0x2122] == 0x99 && kByteOf[0x00A0] == 0xA0);
+
+// Length of the valid UTF-8 sequence starting at p, or 0; its character in *cp.
+int utf8SequenceLength(const unsigned char* p, const unsigned char* end, char32_t* out) noexcept
 {
     const unsigned char b = p[0];
     int len = 0;
@@ -46,9 +61,14 @@ int utf8SequenceLength(const unsigned char* p, const unsigned char* end) noexcep
     if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)))
         || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
         return 0;
+    *out = cp;
     return len;
 }
 
+bool inWindows1250(char32_t c) noexcept
+{
+    return c == 0 || (c < kBeyondWindows1250 && kByteOf[c] != 0);
+}
 
 // All 256 bytes, so decoding is one look-up a byte without a branch.
 constexpr std::array<char16_t, 256> kAllBytes = [] {
@@ -74,13 +94,7 @@ QString fromWindows1250(QByteArrayView bytes)
 
 int windows1250Byte(char16_t c) noexcept
 {
-    if (c < 0x80)
-        return c;
-    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
-        if (kHighHalf[i] == c)
-            return static_cast<int>(0x80 + i);
-    }
-    return -1;
+    return inWindows1250(c) ? kByteOf[c] : -1;
 }
 
 bool hasUtf8Bom(QByteArrayView bytes) noexcept
@@ -111,8 +125,13 @@ TextEncoding detectEncoding(QByteArrayView bytes) noexcept
             ++p;
             continue;
         }
-        const int len = utf8SequenceLength(p, end);
-        if (len == 0)
+        // Windows-1250 bytes can happen to form UTF-8 ("Ó…" is the bytes of
+        // U+04C5): UTF-8 is believed only when every character it gives is one
+        // that Windows-1250 has as well, as in a file saved as UTF-8 by an
+        // editor from a text written for this program.
+        char32_t cp = 0;
+        const int len = utf8SequenceLength(p, end, &cp);
+        if (len == 0 || !inWindows1250(cp))
             return TextEncoding::Windows1250;
         nonAscii = true;
         p += len;

@@ -17,7 +17,10 @@ int windows1250Byte(char16_t c) noexcept;
 
 enum class TextEncoding { Ascii, Utf8, Windows1250 };
 
-// What decodeDataText would read the bytes as (a byte-order mark counts as UTF-8).
+// What decodeDataText would read the bytes as: UTF-8 when they start with a
+// UTF-8 byte-order mark, or are valid UTF-8 whose every non-ASCII character is
+// one that Windows-1250 can hold as well; ASCII when they are all ASCII;
+// Windows-1250 otherwise.
 TextEncoding detectEncoding(QByteArrayView bytes) noexcept;
 bool hasUtf8Bom(QByteArrayView bytes) noexcept;
 

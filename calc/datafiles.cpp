@@ -1,41 +1,60 @@
 #include "datafiles.h"
 
 #include "codepage.h"
+#include "fileaccess.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavik {
 
+using detail::Descriptor;
+using detail::failure;
+using detail::nativePath;
+using detail::systemFailure;
+
 namespace {
 
-FileStatus failure(FileError error, const QString& path, const QString& detail = {})
+// The whole file, or why not.
+FileRead<QByteArray> readBytes(const QString& path)
 {
-    return FileStatus{error, QFileInfo(path).fileName(), detail};
-}
-
-// Why a file could not be written, in the user's words where the folder tells
-// it; otherwise the system's own reason.
-QString writeFailureReason(const QString& path, const QString& systemReason)
-{
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("A mappa nem létezik: ") + QDir::toNativeSeparators(folder.filePath());
-    if (!folder.isDir())
-        return QStringLiteral("Nem mappa: ") + QDir::toNativeSeparators(folder.filePath());
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("Ezen a néven mappa van.");
-    return systemReason;
-}
-
-FileStatus notWritable(const QString& path, const QFileDevice& file)
-{
-    return failure(FileError::NotWritable, path, writeFailureReason(path, file.errorString()));
+    FileRead<QByteArray> out;
+    if (!dataFileExists(path)) {
+        out.status = failure(FileError::Missing, path);
+        return out;
+    }
+    const Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (!fd.valid()) {
+        out.status = systemFailure(FileError::NotReadable, path, errno);
+        return out;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0)
+        out.value.reserve(static_cast<qsizetype>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            out.value.clear();
+            out.status = systemFailure(FileError::NotReadable, path, errno);
+            return out;
+        }
+        out.value.append(buffer, n);
+    }
+    out.status.fileName = QFileInfo(path).fileName();
+    return out;
 }
 
 QString decodeWith(TextEncoding encoding, QByteArrayView bytes)
@@ -52,55 +71,6 @@ QString decodeWith(TextEncoding encoding, QByteArrayView bytes)
     case TextEncoding::Windows1250: break;
     }
     return fromWindows1250(bytes);
-}
-
-// The whole file, or why not.
-FileRead<QByteArray> readBytes(const QString& path)
-{
-    FileRead<QByteArray> out;
-    if (!dataFileExists(path)) {
-        out.status = failure(FileError::Missing, path);
-        return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.status = failure(FileError::NotReadable, path, file.errorString());
-        return out;
-    }
-    out.value = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        out.status = failure(FileError::NotReadable, path, file.errorString());
-    else
-        out.status.fileName = QFileInfo(path).fileName();
-    return out;
-}
-
-// The bytes to write, or the status that says which characters do not fit.
-std::optional<QByteArray> encodeFor(const QString& path, const QString& text, FileStatus& status)
-{
-    QString unencodable;
-    std::optional<QByteArray> bytes = encodeWindows1250(text, &unencodable);
-    if (!bytes)
-        status = failure(FileError::Unencodable, path, unencodable);
-    return bytes;
-}
-
-// How a number written in digits is read aloud begins: "egy" (1), "öt" (5),
-// "ezer" (1000) with a vowel, most others with a consonant.
-bool digitsStartWithVowel(QStringView digits)
-{
-    qsizetype n = 0;
-    while (n < digits.size() && digits.at(n).isDigit())
-        ++n;
-    digits = digits.left(n);
-    if (digits.isEmpty() || digits.at(0) == u'0')
-        return false;   // "nulla"
-    const qsizetype lead = (digits.size() - 1) % 3 + 1;
-    const int group = digits.left(lead).toInt();
-    if (group == 1 && digits.size() >= 4 && digits.size() <= 6)
-        return lead == 1;   // "ezer" for 1xxx, "tízezer"/"százezer" otherwise
-    return group == 1 || group == 5 || (group >= 50 && group <= 59)
-           || (group >= 500 && group <= 599);
 }
 
 }  // namespace
@@ -233,81 +203,6 @@ FileRead<QString> readWholeFile(const QString& path)
     if (bytes.ok())
         out.value = decodeDataText(bytes.value);
     return out;
-}
-
-FileStatus replaceWholeFile(const QString& path, const QString& text)
-{
-    FileStatus status{FileError::None, QFileInfo(path).fileName(), {}};
-    const std::optional<QByteArray> bytes = encodeFor(path, text, status);
-    if (!bytes)
-        return status;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return notWritable(path, file);
-    if (file.write(*bytes) != bytes->size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(FileError::NotWritable, path, reason);
-    }
-    if (!file.commit())
-        return notWritable(path, file);
-    return status;
-}
-
-FileStatus appendToFile(const QString& path, const QString& text)
-{
-    FileStatus status{FileError::None, QFileInfo(path).fileName(), {}};
-    const std::optional<QByteArray> bytes = encodeFor(path, text, status);
-    if (!bytes)
-        return status;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return notWritable(path, file);
-    if (file.write(*bytes) != bytes->size() || !file.flush())
-        return notWritable(path, file);
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return notWritable(path, file);
-    return status;
-}
-
-QString describeFileFault(const FileStatus& status)
-{
-    QString what;
-    switch (status.error) {
-    case FileError::None: return {};
-    case FileError::Missing: what = QStringLiteral("NEM található!"); break;
-    case FileError::NotReadable: what = QStringLiteral("NEM olvasható!"); break;
-    case FileError::NotWritable: what = QStringLiteral("NEM menthető!"); break;
-    case FileError::Unencodable:
-        what = QStringLiteral("NEM menthető! Ezeket a karaktereket nem lehet benne tárolni: ")
-               + status.detail;
-        break;
-    }
-    QString text = hungarianArticle(status.fileName) + QStringLiteral(" '") + status.fileName + QStringLiteral("' fájl ") + what;
-    if (status.error != FileError::Unencodable && !status.detail.isEmpty())
-        text += u'\n' + status.detail;
-    return text;
-}
-
-QString hungarianArticle(const QString& word, bool capital)
-{
-    static const QString vowels = QStringLiteral("aeiouáéíóöőúüű");
-    bool vowel = false;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        const QChar c = word.at(i);
-        if (c.isDigit()) {
-            vowel = digitsStartWithVowel(QStringView(word).sliced(i));
-            break;
-        }
-        if (c.isLetter()) {
-            vowel = vowels.contains(c.toLower());
-            break;
-        }
-    }
-    if (vowel)
-        return capital ? QStringLiteral("Az") : QStringLiteral("az");
-    return capital ? QStringLiteral("A") : QStringLiteral("a");
 }
 
 }  // namespace tavik

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
+#include <functional>
 #include <optional>
 
 namespace tavik {
@@ -18,13 +20,36 @@ enum class FileError {
     Unencodable,    // the text holds characters that Windows-1250 cannot store
 };
 
+// Why a file operation failed, as far as the program can tell.
+enum class FileReason {
+    Other,              // the system's own text (if any) is in the detail
+    FolderMissing,      // detail: the folder that does not exist
+    NotAFolder,         // detail: the path that should be a folder but is a file
+    IsFolder,           // a folder has the file's name
+    NotRegularFile,     // a device, a FIFO or a socket, reached directly or through a link
+    DiskFull,           // no room left on the disk (or the user's quota is used up)
+    PermissionDenied,
+    ReadOnlyFileSystem,
+    ReadOnlyFile,       // nobody may write the file (no write bit in its mode)
+    FolderNotWritable,  // the file may be written but not replaced: its folder is closed
+    InputOutput,        // the disk itself failed
+    NameTooLong,
+    NotFound,           // vanished between looking and opening
+    DamagedPicture,     // a picture that is cut short, corrupt or of an unknown format
+};
+
 struct FileStatus {
     FileError error = FileError::None;
     QString fileName;   // the file's own name, for messages: "ujhold.txt"
-    QString detail;     // the system's reason, or the characters that did not fit
+    QString detail;     // the system's reason, a folder, or the characters that did not fit
+    FileReason reason = FileReason::Other;
+    int systemError = 0;  // errno, when the system gave one
 
     bool ok() const noexcept { return error == FileError::None; }
 };
+
+// The reason for a system error number; Other when none fits.
+FileReason reasonForSystemError(int error) noexcept;
 
 template <class T>
 struct FileRead {
@@ -41,7 +66,8 @@ QString dataFilePath(const QString& dataDir, const QString& fileName);
 bool dataFileExists(const QString& path);
 
 // Bytes to text: UTF-8 when the bytes start with a UTF-8 byte-order mark, or are
-// valid UTF-8 holding non-ASCII characters; Windows-1250 otherwise.
+// valid UTF-8 holding non-ASCII characters that Windows-1250 can all hold too;
+// Windows-1250 otherwise.
 QString decodeDataText(QByteArrayView bytes);
 
 // Text to Windows-1250; no value when a character does not fit, with those
@@ -60,17 +86,32 @@ QStringList decodeDataLines(QByteArrayView bytes);
 FileRead<QStringList> readLines(const QString& path);
 FileRead<QString> readWholeFile(const QString& path);
 
-// Replaces the file with the text exactly (no line end added) in one step: an
-// interrupted write leaves the old file.
-FileStatus replaceWholeFile(const QString& path, const QString& text);
-// Appends the text exactly; creates the file when missing.
-FileStatus appendToFile(const QString& path, const QString& text);
+// The system calls through which files are written. Tests pass their own to
+// make faults that cannot be made for real: a failing fsync, a folder closed to
+// new files, a process killed just before the rename.
+struct FileSystemCalls {
+    std::function<long(int fd, const char* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(char* pattern)> makeTemporary;  // mkstemp: opens a new file
+    std::function<int(const char* from, const char* to)> rename;
 
-// A Hungarian sentence about a failed file operation, for a message box:
-// "Az 'ujhold.txt' fájl NEM menthető!" and the like, with the reason after it.
-QString describeFileFault(const FileStatus& status);
+    static FileSystemCalls system();
+};
 
-// "a" or "az" before a word, by its first sound (capitalised on request).
-QString hungarianArticle(const QString& word, bool capital = true);
+// Replaces the file with the text exactly (no line end added) in one step: the
+// text goes to a temporary file beside it, is synced, and only then takes the
+// file's name, so any failure or interruption leaves the old file whole. A link
+// is followed and stays a link; a target that is not a regular file (a device,
+// a FIFO) is left alone. Leftover temporary files of killed copies are removed.
+FileStatus replaceWholeFile(const QString& path, const QString& text,
+                            const FileSystemCalls& calls = FileSystemCalls::system());
+// Appends the text exactly, in one piece: on failure the file is cut back to
+// its former length (or removed, when this call created it).
+FileStatus appendToFile(const QString& path, const QString& text,
+                        const FileSystemCalls& calls = FileSystemCalls::system());
+
+// The name of the temporary file a save in progress writes, as a pattern for
+// QDir::entryList: ".ujhold.txt.tavik-<process id>-XXXXXX".
+QString temporaryFilePattern();
 
 }  // namespace tavik

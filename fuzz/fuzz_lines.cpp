@@ -23,6 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto back = encodeWindows1250(text);
         fuzz::require(back && *back == bytes, "Windows-1250 round trip");
     }
+    // UTF-8 without a byte-order mark is believed only when Windows-1250 can
+    // hold all of it, so such a file can always be saved again.
+    if (detectEncoding(bytes) == TextEncoding::Utf8 && !hasUtf8Bom(bytes))
+        fuzz::require(encodeWindows1250(text).has_value(), "UTF-8 read only when Windows-1250 holds it");
     QString bad;
     if (!encodeWindows1250(text, &bad))
         fuzz::require(!bad.isEmpty(), "refused text names its characters");

@@ -3,6 +3,8 @@
 // builds it; tests give one that collects the messages instead of showing them.
 #pragma once
 
+#include "filefaults.h"
+
 #include <QString>
 #include <functional>
 

@@ -1,6 +1,7 @@
 #include "notewindow.h"
 
 #include "datafiles.h"
+#include "filefaults.h"
 #include "messages.h"
 #include "palette.h"
 #include "ui.h"
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <array>
 #include <utility>
@@ -56,6 +58,47 @@ QString textForBox(QString fileText)
 
 using ui::isBlank;         // a text of tabs or line ends is kept
 using ui::systemPalette;
+
+// A line is laid out whole at every blink of the cursor, so a line of many
+// megabytes would keep a core busy for as long as the window is open. Longer
+// lines are shown in pieces of this length, one below the other; the pieces'
+// blocks are marked as continuations, and saving joins them again without a
+// line end, so the file keeps every byte. An Enter typed inside such a line
+// ends it there, as anywhere else.
+constexpr qsizetype kLongestShownLine = 1000;
+constexpr int kContinuation = 1;   // QTextBlock::userState of a piece after the first
+
+// The box's text with the long lines cut into pieces, and the numbers of the
+// blocks that continue the line before them (in increasing order).
+QString piecesOfLongLines(const QString& text, QList<int>* continuations)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / kLongestShownLine + 1);
+    int block = 0;
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        qsizetype from = start;
+        while (end - from > kLongestShownLine) {
+            qsizetype cut = from + kLongestShownLine;
+            if (text.at(cut).isLowSurrogate())
+                --cut;   // never between the two halves of a character
+            out += QStringView(text).sliced(from, cut - from);
+            out += u'\n';
+            continuations->append(++block);
+            from = cut;
+        }
+        out += QStringView(text).sliced(from, end - from);
+        if (end < text.size()) {
+            out += u'\n';
+            ++block;
+        }
+        start = end + 1;
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -143,16 +186,37 @@ void NoteWindow::loadText()
         m_messages.show(nullptr, MessageIcon::Error, m_readFault);
         return;
     }
-    m_text->setPlainText(textForBox(read.value));
+    setBoxText(textForBox(read.value));
+}
+
+void NoteWindow::setBoxText(const QString& text)
+{
+    QList<int> continuations;
+    m_text->setPlainText(piecesOfLongLines(text, &continuations));
+    if (continuations.isEmpty())
+        return;
+    QTextBlock block = m_text->document()->firstBlock();
+    int number = 0;
+    for (int next : std::as_const(continuations)) {
+        while (number < next && block.isValid()) {
+            block = block.next();
+            ++number;
+        }
+        block.setUserState(kContinuation);
+    }
 }
 
 QString NoteWindow::fileText() const
 {
     // The raw text keeps no-break spaces, which the plain-text view turns
-    // into ordinary ones. Its paragraph separators are the line breaks, and so
-    // are the line separators that Shift+Enter types.
-    QString text = m_text->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, kCrLf);
+    // into ordinary ones. The blocks are the lines, but for the pieces of a
+    // long line; the line separators that Shift+Enter types break lines too.
+    QString text;
+    for (QTextBlock block = m_text->document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block != m_text->document()->firstBlock() && block.userState() != kContinuation)
+            text += kCrLf;
+        text += block.text();
+    }
     text.replace(QChar::LineSeparator, kCrLf);
     return text;
 }

@@ -46,6 +46,8 @@ private:
     void createMenu();
     void createTextBox();
     void loadText();
+    // Fills the box; lines too long to be drawn quickly are shown in pieces.
+    void setBoxText(const QString& text);
 
 
     const NoteWindowLayout& m_layout;

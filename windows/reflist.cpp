@@ -1,6 +1,7 @@
 #include "reflist.h"
 
 #include "datafiles.h"
+#include "filefaults.h"
 #include "messages.h"
 #include "palette.h"
 #include "ui.h"
@@ -57,6 +58,12 @@ QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f
 
 using ui::systemPalette;
 
+// A row shows at most this many characters: far more than the widest list
+// window holds, and the rows never scroll sideways. A line of megabytes would
+// otherwise be measured and shaped whole at every paint. The file and the
+// model keep the whole line.
+constexpr qsizetype kLongestShownRow = 1000;
+
 // A line feed inside a line is an ordinary character of the row; it is drawn
 // as a space so that the row stays one line high and its columns stay aligned.
 class SingleLineDelegate : public QStyledItemDelegate {
@@ -65,6 +72,9 @@ public:
     QString displayText(const QVariant& value, const QLocale&) const override
     {
         QString text = value.toString();
+        if (text.size() > kLongestShownRow)
+            text.truncate(text.at(kLongestShownRow - 1).isHighSurrogate() ? kLongestShownRow - 1
+                                                                          : kLongestShownRow);
         if (text.contains(u'\n'))
             text.replace(u'\n', u' ');
         return text;

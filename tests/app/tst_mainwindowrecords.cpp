@@ -2,6 +2,8 @@
 // "Mentés", byte for byte, with the boxes' limits and the line ends they keep.
 #include "appfixture.h"
 
+#include "smalldisk.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QWheelEvent>
@@ -51,6 +53,9 @@ private Q_SLOTS:
     void unwritableFileKeepsItsContent();
     void unencodableTextIsNotSaved();
     void wheelTurnsTheListOnlyWithTheFocus();
+    void anEndlessEntryIsShownCut();
+    void aFullDiskChangesNoFile_data();
+    void aFullDiskChangesNoFile();
 };
 
 void MainWindowRecordsTest::listFromFile_data()
@@ -428,6 +433,75 @@ void MainWindowRecordsTest::wheelTurnsTheListOnlyWithTheFocus()
     QVERIFY(list->hasFocus());
     turn();
     QCOMPARE(list->currentIndex(), 0);
+}
+
+// An entry of megabytes shows its first 200 characters; the list keeps the
+// whole line and "OK" takes what Text11 holds of it.
+void MainWindowRecordsTest::anEndlessEntryIsShownCut()
+{
+    DataFolder data;
+    QByteArray endless;
+    while (endless.size() < 3'000'000)
+        endless += "2024.01.11 12:57 \xfajhold ";
+    data.write(QStringLiteral("ujholdak.txt"), "2024.01.01 00:00\r\n" + endless + "\r\n");
+    MessageLog caught;
+    auto a = makeWindow(data, caught);
+    QComboBox* list = newMoonList(*a);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0), QStringLiteral("2024.01.01 00:00"));
+    QCOMPARE(list->itemText(1).size(), 200);
+    QCOMPARE(list->itemData(1, Qt::EditRole).toString().size(), endless.size());
+    list->setCurrentIndex(1);
+    press(*a, "Command6");
+    QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 12:57"));
+    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QVERIFY(caught.messages.isEmpty());
+}
+
+void MainWindowRecordsTest::aFullDiskChangesNoFile_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    const QString newMoon = QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!\nMegtelt a lemez.");
+    QTest::newRow("OK") << "Command6" << newMoon;
+    QTest::newRow("Mentés") << "Command14"
+                            << QStringLiteral("Az 'utolso.txt' fájl NEM menthető!\nMegtelt a lemez.");
+    QTest::newRow("Megfigyelés") << "Command1" << newMoon;
+    QTest::newRow("Most!") << "Command2" << newMoon;
+}
+
+// Every save on a full disk: one message naming the file and the reason, and
+// every file byte for byte as it was, without a temporary file left beside.
+void MainWindowRecordsTest::aFullDiskChangesNoFile()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QList<QPair<QString, QByteArray>> files{
+        {QStringLiteral("szamitott.txt"), QByteArray(3000, 'l') + "\r\n"},
+        {kUjhold, "2024.01.11 12:57\r\n"},
+        {kUtolso, "2024.01.14 07:37\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        QFile f(disk.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+    QVERIFY(disk.fill());
+    MessageLog caught;
+    A a(MainWindowEnvironment{DataFolders(disk.path()), RegionalSettings::hungarian(), {}, caught.sink()});
+    typeInto(box(a, "Text11"), QStringLiteral("2024.01.12 13:00"));
+    typeInto(box(a, "Text12"), QStringLiteral("2024.01.15 18:00"));
+    press(a, qPrintable(button));
+    QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Error, message}}));
+    for (const auto& [name, bytes] : files) {
+        QFile f(disk.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytes);
+    }
+    QCOMPARE(disk.entries(), (QStringList{"szamitott.txt", kUjhold, kUtolso}));
 }
 
 QTEST_MAIN(MainWindowRecordsTest)

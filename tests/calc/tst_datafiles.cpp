@@ -1,4 +1,4 @@
-// Line splitting, the two encodings and the Hungarian fault messages.
+// Line splitting and the two encodings.
 #include "datafiles.h"
 
 #include <QStringDecoder>
@@ -19,10 +19,6 @@ private Q_SLOTS:
     void windows1250MatchesTheSystemCodec();
     void everyByteSurvivesARoundTrip();
     void unencodableCharactersAreNamed();
-    void hungarianArticle_data();
-    void hungarianArticle();
-    void describeFileFault_data();
-    void describeFileFault();
 };
 
 void TestDataFiles::splitDataLines_data()
@@ -58,6 +54,14 @@ void TestDataFiles::decodeDataText_data()
     QTest::newRow("UTF-8") << QByteArray("Holdsarl\xc3\xb3 \xc5\xb1") << "Holdsarló ű";
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfHold\xc3\xb3") << "Holdó";
     QTest::newRow("BOM and ASCII") << QByteArray("\xef\xbb\xbfHold") << "Hold";
+    // Windows-1250 letters whose bytes happen to be valid UTF-8 (U+04C5, U+0254):
+    // UTF-8 would give characters that Windows-1250 has not, so it is Windows-1250.
+    QTest::newRow("Windows-1250 Ó… looking like UTF-8") << QByteArray("FOT\xd3\x85") << "FOTÓ…";
+    QTest::newRow("Windows-1250 É” looking like UTF-8") << QByteArray("HOLD\xc9\x94") << "HOLDÉ”";
+    QTest::newRow("UTF-8 beside such a pair") << QByteArray("\xc5\x91 FOT\xd3\x85") << "Ĺ‘ FOTÓ…";
+    QTest::newRow("UTF-8 outside Windows-1250") << QByteArray("\xe2\x9c\x93") << "âś“";
+    QTest::newRow("UTF-8 with BOM outside Windows-1250") << QByteArray("\xef\xbb\xbf\xe2\x9c\x93") << "✓";
+    QTest::newRow("UTF-8 euro and quotes") << QByteArray("5 \xe2\x82\xac \xe2\x80\x9eHold\xe2\x80\x9d") << "5 € „Hold”";
     QTest::newRow("broken UTF-8 is Windows-1250") << QByteArray("\xc3\xb3\xf5") << "Ăłő";
     QTest::newRow("overlong form is not UTF-8") << QByteArray("\xc0\xaf") << "ŔŻ";
     QTest::newRow("surrogate is not UTF-8") << QByteArray("\xed\xa0\x80") << "í\u00a0€";
@@ -127,65 +131,6 @@ void TestDataFiles::unencodableCharactersAreNamed()
     QVERIFY(encodeWindows1250(QStringLiteral("árvíztűrő tükörfúrógép €"), &bad));
     QCOMPARE(bad, QString());
     QCOMPARE(encodeWindows1250(QStringLiteral("ŐŰ")).value(), QByteArray("\xd5\xdb"));
-}
-
-void TestDataFiles::hungarianArticle_data()
-{
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("article");
-    QTest::newRow("ujhold") << "ujhold.txt" << "Az";
-    QTest::newRow("utolsó") << "utolsó.txt" << "Az";
-    QTest::newRow("Újhold") << "Újhold.txt" << "Az";
-    QTest::newRow("őszi") << "őszi.txt" << "Az";
-    QTest::newRow("ékezet") << "ékezet.txt" << "Az";
-    QTest::newRow("jegyzetek") << "jegyzetek.txt" << "A";
-    QTest::newRow("naplo") << "naplo-tavik.txt" << "A";
-    QTest::newRow("szamitott") << "szamitott.txt" << "A";
-    QTest::newRow("000") << "000-ujhold.gif" << "A";
-    QTest::newRow("1") << "1.txt" << "Az";
-    QTest::newRow("5") << "5.txt" << "Az";
-    QTest::newRow("10") << "10.txt" << "A";
-    QTest::newRow("50") << "50.txt" << "Az";
-    QTest::newRow("1000") << "1000.txt" << "Az";
-    QTest::newRow("10000") << "10000.txt" << "A";
-    QTest::newRow("2024") << "2024.txt" << "A";
-}
-
-void TestDataFiles::hungarianArticle()
-{
-    QFETCH(QString, word);
-    QFETCH(QString, article);
-    QCOMPARE(tavik::hungarianArticle(word), article);
-    QCOMPARE(tavik::hungarianArticle(word, false), article.toLower());
-}
-
-void TestDataFiles::describeFileFault_data()
-{
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("detail");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << int(FileError::Missing) << "ujhold.txt" << ""
-                             << "Az 'ujhold.txt' fájl NEM található!";
-    QTest::newRow("not readable") << int(FileError::NotReadable) << "jegyzetek.txt"
-                                  << "Permission denied"
-                                  << "A 'jegyzetek.txt' fájl NEM olvasható!\nPermission denied";
-    QTest::newRow("not writable") << int(FileError::NotWritable) << "ujhold.txt" << ""
-                                  << "Az 'ujhold.txt' fájl NEM menthető!";
-    QTest::newRow("unencodable")
-        << int(FileError::Unencodable) << "naplo-tavik.txt" << "✓月"
-        << "A 'naplo-tavik.txt' fájl NEM menthető! Ezeket a karaktereket nem lehet benne "
-           "tárolni: ✓月";
-    QTest::newRow("no fault") << int(FileError::None) << "ujhold.txt" << "" << "";
-}
-
-void TestDataFiles::describeFileFault()
-{
-    QFETCH(int, error);
-    QFETCH(QString, fileName);
-    QFETCH(QString, detail);
-    QFETCH(QString, message);
-    QCOMPARE(tavik::describeFileFault({FileError(error), fileName, detail}), message);
 }
 
 QTEST_GUILESS_MAIN(TestDataFiles)

@@ -1,10 +1,16 @@
 // Reading, replacing and appending real files in a temporary data folder.
 #include "datafiles.h"
 
+#include "smalldisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tavik;
 
@@ -41,6 +47,21 @@ private Q_SLOTS:
     void appendCreatesAndGrows();
     void writesIntoAnUnwritableFolderFail_data();
     void writesIntoAnUnwritableFolderFail();
+    void replaceOnAFullDiskKeepsTheOldFile_data();
+    void replaceOnAFullDiskKeepsTheOldFile();
+    void aFailedSyncKeepsTheOldFile();
+    void aFailedRenameRemovesTheTemporary();
+    void aKilledSaveIsCleanedUpByTheNext();
+    void aClosedFolderIsReportedNotWrittenInPlace();
+    void aReadOnlyFileIsNotReplaced();
+    void anAppendOnAFullDiskLeavesNoTornEntry();
+    void anAppendThatCreatedTheFileRemovesIt();
+    void aFailedSyncCutsTheAppendBack();
+    void devicesAndFifosAreLeftAlone_data();
+    void devicesAndFifosAreLeftAlone();
+    void aLinkToAFileStaysALink();
+    void systemErrorsHaveReasons_data();
+    void systemErrorsHaveReasons();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -96,7 +117,8 @@ void TestFileStore::missingAndHiddenFiles()
     FileRead<QString> read = readWholeFile(path("ujhold.txt"));
     QCOMPARE(read.status.error, FileError::Missing);
     QCOMPARE(read.status.fileName, QStringLiteral("ujhold.txt"));
-    QCOMPARE(describeFileFault(read.status), QStringLiteral("Az 'ujhold.txt' fájl NEM található!"));
+    QCOMPARE(read.status.reason, FileReason::Other);
+    QCOMPARE(read.status.detail, QString());
     writeBytes(path(".ujhold.txt"), "x\r\n");
     QVERIFY(!dataFileExists(path(".ujhold.txt")));
     QCOMPARE(readLines(path(".ujhold.txt")).status.error, FileError::Missing);
@@ -111,7 +133,7 @@ void TestFileStore::aFolderIsNotAFile()
     QCOMPARE(readWholeFile(path("ujhold.txt")).status.error, FileError::Missing);
     const FileStatus status = replaceWholeFile(path("ujhold.txt"), "x");
     QCOMPARE(status.error, FileError::NotWritable);
-    QCOMPARE(status.detail, QStringLiteral("Ezen a néven mappa van."));
+    QCOMPARE(status.reason, FileReason::IsFolder);
     QCOMPARE(appendToFile(path("ujhold.txt"), "x").error, FileError::NotWritable);
 }
 
@@ -168,27 +190,315 @@ void TestFileStore::appendCreatesAndGrows()
 void TestFileStore::writesIntoAnUnwritableFolderFail_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("parent is a file") << "blocker" << "Nem mappa: ";
-    QTest::newRow("missing folder") << "nincs/Pic" << "A mappa nem létezik: ";
+    QTest::addColumn<int>("reason");
+    QTest::newRow("parent is a file") << "blocker" << int(FileReason::NotAFolder);
+    QTest::newRow("missing folder") << "nincs/Pic" << int(FileReason::FolderMissing);
 }
 
 void TestFileStore::writesIntoAnUnwritableFolderFail()
 {
     QFETCH(QString, folder);
-    QFETCH(QString, reason);
+    QFETCH(int, reason);
     writeBytes(path("blocker"), "not a folder");
     const QString file = path(folder) + QStringLiteral("/ujhold.txt");
     FileStatus status = replaceWholeFile(file, QStringLiteral("2024.01.11 12:57\r\n"));
     QCOMPARE(status.error, FileError::NotWritable);
     QCOMPARE(status.fileName, QStringLiteral("ujhold.txt"));
-    QCOMPARE(status.detail, reason + QDir::toNativeSeparators(path(folder)));
-    QVERIFY(describeFileFault(status).startsWith(
-        QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!\n")));
+    QCOMPARE(status.detail, QDir::toNativeSeparators(path(folder)));
+    QCOMPARE(int(status.reason), reason);
     status = appendToFile(file, QStringLiteral("x"));
     QCOMPARE(status.error, FileError::NotWritable);
     QCOMPARE(readLines(file).status.error, FileError::Missing);
     QCOMPARE(bytesOf(path("blocker")), QByteArray("not a folder"));
+}
+
+void TestFileStore::replaceOnAFullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<qint64>("spare");
+    QTest::addColumn<qsizetype>("newSize");
+    // Nothing fits; the first page fits and the rest does not (the write that
+    // used to leave a file cut at 4,096 bytes).
+    QTest::newRow("no room") << qint64(0) << qsizetype(100);
+    QTest::newRow("one page free") << qint64(4096) << qsizetype(3 * 4096 + 17);
+}
+
+void TestFileStore::replaceOnAFullDiskKeepsTheOldFile()
+{
+    QFETCH(qint64, spare);
+    QFETCH(qsizetype, newSize);
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString file = disk.filePath(QStringLiteral("ujhold.txt"));
+    writeBytes(file, "2024.01.11 12:57\r\n");
+    QVERIFY(disk.fill(spare));
+
+    const QString text(newSize, u'x');
+    const FileStatus status = replaceWholeFile(file, text);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::DiskFull);
+    QCOMPARE(status.fileName, QStringLiteral("ujhold.txt"));
+    QCOMPARE(bytesOf(file), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(disk.entries(), QStringList{"ujhold.txt"});
+
+    disk.makeRoom();
+    QVERIFY(replaceWholeFile(file, text).ok());
+    QCOMPARE(bytesOf(file), text.toLatin1());
+    QCOMPARE(disk.entries(), QStringList{"ujhold.txt"});
+}
+
+void TestFileStore::aFailedSyncKeepsTheOldFile()
+{
+    const QString file = path("jegyzetek.txt");
+    writeBytes(file, "old note\r\n");
+    FileSystemCalls calls = FileSystemCalls::system();
+    int syncs = 0;
+    calls.fsync = [&syncs](int) {
+        ++syncs;
+        errno = EIO;
+        return -1;
+    };
+    const FileStatus status = replaceWholeFile(file, QStringLiteral("new note\r\n"), calls);
+    QCOMPARE(syncs, 1);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::InputOutput);
+    QCOMPARE(status.systemError, EIO);
+    QCOMPARE(bytesOf(file), QByteArray("old note\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"jegyzetek.txt"});
+}
+
+void TestFileStore::aFailedRenameRemovesTheTemporary()
+{
+    const QString file = path("utolso.txt");
+    writeBytes(file, "2024.01.11 2:57\r\n");
+    FileSystemCalls calls = FileSystemCalls::system();
+    calls.rename = [](const char*, const char*) {
+        errno = EXDEV;
+        return -1;
+    };
+    const FileStatus status = replaceWholeFile(file, QStringLiteral("x"), calls);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::Other);
+    QCOMPARE(status.systemError, EXDEV);
+    QVERIFY(!status.detail.isEmpty());
+    QCOMPARE(bytesOf(file), QByteArray("2024.01.11 2:57\r\n"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"utolso.txt"});
+}
+
+// A copy of the program killed after its text was written but before the
+// rename leaves a temporary file; the next save into the folder removes it,
+// but not one that a running copy is still writing.
+void TestFileStore::aKilledSaveIsCleanedUpByTheNext()
+{
+    const QString file = path("ujhold.txt");
+    writeBytes(file, "old\r\n");
+    FileSystemCalls killed = FileSystemCalls::system();
+    killed.rename = [](const char*, const char*) { return 0; };  // never reached
+    QVERIFY(replaceWholeFile(file, QStringLiteral("new\r\n"), killed).ok());
+    QCOMPARE(bytesOf(file), QByteArray("old\r\n"));
+    QDir dir(m_dir->path());
+    const QStringList leftOver = dir.entryList({temporaryFilePattern()}, QDir::Files | QDir::Hidden);
+    QCOMPARE(leftOver.size(), 1);
+    QVERIFY(leftOver.first().startsWith(QStringLiteral(".ujhold.txt.tavik-")));
+
+    // One of a process that has ended, one of a process that runs.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    QVERIFY(child > 0);
+    QCOMPARE(::waitpid(child, nullptr, 0), child);
+    const QString deadCopy = QStringLiteral(".utolso.txt.tavik-%1-AbC123").arg(child);
+    const QString liveCopy = QStringLiteral(".utolso.txt.tavik-%1-AbC123").arg(::getppid());
+    writeBytes(path(deadCopy), "half");
+    writeBytes(path(liveCopy), "being written");
+    writeBytes(path("naplo.tavik-notes"), "not ours");
+
+    QVERIFY(replaceWholeFile(path("jegyzetek.txt"), QStringLiteral("a")).ok());
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{liveCopy, "jegyzetek.txt", "naplo.tavik-notes", "ujhold.txt"}));
+}
+
+// A file that may be written in a folder that takes no new file: writing it in
+// place could leave half a text on a failure, so the save is refused with a
+// reason and the file stays. Root may create files anywhere, so the closed
+// folder is made through the seam.
+void TestFileStore::aClosedFolderIsReportedNotWrittenInPlace()
+{
+    const QString file = path("ujhold.txt");
+    writeBytes(file, "old\r\n");
+    FileSystemCalls calls = FileSystemCalls::system();
+    calls.makeTemporary = [](char*) {
+        errno = EACCES;
+        return -1;
+    };
+    FileStatus status = replaceWholeFile(file, QStringLiteral("new\r\n"), calls);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::FolderNotWritable);
+    QCOMPARE(bytesOf(file), QByteArray("old\r\n"));
+    // A new file in such a folder simply has no permission.
+    status = replaceWholeFile(path("uj.txt"), QStringLiteral("new\r\n"), calls);
+    QCOMPARE(status.reason, FileReason::PermissionDenied);
+    QVERIFY(!QFileInfo::exists(path("uj.txt")));
+}
+
+// The log's entries are seven lines each: a torn one would glue the next entry
+// onto it for good.
+void TestFileStore::anAppendOnAFullDiskLeavesNoTornEntry()
+{
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString log = disk.filePath(QStringLiteral("szamitott.txt"));
+    // The entry crosses into a page that the full disk does not have, so the
+    // first part of it is written and the rest is not.
+    const QByteArray before = QByteArray(4000, 'a') + "\r\n";
+    writeBytes(log, before);
+    QVERIFY(disk.fill());
+    QString entry;
+    for (int line = 0; line < 7; ++line)
+        entry += QStringLiteral("Holdfázis sor %1 ").arg(line) + QString(30, u'.') + QStringLiteral("\r\n");
+    const FileStatus status = appendToFile(log, entry);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::DiskFull);
+    QCOMPARE(status.fileName, QStringLiteral("szamitott.txt"));
+    QCOMPARE(bytesOf(log), before);
+
+    disk.makeRoom();
+    QVERIFY(appendToFile(log, entry).ok());
+    QCOMPARE(bytesOf(log), before + encodeWindows1250(entry).value());
+}
+
+void TestFileStore::anAppendThatCreatedTheFileRemovesIt()
+{
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    QVERIFY(disk.fill());
+    const FileStatus status = appendToFile(disk.filePath(QStringLiteral("szamitott.txt")), QStringLiteral("Újhold\r\n"));
+    QCOMPARE(status.reason, FileReason::DiskFull);
+    QCOMPARE(disk.entries(), QStringList{});
+}
+
+void TestFileStore::aFailedSyncCutsTheAppendBack()
+{
+    const QString log = path("szamitott.txt");
+    writeBytes(log, "first entry\r\n");
+    FileSystemCalls calls = FileSystemCalls::system();
+    calls.fsync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    const FileStatus status = appendToFile(log, QStringLiteral("second entry\r\n"), calls);
+    QCOMPARE(status.reason, FileReason::InputOutput);
+    QCOMPARE(bytesOf(log), QByteArray("first entry\r\n"));
+}
+
+// A data file that is a link to a FIFO or a device is neither replaced by a
+// regular file nor written into: it stays what it is.
+void TestFileStore::devicesAndFifosAreLeftAlone_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("replace") << true;
+    QTest::newRow("append") << false;
+}
+
+void TestFileStore::devicesAndFifosAreLeftAlone()
+{
+    QFETCH(bool, replace);
+    const QString fifo = path("cso");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString viaLink = path("ujhold.txt");
+    QVERIFY(QFile::link(fifo, viaLink));
+    QVERIFY(QFile::link(QStringLiteral("/dev/null"), path("utolso.txt")));
+    const QStringList names{"cso", "ujhold.txt", "utolso.txt"};
+
+    for (const QString& name : {QStringLiteral("ujhold.txt"), QStringLiteral("cso"), QStringLiteral("utolso.txt")}) {
+        const FileStatus status = replace ? replaceWholeFile(path(name), QStringLiteral("x\r\n"))
+                                          : appendToFile(path(name), QStringLiteral("x\r\n"));
+        QCOMPARE(status.error, FileError::NotWritable);
+        QCOMPARE(status.reason, FileReason::NotRegularFile);
+        QCOMPARE(status.fileName, name);
+    }
+    QCOMPARE(QFileInfo(viaLink).symLinkTarget(), fifo);
+    QCOMPARE(QFileInfo(path("utolso.txt")).symLinkTarget(), QStringLiteral("/dev/null"));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+    QCOMPARE(::stat("/dev/null", &st), 0);
+    QVERIFY(S_ISCHR(st.st_mode));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::System | QDir::Files | QDir::Hidden, QDir::Name), names);
+}
+
+// A data file kept elsewhere through a link: saving writes the file it points
+// to, and the link stays.
+void TestFileStore::aLinkToAFileStaysALink()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("elsewhere")));
+    const QString real = path("elsewhere/jegyzetek.txt");
+    writeBytes(real, "old\r\n");
+    QVERIFY(QFile::link(real, path("jegyzetek.txt")));
+    QVERIFY(replaceWholeFile(path("jegyzetek.txt"), QStringLiteral("new\r\n")).ok());
+    QVERIFY(appendToFile(path("jegyzetek.txt"), QStringLiteral("more\r\n")).ok());
+    QCOMPARE(QFileInfo(path("jegyzetek.txt")).symLinkTarget(), real);
+    QCOMPARE(bytesOf(real), QByteArray("new\r\nmore\r\n"));
+    QCOMPARE(QDir(path("elsewhere")).entryList(QDir::Files | QDir::Hidden), QStringList{"jegyzetek.txt"});
+}
+
+// A file whose mode lets nobody write it was made read-only on purpose; the
+// rename would replace it all the same, even for a user who may not write it.
+void TestFileStore::aReadOnlyFileIsNotReplaced()
+{
+    const QString file = path("ujhold.txt");
+    writeBytes(file, "old\r\n");
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const FileStatus status = replaceWholeFile(file, QStringLiteral("new\r\n"));
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.reason, FileReason::ReadOnlyFile);
+    QCOMPARE(bytesOf(file), QByteArray("old\r\n"));
+    QCOMPARE(QFileInfo(file).permissions() & QFile::WriteOwner, QFileDevice::Permissions());
+    // A writable one keeps its own mode through the replacement.
+    QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(replaceWholeFile(file, QStringLiteral("new\r\n")).ok());
+    QCOMPARE(bytesOf(file), QByteArray("new\r\n"));
+    QCOMPARE(QFileInfo(file).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void TestFileStore::systemErrorsHaveReasons_data()
+{
+    QTest::addColumn<int>("systemError");
+    QTest::addColumn<int>("reason");
+    QTest::newRow("ENOSPC") << ENOSPC << int(FileReason::DiskFull);
+    QTest::newRow("EDQUOT") << EDQUOT << int(FileReason::DiskFull);
+    QTest::newRow("EACCES") << EACCES << int(FileReason::PermissionDenied);
+    QTest::newRow("EPERM") << EPERM << int(FileReason::PermissionDenied);
+    QTest::newRow("EROFS") << EROFS << int(FileReason::ReadOnlyFileSystem);
+    QTest::newRow("EISDIR") << EISDIR << int(FileReason::IsFolder);
+    QTest::newRow("EIO") << EIO << int(FileReason::InputOutput);
+    QTest::newRow("ENAMETOOLONG") << ENAMETOOLONG << int(FileReason::NameTooLong);
+    QTest::newRow("ENOENT") << ENOENT << int(FileReason::NotFound);
+    // Without a reason of its own the system's words come with the fault.
+    QTest::newRow("EXDEV") << EXDEV << int(FileReason::Other);
+    QTest::newRow("unknown") << 4242 << int(FileReason::Other);
+}
+
+void TestFileStore::systemErrorsHaveReasons()
+{
+    QFETCH(int, systemError);
+    QFETCH(int, reason);
+    QCOMPARE(int(reasonForSystemError(systemError)), reason);
+    FileSystemCalls calls = FileSystemCalls::system();
+    calls.write = [systemError](int, const char*, std::size_t) -> long {
+        errno = systemError;
+        return -1;
+    };
+    const FileStatus status = replaceWholeFile(path("ujhold.txt"), QStringLiteral("x"), calls);
+    QCOMPARE(status.error, FileError::NotWritable);
+    QCOMPARE(status.fileName, QStringLiteral("ujhold.txt"));
+    QCOMPARE(int(status.reason), reason);
+    QCOMPARE(status.systemError, systemError);
+    const QString systemText = QString::fromLocal8Bit(std::strerror(systemError));
+    QCOMPARE(status.detail, reason == int(FileReason::Other) ? systemText : QString());
+    QVERIFY(!QFileInfo::exists(path("ujhold.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestFileStore)

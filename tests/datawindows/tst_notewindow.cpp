@@ -5,11 +5,14 @@
 #include "messagelog.h"
 #include "notewindow.h"
 
+#include "smalldisk.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 
 using namespace tavik;
@@ -49,6 +52,7 @@ private Q_SLOTS:
     void saveBytes_data();
     void saveBytes();
     void typedLineBreaks();
+    void windows1250LookingLikeUtf8ComesBackWhole();
     void blankIsRefused_data();
     void blankIsRefused();
     void eachReopenAddsOneLineEnd_data() { addBothKinds(); }
@@ -62,6 +66,11 @@ private Q_SLOTS:
     void titleBarCloseDiscardsEdits();
     void failedSave_data();
     void failedSave();
+    void longLinesAreShownInPiecesAndSavedWhole_data();
+    void longLinesAreShownInPiecesAndSavedWhole();
+    void editingInsideALongLine();
+    void aFullDiskKeepsTheNote_data();
+    void aFullDiskKeepsTheNote();
     void openingAgainKeepsUnsavedText_data() { addBothKinds(); }
     void openingAgainKeepsUnsavedText();
 };
@@ -184,6 +193,8 @@ void TestNoteWindows::loading_data()
     QTest::newRow("spaces and tabs kept") << QByteArray("  \t x  ") << "  \t x  ";
     QTest::newRow("Windows-1250") << QByteArray("\xF5r\xFCl\xE9s") << QStringLiteral("őrülés");
     QTest::newRow("UTF-8") << QStringLiteral("őrülés").toUtf8() << QStringLiteral("őrülés");
+    QTest::newRow("Windows-1250 looking like UTF-8")
+        << QByteArray("FOT\xd3\x85 HOLD\xc9\x94") << QStringLiteral("FOTÓ… HOLDÉ”");
 }
 
 void TestNoteWindows::loading()
@@ -226,6 +237,21 @@ void TestNoteWindows::saveBytes()
     // Saving twice without reopening writes the same file.
     w.saveAction()->trigger();
     QTEST(data.read(kLog), "bytes");
+}
+
+// Windows-1250 letters whose bytes form valid UTF-8 are read as what they
+// are, so saving writes them back unchanged.
+void TestNoteWindows::windows1250LookingLikeUtf8ComesBackWhole()
+{
+    DataFolder data;
+    const QByteArray bytes("FOT\xd3\x85 a HOLD\xc9\x94\r\n\xc1rv\xedz");
+    QVERIFY(data.write(kNotes, bytes));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
+    QCOMPARE(w.textBox()->toPlainText(), QStringLiteral("FOTÓ… a HOLDÉ”\nÁrvíz"));
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(data.read(kNotes), bytes + "\r\n");
 }
 
 void TestNoteWindows::typedLineBreaks()
@@ -422,6 +448,118 @@ void TestNoteWindows::failedSave()
     slot->textBox()->setPlainText(QStringLiteral("after"));
     slot->saveAction()->trigger();
     QCOMPARE(data.read(kNotes), QByteArray("after\r\n"));
+    delete slot.data();
+}
+
+QByteArray longLine(int size)
+{
+    const QByteArray piece("Holdsarl\xf3 \xe1rv\xedzt\xfbr\xf5 ");
+    QByteArray line;
+    while (line.size() < size)
+        line += piece;
+    return line.left(size);
+}
+
+// A line too long to be drawn quickly stands in pieces of 1000 characters;
+// the file keeps every byte of it, and gets only the final line end that
+// saving always adds.
+void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<int>>("pieces");
+    QTest::newRow("short lines") << QByteArray("a\r\nb") << QList<int>{1, 1};
+    QTest::newRow("exactly the limit") << longLine(1000) << QList<int>{1000};
+    QTest::newRow("one more") << longLine(1001) << QList<int>{1000, 1};
+    QTest::newRow("between short lines") << "a\r\n" + longLine(2500) + "\r\n\r\nb"
+                                         << QList<int>{1, 1000, 1000, 500, 0, 1};
+    QTest::newRow("two long lines") << longLine(1500) + "\r\n" + longLine(2000)
+                                    << QList<int>{1000, 500, 1000, 1000};
+    // A character of two UTF-16 halves is never cut between them.
+    QTest::newRow("four-byte character at the cut")
+        << "\xef\xbb\xbf" + QByteArray(999, 'x') + "\xf0\x9f\x8c\x99" + QByteArray(10, 'y') << QList<int>{999, 12};
+}
+
+void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<int>, pieces);
+    DataFolder data;
+    QVERIFY(data.write(kNotes, bytes));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
+    QList<int> shown;
+    for (QTextBlock b = w.textBox()->document()->firstBlock(); b.isValid(); b = b.next())
+        shown.append(b.text().size());
+    QCOMPARE(shown, pieces);
+    if (bytes.contains('\xf0'))
+        return;   // a character Windows-1250 cannot hold is not saved
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    QCOMPARE(data.read(kNotes), bytes + "\r\n");
+}
+
+void TestNoteWindows::editingInsideALongLine()
+{
+    DataFolder data;
+    const QByteArray line = longLine(2500);
+    QVERIFY(data.write(kNotes, line));
+    MessageLog log;
+    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
+    QPlainTextEdit* box = w.textBox();
+    // A letter typed into the second piece, then an Enter in it.
+    QTextCursor c(box->document());
+    c.setPosition(1001 + 200);   // 1000 letters and the piece's break
+    box->setTextCursor(c);
+    QTest::keyClicks(box, QStringLiteral("Q"));
+    c = box->textCursor();
+    c.setPosition(1001 + 500);
+    box->setTextCursor(c);
+    QTest::keyClick(box, Qt::Key_Return);
+    w.saveAction()->trigger();
+    QCOMPARE(log.count(), 0);
+    const QByteArray typed = line.left(1200) + 'Q' + line.mid(1200);
+    QCOMPARE(data.read(kNotes), typed.left(1500) + "\r\n" + typed.mid(1500) + "\r\n");
+}
+
+void TestNoteWindows::aFullDiskKeepsTheNote_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Mentés") << false;
+    QTest::newRow("OK") << true;
+}
+
+// On a full disk neither command loses the old file or the new text: the
+// window stays open with the text, and the message says why.
+void TestNoteWindows::aFullDiskKeepsTheNote()
+{
+    QFETCH(bool, ok);
+    tavik::testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QByteArray before = QByteArray(5000, 'j') + "\r\n";
+    {
+        QFile f(disk.filePath(kNotes));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(before), before.size());
+    }
+    QVERIFY(disk.fill());
+    MessageLog log;
+    QPointer<NoteWindow> slot;
+    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, DataFolders(disk.path()), log.sink()); });
+    const QString text = QString(9000, u'ú');
+    slot->textBox()->setPlainText(text);
+    (ok ? slot->okAction() : slot->saveAction())->trigger();
+    tavik::testing::flushDeletions();
+    QVERIFY(!slot.isNull());
+    QVERIFY(slot->isVisible());
+    QCOMPARE(slot->textBox()->toPlainText(), text);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
+    QCOMPARE(log.lastText(), QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!\nMegtelt a lemez."));
+    QFile f(disk.filePath(kNotes));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QCOMPARE(disk.entries(), QStringList{kNotes});
     delete slot.data();
 }
 

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void everyListReadsItsFile_data() { QTest::addColumn<ReferenceList>("list"); addEveryList(); }
     void everyListReadsItsFile();
     void lineFeedInsideARowIsDrawnAsSpace();
+    void anEndlessRowIsShownCut();
     void layout_data();
     void layout();
     void earlyCrescentLabels();
@@ -146,6 +147,28 @@ void TestReferenceLists::lineFeedInsideARowIsDrawnAsSpace()
     const QRect first = w.list()->visualRect(w.list()->model()->index(0, 0));
     const QRect second = w.list()->visualRect(w.list()->model()->index(1, 0));
     QCOMPARE(first.height(), second.height());
+}
+
+// A row of megabytes shows its first 1000 characters, more than any list
+// window is wide; the window keeps the whole line.
+void TestReferenceLists::anEndlessRowIsShownCut()
+{
+    DataFolder data;
+    QByteArray endless;
+    while (endless.size() < 3'000'000)
+        endless += "Holdsarl\xf3 \xe1rv\xedzt\xfbr\xf5\n";
+    QVERIFY(data.write(QStringLiteral("holdfogyik.txt"), "a\r\n" + endless + "\r\nb\r\n"));
+    ReferenceListWindow w(ReferenceList::LunarEclipses, data.folders(), failOnMessages());
+    QCOMPARE(w.rows().size(), 3);
+    QCOMPARE(w.rows().at(1).size(), endless.size());
+    const auto* styled = qobject_cast<const QStyledItemDelegate*>(w.list()->itemDelegate());
+    QVERIFY(styled);
+    const QString shown = styled->displayText(w.rows().at(1), QLocale());
+    QCOMPARE(shown.size(), 1000);
+    QVERIFY(w.rows().at(1).startsWith(shown.left(19)));
+    QVERIFY(!shown.contains(u'\n'));
+    QCOMPARE(styled->displayText(QString(999, u'x') + QStringLiteral("🌙"), QLocale()), QString(999, u'x'));
+    QCOMPARE(styled->displayText(QStringLiteral("b"), QLocale()), QStringLiteral("b"));
 }
 
 void TestReferenceLists::layout_data()

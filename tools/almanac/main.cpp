@@ -1,6 +1,7 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
 #include "commandline.h"
+#include "filefaults.h"
 #include "listfiles.h"
 #include "sightingcommand.h"
 
