@@ -61,10 +61,7 @@ bool A::reportFault(const FileStatus& status)
 {
     if (status.ok())
         return false;
-    FileStatus shown = status;
-    if (shown.error == FileError::Unencodable)
-        shown.detail = visibleCharacters(shown.detail);   // a pasted U+3000 shows as nothing
-    m_env.messages.show(this, MessageIcon::Error, describeFileFault(shown));
+    m_env.messages.show(this, MessageIcon::Error, describeFileFault(status));
     return true;
 }
 

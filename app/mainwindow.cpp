@@ -256,16 +256,6 @@ void A::centreOnScreen()
     move(r.topLeft());
 }
 
-QString describeDataFolder(const DataFolders& folders)
-{
-    const QString user = QDir::toNativeSeparators(folders.userFolder());
-    if (folders.portable())
-        return QStringLiteral("Adatmappa: %1 (a program mellett, ide ír és innen olvas).").arg(user);
-    return QStringLiteral("Adatmappa: %1 (ide ír, és innen olvas elsőként); a csomag adatai: %2 "
-                          "(csak olvasható).")
-        .arg(user, QDir::toNativeSeparators(folders.shippedFolder()));
-}
-
 QString A::readPath(const QString& fileName) const
 {
     return m_env.data.readPath(fileName);

@@ -51,9 +51,6 @@ struct MainWindowEnvironment {
     static MainWindowEnvironment system();
 };
 
-// The data folders in one Hungarian line, for the command line's help.
-QString describeDataFolder(const DataFolders& folders = DataFolders::system());
-
 class A : public QMainWindow {
     Q_OBJECT
 public:

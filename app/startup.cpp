@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include "datafolders.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -115,15 +117,14 @@ QString wrongArgumentText(const QString& argument)
 
 QString describeDataFolders(const QString& appDir)
 {
-    const QString portable = QDir(appDir).filePath(QStringLiteral("Pic"));
-    if (QFileInfo(portable).isDir())
+    const DataFolders folders = DataFolders::forProgram(appDir, dataFileBase());
+    const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
+    if (folders.portable())
         return QStringLiteral("Adatmappa (a program mellett, hordozható használat):\n  %1\n")
-            .arg(QDir::toNativeSeparators(QDir::cleanPath(portable)));
-    const QString own = dataFileBase() + QStringLiteral("/tavik/Pic");
-    const QString shipped = QDir::cleanPath(appDir + QStringLiteral("/../share/tavik/Pic"));
+            .arg(shown(folders.userFolder()));
     return QStringLiteral("Saját adatmappa (ide ír a program, és innen olvas először):\n  %1\n"
                           "A csomaggal érkezett adatok (csak olvasásra):\n  %2\n")
-        .arg(QDir::toNativeSeparators(QDir::cleanPath(own)), QDir::toNativeSeparators(shipped));
+        .arg(shown(folders.userFolder()), shown(folders.shippedFolder()));
 }
 
 bool interfaceIsHungarian(const QLocale& locale)

@@ -1,5 +1,7 @@
 #include "filefaults.h"
 
+#include "texts.h"
+
 namespace tavik {
 
 namespace {
@@ -33,8 +35,9 @@ QString describeFileFault(const FileStatus& status)
     case FileError::NotReadable: what = QStringLiteral("NEM olvasható!"); break;
     case FileError::NotWritable: what = QStringLiteral("NEM menthető!"); break;
     case FileError::Unencodable:
+        // A pasted U+3000 would show as nothing: invisible ones go by their code.
         what = QStringLiteral("NEM menthető! Ezeket a karaktereket nem lehet benne tárolni: ")
-               + status.detail;
+               + visibleCharacters(status.detail);
         break;
     }
     QString text = hungarianArticle(status.fileName) + QStringLiteral(" '") + status.fileName + QStringLiteral("' fájl ") + what;

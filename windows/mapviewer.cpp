@@ -60,20 +60,11 @@ void MapViewerWindow::createPictureArea()
 void MapViewerWindow::showPicture(const QString& fileName)
 {
     show();
-    const QString path = m_data.readPath(fileName);
-    FileStatus status{FileError::None, fileName, QString()};
-    QImage picture;
-    if (!dataFileExists(path)) {
-        status.error = FileError::Missing;
-    } else {
-        // A damaged picture is not shown in part.
-        PictureRead read = readPicture(path);
-        picture = read.image;
-        if (!read.ok()) {
-            status.error = FileError::NotReadable;
-            status.detail = read.reason;
-        }
-    }
+    // A damaged picture is not shown in part.
+    const PictureRead read = readPicture(m_data.readPath(fileName));
+    const QImage& picture = read.image;
+    FileStatus status = read.status;
+    status.fileName = fileName;   // the name asked for, whatever its letter case on disk
     Picture3->setPicture(picture);
     Picture3->setAccessibleDescription(picture.isNull() ? QString() : fileName);
     if (!status.ok())

@@ -2,13 +2,14 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QImageReader>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tavik {
 
 namespace {
-
-const QString kDamaged = QStringLiteral("Sérült vagy ismeretlen formátumú kép.");
 
 // Past a run of GIF data sub-blocks, each a length byte and that many bytes,
 // ended by a zero length; -1 when the bytes end first.
@@ -59,6 +60,20 @@ bool jpegIsComplete(QByteArrayView b)
     return scan >= 0 && b.indexOf(QByteArrayView("\xFF\xD9", 2), scan) >= 0;
 }
 
+// Why the file cannot be opened for reading, as a reason; PermissionDenied
+// when it opens now after all (it was closed to the reader a moment ago).
+FileReason openingReason(const QString& path, int* systemError)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return FileReason::PermissionDenied;
+    }
+    *systemError = errno;
+    const FileReason reason = reasonForSystemError(errno);
+    return reason == FileReason::Other ? FileReason::PermissionDenied : reason;
+}
+
 }  // namespace
 
 bool pictureIsComplete(QByteArrayView bytes)
@@ -73,14 +88,19 @@ bool pictureIsComplete(QByteArrayView bytes)
 PictureRead readPicture(const QString& path)
 {
     PictureRead out;
+    out.status.fileName = QFileInfo(path).fileName();
+    if (!dataFileExists(path)) {
+        out.status.error = FileError::Missing;
+        return out;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        out.reason = file.errorString();
+        out.status = pictureReadFault(path, QImageReader::FileNotFoundError);
         return out;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        out.reason = file.errorString();
+        out.status = pictureReadFault(path, QImageReader::DeviceError);
         return out;
     }
     QBuffer buffer(&bytes);
@@ -88,10 +108,35 @@ PictureRead readPicture(const QString& path)
     QImageReader reader(&buffer);
     const QImage image = reader.read();   // the first image of a multi-image GIF
     if (image.isNull() || !pictureIsComplete(bytes))
-        out.reason = kDamaged;
+        out.status = pictureReadFault(path, QImageReader::InvalidDataError);
     else
         out.image = image;
     return out;
+}
+
+FileStatus pictureReadFault(const QString& path, QImageReader::ImageReaderError error)
+{
+    FileStatus status{FileError::NotReadable, QFileInfo(path).fileName(), {}};
+    switch (error) {
+    case QImageReader::FileNotFoundError:
+    case QImageReader::DeviceError:
+        if (!dataFileExists(path)) {
+            status.error = FileError::Missing;
+            return status;
+        }
+        status.reason = openingReason(path, &status.systemError);
+        if (error == QImageReader::DeviceError && status.reason == FileReason::PermissionDenied
+            && status.systemError == 0)
+            status.reason = FileReason::InputOutput;   // it opens, but reading it failed
+        return status;
+    case QImageReader::UnsupportedFormatError:
+    case QImageReader::InvalidDataError:
+    case QImageReader::UnknownError:
+        status.reason = FileReason::DamagedPicture;
+        return status;
+    }
+    status.reason = FileReason::DamagedPicture;
+    return status;
 }
 
 }  // namespace tavik

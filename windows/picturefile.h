@@ -3,21 +3,30 @@
 // walked before it is trusted.
 #pragma once
 
+#include "datafiles.h"
+
 #include <QByteArrayView>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 namespace tavik {
 
 struct PictureRead {
-    QImage image;     // null when the file was missing, unreadable or damaged
-    QString reason;   // why not, in Hungarian; empty when the picture is whole
+    QImage image;        // null when the file was missing, unreadable or damaged
+    FileStatus status;   // why not
 
     bool ok() const noexcept { return !image.isNull(); }
 };
 
 // The first image of the file at path.
 PictureRead readPicture(const QString& path);
+
+// The fault for a picture at `path` that the reader could not read. The
+// reader says "File not found" also for a file that is there but may not be
+// opened; that gets the system's reason. A cut-short, corrupt or unknown
+// picture is a damaged picture.
+FileStatus pictureReadFault(const QString& path, QImageReader::ImageReaderError error);
 
 // False for a GIF whose first image, or a JPEG whose scan, the bytes end
 // inside of; true for anything else.

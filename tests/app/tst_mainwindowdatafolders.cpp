@@ -71,7 +71,6 @@ class MainWindowDataFoldersTest : public QObject {
 private Q_SLOTS:
     void calculatorReadsThePackageAndWritesTheUsersFolder();
     void companionsReadThePackageAndWriteTheUsersFolder();
-    void helpLineNamesTheFolders();
 };
 
 void MainWindowDataFoldersTest::calculatorReadsThePackageAndWritesTheUsersFolder()
@@ -132,18 +131,6 @@ void MainWindowDataFoldersTest::companionsReadThePackageAndWriteTheUsersFolder()
     closeCompanions();
     QCOMPARE(at.userFile(QStringLiteral("jegyzetek.txt")), QByteArray("Els\xf5 jegyzet\r\n"));
     QCOMPARE(at.shippedFiles(), shipped);
-}
-
-void MainWindowDataFoldersTest::helpLineNamesTheFolders()
-{
-    const QString portable = describeDataFolder(DataFolders(QStringLiteral("/opt/tavik/Pic")));
-    QCOMPARE(portable, QStringLiteral("Adatmappa: /opt/tavik/Pic (a program mellett, ide ír és innen olvas)."));
-    const QString installed = describeDataFolder(
-        DataFolders(QStringLiteral("/home/anna/.local/share/tavik/Pic"), QStringLiteral("/usr/share/tavik/Pic")));
-    QCOMPARE(installed, QStringLiteral("Adatmappa: /home/anna/.local/share/tavik/Pic (ide ír, és innen "
-                                       "olvas elsőként); a csomag adatai: /usr/share/tavik/Pic "
-                                       "(csak olvasható)."));
-    QVERIFY(!installed.contains(u'\n'));
 }
 
 QTEST_MAIN(MainWindowDataFoldersTest)

@@ -3,7 +3,7 @@
 // the faults of real file operations and picture reads put into words.
 #include "datafiles.h"
 #include "filefaults.h"
-#include "picturefault.h"
+#include "picturefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +77,10 @@ void TestFileFaults::describeFileFault_data()
         << int(FileError::Unencodable) << "naplo-tavik.txt" << "✓月"
         << "A 'naplo-tavik.txt' fájl NEM menthető! Ezeket a karaktereket nem lehet benne "
            "tárolni: ✓月";
+    QTest::newRow("unencodable, invisible")
+        << int(FileError::Unencodable) << "jegyzetek.txt" << QStringLiteral("\u3000\u200b")
+        << "A 'jegyzetek.txt' fájl NEM menthető! Ezeket a karaktereket nem lehet benne "
+           "tárolni: U+3000 U+200B";
     QTest::newRow("no fault") << int(FileError::None) << "ujhold.txt" << "" << "";
     QTest::newRow("full disk") << int(FileError::NotWritable) << "naplo-tavik.txt" << ""
                                << "A 'naplo-tavik.txt' fájl NEM menthető!\nMegtelt a lemez.";

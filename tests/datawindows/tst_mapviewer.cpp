@@ -266,7 +266,7 @@ void TestMapViewer::shippedPicturesAreWhole()
     QCOMPARE(pictures.size(), 23);
     for (const QString& name : pictures) {
         const PictureRead read = readPicture(pic.filePath(name));
-        QVERIFY2(read.ok() && read.reason.isEmpty(), qPrintable(name + u' ' + read.reason));
+        QVERIFY2(read.ok() && read.status.ok(), qPrintable(name + u' ' + describeFileFault(read.status)));
     }
 }
 
