@@ -24,9 +24,6 @@
 namespace tavik {
 
 namespace {
-const QString kLastNewMoonFile = QStringLiteral("ujhold.txt");
-const QString kLastObservationFile = QStringLiteral("utolso.txt");
-const QString kLogFile = QStringLiteral("szamitott.txt");
 const QString kLineEnd = QStringLiteral("\r\n");
 
 const QString kNoLastNewMoon = QStringLiteral("Az 'ujhold.txt' fájl nem található!");
@@ -92,7 +89,7 @@ bool A::AppendCalculationLog(const ObservationResult& r, Trigger trigger)
 {
     const QStringList entry = trigger == Trigger::Now ? nowLogEntry(r, m_env.regional)
                                                       : calculationLogEntry(r, m_env.regional);
-    return !reportFault(appendToFile(writePath(kLogFile), joinWithCrLf(entry)));
+    return !reportFault(appendToFile(writePath(kCalculationLogFile), joinWithCrLf(entry)));
 }
 
 void A::showPhasePicture(const QString& fileName)

@@ -39,6 +39,12 @@ class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
 
+// The calculator's record files in the data folder: the last new moon, the
+// last saved observation, and the log every calculation is appended to.
+inline const QString kLastNewMoonFile = QStringLiteral("ujhold.txt");
+inline const QString kLastObservationFile = QStringLiteral("utolso.txt");
+inline const QString kCalculationLogFile = QStringLiteral("szamitott.txt");
+
 // What the main window needs from its surroundings.
 struct MainWindowEnvironment {
     DataFolders data;                     // where the "Pic" files are read and written

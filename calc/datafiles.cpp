@@ -16,10 +16,8 @@
 
 namespace tavik {
 
-using detail::Descriptor;
-using detail::failure;
-using detail::nativePath;
-using detail::systemFailure;
+// The shared helpers of reading and writing, by their own names.
+using namespace detail;
 
 namespace {
 
@@ -54,6 +52,18 @@ FileRead<QByteArray> readBytes(const QString& path)
         out.value.append(buffer, n);
     }
     out.status.fileName = QFileInfo(path).fileName();
+    return out;
+}
+
+// The whole file as decode makes it into text, or why not.
+template <class Decode>
+auto readDecoded(const QString& path, Decode decode)
+{
+    FileRead<decltype(decode(QByteArrayView()))> out;
+    const FileRead<QByteArray> bytes = readBytes(path);
+    out.status = bytes.status;
+    if (bytes.ok())
+        out.value = decode(bytes.value);
     return out;
 }
 
@@ -187,22 +197,12 @@ QStringList decodeDataLines(QByteArrayView all)
 
 FileRead<QStringList> readLines(const QString& path)
 {
-    FileRead<QStringList> out;
-    const FileRead<QByteArray> bytes = readBytes(path);
-    out.status = bytes.status;
-    if (bytes.ok())
-        out.value = decodeDataLines(bytes.value);
-    return out;
+    return readDecoded(path, decodeDataLines);
 }
 
 FileRead<QString> readWholeFile(const QString& path)
 {
-    FileRead<QString> out;
-    const FileRead<QByteArray> bytes = readBytes(path);
-    out.status = bytes.status;
-    if (bytes.ok())
-        out.value = decodeDataText(bytes.value);
-    return out;
+    return readDecoded(path, decodeDataText);
 }
 
 }  // namespace tavik

@@ -17,10 +17,8 @@
 
 namespace tavik {
 
-using detail::Descriptor;
-using detail::failure;
-using detail::nativePath;
-using detail::systemFailure;
+// The shared helpers of reading and writing, by their own names.
+using namespace detail;
 
 namespace {
 
@@ -148,14 +146,29 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
-// The bytes to write, or the status that says which characters do not fit.
-std::optional<QByteArray> encodeFor(const QString& path, const QString& text, FileStatus& status)
+// What replacing and appending both begin with.
+struct WriteStart {
+    FileStatus status;   // a failure when the write may not even begin
+    QByteArray bytes;    // the text in Windows-1250
+    QString target;      // the file written: a link is followed
+};
+
+// The bytes to write and the file they go to; or the characters that do not
+// fit, or a target that is no regular file.
+WriteStart startWrite(const QString& path, const QString& text)
 {
+    WriteStart start{FileStatus{FileError::None, QFileInfo(path).fileName(), {}}, {}, {}};
     QString unencodable;
     std::optional<QByteArray> bytes = encodeWindows1250(text, &unencodable);
-    if (!bytes)
-        status = failure(FileError::Unencodable, path, unencodable);
-    return bytes;
+    if (!bytes) {
+        start.status = failure(FileError::Unencodable, path, unencodable);
+        return start;
+    }
+    start.bytes = std::move(*bytes);
+    start.target = writeTarget(path);
+    if (std::optional<FileStatus> refused = refusedTarget(path, start.target))
+        start.status = *refused;
+    return start;
 }
 
 }  // namespace
@@ -198,13 +211,10 @@ QString temporaryFilePattern()
 
 FileStatus replaceWholeFile(const QString& path, const QString& text, const FileSystemCalls& calls)
 {
-    FileStatus status{FileError::None, QFileInfo(path).fileName(), {}};
-    const std::optional<QByteArray> bytes = encodeFor(path, text, status);
-    if (!bytes)
-        return status;
-    const QString target = writeTarget(path);
-    if (std::optional<FileStatus> refused = refusedTarget(path, target))
-        return *refused;
+    const WriteStart start = startWrite(path, text);
+    if (!start.status.ok())
+        return start.status;
+    const QString& target = start.target;
     // The new file keeps the old one's permissions; a new file gets the usual
     // ones. A file that nobody may write is not replaced, not even by root.
     struct stat old {};
@@ -234,7 +244,7 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
         return failed;
     };
     ::fchmod(fd.get(), existed ? (old.st_mode & 07777) : newFileMode());
-    if (const int error = writeAll(fd.get(), *bytes, calls))
+    if (const int error = writeAll(fd.get(), start.bytes, calls))
         return fail(error);
     if (const int error = syncFile(fd.get(), calls))
         return fail(error);
@@ -243,18 +253,15 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
     if (calls.rename(temporary.constData(), nativePath(target).constData()) != 0)
         return fail(errno);
     syncFolder(folder);
-    return status;
+    return start.status;
 }
 
 FileStatus appendToFile(const QString& path, const QString& text, const FileSystemCalls& calls)
 {
-    FileStatus status{FileError::None, QFileInfo(path).fileName(), {}};
-    const std::optional<QByteArray> bytes = encodeFor(path, text, status);
-    if (!bytes)
-        return status;
-    const QString target = writeTarget(path);
-    if (std::optional<FileStatus> refused = refusedTarget(path, target))
-        return *refused;
+    const WriteStart start = startWrite(path, text);
+    if (!start.status.ok())
+        return start.status;
+    const QString& target = start.target;
     const QByteArray native = nativePath(target);
     bool created = false;
     int raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
@@ -273,13 +280,13 @@ FileStatus appendToFile(const QString& path, const QString& text, const FileSyst
     struct stat before {};
     if (::fstat(fd.get(), &before) != 0)
         return systemFailure(FileError::NotWritable, path, errno);
-    int error = writeAll(fd.get(), *bytes, calls);
+    int error = writeAll(fd.get(), start.bytes, calls);
     if (!error)
         error = syncFile(fd.get(), calls);
     if (!error) {
         error = fd.reset();
         if (!error)
-            return status;
+            return start.status;
     }
     if (created)
         ::unlink(native.constData());

@@ -13,9 +13,6 @@ using namespace tavik;
 using namespace tavik::testing;
 
 namespace {
-const QString kUjhold = QStringLiteral("ujhold.txt");
-const QString kUtolso = QStringLiteral("utolso.txt");
-const QString kLog = QStringLiteral("szamitott.txt");
 const QString kInvalid = QStringLiteral("Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!");
 const QString kNoNewMoon = QStringLiteral("Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!");
 
@@ -125,7 +122,7 @@ void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
 {
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
+    data.write(kLastObservationFile, "2024. 01. 14. 7:37:00\r\n");
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(caught.messages.isEmpty());
@@ -133,15 +130,15 @@ void MainWindowCalculatorTest::observationDrawsSavesAndLogs()
     QCOMPARE(a->surface()->texts(), kLines4000);
     QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
     QCOMPARE(picture(*a)->pixmap().height(), 30);   // shown as it is, not stretched
-    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
-    QCOMPARE(data.read(kLog), kEntry4000);
-    QCOMPARE(data.read(kUtolso), QByteArray("2024. 01. 14. 7:37:00\r\n"));
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kCalculationLogFile), kEntry4000);
+    QCOMPARE(data.read(kLastObservationFile), QByteArray("2024. 01. 14. 7:37:00\r\n"));
 }
 
 void MainWindowCalculatorTest::observationPositions()
 {
     DataFolder data;
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     QList<QPoint> at;
     for (const ResultSurface::Piece& p : a->surface()->pieces())
@@ -173,26 +170,26 @@ void MainWindowCalculatorTest::resultLinePositionsInTwips()
 void MainWindowCalculatorTest::repeatedPressesAppend()
 {
     DataFolder data;
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
-    data.write(kLog, "earlier entry\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
+    data.write(kCalculationLogFile, "earlier entry\r\n");
     auto a = windowAfter(data, QStringLiteral("2024.01.11 12:57"), "Command1");
     press(*a, "Command1");
     QCOMPARE(a->surface()->pieces().size(), 5);   // cleared before drawing again
-    QCOMPARE(data.read(kLog), QByteArray("earlier entry\r\n") + kEntry4000 + kEntry4000);
+    QCOMPARE(data.read(kCalculationLogFile), QByteArray("earlier entry\r\n") + kEntry4000 + kEntry4000);
 }
 
 void MainWindowCalculatorTest::newMoonWithLineEndIsSavedWithAnother()
 {
     DataFolder data;
-    data.write(kUjhold, "2024.01.11 2:57\r\n");
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastNewMoonFile, "2024.01.11 2:57\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
     auto a = makeWindow(data, caught);
     press(*a, "Command3");
     QCOMPARE(box(*a, "Text11")->text(), QStringLiteral("2024.01.11 2:57\r"));
     press(*a, "Command1");
     QVERIFY(caught.messages.isEmpty());
-    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 2:57\r\r\n"));
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("2024.01.11 2:57\r\r\n"));
     QCOMPARE(a->surface()->texts().value(1), QStringLiteral("Holdsarló kora:             76 óra 40 perc"));
 }
 
@@ -211,7 +208,7 @@ void MainWindowCalculatorTest::observationBoxIsReplacedFromFile()
     QFETCH(QByteArray, file);
     QFETCH(QString, text12);
     DataFolder data;
-    data.write(kUtolso, file);
+    data.write(kLastObservationFile, file);
     MessageLog caught;
     auto a = makeWindow(data, caught);
     typeInto(box(*a, "Text11"), QStringLiteral("2024.01.11 12:57"));
@@ -247,7 +244,7 @@ void MainWindowCalculatorTest::phaseNameAndPicture()
     QFETCH(QString, pictureFile);
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, observation.toLatin1() + "\r\n");
+    data.write(kLastObservationFile, observation.toLatin1() + "\r\n");
     auto a = windowAfter(data, QStringLiteral("2024.01.11 12:00"), "Command1");
     const QString line5 = a->surface()->texts().value(4);
     QVERIFY2(line5.startsWith(QString(36, QLatin1Char(' ')) + phase), qPrintable(line5));
@@ -258,13 +255,13 @@ void MainWindowCalculatorTest::observationFileMissing()
 {
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
-    const QByteArray log = data.read(kLog);
-    QVERIFY(QFile::remove(data.file(kUtolso)));
-    QFile::remove(data.file(kUjhold));
+    const QByteArray log = data.read(kCalculationLogFile);
+    QVERIFY(QFile::remove(data.file(kLastObservationFile)));
+    QFile::remove(data.file(kLastNewMoonFile));
     typeInto(box(*a, "Text12"), QStringLiteral("x"));
     press(*a, "Command1");
     QCOMPARE(caught.messages,
@@ -272,8 +269,8 @@ void MainWindowCalculatorTest::observationFileMissing()
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024.01.14 07:37\r\nx"));
     QCOMPARE(a->surface()->texts(), drawn);
     QVERIFY(!picture(*a)->pixmap().isNull());
-    QVERIFY(!data.exists(kUjhold));
-    QCOMPARE(data.read(kLog), log);
+    QVERIFY(!data.exists(kLastNewMoonFile));
+    QCOMPARE(data.read(kCalculationLogFile), log);
 }
 
 void MainWindowCalculatorTest::invalidDatesLeaveEverything_data()
@@ -294,30 +291,30 @@ void MainWindowCalculatorTest::invalidDatesLeaveEverything()
     QFETCH(QByteArray, file);
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     const QStringList drawn = a->surface()->texts();
-    const QByteArray log = data.read(kLog);
-    data.write(kUjhold, "kept\r\n");
+    const QByteArray log = data.read(kCalculationLogFile);
+    data.write(kLastNewMoonFile, "kept\r\n");
 
     box(*a, "Text11")->setText(text11);
-    data.write(kUtolso, file);
+    data.write(kLastObservationFile, file);
     press(*a, "Command1");
     QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Warning, kInvalid}}));
     QCOMPARE(box(*a, "Text12")->text(), QString::fromLatin1(file));
     QCOMPARE(box(*a, "Text11")->text(), text11);
     QCOMPARE(a->surface()->texts(), drawn);
     QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
-    QCOMPARE(data.read(kUjhold), QByteArray("kept\r\n"));
-    QCOMPARE(data.read(kLog), log);
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("kept\r\n"));
+    QCOMPARE(data.read(kCalculationLogFile), log);
 }
 
 void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
 {
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QVERIFY(!picture(*a)->pixmap().isNull());
@@ -326,7 +323,7 @@ void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
     QVERIFY(caught.messages.isEmpty());
     QVERIFY(picture(*a)->pixmap().isNull());
     QCOMPARE(a->surface()->texts(), kLines4000);
-    QCOMPARE(data.read(kLog), kEntry4000 + kEntry4000);
+    QCOMPARE(data.read(kCalculationLogFile), kEntry4000 + kEntry4000);
 }
 
 void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty_data()
@@ -345,7 +342,7 @@ void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty()
     const QByteArray whole = shipped.readAll();
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     data.write(QStringLiteral("010-novekvo.gif"), whole.left(qsizetype(whole.size() * kept)));
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
@@ -361,30 +358,30 @@ void MainWindowCalculatorTest::damagedPictureLeavesTheBoxEmpty()
 void MainWindowCalculatorTest::unwritableNewMoonFile()
 {
     DataFolder data;
-    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
-    QVERIFY(QDir(data.path()).mkdir(kUjhold));   // a folder in the file's place
+    data.write(kLastObservationFile, "2024. 01. 14. 7:37:00\r\n");
+    QVERIFY(QDir(data.path()).mkdir(kLastNewMoonFile));   // a folder in the file's place
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QCOMPARE(caught.messages[0].icon, MessageIcon::Error);
     QVERIFY(caught.messages[0].text.startsWith(QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!")));
     QCOMPARE(a->surface()->texts(), kLines4000);   // the results are shown all the same
-    QVERIFY(QFileInfo(data.file(kUjhold)).isDir());
-    QVERIFY(!data.exists(kLog));
+    QVERIFY(QFileInfo(data.file(kLastNewMoonFile)).isDir());
+    QVERIFY(!data.exists(kCalculationLogFile));
 }
 
 void MainWindowCalculatorTest::unwritableLog()
 {
     DataFolder data;
-    data.write(kUtolso, "2024. 01. 14. 7:37:00\r\n");
-    QVERIFY(QDir(data.path()).mkdir(kLog));
+    data.write(kLastObservationFile, "2024. 01. 14. 7:37:00\r\n");
+    QVERIFY(QDir(data.path()).mkdir(kCalculationLogFile));
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
     QCOMPARE(caught.messages.size(), 1);
     QVERIFY2(caught.messages[0].text.startsWith(QStringLiteral("A 'szamitott.txt' fájl NEM menthető!")),
              qPrintable(caught.messages[0].text));
     QCOMPARE(a->surface()->texts(), kLines4000);
-    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("2024.01.11 12:57\r\n"));
 }
 
 void MainWindowCalculatorTest::unstorableNewMoonChangesNothing_data()
@@ -406,12 +403,12 @@ void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
     QFETCH(QString, shown);
     DataFolder data;
     writePictures(data);
-    data.write(kUtolso, "2024.01.14 07:37\r\n");
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     TestClock clock;
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
     const QStringList drawn = a->surface()->texts();
-    const QByteArray log = data.read(kLog);
+    const QByteArray log = data.read(kCalculationLogFile);
     QCOMPARE(log.count("\r\n"), 7);
     box(*a, "Text11")->setText(text11);
     QCOMPARE(box(*a, "Text11")->text(), text11);   // fits the 16 characters
@@ -424,8 +421,8 @@ void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
                                          + shown}}));
     QCOMPARE(a->surface()->texts(), drawn);
     QVERIFY(!picture(*a)->pixmap().isNull());   // the picture was not even looked for
-    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
-    QCOMPARE(data.read(kLog), log);
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kCalculationLogFile), log);
 }
 
 void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
@@ -456,8 +453,8 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
         QCOMPARE(pieces[i].text, expected[i].text);
     }
     QCOMPARE(picture(*a)->pixmap().width(), pictureWidth(QStringLiteral("010-novekvo.gif")));
-    QCOMPARE(data.read(kUjhold), QByteArray("2024.01.11 12:57\r\n"));
-    QCOMPARE(data.read(kLog),
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("2024.01.11 12:57\r\n"));
+    QCOMPARE(data.read(kCalculationLogFile),
              QByteArray("Megfigyel\xe9s ideje:   2024. 01. 14.7:37:00\r\n"
                         "Holdsarl\xf3 kora:      66 \xf3ra 40 perc\r\n"
                         "Holdsarl\xf3 kora:      2 nap  18 \xf3ra 40 perc\r\n"
@@ -465,7 +462,7 @@ void MainWindowCalculatorTest::nowDrawsSavesAndLogs()
                         "Holdf\xe1zis:           N\xf6vekv\xf5 sarl\xf3  ---  9,2 %\r\n"
                         "      \r\n"
                         "      \r\n"));
-    QVERIFY(!data.exists(kUtolso));
+    QVERIFY(!data.exists(kLastObservationFile));
 }
 
 void MainWindowCalculatorTest::nowWithoutNewMoon_data()
@@ -482,7 +479,7 @@ void MainWindowCalculatorTest::nowWithoutNewMoon()
     QFETCH(QString, text11);
     QFETCH(QString, message);
     DataFolder data;
-    data.write(kUjhold, "kept\r\n");
+    data.write(kLastNewMoonFile, "kept\r\n");
     TestClock clock;
     MessageLog caught;
     auto a = makeWindow(data, caught, &clock);
@@ -494,8 +491,8 @@ void MainWindowCalculatorTest::nowWithoutNewMoon()
     QCOMPARE(box(*a, "Text12")->text(), QStringLiteral("2024. 01. 14. 7:37:00"));
     QCOMPARE(a->surface()->texts(), QStringList{QStringLiteral("earlier")});
     QVERIFY(picture(*a)->pixmap().isNull());
-    QCOMPARE(data.read(kUjhold), QByteArray("kept\r\n"));
-    QVERIFY(!data.exists(kLog));
+    QCOMPARE(data.read(kLastNewMoonFile), QByteArray("kept\r\n"));
+    QVERIFY(!data.exists(kCalculationLogFile));
 }
 
 void MainWindowCalculatorTest::nowReadsTheClockOnce_data()
@@ -527,14 +524,14 @@ void MainWindowCalculatorTest::nowReadsTheClockOnce()
     QCOMPARE(box(*a, "Text12")->text(), text12);
     QCOMPARE(a->surface()->texts().value(0), QStringLiteral("Megfigyelés ideje:         ") + date);
     QCOMPARE(a->surface()->texts().value(1), time);
-    const QByteArray firstLine = data.read(kLog).split('\r').value(0);
+    const QByteArray firstLine = data.read(kCalculationLogFile).split('\r').value(0);
     QCOMPARE(firstLine, QByteArray("Megfigyel\xe9s ideje:   ") + (date + time).toLatin1());
 }
 
 void MainWindowCalculatorTest::nowNeedsNoObservationFile()
 {
     DataFolder data;
-    data.write(kUtolso, "2000.01.01 00:00\r\n");
+    data.write(kLastObservationFile, "2000.01.01 00:00\r\n");
     TestClock clock;
     MessageLog caught;
     auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command2", &clock);
@@ -542,7 +539,7 @@ void MainWindowCalculatorTest::nowNeedsNoObservationFile()
     QVERIFY(caught.messages.isEmpty());
     QCOMPARE(clock.readings, 2);
     QCOMPARE(a->surface()->pieces().size(), 6);
-    QCOMPARE(data.read(kUtolso), QByteArray("2000.01.01 00:00\r\n"));
+    QCOMPARE(data.read(kLastObservationFile), QByteArray("2000.01.01 00:00\r\n"));
 }
 
 void MainWindowCalculatorTest::nowKeepsDateAndTimeApart_data()
@@ -598,7 +595,7 @@ void MainWindowCalculatorTest::showAndLogOperations()
     a->ShowObservationResult(*r);
     QCOMPARE(a->surface()->texts(), kLines4000);
     QVERIFY(a->AppendCalculationLog(*r));
-    QCOMPARE(data.read(kLog), kEntry4000);
+    QCOMPARE(data.read(kCalculationLogFile), kEntry4000);
 
     a->ShowObservationResult(*r, A::Trigger::Now);
     const QStringList drawn = a->surface()->texts();
@@ -606,9 +603,9 @@ void MainWindowCalculatorTest::showAndLogOperations()
     QCOMPARE(drawn.value(0), QStringLiteral("Megfigyelés ideje:         2024. 01. 14."));
     QCOMPARE(drawn.value(1), QStringLiteral("7:37:00"));
     QVERIFY(a->AppendCalculationLog(*r, A::Trigger::Now));
-    QVERIFY(data.read(kLog).startsWith(kEntry4000 + "Megfigyel\xe9s ideje:   2024. 01. 14.7:37:00\r\n"));
+    QVERIFY(data.read(kCalculationLogFile).startsWith(kEntry4000 + "Megfigyel\xe9s ideje:   2024. 01. 14.7:37:00\r\n"));
     QVERIFY(caught.messages.isEmpty());
-    QVERIFY(!data.exists(kUjhold));   // neither saves the new moon
+    QVERIFY(!data.exists(kLastNewMoonFile));   // neither saves the new moon
 }
 
 QTEST_MAIN(MainWindowCalculatorTest)

@@ -2,7 +2,9 @@
 
 #include <swephexp.h>
 
+#include <array>
 #include <cmath>
+#include <functional>
 
 namespace tavik::almanac {
 
@@ -12,6 +14,33 @@ constexpr double kAuKm = 149597870.7;
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kBestFraction = 4.0 / 9.0;
 constexpr double kMoonRadiusInEarthRadii = 0.27245;
+
+// The lower limits of Yallop's classes A to E: q above the limit; F below
+// them all.
+constexpr std::array kYallopLimits{0.216, -0.014, -0.160, -0.232, -0.293};
+// The lower limits of Odeh's zones A to C: V at or above the limit (A V >=
+// 5.65, B 2.00 <= V < 5.65, C -0.96 <= V < 2.00); D below them all.
+constexpr std::array kOdehLimits{5.65, 2.00, -0.96};
+static_assert(kYallopLimits.size() == static_cast<std::size_t>(YallopClass::F));
+static_assert(kOdehLimits.size() == static_cast<std::size_t>(OdehZone::D));
+
+// The grade a value earns on a scale given by its limits, best grade first:
+// the index of the first limit the value reaches, or the lowest grade (one
+// past the last limit) when it reaches none.
+template <std::size_t N, class Reaches>
+int gradeOf(double value, const std::array<double, N>& limits, Reaches reaches)
+{
+    int grade = 0;
+    while (grade < static_cast<int>(N) && !reaches(value, limits[grade]))
+        ++grade;
+    return grade;
+}
+
+// A grade's letter: A for the best.
+QChar gradeLetter(int grade)
+{
+    return QChar(u'A' + grade);
+}
 
 // hor[] of swe_azalt: azimuth from the south through the west, true and
 // apparent altitude.
@@ -159,22 +188,12 @@ double yallopQ(const Ephemeris& eph, double jdUt, const Site& site)
 
 YallopClass yallopClass(double q)
 {
-    if (q > 0.216)
-        return YallopClass::A;
-    if (q > -0.014)
-        return YallopClass::B;
-    if (q > -0.160)
-        return YallopClass::C;
-    if (q > -0.232)
-        return YallopClass::D;
-    if (q > -0.293)
-        return YallopClass::E;
-    return YallopClass::F;
+    return static_cast<YallopClass>(gradeOf(q, kYallopLimits, std::greater<>()));
 }
 
 QChar yallopLetter(YallopClass c)
 {
-    return QChar(u'A' + static_cast<int>(c));
+    return gradeLetter(static_cast<int>(c));
 }
 
 QString yallopWords(YallopClass c)
@@ -192,20 +211,12 @@ QString yallopWords(YallopClass c)
 
 OdehZone odehZone(double v)
 {
-    // Odeh's zones: A V >= 5.65, B 2.00 <= V < 5.65, C -0.96 <= V < 2.00,
-    // D V < -0.96.
-    if (v >= 5.65)
-        return OdehZone::A;
-    if (v >= 2.00)
-        return OdehZone::B;
-    if (v >= -0.96)
-        return OdehZone::C;
-    return OdehZone::D;
+    return static_cast<OdehZone>(gradeOf(v, kOdehLimits, std::greater_equal<>()));
 }
 
 QChar odehLetter(OdehZone z)
 {
-    return QChar(u'A' + static_cast<int>(z));
+    return gradeLetter(static_cast<int>(z));
 }
 
 QString odehWords(OdehZone z)

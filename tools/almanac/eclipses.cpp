@@ -91,23 +91,29 @@ LocalSolarView localView(const Ephemeris& eph, const LocalEclipse& e, const Site
     return v;
 }
 
-// Walks the eclipses whose greatest phase falls in [jdStart, jdEnd): find(t,
-// tret, serr) is a Swiss Ephemeris search from t on, and take(flags,
-// greatest) turns each one found into a row.
-template <class Find, class Take>
-void walkEclipses(const Ephemeris& eph, double jdStart, double jdEnd, Find find, Take take)
+// The eclipses whose greatest phase falls in [jdStart, jdEnd), in order:
+// search is the library's global search for the next one from a moment on
+// (swe_sol_eclipse_when_glob, swe_lun_eclipse_when), and describe(eclipse,
+// flags) fills in each one found after its moment.
+template <class Eclipse, class Search, class Describe>
+QList<Eclipse> eclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, Search search, Describe describe)
 {
+    QList<Eclipse> result;
     for (double t = jdStart;;) {
         double tret[kTretSize] = {0};
         char serr[AS_MAXCH] = {0};
-        const int flags = find(t, tret, serr);
+        const int flags = search(t, eph.flag(), 0, tret, 0, serr);
         eph.check(flags, serr, t);
         const double greatest = tret[kGreatest];
         if (greatest >= jdEnd)
-            return;
+            return result;
         t = greatest + kAfterEclipse;
-        if (greatest >= jdStart)
-            take(flags, greatest);
+        if (greatest >= jdStart) {
+            Eclipse e;
+            e.greatest = greatest;
+            describe(e, flags);
+            result.append(e);
+        }
     }
 }
 
@@ -115,49 +121,35 @@ void walkEclipses(const Ephemeris& eph, double jdStart, double jdEnd, Find find,
 
 QList<SolarEclipse> solarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site)
 {
-    QList<SolarEclipse> result;
     std::optional<LocalEclipse> local;
-    const auto find = [&](double t, double* tret, char* serr) {
-        return swe_sol_eclipse_when_glob(t, eph.flag(), 0, tret, 0, serr);
-    };
-    walkEclipses(eph, jdStart, jdEnd, find, [&](int flags, double greatest) {
-        SolarEclipse e;
-        e.greatest = greatest;
+    const auto describe = [&](SolarEclipse& e, int flags) {
         e.type = solarType(flags);
         double attr[kAttrSize] = {0}, where[10] = {0};
         char serr[AS_MAXCH] = {0};
-        eph.check(swe_sol_eclipse_where(greatest, eph.flag(), where, attr, serr), serr, greatest);
+        eph.check(swe_sol_eclipse_where(e.greatest, eph.flag(), where, attr, serr), serr, e.greatest);
         e.magnitude = attr[kNasaMagnitude] > 0 ? attr[kNasaMagnitude] : attr[kDiameterCovered];
         // The site's next eclipse is searched once and kept until passed.
-        if (!local || local->tret[kGreatest] < greatest - 1.0)
-            local = nextLocalSolar(eph, greatest - 1.0, site);
-        if (std::abs(local->tret[kGreatest] - greatest) < 0.5)
+        if (!local || local->tret[kGreatest] < e.greatest - 1.0)
+            local = nextLocalSolar(eph, e.greatest - 1.0, site);
+        if (std::abs(local->tret[kGreatest] - e.greatest) < 0.5)
             e.local = localView(eph, *local, site);
-        result.append(e);
-    });
-    return result;
+    };
+    return eclipsesBetween<SolarEclipse>(eph, jdStart, jdEnd, swe_sol_eclipse_when_glob, describe);
 }
 
 QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site)
 {
-    QList<LunarEclipse> result;
     GeoPos geo(site);
-    const auto find = [&](double t, double* tret, char* serr) {
-        return swe_lun_eclipse_when(t, eph.flag(), 0, tret, 0, serr);
-    };
-    walkEclipses(eph, jdStart, jdEnd, find, [&](int flags, double greatest) {
-        LunarEclipse e;
-        e.greatest = greatest;
+    const auto describe = [&](LunarEclipse& e, int flags) {
         e.type = lunarType(flags);
         double attr[kAttrSize] = {0};
         char serr[AS_MAXCH] = {0};
-        eph.check(swe_lun_eclipse_how(greatest, eph.flag(), geo.data(), attr, serr), serr, greatest);
+        eph.check(swe_lun_eclipse_how(e.greatest, eph.flag(), geo.data(), attr, serr), serr, e.greatest);
         e.umbralMagnitude = attr[kUmbralMagnitude];
         e.penumbralMagnitude = attr[kPenumbralMagnitude];
         e.moonAltitude = attr[kApparentAltitude];
-        result.append(e);
-    });
-    return result;
+    };
+    return eclipsesBetween<LunarEclipse>(eph, jdStart, jdEnd, swe_lun_eclipse_when, describe);
 }
 
 QString hungarianName(SolarType t)

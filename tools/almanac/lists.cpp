@@ -57,6 +57,38 @@ QString localSolarText(const SolarEclipse& e, const QTimeZone& zone)
     return text;
 }
 
+QString solarEclipseRow(const SolarEclipse& e, const QTimeZone& zone)
+{
+    return cell(formatLocalMinute(e.greatest, zone), kSolarWhenWidth) + cell(hungarianName(e.type), kSolarTypeWidth)
+           + cell(hungarianDecimal(e.magnitude, 4), kSolarMagnitudeWidth) + localSolarText(e, zone);
+}
+
+QString lunarEclipseRow(const LunarEclipse& e, const QTimeZone& zone)
+{
+    const QString above = QStringLiteral("%1 (%2°)")
+                              .arg(e.moonAltitude > 0 ? QStringLiteral("igen") : QStringLiteral("nem"))
+                              .arg(std::lround(e.moonAltitude));
+    return cell(formatLocalMinute(e.greatest, zone), kLunarWhenWidth) + cell(hungarianName(e.type), kLunarTypeWidth)
+           + cell(e.type == LunarType::Penumbral ? QStringLiteral("-") : hungarianDecimal(e.umbralMagnitude, 4),
+                  kLunarUmbralWidth)
+           + cell(hungarianDecimal(e.penumbralMagnitude, 4), kLunarPenumbralWidth) + above;
+}
+
+// The heading rows, then a row for each eclipse whose greatest phase falls
+// within the listed years.
+template <class Eclipse>
+QStringList eclipseLines(const Ephemeris& eph, const ListSettings& s, QStringList lines,
+                         QList<Eclipse> (*between)(const Ephemeris&, double, double, const Site&),
+                         QString (*row)(const Eclipse&, const QTimeZone&))
+{
+    const Window w = yearWindow(s, 1.0);
+    for (const Eclipse& e : between(eph, w.start, w.end, s.site)) {
+        if (inYears(e.greatest, s))
+            lines.append(row(e, s.zone));
+    }
+    return lines;
+}
+
 QString spanText(const std::optional<DaySpan>& span, const QTimeZone& zone)
 {
     if (!span)
@@ -124,42 +156,20 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
 
 QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
-    QStringList lines{
+    const QStringList heading{
         QStringLiteral("Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis"),
         QStringLiteral("(helyi idő)                           (") + siteText(s.site) + u')',
     };
-    const Window w = yearWindow(s, 1.0);
-    for (const SolarEclipse& e : solarEclipsesBetween(eph, w.start, w.end, s.site)) {
-        if (!inYears(e.greatest, s))
-            continue;
-        lines.append(cell(formatLocalMinute(e.greatest, s.zone), kSolarWhenWidth)
-                     + cell(hungarianName(e.type), kSolarTypeWidth)
-                     + cell(hungarianDecimal(e.magnitude, 4), kSolarMagnitudeWidth) + localSolarText(e, s.zone));
-    }
-    return lines;
+    return eclipseLines(eph, s, heading, solarEclipsesBetween, solarEclipseRow);
 }
 
 QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
-    QStringList lines{
+    const QStringList heading{
         QStringLiteral("Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?"),
         QStringLiteral("(helyi idő)                    nagyság   nagyság     (") + siteText(s.site) + u')',
     };
-    const Window w = yearWindow(s, 1.0);
-    for (const LunarEclipse& e : lunarEclipsesBetween(eph, w.start, w.end, s.site)) {
-        if (!inYears(e.greatest, s))
-            continue;
-        const QString above = QStringLiteral("%1 (%2°)")
-                                  .arg(e.moonAltitude > 0 ? QStringLiteral("igen") : QStringLiteral("nem"))
-                                  .arg(std::lround(e.moonAltitude));
-        lines.append(cell(formatLocalMinute(e.greatest, s.zone), kLunarWhenWidth)
-                     + cell(hungarianName(e.type), kLunarTypeWidth)
-                     + cell(e.type == LunarType::Penumbral ? QStringLiteral("-")
-                                                           : hungarianDecimal(e.umbralMagnitude, 4),
-                            kLunarUmbralWidth)
-                     + cell(hungarianDecimal(e.penumbralMagnitude, 4), kLunarPenumbralWidth) + above);
-    }
-    return lines;
+    return eclipseLines(eph, s, heading, lunarEclipsesBetween, lunarEclipseRow);
 }
 
 QStringList venusLines(const Ephemeris& eph, const ListSettings& s)

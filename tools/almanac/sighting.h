@@ -16,6 +16,10 @@
 
 namespace tavik::almanac {
 
+// The youngest crescents on record, in hours after the conjunction.
+inline constexpr double kNakedEyeRecordHours = 15.0 + 32.0 / 60.0;
+inline constexpr double kOpticalAidRecordHours = 11.0 + 40.0 / 60.0;
+
 // Seen from the site: altitude without and with standard refraction, and
 // azimuth from the north through the east, in degrees.
 struct SkyPlace {
@@ -24,10 +28,6 @@ struct SkyPlace {
     double azimuth = 0;
     bool up = false;   // the upper limb above the horizon
 };
-
-// The youngest crescents on record, in hours after the conjunction.
-inline constexpr double kNakedEyeRecordHours = 15.0 + 32.0 / 60.0;
-inline constexpr double kOpticalAidRecordHours = 11.0 + 40.0 / 60.0;
 
 struct SightingReport {
     double at = 0;                  // UT1 Julian day

@@ -11,9 +11,7 @@
 namespace tavik::pictures {
 
 struct Vec3 {
-    double x = 0;
-    double y = 0;
-    double z = 0;
+    double x = 0, y = 0, z = 0;
 };
 
 inline double dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }

@@ -1,32 +1,15 @@
 // The command line of tavik-almanac: options, defaults, clear messages for
 // bad input, and the files it writes.
+#include "almanacrun.h"
+
 #include <datafiles.h>
 
 #include <QDir>
 #include <QLibraryInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run almanac(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ALMANAC_EXE), args);
-    if (!p.waitForFinished(120'000))
-        return {};
-    return Run{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-               QString::fromUtf8(p.readAllStandardError())};
-}
-
-}  // namespace
+using namespace tavik::testing;
 
 class TestCli : public QObject {
     Q_OBJECT

@@ -229,8 +229,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("A") << 0.3 << "A könnyen látható";
         QTest::newRow("A/B edge") << 0.216 << "B jó időben látható";
+        QTest::newRow("B") << 0.0 << "B jó időben látható";
+        QTest::newRow("B/C edge") << -0.014 << "C távcső segíthet";
         QTest::newRow("C") << -0.1 << "C távcső segíthet";
+        QTest::newRow("C/D edge") << -0.160 << "D csak távcsővel";
         QTest::newRow("D") << -0.2 << "D csak távcsővel";
+        QTest::newRow("D/E edge") << -0.232 << "E távcsővel sem";
         QTest::newRow("E") << -0.25 << "E távcsővel sem";
         QTest::newRow("F") << -0.293 << "F nem látható";
     }

@@ -1,33 +1,24 @@
 // The sighting report: its figures against published first sightings
 // (Yallop's NAO Technical Note 69, table of 295 sightings), mornings, a
 // moment with the Sun up, and the command line's text, JSON and messages.
+#include "almanacrun.h"
 #include "crescents.h"
 #include "ephemeris.h"
 #include "sighting.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 using namespace tavik::almanac;
+using namespace tavik::testing;
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run almanac(const QStringList& args)
+// The sighting command with these arguments.
+Run sighting(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ALMANAC_EXE), QStringList{QStringLiteral("sighting")} + args);
-    if (!p.waitForFinished(120'000))
-        return {};
-    return Run{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-               QString::fromUtf8(p.readAllStandardError())};
+    return almanac(QStringList{QStringLiteral("sighting")} + args);
 }
 
 // A row of Yallop's table: the figures at the best time, as published (to
@@ -122,7 +113,7 @@ private Q_SLOTS:
 
     void readmeExample()
     {
-        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05")});
+        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05")});
         QCOMPARE(r.exitCode, 0);
         for (const char* line : {
                  "Időpont:            2025.05.27 21:05 (Europe/Budapest), 2025.05.27 19:05 UT",
@@ -143,7 +134,7 @@ private Q_SLOTS:
 
     void json()
     {
-        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05"), QStringLiteral("--json")});
+        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("2025.05.27 21:05"), QStringLiteral("--json")});
         QCOMPARE(r.exitCode, 0);
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
@@ -166,7 +157,7 @@ private Q_SLOTS:
 
     void morning()
     {
-        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("1992.04.02 06:00"), QStringLiteral("--tz"),
+        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("1992.04.02 06:00"), QStringLiteral("--tz"),
                                QStringLiteral("Pacific/Honolulu"), QStringLiteral("--lat"), QStringLiteral("19.8"),
                                QStringLiteral("--lon"), QStringLiteral("-155.5"), QStringLiteral("--elevation"),
                                QStringLiteral("0")});
@@ -208,7 +199,7 @@ private Q_SLOTS:
         QFETCH(QString, at);
         QFETCH(QStringList, extra);
         QFETCH(QStringList, expected);
-        const Run r = almanac(QStringList{QStringLiteral("--at"), at} + extra);
+        const Run r = sighting(QStringList{QStringLiteral("--at"), at} + extra);
         QCOMPARE(r.exitCode, 0);
         for (const QString& text : expected)
             QVERIFY2(r.out.contains(text), qPrintable(r.out));
@@ -228,7 +219,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const Run r = almanac(args);
+        const Run r = sighting(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
@@ -238,7 +229,7 @@ private Q_SLOTS:
     {
         if (!eph.files())
             QSKIP("no ephemeris files on this machine");
-        const Run r = almanac({QStringLiteral("--at"), QStringLiteral("1700.03.02 18:00")});
+        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("1700.03.02 18:00")});
         QCOMPARE(r.exitCode, 3);
         QVERIFY2(r.err.contains(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot")), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
