@@ -171,8 +171,8 @@ void A::createNewMoonGroup(QWidget* client)
     Ujholdak->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_newMoons = new NewMoonListModel(Ujholdak);
     Ujholdak->setModel(m_newMoons);
-    if (auto* view = qobject_cast<QListView*>(Ujholdak->view()))
-        view->setUniformItemSizes(true);
+    // The combo box's own view, which is a list view.
+    static_cast<QListView*>(Ujholdak->view())->setUniformItemSizes(true);
 
     Command6 = button(client, "Command6", QStringLiteral("OK"), kPaleYellow, sans(11.25),
                       ui::twipsRect(9720, 1800, 975, 495));
