@@ -68,6 +68,8 @@ foreach(doc changelog tavik.1 tavik-almanac.1)
 endforeach()
 install(FILES ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavik
         COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${pkg}/tavik.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME tavik COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${gen}/tavik.1.gz ${gen}/tavik-almanac.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
         COMPONENT system EXCLUDE_FROM_ALL)
 
