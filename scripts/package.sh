@@ -6,10 +6,11 @@
 # run from the unpacked package (never installed into the system) by a user
 # with an empty home. A plain `cmake --install` must still give the portable
 # folder.
-#   scripts/package.sh [build-dir]
+#   scripts/package.sh [build-dir]    (configured here when it is not yet)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)" --target tavik tavik-almanac
 rm -f "$build"/tavik_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
