@@ -17,6 +17,23 @@ install(TARGETS tavik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT syst
 if(TARGET tavik-almanac)
   install(TARGETS tavik-almanac RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT system EXCLUDE_FROM_ALL)
 endif()
+# A stripped install (the package's) also drops the compiler's notes, the way
+# Debian's own packages are stripped.
+string(CONFIGURE [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program tavik tavik-almanac)
+      set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_BINDIR@/${program}")
+      if(EXISTS "${file}")
+        execute_process(COMMAND "@CMAKE_STRIP@" --remove-section=.comment --remove-section=.note "${file}"
+                        RESULT_VARIABLE failed)
+        if(failed)
+          message(FATAL_ERROR "strip could not drop the notes of ${file}")
+        endif()
+      endif()
+    endforeach()
+  endif()
+]] drop_notes @ONLY)
+install(CODE "${drop_notes}" COMPONENT system EXCLUDE_FROM_ALL)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/Pic/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tavik/Pic
         COMPONENT system EXCLUDE_FROM_ALL)
 
@@ -51,6 +68,8 @@ foreach(doc changelog tavik.1 tavik-almanac.1)
 endforeach()
 install(FILES ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavik
         COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${pkg}/tavik.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME tavik COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${gen}/tavik.1.gz ${gen}/tavik-almanac.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
         COMPONENT system EXCLUDE_FROM_ALL)
 
