@@ -484,11 +484,8 @@ void MainWindowRecordsTest::aFullDiskChangesNoFile()
         {kUjhold, "2024.01.11 12:57\r\n"},
         {kUtolso, "2024.01.14 07:37\r\n"},
     };
-    for (const auto& [name, bytes] : files) {
-        QFile f(disk.filePath(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
+    for (const auto& [name, bytes] : files)
+        QVERIFY(disk.write(name, bytes));
     QVERIFY(disk.fill());
     MessageLog caught;
     A a(MainWindowEnvironment{DataFolders(disk.path()), RegionalSettings::hungarian(), {}, caught.sink()});
@@ -496,11 +493,8 @@ void MainWindowRecordsTest::aFullDiskChangesNoFile()
     typeInto(box(a, "Text12"), QStringLiteral("2024.01.15 18:00"));
     press(a, qPrintable(button));
     QCOMPARE(caught.messages, (QList<Message>{Message{MessageIcon::Error, message}}));
-    for (const auto& [name, bytes] : files) {
-        QFile f(disk.filePath(name));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), bytes);
-    }
+    for (const auto& [name, bytes] : files)
+        QCOMPARE(disk.read(name), bytes);
     QCOMPARE(disk.entries(), (QStringList{"szamitott.txt", kUjhold, kUtolso}));
 }
 
