@@ -1,6 +1,6 @@
 // The Moon map viewer on real picture files: layout, unscaled drawing at the
 // top-left of Picture3, cutting, replacing and missing or unreadable files.
-#include "companion.h"
+#include "companionslot.h"
 #include "datafolder.h"
 #include "messagelog.h"
 #include "mapviewer.h"
@@ -10,10 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPointer>
 #include <QTest>
 
 using namespace tavik;
+using tavik::testing::CompanionSlot;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
 using tavik::testing::failOnMessages;
@@ -65,6 +65,21 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A viewer on a scratch data folder, its messages caught.
+struct Viewer {
+    DataFolder data;
+    MessageLog log{QStringLiteral("Form3")};
+    MapViewerWindow w{data.folders(), log.sink()};
+
+    // Writes the picture file and asks the viewer for it, by `asked` where
+    // that is given.
+    void show(const QString& file, const QByteArray& bytes, const QString& asked = QString())
+    {
+        data.write(file, bytes);
+        w.showPicture(asked.isEmpty() ? file : asked);
+    }
+};
+
 }  // namespace
 
 class TestMapViewer : public QObject {
@@ -100,12 +115,10 @@ void TestMapViewer::layout()
 
 void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
 {
-    DataFolder data;
-    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
-    MessageLog log;
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(QStringLiteral("Lunar-day02s.gif"));
-    QCOMPARE(log.count(), 0);
+    Viewer v;
+    v.show(QStringLiteral("Lunar-day02s.gif"), twoImageGif());
+    QCOMPARE(v.log.count(), 0);
+    MapViewerWindow& w = v.w;
     QVERIFY(w.isVisible());
     QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
     const QImage image = shot(w);
@@ -123,12 +136,10 @@ void TestMapViewer::firstImageOfGifUnscaledAtTopLeft()
 
 void TestMapViewer::largePictureIsCut()
 {
-    DataFolder data;
-    QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800))));
-    MessageLog log;
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(QStringLiteral("Lunar-map.jpg"));
-    QCOMPARE(log.count(), 0);
+    Viewer v;
+    v.show(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(1300, 800)));
+    QCOMPARE(v.log.count(), 0);
+    MapViewerWindow& w = v.w;
     QCOMPARE(w.Picture3->picture().size(), QSize(1300, 800));  // not scaled
     const QImage image = shot(w);
     const QColor grey(0x80, 0x80, 0x80);
@@ -149,36 +160,29 @@ void TestMapViewer::pictureIsReplaced()
     QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
     QVERIFY(data.write(QStringLiteral("Lunar-map.jpg"), jpeg(QSize(40, 30))));
     MessageLog log;
-    QPointer<MapViewerWindow> slot;
-    auto open = [&](const QString& file) {
-        openCompanion(slot, [&] { return new MapViewerWindow(data.folders(), log.sink()); })->showPicture(file);
-    };
-    open(QStringLiteral("Lunar-map.jpg"));
-    MapViewerWindow* first = slot.data();
-    open(QStringLiteral("Lunar-day02s.gif"));
-    QCOMPARE(slot.data(), first);
-    const QImage image = shot(*slot);
-    const QPoint origin = slot->Picture3->pos();
+    CompanionSlot<MapViewerWindow> viewer([&] { return new MapViewerWindow(data.folders(), log.sink()); });
+    viewer.open()->showPicture(QStringLiteral("Lunar-map.jpg"));
+    MapViewerWindow* first = viewer.window();
+    viewer.open()->showPicture(QStringLiteral("Lunar-day02s.gif"));
+    QCOMPARE(viewer.window(), first);
+    const QImage image = shot(*first);
+    const QPoint origin = first->Picture3->pos();
     QCOMPARE(image.pixelColor(origin), QColor(Qt::red));
     QCOMPARE(image.pixelColor(origin + QPoint(20, 20)), QColor(Qt::black));  // nothing of the map left
     QCOMPARE(log.count(), 0);
 
     // A picture that cannot be shown leaves the area empty.
-    open(QStringLiteral("Lunar-day09s.gif"));
-    QVERIFY(slot->Picture3->picture().isNull());
-    QCOMPARE(shot(*slot).pixelColor(origin), QColor(Qt::black));
-    delete slot.data();
+    viewer.open()->showPicture(QStringLiteral("Lunar-day09s.gif"));
+    QVERIFY(first->Picture3->picture().isNull());
+    QCOMPARE(shot(*first).pixelColor(origin), QColor(Qt::black));
 }
 
 void TestMapViewer::fileNameLetterCaseDoesNotMatter()
 {
-    DataFolder data;
-    QVERIFY(data.write(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif()));
-    MessageLog log;
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(QStringLiteral("Lunar-day03s.gif"));
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(w.Picture3->picture().size(), QSize(6, 4));
+    Viewer v;
+    v.show(QStringLiteral("LUNAR-DAY03S.GIF"), twoImageGif(), QStringLiteral("Lunar-day03s.gif"));
+    QCOMPARE(v.log.count(), 0);
+    QCOMPARE(v.w.Picture3->picture().size(), QSize(6, 4));
 }
 
 void TestMapViewer::missingPicture_data()
@@ -196,32 +200,26 @@ void TestMapViewer::missingPicture()
 {
     QFETCH(QString, file);
     QFETCH(bool, folderMissing);
-    DataFolder data;
+    QFETCH(QString, message);
+    Viewer v;
     if (folderMissing)
-        QVERIFY(data.removeFolder());
-    MessageLog log(QStringLiteral("Form3"));
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(file);
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
-    QTEST(log.lastText(), "message");
-    QVERIFY(log.messages.first().windowShown);  // the window came first
-    QVERIFY(w.Picture3->picture().isNull());
-    QVERIFY(w.isVisible());
+        QVERIFY(v.data.removeFolder());
+    v.w.showPicture(file);
+    // The window came first.
+    QCOMPARE(v.log.messages, (QList<testing::Message>{{MessageIcon::Error, message, true}}));
+    QVERIFY(v.w.Picture3->picture().isNull());
+    QVERIFY(v.w.isVisible());
 }
 
 void TestMapViewer::unreadablePicture()
 {
-    DataFolder data;
-    QVERIFY(data.write(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture"));
-    MessageLog log;
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(QStringLiteral("Lunar-day11s.gif"));
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
-    QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
-             qPrintable(log.lastText()));
-    QVERIFY(w.Picture3->picture().isNull());
+    Viewer v;
+    v.show(QStringLiteral("Lunar-day11s.gif"), "GIF89a but not really a picture");
+    QCOMPARE(v.log.count(), 1);
+    QCOMPARE(v.log.messages.first().icon, MessageIcon::Error);
+    QVERIFY2(v.log.lastText().startsWith(QStringLiteral("A 'Lunar-day11s.gif' fájl NEM olvasható!")),
+             qPrintable(v.log.lastText()));
+    QVERIFY(v.w.Picture3->picture().isNull());
 }
 
 void TestMapViewer::damagedPicture_data()
@@ -244,19 +242,15 @@ void TestMapViewer::damagedPicture()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
-    DataFolder data;
-    QVERIFY(data.write(QStringLiteral("Lunar-day02s.gif"), twoImageGif()));
-    QVERIFY(data.write(file, bytes));
-    MessageLog log(QStringLiteral("Form3"));
-    MapViewerWindow w(data.folders(), log.sink());
-    w.showPicture(QStringLiteral("Lunar-day02s.gif"));
-    QVERIFY(!w.Picture3->picture().isNull());
-    w.showPicture(file);
-    QCOMPARE(log.messages, (QList<testing::Message>{{MessageIcon::Error,
+    Viewer v;
+    v.show(QStringLiteral("Lunar-day02s.gif"), twoImageGif());
+    QVERIFY(!v.w.Picture3->picture().isNull());
+    v.show(file, bytes);
+    QCOMPARE(v.log.messages, (QList<testing::Message>{{MessageIcon::Error,
         QStringLiteral("A '%1' fájl NEM olvasható!\nSérült vagy ismeretlen formátumú kép.").arg(file), true}}));
-    QVERIFY(w.Picture3->picture().isNull());
-    const QImage image = shot(w);
-    QCOMPARE(image.pixelColor(w.Picture3->pos() + QPoint(2, 2)), QColor(Qt::black));
+    QVERIFY(v.w.Picture3->picture().isNull());
+    const QImage image = shot(v.w);
+    QCOMPARE(image.pixelColor(v.w.Picture3->pos() + QPoint(2, 2)), QColor(Qt::black));
 }
 
 void TestMapViewer::shippedPicturesAreWhole()
@@ -274,22 +268,15 @@ void TestMapViewer::openingAgainOnlyRaises()
 {
     DataFolder data;
     MessageLog log;
-    QPointer<MapViewerWindow> slot;
-    int made = 0;
-    auto make = [&] {
-        ++made;
-        return new MapViewerWindow(data.folders(), log.sink());
-    };
-    MapViewerWindow* first = openCompanion(slot, make);
-    MapViewerWindow* second = openCompanion(slot, make);
-    QCOMPARE(second, first);
-    QCOMPARE(made, 1);
-    QVERIFY(second->close());
+    CompanionSlot<MapViewerWindow> viewer([&] { return new MapViewerWindow(data.folders(), log.sink()); });
+    MapViewerWindow* first = viewer.open();
+    QCOMPARE(viewer.open(), first);
+    QCOMPARE(viewer.made(), 1);
+    QVERIFY(first->close());
     tavik::testing::flushDeletions();
-    QVERIFY(slot.isNull());
-    openCompanion(slot, make);
-    QCOMPARE(made, 2);
-    delete slot.data();
+    QVERIFY(viewer.isNull());
+    viewer.open();
+    QCOMPARE(viewer.made(), 2);
 }
 
 QTEST_MAIN(TestMapViewer)

@@ -1,6 +1,6 @@
 // The notes and the observation log on real files: loading, the bytes that
 // saving writes, blank texts, failed saves and the single-instance opening.
-#include "companion.h"
+#include "companionslot.h"
 #include "datafolder.h"
 #include "messagelog.h"
 #include "notewindow.h"
@@ -10,15 +10,17 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTest>
 
 using namespace tavik;
+using tavik::testing::CompanionSlot;
 using tavik::testing::DataFolder;
+using tavik::testing::Message;
 using tavik::testing::MessageLog;
 using tavik::testing::failOnMessages;
+using tavik::testing::flushDeletions;
 
 Q_DECLARE_METATYPE(tavik::NoteKind)
 
@@ -34,6 +36,25 @@ void addBothKinds()
     QTest::addColumn<NoteKind>("kind");
     QTest::newRow("Form8") << NoteKind::Notes;
     QTest::newRow("Form10") << NoteKind::ObservationLog;
+}
+
+// The window of the kind as the menu opens it, on the folder, its messages
+// going to the log.
+CompanionSlot<NoteWindow> companion(NoteKind kind, const DataFolders& folders, MessageLog& log)
+{
+    return CompanionSlot<NoteWindow>([kind, folders, &log] { return new NoteWindow(kind, folders, log.sink()); });
+}
+
+// "OK" or "Mentés" on a text that is not saved: the window stays open with
+// the text. The caller returns when this failed.
+void saveIsRefused(CompanionSlot<NoteWindow>& note, const QString& text, bool byOk)
+{
+    note->textBox()->setPlainText(text);
+    (byOk ? note->okAction() : note->saveAction())->trigger();
+    flushDeletions();
+    QVERIFY(!note.isNull());
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->textBox()->toPlainText(), text);
 }
 
 }  // namespace
@@ -164,18 +185,16 @@ void TestNoteWindows::missingFile()
     QFETCH(NoteKind, kind);
     QFETCH(QString, window);
     QFETCH(QString, initialText);
+    QFETCH(QString, message);
     DataFolder data;
     MessageLog log(window);
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
-    QTEST(log.lastText(), "message");
-    QVERIFY(!log.messages.first().windowShown);
-    QVERIFY(slot->isVisible());
-    QCOMPARE(slot->textBox()->toPlainText(), initialText);
+    auto note = companion(kind, data.folders(), log);
+    note.open();
+    // Given before the window shows.
+    QCOMPARE(log.messages, (QList<Message>{{MessageIcon::Error, message, false}}));
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->textBox()->toPlainText(), initialText);
     QVERIFY(!data.exists(fileOf(kind)));
-    delete slot.data();
 }
 
 void TestNoteWindows::loading_data()
@@ -286,19 +305,13 @@ void TestNoteWindows::blankIsRefused()
     DataFolder data;
     QVERIFY(data.write(kNotes, "kept\r\n"));
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
-    slot->textBox()->setPlainText(text);
-    (byOk ? slot->okAction() : slot->saveAction())->trigger();
-    tavik::testing::flushDeletions();
-    QVERIFY(!slot.isNull());
-    QVERIFY(slot->isVisible());
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Warning);
-    QCOMPARE(log.lastText(), QStringLiteral("Üreset NEM mentek!"));
-    QCOMPARE(slot->textBox()->toPlainText(), text);
+    auto note = companion(NoteKind::Notes, data.folders(), log);
+    note.open();
+    saveIsRefused(note, text, byOk);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(log.messages, (QList<Message>{{MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!")}}));
     QCOMPARE(data.read(kNotes), QByteArray("kept\r\n"));
-    delete slot.data();
 }
 
 void TestNoteWindows::eachReopenAddsOneLineEnd()
@@ -342,12 +355,11 @@ void TestNoteWindows::okClosesOnlyAfterWriting()
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
-    slot->textBox()->setPlainText(QStringLiteral("megvan"));
-    slot->okAction()->trigger();
-    tavik::testing::flushDeletions();
-    QVERIFY(slot.isNull());
+    auto note = companion(kind, data.folders(), log);
+    note.open()->textBox()->setPlainText(QStringLiteral("megvan"));
+    note->okAction()->trigger();
+    flushDeletions();
+    QVERIFY(note.isNull());
     QCOMPARE(data.read(fileOf(kind)), QByteArray("megvan\r\n"));
     QCOMPARE(log.count(), 0);
 }
@@ -360,26 +372,25 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "x\r\n"));
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(kind, data.folders(), log.sink()); });
-    QVERIFY(QTest::qWaitForWindowExposed(slot));
-    auto* bar = slot->findChild<QMenuBar*>();
+    auto note = companion(kind, data.folders(), log);
+    QVERIFY(QTest::qWaitForWindowExposed(note.open()));
+    auto* bar = note->findChild<QMenuBar*>();
     QVERIFY(bar);
     QVERIFY(bar->isVisible());
-    const QRect saveRect = bar->actionGeometry(slot->saveAction());
-    const QRect okRect = bar->actionGeometry(slot->okAction());
+    const QRect saveRect = bar->actionGeometry(note->saveAction());
+    const QRect okRect = bar->actionGeometry(note->okAction());
     QVERIFY(!saveRect.isEmpty() && !okRect.isEmpty());
     QVERIFY(saveRect.right() < okRect.left());
 
-    slot->textBox()->setPlainText(QStringLiteral("első"));
+    note->textBox()->setPlainText(QStringLiteral("első"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, saveRect.center());
     QTRY_COMPARE(data.read(fileOf(kind)), QByteArray("els\xF5\r\n"));
-    QVERIFY(slot->isVisible());
+    QVERIFY(note->isVisible());
 
-    slot->textBox()->setPlainText(QStringLiteral("második"));
+    note->textBox()->setPlainText(QStringLiteral("második"));
     QTest::mouseClick(bar, Qt::LeftButton, {}, okRect.center());
-    tavik::testing::flushDeletions();
-    QTRY_VERIFY(slot.isNull());
+    flushDeletions();
+    QTRY_VERIFY(note.isNull());
     QCOMPARE(data.read(fileOf(kind)), QByteArray("m\xE1sodik\r\n"));
     QCOMPARE(log.count(), 0);
 }
@@ -389,12 +400,11 @@ void TestNoteWindows::titleBarCloseDiscardsEdits()
     DataFolder data;
     QVERIFY(data.write(kNotes, "saved\r\n"));
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
-    slot->textBox()->setPlainText(QStringLiteral("edited"));
-    QVERIFY(slot->close());
-    tavik::testing::flushDeletions();
-    QVERIFY(slot.isNull());
+    auto note = companion(NoteKind::Notes, data.folders(), log);
+    note.open()->textBox()->setPlainText(QStringLiteral("edited"));
+    QVERIFY(note->close());
+    flushDeletions();
+    QVERIFY(note.isNull());
     QCOMPARE(log.count(), 0);
     QCOMPARE(data.read(kNotes), QByteArray("saved\r\n"));
 }
@@ -419,18 +429,15 @@ void TestNoteWindows::failedSave()
     DataFolder data;
     QVERIFY(data.write(kNotes, "before\r\n"));
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, data.folders(), log.sink()); });
+    auto note = companion(NoteKind::Notes, data.folders(), log);
+    note.open();
     if (fault == 0)
         QVERIFY(data.removeFolder());
     else if (fault == 1)
         QVERIFY(data.replaceFolderWithFile());
-    slot->textBox()->setPlainText(text);
-    slot->okAction()->trigger();
-    tavik::testing::flushDeletions();
-    QVERIFY(!slot.isNull());
-    QVERIFY(slot->isVisible());
-    QCOMPARE(slot->textBox()->toPlainText(), text);
+    saveIsRefused(note, text, true);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(log.count(), 1);
     QCOMPARE(log.messages.first().icon, MessageIcon::Error);
     QVERIFY2(log.lastText().startsWith(messageStart), qPrintable(log.lastText()));
@@ -445,10 +452,9 @@ void TestNoteWindows::failedSave()
         QFile::remove(data.path());
         QVERIFY(QDir().mkpath(data.path()));
     }
-    slot->textBox()->setPlainText(QStringLiteral("after"));
-    slot->saveAction()->trigger();
+    note->textBox()->setPlainText(QStringLiteral("after"));
+    note->saveAction()->trigger();
     QCOMPARE(data.read(kNotes), QByteArray("after\r\n"));
-    delete slot.data();
 }
 
 QByteArray longLine(int size)
@@ -537,30 +543,18 @@ void TestNoteWindows::aFullDiskKeepsTheNote()
     if (!disk.mounted())
         QSKIP(qPrintable(disk.whyNot()));
     const QByteArray before = QByteArray(5000, 'j') + "\r\n";
-    {
-        QFile f(disk.filePath(kNotes));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(before), before.size());
-    }
+    QVERIFY(disk.write(kNotes, before));
     QVERIFY(disk.fill());
     MessageLog log;
-    QPointer<NoteWindow> slot;
-    openCompanion(slot, [&] { return new NoteWindow(NoteKind::Notes, DataFolders(disk.path()), log.sink()); });
-    const QString text = QString(9000, u'ú');
-    slot->textBox()->setPlainText(text);
-    (ok ? slot->okAction() : slot->saveAction())->trigger();
-    tavik::testing::flushDeletions();
-    QVERIFY(!slot.isNull());
-    QVERIFY(slot->isVisible());
-    QCOMPARE(slot->textBox()->toPlainText(), text);
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
-    QCOMPARE(log.lastText(), QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!\nMegtelt a lemez."));
-    QFile f(disk.filePath(kNotes));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    auto note = companion(NoteKind::Notes, DataFolders(disk.path()), log);
+    note.open();
+    saveIsRefused(note, QString(9000, u'ú'), ok);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(log.messages, (QList<Message>{{MessageIcon::Error,
+        QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!\nMegtelt a lemez.")}}));
+    QCOMPARE(disk.read(kNotes), before);
     QCOMPARE(disk.entries(), QStringList{kNotes});
-    delete slot.data();
 }
 
 void TestNoteWindows::openingAgainKeepsUnsavedText()
@@ -568,20 +562,13 @@ void TestNoteWindows::openingAgainKeepsUnsavedText()
     QFETCH(NoteKind, kind);
     DataFolder data;
     QVERIFY(data.write(fileOf(kind), "disk\r\n"));
-    QPointer<NoteWindow> slot;
-    int made = 0;
-    auto make = [&] {
-        ++made;
-        return new NoteWindow(kind, data.folders(), failOnMessages());
-    };
-    NoteWindow* first = openCompanion(slot, make);
+    CompanionSlot<NoteWindow> note([&] { return new NoteWindow(kind, data.folders(), failOnMessages()); });
+    NoteWindow* first = note.open();
     first->textBox()->setPlainText(QStringLiteral("unsaved"));
     QVERIFY(data.write(fileOf(kind), "changed on disk\r\n"));
-    NoteWindow* second = openCompanion(slot, make);
-    QCOMPARE(second, first);
-    QCOMPARE(made, 1);
-    QCOMPARE(second->textBox()->toPlainText(), QStringLiteral("unsaved"));
-    delete slot.data();
+    QCOMPARE(note.open(), first);
+    QCOMPARE(note.made(), 1);
+    QCOMPARE(first->textBox()->toPlainText(), QStringLiteral("unsaved"));
 }
 
 QTEST_MAIN(TestNoteWindows)

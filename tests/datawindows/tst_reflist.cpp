@@ -1,12 +1,11 @@
 // The reference list windows on real files: rows, layout, failures and the
 // single-instance opening.
-#include "companion.h"
+#include "companionslot.h"
 #include "datafolder.h"
 #include "messagelog.h"
 #include "reflist.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -14,6 +13,7 @@
 #include <QWheelEvent>
 
 using namespace tavik;
+using tavik::testing::CompanionSlot;
 using tavik::testing::DataFolder;
 using tavik::testing::MessageLog;
 using tavik::testing::failOnMessages;
@@ -387,14 +387,11 @@ void TestReferenceLists::missingFile()
     DataFolder data;
     QVERIFY(data.write(fileOf(list) + QStringLiteral(".bak"), "not this one\r\n"));
     MessageLog log;
-    QPointer<ReferenceListWindow> slot;
-    openCompanion(slot, [&] { return new ReferenceListWindow(list, data.folders(), log.sink()); });
-    QCOMPARE(log.count(), 1);
-    QCOMPARE(log.messages.first().icon, MessageIcon::Error);
-    QCOMPARE(log.lastText(), message);
-    QVERIFY(slot->isVisible());
-    QCOMPARE(slot->list()->model()->rowCount(), 0);
-    delete slot.data();
+    CompanionSlot<ReferenceListWindow> window([&] { return new ReferenceListWindow(list, data.folders(), log.sink()); });
+    window.open();
+    QCOMPARE(log.messages, (QList<tavik::testing::Message>{{MessageIcon::Error, message}}));
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->list()->model()->rowCount(), 0);
 }
 
 void TestReferenceLists::missingDataFolder()
@@ -420,22 +417,20 @@ void TestReferenceLists::okAndTitleBarCloseDiscardTheWindow()
     QFETCH(bool, byOk);
     DataFolder data;
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), "old\r\n"));
-    QPointer<ReferenceListWindow> slot;
-    auto make = [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.folders(), failOnMessages()); };
-    openCompanion(slot, make);
-    QVERIFY(QTest::qWaitForWindowExposed(slot.data()));
+    CompanionSlot<ReferenceListWindow> window(
+        [&] { return new ReferenceListWindow(ReferenceList::EarlyCrescents, data.folders(), failOnMessages()); });
+    QVERIFY(QTest::qWaitForWindowExposed(window.open()));
     if (byOk)
-        QTest::mouseClick(slot->okButton(), Qt::LeftButton);
+        QTest::mouseClick(window->okButton(), Qt::LeftButton);
     else
-        QVERIFY(slot->close());
+        QVERIFY(window->close());
     tavik::testing::flushDeletions();
-    QVERIFY(slot.isNull());
+    QVERIFY(window.isNull());
 
     // The next opening reads the file again.
     QVERIFY(data.write(QStringLiteral("holdsarlok.txt"), "new\r\n"));
-    openCompanion(slot, make);
-    QCOMPARE(slot->rows(), QStringList{QStringLiteral("new")});
-    delete slot.data();
+    QCOMPARE(window.open()->rows(), QStringList{QStringLiteral("new")});
+    QCOMPARE(window.made(), 2);
 }
 
 void TestReferenceLists::openingAgainOnlyRaises()
@@ -443,21 +438,14 @@ void TestReferenceLists::openingAgainOnlyRaises()
     QFETCH(ReferenceList, list);
     DataFolder data;
     QVERIFY(data.write(fileOf(list), "a\r\nb\r\n"));
-    QPointer<ReferenceListWindow> slot;
-    int made = 0;
-    auto make = [&] {
-        ++made;
-        return new ReferenceListWindow(list, data.folders(), failOnMessages());
-    };
-    ReferenceListWindow* first = openCompanion(slot, make);
+    CompanionSlot<ReferenceListWindow> window([&] { return new ReferenceListWindow(list, data.folders(), failOnMessages()); });
+    ReferenceListWindow* first = window.open();
     QVERIFY(data.write(fileOf(list), "changed\r\n"));
-    ReferenceListWindow* second = openCompanion(slot, make);
-    QCOMPARE(second, first);
-    QCOMPARE(made, 1);
-    QVERIFY(second->isVisible());
-    QCOMPARE(second->rows(), (QStringList{"a", "b"}));
-    QCOMPARE(second->list()->model()->rowCount(), 2);
-    delete slot.data();
+    QCOMPARE(window.open(), first);
+    QCOMPARE(window.made(), 1);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->rows(), (QStringList{"a", "b"}));
+    QCOMPARE(first->list()->model()->rowCount(), 2);
 }
 
 QTEST_MAIN(TestReferenceLists)
