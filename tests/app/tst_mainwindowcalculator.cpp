@@ -45,6 +45,17 @@ int pictureWidth(const QString& name)
 
 QLabel* picture(const A& a) { return child<QLabel>(a, "Picture1"); }
 
+// The window after a first press of the button that went well: the phase
+// pictures and the observation 2024.01.14 07:37 in the folder, the new moon
+// 2024.01.11 12:57 typed.
+std::unique_ptr<A> afterFirstPress(const DataFolder& data, MessageLog& caught, const char* button = "Command1",
+                                   TestClock* clock = nullptr)
+{
+    writePictures(data);
+    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
+    return windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), button, clock);
+}
+
 // The columns in which a piece drawn alone on the surface leaves ink.
 std::pair<int, int> inkColumns(ResultSurface* s, const ResultSurface::Piece& piece)
 {
@@ -254,10 +265,8 @@ void MainWindowCalculatorTest::phaseNameAndPicture()
 void MainWindowCalculatorTest::observationFileMissing()
 {
     DataFolder data;
-    writePictures(data);
-    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
-    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
+    auto a = afterFirstPress(data, caught);
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kCalculationLogFile);
     QVERIFY(QFile::remove(data.file(kLastObservationFile)));
@@ -290,10 +299,8 @@ void MainWindowCalculatorTest::invalidDatesLeaveEverything()
     QFETCH(QString, text11);
     QFETCH(QByteArray, file);
     DataFolder data;
-    writePictures(data);
-    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
-    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
+    auto a = afterFirstPress(data, caught);
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kCalculationLogFile);
     data.write(kLastNewMoonFile, "kept\r\n");
@@ -313,10 +320,8 @@ void MainWindowCalculatorTest::invalidDatesLeaveEverything()
 void MainWindowCalculatorTest::missingPictureLeavesTheBoxEmpty()
 {
     DataFolder data;
-    writePictures(data);
-    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     MessageLog caught;
-    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), "Command1");
+    auto a = afterFirstPress(data, caught);
     QVERIFY(!picture(*a)->pixmap().isNull());
     QVERIFY(QFile::remove(data.file(QStringLiteral("010-novekvo.gif"))));
     press(*a, "Command1");
@@ -402,11 +407,9 @@ void MainWindowCalculatorTest::unstorableNewMoonChangesNothing()
     QFETCH(QByteArray, button);
     QFETCH(QString, shown);
     DataFolder data;
-    writePictures(data);
-    data.write(kLastObservationFile, "2024.01.14 07:37\r\n");
     TestClock clock;
     MessageLog caught;
-    auto a = windowAfter(data, caught, QStringLiteral("2024.01.11 12:57"), button.constData(), &clock);
+    auto a = afterFirstPress(data, caught, button.constData(), &clock);
     const QStringList drawn = a->surface()->texts();
     const QByteArray log = data.read(kCalculationLogFile);
     QCOMPARE(log.count("\r\n"), 7);
