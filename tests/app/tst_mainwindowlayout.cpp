@@ -27,10 +27,8 @@ private Q_SLOTS:
     void captions();
     void tabOrderAndStartFocus();
     void boxesStartEmpty();
-    void typingStopsAtTheLimit_data();
-    void typingStopsAtTheLimit();
-    void textPutInIsCut_data();
-    void textPutInIsCut();
+    void boxesKeepTheirLimit_data();
+    void boxesKeepTheirLimit();
     void surfaceDrawsFramesAndKeepsText();
 };
 
@@ -254,51 +252,40 @@ void MainWindowLayoutTest::boxesStartEmpty()
     QVERIFY(a->surface()->pieces().isEmpty());
 }
 
-void MainWindowLayoutTest::typingStopsAtTheLimit_data()
+// Text typed key by key stops at the box's limit; text put in by the program
+// (read from a file) is cut there.
+void MainWindowLayoutTest::boxesKeepTheirLimit_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("Text11 16") << "Text11" << "2024.01.11 12:57" << "2024.01.11 12:57";
-    QTest::newRow("Text11 17th refused") << "Text11" << "2024.01.11 12:57x" << "2024.01.11 12:57";
-    QTest::newRow("Text12 22") << "Text12" << "2024. 01. 14. 07:37:00" << "2024. 01. 14. 07:37:00";
-    QTest::newRow("Text12 23rd refused") << "Text12" << "2024. 01. 14. 07:37:001"
+    QTest::newRow("Text11 16") << "Text11" << true << "2024.01.11 12:57" << "2024.01.11 12:57";
+    QTest::newRow("Text11 17th refused") << "Text11" << true << "2024.01.11 12:57x" << "2024.01.11 12:57";
+    QTest::newRow("Text12 22") << "Text12" << true << "2024. 01. 14. 07:37:00" << "2024. 01. 14. 07:37:00";
+    QTest::newRow("Text12 23rd refused") << "Text12" << true << "2024. 01. 14. 07:37:001"
                                          << "2024. 01. 14. 07:37:00";
-}
-
-void MainWindowLayoutTest::typingStopsAtTheLimit()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    DataFolder data;
-    auto a = makeWindow(data);
-    QLineEdit* e = a->findChild<QLineEdit*>(name);
-    typeInto(e, typed);
-    QCOMPARE(e->text(), kept);
-}
-
-void MainWindowLayoutTest::textPutInIsCut_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("put");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("Text11 long") << "Text11" << "2024.01.11 12:57:30 UTC" << "2024.01.11 12:57";
-    QTest::newRow("Text11 CR LF kept") << "Text11" << "2024.01.1 2:57\r\n" << "2024.01.1 2:57\r\n";
-    QTest::newRow("Text11 LF cut") << "Text11" << "2024.01.11 2:57\r\n" << "2024.01.11 2:57\r";
-    QTest::newRow("Text12 CR kept") << "Text12" << "2024. 01. 14. 7:37:00\r\n"
+    QTest::newRow("Text11 long put in") << "Text11" << false << "2024.01.11 12:57:30 UTC" << "2024.01.11 12:57";
+    QTest::newRow("Text11 CR LF kept") << "Text11" << false << "2024.01.1 2:57\r\n" << "2024.01.1 2:57\r\n";
+    QTest::newRow("Text11 LF cut") << "Text11" << false << "2024.01.11 2:57\r\n" << "2024.01.11 2:57\r";
+    QTest::newRow("Text12 CR kept") << "Text12" << false << "2024. 01. 14. 7:37:00\r\n"
                                     << "2024. 01. 14. 7:37:00\r";
 }
 
-void MainWindowLayoutTest::textPutInIsCut()
+void MainWindowLayoutTest::boxesKeepTheirLimit()
 {
     QFETCH(QString, name);
-    QFETCH(QString, put);
+    QFETCH(bool, typed);
+    QFETCH(QString, text);
     QFETCH(QString, kept);
     DataFolder data;
     auto a = makeWindow(data);
     QLineEdit* e = a->findChild<QLineEdit*>(name);
-    e->setText(put);
+    QVERIFY(e);
+    if (typed)
+        typeInto(e, text);
+    else
+        e->setText(text);
     QCOMPARE(e->text(), kept);
 }
 
