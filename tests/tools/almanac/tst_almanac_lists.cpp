@@ -33,6 +33,20 @@ QFont listFont(double points, bool bold = false)
     return f;
 }
 
+// The bytes writeListFile() puts into a new file of that name; a failed
+// write also fails the running test.
+QByteArray writtenListBytes(const QString& name, const QStringList& lines)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (!dir.isValid() || !writeListFile(path, lines).ok()) {
+        QTest::qFail(qPrintable(QStringLiteral("cannot write ") + name), __FILE__, __LINE__);
+        return {};
+    }
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 ListSettings span(int from, int to)
 {
     ListSettings s;
@@ -69,14 +83,8 @@ private Q_SLOTS:
 
     void writtenBytes()
     {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         const QStringList lines = crescentLines(eph, span(2025, 2025));
-        const QString path = dir.filePath(QStringLiteral("holdsarlok.txt"));
-        QVERIFY(writeListFile(path, lines).ok());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = writtenListBytes(QStringLiteral("holdsarlok.txt"), lines);
         QVERIFY(bytes.startsWith(QByteArray("(helyi id\xF5) ")));   // 'ő' is 0xF5 in Windows-1250
         QVERIFY(bytes.contains(QByteArray("L\xE1that\xF3s\xE1g\r\n")));
         QVERIFY(bytes.endsWith("\r\n"));
@@ -88,13 +96,8 @@ private Q_SLOTS:
 
     void newMoonFileBytes()
     {
-        QTemporaryDir dir;
         const QStringList lines = newMoonLines(eph, span(2020, 2020));
-        const QString path = dir.filePath(QStringLiteral("ujholdak.txt"));
-        QVERIFY(writeListFile(path, lines).ok());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
+        const QByteArray bytes = writtenListBytes(QStringLiteral("ujholdak.txt"), lines);
         QCOMPARE(bytes.size(), lines.size() * 18);   // 16 characters and CR LF each
         QVERIFY(bytes.startsWith("2020.01.24 22:42\r\n2020.02.23 16:32\r\n"));
     }
