@@ -38,6 +38,20 @@ void addBothKinds()
     QTest::newRow("Form10") << NoteKind::ObservationLog;
 }
 
+// A window of the kind on a scratch data folder whose file holds `bytes`,
+// its messages caught.
+struct NoteOnFile {
+    NoteOnFile(NoteKind kind, const QByteArray& bytes)
+        : written(data.write(fileOf(kind), bytes))
+        , w(kind, data.folders(), log.sink())
+    {
+    }
+    DataFolder data;
+    bool written;
+    MessageLog log;
+    NoteWindow w;
+};
+
 // The window of the kind as the menu opens it, on the folder, its messages
 // going to the log.
 CompanionSlot<NoteWindow> companion(NoteKind kind, const DataFolders& folders, MessageLog& log)
@@ -220,12 +234,10 @@ void TestNoteWindows::loading()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
-    DataFolder data;
-    QVERIFY(data.write(kNotes, bytes));
-    MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(w.textBox()->toPlainText(), shown);
+    NoteOnFile note(NoteKind::Notes, bytes);
+    QVERIFY(note.written);
+    QCOMPARE(note.log.count(), 0);
+    QCOMPARE(note.w.textBox()->toPlainText(), shown);
 }
 
 void TestNoteWindows::saveBytes_data()
@@ -245,32 +257,28 @@ void TestNoteWindows::saveBytes_data()
 void TestNoteWindows::saveBytes()
 {
     QFETCH(QString, text);
-    DataFolder data;
-    QVERIFY(data.write(kLog, "old"));
-    MessageLog log;
-    NoteWindow w(NoteKind::ObservationLog, data.folders(), log.sink());
-    w.textBox()->setPlainText(text);
-    w.saveAction()->trigger();
-    QCOMPARE(log.count(), 0);
-    QTEST(data.read(kLog), "bytes");
+    NoteOnFile note(NoteKind::ObservationLog, "old");
+    QVERIFY(note.written);
+    note.w.textBox()->setPlainText(text);
+    note.w.saveAction()->trigger();
+    QCOMPARE(note.log.count(), 0);
+    QTEST(note.data.read(kLog), "bytes");
     // Saving twice without reopening writes the same file.
-    w.saveAction()->trigger();
-    QTEST(data.read(kLog), "bytes");
+    note.w.saveAction()->trigger();
+    QTEST(note.data.read(kLog), "bytes");
 }
 
 // Windows-1250 letters whose bytes form valid UTF-8 are read as what they
 // are, so saving writes them back unchanged.
 void TestNoteWindows::windows1250LookingLikeUtf8ComesBackWhole()
 {
-    DataFolder data;
     const QByteArray bytes("FOT\xd3\x85 a HOLD\xc9\x94\r\n\xc1rv\xedz");
-    QVERIFY(data.write(kNotes, bytes));
-    MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
-    QCOMPARE(w.textBox()->toPlainText(), QStringLiteral("FOTÓ… a HOLDÉ”\nÁrvíz"));
-    w.saveAction()->trigger();
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(data.read(kNotes), bytes + "\r\n");
+    NoteOnFile note(NoteKind::Notes, bytes);
+    QVERIFY(note.written);
+    QCOMPARE(note.w.textBox()->toPlainText(), QStringLiteral("FOTÓ… a HOLDÉ”\nÁrvíz"));
+    note.w.saveAction()->trigger();
+    QCOMPARE(note.log.count(), 0);
+    QCOMPARE(note.data.read(kNotes), bytes + "\r\n");
 }
 
 void TestNoteWindows::typedLineBreaks()
@@ -489,29 +497,25 @@ void TestNoteWindows::longLinesAreShownInPiecesAndSavedWhole()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QList<int>, pieces);
-    DataFolder data;
-    QVERIFY(data.write(kNotes, bytes));
-    MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
+    NoteOnFile note(NoteKind::Notes, bytes);
+    QVERIFY(note.written);
     QList<int> shown;
-    for (QTextBlock b = w.textBox()->document()->firstBlock(); b.isValid(); b = b.next())
+    for (QTextBlock b = note.w.textBox()->document()->firstBlock(); b.isValid(); b = b.next())
         shown.append(b.text().size());
     QCOMPARE(shown, pieces);
     if (bytes.contains('\xf0'))
         return;   // a character Windows-1250 cannot hold is not saved
-    w.saveAction()->trigger();
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(data.read(kNotes), bytes + "\r\n");
+    note.w.saveAction()->trigger();
+    QCOMPARE(note.log.count(), 0);
+    QCOMPARE(note.data.read(kNotes), bytes + "\r\n");
 }
 
 void TestNoteWindows::editingInsideALongLine()
 {
-    DataFolder data;
     const QByteArray line = longLine(2500);
-    QVERIFY(data.write(kNotes, line));
-    MessageLog log;
-    NoteWindow w(NoteKind::Notes, data.folders(), log.sink());
-    QPlainTextEdit* box = w.textBox();
+    NoteOnFile note(NoteKind::Notes, line);
+    QVERIFY(note.written);
+    QPlainTextEdit* box = note.w.textBox();
     // A letter typed into the second piece, then an Enter in it.
     QTextCursor c(box->document());
     c.setPosition(1001 + 200);   // 1000 letters and the piece's break
@@ -521,10 +525,10 @@ void TestNoteWindows::editingInsideALongLine()
     c.setPosition(1001 + 500);
     box->setTextCursor(c);
     QTest::keyClick(box, Qt::Key_Return);
-    w.saveAction()->trigger();
-    QCOMPARE(log.count(), 0);
+    note.w.saveAction()->trigger();
+    QCOMPARE(note.log.count(), 0);
     const QByteArray typed = line.left(1200) + 'Q' + line.mid(1200);
-    QCOMPARE(data.read(kNotes), typed.left(1500) + "\r\n" + typed.mid(1500) + "\r\n");
+    QCOMPARE(note.data.read(kNotes), typed.left(1500) + "\r\n" + typed.mid(1500) + "\r\n");
 }
 
 void TestNoteWindows::aFullDiskKeepsTheNote_data()
