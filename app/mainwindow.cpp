@@ -107,9 +107,6 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     Text11->setFocus();
 
     PictureHoldak->setPixmap(QPixmap(QStringLiteral(":/banner.jpg")));
-    // From a pixmap: an icon made from a file name first looks for icon
-    // engine plugins.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/tavik.png"))));
 }
 
 A::~A() = default;
