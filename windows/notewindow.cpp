@@ -178,11 +178,7 @@ void NoteWindow::loadText()
     }
     const FileRead<QString> read = readWholeFile(file);
     if (!read.ok()) {
-        FileStatus status = read.status;
-        if (status.fileName.isEmpty())
-            status.fileName = fileName();
-        m_unreadFile = true;
-        m_readFault = describeFileFault(status);
+        m_readFault = describeFileFault(read.status);
         m_messages.show(nullptr, MessageIcon::Error, m_readFault);
         return;
     }
@@ -229,19 +225,16 @@ bool NoteWindow::save()
         return false;
     }
     const QString file = m_data.writePath(fileName());
-    if (m_unreadFile && dataFileExists(file)) {
+    if (!m_readFault.isEmpty() && dataFileExists(file)) {
         m_messages.show(this, MessageIcon::Error, m_readFault);
         return false;
     }
     const FileStatus status = replaceWholeFile(file, text + kCrLf);
     if (!status.ok()) {
-        FileStatus named = status;
-        if (named.fileName.isEmpty())
-            named.fileName = fileName();
-        m_messages.show(this, MessageIcon::Error, describeFileFault(named));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
         return false;
     }
-    m_unreadFile = false;
+    m_readFault.clear();
     return true;
 }
 

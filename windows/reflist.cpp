@@ -187,11 +187,8 @@ void ReferenceListWindow::loadRows(const DataFolders& data, const MessageSink& m
 {
     const FileRead<QStringList> read = readLines(data.readPath(fileName()));
     if (!read.ok()) {
-        FileStatus status = read.status;
-        if (status.fileName.isEmpty())
-            status.fileName = fileName();
         // Not yet shown: the message stands on its own.
-        messages.show(nullptr, MessageIcon::Error, describeFileFault(status));
+        messages.show(nullptr, MessageIcon::Error, describeFileFault(read.status));
         return;
     }
     m_model->setStringList(read.value);
