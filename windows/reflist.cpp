@@ -149,11 +149,8 @@ void ReferenceListWindow::createList()
 
 void ReferenceListWindow::createOkButton()
 {
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QString::fromUtf8(m_layout.button));
-    m_ok->setGeometry(twips(m_layout.buttonRect));
-    m_ok->setFont(fontOf(m_layout.buttonFont));
-    ui::setButtonFace(m_ok, kOkFace);
+    m_ok = ui::addButton(this, m_layout.button, QStringLiteral("OK"), twips(m_layout.buttonRect),
+                         fontOf(m_layout.buttonFont), kOkFace);
     connect(m_ok, &QPushButton::clicked, this, &ReferenceListWindow::OK_Click);
 }
 
