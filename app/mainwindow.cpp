@@ -148,8 +148,7 @@ public:
         const QString text = value.toString();
         if (text.size() <= kLongestShownEntry)
             return value;
-        const bool split = text.at(kLongestShownEntry - 1).isHighSurrogate();
-        return text.left(split ? kLongestShownEntry - 1 : kLongestShownEntry);
+        return ui::shownPart(text, kLongestShownEntry);
     }
 };
 }  // namespace

@@ -71,10 +71,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale&) const override
     {
-        QString text = value.toString();
-        if (text.size() > kLongestShownRow)
-            text.truncate(text.at(kLongestShownRow - 1).isHighSurrogate() ? kLongestShownRow - 1
-                                                                          : kLongestShownRow);
+        QString text = ui::shownPart(value.toString(), kLongestShownRow);
         if (text.contains(u'\n'))
             text.replace(u'\n', u' ');
         return text;
