@@ -262,19 +262,10 @@ QString A::writePath(const QString& fileName) const
     return m_env.data.writePath(fileName);
 }
 
-QString A::newMoonListPath() const
-{
-    return readPath(QStringLiteral("ujholdak.txt"));
-}
-
 void A::LoadNewMoonList()
 {
-    fillNewMoonList(readLines(newMoonListPath()));
-}
-
-void A::fillNewMoonList(const FileRead<QStringList>& lines)
-{
     // A missing or unreadable file gives an empty list, without a message.
+    const FileRead<QStringList> lines = readLines(readPath(QStringLiteral("ujholdak.txt")));
     m_newMoons->setStringList(lines.ok() ? lines.value : QStringList());
     Ujholdak->setCurrentIndex(-1);
 }

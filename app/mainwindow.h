@@ -109,8 +109,6 @@ private:
     void openMapViewer(const QString& pictureFile);
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
-    QString newMoonListPath() const;
-    void fillNewMoonList(const FileRead<QStringList>& lines);
     void showPhasePicture(const QString& fileName);
     void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);
