@@ -8,8 +8,6 @@
 #include "ui.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>

@@ -7,7 +7,6 @@
 #include "ui.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>

@@ -6,7 +6,6 @@
 #include "palette.h"
 #include "ui.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
