@@ -133,7 +133,7 @@ void NoteWindow::createMenu()
     connect(m_save, &QAction::triggered, this, &NoteWindow::Save_Click);
     connect(m_ok, &QAction::triggered, this, &NoteWindow::OK_Click);
 
-    const QSize client = ui::twipsSize(m_layout.client.width(), m_layout.client.height());
+    const QSize client = ui::twipsSize(m_layout.client);
     const int menuHeight = m_menu->sizeHint().height();
     m_menu->setGeometry(0, 0, client.width(), menuHeight);
     setFixedSize(client.width(), menuHeight + client.height());
@@ -141,12 +141,10 @@ void NoteWindow::createMenu()
 
 void NoteWindow::createTextBox()
 {
-    const QRect r = m_layout.textRect;
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
     m_text->setAccessibleName(QString::fromUtf8(m_layout.caption));
-    m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
-                            .translated(0, m_menu->height()));
+    m_text->setGeometry(ui::twipsRect(m_layout.textRect).translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Both scroll bars stand at all times, as in a classic multi-line text box
     // with scroll bars; they are merely idle while the text fits.

@@ -52,7 +52,6 @@ const std::array<ReferenceListLayout, 4> kLayouts{{
 constexpr QColor kOkFace = ui::kLightGreen;
 constexpr QColor kNavy = ui::kNavy;
 
-QRect twips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
 QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f.points, f.bold); }
 
 using ui::systemPalette;
@@ -118,7 +117,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& 
 {
     setObjectName(QString::fromUtf8(m_layout.window));
     setWindowTitle(QString::fromUtf8(m_layout.caption));
-    setFixedSize(ui::twipsSize(m_layout.client.width(), m_layout.client.height()));
+    setFixedSize(ui::twipsSize(m_layout.client));
     ui::setColors(this, QColor::fromRgb(m_layout.background));
     if (list == ReferenceList::EarlyCrescents)
         createColumnLabels();
@@ -133,7 +132,7 @@ void ReferenceListWindow::createList()
     m_list = new RowListView(this);
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
     m_list->setAccessibleName(QString::fromUtf8(m_layout.caption));
-    m_list->setGeometry(twips(m_layout.listRect));
+    m_list->setGeometry(ui::twipsRect(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
     // Only the rows take the window's colour; the scroll bar keeps the system's.
     QPalette colors = systemPalette(m_list);
@@ -145,7 +144,7 @@ void ReferenceListWindow::createList()
 
 void ReferenceListWindow::createOkButton()
 {
-    m_ok = ui::addButton(this, m_layout.button, QStringLiteral("OK"), twips(m_layout.buttonRect),
+    m_ok = ui::addButton(this, m_layout.button, QStringLiteral("OK"), ui::twipsRect(m_layout.buttonRect),
                          fontOf(m_layout.buttonFont), kOkFace);
     connect(m_ok, &QPushButton::clicked, this, &ReferenceListWindow::OK_Click);
 }
