@@ -87,13 +87,11 @@ void A::fillMapMenu()
 
 void A::fillToolsMenu()
 {
-    const DataFolders data = m_env.data;
-    const MessageSink messages = m_env.messages;
-    auto notes = [data, messages](QPointer<NoteWindow>& slot, NoteKind kind) {
-        openCompanion(slot, [&] { return new NoteWindow(kind, data, messages); });
+    auto notes = [this](QPointer<NoteWindow>& slot, NoteKind kind) {
+        openCompanion(slot, [&] { return new NoteWindow(kind, m_env.data, m_env.messages); });
     };
-    auto list = [data, messages](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
-        openCompanion(slot, [&] { return new ReferenceListWindow(which, data, messages); });
+    auto list = [this](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
+        openCompanion(slot, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
     };
 
     jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -119,8 +117,7 @@ void A::fillToolsMenu()
     connect(venusz, &QAction::triggered, this,
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
-        const RegionalSettings rs = m_env.regional;
-        openCompanion(m_form4, [this, &rs] { return new ConverterWindow(rs, m_env.messages); });
+        openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
     });
 }
 

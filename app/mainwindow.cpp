@@ -8,8 +8,6 @@
 #include "ui.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -107,9 +105,6 @@ A::A(MainWindowEnvironment env, QWidget* parent)
     Text11->setFocus();
 
     PictureHoldak->setPixmap(QPixmap(QStringLiteral(":/banner.jpg")));
-    // From a pixmap: an icon made from a file name first looks for icon
-    // engine plugins.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/tavik.png"))));
 }
 
 A::~A() = default;
@@ -151,8 +146,7 @@ public:
         const QString text = value.toString();
         if (text.size() <= kLongestShownEntry)
             return value;
-        const bool split = text.at(kLongestShownEntry - 1).isHighSurrogate();
-        return text.left(split ? kLongestShownEntry - 1 : kLongestShownEntry);
+        return ui::shownPart(text, kLongestShownEntry);
     }
 };
 }  // namespace
@@ -266,19 +260,10 @@ QString A::writePath(const QString& fileName) const
     return m_env.data.writePath(fileName);
 }
 
-QString A::newMoonListPath() const
-{
-    return readPath(QStringLiteral("ujholdak.txt"));
-}
-
 void A::LoadNewMoonList()
 {
-    fillNewMoonList(readLines(newMoonListPath()));
-}
-
-void A::fillNewMoonList(const FileRead<QStringList>& lines)
-{
     // A missing or unreadable file gives an empty list, without a message.
+    const FileRead<QStringList> lines = readLines(readPath(QStringLiteral("ujholdak.txt")));
     m_newMoons->setStringList(lines.ok() ? lines.value : QStringList());
     Ujholdak->setCurrentIndex(-1);
 }

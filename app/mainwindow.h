@@ -66,7 +66,6 @@ public:
     static constexpr int kNewMoonLimit = 16;       // characters of Text11
     static constexpr int kObservationLimit = 22;   // characters of Text12
 
-    const MainWindowEnvironment& environment() const noexcept { return m_env; }
     ResultSurface* surface() const noexcept { return m_surface; }
 
     // Fills Ujholdak from "ujholdak.txt"; a missing or unreadable file leaves it empty.
@@ -109,8 +108,6 @@ private:
     void openMapViewer(const QString& pictureFile);
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
-    QString newMoonListPath() const;
-    void fillNewMoonList(const FileRead<QStringList>& lines);
     void showPhasePicture(const QString& fileName);
     void showAndRecord(const ObservationResult& r, Trigger trigger);
     bool reportFault(const FileStatus& status);

@@ -4,12 +4,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmap>
-#include <QStandardPaths>
 #include <QTranslator>
 
 #include <array>
@@ -46,12 +44,6 @@ bool isQtOption(const QString& argument, bool* takesNext)
         if (name == QLatin1String(o) && !valueGiven)
             return true;
     return false;
-}
-
-QString dataFileBase()
-{
-    // QStandardPaths follows $XDG_DATA_HOME, else ~/.local/share.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
 }  // namespace
@@ -117,7 +109,7 @@ QString wrongArgumentText(const QString& argument)
 
 QString describeDataFolders(const QString& appDir)
 {
-    const DataFolders folders = DataFolders::forProgram(appDir, dataFileBase());
+    const DataFolders folders = DataFolders::forProgram(appDir);
     const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
     if (folders.portable())
         return QStringLiteral("Adatmappa (a program mellett, hordozható használat):\n  %1\n")

@@ -46,7 +46,8 @@ bool installQtTranslation(const QLocale& locale, const QString& folder);
 bool installQtTranslation(const QLocale& locale);
 
 // The program's icon for every window of it, set once for the application:
-// the companion windows need no icon of their own. Needs a QApplication.
+// neither the main window nor its companions set one of their own. Needs a
+// QApplication.
 void installProgramIcon();
 
 }  // namespace tavik

@@ -4,7 +4,6 @@
 #include "fileaccess.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>

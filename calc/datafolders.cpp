@@ -30,10 +30,15 @@ DataFolders DataFolders::forProgram(const QString& executableDir, const QString&
                        QDir::cleanPath(dir.filePath(QStringLiteral("../share/tavik/Pic"))));
 }
 
+DataFolders DataFolders::forProgram(const QString& executableDir)
+{
+    return forProgram(executableDir,
+                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
 DataFolders DataFolders::system()
 {
-    return forProgram(QCoreApplication::applicationDirPath(),
-                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return forProgram(QCoreApplication::applicationDirPath());
 }
 
 QString DataFolders::readPath(const QString& fileName) const

@@ -20,8 +20,10 @@ public:
     // is one; otherwise "<userDataHome>/tavik/Pic" in front of
     // "<executableDir>/../share/tavik/Pic".
     static DataFolders forProgram(const QString& executableDir, const QString& userDataHome);
-    // The running program's: its own folder and the desktop's data home
-    // ($XDG_DATA_HOME, or ~/.local/share). Needs the application object.
+    // The same with the desktop's data home ($XDG_DATA_HOME, or ~/.local/share).
+    static DataFolders forProgram(const QString& executableDir);
+    // The running program's: its own folder and the desktop's data home.
+    // Needs the application object.
     static DataFolders system();
 
     // Where to read a file: the user's copy when the user's folder holds the

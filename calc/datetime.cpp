@@ -8,7 +8,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::int64_t kSecondsPerDay = 86400;
 // The calendar conversion stays within the years std::chrono::year can hold.
 constexpr std::int64_t kMaxCivilDays = 10'000'000;
 

@@ -35,6 +35,7 @@ struct CivilDateTime {
 
 inline constexpr std::chrono::sys_days kDateTimeEpoch =
     std::chrono::sys_days{std::chrono::year{1899} / std::chrono::December / 30};
+inline constexpr std::int64_t kSecondsPerDay = 86400;
 
 // Whether the fields name a real calendar day and a time of day.
 bool isValidCivil(const CivilDateTime& c) noexcept;

@@ -5,7 +5,6 @@
 #include "fileaccess.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>

@@ -8,9 +8,9 @@ namespace tavik {
 
 namespace {
 
-constexpr std::int64_t kSecondsPerDay = 86400;
 // 1970-01-01 on the date-time scale.
-constexpr std::int64_t kUnixEpochDays = 25569;
+constexpr std::int64_t kUnixEpochDays = (std::chrono::sys_days{} - kDateTimeEpoch).count();
+static_assert(kUnixEpochDays == 25569);
 
 int offsetAtInstant(const QTimeZone& zone, std::int64_t unixSeconds)
 {

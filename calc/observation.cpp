@@ -9,8 +9,6 @@ namespace tavik {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400;
-
 std::int64_t wholeMinute(std::int64_t seconds) noexcept
 {
     return seconds >= 0 ? seconds / 60 : -((-seconds + 59) / 60);

@@ -48,11 +48,9 @@ const ConversionRow kMilRow{
     {"Label46", u"vonás =  ", {1800, 2640, 1335, 375}}, {"Label47", u"fok", {5160, 2640, 855, 375}},
     {"Command42", nullptr, {6600, 2520, 1455, 495}}, "Line2", {2400, 3360, 6120, 3360}, {3400, 2650}, milsToDegrees};
 
-QRect fromTwips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
-
 QLabel* addLabel(QWidget* parent, const Placed& label, bool underline = false)
 {
-    return ui::addLabel(parent, label.name, QString::fromUtf16(label.text), fromTwips(label.twips),
+    return ui::addLabel(parent, label.name, QString::fromUtf16(label.text), ui::twipsRect(label.twips),
                         ui::font(QStringLiteral("Arial"), 12, true, false, underline), kBackground);
 }
 }  // namespace
@@ -106,12 +104,12 @@ void ConverterWindow::createRow(const ConversionRow& row, QLineEdit*& entry, QPu
     entry->setObjectName(QLatin1String(row.entry.name));
     entry->setMaxLength(kEntryLimit);
     entry->setFont(ui::font(QStringLiteral("Arial"), 12, true));
-    entry->setGeometry(fromTwips(row.entry.twips));
+    entry->setGeometry(ui::twipsRect(row.entry.twips));
 
     addLabel(this, row.fromUnit);
     addLabel(this, row.toUnit);
 
-    button = ui::addButton(this, row.button.name, QStringLiteral("Számítás"), fromTwips(row.button.twips),
+    button = ui::addButton(this, row.button.name, QStringLiteral("Számítás"), ui::twipsRect(row.button.twips),
                            ui::font(QStringLiteral("Arial Narrow"), 12, true), kButtonFace);
     connect(button, &QPushButton::clicked, this, click);
 

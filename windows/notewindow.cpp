@@ -7,7 +7,6 @@
 #include "ui.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -134,7 +133,7 @@ void NoteWindow::createMenu()
     connect(m_save, &QAction::triggered, this, &NoteWindow::Save_Click);
     connect(m_ok, &QAction::triggered, this, &NoteWindow::OK_Click);
 
-    const QSize client = ui::twipsSize(m_layout.client.width(), m_layout.client.height());
+    const QSize client = ui::twipsSize(m_layout.client);
     const int menuHeight = m_menu->sizeHint().height();
     m_menu->setGeometry(0, 0, client.width(), menuHeight);
     setFixedSize(client.width(), menuHeight + client.height());
@@ -142,12 +141,10 @@ void NoteWindow::createMenu()
 
 void NoteWindow::createTextBox()
 {
-    const QRect r = m_layout.textRect;
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
     m_text->setAccessibleName(QString::fromUtf8(m_layout.caption));
-    m_text->setGeometry(ui::twipsRect(r.x(), r.y(), r.width(), r.height())
-                            .translated(0, m_menu->height()));
+    m_text->setGeometry(ui::twipsRect(m_layout.textRect).translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Both scroll bars stand at all times, as in a classic multi-line text box
     // with scroll bars; they are merely idle while the text fits.
@@ -178,11 +175,7 @@ void NoteWindow::loadText()
     }
     const FileRead<QString> read = readWholeFile(file);
     if (!read.ok()) {
-        FileStatus status = read.status;
-        if (status.fileName.isEmpty())
-            status.fileName = fileName();
-        m_unreadFile = true;
-        m_readFault = describeFileFault(status);
+        m_readFault = describeFileFault(read.status);
         m_messages.show(nullptr, MessageIcon::Error, m_readFault);
         return;
     }
@@ -229,19 +222,16 @@ bool NoteWindow::save()
         return false;
     }
     const QString file = m_data.writePath(fileName());
-    if (m_unreadFile && dataFileExists(file)) {
+    if (!m_readFault.isEmpty() && dataFileExists(file)) {
         m_messages.show(this, MessageIcon::Error, m_readFault);
         return false;
     }
     const FileStatus status = replaceWholeFile(file, text + kCrLf);
     if (!status.ok()) {
-        FileStatus named = status;
-        if (named.fileName.isEmpty())
-            named.fileName = fileName();
-        m_messages.show(this, MessageIcon::Error, describeFileFault(named));
+        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
         return false;
     }
-    m_unreadFile = false;
+    m_readFault.clear();
     return true;
 }
 

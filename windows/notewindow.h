@@ -53,9 +53,8 @@ private:
     const NoteWindowLayout& m_layout;
     DataFolders m_data;
     MessageSink m_messages;
-    // A file that exists but could not be read is not overwritten by a text
-    // that never held its content.
-    bool m_unreadFile = false;
+    // Why the file could not be read, when it exists but could not be: it is
+    // not overwritten by a text that never held its content.
     QString m_readFault;
     QMenuBar* m_menu = nullptr;
     QAction* m_save = nullptr;

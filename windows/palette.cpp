@@ -49,4 +49,11 @@ bool isBlank(const QString& text)
     return true;
 }
 
+QString shownPart(const QString& text, qsizetype longest)
+{
+    if (text.size() <= longest)
+        return text;
+    return text.left(text.at(longest - 1).isHighSurrogate() ? longest - 1 : longest);
+}
+
 }  // namespace tavik::ui

@@ -1,6 +1,7 @@
 // What the windows share besides the twips of ui.h: the colours of their
 // layouts, the system's own colours for the parts that keep them, the plain
-// label that every layout places, and the blank test of the "Mentés" buttons.
+// label that every layout places, the blank test of the "Mentés" buttons and
+// the shown part of a long line.
 #pragma once
 
 #include <QColor>
@@ -44,5 +45,9 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, c
 
 // Only the space character counts: a text of tabs or line ends is not blank.
 bool isBlank(const QString& text);
+
+// At most the first `longest` characters of text, for showing a line that may
+// be endless; one fewer when the cut would part the two halves of a character.
+QString shownPart(const QString& text, qsizetype longest);
 
 }  // namespace tavik::ui

@@ -6,7 +6,6 @@
 #include "palette.h"
 #include "ui.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -53,7 +52,6 @@ const std::array<ReferenceListLayout, 4> kLayouts{{
 constexpr QColor kOkFace = ui::kLightGreen;
 constexpr QColor kNavy = ui::kNavy;
 
-QRect twips(const QRect& r) { return ui::twipsRect(r.x(), r.y(), r.width(), r.height()); }
 QFont fontOf(const FontSpec& f) { return ui::font(QString::fromUtf8(f.family), f.points, f.bold); }
 
 using ui::systemPalette;
@@ -71,10 +69,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QString displayText(const QVariant& value, const QLocale&) const override
     {
-        QString text = value.toString();
-        if (text.size() > kLongestShownRow)
-            text.truncate(text.at(kLongestShownRow - 1).isHighSurrogate() ? kLongestShownRow - 1
-                                                                          : kLongestShownRow);
+        QString text = ui::shownPart(value.toString(), kLongestShownRow);
         if (text.contains(u'\n'))
             text.replace(u'\n', u' ');
         return text;
@@ -122,7 +117,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& 
 {
     setObjectName(QString::fromUtf8(m_layout.window));
     setWindowTitle(QString::fromUtf8(m_layout.caption));
-    setFixedSize(ui::twipsSize(m_layout.client.width(), m_layout.client.height()));
+    setFixedSize(ui::twipsSize(m_layout.client));
     ui::setColors(this, QColor::fromRgb(m_layout.background));
     if (list == ReferenceList::EarlyCrescents)
         createColumnLabels();
@@ -137,7 +132,7 @@ void ReferenceListWindow::createList()
     m_list = new RowListView(this);
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
     m_list->setAccessibleName(QString::fromUtf8(m_layout.caption));
-    m_list->setGeometry(twips(m_layout.listRect));
+    m_list->setGeometry(ui::twipsRect(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
     // Only the rows take the window's colour; the scroll bar keeps the system's.
     QPalette colors = systemPalette(m_list);
@@ -149,11 +144,8 @@ void ReferenceListWindow::createList()
 
 void ReferenceListWindow::createOkButton()
 {
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QString::fromUtf8(m_layout.button));
-    m_ok->setGeometry(twips(m_layout.buttonRect));
-    m_ok->setFont(fontOf(m_layout.buttonFont));
-    ui::setButtonFace(m_ok, kOkFace);
+    m_ok = ui::addButton(this, m_layout.button, QStringLiteral("OK"), ui::twipsRect(m_layout.buttonRect),
+                         fontOf(m_layout.buttonFont), kOkFace);
     connect(m_ok, &QPushButton::clicked, this, &ReferenceListWindow::OK_Click);
 }
 
@@ -187,11 +179,8 @@ void ReferenceListWindow::loadRows(const DataFolders& data, const MessageSink& m
 {
     const FileRead<QStringList> read = readLines(data.readPath(fileName()));
     if (!read.ok()) {
-        FileStatus status = read.status;
-        if (status.fileName.isEmpty())
-            status.fileName = fileName();
         // Not yet shown: the message stands on its own.
-        messages.show(nullptr, MessageIcon::Error, describeFileFault(status));
+        messages.show(nullptr, MessageIcon::Error, describeFileFault(read.status));
         return;
     }
     m_model->setStringList(read.value);

@@ -23,8 +23,13 @@ constexpr int px(int twips) noexcept { return twips / kTwipsPerPixel; }
 constexpr QRect twipsRect(int left, int top, int width, int height) noexcept {
     return QRect(px(left), px(top), px(width), px(height));
 }
+// A rectangle and a size of a layout table, given in twips.
+constexpr QRect twipsRect(const QRect& twips) noexcept {
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 constexpr QPoint twipsPoint(int x, int y) noexcept { return QPoint(px(x), px(y)); }
 constexpr QSize twipsSize(int width, int height) noexcept { return QSize(px(width), px(height)); }
+constexpr QSize twipsSize(const QSize& twips) noexcept { return twipsSize(twips.width(), twips.height()); }
 constexpr QLine twipsLine(int x1, int y1, int x2, int y2) noexcept {
     return QLine(px(x1), px(y1), px(x2), px(y2));
 }

@@ -4,6 +4,7 @@
 #include "about.h"
 #include "calendarwindow.h"
 #include "description.h"
+#include "mainwindow.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -230,12 +231,19 @@ void CommandLineTest::everyWindowHasTheProgramIcon()
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
              QImage(QStringLiteral(":/tavik.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    // The companion windows set no icon of their own and show the program's.
+    // Neither the main window nor the companion windows set an icon of their
+    // own; they show the program's.
+    QTemporaryDir data;
+    QVERIFY(data.isValid());
+    tavik::A main(tavik::MainWindowEnvironment{tavik::DataFolders(data.path()),
+                                               tavik::RegionalSettings::hungarian(), {}, {}});
+    QVERIFY(!main.windowIcon().isNull());
     tavik::AboutWindow about;
     tavik::CalendarWindow calendar;
     tavik::DescriptionWindow description;
     QDialog other;
-    for (const QWidget* w : std::initializer_list<const QWidget*>{&about, &calendar, &description, &other})
+    for (const QWidget* w :
+         std::initializer_list<const QWidget*>{&main, &about, &calendar, &description, &other})
         QCOMPARE(w->windowIcon().cacheKey(), icon.cacheKey());
 }
 

@@ -77,4 +77,17 @@ std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone
     return zone;
 }
 
+std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)
+{
+    try {
+        Ephemeris eph = Ephemeris::open(p.value(QStringLiteral("ephe")));
+        if (!eph.files())
+            errorStream() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
+        return eph;
+    } catch (const EphemerisError& e) {
+        errorStream() << e.message() << "\n";
+        return std::nullopt;
+    }
+}
+
 }  // namespace tavik::almanac

@@ -33,5 +33,8 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
 std::optional<Site> siteOption(const QCommandLineParser& p, const Site& fallback);
 // --tz, or the fallback; none (with a message) for an unknown zone.
 std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback);
+// The ephemeris of --ephe; none (with a message) when it cannot be opened. A
+// line on standard error says so when it computes without files.
+std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p);
 
 }  // namespace tavik::almanac

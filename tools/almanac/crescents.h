@@ -10,7 +10,6 @@
 
 #include "ephemeris.h"
 
-#include <QList>
 #include <optional>
 
 namespace tavik::almanac {

@@ -158,15 +158,9 @@ int main(int argc, char* argv[])
         errorStream() << "A célmappa nem hozható létre: " << request->outDir << "\n";
         return 2;
     }
-    std::optional<Ephemeris> eph;
-    try {
-        eph = Ephemeris::open(p.value(QStringLiteral("ephe")));
-    } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+    const std::optional<Ephemeris> eph = ephemerisOption(p);
+    if (!eph)
         return 1;
-    }
-    if (!eph->files())
-        errorStream() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
     bool ok = true;
     for (const ListFileInfo* info : request->lists)
         ok = writeOne(*eph, *request, *info) && ok;

@@ -66,17 +66,11 @@ int runSightingCommand(const QStringList& arguments)
     if (!at)
         return 2;
 
-    std::optional<Ephemeris> opened;
-    try {
-        opened = Ephemeris::open(p.value(QStringLiteral("ephe")));
-    } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+    const std::optional<Ephemeris> opened = ephemerisOption(p);
+    if (!opened)
         return 1;
-    }
     const Ephemeris& eph = *opened;
     try {
-        if (!eph.files())
-            errorStream() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
         const SightingReport report = sightingAt(eph, julianDayUt(*at), *site);
         QTextStream out(stdout);
         if (p.isSet(QStringLiteral("json")))
