@@ -105,6 +105,9 @@ struct FileSystemCalls {
 // a FIFO) is left alone. Leftover temporary files of killed copies are removed.
 FileStatus replaceWholeFile(const QString& path, const QString& text,
                             const FileSystemCalls& calls = FileSystemCalls::system());
+// The same for bytes written as they are: pictures, tables, UTF-8 settings.
+FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes,
+                                 const FileSystemCalls& calls = FileSystemCalls::system());
 // Appends the text exactly, in one piece: on failure the file is cut back to
 // its former length (or removed, when this call created it).
 FileStatus appendToFile(const QString& path, const QString& text,

@@ -210,9 +210,18 @@ QString temporaryFilePattern()
 
 FileStatus replaceWholeFile(const QString& path, const QString& text, const FileSystemCalls& calls)
 {
-    const WriteStart start = startWrite(path, text);
-    if (!start.status.ok())
-        return start.status;
+    QString unencodable;
+    const std::optional<QByteArray> bytes = encodeWindows1250(text, &unencodable);
+    if (!bytes)
+        return failure(FileError::Unencodable, path, unencodable);
+    return replaceWholeFileBytes(path, *bytes, calls);
+}
+
+FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, const FileSystemCalls& calls)
+{
+    WriteStart start{FileStatus{FileError::None, QFileInfo(path).fileName(), {}}, {}, writeTarget(path)};
+    if (std::optional<FileStatus> refused = refusedTarget(path, start.target))
+        return *refused;
     const QString& target = start.target;
     // The new file keeps the old one's permissions; a new file gets the usual
     // ones. A file that nobody may write is not replaced, not even by root.
@@ -243,7 +252,7 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
         return failed;
     };
     ::fchmod(fd.get(), existed ? (old.st_mode & 07777) : newFileMode());
-    if (const int error = writeAll(fd.get(), start.bytes, calls))
+    if (const int error = writeAll(fd.get(), bytes, calls))
         return fail(error);
     if (const int error = syncFile(fd.get(), calls))
         return fail(error);
