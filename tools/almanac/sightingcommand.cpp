@@ -1,6 +1,7 @@
 #include "sightingcommand.h"
 
 #include "commandline.h"
+#include "evening.h"
 #include "lists.h"
 #include "sighting.h"
 
@@ -76,7 +77,7 @@ int runSightingCommand(const QStringList& arguments)
         if (p.isSet(QStringLiteral("json")))
             out << QJsonDocument(sightingJson(report, zone)).toJson(QJsonDocument::Indented);
         else
-            out << sightingLines(report, zone).join(u'\n') << '\n';
+            out << sightingText(report, zone);
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";
         return 3;
