@@ -17,7 +17,8 @@ struct OldFile {
 
 std::optional<OldFile> keepOld(const QString& path, FileStatus& status)
 {
-    if (!QFileInfo::exists(path))
+    // Where no regular file stands, the write itself tells what is there.
+    if (!QFileInfo(path).isFile())
         return OldFile{path, std::nullopt};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {

@@ -376,6 +376,7 @@ void VisibilityWindow::Listak_Click()
 
 void VisibilityWindow::listsFinished(const ListJobResult& result)
 {
+    recompute();
     const QString message = listJobMessage(result);
     if (message.isEmpty())
         m_status->setText(QStringLiteral("Az öt lista elkészült erre a helyre: ") + m_env.site.name);
@@ -383,7 +384,6 @@ void VisibilityWindow::listsFinished(const ListJobResult& result)
         m_status->setText(message);
     else
         m_env.messages.show(this, MessageIcon::Error, message);
-    recompute();
 }
 
 }  // namespace tavik
