@@ -37,8 +37,10 @@ QString homeFolder()
 
 std::optional<double> readNumber(const QString& text, ValueRange range, SiteConfigFault& fault)
 {
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);   // "46,253" is not 46253
     bool ok = false;
-    const double v = QLocale::c().toDouble(text, &ok);
+    const double v = c.toDouble(text, &ok);
     fault.range = range;
     if (!ok || !std::isfinite(v)) {
         fault.kind = SiteFault::NotANumber;

@@ -65,7 +65,7 @@ void TestSiteConfig::damagedFile_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("key");
     const QByteArray head("# my site\n[site]\nname=Eger\n");
-    QTest::newRow("text for a number") << head + "latitude=47,9\nlongitude=20.37\n" << int(SiteFault::NotANumber) << 4
+    QTest::newRow("decimal comma") << head + "latitude=47,902\nlongitude=20.37\n" << int(SiteFault::NotANumber) << 4
                                        << "latitude";
     QTest::newRow("nan") << head + "latitude=47.9\r\nlongitude=nan\n" << int(SiteFault::NotANumber) << 5 << "longitude";
     QTest::newRow("latitude beyond the pole") << head + "latitude=90.5\nlongitude=20\n" << int(SiteFault::OutOfRange)
