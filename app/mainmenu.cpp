@@ -125,11 +125,20 @@ void A::fillToolsMenu()
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
 }
 
+namespace {
+VisibilitySite visibilitySite(const ObservingSite& s)
+{
+    return VisibilitySite{s.name, almanac::Site{s.latitude, s.longitude, s.elevation}, s.zone()};
+}
+}  // namespace
+
 void A::openVisibility()
 {
-    openCompanion(m_visibility, [this] {
-        return new VisibilityWindow(VisibilityEnvironment{
-            m_env.data, m_env.regional, m_env.clock, m_env.messages, VisibilitySite{}, Text12->text(), {}, {}, {}});
+    // The site is read when the window opens: the file may have changed.
+    const ObservingSite site = m_env.observingSite ? m_env.observingSite() : ObservingSite{};
+    openCompanion(m_visibility, [this, &site] {
+        return new VisibilityWindow(VisibilityEnvironment{m_env.data, m_env.regional, m_env.clock, m_env.messages,
+                                                          visibilitySite(site), Text12->text(), {}, {}, {}});
     });
 }
 

@@ -80,6 +80,7 @@ MainWindowEnvironment MainWindowEnvironment::system()
         RegionalSettings::fromLocale(QLocale::system()),
         [] { return QDateTime::currentDateTime(); },
         MessageSink(),
+        [] { return readSiteConfig(siteConfigPath()).site; },
     };
 }
 

@@ -13,6 +13,7 @@
 #include "observation.h"
 #include "regional.h"
 #include "report.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -52,6 +53,7 @@ struct MainWindowEnvironment {
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
+    std::function<ObservingSite()> observingSite = [] { return ObservingSite{}; };   // the user's site
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.

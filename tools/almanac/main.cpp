@@ -64,6 +64,8 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
     if (!site || !from || !to || !lists)
         return std::nullopt;
     r.base.site = *site;
+    // A place given by its coordinates has no name.
+    r.base.siteName = p.isSet(QStringLiteral("lat")) || p.isSet(QStringLiteral("lon")) ? QString() : configured.name;
     if (p.isSet(QStringLiteral("from")))
         r.from = int(*from);
     if (p.isSet(QStringLiteral("to")))

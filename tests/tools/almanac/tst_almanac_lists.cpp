@@ -163,7 +163,7 @@ private Q_SLOTS:
                 QVERIFY2(!line.contains(QString::fromUtf8(label)), qPrintable(line));
         }
         QCOMPARE(lines.at(0), QStringLiteral("(helyi idő)             (-: újhold előtt)    Láthatóság"));
-        QCOMPARE(lines.at(1), QStringLiteral("(É 47,4979°, K 19,0402°, 100 m)").leftJustified(kCrescentClassColumn)
+        QCOMPARE(lines.at(1), QStringLiteral("(Budapest, É 47,4979°, K 19,0402°, 100 m)").leftJustified(kCrescentClassColumn)
                                   + QStringLiteral("(Yallop q szerint)"));
         QVERIFY(lines.at(0).indexOf(QStringLiteral("(-:")) == kCrescentAgeColumn);
         QVERIFY(lines.at(0).indexOf(QStringLiteral("Láthatóság")) == kCrescentClassColumn);
