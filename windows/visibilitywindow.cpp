@@ -184,7 +184,8 @@ void VisibilityWindow::createHunt()
     m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_hunt->horizontalHeader()->setStretchLastSection(true);
     m_hunt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height() + 3 * 24 + 4);
+    m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height()
+                           + 3 * m_hunt->verticalHeader()->defaultSectionSize() + 2 * m_hunt->frameWidth() + 2);
     column->addWidget(m_hunt);
     layout()->addWidget(box);
 }
