@@ -9,6 +9,7 @@
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
+#include "sitewindow.h"
 #include "ui.h"
 
 #include <QAction>
@@ -102,6 +103,7 @@ void A::fillToolsMenu()
     holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
     venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
+    megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfigyelő&hely…"));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -118,6 +120,9 @@ void A::fillToolsMenu()
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
         openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
+    });
+    connect(megfigyelohely, &QAction::triggered, this, [this] {
+        openCompanion(m_site, [this] { return new SiteWindow(m_env.siteConfig, m_env.messages); });
     });
 }
 

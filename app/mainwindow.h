@@ -38,6 +38,7 @@ class NoteWindow;
 class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
+class SiteWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -51,6 +52,7 @@ struct MainWindowEnvironment {
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
+    QString siteConfig;                   // the observing site's file (tavik.conf)
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
@@ -155,6 +157,7 @@ private:
     QAction* holdfogyi = nullptr;
     QAction* venusz = nullptr;
     QAction* vonas = nullptr;
+    QAction* megfigyelohely = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -173,6 +176,7 @@ private:
     QPointer<ReferenceListWindow> m_form12;
     QPointer<DescriptionWindow> m_form2;
     QPointer<AboutWindow> m_frmAbout;
+    QPointer<SiteWindow> m_site;
 };
 
 }  // namespace tavik

@@ -140,7 +140,7 @@ SiteConfigRead parseSiteConfig(QByteArrayView bytes)
     return out;
 }
 
-// Seven decimals are a centimetre on the ground; no trailing zeros.
+// Seven decimals as storedSite() keeps them; no trailing zeros.
 QString fileNumber(double v)
 {
     QString text = QString::number(v, 'f', 7);
@@ -195,6 +195,13 @@ SiteConfigRead readSiteConfig(const QString& path)
     SiteConfigRead out = parseSiteConfig(bytes.value);
     out.status = bytes.status;
     return out;
+}
+
+ObservingSite storedSite(ObservingSite site)
+{
+    for (double* v : {&site.latitude, &site.longitude, &site.elevation})
+        *v = std::round(*v * 1e7) / 1e7;
+    return site;
 }
 
 QByteArray siteConfigText(const ObservingSite& site)

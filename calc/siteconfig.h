@@ -69,6 +69,10 @@ struct SiteConfigRead {
 // is left as it is.
 SiteConfigRead readSiteConfig(const QString& path);
 
+// The site as the file keeps it: degrees and metres to seven decimals (a
+// centimetre on the ground), so that what is saved equals what is read back.
+ObservingSite storedSite(ObservingSite site);
+
 // The text of the file for a site, in UTF-8 with a point as decimal separator.
 QByteArray siteConfigText(const ObservingSite& site);
 

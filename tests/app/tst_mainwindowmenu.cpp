@@ -91,6 +91,8 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
+    QTest::newRow("megfigyelohely") << s << 8 << "megfigyelohely" << QStringLiteral("Megfigyelő&hely…")
+                                    << QKeySequence();
 
     const QString p = QStringLiteral("prg");
     QTest::newRow("prog") << p << 0 << "prog" << QStringLiteral("&Programról") << QKeySequence();
@@ -130,7 +132,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 8);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 9);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 
@@ -159,6 +161,7 @@ void MainWindowMenuTest::itemOpensOneWindow_data()
     QTest::newRow("holdfogyi") << "holdfogyi" << "Form12";
     QTest::newRow("venusz") << "venusz" << "Form9";
     QTest::newRow("vonas") << "vonas" << "Form4";
+    QTest::newRow("megfigyelohely") << "megfigyelohely" << "SiteWindow";
     QTest::newRow("prog") << "prog" << "frmAbout";
     QTest::newRow("leir") << "leir" << "Form2";
 }
