@@ -52,7 +52,7 @@ struct MainWindowEnvironment {
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
-    QString siteConfig;                   // the observing site's file (tavik.conf)
+    QString siteConfig = {};              // the observing site's file (tavik.conf); empty: none
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
