@@ -1,5 +1,9 @@
 #include "commandline.h"
 
+#include <localzone.h>
+
+#include <cmath>
+
 namespace tavik::almanac {
 
 QTextStream& errorStream()
@@ -46,7 +50,8 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
         return fallback;
     bool ok = false;
     const double v = p.value(name).toDouble(&ok);
-    if (!ok || v < lo || v > hi) {
+    // "nan" and "inf" read as numbers; a NaN passes both comparisons.
+    if (!ok || !std::isfinite(v) || v < lo || v > hi) {
         errorStream() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
                       << " között kell lennie)\n";
         return std::nullopt;
@@ -68,13 +73,13 @@ std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone
 {
     if (!p.isSet(QStringLiteral("tz")))
         return fallback;
-    const QTimeZone zone(p.value(QStringLiteral("tz")).toUtf8());
-    if (!zone.isValid()) {
+    const QString name = p.value(QStringLiteral("tz"));
+    if (!isKnownZone(name)) {
         errorStream() << "Ismeretlen időzóna: \"" << p.value(QStringLiteral("tz"))
                       << "\" (IANA név kell, például Europe/Budapest)\n";
         return std::nullopt;
     }
-    return zone;
+    return QTimeZone(name.toUtf8());
 }
 
 std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)
