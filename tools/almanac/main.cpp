@@ -135,7 +135,8 @@ int main(int argc, char* argv[])
     p.setApplicationDescription(QStringLiteral(
         "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
         "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő, mind az öt fájl.\n"
-        "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help)."));
+        "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help).\n"
+        "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({
         {QStringLiteral("from"), QStringLiteral("Első év (helyi idő szerint)."), QStringLiteral("év")},
