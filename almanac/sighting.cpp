@@ -45,14 +45,14 @@ QString whenText(double jd, const QTimeZone& zone)
            + QStringLiteral(" UT)");
 }
 
-// Below the horizon, the Sun has set before local midnight and not yet risen
-// after it; where it stays down all day (polar night), neither.
 bool sunDownAllDay(const SkyPlace& sun, double latitude)
 {
     constexpr double kSunRiseAltitude = -(kSunSemiDiameter + 34.0 / 60.0);   // degrees, with refraction
     return 90.0 - std::abs(latitude - sun.declination) < kSunRiseAltitude;   // even at noon
 }
 
+// Below the horizon, the Sun has set before local midnight and not yet risen
+// after it; where it stays down all day (polar night), neither.
 QString sunStateText(const SkyPlace& sun, double latitude)
 {
     if (sun.up)
@@ -165,9 +165,9 @@ QJsonObject recordsJson(const SightingReport& r)
 const std::array<CrescentRecord, 4>& crescentRecords()
 {
     // Naked eye: B. E. Schaefer, "Lunar crescent visibility", QJRAS 37 (1996)
-    // 759-768, and Odeh 2004 (see crescents.h). Binoculars: Odeh 2004, Table
-    // VI, No. 549. Telescope: 12.1 h from Tucson, Arizona. Imaging: the Moon
-    // photographed in daylight at the very moment of the conjunction.
+    // 759, and Odeh 2004 (see crescents.h). Binoculars: Odeh 2004, Table VI,
+    // No. 549. Telescope: 12.1 h from Tucson, Arizona. Imaging: the Moon
+    // photographed in daylight at the very moment of the conjunction (T. Legault).
     static const std::array<CrescentRecord, 4> records{{
         {RecordMeans::NakedEye, kNakedEyeRecordHours, "1990.02.25", "Collins Gap, Tennessee", "nakedEye"},
         {RecordMeans::OpticalAid, kOpticalAidRecordHours, "2002.09.07", "Irán", "opticalAid"},
