@@ -7,51 +7,39 @@
 
 namespace {
 
-// The request's arguments, quotes taken off.
-QStringList requestArguments(const QString& text)
-{
-    QStringList args;
-    static const QRegularExpression kArgument(QStringLiteral("\"([^\"]*)\"?|(\\S+)"));
-    for (auto it = kArgument.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        args << (m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
-    }
-    return args;
-}
-
-// What a reader of the page sees, lower case and with blanks folded: the
-// text lines, and the words of the font requests (.B, .BR, ...).
+// What a reader of the page sees, lower case and with blanks folded: the text
+// lines and the words of the font requests (.B, .BR, ...), escapes undone.
 QString manualText(const QString& roff)
 {
-    static const QStringList kJoinedWithBlanks{QStringLiteral("B"), QStringLiteral("I"), QStringLiteral("SH")};
-    static const QStringList kAlternating{QStringLiteral("BI"), QStringLiteral("BR"), QStringLiteral("IB"),
-                                          QStringLiteral("IR"), QStringLiteral("RB"), QStringLiteral("RI")};
+    static const QRegularExpression kRequest(QStringLiteral("^\\.(B|I|SH|[BIR][BIR]) ?(.*)$"));
+    static const QRegularExpression kArgument(QStringLiteral("\"([^\"]*)\"?|(\\S+)"));
     QStringList words;
     for (const QString& line : roff.split(u'\n')) {
-        if (!line.startsWith(u'.')) {
+        const QRegularExpressionMatch request = kRequest.match(line);
+        if (line.startsWith(u'.') && !request.hasMatch())
+            continue;
+        if (!request.hasMatch()) {
             words << line;
             continue;
         }
-        const QString request = line.mid(1).section(u' ', 0, 0);
-        const QStringList args = requestArguments(line.section(u' ', 1));
-        if (kJoinedWithBlanks.contains(request))
-            words << args.join(u' ');
-        else if (kAlternating.contains(request))
-            words << args.join(QString());
+        QStringList args;   // quotes taken off; the two-letter requests join them without blanks
+        for (auto it = kArgument.globalMatch(request.captured(2)); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            args << (m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2));
+        }
+        const bool alternating = request.captured(1).size() == 2 && request.captured(1) != u"SH";
+        words << args.join(alternating ? QString() : QStringLiteral(" "));
     }
     QString text = words.join(u' ');
     for (const char* escape : {"\\fB", "\\fI", "\\fR", "\\fP", "\\&"})
         text.remove(QLatin1String(escape));
-    text.replace(QStringLiteral("\\-"), QStringLiteral("-")).replace(QStringLiteral("\\(en"), QStringLiteral("–"));
-    return text.simplified().toLower();
+    return text.replace(QStringLiteral("\\-"), QStringLiteral("-")).simplified().toLower();
 }
 
-QString folded(const QString& text)
+QString folded(QString text)
 {
-    QString s = text.simplified().toLower();
-    if (s.endsWith(u'.'))
-        s.chop(1);
-    return s;
+    text = text.simplified().toLower();
+    return text.endsWith(u'.') ? text.chopped(1) : text;
 }
 
 struct Help {
@@ -75,9 +63,9 @@ Help readHelp(const QString& text)
     bool inExitCodes = false;
     for (const QString& line : lines) {
         inExitCodes = (inExitCodes || line.startsWith(QStringLiteral("Kilépési kód:"))) && !line.isEmpty();
-        if (inExitCodes)
+        if (inExitCodes) {
             h.exitCodes += line + u' ';
-        else if (const QRegularExpressionMatch m = kEntry.match(line); m.hasMatch()) {
+        } else if (const QRegularExpressionMatch m = kEntry.match(line); m.hasMatch()) {
             for (auto it = kOption.globalMatch(m.captured(1)); it.hasNext();)
                 h.options << it.next().captured();
             h.descriptions << m.captured(2);
