@@ -48,6 +48,8 @@ private Q_SLOTS:
         QVERIFY2(!r.out.contains(QStringLiteral("Displays")), qPrintable(r.out));
         const Run sighting = almanac({QStringLiteral("sighting"), QStringLiteral("--help")});
         QCOMPARE(sighting.exitCode, 0);
+        QVERIFY2(sighting.out.section(u'\n', 0, 0).contains(QStringLiteral("tavik-almanac sighting [")),
+                 qPrintable(sighting.out));
         for (const char* option : {"--at", "--json", "--lat", "--lon", "--elevation", "--tz", "--ephe"})
             QVERIFY2(sighting.out.contains(QLatin1String(option)), option);
         QVERIFY2(!sighting.out.contains(QStringLiteral("Displays")), qPrintable(sighting.out));
