@@ -1,5 +1,7 @@
 #include "siteconfig.h"
 
+#include "localzone.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -73,7 +75,7 @@ bool readEntry(const QString& key, const QString& value, ObservingSite& site, Si
             return false;
         site.elevation = *number;
     } else if (key == QLatin1String("timezone")) {
-        if (!value.isEmpty() && !isKnownZoneId(value)) {
+        if (!value.isEmpty() && !isKnownZone(value)) {
             fault.kind = SiteFault::UnknownZone;
             return false;
         }
@@ -168,11 +170,6 @@ QTimeZone ObservingSite::zone() const
     if (timezone.isEmpty())
         return QTimeZone::systemTimeZone();
     return QTimeZone(timezone.toUtf8());
-}
-
-bool isKnownZoneId(const QString& id)
-{
-    return !id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id.toUtf8());
 }
 
 QString siteConfigPath()

@@ -32,9 +32,6 @@ inline constexpr ValueRange kLatitudeRange{-90, 90};      // degrees
 inline constexpr ValueRange kLongitudeRange{-180, 180};   // degrees
 inline constexpr ValueRange kElevationRange{-500, 15000};  // metres
 
-// An IANA zone that the zone database knows ("Budapest" and "" are not).
-bool isKnownZoneId(const QString& id);
-
 // What is wrong with a damaged tavik.conf, for a message naming the line.
 enum class SiteFault {
     None,

@@ -1,6 +1,7 @@
 #include "sitewindow.h"
 
 #include "angles.h"
+#include "localzone.h"
 #include "palette.h"
 #include "sitefaults.h"
 #include "siteplaces.h"
@@ -238,7 +239,7 @@ std::optional<ObservingSite> SiteWindow::readFields()
     site.longitude = *longitude;
     site.elevation = *elevation;
     site.timezone = m_zone->currentText().trimmed();
-    if (!site.timezone.isEmpty() && !isKnownZoneId(site.timezone)) {
+    if (!site.timezone.isEmpty() && !isKnownZone(site.timezone)) {
         refuse(m_zone->lineEdit(),
                siteFieldName(SiteField::Zone) + QStringLiteral(" hibás: „") + site.timezone
                    + QStringLiteral("”.\nA listából válasszon IANA időzónát (például Europe/Budapest), vagy "
