@@ -91,7 +91,9 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
-    QTest::newRow("lathatosag") << s << 8 << "lathatosag" << QStringLiteral("Lá&thatóság")
+    QTest::newRow("megfigyelohely") << s << 8 << "megfigyelohely" << QStringLiteral("Megfigyelő&hely…")
+                                    << QKeySequence();
+    QTest::newRow("lathatosag") << s << 9 << "lathatosag" << QStringLiteral("Lá&thatóság")
                                 << QKeySequence(Qt::CTRL | Qt::Key_T);
 
     const QString p = QStringLiteral("prg");
@@ -132,7 +134,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 9);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 10);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 
@@ -161,6 +163,7 @@ void MainWindowMenuTest::itemOpensOneWindow_data()
     QTest::newRow("holdfogyi") << "holdfogyi" << "Form12";
     QTest::newRow("venusz") << "venusz" << "Form9";
     QTest::newRow("vonas") << "vonas" << "Form4";
+    QTest::newRow("megfigyelohely") << "megfigyelohely" << "SiteWindow";
     QTest::newRow("lathatosag") << "lathatosag" << "VisibilityWindow";
     QTest::newRow("prog") << "prog" << "frmAbout";
     QTest::newRow("leir") << "leir" << "Form2";
