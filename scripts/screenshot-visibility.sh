@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Starts the program (build/app/tavik by default) under Xvfb with Szeged as the
 # observing site, opens "Holdsarló láthatósága" with Ctrl+T, types an evening
-# into its time box and saves a PNG of that window.
-#   scripts/screenshot-visibility.sh [out.png] [program] [time]
+# into its time box and saves a PNG of that window; with "site" last, the
+# site window opened from the visibility window's button instead.
+#   scripts/screenshot-visibility.sh [out.png] [program] [time] [site]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-docs/screenshot-visibility.png}")
 program=$(realpath -m "${2:-$root/build/app/tavik}")
 when=${3:-2025.05.28 20:55}
+which=${4:-visibility}
 if [ -z "${TAVIK_SHOT_INNER:-}" ]; then
-  exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$out" "$program" "$when"
+  exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$out" "$program" "$when" "$which"
 fi
 
 scratch=$(mktemp -d)
@@ -89,5 +91,10 @@ shot=$(window 'Holdsarl')
 sleep 1
 keys "Alt_L+i" "Control_L+a" "text:$when" "Return"
 sleep 2
+if [ "$which" = site ]; then
+  keys "Alt_L+h"
+  shot=$(window 'Megfigyel')
+  sleep 1
+fi
 import -window "$shot" "$out"
 echo "Saved $out"
