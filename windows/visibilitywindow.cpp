@@ -141,11 +141,18 @@ void VisibilityWindow::createFigures()
         QLabel* now = valueLabel(box, f.key, f.label);
         QLabel* best = valueLabel(box, f.key + QStringLiteral(".best"), f.label + QStringLiteral(" a legjobb időpontban"));
         name->setBuddy(now);
+        if (f.key == QStringLiteral("records"))   // the report's columns, as the command prints them
+            now->setFont(ui::font(QStringLiteral("Courier New"), 8.5));
         m_values.insert(f.key, now);
         m_values.insert(f.key + QStringLiteral(".best"), best);
         grid->addWidget(name, i + 1, 0);
-        grid->addWidget(now, i + 1, 1);
-        grid->addWidget(best, i + 1, 2);
+        if (f.key == QStringLiteral("records")) {
+            grid->addWidget(now, i + 1, 1, 1, 2);
+            best->hide();
+        } else {
+            grid->addWidget(now, i + 1, 1);
+            grid->addWidget(best, i + 1, 2);
+        }
     }
     grid->setRowStretch(rows.size() + 1, 1);
     m_figures = box;
