@@ -1,6 +1,5 @@
 #include "visibilitywindow.h"
 
-#include "accessible.h"
 #include "altitudechart.h"
 #include "datafiles.h"
 #include "datetimeparser.h"
