@@ -122,7 +122,11 @@ void A::fillToolsMenu()
         openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
     });
     connect(megfigyelohely, &QAction::triggered, this, [this] {
-        openCompanion(m_site, [this] { return new SiteWindow(m_env.siteConfig, m_env.messages); });
+        openCompanion(m_site, [this] {
+            auto* w = new SiteWindow(m_env.siteConfig, m_env.messages);
+            connect(w, &SiteWindow::siteChanged, this, &A::siteChanged);
+            return w;
+        });
     });
 }
 

@@ -5,7 +5,6 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
-#include "siteconfig.h"
 #include "ui.h"
 
 #include <QComboBox>

@@ -13,6 +13,7 @@
 #include "observation.h"
 #include "regional.h"
 #include "report.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -84,6 +85,11 @@ public:
     // Appends the seven-line entry to "szamitott.txt"; false after a file
     // fault, which has then been reported.
     bool AppendCalculationLog(const ObservationResult& r, Trigger trigger = Trigger::Observation);
+
+Q_SIGNALS:
+    // The site window saved a new observing site; windows computing for the
+    // site follow it from here, whether or not the site window is open.
+    void siteChanged(const ObservingSite& site);
 
 private Q_SLOTS:
     void Command1_Click();
