@@ -7,6 +7,7 @@
 #include "ui.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -113,6 +114,7 @@ NoteWindow::NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QW
     createMenu();
     createTextBox();
     loadText();
+    m_savedText = fileText();
 }
 
 void NoteWindow::createMenu()
@@ -232,7 +234,31 @@ bool NoteWindow::save()
         return false;
     }
     m_readFault.clear();
+    m_savedText = text;
     return true;
+}
+
+bool NoteWindow::hasUnsavedText() const
+{
+    return fileText() != m_savedText;
+}
+
+void NoteWindow::closeEvent(QCloseEvent* event)
+{
+    bool closes = true;
+    if (hasUnsavedText()) {
+        switch (m_messages.ask(this, QStringLiteral("Menti a változásokat?"))) {
+        case Answer::Yes:
+            closes = save();
+            break;
+        case Answer::No:
+            break;
+        case Answer::Cancel:
+            closes = false;
+            break;
+        }
+    }
+    event->setAccepted(closes);
 }
 
 void NoteWindow::Save_Click() { save(); }

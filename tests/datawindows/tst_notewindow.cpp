@@ -8,6 +8,10 @@
 #include "smalldisk.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -23,6 +27,7 @@ using tavik::testing::failOnMessages;
 using tavik::testing::flushDeletions;
 
 Q_DECLARE_METATYPE(tavik::NoteKind)
+Q_DECLARE_METATYPE(tavik::Answer)
 
 namespace {
 
@@ -98,7 +103,10 @@ private Q_SLOTS:
     void okClosesOnlyAfterWriting();
     void clicksOnTheMenuBarAct_data() { addBothKinds(); }
     void clicksOnTheMenuBarAct();
-    void titleBarCloseDiscardsEdits();
+    void closingAnEditedNote_data();
+    void closingAnEditedNote();
+    void theQuestionBox_data();
+    void theQuestionBox();
     void failedSave_data();
     void failedSave();
     void longLinesAreShownInPiecesAndSavedWhole_data();
@@ -403,18 +411,115 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
     QCOMPARE(log.count(), 0);
 }
 
-void TestNoteWindows::titleBarCloseDiscardsEdits()
+// Closing from the title bar or with Esc asks before a typed text is lost;
+// Mégse keeps the window open with the text, Nem drops it, Igen saves it
+// and, when saving fails, says so and keeps the window open.
+void TestNoteWindows::closingAnEditedNote_data()
 {
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("folderGone");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("messages");
+    const QByteArray saved("saved\r\n");
+    const QByteArray edited("saved\r\nx\r\n");
+    const QStringList asked{QStringLiteral("Menti a változásokat?")};
+    for (bool esc : {false, true}) {
+        const char* how = esc ? "Esc" : "title bar";
+        QTest::addRow("%s, unchanged", how) << esc << "" << Answer::Cancel << false << true << saved << QStringList();
+        QTest::addRow("%s, typed and taken back", how)
+            << esc << "x\b" << Answer::Cancel << false << true << saved << QStringList();
+        QTest::addRow("%s, Mégse", how) << esc << "x" << Answer::Cancel << false << false << saved << asked;
+        QTest::addRow("%s, Nem", how) << esc << "x" << Answer::No << false << true << saved << asked;
+        QTest::addRow("%s, Igen", how) << esc << "x" << Answer::Yes << false << true << edited << asked;
+    }
+    QTest::newRow("Igen, saving fails") << false << "x" << Answer::Yes << true << false << QByteArray()
+                                        << asked + QStringList{QStringLiteral("A 'jegyzetek.txt' fájl NEM menthető!")};
+}
+
+void TestNoteWindows::closingAnEditedNote()
+{
+    QFETCH(bool, byEscape);
+    QFETCH(QString, typed);
+    QFETCH(Answer, answer);
+    QFETCH(bool, folderGone);
+    QFETCH(bool, closed);
+    QFETCH(QStringList, messages);
     DataFolder data;
     QVERIFY(data.write(kNotes, "saved\r\n"));
     MessageLog log;
+    log.answers = {answer};
     auto note = companion(NoteKind::Notes, data.folders(), log);
-    note.open()->textBox()->setPlainText(QStringLiteral("edited"));
-    QVERIFY(note->close());
+    QVERIFY(QTest::qWaitForWindowActive(note.open()));
+    note->textBox()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->textBox(), typed);
+    const QString text = note->textBox()->toPlainText();
+    if (folderGone)
+        QVERIFY(data.removeFolder());
+    if (byEscape)
+        QTest::keyClick(note->textBox(), Qt::Key_Escape);
+    else
+        note->close();
     flushDeletions();
-    QVERIFY(note.isNull());
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(data.read(kNotes), QByteArray("saved\r\n"));
+    QCOMPARE(note.isNull(), closed);
+    QStringList given;
+    for (const Message& m : std::as_const(log.messages))
+        given.append(m.text.section(u'\n', 0, 0));
+    QCOMPARE(given, messages);
+    if (!messages.isEmpty())
+        QCOMPARE(log.messages.first().icon, MessageIcon::Question);
+    QTEST(data.read(kNotes), "file");
+    if (!closed) {
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->textBox()->toPlainText(), text);
+    }
+}
+
+// The question as the user sees it: caption "Tavik", Igen the default, Esc
+// the same as Mégse.
+void TestNoteWindows::theQuestionBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("Enter is Igen") << int(Qt::Key_Return) << true << QByteArray("new\r\n");
+    QTest::newRow("Esc is Mégse") << int(Qt::Key_Escape) << false << QByteArray("old\r\n");
+}
+
+void TestNoteWindows::theQuestionBox()
+{
+    QFETCH(int, key);
+    QFETCH(bool, closed);
+    DataFolder data;
+    QVERIFY(data.write(kLog, "old\r\n"));
+    CompanionSlot<NoteWindow> note([&] { return new NoteWindow(NoteKind::ObservationLog, data.folders(), MessageSink()); });
+    note.open()->textBox()->setPlainText(QStringLiteral("new"));
+    QString caption;
+    QStringList buttons;
+    QString defaultButton;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer.stop();
+        caption = box->windowTitle() + u'|' + box->text();
+        for (QAbstractButton* b : box->buttons())
+            buttons.append(b->text());
+        defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        QTest::keyClick(box, Qt::Key(key));
+    });
+    answer.start(20);
+    note->close();
+    flushDeletions();
+    QCOMPARE(caption, QStringLiteral("Tavik|Menti a változásokat?"));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{QStringLiteral("Igen"), QStringLiteral("Mégse"), QStringLiteral("Nem")}));
+    QCOMPARE(defaultButton, QStringLiteral("Igen"));
+    QCOMPARE(note.isNull(), closed);
+    QTEST(data.read(kLog), "file");
 }
 
 void TestNoteWindows::failedSave_data()
