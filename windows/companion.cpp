@@ -44,6 +44,7 @@ void scrollControls(QWidget* window, QMenuBar* bar, const QSize& page, const QSi
     auto* area = new QScrollArea(window);
     area->setObjectName(QStringLiteral("scrolledClient"));
     area->setFrameShape(QFrame::NoFrame);
+    area->setAccessibleName(window->windowTitle());
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("client"));
     content->setFixedSize(page);
