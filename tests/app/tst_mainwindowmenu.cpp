@@ -37,8 +37,6 @@ private Q_SLOTS:
     void separatorLookalikeDoesNothing();
     void itemOpensOneWindow_data();
     void itemOpensOneWindow();
-    void escapeClosesTheWindow_data() { itemOpensOneWindow_data(); }
-    void escapeClosesTheWindow();
     void closedWindowIsMadeAnew();
     void shortcutsOpenDays_data();
     void shortcutsOpenDays();
@@ -182,25 +180,6 @@ void MainWindowMenuTest::itemOpensOneWindow()
     QVERIFY(!first[0]->isModal());
     act->trigger();
     QCOMPARE(openWindows(window), first);
-}
-
-// Esc reaches the window from whichever of its controls has the focus.
-void MainWindowMenuTest::escapeClosesTheWindow()
-{
-    QFETCH(QString, item);
-    QFETCH(QString, window);
-    DataFolder data;
-    auto a = makeWindow(data, *m_caught);
-    a->show();
-    a->findChild<QAction*>(item)->trigger();
-    QPointer<QWidget> w = openWindows(window).value(0);
-    QVERIFY(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus && focus->window() == w ? focus : w.data(), Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!w);
-    QVERIFY(a->isVisible());
 }
 
 void MainWindowMenuTest::closedWindowIsMadeAnew()
