@@ -105,7 +105,6 @@ private Q_SLOTS:
     void clicksOnTheMenuBarAct();
     void closingAnEditedNote_data();
     void closingAnEditedNote();
-    void theQuestionBox_data();
     void theQuestionBox();
     void failedSave_data();
     void failedSave();
@@ -466,17 +465,8 @@ void TestNoteWindows::closingAnEditedNote()
 }
 
 // The question as the user sees it: caption "Tavik", Igen the default, Esc Mégse.
-void TestNoteWindows::theQuestionBox_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QByteArray>("file");
-    QTest::newRow("Enter is Igen") << int(Qt::Key_Return) << QByteArray("new\r\n");
-    QTest::newRow("Esc is Mégse") << int(Qt::Key_Escape) << QByteArray("old\r\n");
-}
-
 void TestNoteWindows::theQuestionBox()
 {
-    QFETCH(int, key);
     DataFolder data;
     QVERIFY(data.write(kLog, "old\r\n"));
     CompanionSlot<NoteWindow> note([&] { return new NoteWindow(NoteKind::ObservationLog, data.folders(), MessageSink()); });
@@ -489,7 +479,7 @@ void TestNoteWindows::theQuestionBox()
             seen << box->windowTitle() << box->text() << box->defaultButton()->text();
             for (QAbstractButton* b : box->buttons())
                 seen << b->text();
-            QTest::keyClick(box, Qt::Key(key));
+            QTest::keyClick(box, Qt::Key_Escape);
         }
     });
     answer.start(20);
@@ -497,8 +487,8 @@ void TestNoteWindows::theQuestionBox()
     flushDeletions();
     QCOMPARE(seen.mid(0, 3), (QStringList{"Tavik", QStringLiteral("Menti a változásokat?"), "Igen"}));
     QCOMPARE(QSet<QString>(seen.begin() + 3, seen.end()), (QSet<QString>{"Igen", "Nem", QStringLiteral("Mégse")}));
-    QCOMPARE(note.isNull(), key == Qt::Key_Return);
-    QTEST(data.read(kLog), "file");
+    QVERIFY(!note.isNull());
+    QCOMPARE(data.read(kLog), QByteArray("old\r\n"));
 }
 
 void TestNoteWindows::failedSave_data()
