@@ -70,6 +70,33 @@ void scrollControls(QWidget* window, QMenuBar* bar, const QSize& page, const QSi
         focus->setFocus();
 }
 
+const char* const kShrinks = "tavikShrinksToFit";
+
+// Takes `excess` off the window and off its control that may shrink, when
+// there is one and nothing else would be cut off; false when not.
+bool shrinkInto(QWidget* window, QSize excess)
+{
+    excess = excess.expandedTo(QSize(0, 0));
+    QWidget* control = nullptr;
+    for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (c->property(kShrinks).toBool())
+            control = c;
+    }
+    const QSize smaller = control ? control->size() - excess : QSize();
+    if (!control || smaller.width() < control->width() / 3 || smaller.height() < control->height() / 3)
+        return false;
+    const QRect left(QPoint(), window->size() - excess);
+    for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (c != control && !c->isWindow() && !qobject_cast<QMenuBar*>(c) && !left.contains(c->geometry()))
+            return false;
+    }
+    control->resize(smaller);
+    if (auto* bar = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->resize(left.width(), bar->height());
+    window->setFixedSize(left.size());
+    return true;
+}
+
 void fitInto(QWidget* window, const QSize& room)
 {
     auto* bar = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
@@ -77,11 +104,13 @@ void fitInto(QWidget* window, const QSize& room)
     const QSize page = window->size() - barSize;
     const int scrollBar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
     const QSize shown = scrolledSize(page, room - barSize, scrollBar);
-    if (shown != page)
+    if (shown != page && !shrinkInto(window, page - (room - barSize)))
         scrollControls(window, bar, page, shown);
 }
 
 }  // namespace
+
+void shrinksToFit(QWidget* control) { control->setProperty(kShrinks, true); }
 
 void prepareCompanion(QWidget* window, const QWidget* beside)
 {

@@ -18,6 +18,12 @@ namespace tavik {
 // is opened from, or centred on the primary screen when there is none.
 void prepareCompanion(QWidget* window, const QWidget* beside);
 
+// Marks a control that scrolls its own content, such as a note's text box,
+// as one that may be made smaller where its window would not fit the screen:
+// the window then shrinks with it instead of scrolling, as long as every
+// other control still fits.
+void shrinksToFit(QWidget* control);
+
 // make() builds the window (its own start-up, such as reading its file, runs in
 // its constructor); it is called only when no window is open.
 template <class W, class Make>

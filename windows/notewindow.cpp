@@ -1,5 +1,6 @@
 #include "notewindow.h"
 
+#include "companion.h"
 #include "datafiles.h"
 #include "filefaults.h"
 #include "messages.h"
@@ -162,6 +163,7 @@ void NoteWindow::createTextBox()
     m_text->verticalScrollBar()->setPalette(systemPalette(m_text));
     m_text->setPlainText(QString::fromUtf8(m_layout.initialText));
     m_text->setFocus();
+    shrinksToFit(m_text);
 }
 
 QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
