@@ -85,15 +85,15 @@ bool shrinkInto(QWidget* window, QSize excess)
     const QSize smaller = control ? control->size() - excess : QSize();
     if (!control || smaller.width() < control->width() / 3 || smaller.height() < control->height() / 3)
         return false;
-    const QRect left(QPoint(), window->size() - excess);
+    const QRect kept(QPoint(), window->size() - excess);
     for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (c != control && !c->isWindow() && !qobject_cast<QMenuBar*>(c) && !left.contains(c->geometry()))
+        if (c != control && !c->isWindow() && !qobject_cast<QMenuBar*>(c) && !kept.contains(c->geometry()))
             return false;
     }
     control->resize(smaller);
     if (auto* bar = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
-        bar->resize(left.width(), bar->height());
-    window->setFixedSize(left.size());
+        bar->resize(kept.width(), bar->height());
+    window->setFixedSize(kept.size());
     return true;
 }
 
