@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tavik;
 
@@ -64,6 +67,9 @@ private Q_SLOTS:
     void usersCopyWins();
     void writesGoToTheUsersFolderOnly();
     void systemFollowsXdgDataHome();
+    void dataHomeFromTheEnvironment_data();
+    void dataHomeFromTheEnvironment();
+    void aFolderThatCannotBeMadeSaysWhy();
 };
 
 void TestDataFolders::picBesideTheProgramIsTheOnlyFolder()
@@ -167,6 +173,79 @@ void TestDataFolders::systemFollowsXdgDataHome()
     QCOMPARE(d.userFolder(), home.filePath(QStringLiteral("tavik/Pic")));
     QCOMPARE(d.shippedFolder(),
              QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tavik/Pic")));
+}
+
+// XDG_DATA_HOME and HOME as the environment gives them; "<tmp>" stands for a
+// temporary folder, "-" for a variable that is not set.
+void TestDataFolders::dataHomeFromTheEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("xdgDataHome");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QString>("expected");   // "~" for the account's home folder
+    QTest::newRow("absolute") << QByteArray("<tmp>/adat") << QByteArray("<tmp>") << "<tmp>/adat";
+    QTest::newRow("unset") << QByteArray("-") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("relative is ignored") << QByteArray("adat") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("not UTF-8 is ignored")
+        << QByteArray("<tmp>/\xe1rv\xedz") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("UTF-8 kept") << QByteArray("<tmp>/\xc3\xa1rv\xc3\xadz") << QByteArray("<tmp>")
+                                << QStringLiteral("<tmp>/árvíz");
+    QTest::newRow("no HOME") << QByteArray("-") << QByteArray("-") << "~/.local/share";
+    QTest::newRow("relative HOME") << QByteArray("-") << QByteArray("haza") << "~/.local/share";
+}
+
+void TestDataFolders::dataHomeFromTheEnvironment()
+{
+    QFETCH(QByteArray, xdgDataHome);
+    QFETCH(QByteArray, home);
+    QFETCH(QString, expected);
+    QTemporaryDir tmp;
+    const QByteArray savedHome = qgetenv("HOME");
+    const auto set = [&tmp](const char* name, QByteArray value) {
+        if (value == "-")
+            qunsetenv(name);
+        else
+            qputenv(name, value.replace("<tmp>", QFile::encodeName(tmp.path())));
+    };
+    set("XDG_DATA_HOME", xdgDataHome);
+    set("HOME", home);
+    const QString dataHome = DataFolders::userDataHome();
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", savedHome);
+    const struct passwd* account = ::getpwuid(::geteuid());
+    QVERIFY(account);
+    expected.replace(QStringLiteral("<tmp>"), tmp.path()).replace(u'~', QFile::decodeName(account->pw_dir));
+    QCOMPARE(dataHome, expected);
+}
+
+// The user's folder is made on the first save; when it cannot be, the
+// message names what is in the way instead of calling the folder missing.
+void TestDataFolders::aFolderThatCannotBeMadeSaysWhy()
+{
+    QTemporaryDir home;
+    QVERIFY(writeFile(home.filePath(QStringLiteral("tavik")), "a file, not a folder"));
+    const DataFolders d(home.filePath(QStringLiteral("tavik/Pic")), home.filePath(QStringLiteral("shipped")));
+    FileStatus status = replaceWholeFile(d.writePath(QStringLiteral("ujhold.txt")), QStringLiteral("x"));
+    QCOMPARE(status.reason, FileReason::NotAFolder);
+    QCOMPARE(status.detail, home.filePath(QStringLiteral("tavik")));
+    QVERIFY(QFile::remove(home.filePath(QStringLiteral("tavik"))));
+
+    // A folder closed to new folders; root is let in everywhere, so a child
+    // process that runs as nobody tries it.
+    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                    | QFile::ExeOther));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(100);
+        status = appendToFile(d.writePath(QStringLiteral("szamitott.txt")), QStringLiteral("x"));
+        ::_exit(status.reason == FileReason::FolderNotCreatable
+                        && status.detail == home.filePath(QStringLiteral("tavik"))
+                    ? 0 : 1);
+    }
+    int exit = -1;
+    QCOMPARE(::waitpid(child, &exit, 0), child);
+    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(exit, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)
