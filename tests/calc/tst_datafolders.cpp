@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <pwd.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tavik;
@@ -69,7 +68,6 @@ private Q_SLOTS:
     void systemFollowsXdgDataHome();
     void dataHomeFromTheEnvironment_data();
     void dataHomeFromTheEnvironment();
-    void aFolderThatCannotBeMadeSaysWhy();
 };
 
 void TestDataFolders::picBesideTheProgramIsTheOnlyFolder()
@@ -215,37 +213,6 @@ void TestDataFolders::dataHomeFromTheEnvironment()
     QVERIFY(account);
     expected.replace(QStringLiteral("<tmp>"), tmp.path()).replace(u'~', QFile::decodeName(account->pw_dir));
     QCOMPARE(dataHome, expected);
-}
-
-// The user's folder is made on the first save; when it cannot be, the
-// message names what is in the way instead of calling the folder missing.
-void TestDataFolders::aFolderThatCannotBeMadeSaysWhy()
-{
-    QTemporaryDir home;
-    QVERIFY(writeFile(home.filePath(QStringLiteral("tavik")), "a file, not a folder"));
-    const DataFolders d(home.filePath(QStringLiteral("tavik/Pic")), home.filePath(QStringLiteral("shipped")));
-    FileStatus status = replaceWholeFile(d.writePath(QStringLiteral("ujhold.txt")), QStringLiteral("x"));
-    QCOMPARE(status.reason, FileReason::NotAFolder);
-    QCOMPARE(status.detail, home.filePath(QStringLiteral("tavik")));
-    QVERIFY(QFile::remove(home.filePath(QStringLiteral("tavik"))));
-
-    // A folder closed to new folders; root is let in everywhere, so a child
-    // process that runs as nobody tries it.
-    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                    | QFile::ExeOther));
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(100);
-        status = appendToFile(d.writePath(QStringLiteral("szamitott.txt")), QStringLiteral("x"));
-        ::_exit(status.reason == FileReason::FolderNotCreatable
-                        && status.detail == home.filePath(QStringLiteral("tavik"))
-                    ? 0 : 1);
-    }
-    int exit = -1;
-    QCOMPARE(::waitpid(child, &exit, 0), child);
-    QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QCOMPARE(exit, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)
