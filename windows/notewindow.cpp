@@ -170,14 +170,13 @@ QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); 
 
 void NoteWindow::loadText()
 {
-    const QString file = m_data.readPath(fileName());
-    if (!dataFileExists(file)) {
+    const FileRead<QString> read = readWholeFile(m_data.readPath(fileName()), kMaxNoteBytes);
+    if (read.status.error == FileError::Missing) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
         m_messages.show(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
         return;
     }
-    const FileRead<QString> read = readWholeFile(file);
     if (!read.ok()) {
         m_readFault = describeFileFault(read.status);
         m_messages.show(nullptr, MessageIcon::Error, m_readFault);
