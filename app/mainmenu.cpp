@@ -89,10 +89,10 @@ void A::fillMapMenu()
 void A::fillToolsMenu()
 {
     auto notes = [this](QPointer<NoteWindow>& slot, NoteKind kind) {
-        openCompanion(slot, [&] { return new NoteWindow(kind, m_env.data, m_env.messages); });
+        openCompanion(slot, this, [&] { return new NoteWindow(kind, m_env.data, m_env.messages); });
     };
     auto list = [this](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
-        openCompanion(slot, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
+        openCompanion(slot, this, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
     };
 
     jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -109,7 +109,7 @@ void A::fillToolsMenu()
     connect(naplo, &QAction::triggered, this,
             [this, notes] { notes(m_form10, NoteKind::ObservationLog); });
     connect(naptar1, &QAction::triggered, this,
-            [this] { openCompanion(m_form6, [] { return new CalendarWindow(); }); });
+            [this] { openCompanion(m_form6, this, [] { return new CalendarWindow(); }); });
     connect(holdsarlolista, &QAction::triggered, this,
             [this, list] { list(m_form5, ReferenceList::EarlyCrescents); });
     connect(jelensegnaptar, &QAction::triggered, this,
@@ -119,10 +119,10 @@ void A::fillToolsMenu()
     connect(venusz, &QAction::triggered, this,
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
-        openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
+        openCompanion(m_form4, this, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
     });
     connect(megfigyelohely, &QAction::triggered, this, [this] {
-        openCompanion(m_site, [this] {
+        openCompanion(m_site, this, [this] {
             auto* w = new SiteWindow(m_env.siteConfig, m_env.messages);
             connect(w, &SiteWindow::siteChanged, this, &A::siteChanged);
             return w;
@@ -139,15 +139,15 @@ void A::fillHelpMenu()
     kilep = addItem(prg, "kilep", QStringLiteral("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(prog, &QAction::triggered, this,
-            [this] { openCompanion(m_frmAbout, [] { return new AboutWindow(); }); });
+            [this] { openCompanion(m_frmAbout, this, [] { return new AboutWindow(); }); });
     connect(leir, &QAction::triggered, this,
-            [this] { openCompanion(m_form2, [] { return new DescriptionWindow(); }); });
+            [this] { openCompanion(m_form2, this, [] { return new DescriptionWindow(); }); });
     connect(kilep, &QAction::triggered, this, &A::close);
 }
 
 void A::openMapViewer(const QString& pictureFile)
 {
-    openCompanion(m_form3, [this] { return new MapViewerWindow(m_env.data, m_env.messages); })
+    openCompanion(m_form3, this, [this] { return new MapViewerWindow(m_env.data, m_env.messages); })
         ->showPicture(pictureFile);
 }
 

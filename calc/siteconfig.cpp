@@ -19,6 +19,8 @@ namespace tavik {
 namespace {
 
 const QString kSection = QStringLiteral("[site]");
+// A settings file beyond this is none that the program wrote.
+constexpr qint64 kMaxSiteFileBytes = qint64(64) << 10;
 
 // An absolute folder from the environment, in the file-name encoding; empty
 // for an unset, empty or relative value, which the desktop's convention ignores.
@@ -208,7 +210,7 @@ QString siteConfigPath()
 
 SiteConfigRead readSiteConfig(const QString& path)
 {
-    const FileRead<QByteArray> bytes = readFileBytes(path);
+    const FileRead<QByteArray> bytes = readFileBytes(path, kMaxSiteFileBytes);
     if (!bytes.ok()) {
         SiteConfigRead out;
         if (bytes.status.error != FileError::Missing || bytes.status.reason != FileReason::Other)
