@@ -3,12 +3,11 @@
 #include "localzone.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
 
-#include <array>
-#include <cerrno>
 #include <cmath>
 #include <pwd.h>
 #include <sys/stat.h>
