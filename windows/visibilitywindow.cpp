@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -77,8 +76,6 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     middle->addWidget(m_tabs, 1);
     createHunt();
     createButtons();
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, &QWidget::close);
 
     const std::optional<QDateTime> typed =
         readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone);
