@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -84,6 +85,11 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     m_siteName->setText(m_env.site.name);
     if (openEphemeris())
         computeAt(start);
+    // Its size before it is first shown is what it is placed by: the whole
+    // window, as far as the screen has room for it.
+    layout->activate();
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
+    resize(sizeHint().boundedTo(room).expandedTo(minimumSize()));
 }
 
 VisibilityWindow::~VisibilityWindow() = default;
