@@ -38,7 +38,7 @@ QString crescentRow(const CrescentSighting& c, const QTimeZone& zone)
     return cell(formatLocalMinute(c.best, zone), kCrescentWhenColumn)
            + cell(c.evening ? QStringLiteral("este") : QStringLiteral("reggel"),
                   kCrescentAgeColumn - kCrescentWhenColumn)
-           + cell(crescentAgeText(c.ageDays), kCrescentClassColumn - kCrescentAgeColumn)
+           + cell(signedDurationText(c.ageDays), kCrescentClassColumn - kCrescentAgeColumn)
            + yallopLetter(c.visibility) + u' ' + yallopWords(c.visibility);
 }
 
@@ -106,10 +106,12 @@ QString hungarianDecimal(double value, int decimals)
     return text.replace(u'.', u',');
 }
 
-QString crescentAgeText(double days)
+QString signedDurationText(double days)
 {
-    const long long minutes = std::llround(std::abs(days) * 24.0 * 60.0);
+    const long long minutes = std::llround(std::abs(days) * 1440.0);
     const QString sign = days < 0 && minutes > 0 ? QStringLiteral("-") : QString();
+    if (minutes < 60)
+        return sign + QStringLiteral("%1 perc").arg(minutes);
     return sign + QStringLiteral("%1 óra %2 perc").arg(minutes / 60).arg(minutes % 60);
 }
 

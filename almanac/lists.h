@@ -53,7 +53,10 @@ inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sar
 
 // Pieces shared by the lists and their tests.
 QString hungarianDecimal(double value, int decimals);   // "0,9376"
-QString crescentAgeText(double days);                   // "18 óra 5 perc", "-25 óra 10 perc"
+// A signed span of time, for the lists and the report: "16 óra 3 perc",
+// "-25 óra 10 perc", and under an hour "8 perc", "-8 perc" (minutes before
+// the conjunction).
+QString signedDurationText(double days);
 QString siteText(const Site& site);                     // "É 47,4979°, K 19,0402°, 100 m"
 QString siteHeading(const ListSettings& s);             // "Szeged, É 46,2530°, K 20,1480°, 80 m"
 

@@ -177,15 +177,6 @@ const std::array<CrescentRecord, 4>& crescentRecords()
     return records;
 }
 
-QString signedDurationText(double days)
-{
-    const long long minutes = std::llround(std::abs(days) * 1440.0);
-    const QString sign = days < 0 && minutes > 0 ? QStringLiteral("-") : QString();
-    if (minutes < 60)
-        return sign + QStringLiteral("%1 perc").arg(minutes);
-    return sign + QStringLiteral("%1 óra %2 perc").arg(minutes / 60).arg(minutes % 60);
-}
-
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
 {
     SightingReport r;

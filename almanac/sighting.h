@@ -31,10 +31,6 @@ const std::array<CrescentRecord, 4>& crescentRecords();
 inline constexpr double kNakedEyeRecordHours = 15.0;
 inline constexpr double kOpticalAidRecordHours = 11.0 + 37.0 / 60.0;
 
-// A signed span of time for the report: "16 óra 3 perc", "-8 óra 2 perc", and
-// under an hour "8 perc", "-8 perc" (minutes before the conjunction).
-QString signedDurationText(double days);
-
 // Seen from the site: altitude without and with standard refraction, and
 // azimuth from the north through the east, in degrees.
 struct SkyPlace {

@@ -105,7 +105,7 @@ void A::fillToolsMenu()
     holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
     venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
-    megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfigyelő&hely…"));
+    megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfi&gyelőhely…"));
     lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });

@@ -97,7 +97,7 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
-    QTest::newRow("megfigyelohely") << s << 8 << "megfigyelohely" << QStringLiteral("Megfigyelő&hely…")
+    QTest::newRow("megfigyelohely") << s << 8 << "megfigyelohely" << QStringLiteral("Megfi&gyelőhely…")
                                     << QKeySequence();
     QTest::newRow("lathatosag") << s << 9 << "lathatosag" << QStringLiteral("Lá&thatóság")
                                 << QKeySequence(Qt::CTRL | Qt::Key_T);
