@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 #include <cmath>
 #include <numbers>
@@ -41,6 +42,7 @@ constexpr double kSampleStep = 2.0 / 24.0;     // days
 constexpr int kSamples = 15;                   // 2 h before to 26 h after
 constexpr double kTimeTolerance = 1.0e-6;      // days
 constexpr int kRowsPerChunk = 4;
+constexpr double kOneEventSpan = 0.97;         // days
 
 double wrapHalfTurn(double a)
 {
@@ -102,9 +104,19 @@ public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
         : m_sky(sky), m_refraction(refraction), m_place(place) {}
 
-    std::optional<double> nextEvent(bool moon, bool rise, double after) const
+    // hint: the same event at the place a column to the west, if known.
+    std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
     {
-        return m_place.quick ? quickEvent(moon, rise, after) : sampledEvent(moon, rise, after);
+        if (!m_place.quick)
+            return sampledEvent(moon, rise, after);
+        if (hint) {
+            // Within one day of the start it is the first after it: the
+            // events of a body come a day or more apart here.
+            const double t = refined(moon, rise, *hint);
+            if (t > after && t < after + kOneEventSpan)
+                return t;
+        }
+        return quickEvent(moon, rise, after);
     }
 
     Seen seen(bool moon, double t, bool topocentric) const
@@ -144,17 +156,23 @@ private:
 
     // Within 60° of the equator both bodies rise and set every day: the
     // hour angle of the event, refined for the motion of the body.
+    double refined(bool moon, bool rise, double t) const
+    {
+        for (int i = 0; i < 8; ++i) {
+            const double d = gap(moon, rise, t, false);
+            t += d;
+            // Each step leaves a thirtieth or less of itself.
+            if (std::abs(d) < 20 * kTimeTolerance)
+                break;
+        }
+        return t;
+    }
+
     std::optional<double> quickEvent(bool moon, bool rise, double after) const
     {
         double from = after;
         for (int attempt = 0; attempt < 2; ++attempt) {
-            double t = from + gap(moon, rise, from, true);
-            for (int i = 0; i < 8; ++i) {
-                const double d = gap(moon, rise, t, false);
-                t += d;
-                if (std::abs(d) < kTimeTolerance)
-                    break;
-            }
+            const double t = refined(moon, rise, from + gap(moon, rise, from, true));
             if (t > after)
                 return t;
             from = after + 0.5;
@@ -249,7 +267,14 @@ struct MapWork {
     VisibilityMap& map;
 };
 
-MapPoint pointAt(const MapWork& w, int row, int column)
+// The last place's sunset and moonset, to start the next one's from.
+struct RowHints {
+    double sun = std::numeric_limits<double>::quiet_NaN();   // none yet
+    double moon = std::numeric_limits<double>::quiet_NaN();
+    double shift = 0;   // days the events come earlier a column to the east
+};
+
+MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
@@ -258,12 +283,20 @@ MapPoint pointAt(const MapWork& w, int row, int column)
     // The evening after local noon, the morning after local midnight.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
     MapPoint p;
-    const std::optional<double> sun = sky.nextEvent(false, !evening, start);
+    auto hint = [&](double last, double rate) {
+        return std::isnan(last) ? std::nullopt : std::optional<double>(last - hints.shift * kTurn / rate);
+    };
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    const std::optional<double> sun = sky.nextEvent(false, !evening, start, hint(hints.sun, kSunHourRate));
+    const std::optional<double> moonHint = hint(hints.moon, kMoonHourRate);
+    hints.sun = sun.value_or(none);
+    hints.moon = none;
     if (!sun)
         return p;
     p.sunEvent = float((*sun - map.epoch) * kSecondsPerDay);
     // The young Moon sets within a few hours of the Sun, before or after it.
-    const std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3);
+    const std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3, moonHint);
+    hints.moon = moon.value_or(none);
     if (!moon) {
         p.outcome = MapOutcome::NoMoonset;
         return p;
@@ -302,8 +335,10 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
         if (first >= w.map.rows)
             return;
         for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+            RowHints hints;
+            hints.shift = 1.0 / w.map.columns;   // turns
             for (int column = 0; column < w.map.columns; ++column)
-                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column);
+                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
         }
     }
 }
@@ -321,19 +356,25 @@ bool validMapStep(double step)
     return std::isfinite(step) && step >= kMinMapStep - 1e-9 && step <= kMaxMapStep + 1e-9;
 }
 
-VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads,
-                                   const std::atomic_bool* cancelled)
+VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)
+    : m_request(request),
+      m_epoch(julianDayUt(QDateTime(request.date, QTime(0, 0), QTimeZone::utc()))),
+      m_newMoon(newMoonNear(eph, m_epoch + 0.5)),
+      m_refraction(horizonRefraction()),
+      m_sky(std::make_shared<SkyTables>(eph, m_epoch - 1.5, m_epoch + 3.5))
+{
+}
+
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled) const
 {
     VisibilityMap map;
-    map.request = request;
-    map.epoch = julianDayUt(QDateTime(request.date, QTime(0, 0), QTimeZone::utc()));
-    map.newMoon = newMoonNear(eph, map.epoch + 0.5);
-    map.columns = std::max(1, int(std::lround(360.0 / request.step)));
-    map.rows = std::max(1, int(std::lround(180.0 / request.step)));
+    map.request = m_request;
+    map.epoch = m_epoch;
+    map.newMoon = m_newMoon;
+    map.columns = std::max(1, int(std::lround(360.0 / m_request.step)));
+    map.rows = std::max(1, int(std::lround(180.0 / m_request.step)));
     map.points.resize(std::size_t(map.rows) * map.columns);
-    const SkyTables sky(eph, map.epoch - 1.5, map.epoch + 3.5);
-    const MapWork work{sky, horizonRefraction(), map};
-
+    const MapWork work{*m_sky, m_refraction, map};
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
     std::atomic_int nextRow{0};
@@ -344,6 +385,12 @@ VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& reque
     helpers.clear();
     map.complete = !(cancelled && cancelled->load());
     return map;
+}
+
+VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads,
+                                   const std::atomic_bool* cancelled)
+{
+    return VisibilityMapJob(eph, request).run(threads, cancelled);
 }
 
 QChar gradeLetter(Criterion, int grade)

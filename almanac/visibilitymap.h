@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace tavik::almanac {
@@ -69,9 +70,33 @@ struct VisibilityMap {
 
 bool validMapStep(double step);
 
-// The map of the request, computed on `threads` threads (0: every core).
-// A set `cancelled` stops it between rows; the map is then not complete.
-// Throws EphemerisError.
+class SkyTables;
+
+// A map in two steps: what needs the ephemeris (the conjunction, the Sun
+// and Moon tables), done where the ephemeris is used, for the library is
+// not safe to call from two threads at once; then the places, which need
+// no call into it and may be computed on any thread.
+class VisibilityMapJob {
+public:
+    // Throws EphemerisError.
+    VisibilityMapJob(const Ephemeris& eph, const MapRequest& request);
+
+    // The places on `threads` threads (0: every core). A set `cancelled`
+    // stops it between rows; the map is then not complete.
+    VisibilityMap run(int threads = 0, const std::atomic_bool* cancelled = nullptr) const;
+
+    const MapRequest& request() const { return m_request; }
+    double newMoon() const { return m_newMoon; }
+
+private:
+    MapRequest m_request;
+    double m_epoch = 0;
+    double m_newMoon = 0;
+    double m_refraction = 0;
+    std::shared_ptr<const SkyTables> m_sky;
+};
+
+// Both steps at once. Throws EphemerisError.
 VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
                                    const std::atomic_bool* cancelled = nullptr);
 
