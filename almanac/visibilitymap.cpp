@@ -43,6 +43,11 @@ constexpr int kSamples = 15;                   // 2 h before to 26 h after
 constexpr double kTimeTolerance = 1.0e-6;      // days
 constexpr int kRowsPerChunk = 4;
 constexpr double kOneEventSpan = 0.97;         // days
+// |cos| of the hour angle of rising and setting: below kRegular the body
+// crosses the horizon steeply enough; above kClear (the Sun) it stays well
+// clear of it for the day (its declination moves half a degree a day at most).
+constexpr double kRegular = 0.9;
+constexpr double kClear = 1.05;
 
 double wrapHalfTurn(double a)
 {
@@ -108,15 +113,8 @@ public:
     std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
     {
         if (!m_place.quick)
-            return sampledEvent(moon, rise, after);
-        if (hint) {
-            // Within one day of the start it is the first after it: the
-            // events of a body come a day or more apart here.
-            const double t = refined(moon, rise, *hint);
-            if (t > after && t < after + kOneEventSpan)
-                return t;
-        }
-        return quickEvent(moon, rise, after);
+            return polarEvent(moon, rise, after, hint);
+        return hintedEvent(moon, rise, after, hint);
     }
 
     Seen seen(bool moon, double t, bool topocentric) const
@@ -127,6 +125,36 @@ public:
     const Place& place() const { return m_place; }
 
 private:
+    std::optional<double> hintedEvent(bool moon, bool rise, double after, std::optional<double> hint) const
+    {
+        if (hint) {
+            // Within one day of the start it is the first after it: the
+            // events of a body come a day or more apart here.
+            const double t = refined(moon, rise, *hint);
+            if (t > after && t < after + kOneEventSpan)
+                return t;
+        }
+        return quickEvent(moon, rise, after);
+    }
+
+    // Beyond 60°: where the body rises and sets well clear of grazing the
+    // horizon at the start and at the event, it does so as nearer the
+    // equator; where the Sun stays well clear of the horizon all day, it
+    // has no event; the rest is sampled.
+    std::optional<double> polarEvent(bool moon, bool rise, double after, std::optional<double> hint) const
+    {
+        const double c0 = cosSetHourAngle(moon, seen(moon, after, true));
+        if (std::abs(c0) < kRegular) {
+            const std::optional<double> t = hintedEvent(moon, rise, after, hint);
+            if (t && *t < after + kOneEventSpan && std::abs(cosSetHourAngle(moon, seen(moon, *t, true))) < kRegular)
+                return t;
+        } else if (!moon && std::abs(c0) > kClear) {
+            const double c1 = cosSetHourAngle(moon, seen(moon, after + kSampleStep * kSamples, true));
+            if (std::abs(c1) > kClear && (c0 > 0) == (c1 > 0))
+                return std::nullopt;
+        }
+        return sampledEvent(moon, rise, after);
+    }
     // The altitude the centre has when the upper limb touches the horizon.
     double horizon(bool moon, const Seen& s) const
     {
@@ -142,12 +170,17 @@ private:
 
     // Days until the hour angle reaches that of the rising (setting) for
     // the body's place at t: forward, or the nearest either way.
+    // The cosine of the hour angle at which the upper limb touches the
+    // horizon; beyond ±1 it does not.
+    double cosSetHourAngle(bool moon, const Seen& s) const
+    {
+        return (std::sin(horizon(moon, s)) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+    }
+
     double gap(bool moon, bool rise, double t, bool forward) const
     {
         const Seen s = seen(moon, t, true);
-        const double cosH0 = (std::sin(horizon(moon, s)) - m_place.sinLat * s.z)
-                             / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
-        const double h0 = std::acos(std::clamp(cosH0, -1.0, 1.0)) * (rise ? -1.0 : 1.0);
+        const double h0 = std::acos(std::clamp(cosSetHourAngle(moon, s), -1.0, 1.0)) * (rise ? -1.0 : 1.0);
         double g = wrapHalfTurn(h0 - std::atan2(-s.y, s.x));
         if (forward && g < -2.0 * kDegree)
             g += kTurn;
