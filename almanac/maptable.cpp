@@ -1,8 +1,8 @@
 #include "maptable.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
-#include <cstdio>
 #include <cmath>
 
 namespace tavik::almanac {
@@ -13,7 +13,12 @@ constexpr qint64 kSecondsPerDay = 86400;
 
 class Row {
 public:
-    explicit Row(QByteArray& out) : m_out(out) {}
+    Row(QByteArray& out, const QDate& date) : m_out(out)
+    {
+        // The days a map's times fall on: the date and those round it.
+        for (int d = 0; d < kDays; ++d)
+            m_days[d] = date.addDays(d + kFirstDay).toString(Qt::ISODate).toLatin1() + 'T';
+    }
 
     void number(double v, int decimals)
     {
@@ -26,20 +31,23 @@ public:
     void tab() { m_out.append('\t'); }
     void text(const QByteArray& t) { m_out.append(t); }
     // Whole seconds after the date's 0h UTC, as 2025-05-27T18:33:12Z.
-    void time(const QDate& date, double seconds)
+    void time(double seconds)
     {
         const qint64 s = std::llround(seconds);
         const qint64 days = s >= 0 ? s / kSecondsPerDay : -((-s + kSecondsPerDay - 1) / kSecondsPerDay);
-        const qint64 rest = s - days * kSecondsPerDay;
-        const QDate d = date.addDays(days);
-        char buf[24];
-        std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02dZ", d.year(), d.month(), d.day(),
-                      int(rest / 3600), int(rest / 60 % 60), int(rest % 60));
-        m_out.append(buf, 20);
+        const int rest = int(s - days * kSecondsPerDay);
+        m_out.append(m_days[std::clamp(int(days) - kFirstDay, 0, kDays - 1)]);
+        const char hms[9] = {char('0' + rest / 36000), char('0' + rest / 3600 % 10), ':',
+                             char('0' + rest / 600 % 6), char('0' + rest / 60 % 10), ':',
+                             char('0' + rest % 60 / 10), char('0' + rest % 10), 'Z'};
+        m_out.append(hms, sizeof hms);
     }
 
 private:
+    static constexpr int kFirstDay = -2;
+    static constexpr int kDays = 7;
     QByteArray& m_out;
+    std::array<QByteArray, kDays> m_days;
 };
 
 }  // namespace
@@ -59,10 +67,9 @@ QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p)
 QByteArray mapTable(const VisibilityMap& map)
 {
     QByteArray out;
-    out.reserve(qsizetype(map.points.size()) * 96 + 64);
+    out.reserve(qsizetype(map.points.size()) * 75 + 64);   // a little more than a usual line
     out.append("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n");
-    Row row(out);
-    const QDate date = map.request.date;
+    Row row(out, map.request.date);
     for (int r = 0; r < map.rows; ++r) {
         for (int c = 0; c < map.columns; ++c) {
             const MapPoint& p = map.at(r, c);
@@ -74,13 +81,13 @@ QByteArray mapTable(const VisibilityMap& map)
             const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset;
             const bool graded = p.outcome == MapOutcome::Graded;
             if (hasSun)
-                row.time(date, p.sunEvent);
+                row.time(p.sunEvent);
             row.tab();
             if (hasMoon)
-                row.time(date, p.moonEvent);
+                row.time(p.moonEvent);
             row.tab();
             if (graded)
-                row.time(date, map.bestSeconds(p));
+                row.time(map.bestSeconds(p));
             row.tab();
             if (hasMoon) {
                 const double lag = map.request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
