@@ -123,6 +123,11 @@ QString siteText(const Site& site)
         .arg(std::lround(site.elevation));
 }
 
+QString siteHeading(const ListSettings& s)
+{
+    return s.siteName.isEmpty() ? siteText(s.site) : s.siteName + QStringLiteral(", ") + siteText(s.site);
+}
+
 QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines;
@@ -142,7 +147,7 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
         cell(QStringLiteral("(helyi idő)"), kCrescentAgeColumn)
             + cell(QStringLiteral("(-: újhold előtt)"), kCrescentClassColumn - kCrescentAgeColumn)
             + QStringLiteral("Láthatóság"),
-        cell(QString(), kCrescentClassColumn) + QStringLiteral("(Yallop q szerint)"),
+        cell(u'(' + siteHeading(s) + u')', kCrescentClassColumn) + QStringLiteral("(Yallop q szerint)"),
     };
     const Window w = yearWindow(s, 3.0);
     for (double newMoon : newMoonsBetween(eph, w.start, w.end)) {
@@ -158,7 +163,7 @@ QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     const QStringList heading{
         QStringLiteral("Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis"),
-        QStringLiteral("(helyi idő)                           (") + siteText(s.site) + u')',
+        QStringLiteral("(helyi idő)                           (") + siteHeading(s) + u')',
     };
     return eclipseLines(eph, s, heading, solarEclipsesBetween, solarEclipseRow);
 }
@@ -167,7 +172,7 @@ QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     const QStringList heading{
         QStringLiteral("Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?"),
-        QStringLiteral("(helyi idő)                    nagyság   nagyság     (") + siteText(s.site) + u')',
+        QStringLiteral("(helyi idő)                    nagyság   nagyság     (") + siteHeading(s) + u')',
     };
     return eclipseLines(eph, s, heading, lunarEclipsesBetween, lunarEclipseRow);
 }
@@ -177,6 +182,7 @@ QStringList venusLines(const Ephemeris& eph, const ListSettings& s)
     QStringList lines{
         QStringLiteral("Alsó         Esti sarló (fázis < 50%)    Hajnali sarló (fázis < 50%) Legvékonyabb"),
         QStringLiteral("együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló"),
+        cell(QStringLiteral("(helyi idő)"), kVenusConjunctionWidth) + u'(' + siteHeading(s) + u')',
     };
     const Window w = yearWindow(s, 1.0);
     for (double conjunction : venusInferiorConjunctions(eph, w.start, w.end)) {

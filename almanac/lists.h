@@ -13,6 +13,7 @@ namespace tavik::almanac {
 
 struct ListSettings {
     Site site;
+    QString siteName;      // before the coordinates in the headings; may be empty
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
     int fromYear = 2020;   // inclusive, in local civil time
     int toYear = 2050;
@@ -27,7 +28,7 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s);
 // "napfogyik.txt" and "holdfogyik.txt".
 QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s);
 QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s);
-// "venusz.txt".
+// "venusz.txt": a third heading row names the site.
 QStringList venusLines(const Ephemeris& eph, const ListSettings& s);
 
 // Column starts of "holdsarlok.txt", in characters: under the window's
@@ -54,5 +55,6 @@ inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sar
 QString hungarianDecimal(double value, int decimals);   // "0,9376"
 QString crescentAgeText(double days);                   // "18 óra 5 perc", "-25 óra 10 perc"
 QString siteText(const Site& site);                     // "É 47,4979°, K 19,0402°, 100 m"
+QString siteHeading(const ListSettings& s);             // "Szeged, É 46,2530°, K 20,1480°, 80 m"
 
 }  // namespace tavik::almanac

@@ -10,8 +10,10 @@
 #include "notewindow.h"
 #include "reflist.h"
 #include "ui.h"
+#include "visibilitywindow.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -102,6 +104,7 @@ void A::fillToolsMenu()
     holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
     venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
+    lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -118,6 +121,15 @@ void A::fillToolsMenu()
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
         openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
+    });
+    connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+}
+
+void A::openVisibility()
+{
+    openCompanion(m_visibility, [this] {
+        return new VisibilityWindow(VisibilityEnvironment{
+            m_env.data, m_env.regional, m_env.clock, m_env.messages, VisibilitySite{}, Text12->text(), {}, {}, {}});
     });
 }
 

@@ -38,6 +38,7 @@ class NoteWindow;
 class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
+class VisibilityWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -106,6 +107,7 @@ private:
     void centreOnScreen();
 
     void openMapViewer(const QString& pictureFile);
+    void openVisibility();
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
     void showPhasePicture(const QString& fileName);
@@ -155,6 +157,7 @@ private:
     QAction* holdfogyi = nullptr;
     QAction* venusz = nullptr;
     QAction* vonas = nullptr;
+    QAction* lathatosag = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -173,6 +176,7 @@ private:
     QPointer<ReferenceListWindow> m_form12;
     QPointer<DescriptionWindow> m_form2;
     QPointer<AboutWindow> m_frmAbout;
+    QPointer<VisibilityWindow> m_visibility;
 };
 
 }  // namespace tavik

@@ -204,4 +204,9 @@ FileRead<QString> readWholeFile(const QString& path)
     return readDecoded(path, decodeDataText);
 }
 
+FileRead<QByteArray> readFileBytes(const QString& path)
+{
+    return readBytes(path);
+}
+
 }  // namespace tavik

@@ -85,6 +85,8 @@ QStringList decodeDataLines(QByteArrayView bytes);
 
 FileRead<QStringList> readLines(const QString& path);
 FileRead<QString> readWholeFile(const QString& path);
+// The bytes as they are: settings in UTF-8.
+FileRead<QByteArray> readFileBytes(const QString& path);
 
 // The system calls through which files are written. Tests pass their own to
 // make faults that cannot be made for real: a failing fsync, a folder closed to

@@ -32,13 +32,14 @@ constexpr int kPictureMapWidth = 900;   // pixels of one map in a saved picture
 // ephemeris), computed on a worker.
 struct VisibilityMapWork {
     std::vector<almanac::VisibilityMapJob> jobs;
-    QList<almanac::VisibilityMap> maps;
+    QList<almanac::VisibilityMap> maps;   // those done, on the window's thread
+    almanac::VisibilityMap next;          // the worker's
     std::atomic_bool cancelled{false};
-    qint64 milliseconds = 0;
+    QElapsedTimer timer;
 };
 
-VisibilityMapView::VisibilityMapView(const almanac::Ephemeris& eph, MessageSink messages, QWidget* parent)
-    : QWidget(parent), m_eph(eph), m_messages(std::move(messages))
+VisibilityMapView::VisibilityMapView(MessageSink messages, QWidget* parent)
+    : QWidget(parent), m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("visibilityMap"));
     createControls();
@@ -58,7 +59,7 @@ void VisibilityMapView::createControls()
 {
     m_surface = new VisibilityMapSurface(this);
     m_surface->setWaiting(QStringLiteral("Nincs még térkép."));
-    m_worldButton = new QPushButton(QStringLiteral("&Egész világ"), this);
+    m_worldButton = new QPushButton(QStringLiteral("Egész &világ"), this);
     m_worldButton->setObjectName(QStringLiteral("worldButton"));
     m_worldButton->setCheckable(true);
     m_worldButton->setAccessibleName(QStringLiteral("Egész világ vagy Európa"));
@@ -71,35 +72,62 @@ void VisibilityMapView::createControls()
     m_eveningsBox->setAccessibleName(QStringLiteral("Esték száma"));
     eveningsLabel->setBuddy(m_eveningsBox);
     connect(m_eveningsBox, &QComboBox::currentIndexChanged, this, [this](int i) { setEveningCount(i + 1); });
-    m_saveButton = new QPushButton(QStringLiteral("&Kép mentése…"), this);
+    auto* criterionLabel = new QLabel(QStringLiteral("&Feltétel:"), this);
+    m_criterionBox = new QComboBox(this);
+    m_criterionBox->setObjectName(QStringLiteral("criterionBox"));
+    m_criterionBox->addItems({QStringLiteral("Yallop (q)"), QStringLiteral("Odeh (V)")});
+    m_criterionBox->setAccessibleName(QStringLiteral("Feltétel"));
+    criterionLabel->setBuddy(m_criterionBox);
+    connect(m_criterionBox, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (m_date.isValid())
+            setEvening(m_date, m_morning, m_site, i == 0 ? almanac::Criterion::Yallop : almanac::Criterion::Odeh);
+    });
+    m_saveButton = new QPushButton(QStringLiteral("Kép me&ntése…"), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &VisibilityMapView::KepMentese_Click);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    for (QWidget* w : {static_cast<QWidget*>(m_worldButton), static_cast<QWidget*>(eveningsLabel),
-                       static_cast<QWidget*>(m_eveningsBox), static_cast<QWidget*>(m_saveButton),
-                       static_cast<QWidget*>(m_status)})
-        w->setFont(ui::font(QStringLiteral("Arial"), 9));
-
     auto* controls = new QHBoxLayout;
-    controls->addWidget(m_worldButton);
-    controls->addWidget(eveningsLabel);
-    controls->addWidget(m_eveningsBox);
-    controls->addWidget(m_saveButton);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_worldButton, eveningsLabel, m_eveningsBox, criterionLabel,
+                                                      m_criterionBox, m_saveButton}) {
+        w->setFont(ui::font(QStringLiteral("Arial"), 9));
+        controls->addWidget(w);
+    }
+    m_status->setFont(ui::font(QStringLiteral("Arial"), 9));
     controls->addWidget(m_status, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_surface, 1);
 }
 
+void VisibilityMapView::setEphemeris(const almanac::Ephemeris& eph)
+{
+    m_eph = eph;
+}
+
 void VisibilityMapView::setEvening(QDate date, bool morning, const almanac::Site& site, almanac::Criterion criterion)
 {
+    const bool same = date == m_date && morning == m_morning && site.latitude == m_site.latitude
+                      && site.longitude == m_site.longitude && criterion == m_criterion;
+    if (same && (m_computing || m_pending || !m_maps.isEmpty()))
+        return;
     m_date = date;
     m_morning = morning;
     m_site = site;
     m_criterion = criterion;
-    startWork();
+    m_criterionBox->setCurrentIndex(criterion == almanac::Criterion::Yallop ? 0 : 1);
+    if (isVisible())
+        startWork();
+    else
+        m_pending = true;
+}
+
+void VisibilityMapView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_pending)
+        startWork();
 }
 
 void VisibilityMapView::setEveningCount(int count)
@@ -136,12 +164,17 @@ int VisibilityMapView::shownEvenings() const
 
 void VisibilityMapView::startWork()
 {
+    m_pending = false;
     if (m_work)
         m_work->cancelled = true;
+    if (!m_eph) {
+        m_status->setText(QStringLiteral("A térképhez nincs efemerisz."));
+        return;
+    }
     auto work = std::make_shared<VisibilityMapWork>();
     try {
         for (int i = 0; i < m_eveningCount; ++i)
-            work->jobs.emplace_back(m_eph, almanac::MapRequest{m_date.addDays(i), m_morning, m_criterion, m_step});
+            work->jobs.emplace_back(*m_eph, almanac::MapRequest{m_date.addDays(i), m_morning, m_criterion, m_step});
     } catch (const almanac::EphemerisError& e) {
         m_work.reset();
         m_computing = false;
@@ -152,16 +185,17 @@ void VisibilityMapView::startWork()
     m_computing = true;
     m_status->setText(QStringLiteral("Számolom a térképet…"));
     m_surface->setWaiting(QStringLiteral("Számolom a térképet…"));
-    QThread* thread = QThread::create([work] {
-        QElapsedTimer timer;
-        timer.start();
-        for (const almanac::VisibilityMapJob& job : work->jobs) {
-            almanac::VisibilityMap map = job.run(kWorkerThreads, &work->cancelled);
-            if (!map.complete)
-                return;
-            work->maps.append(std::move(map));
-        }
-        work->milliseconds = timer.elapsed();
+    work->timer.start();
+    computeNext(work);
+}
+
+// One evening at a time, so that the first is shown while the next are
+// computed.
+void VisibilityMapView::computeNext(const std::shared_ptr<VisibilityMapWork>& work)
+{
+    const std::size_t index = std::size_t(work->maps.size());
+    QThread* thread = QThread::create([work, index] {
+        work->next = work->jobs[index].run(kWorkerThreads, &work->cancelled);
     });
     m_threads.append(thread);
     connect(thread, &QThread::finished, this, [this, thread, work] {
@@ -174,14 +208,20 @@ void VisibilityMapView::startWork()
 
 void VisibilityMapView::takeWork(const std::shared_ptr<VisibilityMapWork>& work)
 {
-    if (work != m_work || work->cancelled)
+    if (work != m_work || work->cancelled || !work->next.complete)
         return;
-    m_work.reset();
-    m_computing = false;
+    work->maps.append(std::move(work->next));
     m_maps = work->maps;
     m_surface->setMaps(m_maps, m_site);
     m_saveButton->setEnabled(true);
-    m_status->setText(QStringLiteral("Kész (%1 s)").arg(QLocale(QLocale::Hungarian).toString(work->milliseconds / 1000.0, 'f', 1)));
+    if (std::size_t(work->maps.size()) < work->jobs.size()) {
+        m_surface->setWaiting(QStringLiteral("Számolom a következő estét…"));
+        computeNext(work);
+        return;
+    }
+    m_work.reset();
+    m_computing = false;
+    m_status->setText(QStringLiteral("Kész (%1 s)").arg(QLocale(QLocale::Hungarian).toString(work->timer.elapsed() / 1000.0, 'f', 1)));
     Q_EMIT mapsReady();
 }
 

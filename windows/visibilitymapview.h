@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -29,12 +30,18 @@ struct VisibilityMapWork;
 class VisibilityMapView : public QWidget {
     Q_OBJECT
 public:
-    VisibilityMapView(const almanac::Ephemeris& eph, MessageSink messages, QWidget* parent = nullptr);
+    explicit VisibilityMapView(MessageSink messages, QWidget* parent = nullptr);
     ~VisibilityMapView() override;
 
-    // Starts the maps of the evening (morning) of the date and the one or two
-    // after it; a map still being computed for an earlier call is dropped.
+    // The ephemeris the maps are prepared with, on this (the window's) thread.
+    void setEphemeris(const almanac::Ephemeris& eph);
+    // The maps of the evening (morning) of the date and the one or two after
+    // it, started at once if the view is shown, else when it is; a map still
+    // being computed for an earlier call is dropped. Each map is shown when
+    // it is done, mapsReady() comes after the last. The same evening again
+    // changes nothing.
     void setEvening(QDate date, bool morning, const almanac::Site& site, almanac::Criterion criterion);
+    almanac::Criterion criterion() const { return m_criterion; }
     // How many evenings to show side by side, 1 to 3, as many as fit.
     void setEveningCount(int count);
     void showWholeWorld(bool world);
@@ -54,13 +61,18 @@ public:
 Q_SIGNALS:
     void mapsReady();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void startWork();
+    void computeNext(const std::shared_ptr<VisibilityMapWork>& work);
     void takeWork(const std::shared_ptr<VisibilityMapWork>& work);
     void KepMentese_Click();
 
-    almanac::Ephemeris m_eph;
+    std::optional<almanac::Ephemeris> m_eph;
+    bool m_pending = false;   // asked for while hidden
     MessageSink m_messages;
     QDate m_date;
     bool m_morning = false;
@@ -76,6 +88,7 @@ private:
     VisibilityMapSurface* m_surface = nullptr;
     QPushButton* m_worldButton = nullptr;
     QComboBox* m_eveningsBox = nullptr;
+    QComboBox* m_criterionBox = nullptr;
     QPushButton* m_saveButton = nullptr;
     QLabel* m_status = nullptr;
 };

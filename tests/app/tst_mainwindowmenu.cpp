@@ -91,6 +91,8 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
+    QTest::newRow("lathatosag") << s << 8 << "lathatosag" << QStringLiteral("Lá&thatóság")
+                                << QKeySequence(Qt::CTRL | Qt::Key_T);
 
     const QString p = QStringLiteral("prg");
     QTest::newRow("prog") << p << 0 << "prog" << QStringLiteral("&Programról") << QKeySequence();
@@ -130,7 +132,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 8);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 9);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 
@@ -159,6 +161,7 @@ void MainWindowMenuTest::itemOpensOneWindow_data()
     QTest::newRow("holdfogyi") << "holdfogyi" << "Form12";
     QTest::newRow("venusz") << "venusz" << "Form9";
     QTest::newRow("vonas") << "vonas" << "Form4";
+    QTest::newRow("lathatosag") << "lathatosag" << "VisibilityWindow";
     QTest::newRow("prog") << "prog" << "frmAbout";
     QTest::newRow("leir") << "leir" << "Form2";
 }
@@ -213,6 +216,7 @@ void MainWindowMenuTest::shortcutsOpenDays_data()
     QTest::newRow("Ctrl+J") << "" << int(Qt::Key_J) << int(Qt::ControlModifier) << "Form8";
     QTest::newRow("Ctrl+N") << "" << int(Qt::Key_N) << int(Qt::ControlModifier) << "Form6";
     QTest::newRow("Ctrl+L") << "" << int(Qt::Key_L) << int(Qt::ControlModifier) << "Form2";
+    QTest::newRow("Ctrl+T") << "" << int(Qt::Key_T) << int(Qt::ControlModifier) << "VisibilityWindow";
     QTest::newRow("F10 nothing") << "" << int(Qt::Key_F10) << 0 << "";
     for (const char* control : {"Text11", "Text12", "Ujholdak", "Command1"}) {
         QTest::addRow("%s F2", control) << control << int(Qt::Key_F2) << 0 << "Form3";

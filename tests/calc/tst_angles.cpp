@@ -16,6 +16,8 @@ private Q_SLOTS:
     void conversion();
     void theFactorIsTheDecimal();
     void hugeAnglesOverflow();
+    void parseCoordinate_data();
+    void parseCoordinate();
 };
 
 void TestAngles::conversion_data()
@@ -54,6 +56,51 @@ void TestAngles::hugeAnglesOverflow()
     // The window refuses these like a text that is not a number.
     QVERIFY(!std::isfinite(degreesToMils(std::numeric_limits<double>::max())));
     QVERIFY(std::isfinite(milsToDegrees(std::numeric_limits<double>::max())));
+}
+
+void TestAngles::parseCoordinate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("latitude");
+    QTest::addColumn<double>("degrees");   // NaN: refused
+    const double no = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("decimal comma") << "46,253" << true << 46.253;
+    QTest::newRow("decimal point, minus") << " -19.0402 " << false << -19.0402;
+    QTest::newRow("plus") << "+0,5" << true << 0.5;
+    QTest::newRow("marks") << "46°15'11\"" << true << 46 + 15 / 60.0 + 11 / 3600.0;
+    QTest::newRow("blanks") << "46 15 11" << true << 46 + 15 / 60.0 + 11 / 3600.0;
+    QTest::newRow("typographic marks, spaced") << "46° 15′ 11,5″" << true << 46 + 15 / 60.0 + 11.5 / 3600.0;
+    QTest::newRow("two apostrophes") << "18°54'46''" << false << 18 + 54 / 60.0 + 46 / 3600.0;
+    QTest::newRow("decimal minutes") << "47°55,2'" << true << 47.92;
+    QTest::newRow("minus with minutes") << "−0 30" << false << -0.5;
+    QTest::newRow("north, after") << "46°15' É" << true << 46.25;
+    QTest::newRow("south, before") << "D 33,5" << true << -33.5;
+    QTest::newRow("west, Hungarian") << "70 15 Ny" << false << -70.25;
+    QTest::newRow("east, English") << "19.04E" << false << 19.04;
+    QTest::newRow("a longitude letter for a latitude") << "46 K" << true << no;
+    QTest::newRow("sign and letter") << "-46 É" << true << no;
+    QTest::newRow("60 minutes") << "46 60" << true << no;
+    QTest::newRow("60 seconds") << "46 15 60" << true << no;
+    QTest::newRow("fraction before the end") << "46,5 15" << true << no;
+    QTest::newRow("marks out of order") << "46'15°" << true << no;
+    QTest::newRow("seconds mark on minutes") << "46° 15\"" << true << no;
+    QTest::newRow("four parts") << "46 15 11 2" << true << no;
+    QTest::newRow("two separators") << "1.234,5" << true << no;
+    QTest::newRow("text") << "Szeged" << true << no;
+    QTest::newRow("empty") << "" << true << no;
+    QTest::newRow("nan") << "nan" << true << no;
+    QTest::newRow("exponent") << "1e2" << true << no;
+}
+
+void TestAngles::parseCoordinate()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, latitude);
+    QFETCH(double, degrees);
+    const std::optional<double> got = tavik::parseCoordinate(text, latitude ? Axis::Latitude : Axis::Longitude);
+    QCOMPARE(got.has_value(), !std::isnan(degrees));
+    if (got)
+        QVERIFY2(std::fabs(*got - degrees) < 1e-12, qPrintable(QString::number(*got, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(TestAngles)

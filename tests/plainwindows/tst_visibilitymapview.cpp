@@ -50,8 +50,8 @@ private Q_SLOTS:
     void init()
     {
         messages.clear();
-        view = std::make_unique<VisibilityMapView>(almanac::Ephemeris::open(),
-                                                   MessageSink([this](MessageIcon, const QString& t) { messages << t; }));
+        view = std::make_unique<VisibilityMapView>(MessageSink([this](MessageIcon, const QString& t) { messages << t; }));
+        view->setEphemeris(almanac::Ephemeris::open());
         view->setGridStep(2.0);   // the drawing is the same at any step; this is quicker
         view->resize(1200, 600);
         view->show();

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include <sitefaults.h>
+
 namespace tavik::almanac {
 
 QTextStream& errorStream()
@@ -31,10 +33,19 @@ void answerHelp(QCommandLineParser& p)
 QList<QCommandLineOption> placeOptions()
 {
     return {
-        {QStringLiteral("lat"), QStringLiteral("Földrajzi szélesség, fok (észak +)."), QStringLiteral("fok")},
-        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +)."), QStringLiteral("fok")},
-        {QStringLiteral("elevation"), QStringLiteral("Tengerszint feletti magasság, méter."), QStringLiteral("m")},
-        {QStringLiteral("tz"), QStringLiteral("IANA időzóna, például Europe/Budapest."), QStringLiteral("zóna")},
+        {QStringLiteral("lat"),
+         QStringLiteral("Földrajzi szélesség, fok (észak +), a --lon-nal együtt. Nélkülük a beállított "
+                        "megfigyelőhely számít."),
+         QStringLiteral("fok")},
+        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +), a --lat-tal együtt."),
+         QStringLiteral("fok")},
+        {QStringLiteral("elevation"),
+         QStringLiteral("Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett "
+                        "alapértelmezés 0."),
+         QStringLiteral("m")},
+        {QStringLiteral("tz"),
+         QStringLiteral("IANA időzóna, például Europe/Budapest; alapértelmezés a beállított megfigyelőhelyé."),
+         QStringLiteral("zóna")},
         {QStringLiteral("ephe"), QStringLiteral("Az efemeriszfájlok mappája."), QStringLiteral("mappa")},
     };
 }
@@ -54,13 +65,36 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
     return v;
 }
 
-std::optional<Site> siteOption(const QCommandLineParser& p, const Site& fallback)
+ObservingSite configuredSite(const QCommandLineParser& p)
 {
-    const auto lat = numberOption(p, QStringLiteral("lat"), -90, 90, fallback.latitude);
-    const auto lon = numberOption(p, QStringLiteral("lon"), -180, 180, fallback.longitude);
-    const auto elev = numberOption(p, QStringLiteral("elevation"), -500, 9000, fallback.elevation);
+    const bool placeGiven = p.isSet(QStringLiteral("lat")) && p.isSet(QStringLiteral("lon"));
+    if (placeGiven && p.isSet(QStringLiteral("tz")))
+        return {};
+    const QString path = siteConfigPath();
+    const SiteConfigRead read = readSiteConfig(path);
+    const QString fault = describeSiteConfigFault(read, path);
+    if (!fault.isEmpty())
+        errorStream() << fault << "\n";
+    return read.site;
+}
+
+std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite& configured)
+{
+    const bool latGiven = p.isSet(QStringLiteral("lat"));
+    const bool lonGiven = p.isSet(QStringLiteral("lon"));
+    const auto lat = numberOption(p, QStringLiteral("lat"), kLatitudeRange.low, kLatitudeRange.high,
+                                  configured.latitude);
+    const auto lon = numberOption(p, QStringLiteral("lon"), kLongitudeRange.low, kLongitudeRange.high,
+                                  configured.longitude);
+    // Another place's elevation is unknown: sea level, not the configured site's.
+    const auto elev = numberOption(p, QStringLiteral("elevation"), kElevationRange.low, kElevationRange.high,
+                                   latGiven || lonGiven ? 0.0 : configured.elevation);
     if (!lat || !lon || !elev)
         return std::nullopt;
+    if (latGiven != lonGiven) {
+        errorStream() << "A --lat és a --lon csak együtt adható meg.\n";
+        return std::nullopt;
+    }
     return Site{*lat, *lon, *elev};
 }
 

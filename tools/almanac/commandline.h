@@ -4,6 +4,8 @@
 
 #include "ephemeris.h"
 
+#include <siteconfig.h>
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
@@ -29,8 +31,12 @@ QList<QCommandLineOption> placeOptions();
 // none (with a message) where it is not a number between lo and hi.
 std::optional<double> numberOption(const QCommandLineParser& p, const QString& name, double lo, double hi,
                                    double fallback);
-// --lat, --lon and --elevation over the fallback; every bad one is reported.
-std::optional<Site> siteOption(const QCommandLineParser& p, const Site& fallback);
+// The user's configured site (tavik.conf) where the options do not set both
+// the place and the zone; a damaged file is reported and gives Budapest.
+ObservingSite configuredSite(const QCommandLineParser& p);
+// --lat and --lon (together) with --elevation (0 m without it), or the
+// configured site; every bad one is reported.
+std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite& configured);
 // --tz, or the fallback; none (with a message) for an unknown zone.
 std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback);
 // The ephemeris of --ephe; none (with a message) when it cannot be opened. A

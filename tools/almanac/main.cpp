@@ -57,7 +57,8 @@ std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& 
 std::optional<Request> parseRequest(const QCommandLineParser& p)
 {
     Request r;
-    const auto site = siteOption(p, r.base.site);
+    const tavik::ObservingSite configured = configuredSite(p);
+    const auto site = siteOption(p, configured);
     const auto from = numberOption(p, QStringLiteral("from"), kFirstYear, kLastYear, 0);
     const auto to = numberOption(p, QStringLiteral("to"), kFirstYear, kLastYear, 0);
     const auto lists = chosenLists(p);
@@ -72,7 +73,7 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
         errorStream() << "A --from év (" << *r.from << ") nem lehet később, mint a --to év (" << *r.to << ")\n";
         return std::nullopt;
     }
-    const auto zone = zoneOption(p, r.base.zone);
+    const auto zone = zoneOption(p, configured.zone());
     if (!zone)
         return std::nullopt;
     r.base.zone = *zone;
@@ -136,7 +137,9 @@ int main(int argc, char* argv[])
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
-        "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő, mind az öt fájl.\n"
+        "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik\n"
+        "Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),\n"
+        "és mind az öt fájl.\n"
         "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help)."));
     addHelpOptions(p, true);
     p.addOptions({

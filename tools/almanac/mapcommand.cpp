@@ -81,7 +81,7 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
     const auto date = readDate(p.value(QStringLiteral("date")));
     const auto criterion = readCriterion(p.value(QStringLiteral("criterion")));
     const auto step = readStep(p.value(QStringLiteral("step")));
-    const auto site = siteOption(p, Site{});
+    const auto site = siteOption(p, configuredSite(p));   // the site marked on the map
     if (!date || !criterion || !step || !site)
         return std::nullopt;
     MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step}, *site,

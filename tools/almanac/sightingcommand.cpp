@@ -1,6 +1,7 @@
 #include "sightingcommand.h"
 
 #include "commandline.h"
+#include "evening.h"
 #include "lists.h"
 #include "sighting.h"
 
@@ -42,7 +43,8 @@ int runSightingCommand(const QStringList& arguments)
     p.setApplicationDescription(QStringLiteral(
         "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
         "ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.\n"
-        "Alapértelmezés: Budapest (É 47,4979°, K 19,0402°, 100 m), Europe/Budapest idő."));
+        "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül\n"
+        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő)."));
     addHelpOptions(p, false);
     p.addOptions({
         {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"."),
@@ -53,8 +55,9 @@ int runSightingCommand(const QStringList& arguments)
     p.process(arguments);
     answerHelp(p);
 
-    const std::optional<Site> site = siteOption(p, Site{});
-    const std::optional<QTimeZone> chosenZone = zoneOption(p, ListSettings{}.zone);
+    const ObservingSite configured = configuredSite(p);
+    const std::optional<Site> site = siteOption(p, configured);
+    const std::optional<QTimeZone> chosenZone = zoneOption(p, configured.zone());
     if (!site || !chosenZone)
         return 1;
     const QTimeZone& zone = *chosenZone;
@@ -76,7 +79,7 @@ int runSightingCommand(const QStringList& arguments)
         if (p.isSet(QStringLiteral("json")))
             out << QJsonDocument(sightingJson(report, zone)).toJson(QJsonDocument::Indented);
         else
-            out << sightingLines(report, zone).join(u'\n') << '\n';
+            out << sightingText(report, zone);
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";
         return 3;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +15,14 @@ struct Run {
     QString err;
 };
 
-inline Run almanac(const QStringList& args)
+// The configuration folder is the test's own (by default one without a
+// site), never the user's.
+inline Run almanac(const QStringList& args, const QString& configHome = QStringLiteral("/nonexistent"))
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(ALMANAC_EXE), args);
     if (!p.waitForFinished(120'000))
         return {};

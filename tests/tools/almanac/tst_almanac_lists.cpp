@@ -3,6 +3,7 @@
 // tool writes.
 #include "crescents.h"
 #include "listfiles.h"
+#include "listjob.h"
 #include "lists.h"
 #include "venus.h"
 
@@ -126,11 +127,12 @@ private Q_SLOTS:
         QFETCH(QList<int>, columns);
         const QStringList lines = listLines(ListKind(kind), eph, span(2026, 2030));
         QVERIFY(lines.size() > 4);
+        const int headings = listHeadingRows(ListKind(kind));
         for (qsizetype row = 0; row < lines.size(); ++row) {
             const QString& line = lines[row];
             for (int c : columns) {
-                if (row < 2 && line.size() > c && line.at(c) == u' ')
-                    continue;   // the heading rows leave some columns empty
+                if (row < headings && (line.size() <= c || line.at(c) == u' ' || line.contains(u'°')))
+                    continue;   // the heading rows leave some columns empty; the site's row runs across them
                 QVERIFY2(line.size() > c && line.at(c) != u' ' && (c == 0 || line.at(c - 1) == u' '),
                          qPrintable(QStringLiteral("column %1 of \"%2\"").arg(c).arg(line)));
             }
@@ -161,10 +163,39 @@ private Q_SLOTS:
                 QVERIFY2(!line.contains(QString::fromUtf8(label)), qPrintable(line));
         }
         QCOMPARE(lines.at(0), QStringLiteral("(helyi idő)             (-: újhold előtt)    Láthatóság"));
-        QCOMPARE(lines.at(1), QString(kCrescentClassColumn, u' ') + QStringLiteral("(Yallop q szerint)"));
+        QCOMPARE(lines.at(1), QStringLiteral("(É 47,4979°, K 19,0402°, 100 m)").leftJustified(kCrescentClassColumn)
+                                  + QStringLiteral("(Yallop q szerint)"));
         QVERIFY(lines.at(0).indexOf(QStringLiteral("(-:")) == kCrescentAgeColumn);
         QVERIFY(lines.at(0).indexOf(QStringLiteral("Láthatóság")) == kCrescentClassColumn);
         QVERIFY(QStringLiteral("ABCDEF").contains(lines.at(2).at(kCrescentClassColumn)));
+    }
+
+    // The lists as the program computes them, a year at a time so that a
+    // cancel is heard, are the lists the tool writes in one go.
+    void listsByYearAreTheWholeLists_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (const ListFileInfo& info : listFileInfos())
+            QTest::newRow(qPrintable(info.name)) << int(info.kind);
+    }
+
+    void listsByYearAreTheWholeLists()
+    {
+        QFETCH(int, kind);
+        ListSettings s = span(2025, 2027);   // a Venus conjunction, a year-end crescent, eclipses
+        s.site = Site{46.253, 20.148, 80};
+        s.siteName = QStringLiteral("Szeged");
+        const std::atomic<bool> go{false};
+        int steps = 0;
+        const auto byYear = listLinesByYear(ListKind(kind), eph, s, go, [&steps](int, int) { ++steps; });
+        QVERIFY(byYear);
+        QCOMPARE(*byYear, listLines(ListKind(kind), eph, s));
+        QCOMPARE(steps, 3);
+        const std::atomic<bool> stop{true};
+        QVERIFY(!listLinesByYear(ListKind(kind), eph, s, stop));
+        if (ListKind(kind) != ListKind::NewMoons)
+            QVERIFY(byYear->mid(0, listHeadingRows(ListKind(kind))).join(u'\n').contains(
+                QStringLiteral("Szeged, É 46,2530°, K 20,1480°, 80 m")));
     }
 
     void rowsFitTheirWindows_data()

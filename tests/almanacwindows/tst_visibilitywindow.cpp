@@ -1,0 +1,328 @@
+// The visibility window against tavik-almanac: its figures are the command's
+// JSON and its copied text the command's output, for sites and moments of
+// every kind; the pictures it saves; the lists it computes for its site,
+// which a cancel or a failed write leaves as they were.
+#include "datafolder.h"
+#include "listcomputation.h"
+#include "lists.h"
+#include "messagelog.h"
+#include "visibilitywindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace tavik;
+using namespace tavik::almanac;
+using namespace tavik::testing;
+
+namespace {
+
+struct Place {
+    QString name;
+    double latitude, longitude, elevation;
+    QByteArray zone;
+};
+
+// The command's standard output for the moment and the site.
+QByteArray command(const QString& at, const Place& p, bool json)
+{
+    QStringList args{QStringLiteral("sighting"), QStringLiteral("--at"), at,
+                     QStringLiteral("--lat"), QString::number(p.latitude, 'f', 4),
+                     QStringLiteral("--lon"), QString::number(p.longitude, 'f', 4),
+                     QStringLiteral("--elevation"), QString::number(p.elevation),
+                     QStringLiteral("--tz"), QString::fromUtf8(p.zone)};
+    if (json)
+        args << QStringLiteral("--json");
+    QProcess run;
+    run.start(QStringLiteral(ALMANAC_EXE), args);
+    if (!run.waitForFinished(120'000) || run.exitCode() != 0)
+        QTest::qFail("tavik-almanac sighting failed", __FILE__, __LINE__);
+    return run.readAllStandardOutput();
+}
+
+VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink)
+{
+    VisibilitySite site{p.name, Site{p.latitude, p.longitude, p.elevation}, QTimeZone(p.zone)};
+    return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(),
+                                 [] { return QDateTime(QDate(2025, 5, 27), QTime(21, 5), QTimeZone("Europe/Budapest")); },
+                                 std::move(sink), site, at, {}, {}, {}};
+}
+
+QString local(const QJsonValue& iso, const QTimeZone& zone)
+{
+    const double jd = julianDayUt(QDateTime::fromString(iso.toString(), Qt::ISODateWithMs));
+    return formatLocalMinute(jd, zone) + QStringLiteral(" (") + formatLocalMinute(jd, QTimeZone::utc())
+           + QStringLiteral(" UT)");
+}
+
+QString deg(const QJsonValue& v)
+{
+    return hungarianDecimal(v.toDouble(), 2) + u'°';
+}
+
+const Place kBudapest{QStringLiteral("Budapest"), 47.4979, 19.0402, 100, "Europe/Budapest"};
+const Place kSzeged{QStringLiteral("Szeged"), 46.253, 20.148, 80, "Europe/Budapest"};
+const Place kLongyearbyen{QStringLiteral("Longyearbyen"), 78.22, 15.65, 10, "Europe/Oslo"};
+const Place kLosAngeles{QStringLiteral("Los Angeles"), 34.05, -118.24, 90, "America/Los_Angeles"};
+const Place kSantiago{QStringLiteral("Santiago"), -33.45, -70.67, 520, "America/Santiago"};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Place)
+
+class TestVisibilityWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void figuresAreTheCommandsJson_data()
+    {
+        QTest::addColumn<Place>("place");
+        QTest::addColumn<QString>("at");
+        QTest::newRow("Budapest evening") << kBudapest << QStringLiteral("2025.05.27 21:05");
+        QTest::newRow("Szeged morning") << kSzeged << QStringLiteral("2025.05.26 04:30");
+        QTest::newRow("Moon sets first") << kBudapest << QStringLiteral("2025.10.21 18:00");
+        QTest::newRow("Moon rises after the Sun") << kBudapest << QStringLiteral("2025.07.24 05:30");
+        QTest::newRow("no sunset at 78 N") << kLongyearbyen << QStringLiteral("2025.06.25 22:00");
+        QTest::newRow("west of Greenwich") << kLosAngeles << QStringLiteral("2025.07.24 20:30");
+        QTest::newRow("southern winter") << kSantiago << QStringLiteral("2025.06.26 18:30");
+    }
+
+    void figuresAreTheCommandsJson()
+    {
+        QFETCH(Place, place);
+        QFETCH(QString, at);
+        DataFolder data;
+        VisibilityWindow w(environment(data, place, at, failOnMessages()));
+        QVERIFY(w.report());
+        const QJsonObject j = QJsonDocument::fromJson(command(at, place, true)).object();
+        const QTimeZone zone(place.zone);
+        auto text = [&w](const char* key) {
+            auto* l = w.findChild<QLabel*>(QLatin1String(key));
+            return l ? l->text() : QStringLiteral("<no %1>").arg(QLatin1String(key));
+        };
+        const bool evening = j[QStringLiteral("crescent")].toString() == QStringLiteral("evening");
+        QCOMPARE(w.report()->evening, evening);
+        QCOMPARE(text("conjunctionBefore"), local(j[QStringLiteral("conjunctionBefore")], zone));
+        QCOMPARE(text("conjunctionAfter"), local(j[QStringLiteral("conjunctionAfter")], zone));
+        QCOMPARE(text("age"), crescentAgeText(j[QStringLiteral("ageHours")].toDouble() / 24));
+        const QJsonObject now = j[QStringLiteral("now")].toObject();
+        QCOMPARE(text("arcl"), deg(now[QStringLiteral("arcl")]));
+        QCOMPARE(text("arcv"), deg(now[QStringLiteral("arcv")]));
+        QCOMPARE(text("daz"), deg(now[QStringLiteral("daz")]));
+        QCOMPARE(text("lit"), hungarianDecimal(now[QStringLiteral("illuminatedFraction")].toDouble() * 100, 2) + u'%');
+        QCOMPARE(text("sun"), QStringLiteral("magasság %1, azimut %2")
+                                  .arg(deg(j[QStringLiteral("sun")][QStringLiteral("apparentAltitude")]),
+                                       deg(j[QStringLiteral("sun")][QStringLiteral("azimuth")])));
+        const QJsonValue sunEvent = j[evening ? QStringLiteral("sunset") : QStringLiteral("sunrise")];
+        QCOMPARE(text("sunEvent"), sunEvent.isNull() ? QStringLiteral("nincs") : local(sunEvent, zone));
+        QCOMPARE(text("sunEvent.label"), evening ? QStringLiteral("Napnyugta:") : QStringLiteral("Napkelte:"));
+        const QJsonValue lag = j[QStringLiteral("lagMinutes")];
+        if (!lag.isNull())
+            QVERIFY2(text("lag").startsWith(crescentAgeText(lag.toDouble() / 1440)), qPrintable(text("lag")));
+        QCOMPARE(text("lag").contains(QStringLiteral("(a Hold a Nap")), !lag.isNull() && lag.toDouble() <= 0);
+        const QJsonValue best = j[QStringLiteral("best")];
+        if (best.isNull()) {
+            QCOMPARE(text("best"), QStringLiteral("nincs"));
+            QCOMPARE(text("q.best"), QStringLiteral("- (F: nem látható)"));
+            QCOMPARE(text("arcl.best"), QString());
+            return;
+        }
+        const QJsonObject b = best.toObject();
+        QCOMPARE(text("best"), local(b[QStringLiteral("time")], zone));
+        QCOMPARE(text("age.best"), crescentAgeText(b[QStringLiteral("ageHours")].toDouble() / 24));
+        QCOMPARE(text("arcl.best"), deg(b[QStringLiteral("arcl")]));
+        QCOMPARE(text("arcv.best"), deg(b[QStringLiteral("arcv")]));
+        QCOMPARE(text("daz.best"), deg(b[QStringLiteral("daz")]));
+        QCOMPARE(text("width.best"), hungarianDecimal(b[QStringLiteral("width")].toDouble(), 2) + QStringLiteral("′"));
+        QCOMPARE(text("q.best"), QStringLiteral("%1 (%2: %3)")
+                                     .arg(hungarianDecimal(b[QStringLiteral("yallopQ")].toDouble(), 3),
+                                          b[QStringLiteral("yallopClass")].toString(),
+                                          b[QStringLiteral("yallopText")].toString()));
+        QCOMPARE(text("v.best"), QStringLiteral("%1 (%2 zóna: %3)")
+                                     .arg(hungarianDecimal(b[QStringLiteral("odehV")].toDouble(), 2),
+                                          b[QStringLiteral("odehZone")].toString(),
+                                          b[QStringLiteral("odehText")].toString()));
+    }
+
+    void copiedTextIsTheCommandsOutput_data() { figuresAreTheCommandsJson_data(); }
+
+    void copiedTextIsTheCommandsOutput()
+    {
+        QFETCH(Place, place);
+        QFETCH(QString, at);
+        DataFolder data;
+        VisibilityWindow w(environment(data, place, at, failOnMessages()));
+        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), command(at, place, false));
+    }
+
+    void timeBoxRecomputes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a date and time") << "2025.05.28 20:50" << "2025.05.28 20:50" << "";
+        QTest::newRow("a time alone") << "20:50" << "2025.05.27 21:05"
+                                      << "Hibás időpont: \"20:50\"\nDátum és idő kell, például 2025.05.27 21:05.";
+        QTest::newRow("no date") << "holnap" << "2025.05.27 21:05"
+                                 << "Hibás időpont: \"holnap\"\nDátum és idő kell, például 2025.05.27 21:05.";
+    }
+
+    void timeBoxRecomputes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        DataFolder data;
+        MessageLog log;
+        VisibilityWindow w(environment(data, kBudapest, QStringLiteral("nem dátum"), log.sink()));
+        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), QStringLiteral("2025.05.27 21:05 (Europe/Budapest)"));
+        auto* box = w.findChild<QLineEdit*>(QStringLiteral("timeBox"));
+        box->setText(typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), shown + QStringLiteral(" (Europe/Budapest)"));
+        QCOMPARE(log.lastText(), message);
+    }
+
+    void huntFollowsTheConjunction_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<QString>("sunHeading");
+        // The conjunction of 27 May 2025, 05:02 local time.
+        QTest::newRow("evenings after") << "2025.05.27 21:05" << QStringList{"2025.05.27", "2025.05.28", "2025.05.29"}
+                                        << "Napnyugta";
+        QTest::newRow("mornings before") << "2025.05.26 04:30" << QStringList{"2025.05.25", "2025.05.26", "2025.05.27"}
+                                         << "Napkelte";
+    }
+
+    void huntFollowsTheConjunction()
+    {
+        QFETCH(QString, at);
+        QFETCH(QStringList, dates);
+        QFETCH(QString, sunHeading);
+        DataFolder data;
+        VisibilityWindow w(environment(data, kBudapest, at, failOnMessages()));
+        auto* table = w.findChild<QTableWidget*>(QStringLiteral("hunt"));
+        QCOMPARE(table->rowCount(), dates.size());
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), sunHeading);
+        for (int r = 0; r < dates.size(); ++r)
+            QCOMPARE(table->item(r, 0)->text(), dates[r]);
+        // The report's own evening (morning) is a row of the plan.
+        const int own = sunHeading == QStringLiteral("Napnyugta") ? 0 : 1;
+        QCOMPARE(table->item(own, 4)->text(), w.figureLabel(QStringLiteral("q.best"))->text());
+        QCOMPARE(table->item(own, 2)->text(), w.figureLabel(QStringLiteral("lag"))->text());
+    }
+
+    void savedPictureIsAPng()
+    {
+        DataFolder data;
+        MessageLog log;
+        VisibilityWindow w(environment(data, kBudapest, QStringLiteral("2025.05.27 21:05"), log.sink()));
+        QVERIFY(w.savePicture(data.file(QStringLiteral("sarlo.png"))));
+        QImage saved;
+        QVERIFY(saved.loadFromData(data.read(QStringLiteral("sarlo.png")), "PNG"));
+        QCOMPARE(saved, w.picture().convertToFormat(saved.format()));
+        QVERIFY(!w.savePicture(data.path() + QStringLiteral("/nincs/sarlo.png")));
+        QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'sarlo.png' fájl NEM menthető!")), qPrintable(log.lastText()));
+    }
+
+    void limbFacesTheSun_data()
+    {
+        QTest::addColumn<double>("sunAz");
+        QTest::addColumn<double>("sunAlt");
+        QTest::addColumn<double>("angle");
+        // The Moon at azimuth 270, altitude 10.
+        QTest::newRow("right, level") << 275.0 << 10.0 << 0.0;
+        QTest::newRow("straight below") << 270.0 << -5.0 << -90.0;
+        QTest::newRow("left, level") << 265.0 << 10.0 << 180.0;
+    }
+
+    void limbFacesTheSun()
+    {
+        QFETCH(double, sunAz);
+        QFETCH(double, sunAlt);
+        QFETCH(double, angle);
+        QVERIFY2(std::abs(skyDirection(270, 10, sunAz, sunAlt) - angle) < 0.5,
+                 qPrintable(QString::number(skyDirection(270, 10, sunAz, sunAlt))));
+    }
+
+    void cancelLeavesTheListsAsTheyWere()
+    {
+        DataFolder data;
+        const QByteArray old = "2020.01.24 22:42\r\n";
+        data.write(QStringLiteral("ujholdak.txt"), old);
+        data.write(QStringLiteral("holdsarlok.txt"), "r\xE9gi\r\n");
+        MessageLog log;
+        VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
+        w.show();
+        w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
+        auto* dialog = w.findChild<QProgressDialog*>(QStringLiteral("listProgress"));
+        QVERIFY(dialog && w.listComputation() && w.listComputation()->running());
+        QTRY_VERIFY(dialog->value() > 0);
+        dialog->findChild<QPushButton*>()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.listComputation()->running(), 60'000);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("status"))->text(),
+                 QStringLiteral("A számítás megszakítva. A listák változatlanok maradtak."));
+        QCOMPARE(data.read(QStringLiteral("ujholdak.txt")), old);
+        QCOMPARE(data.read(QStringLiteral("holdsarlok.txt")), QByteArray("r\xE9gi\r\n"));
+        QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(log.count(), 0);
+    }
+
+    void failedWritePutsBackTheOldLists()
+    {
+        const Ephemeris eph = Ephemeris::open();
+        DataFolder data;
+        const QByteArray old = "2020.01.24 22:42\r\n";
+        data.write(QStringLiteral("ujholdak.txt"), old);
+        QVERIFY(QDir(data.path()).mkdir(QStringLiteral("napfogyik.txt")));   // cannot be replaced
+        ListSettings s;
+        s.site = Site{46.253, 20.148, 80};
+        s.siteName = QStringLiteral("Szeged");
+        QList<ListJobItem> items = listJobItems([&data](const QString& name) { return data.file(name); }, s);
+        for (ListJobItem& i : items)
+            i.settings.fromYear = i.settings.toYear = 2025;
+        std::atomic<bool> cancel{false};
+        const ListJobResult r = runListJob(eph, items, cancel);
+        QCOMPARE(int(r.outcome), int(ListJobOutcome::WriteFault));
+        QCOMPARE(r.fileName, QStringLiteral("napfogyik.txt"));
+        QCOMPARE(listJobMessage(r), QStringLiteral("A 'napfogyik.txt' fájl NEM menthető!\nEzen a néven mappa van.\n"
+                                                   "A listák változatlanok maradtak."));
+        QCOMPARE(data.read(QStringLiteral("ujholdak.txt")), old);
+        QVERIFY(!data.exists(QStringLiteral("holdsarlok.txt")));
+        QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ujholdak.txt")});
+
+        // Without the obstacle all five are written, each heading naming the site.
+        QVERIFY(QDir(data.path()).rmdir(QStringLiteral("napfogyik.txt")));
+        QCOMPARE(int(runListJob(eph, items, cancel).outcome), int(ListJobOutcome::Done));
+        const QByteArray site = QStringLiteral("(Szeged, É 46,2530°, K 20,1480°, 80 m)").toLatin1();
+        for (const char* name : {"holdsarlok.txt", "napfogyik.txt", "holdfogyik.txt", "venusz.txt"})
+            QVERIFY2(data.read(QLatin1String(name)).contains(site), name);
+        QCOMPARE(data.read(QStringLiteral("holdsarlok.txt")).split('\n').value(1),
+                 QByteArray("(Szeged, \xC9 46,2530\xB0, K 20,1480\xB0, 80 m)       (Yallop q szerint)\r"));
+    }
+
+    void escapeCloses()
+    {
+        DataFolder data;
+        VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(TestVisibilityWindow)
+#include "tst_visibilitywindow.moc"

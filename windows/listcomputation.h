@@ -1,0 +1,53 @@
+// The five lists computed for the visibility window's site in a worker
+// thread, with a progress dialog per list that can cancel the work.
+#pragma once
+
+#include "listjob.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+class QProgressDialog;
+class QWidget;
+
+namespace tavik {
+
+class ListComputation : public QObject {
+    Q_OBJECT
+public:
+    // The dialog, when given, follows the work; the ephemeris is used by the
+    // worker alone until finished() is emitted.
+    ListComputation(const almanac::Ephemeris& eph, QList<almanac::ListJobItem> items, QObject* parent = nullptr);
+    ~ListComputation() override;
+
+    void start();
+    void cancel();
+    bool running() const noexcept { return m_worker.joinable() && !m_done; }
+    // Shows a dialog on the parent that follows the lists and cancels them.
+    QProgressDialog* showProgress(QWidget* parent);
+    const QList<almanac::ListJobItem>& items() const noexcept { return m_items; }
+
+Q_SIGNALS:
+    void progressed(int list, int done, int total);
+    void finished(const tavik::almanac::ListJobResult& result);
+
+private:
+    void report(int list, int done, int total);
+    void finish(const almanac::ListJobResult& result);
+
+    almanac::Ephemeris m_eph;
+    QList<almanac::ListJobItem> m_items;
+    std::atomic<bool> m_cancel{false};
+    bool m_done = false;
+    std::thread m_worker;
+    QPointer<QProgressDialog> m_dialog;
+};
+
+// The sentence for a job's end: empty when all went well.
+QString listJobMessage(const almanac::ListJobResult& result);
+
+}  // namespace tavik

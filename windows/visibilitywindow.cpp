@@ -1,0 +1,401 @@
+#include "visibilitywindow.h"
+
+#include "accessible.h"
+#include "altitudechart.h"
+#include "datafiles.h"
+#include "datetimeparser.h"
+#include "filefaults.h"
+#include "listcomputation.h"
+#include "skyview.h"
+#include "ui.h"
+#include "visibilityfigures.h"
+#include "visibilitymapview.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tavik {
+
+using namespace almanac;
+
+namespace {
+
+const QString kTimeFormat = QStringLiteral("yyyy.MM.dd HH:mm");
+
+QLabel* valueLabel(QWidget* parent, const QString& name, const QString& accessibleName)
+{
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    l->setFocusPolicy(Qt::TabFocus);
+    l->setAccessibleName(accessibleName);
+    return l;
+}
+
+}  // namespace
+
+std::optional<QDateTime> readObservationTime(const QString& text, const RegionalSettings& regional,
+                                             const QTimeZone& zone)
+{
+    const std::optional<CivilDateTime> c = parseCivilDateTime(text, regional);
+    if (!c)
+        return std::nullopt;
+    // The parser gives 1899.12.30 to a time typed alone.
+    if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
+        return std::nullopt;
+    return QDateTime(QDate(c->year, c->month, c->day), QTime(c->hour, c->minute, c->second), zone);
+}
+
+VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
+    : QWidget(parent)
+    , m_env(std::move(env))
+{
+    if (!m_env.clock)
+        m_env.clock = [] { return QDateTime::currentDateTime(); };
+    setObjectName(QStringLiteral("VisibilityWindow"));
+    setWindowTitle(QStringLiteral("Holdsarló láthatósága"));
+    setFont(ui::font(QStringLiteral("Arial"), 9));
+    auto* layout = new QVBoxLayout(this);
+    createTimeRow();
+    auto* middle = new QHBoxLayout;
+    layout->addLayout(middle);
+    createFigures();
+    createPictures();
+    middle->addWidget(m_figures, 0);
+    middle->addWidget(m_tabs, 1);
+    createHunt();
+    createButtons();
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &QWidget::close);
+
+    const std::optional<QDateTime> typed =
+        readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone);
+    const QDateTime start = typed ? *typed : m_env.clock().toTimeZone(m_env.site.zone);
+    m_timeBox->setText(start.toString(kTimeFormat));
+    m_siteName->setText(m_env.site.name);
+    if (openEphemeris())
+        computeAt(start);
+}
+
+VisibilityWindow::~VisibilityWindow() = default;
+
+void VisibilityWindow::createTimeRow()
+{
+    auto* row = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    auto* label = new QLabel(QStringLiteral("&Időpont:"), this);
+    m_timeBox = new QLineEdit(this);
+    m_timeBox->setObjectName(QStringLiteral("timeBox"));
+    m_timeBox->setAccessibleName(QStringLiteral("Időpont (helyi idő)"));
+    m_timeBox->setMaxLength(40);
+    label->setBuddy(m_timeBox);
+    connect(m_timeBox, &QLineEdit::returnPressed, this, &VisibilityWindow::recompute);
+    auto* now = new QPushButton(QStringLiteral("M&ost"), this);
+    now->setObjectName(QStringLiteral("Most"));
+    connect(now, &QPushButton::clicked, this, &VisibilityWindow::Most_Click);
+    m_siteName = valueLabel(this, QStringLiteral("siteName"), QStringLiteral("Megfigyelőhely neve"));
+    m_siteName->setFont(ui::font(QStringLiteral("Arial"), 10, true));
+    m_siteButton = new QPushButton(QStringLiteral("Megfigyelő&hely…"), this);
+    m_siteButton->setObjectName(QStringLiteral("siteButton"));
+    m_siteButton->setEnabled(bool(m_env.openSiteWindow));
+    connect(m_siteButton, &QPushButton::clicked, this, [this] {
+        if (m_env.openSiteWindow)
+            m_env.openSiteWindow();
+    });
+    row->addWidget(label);
+    row->addWidget(m_timeBox, 1);
+    row->addWidget(now);
+    row->addSpacing(20);
+    row->addWidget(new QLabel(QStringLiteral("Hely:"), this));
+    row->addWidget(m_siteName);
+    row->addWidget(m_siteButton);
+}
+
+void VisibilityWindow::createFigures()
+{
+    auto* box = new QGroupBox(QStringLiteral("Jelentés"), this);
+    box->setObjectName(QStringLiteral("figures"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("<b>az időpontban</b>"), box), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("<b>a legjobb időpontban</b>"), box), 0, 2);
+    // The rows of an evening report; a morning one renames some of them.
+    const QList<Figure> rows = reportFigures(SightingReport{}, QTimeZone::utc());
+    for (int i = 0; i < rows.size(); ++i) {
+        const Figure& f = rows[i];
+        auto* name = new QLabel(f.label + u':', box);
+        name->setObjectName(f.key + QStringLiteral(".label"));
+        m_labels.insert(f.key, name);
+        QLabel* now = valueLabel(box, f.key, f.label);
+        QLabel* best = valueLabel(box, f.key + QStringLiteral(".best"), f.label + QStringLiteral(" a legjobb időpontban"));
+        name->setBuddy(now);
+        m_values.insert(f.key, now);
+        m_values.insert(f.key + QStringLiteral(".best"), best);
+        grid->addWidget(name, i + 1, 0);
+        grid->addWidget(now, i + 1, 1);
+        grid->addWidget(best, i + 1, 2);
+    }
+    grid->setRowStretch(rows.size() + 1, 1);
+    m_figures = box;
+}
+
+void VisibilityWindow::createPictures()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("pictures"));
+    auto* skyPage = new QWidget(m_tabs);
+    auto* column = new QVBoxLayout(skyPage);
+    m_sky = new SkyView(skyPage);
+    m_chart = new AltitudeChart(skyPage);
+    column->addWidget(m_sky, 3);
+    column->addWidget(m_chart, 2);
+    m_tabs->addTab(skyPage, QStringLiteral("&Égbolt"));
+    // The visibility map of the evening, computed when its page is shown.
+    auto* mapPage = new QWidget(m_tabs);
+    mapPage->setObjectName(QStringLiteral("mapPage"));
+    auto* mapLayout = new QVBoxLayout(mapPage);
+    mapLayout->setContentsMargins(0, 0, 0, 0);
+    m_map = new VisibilityMapView(m_env.messages, mapPage);
+    mapLayout->addWidget(m_map);
+    m_tabs->addTab(mapPage, QStringLiteral("&Térkép"));
+}
+
+void VisibilityWindow::createHunt()
+{
+    auto* box = new QGroupBox(QStringLiteral("A holdsarló-vadászat terve"), this);
+    auto* column = new QVBoxLayout(box);
+    m_hunt = new QTableWidget(3, 6, box);
+    m_hunt->setObjectName(QStringLiteral("hunt"));
+    m_hunt->setAccessibleName(QStringLiteral("A holdsarló-vadászat terve"));
+    m_hunt->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_hunt->verticalHeader()->hide();
+    m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_hunt->horizontalHeader()->setStretchLastSection(true);
+    m_hunt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height() + 3 * 24 + 4);
+    column->addWidget(m_hunt);
+    layout()->addWidget(box);
+}
+
+QPushButton* VisibilityWindow::addButton(const char* name, const QString& text)
+{
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QLatin1String(name));
+    return b;
+}
+
+void VisibilityWindow::createButtons()
+{
+    m_status = valueLabel(this, QStringLiteral("status"), QStringLiteral("Állapot"));
+    m_status->setWordWrap(true);
+    layout()->addWidget(m_status);
+    auto* row = new QHBoxLayout;
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    QPushButton* copy = addButton("Masolas", QStringLiteral("&Másolás"));
+    QPushButton* save = addButton("KepMentese", QStringLiteral("&Kép mentése…"));
+    QPushButton* lists = addButton("Listak", QStringLiteral("&Listák számítása erre a helyre…"));
+    QPushButton* close = addButton("Bezaras", QStringLiteral("&Bezárás"));
+    connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);
+    connect(save, &QPushButton::clicked, this, &VisibilityWindow::KepMentese_Click);
+    connect(lists, &QPushButton::clicked, this, &VisibilityWindow::Listak_Click);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(copy);
+    row->addWidget(save);
+    row->addWidget(lists);
+    row->addStretch(1);
+    row->addWidget(close);
+}
+
+bool VisibilityWindow::openEphemeris()
+{
+    try {
+        m_eph = Ephemeris::open(m_env.ephemerisFolder);
+        return true;
+    } catch (const EphemerisError& e) {
+        m_status->setText(e.message());
+        m_env.messages.show(this, MessageIcon::Error, e.message());
+        return false;
+    }
+}
+
+void VisibilityWindow::setSite(const VisibilitySite& site)
+{
+    m_env.site = site;
+    m_siteName->setText(site.name);
+    if (!m_lists || !m_lists->running())
+        recompute();
+}
+
+bool VisibilityWindow::recompute()
+{
+    if (m_lists && m_lists->running())
+        return false;
+    const std::optional<QDateTime> at = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone);
+    if (!at) {
+        m_env.messages.show(this, MessageIcon::Warning,
+                            QStringLiteral("Hibás időpont: \"%1\"\nDátum és idő kell, például 2025.05.27 21:05.")
+                                .arg(m_timeBox->text()));
+        return false;
+    }
+    computeAt(*at);
+    return m_report.has_value();
+}
+
+void VisibilityWindow::Most_Click()
+{
+    m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone).toString(kTimeFormat));
+    recompute();
+}
+
+void VisibilityWindow::computeAt(const QDateTime& when)
+{
+    if (!m_eph && !openEphemeris())
+        return;
+    try {
+        m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.site);
+        showReport();
+        m_status->clear();
+    } catch (const EphemerisError& e) {
+        m_report.reset();
+        m_status->setText(e.message());
+        m_env.messages.show(this, MessageIcon::Error, e.message());
+    }
+}
+
+void VisibilityWindow::showReport()
+{
+    showFigures();
+    const SkyScene scene = skyScene(*m_eph, *m_report);
+    const QString caption = (scene.atBest ? QStringLiteral("A legjobb időpontban, ") : QStringLiteral("Az időpontban, "))
+                            + formatLocalMinute(scene.jd, m_env.site.zone);
+    m_sky->setScene(scene, caption);
+    const std::optional<double> best =
+        m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
+    m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone);
+    showHunt();
+    showMap();
+}
+
+// The map's date is the evening's (morning's) in the site's local mean
+// time, the day the map gives every place in its own.
+void VisibilityWindow::showMap()
+{
+    const double event = m_report->sunEvent.value_or(m_report->at);
+    const QDate date = utcOf(event + m_env.site.site.longitude / 360.0).date();
+    m_map->setEphemeris(*m_eph);
+    m_map->setEvening(date, !m_report->evening, m_env.site.site, m_map->criterion());
+}
+
+void VisibilityWindow::showFigures()
+{
+    for (const Figure& f : reportFigures(*m_report, m_env.site.zone)) {
+        m_labels.value(f.key)->setText(f.label + u':');
+        m_values.value(f.key)->setText(f.now);
+        m_values.value(f.key)->setAccessibleName(f.label);
+        m_values.value(f.key + QStringLiteral(".best"))->setText(f.best);
+    }
+}
+
+void VisibilityWindow::showHunt()
+{
+    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone);
+    m_hunt->setHorizontalHeaderLabels(huntHeadings(m_report->evening));
+    const QList<QStringList> rows = huntRows(hunt, m_env.site.zone);
+    m_hunt->setRowCount(int(rows.size()));
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c)
+            m_hunt->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+    }
+}
+
+QString VisibilityWindow::reportText() const
+{
+    return m_report ? sightingText(*m_report, m_env.site.zone) : QString();
+}
+
+void VisibilityWindow::Masolas_Click()
+{
+    if (m_report)
+        QGuiApplication::clipboard()->setText(reportText());
+}
+
+QImage VisibilityWindow::picture() const
+{
+    const QSize sky(640, 380);
+    const QSize chart(640, 260);
+    QImage image(sky.width(), sky.height() + chart.height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    m_sky->render(p, QRect(QPoint(0, 0), sky));
+    m_chart->render(p, QRect(QPoint(0, sky.height()), chart));
+    return image;
+}
+
+bool VisibilityWindow::savePicture(const QString& path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture().save(&buffer, "PNG");
+    const FileStatus status = replaceWholeFileBytes(path, bytes);
+    if (!status.ok()) {
+        m_env.messages.show(this, MessageIcon::Error, describeFileFault(status));
+        return false;
+    }
+    m_status->setText(QStringLiteral("A kép elmentve: ") + path);
+    return true;
+}
+
+void VisibilityWindow::KepMentese_Click()
+{
+    const QString path = m_env.askPicturePath
+                             ? m_env.askPicturePath(this)
+                             : QFileDialog::getSaveFileName(this, QStringLiteral("Kép mentése"),
+                                                            QStringLiteral("holdsarlo.png"),
+                                                            QStringLiteral("PNG kép (*.png)"));
+    if (!path.isEmpty())
+        savePicture(path);
+}
+
+void VisibilityWindow::Listak_Click()
+{
+    if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
+        return;
+    ListSettings s;
+    s.site = m_env.site.site;
+    s.siteName = m_env.site.name;
+    s.zone = m_env.site.zone;
+    const DataFolders& data = m_env.data;
+    m_lists = std::make_unique<ListComputation>(
+        *m_eph, listJobItems([&data](const QString& name) { return data.writePath(name); }, s));
+    connect(m_lists.get(), &ListComputation::finished, this, &VisibilityWindow::listsFinished);
+    m_lists->showProgress(this);
+    m_lists->start();
+}
+
+void VisibilityWindow::listsFinished(const ListJobResult& result)
+{
+    recompute();
+    const QString message = listJobMessage(result);
+    if (message.isEmpty())
+        m_status->setText(QStringLiteral("Az öt lista elkészült erre a helyre: ") + m_env.site.name);
+    else if (result.outcome == ListJobOutcome::Cancelled)
+        m_status->setText(message);
+    else
+        m_env.messages.show(this, MessageIcon::Error, message);
+}
+
+}  // namespace tavik

@@ -1,0 +1,129 @@
+// "Holdsarló láthatósága": the sighting report for the observing site at a
+// moment, the sky towards the Sun and the altitudes at the best time, the
+// next evenings of the crescent hunt, and the five lists for the site. The
+// ephemeris is opened when the window is, never at the program's start.
+//
+// visibilitywindow  the window: time box, site, buttons and the report
+// visibilityfigures the report's figures and the hunt table as texts
+// skyview, altitudechart  the two pictures
+// visibilitymapview the world map of the evening
+// listcomputation   the lists in a worker thread
+#pragma once
+
+#include "datafolders.h"
+#include "evening.h"
+#include "listjob.h"
+#include "messages.h"
+#include "regional.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QTabWidget;
+
+namespace tavik {
+
+class AltitudeChart;
+class ListComputation;
+class SkyView;
+class VisibilityMapView;
+
+// The site the window computes for: its name, place and time zone.
+struct VisibilitySite {
+    QString name = QStringLiteral("Budapest");
+    almanac::Site site;
+    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
+};
+
+struct VisibilityEnvironment {
+    DataFolders data;                              // where the lists are written
+    RegionalSettings regional;
+    std::function<QDateTime()> clock;              // for "Most"
+    MessageSink messages;
+    VisibilitySite site;
+    QString observationText;                       // the main window's time box, when it opened
+    std::function<void()> openSiteWindow;          // none: the button is disabled
+    std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
+    QString ephemerisFolder;                       // empty: the usual places
+};
+
+// A date and time typed as the program's date fields read it, in the zone;
+// none when it is not one (a time alone is not).
+std::optional<QDateTime> readObservationTime(const QString& text, const RegionalSettings& regional,
+                                             const QTimeZone& zone);
+
+class VisibilityWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit VisibilityWindow(VisibilityEnvironment env, QWidget* parent = nullptr);
+    ~VisibilityWindow() override;
+
+    // The report shown, when one could be computed.
+    const std::optional<almanac::SightingReport>& report() const noexcept { return m_report; }
+    const VisibilitySite& site() const noexcept { return m_env.site; }
+    // What "Másolás" puts on the clipboard.
+    QString reportText() const;
+    // The sky picture above the chart, as "Kép mentése…" saves it.
+    QImage picture() const;
+    // Writes picture() as PNG; false after a fault, which has been reported.
+    bool savePicture(const QString& path);
+    // The list computation while it runs.
+    ListComputation* listComputation() const noexcept { return m_lists.get(); }
+    QLabel* figureLabel(const QString& key) const { return m_values.value(key); }
+    // The "Térkép" page: where the crescent can be seen that evening.
+    VisibilityMapView* mapView() const noexcept { return m_map; }
+
+public Q_SLOTS:
+    void setSite(const tavik::VisibilitySite& site);
+    // Reads the time box and computes; a bad text is reported.
+    bool recompute();
+    void Most_Click();
+    void Masolas_Click();
+    void KepMentese_Click();
+    void Listak_Click();
+
+private:
+    void createTimeRow();
+    void createFigures();
+    void createPictures();
+    void createHunt();
+    void createButtons();
+    QPushButton* addButton(const char* name, const QString& text);
+    bool openEphemeris();
+    void computeAt(const QDateTime& when);
+    void showReport();
+    void showFigures();
+    void showHunt();
+    void showMap();
+    void listsFinished(const almanac::ListJobResult& result);
+
+    VisibilityEnvironment m_env;
+    std::optional<almanac::Ephemeris> m_eph;
+    std::optional<almanac::SightingReport> m_report;
+    std::unique_ptr<ListComputation> m_lists;
+
+    QLineEdit* m_timeBox = nullptr;
+    QLabel* m_siteName = nullptr;
+    QPushButton* m_siteButton = nullptr;
+    QHash<QString, QLabel*> m_values;
+    QHash<QString, QLabel*> m_labels;
+    SkyView* m_sky = nullptr;
+    AltitudeChart* m_chart = nullptr;
+    VisibilityMapView* m_map = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QTableWidget* m_hunt = nullptr;
+    QLabel* m_status = nullptr;
+    QWidget* m_figures = nullptr;
+};
+
+}  // namespace tavik
