@@ -1,5 +1,6 @@
 #include "visibilitymapview.h"
 
+#include "accessible.h"
 #include "datafiles.h"
 #include "filefaults.h"
 #include "ui.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -25,6 +27,21 @@ namespace {
 
 constexpr int kWorkerThreads = 2;
 constexpr int kPictureMapWidth = 900;   // pixels of one map in a saved picture
+
+// A combo box with its label before it, the label's mnemonic leading to it.
+QComboBox* labelledBox(QWidget* parent, QHBoxLayout* row, const QString& caption, const char* name,
+                       const QStringList& items)
+{
+    auto* label = new QLabel(caption, parent);
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    access::nameAfterCaption(box, QString(caption).remove(u'&'));
+    label->setBuddy(box);
+    row->addWidget(label);
+    row->addWidget(box);
+    return box;
+}
 
 }  // namespace
 
@@ -57,27 +74,20 @@ VisibilityMapView::~VisibilityMapView()
 
 void VisibilityMapView::createControls()
 {
-    m_surface = new VisibilityMapSurface(this);
-    m_surface->setWaiting(QStringLiteral("Nincs még térkép."));
+    setFont(ui::font(QStringLiteral("Arial"), 9));
+    auto* controls = new QHBoxLayout;
     m_worldButton = new QPushButton(QStringLiteral("Egész &világ"), this);
     m_worldButton->setObjectName(QStringLiteral("worldButton"));
     m_worldButton->setCheckable(true);
     m_worldButton->setAccessibleName(QStringLiteral("Egész világ vagy Európa"));
     connect(m_worldButton, &QPushButton::toggled, this, &VisibilityMapView::showWholeWorld);
-    auto* eveningsLabel = new QLabel(QStringLiteral("Esték &száma:"), this);
-    m_eveningsBox = new QComboBox(this);
-    m_eveningsBox->setObjectName(QStringLiteral("eveningsBox"));
-    m_eveningsBox->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    controls->addWidget(m_worldButton);
+    m_eveningsBox = labelledBox(this, controls, QStringLiteral("Esték &száma:"), "eveningsBox",
+                                {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     m_eveningsBox->setCurrentIndex(m_eveningCount - 1);
-    m_eveningsBox->setAccessibleName(QStringLiteral("Esték száma"));
-    eveningsLabel->setBuddy(m_eveningsBox);
     connect(m_eveningsBox, &QComboBox::currentIndexChanged, this, [this](int i) { setEveningCount(i + 1); });
-    auto* criterionLabel = new QLabel(QStringLiteral("&Feltétel:"), this);
-    m_criterionBox = new QComboBox(this);
-    m_criterionBox->setObjectName(QStringLiteral("criterionBox"));
-    m_criterionBox->addItems({QStringLiteral("Yallop (q)"), QStringLiteral("Odeh (V)")});
-    m_criterionBox->setAccessibleName(QStringLiteral("Feltétel"));
-    criterionLabel->setBuddy(m_criterionBox);
+    m_criterionBox = labelledBox(this, controls, QStringLiteral("&Feltétel:"), "criterionBox",
+                                 {QStringLiteral("Yallop (q)"), QStringLiteral("Odeh (V)")});
     connect(m_criterionBox, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (m_date.isValid())
             setEvening(m_date, m_morning, m_site, i == 0 ? almanac::Criterion::Yallop : almanac::Criterion::Odeh);
@@ -86,16 +96,12 @@ void VisibilityMapView::createControls()
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &VisibilityMapView::KepMentese_Click);
+    controls->addWidget(m_saveButton);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
-    auto* controls = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_worldButton, eveningsLabel, m_eveningsBox, criterionLabel,
-                                                      m_criterionBox, m_saveButton}) {
-        w->setFont(ui::font(QStringLiteral("Arial"), 9));
-        controls->addWidget(w);
-    }
-    m_status->setFont(ui::font(QStringLiteral("Arial"), 9));
     controls->addWidget(m_status, 1);
+    m_surface = new VisibilityMapSurface(this);
+    m_surface->setWaiting(QStringLiteral("Nincs még térkép."));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_surface, 1);
@@ -116,7 +122,10 @@ void VisibilityMapView::setEvening(QDate date, bool morning, const almanac::Site
     m_morning = morning;
     m_site = site;
     m_criterion = criterion;
-    m_criterionBox->setCurrentIndex(criterion == almanac::Criterion::Yallop ? 0 : 1);
+    {
+        const QSignalBlocker quiet(m_criterionBox);
+        m_criterionBox->setCurrentIndex(criterion == almanac::Criterion::Yallop ? 0 : 1);
+    }
     if (isVisible())
         startWork();
     else
@@ -136,7 +145,10 @@ void VisibilityMapView::setEveningCount(int count)
     if (count == m_eveningCount)
         return;
     m_eveningCount = count;
-    m_eveningsBox->setCurrentIndex(count - 1);
+    {
+        const QSignalBlocker quiet(m_eveningsBox);
+        m_eveningsBox->setCurrentIndex(count - 1);
+    }
     if (m_date.isValid())
         startWork();
 }

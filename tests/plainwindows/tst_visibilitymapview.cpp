@@ -100,6 +100,22 @@ private Q_SLOTS:
         }
     }
 
+    // Every control reachable by a key and named for screen readers.
+    void controlsForTheKeyboard()
+    {
+        const QStringList names{QStringLiteral("Egész világ vagy Európa"), QStringLiteral("Esték száma"),
+                                QStringLiteral("Feltétel"), QStringLiteral("Kép mentése…")};
+        QStringList shown;
+        for (const char* name : {"worldButton", "eveningsBox", "criterionBox", "saveButton"}) {
+            auto* w = view->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY(w);
+            QVERIFY(w->focusPolicy() & Qt::TabFocus);
+            auto* b = qobject_cast<QPushButton*>(w);
+            shown << (w->accessibleName().isEmpty() && b ? b->text().remove(u'&') : w->accessibleName());
+        }
+        QCOMPARE(shown, names);
+    }
+
     void eveningsThatFit_data()
     {
         QTest::addColumn<int>("width");

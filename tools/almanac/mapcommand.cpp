@@ -139,6 +139,36 @@ QCommandLineParser& describe(QCommandLineParser& p)
     return p;
 }
 
+// The map, its picture and its table, made in memory and then written.
+int drawAndWrite(const Ephemeris& eph, const MapJob& job)
+{
+    QElapsedTimer timer;
+    timer.start();
+    VisibilityMap map;
+    try {
+        map = computeVisibilityMap(eph, job.request);
+    } catch (const EphemerisError& e) {
+        errorStream() << e.message() << "\n";
+        return kEphemerisFault;
+    }
+    const qint64 computed = timer.elapsed();
+    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site));
+    const QByteArray table = job.tablePath.isEmpty() ? QByteArray() : mapTable(map);
+    if (png.isEmpty()) {
+        errorStream() << "A kép nem készíthető el (kevés a memória?)\n";
+        return kBadInput;
+    }
+    if (!writeBoth(job.picturePath, png, job.tablePath, table))
+        return kBadInput;
+    QTextStream out(stdout);
+    out << tavik::maps::mapTitle(map) << "\n"
+        << map.columns << " x " << map.rows << " pont, számítás " << computed << " ms, összesen " << timer.elapsed()
+        << " ms\n" << job.picturePath << "\n";
+    if (!job.tablePath.isEmpty())
+        out << job.tablePath << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int runMapCommand(int argc, char* argv[])
@@ -165,31 +195,7 @@ int runMapCommand(int argc, char* argv[])
     const std::optional<Ephemeris> eph = ephemerisOption(p);
     if (!eph)
         return kEphemerisFault;
-    QElapsedTimer timer;
-    timer.start();
-    VisibilityMap map;
-    try {
-        map = computeVisibilityMap(*eph, job->request);
-    } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
-        return kEphemerisFault;
-    }
-    const qint64 computed = timer.elapsed();
-    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job->site));
-    const QByteArray table = job->tablePath.isEmpty() ? QByteArray() : mapTable(map);
-    if (png.isEmpty()) {
-        errorStream() << "A kép nem készíthető el (kevés a memória?)\n";
-        return kBadInput;
-    }
-    if (!writeBoth(job->picturePath, png, job->tablePath, table))
-        return kBadInput;
-    QTextStream out(stdout);
-    out << tavik::maps::mapTitle(map) << "\n"
-        << map.columns << " x " << map.rows << " pont, számítás " << computed << " ms, összesen " << timer.elapsed()
-        << " ms\n" << job->picturePath << "\n";
-    if (!job->tablePath.isEmpty())
-        out << job->tablePath << "\n";
-    return 0;
+    return drawAndWrite(*eph, *job);
 }
 
 }  // namespace tavik::almanac
