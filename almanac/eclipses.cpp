@@ -99,13 +99,16 @@ template <class Eclipse, class Search, class Describe>
 QList<Eclipse> eclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, Search search, Describe describe)
 {
     QList<Eclipse> result;
+    if (!std::isfinite(jdStart) || !std::isfinite(jdEnd))
+        return result;
     for (double t = jdStart;;) {
         double tret[kTretSize] = {0};
         char serr[AS_MAXCH] = {0};
         const int flags = search(t, eph.flag(), 0, tret, 0, serr);
         eph.check(flags, serr, t);
         const double greatest = tret[kGreatest];
-        if (greatest >= jdEnd)
+        // Also the end for a search that does not move on.
+        if (!(greatest < jdEnd) || !(greatest > t - kAfterEclipse))
             return result;
         t = greatest + kAfterEclipse;
         if (greatest >= jdStart) {

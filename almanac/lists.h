@@ -13,7 +13,7 @@ namespace tavik::almanac {
 
 struct ListSettings {
     Site site;
-    QString siteName;      // before the coordinates in the headings; may be empty
+    QString siteName = QStringLiteral("Budapest");   // before the coordinates in the headings; may be empty
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
     int fromYear = 2020;   // inclusive, in local civil time
     int toYear = 2050;

@@ -48,6 +48,8 @@ QList<double> periodicEventsBetween(const PeriodicEvent& e, double jdStart, doub
                                     Accept accept)
 {
     QList<double> result;
+    if (!std::isfinite(jdStart) || !std::isfinite(jdEnd))
+        return result;   // the walk would never reach the end
     long k = std::lround(std::floor((jdStart - e.epoch) / e.period)) - 1;
     for (;; ++k) {
         const double mean = e.epoch + e.period * double(k);

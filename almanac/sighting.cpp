@@ -25,15 +25,13 @@ SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
     swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
     SkyPlace p;
     p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
+    p.declination = equ[1];
+    const double localSiderealTime = swe_sidtime(jdUt) * 15.0 + site.longitude;   // degrees
+    p.hourAngle = std::fmod(std::fmod(localSiderealTime - equ[0], 360.0) + 360.0, 360.0);
     p.altitude = hor[1];
     p.apparentAltitude = hor[2];
     p.up = p.apparentAltitude > -(body == SE_SUN ? kSunSemiDiameter : kMoonSemiDiameter);
     return p;
-}
-
-QString minutesText(double days)
-{
-    return crescentAgeText(days);
 }
 
 QString degrees(double value, int decimals = 2)
@@ -47,21 +45,72 @@ QString whenText(double jd, const QTimeZone& zone)
            + QStringLiteral(" UT)");
 }
 
-QString placeText(const SkyPlace& p, bool sun)
+bool sunDownAllDay(const SkyPlace& sun, double latitude)
 {
-    QString state;
-    if (sun)
-        state = p.up ? QStringLiteral("a Nap a látóhatár felett van") : QStringLiteral("a Nap lenyugodott");
-    else
-        state = p.up ? QStringLiteral("a Hold a látóhatár felett van") : QStringLiteral("a Hold a látóhatár alatt van");
+    constexpr double kSunRiseAltitude = -(kSunSemiDiameter + 34.0 / 60.0);   // degrees, with refraction
+    return 90.0 - std::abs(latitude - sun.declination) < kSunRiseAltitude;   // even at noon
+}
+
+// Below the horizon, the Sun has set before local midnight and not yet risen
+// after it; where it stays down all day (polar night), neither.
+QString sunStateText(const SkyPlace& sun, double latitude)
+{
+    if (sun.up)
+        return QStringLiteral("a Nap a látóhatár felett van");
+    if (sunDownAllDay(sun, latitude))
+        return QStringLiteral("a Nap egész nap a látóhatár alatt van");
+    return sun.hourAngle < 180.0 ? QStringLiteral("a Nap lenyugodott") : QStringLiteral("a Nap még nem kelt fel");
+}
+
+QString placeText(const SkyPlace& p, const QString& state)
+{
     return QStringLiteral("magasság %1 (fénytöréssel %2), azimut %3 - %4")
         .arg(degrees(p.altitude), degrees(p.apparentAltitude), degrees(p.azimuth), state);
 }
 
-QString recordText(double hours, double record)
+// Why there is no best time: nothing to see, nothing to compare with a record.
+QString noCrescentReason(const SightingReport& r)
 {
-    return crescentAgeText(record / 24.0)
-           + (hours < record ? QStringLiteral(": rekord alatt") : QStringLiteral(": nem rekord"));
+    const bool ev = r.evening;
+    if (!r.sunEvent)
+        return ev ? QStringLiteral("nincs napnyugta") : QStringLiteral("nincs napkelte");
+    if (!r.crescent)
+        return ev ? QStringLiteral("nincs holdnyugta") : QStringLiteral("nincs holdkelte");
+    return ev ? QStringLiteral("a Hold a Nap előtt nyugszik") : QStringLiteral("a Hold a Nap után kel");
+}
+
+QString recordMeansWords(RecordMeans means)
+{
+    switch (means) {
+    case RecordMeans::NakedEye: return QStringLiteral("szabad szemmel:");
+    case RecordMeans::OpticalAid: return QStringLiteral("binokulárral:");
+    case RecordMeans::Telescope: return QStringLiteral("távcsővel:");
+    case RecordMeans::Imaging: break;
+    }
+    return QStringLiteral("fényképen:");
+}
+
+// The records, each against the age at the best time where there is one.
+QStringList recordLines(const SightingReport& r)
+{
+    const bool seen = r.best && r.crescent;
+    const double hours = seen ? std::abs(r.crescent->ageDays) * 24.0 : 0.0;
+    QStringList lines{QStringLiteral("Rekordok:           ")
+                      + (seen ? QStringLiteral("a Hold kora a legjobb időpontban %1")
+                                    .arg(signedDurationText(r.crescent->ageDays))
+                              : QStringLiteral("a sarló nem látható (%1), nem vethető össze a rekordokkal")
+                                    .arg(noCrescentReason(r)))};
+    for (const CrescentRecord& record : crescentRecords()) {
+        const bool imaging = record.means == RecordMeans::Imaging;
+        QString line = QStringLiteral("  ") + recordMeansWords(record.means).leftJustified(18)
+                       + (imaging ? QStringLiteral("az együttállás pillanatában")
+                                  : signedDurationText(record.hours / 24.0))
+                       + QStringLiteral(" (%1, %2)").arg(QLatin1String(record.date), QString::fromUtf8(record.place));
+        if (seen && !imaging)
+            line += hours < record.hours ? QStringLiteral(": fiatalabb a rekordnál") : QStringLiteral(": nem rekord");
+        lines << line;
+    }
+    return lines;
 }
 
 QJsonValue instant(double jd)
@@ -94,7 +143,48 @@ QJsonObject geometryJson(const CrescentGeometry& g)
                        {QStringLiteral("illuminatedFraction"), g.litFraction}};
 }
 
+QJsonObject recordsJson(const SightingReport& r)
+{
+    const bool seen = r.best && r.crescent;
+    const double hours = seen ? std::abs(r.crescent->ageDays) * 24.0 : 0.0;
+    QJsonObject o{{QStringLiteral("comparable"), seen},
+                  {QStringLiteral("ageHours"), seen ? QJsonValue(r.crescent->ageDays * 24.0) : QJsonValue()}};
+    for (const CrescentRecord& record : crescentRecords()) {
+        const QString key = QLatin1String(record.key);
+        o.insert(key + QStringLiteral("Hours"), record.hours);
+        if (record.means != RecordMeans::Imaging) {
+            const QString below = QStringLiteral("below") + key.at(0).toUpper() + key.mid(1) + QStringLiteral("Record");
+            o.insert(below, seen && hours < record.hours);
+        }
+    }
+    return o;
+}
+
 }  // namespace
+
+const std::array<CrescentRecord, 4>& crescentRecords()
+{
+    // Naked eye: B. E. Schaefer, "Lunar crescent visibility", QJRAS 37 (1996)
+    // 759, and Odeh 2004 (see crescents.h). Binoculars: Odeh 2004, Table VI,
+    // No. 549. Telescope: 12.1 h from Tucson, Arizona. Imaging: the Moon
+    // photographed in daylight at the very moment of the conjunction (T. Legault).
+    static const std::array<CrescentRecord, 4> records{{
+        {RecordMeans::NakedEye, kNakedEyeRecordHours, "1990.02.25", "Collins Gap, Tennessee", "nakedEye"},
+        {RecordMeans::OpticalAid, kOpticalAidRecordHours, "2002.09.07", "Irán", "opticalAid"},
+        {RecordMeans::Telescope, 12.1, "1996.01.21", "Tucson, Arizona", "telescope"},
+        {RecordMeans::Imaging, 0.0, "2013.07.08", "Élancourt, Franciaország", "imaging"},
+    }};
+    return records;
+}
+
+QString signedDurationText(double days)
+{
+    const long long minutes = std::llround(std::abs(days) * 1440.0);
+    const QString sign = days < 0 && minutes > 0 ? QStringLiteral("-") : QString();
+    if (minutes < 60)
+        return sign + QStringLiteral("%1 perc").arg(minutes);
+    return sign + QStringLiteral("%1 óra %2 perc").arg(minutes / 60).arg(minutes % 60);
+}
 
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
 {
@@ -137,23 +227,26 @@ QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
           << QStringLiteral("Együttállás előtte: ") + whenText(r.conjunctionBefore, zone)
           << QStringLiteral("Együttállás utána:  ") + whenText(r.conjunctionAfter, zone)
           << QStringLiteral("A Hold kora:        %1 (%2)")
-                 .arg(crescentAgeText(r.ageDays),
+                 .arg(signedDurationText(r.ageDays),
                       ev ? QStringLiteral("esti sarló, az együttállás óta")
                          : QStringLiteral("hajnali sarló, negatív: a következő együttállásig"))
-          << QStringLiteral("Nap:                ") + placeText(r.sun, true)
-          << QStringLiteral("Hold:               ") + placeText(r.moon, false);
+          << QStringLiteral("Nap:                ") + placeText(r.sun, sunStateText(r.sun, r.site.latitude))
+          << QStringLiteral("Hold:               ")
+                 + placeText(r.moon, r.moon.up ? QStringLiteral("a Hold a látóhatár felett van")
+                                               : QStringLiteral("a Hold a látóhatár alatt van"));
     const QString sunWord = ev ? QStringLiteral("Napnyugta:          ") : QStringLiteral("Napkelte:           ");
     const QString moonWord = ev ? QStringLiteral("Holdnyugta:         ") : QStringLiteral("Holdkelte:          ");
     if (!r.sunEvent) {
-        lines << sunWord + (ev ? QStringLiteral("nincs (a Nap ezen a napon nem nyugszik le)")
-                               : QStringLiteral("nincs (a Nap ezen a napon nem kel fel)"));
+        const bool polarNight = sunDownAllDay(r.sun, r.site.latitude);
+        lines << sunWord + (polarNight ? QStringLiteral("nincs (a Nap ezen a napon nem kel fel)")
+                                       : QStringLiteral("nincs (a Nap ezen a napon nem nyugszik le)"));
     } else {
         lines << sunWord + whenText(*r.sunEvent, zone);
         if (!r.crescent) {
             lines << moonWord + QStringLiteral("nincs a közelében");
         } else {
             lines << moonWord + whenText(r.crescent->moonEvent, zone)
-                  << QStringLiteral("Késés:              ") + minutesText(r.crescent->lagDays)
+                  << QStringLiteral("Késés:              ") + signedDurationText(r.crescent->lagDays)
                          + (r.crescent->lagDays > 0
                                 ? QString()
                                 : (ev ? QStringLiteral(" (a Hold a Nap előtt nyugszik)")
@@ -179,18 +272,13 @@ QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
               << QStringLiteral("  Odeh V:           %1 (%2 zóna: %3)")
                      .arg(hungarianDecimal(r.best->odehV, 2), QString(odehLetter(oz)), odehWords(oz));
     } else {
-        QString why = QStringLiteral("a Hold nincs a látóhatár felett, amíg a Nap lent van");
-        if (!r.sunEvent)
-            why = ev ? QStringLiteral("nincs napnyugta") : QStringLiteral("nincs napkelte");
-        else if (!r.crescent)
-            why = ev ? QStringLiteral("nincs holdnyugta") : QStringLiteral("nincs holdkelte");
+        const QString why = r.sunEvent && r.crescent
+                                ? QStringLiteral("a Hold nincs a látóhatár felett, amíg a Nap lent van")
+                                : noCrescentReason(r);
         lines << QStringLiteral("Legjobb időpont:    nincs (%1)").arg(why)
               << QStringLiteral("  Yallop q:         - (F: nem látható)");
     }
-    const double hours = std::abs(r.ageDays) * 24.0;
-    lines << QStringLiteral("Rekordok:           szabad szemmel %1; távcsővel %2")
-                 .arg(recordText(hours, kNakedEyeRecordHours), recordText(hours, kOpticalAidRecordHours));
-    return lines;
+    return lines + recordLines(r);
 }
 
 QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
@@ -230,12 +318,7 @@ QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
     } else {
         o.insert(QStringLiteral("best"), QJsonValue(QJsonValue::Null));
     }
-    const double hours = std::abs(r.ageDays) * 24.0;
-    o.insert(QStringLiteral("records"),
-             QJsonObject{{QStringLiteral("nakedEyeHours"), kNakedEyeRecordHours},
-                         {QStringLiteral("opticalAidHours"), kOpticalAidRecordHours},
-                         {QStringLiteral("belowNakedEyeRecord"), hours < kNakedEyeRecordHours},
-                         {QStringLiteral("belowOpticalAidRecord"), hours < kOpticalAidRecordHours}});
+    o.insert(QStringLiteral("records"), recordsJson(r));
     return o;
 }
 

@@ -12,13 +12,28 @@
 #include <QStringList>
 #include <QTimeZone>
 
+#include <array>
 #include <optional>
 
 namespace tavik::almanac {
 
-// The youngest crescents on record, in hours after the conjunction.
-inline constexpr double kNakedEyeRecordHours = 15.0 + 32.0 / 60.0;
-inline constexpr double kOpticalAidRecordHours = 11.0 + 40.0 / 60.0;
+// The youngest crescents on record, in hours after the geocentric conjunction.
+enum class RecordMeans { NakedEye, OpticalAid, Telescope, Imaging };
+struct CrescentRecord {
+    RecordMeans means;
+    double hours;
+    const char* date;     // "yyyy.MM.dd", of the evening
+    const char* place;    // Hungarian
+    const char* key;      // the JSON name of the figure
+};
+// Naked eye, optical aid (binoculars), telescope, imaging: in this order.
+const std::array<CrescentRecord, 4>& crescentRecords();
+inline constexpr double kNakedEyeRecordHours = 15.0;
+inline constexpr double kOpticalAidRecordHours = 11.0 + 37.0 / 60.0;
+
+// A signed span of time for the report: "16 óra 3 perc", "-8 óra 2 perc", and
+// under an hour "8 perc", "-8 perc" (minutes before the conjunction).
+QString signedDurationText(double days);
 
 // Seen from the site: altitude without and with standard refraction, and
 // azimuth from the north through the east, in degrees.
@@ -26,7 +41,9 @@ struct SkyPlace {
     double altitude = 0;
     double apparentAltitude = 0;
     double azimuth = 0;
-    bool up = false;   // the upper limb above the horizon
+    double declination = 0;
+    double hourAngle = 0;   // west of the meridian, [0, 360): below 180 from noon to midnight
+    bool up = false;        // the upper limb above the horizon
 };
 
 struct SightingReport {

@@ -56,6 +56,10 @@ double dichotomy(const Ephemeris& eph, double conjunction, int direction)
 
 std::optional<double> heliacal(const Ephemeris& eph, double jdStart, int event, const Site& site)
 {
+    // The library's search never ends for a site that is not a number.
+    if (!std::isfinite(site.latitude) || !std::isfinite(site.longitude) || !std::isfinite(site.elevation)
+        || std::fabs(site.latitude) > 90)
+        return std::nullopt;
     double datm[4] = {1013.25, 15.0, 40.0, 0.0};   // pressure, temperature, humidity, extinction from these
     double dobs[6] = {36.0, 1.0, 0, 0, 0, 0};      // a 36-year-old observer with normal sight
     double dret[50] = {0};

@@ -9,6 +9,7 @@
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
+#include "sitewindow.h"
 #include "ui.h"
 #include "visibilitywindow.h"
 
@@ -104,6 +105,7 @@ void A::fillToolsMenu()
     holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
     venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
+    megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfigyelő&hely…"));
     lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
@@ -122,14 +124,50 @@ void A::fillToolsMenu()
     connect(vonas, &QAction::triggered, this, [this] {
         openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
     });
+    connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+}
+
+namespace {
+VisibilitySite visibilitySite(const ObservingSite& s)
+{
+    return VisibilitySite{s.name, almanac::Site{s.latitude, s.longitude, s.elevation}, s.zone()};
+}
+
+// The visibility window follows every site the site window saves.
+void followSite(SiteWindow* site, VisibilityWindow* visibility)
+{
+    QObject::connect(site, &SiteWindow::siteChanged, visibility,
+                     [visibility](const ObservingSite& s) { visibility->setSite(visibilitySite(s)); });
+}
+}  // namespace
+
+void A::openSiteWindow()
+{
+    openCompanion(m_site, [this] {
+        auto* w = new SiteWindow(m_env.siteConfig, m_env.messages);
+        if (m_visibility)
+            followSite(w, m_visibility);
+        return w;
+    });
 }
 
 void A::openVisibility()
 {
-    openCompanion(m_visibility, [this] {
-        return new VisibilityWindow(VisibilityEnvironment{
-            m_env.data, m_env.regional, m_env.clock, m_env.messages, VisibilitySite{}, Text12->text(), {}, {}, {}});
+    // The site is read when the window opens: the file may have changed.
+    const ObservingSite site = m_env.siteConfig.isEmpty() ? ObservingSite{} : readSiteConfig(m_env.siteConfig).site;
+    openCompanion(m_visibility, [this, &site] {
+        QPointer<A> self(this);
+        auto* w = new VisibilityWindow(VisibilityEnvironment{
+            m_env.data, m_env.regional, m_env.clock, m_env.messages, visibilitySite(site), Text12->text(),
+            [self] {
+                if (self)
+                    self->openSiteWindow();
+            },
+            {}, {}});
+        if (m_site)
+            followSite(m_site, w);
+        return w;
     });
 }
 

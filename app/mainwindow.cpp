@@ -5,6 +5,7 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
+#include "siteconfig.h"
 #include "ui.h"
 
 #include <QComboBox>
@@ -80,6 +81,7 @@ MainWindowEnvironment MainWindowEnvironment::system()
         RegionalSettings::fromLocale(QLocale::system()),
         [] { return QDateTime::currentDateTime(); },
         MessageSink(),
+        siteConfigPath(),
     };
 }
 

@@ -13,6 +13,7 @@
 #include "observation.h"
 #include "regional.h"
 #include "report.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -38,6 +39,7 @@ class NoteWindow;
 class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
+class SiteWindow;
 class VisibilityWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
@@ -52,6 +54,7 @@ struct MainWindowEnvironment {
     RegionalSettings regional;
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
+    QString siteConfig = {};              // the observing site's file (tavik.conf); empty: none
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
@@ -108,6 +111,7 @@ private:
 
     void openMapViewer(const QString& pictureFile);
     void openVisibility();
+    void openSiteWindow();
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
     void showPhasePicture(const QString& fileName);
@@ -157,6 +161,7 @@ private:
     QAction* holdfogyi = nullptr;
     QAction* venusz = nullptr;
     QAction* vonas = nullptr;
+    QAction* megfigyelohely = nullptr;
     QAction* lathatosag = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
@@ -176,6 +181,7 @@ private:
     QPointer<ReferenceListWindow> m_form12;
     QPointer<DescriptionWindow> m_form2;
     QPointer<AboutWindow> m_frmAbout;
+    QPointer<SiteWindow> m_site;
     QPointer<VisibilityWindow> m_visibility;
 };
 

@@ -92,9 +92,11 @@ QString helpText(const QString& appDir)
                "az újholdak, a holdsarlók, a fogyatkozások és a Vénusz listáit.\n"
                "\n"
                "Kapcsolók:\n"
-               "  -h, --help       ez a súgó\n"
+               "  -h, --help       a program rövid leírása és az adatmappa helye\n"
                "  -v, --version    a program neve és változata\n"
                "A Qt saját kapcsolói (például -style, -platform) is használhatók.\n"
+               "Kilépési kód: 0, ha a program rendben lefutott; 2 ismeretlen kapcsoló vagy\n"
+               "fölösleges paraméter esetén.\n"
                "\n")
            + describeDataFolders(appDir);
 }

@@ -1,8 +1,14 @@
 #include "localzone.h"
 
+#include "fileaccess.h"
+
 #include <QDateTime>
+#include <QDir>
+#include <QRegularExpression>
 
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace tavik {
 
@@ -17,7 +23,36 @@ int offsetAtInstant(const QTimeZone& zone, std::int64_t unixSeconds)
     return zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(unixSeconds, Qt::UTC));
 }
 
+// The folder of the zone files, as the C library finds it.
+QString zoneInfoFolder()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TZDIR");
+    return fromEnvironment.isEmpty() ? QStringLiteral("/usr/share/zoneinfo") : fromEnvironment;
+}
+
+// A regular file that starts as a compiled zone does; the folder also holds
+// tables ("zone.tab", "leapseconds") that QTimeZone would read as rules.
+bool isZoneFile(const QString& path)
+{
+    detail::Descriptor fd(::open(detail::nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    char magic[4] = {};
+    return ::read(fd.get(), magic, sizeof magic) == sizeof magic && std::memcmp(magic, "TZif", 4) == 0;
+}
+
 }  // namespace
+
+bool isKnownZone(const QString& name)
+{
+    if (QTimeZone::isTimeZoneIdAvailable(name.toUtf8()))
+        return true;
+    // Qt lists only the zones of zone1970.tab; the database's links are files beside them.
+    static const QRegularExpression kZoneName(QStringLiteral("^[A-Za-z][A-Za-z0-9_+-]*(/[A-Za-z0-9_+-]+)*$"));
+    return kZoneName.match(name).hasMatch() && isZoneFile(QDir(zoneInfoFolder()).filePath(name))
+        && QTimeZone(name.toUtf8()).isValid();
+}
 
 int utcOffsetAt(DateTimeValue local, const QTimeZone& zone)
 {

@@ -4,6 +4,7 @@
 
 #include "datetime.h"
 
+#include <QString>
 #include <QTimeZone>
 
 namespace tavik {
@@ -15,5 +16,10 @@ namespace tavik {
 // it counts as its first (summer-time) pass. No offset (0) for an invalid zone
 // or a value beyond kLargestDateValue.
 int utcOffsetAt(DateTimeValue local, const QTimeZone& zone);
+
+// True for the name of a zone in the system's zone database ("Europe/Budapest",
+// "UTC", or a link such as "Etc/UTC" or "Europe/Kiev"). QTimeZone itself takes
+// any other name as a POSIX rule: "Budapest" as UTC, "xyz+99" as 99 hours west.
+bool isKnownZone(const QString& name);
 
 }  // namespace tavik

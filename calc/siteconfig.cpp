@@ -1,5 +1,7 @@
 #include "siteconfig.h"
 
+#include "localzone.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -73,7 +75,7 @@ bool readEntry(const QString& key, const QString& value, ObservingSite& site, Si
             return false;
         site.elevation = *number;
     } else if (key == QLatin1String("timezone")) {
-        if (!value.isEmpty() && !isKnownZoneId(value)) {
+        if (!value.isEmpty() && !isKnownZone(value)) {
             fault.kind = SiteFault::UnknownZone;
             return false;
         }
@@ -140,7 +142,7 @@ SiteConfigRead parseSiteConfig(QByteArrayView bytes)
     return out;
 }
 
-// Seven decimals are a centimetre on the ground; no trailing zeros.
+// Seven decimals as storedSite() keeps them; no trailing zeros.
 QString fileNumber(double v)
 {
     QString text = QString::number(v, 'f', 7);
@@ -170,11 +172,6 @@ QTimeZone ObservingSite::zone() const
     return QTimeZone(timezone.toUtf8());
 }
 
-bool isKnownZoneId(const QString& id)
-{
-    return !id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id.toUtf8());
-}
-
 QString siteConfigPath()
 {
     QString base = absoluteFromEnvironment("XDG_CONFIG_HOME");
@@ -195,6 +192,13 @@ SiteConfigRead readSiteConfig(const QString& path)
     SiteConfigRead out = parseSiteConfig(bytes.value);
     out.status = bytes.status;
     return out;
+}
+
+ObservingSite storedSite(ObservingSite site)
+{
+    for (double* v : {&site.latitude, &site.longitude, &site.elevation})
+        *v = std::round(*v * 1e7) / 1e7;
+    return site;
 }
 
 QByteArray siteConfigText(const ObservingSite& site)

@@ -32,9 +32,6 @@ inline constexpr ValueRange kLatitudeRange{-90, 90};      // degrees
 inline constexpr ValueRange kLongitudeRange{-180, 180};   // degrees
 inline constexpr ValueRange kElevationRange{-500, 15000};  // metres
 
-// An IANA zone that the zone database knows ("Budapest" and "" are not).
-bool isKnownZoneId(const QString& id);
-
 // What is wrong with a damaged tavik.conf, for a message naming the line.
 enum class SiteFault {
     None,
@@ -68,6 +65,10 @@ struct SiteConfigRead {
 // The file's site; Budapest for a missing, unreadable or damaged file, which
 // is left as it is.
 SiteConfigRead readSiteConfig(const QString& path);
+
+// The site as the file keeps it: degrees and metres to seven decimals (a
+// centimetre on the ground), so that what is saved equals what is read back.
+ObservingSite storedSite(ObservingSite site);
 
 // The text of the file for a site, in UTF-8 with a point as decimal separator.
 QByteArray siteConfigText(const ObservingSite& site);

@@ -21,7 +21,7 @@ constexpr QColor kSkyLow(0x3C, 0x50, 0x80);
 constexpr QColor kGround(0x20, 0x24, 0x20);
 constexpr QColor kGridLine(0x80, 0x90, 0xB0);
 constexpr QColor kSun(0xFF, 0xB0, 0x30);
-constexpr QColor kDarkMoon(0x40, 0x40, 0x48);
+constexpr QColor kDarkMoon(0x2A, 0x2E, 0x3A);   // the unlit disc, faintly in earthshine
 
 // The degrees shown: at least 40 of azimuth and 25 of altitude around the
 // Sun and the Moon, on whole multiples of 5.
@@ -66,7 +66,8 @@ void drawGrid(QPainter& p, const Frame& f)
     }
     for (double alt = f.altFrom; alt <= f.altTo + 0.01; alt += 5) {
         p.drawLine(f.at(f.azFrom, alt), f.at(f.azTo, alt));
-        p.drawText(f.at(f.azFrom, alt) + QPointF(3, -2), QStringLiteral("%1°").arg(int(alt)));
+        if (alt < f.altTo)   // the top line stays clear of the caption
+            p.drawText(f.at(f.azFrom, alt) + QPointF(3, -2), QStringLiteral("%1°").arg(int(alt)));
     }
 }
 
@@ -151,7 +152,9 @@ void SkyView::render(QPainter& p, const QRect& area) const
         p.setBrush(kSun);
         p.drawEllipse(f.at(m_scene.sun.azimuth, m_scene.sun.apparentAltitude), 9, 9);
         const double moonAz = nearSun(m_scene.moon.azimuth, m_scene.sun.azimuth);
-        drawMoon(p, f.at(moonAz, m_scene.moon.apparentAltitude), std::max(14.0, area.height() / 14.0), m_scene);
+        // Far larger than the Moon would be at this scale, so that the
+        // crescent's shape and tilt can be read.
+        drawMoon(p, f.at(moonAz, m_scene.moon.apparentAltitude), std::max(18.0, area.height() / 9.0), m_scene);
     }
     p.setPen(ui::kWhite);
     p.setFont(ui::font(QStringLiteral("Arial"), 9, true));

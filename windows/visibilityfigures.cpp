@@ -36,12 +36,18 @@ QString odehText(double v)
     return QStringLiteral("%1 (%2 zóna: %3)").arg(hungarianDecimal(v, 2), QString(odehLetter(z)), odehWords(z));
 }
 
-// The report's own record line, after its label.
+// The report's own record lines, the first after its label: the records
+// are the report's last lines.
 QString recordsText(const SightingReport& r, const QTimeZone& zone)
 {
-    for (const QString& line : sightingLines(r, zone)) {
-        if (line.startsWith(QStringLiteral("Rekord")))
-            return line.mid(line.indexOf(u':') + 1).trimmed();
+    const QStringList lines = sightingLines(r, zone);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(QStringLiteral("Rekordok:"))) {
+            QStringList records{lines[i].mid(lines[i].indexOf(u':') + 1).trimmed()};
+            for (const QString& line : lines.mid(i + 1))
+                records << line.trimmed();
+            return records.join(u'\n');
+        }
     }
     return {};
 }
@@ -53,7 +59,7 @@ QList<Figure> eventFigures(const SightingReport& r, const QTimeZone& zone)
     const std::optional<CrescentSighting>& c = r.crescent;
     QString lag = none;
     if (c) {
-        lag = crescentAgeText(c->lagDays);
+        lag = signedDurationText(c->lagDays);
         if (c->lagDays <= 0)
             lag += ev ? QStringLiteral(" (a Hold a Nap előtt nyugszik)") : QStringLiteral(" (a Hold a Nap után kel)");
     }
@@ -80,8 +86,8 @@ QList<Figure> reportFigures(const SightingReport& r, const QTimeZone& zone)
         {QStringLiteral("site"), QStringLiteral("Hely"), siteText(r.site), {}},
         {QStringLiteral("conjunctionBefore"), QStringLiteral("Együttállás előtte"), when(r.conjunctionBefore, zone), {}},
         {QStringLiteral("conjunctionAfter"), QStringLiteral("Együttállás utána"), when(r.conjunctionAfter, zone), {}},
-        {QStringLiteral("age"), QStringLiteral("A Hold kora"), crescentAgeText(r.ageDays),
-         r.crescent && b ? crescentAgeText(r.crescent->ageDays) : QString()},
+        {QStringLiteral("age"), QStringLiteral("A Hold kora"), signedDurationText(r.ageDays),
+         r.crescent && b ? signedDurationText(r.crescent->ageDays) : QString()},
         {QStringLiteral("sun"), QStringLiteral("Nap"), place(r.sun), {}},
         {QStringLiteral("moon"), QStringLiteral("Hold"), place(r.moon), {}},
     };
@@ -120,8 +126,8 @@ QList<QStringList> huntRows(const QList<HuntEvening>& hunt, const QTimeZone& zon
                 << QString() << QString();
         } else {
             const CrescentSighting& c = *h.crescent;
-            row << formatLocalTime(*h.sunEvent, zone) << crescentAgeText(c.lagDays)
-                << (c.q ? crescentAgeText(c.ageDays) : QString())
+            row << formatLocalTime(*h.sunEvent, zone) << signedDurationText(c.lagDays)
+                << (c.q ? signedDurationText(c.ageDays) : QString())
                 << (c.q ? yallopText(*c.q) : QStringLiteral("- (F: nem látható)"))
                 << (h.odehV ? odehText(*h.odehV) : QStringLiteral("-"));
         }

@@ -142,11 +142,18 @@ void VisibilityWindow::createFigures()
         QLabel* now = valueLabel(box, f.key, f.label);
         QLabel* best = valueLabel(box, f.key + QStringLiteral(".best"), f.label + QStringLiteral(" a legjobb időpontban"));
         name->setBuddy(now);
+        if (f.key == QStringLiteral("records"))   // the report's columns, as the command prints them
+            now->setFont(ui::font(QStringLiteral("Courier New"), 8.5));
         m_values.insert(f.key, now);
         m_values.insert(f.key + QStringLiteral(".best"), best);
         grid->addWidget(name, i + 1, 0);
-        grid->addWidget(now, i + 1, 1);
-        grid->addWidget(best, i + 1, 2);
+        if (f.key == QStringLiteral("records")) {
+            grid->addWidget(now, i + 1, 1, 1, 2);
+            best->hide();
+        } else {
+            grid->addWidget(now, i + 1, 1);
+            grid->addWidget(best, i + 1, 2);
+        }
     }
     grid->setRowStretch(rows.size() + 1, 1);
     m_figures = box;
@@ -185,7 +192,8 @@ void VisibilityWindow::createHunt()
     m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_hunt->horizontalHeader()->setStretchLastSection(true);
     m_hunt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height() + 3 * 24 + 4);
+    m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height()
+                           + 3 * m_hunt->verticalHeader()->defaultSectionSize() + 2 * m_hunt->frameWidth() + 2);
     column->addWidget(m_hunt);
     layout()->addWidget(box);
 }

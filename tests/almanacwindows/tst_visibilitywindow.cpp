@@ -6,6 +6,7 @@
 #include "listcomputation.h"
 #include "lists.h"
 #include "messagelog.h"
+#include "skyview.h"
 #include "visibilitywindow.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -114,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(w.report()->evening, evening);
         QCOMPARE(text("conjunctionBefore"), local(j[QStringLiteral("conjunctionBefore")], zone));
         QCOMPARE(text("conjunctionAfter"), local(j[QStringLiteral("conjunctionAfter")], zone));
-        QCOMPARE(text("age"), crescentAgeText(j[QStringLiteral("ageHours")].toDouble() / 24));
+        QCOMPARE(text("age"), signedDurationText(j[QStringLiteral("ageHours")].toDouble() / 24));
         const QJsonObject now = j[QStringLiteral("now")].toObject();
         QCOMPARE(text("arcl"), deg(now[QStringLiteral("arcl")]));
         QCOMPARE(text("arcv"), deg(now[QStringLiteral("arcv")]));
@@ -128,7 +130,7 @@ private Q_SLOTS:
         QCOMPARE(text("sunEvent.label"), evening ? QStringLiteral("Napnyugta:") : QStringLiteral("Napkelte:"));
         const QJsonValue lag = j[QStringLiteral("lagMinutes")];
         if (!lag.isNull())
-            QVERIFY2(text("lag").startsWith(crescentAgeText(lag.toDouble() / 1440)), qPrintable(text("lag")));
+            QVERIFY2(text("lag").startsWith(signedDurationText(lag.toDouble() / 1440)), qPrintable(text("lag")));
         QCOMPARE(text("lag").contains(QStringLiteral("(a Hold a Nap")), !lag.isNull() && lag.toDouble() <= 0);
         const QJsonValue best = j[QStringLiteral("best")];
         if (best.isNull()) {
@@ -139,7 +141,7 @@ private Q_SLOTS:
         }
         const QJsonObject b = best.toObject();
         QCOMPARE(text("best"), local(b[QStringLiteral("time")], zone));
-        QCOMPARE(text("age.best"), crescentAgeText(b[QStringLiteral("ageHours")].toDouble() / 24));
+        QCOMPARE(text("age.best"), signedDurationText(b[QStringLiteral("ageHours")].toDouble() / 24));
         QCOMPARE(text("arcl.best"), deg(b[QStringLiteral("arcl")]));
         QCOMPARE(text("arcv.best"), deg(b[QStringLiteral("arcv")]));
         QCOMPARE(text("daz.best"), deg(b[QStringLiteral("daz")]));
@@ -255,6 +257,111 @@ private Q_SLOTS:
         QFETCH(double, angle);
         QVERIFY2(std::abs(skyDirection(270, 10, sunAz, sunAlt) - angle) < 0.5,
                  qPrintable(QString::number(skyDirection(270, 10, sunAz, sunAlt))));
+    }
+
+    void chartSpansTheTwilight_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<double>("beforeMinutes");   // before the earlier of the two events
+        QTest::addColumn<double>("afterMinutes");    // after the later
+        QTest::newRow("evening") << "2025.05.28 20:55" << 30.0 << 15.0;
+        QTest::newRow("morning") << "2025.05.26 04:30" << 15.0 << 30.0;
+    }
+
+    void chartSpansTheTwilight()
+    {
+        QFETCH(QString, at);
+        QFETCH(double, beforeMinutes);
+        QFETCH(double, afterMinutes);
+        const Ephemeris eph = Ephemeris::open();
+        const auto when = readObservationTime(at, RegionalSettings::hungarian(), QTimeZone("Europe/Budapest"));
+        QVERIFY(when);
+        const SightingReport r = sightingAt(eph, julianDayUt(*when), Site{});
+        QVERIFY(r.sunEvent && r.crescent);
+        const QList<AltitudeSample> s = altitudeSeries(eph, r);
+        const double first = std::min(*r.sunEvent, r.crescent->moonEvent);
+        const double last = std::max(*r.sunEvent, r.crescent->moonEvent);
+        QCOMPARE(std::lround((first - s.first().jd) * 1440), std::lround(beforeMinutes));
+        QCOMPARE(std::lround((s.last().jd - last) * 1440), std::lround(afterMinutes));
+        // The Sun's curve crosses the horizon's refracted line at sunrise or sunset.
+        for (qsizetype i = 1; i < s.size(); ++i) {
+            if (s[i - 1].jd <= *r.sunEvent && *r.sunEvent < s[i].jd)
+                QVERIFY(std::min(s[i - 1].sun, s[i].sun) < -0.83 && std::max(s[i - 1].sun, s[i].sun) > -0.83);
+        }
+    }
+
+    // The crescent's lit pixels lie on the side of its disc towards the Sun.
+    void drawnCrescentFacesTheSun_data()
+    {
+        QTest::addColumn<double>("sunAz");
+        QTest::addColumn<double>("sunAlt");
+        QTest::newRow("below right") << 280.0 << -8.0;
+        QTest::newRow("below left") << 262.0 << -6.0;
+        QTest::newRow("straight below") << 270.0 << -9.0;
+    }
+
+    void drawnCrescentFacesTheSun()
+    {
+        QFETCH(double, sunAz);
+        QFETCH(double, sunAlt);
+        SkyScene scene;
+        scene.moon.azimuth = 270;
+        scene.moon.apparentAltitude = 8;
+        scene.sun.azimuth = sunAz;
+        scene.sun.apparentAltitude = sunAlt;
+        scene.limbAngle = skyDirection(270, 8, sunAz, sunAlt);
+        scene.litFraction = 0.15;
+        scene.visibility = YallopClass::A;
+        SkyView view;
+        view.setScene(scene, QString());
+        QImage image(480, 300, QImage::Format_RGB32);
+        QPainter p(&image);
+        view.render(p, image.rect());
+        p.end();
+        const QColor lit = visibilityColour(YallopClass::A);
+        const QColor dark(0x2A, 0x2E, 0x3A);
+        const QColor sun(0xFF, 0xB0, 0x30);
+        QPointF sums[3];
+        int counts[3] = {0, 0, 0};
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const int which = c == lit ? 0 : c == dark ? 1 : c == sun ? 2 : -1;
+                if (which >= 0)
+                    sums[which] += QPointF(x, y), ++counts[which];
+            }
+        }
+        QVERIFY(counts[0] > 50 && counts[1] > 50 && counts[2] > 50);
+        const QPointF litCentre = sums[0] / counts[0];
+        const QPointF darkCentre = sums[1] / counts[1];
+        const QPointF sunCentre = sums[2] / counts[2];
+        auto angle = [](QPointF from, QPointF to) { return std::atan2(from.y() - to.y(), to.x() - from.x()) / kDegree; };
+        const double limb = angle(darkCentre, litCentre);
+        const double towardsSun = angle(darkCentre, sunCentre);
+        QVERIFY2(std::abs(normalizeDegrees180(limb - towardsSun)) < 20,
+                 qPrintable(QStringLiteral("lit limb towards %1, the Sun towards %2").arg(limb).arg(towardsSun)));
+    }
+
+    void listJobMessages_data()
+    {
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("done") << int(ListJobOutcome::Done) << QString();
+        QTest::newRow("cancelled") << int(ListJobOutcome::Cancelled)
+                                   << "A számítás megszakítva. A listák változatlanok maradtak.";
+        QTest::newRow("ephemeris") << int(ListJobOutcome::EphemerisFault)
+                                   << "A 'venusz.txt' lista nem számítható ki: Hibás efemerisz\nA listák változatlanok maradtak.";
+    }
+
+    void listJobMessages()
+    {
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        ListJobResult r;
+        r.outcome = ListJobOutcome(outcome);
+        r.fileName = QStringLiteral("venusz.txt");
+        r.message = QStringLiteral("Hibás efemerisz");
+        QCOMPARE(listJobMessage(r), message);
     }
 
     void cancelLeavesTheListsAsTheyWere()

@@ -31,7 +31,8 @@ struct TestClock {
 inline std::unique_ptr<A> makeWindow(const DataFolder& data, TestClock* clock = nullptr,
                                      MessageSink messages = failOnMessages())
 {
-    MainWindowEnvironment env{data.folders(), RegionalSettings::hungarian(), {}, std::move(messages)};
+    MainWindowEnvironment env{data.folders(), RegionalSettings::hungarian(), {}, std::move(messages),
+                              QDir::cleanPath(data.path() + QStringLiteral("/../config/tavik/tavik.conf"))};
     if (clock) {
         env.clock = [clock] {
             const QDateTime t = clock->now;

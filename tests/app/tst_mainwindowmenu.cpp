@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+
+#include "sitewindow.h"
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -37,6 +40,7 @@ private Q_SLOTS:
     void separatorLookalikeDoesNothing();
     void itemOpensOneWindow_data();
     void itemOpensOneWindow();
+    void visibilityFollowsTheSiteWindow();
     void closedWindowIsMadeAnew();
     void shortcutsOpenDays_data();
     void shortcutsOpenDays();
@@ -91,7 +95,9 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
-    QTest::newRow("lathatosag") << s << 8 << "lathatosag" << QStringLiteral("Lá&thatóság")
+    QTest::newRow("megfigyelohely") << s << 8 << "megfigyelohely" << QStringLiteral("Megfigyelő&hely…")
+                                    << QKeySequence();
+    QTest::newRow("lathatosag") << s << 9 << "lathatosag" << QStringLiteral("Lá&thatóság")
                                 << QKeySequence(Qt::CTRL | Qt::Key_T);
 
     const QString p = QStringLiteral("prg");
@@ -132,7 +138,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 9);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 10);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 
@@ -161,6 +167,7 @@ void MainWindowMenuTest::itemOpensOneWindow_data()
     QTest::newRow("holdfogyi") << "holdfogyi" << "Form12";
     QTest::newRow("venusz") << "venusz" << "Form9";
     QTest::newRow("vonas") << "vonas" << "Form4";
+    QTest::newRow("megfigyelohely") << "megfigyelohely" << "SiteWindow";
     QTest::newRow("lathatosag") << "lathatosag" << "VisibilityWindow";
     QTest::newRow("prog") << "prog" << "frmAbout";
     QTest::newRow("leir") << "leir" << "Form2";
@@ -183,6 +190,28 @@ void MainWindowMenuTest::itemOpensOneWindow()
     QVERIFY(!first[0]->isModal());
     act->trigger();
     QCOMPARE(openWindows(window), first);
+}
+
+// The visibility window's button opens the site window, and the visibility
+// window computes for each site saved there.
+void MainWindowMenuTest::visibilityFollowsTheSiteWindow()
+{
+    DataFolder data;
+    auto a = makeWindow(data, *m_caught);
+    a->show();
+    a->findChild<QAction*>(QStringLiteral("lathatosag"))->trigger();
+    QWidget* v = openWindows(QStringLiteral("VisibilityWindow")).value(0);
+    QVERIFY(v);
+    QCOMPARE(v->findChild<QLabel*>(QStringLiteral("siteName"))->text(), QStringLiteral("Budapest"));
+    v->findChild<QPushButton*>(QStringLiteral("siteButton"))->click();
+    auto* site = qobject_cast<SiteWindow*>(openWindows(QStringLiteral("SiteWindow")).value(0));
+    QVERIFY(site);
+    Q_EMIT site->siteChanged(ObservingSite{QStringLiteral("Szeged"), 46.253, 20.148, 80, QStringLiteral("Europe/Budapest")});
+    QCOMPARE(v->findChild<QLabel*>(QStringLiteral("siteName"))->text(), QStringLiteral("Szeged"));
+    QCOMPARE(v->findChild<QLabel*>(QStringLiteral("site"))->text(), QStringLiteral("É 46,2530°, K 20,1480°, 80 m"));
+    v->close();
+    site->close();
+    flushDeletions();
 }
 
 void MainWindowMenuTest::closedWindowIsMadeAnew()

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void noOffsetWithoutAZone_data();
     void noOffsetWithoutAZone();
     void sameOffsetAllYearBeforeSummerTime();
+    void knownZones_data();
+    void knownZones();
 };
 
 void TestLocalZone::offsets_data()
@@ -90,6 +92,24 @@ void TestLocalZone::sameOffsetAllYearBeforeSummerTime()
     const int winter = utcOffsetAt(toDateTimeValue({1850, 1, 15, 12, 0, 0}), tz);
     QCOMPARE(utcOffsetAt(toDateTimeValue({1850, 7, 15, 12, 0, 0}), tz), winter);
     QCOMPARE(utcOffsetAt(toDateTimeValue({100, 7, 15, 12, 0, 0}), tz), winter);
+}
+
+void TestLocalZone::knownZones_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("known");
+    for (const char* name : {"Europe/Budapest", "UTC", "Etc/UTC", "Europe/Kiev", "America/Argentina/Buenos_Aires"})
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    for (const char* name : {"Budapest", "garbage", "", "xyz+99", "europe/budapest", " Europe/Budapest",
+                             "Europe/../Europe/Budapest", "/usr/share/zoneinfo/UTC", "zone.tab", "leapseconds"})
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+}
+
+void TestLocalZone::knownZones()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, known);
+    QCOMPARE(isKnownZone(name), known);
 }
 
 QTEST_GUILESS_MAIN(TestLocalZone)

@@ -1,6 +1,9 @@
 #include "commandline.h"
 
+#include <localzone.h>
 #include <sitefaults.h>
+
+#include <cmath>
 
 namespace tavik::almanac {
 
@@ -34,10 +37,10 @@ QList<QCommandLineOption> placeOptions()
 {
     return {
         {QStringLiteral("lat"),
-         QStringLiteral("Földrajzi szélesség, fok (észak +), a --lon-nal együtt. Nélkülük a beállított "
+         QStringLiteral("Földrajzi szélesség, fok (észak +), a --lon kapcsolóval együtt. Nélkülük a beállított "
                         "megfigyelőhely számít."),
          QStringLiteral("fok")},
-        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +), a --lat-tal együtt."),
+        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +), a --lat kapcsolóval együtt."),
          QStringLiteral("fok")},
         {QStringLiteral("elevation"),
          QStringLiteral("Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett "
@@ -57,7 +60,8 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
         return fallback;
     bool ok = false;
     const double v = p.value(name).toDouble(&ok);
-    if (!ok || v < lo || v > hi) {
+    // "nan" and "inf" read as numbers; a NaN passes both comparisons.
+    if (!ok || !std::isfinite(v) || v < lo || v > hi) {
         errorStream() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
                       << " között kell lennie)\n";
         return std::nullopt;
@@ -102,13 +106,13 @@ std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone
 {
     if (!p.isSet(QStringLiteral("tz")))
         return fallback;
-    const QTimeZone zone(p.value(QStringLiteral("tz")).toUtf8());
-    if (!zone.isValid()) {
+    const QString name = p.value(QStringLiteral("tz"));
+    if (!isKnownZone(name)) {
         errorStream() << "Ismeretlen időzóna: \"" << p.value(QStringLiteral("tz"))
                       << "\" (IANA név kell, például Europe/Budapest)\n";
         return std::nullopt;
     }
-    return zone;
+    return QTimeZone(name.toUtf8());
 }
 
 std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)

@@ -65,6 +65,8 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
     if (!site || !from || !to || !lists)
         return std::nullopt;
     r.base.site = *site;
+    // A place given by its coordinates has no name.
+    r.base.siteName = p.isSet(QStringLiteral("lat")) || p.isSet(QStringLiteral("lon")) ? QString() : configured.name;
     if (p.isSet(QStringLiteral("from")))
         r.from = int(*from);
     if (p.isSet(QStringLiteral("to")))
@@ -140,7 +142,8 @@ int main(int argc, char* argv[])
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik\n"
         "Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),\n"
         "és mind az öt fájl.\n"
-        "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help)."));
+        "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help).\n"
+        "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({
         {QStringLiteral("from"), QStringLiteral("Első év (helyi idő szerint)."), QStringLiteral("év")},

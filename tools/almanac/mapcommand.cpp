@@ -122,7 +122,10 @@ QCommandLineParser& describe(QCommandLineParser& p)
     p.setApplicationDescription(QStringLiteral(
         "Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).\n"
         "Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),\n"
-        "és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban; a hely (--lat, --lon) jelölve."));
+        "és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:\n"
+        "--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.\n"
+        "Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely) vagy nem írható\n"
+        "fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája."));
     addHelpOptions(p, false);
     p.addOptions({
         {QStringLiteral("date"), QStringLiteral("A nap, például 2025.05.27."), QStringLiteral("dátum")},
@@ -135,8 +138,22 @@ QCommandLineParser& describe(QCommandLineParser& p)
          QStringLiteral("fájl")},
         {QStringLiteral("table"), QStringLiteral("Táblázat is, tabulátorral tagolt sorokkal."), QStringLiteral("fájl")},
     });
-    p.addOptions(placeOptions());
+    for (const QCommandLineOption& o : placeOptions()) {
+        if (!o.names().contains(QStringLiteral("tz")))   // the map has no local times
+            p.addOption(o);
+    }
     return p;
+}
+
+// The parser's help, with "map" after the program's name in its usage line.
+QString mapHelp(const QCommandLineParser& p)
+{
+    QString text = p.helpText();
+    const QString program = QCoreApplication::arguments().constFirst();
+    const qsizetype at = text.indexOf(program);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.insert(at + program.size(), QStringLiteral(" map"));
+    return text;
 }
 
 // The map, its picture and its table, made in memory and then written.
@@ -171,8 +188,24 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
 
 }  // namespace
 
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt's note that it makes its own runtime folder says nothing to the user.
+void quietRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (g_qtMessages)
+        g_qtMessages(type, context, text);
+}
+
+}  // namespace
+
 int runMapCommand(int argc, char* argv[])
 {
+    g_qtMessages = qInstallMessageHandler(quietRuntimeFolder);
     // The picture's text is drawn without a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -187,7 +220,10 @@ int runMapCommand(int argc, char* argv[])
     arguments.removeAt(1);
     QCommandLineParser p;
     describe(p).process(arguments);
-    answerHelp(p);
+    if (p.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << mapHelp(p);
+        return 0;
+    }
 
     const std::optional<MapJob> job = readJob(p);
     if (!job)

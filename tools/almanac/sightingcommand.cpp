@@ -9,6 +9,7 @@
 #include <regional.h>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -35,6 +36,17 @@ std::optional<QDateTime> readAt(const QString& text, const QTimeZone& zone)
     return QDateTime(date, QTime(c->hour, c->minute, c->second), zone);
 }
 
+// The parser's help, with "sighting" after the program's name in its usage line.
+QString sightingHelp(const QCommandLineParser& p)
+{
+    QString text = p.helpText();
+    const QString program = QCoreApplication::arguments().constFirst();
+    const qsizetype at = text.indexOf(program);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.insert(at + program.size(), QStringLiteral(" sighting"));
+    return text;
+}
+
 }  // namespace
 
 int runSightingCommand(const QStringList& arguments)
@@ -44,7 +56,9 @@ int runSightingCommand(const QStringList& arguments)
         "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
         "ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.\n"
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül\n"
-        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő)."));
+        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n"
+        "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
+        "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont)."));
     addHelpOptions(p, false);
     p.addOptions({
         {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"."),
@@ -53,7 +67,10 @@ int runSightingCommand(const QStringList& arguments)
     });
     p.addOptions(placeOptions());
     p.process(arguments);
-    answerHelp(p);
+    if (p.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << sightingHelp(p);
+        return 0;
+    }
 
     const ObservingSite configured = configuredSite(p);
     const std::optional<Site> site = siteOption(p, configured);

@@ -11,6 +11,22 @@
 
 using namespace tavik::testing;
 
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(nem olvasható)");
+}
+
+}  // namespace
+
 class TestCli : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -32,6 +48,8 @@ private Q_SLOTS:
         QVERIFY2(!r.out.contains(QStringLiteral("Displays")), qPrintable(r.out));
         const Run sighting = almanac({QStringLiteral("sighting"), QStringLiteral("--help")});
         QCOMPARE(sighting.exitCode, 0);
+        QVERIFY2(sighting.out.section(u'\n', 0, 0).contains(QStringLiteral("tavik-almanac sighting [")),
+                 qPrintable(sighting.out));
         for (const char* option : {"--at", "--json", "--lat", "--lon", "--elevation", "--tz", "--ephe"})
             QVERIFY2(sighting.out.contains(QLatin1String(option)), option);
         QVERIFY2(!sighting.out.contains(QStringLiteral("Displays")), qPrintable(sighting.out));
@@ -41,23 +59,50 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("time zone") << QStringList{"--tz", "Europe/Atlantis"} << "Ismeretlen időzóna";
-        QTest::newRow("latitude") << QStringList{"--lat", "91"} << "Hibás --lat";
-        QTest::newRow("longitude text") << QStringList{"--lon", "kelet"} << "Hibás --lon";
-        QTest::newRow("years reversed") << QStringList{"--from", "2030", "--to", "2020"} << "--from";
-        QTest::newRow("year outside the files") << QStringList{"--from", "1700"} << "Hibás --from";
-        QTest::newRow("list name") << QStringList{"--only", "ujholdak,csillagok"} << "Ismeretlen lista";
+        QTest::addColumn<bool>("sightingToo");   // a site or zone option, which the report takes as well
+        QTest::newRow("time zone") << QStringList{"--tz", "Europe/Atlantis"} << "Ismeretlen időzóna" << true;
+        QTest::newRow("zone without its region") << QStringList{"--tz", "Budapest"} << "Ismeretlen időzóna" << true;
+        QTest::newRow("zone garbage") << QStringList{"--tz", "garbage"} << "Ismeretlen időzóna" << true;
+        QTest::newRow("zone empty") << QStringList{"--tz", ""} << "Ismeretlen időzóna" << true;
+        QTest::newRow("zone as a rule") << QStringList{"--tz", "xyz+99"} << "Ismeretlen időzóna" << true;
+        QTest::newRow("latitude") << QStringList{"--lat", "91"} << "Hibás --lat érték: \"91\" (-90 és 90 között"
+                                  << true;
+        QTest::newRow("latitude nan") << QStringList{"--lat", "nan"}
+                                      << "Hibás --lat érték: \"nan\" (-90 és 90 között" << true;
+        QTest::newRow("longitude infinite") << QStringList{"--lon", "-inf"}
+                                            << "Hibás --lon érték: \"-inf\" (-180 és 180 között" << true;
+        QTest::newRow("elevation nan") << QStringList{"--elevation", "NaN"} << "Hibás --elevation érték: \"NaN\""
+                                       << true;
+        QTest::newRow("longitude text") << QStringList{"--lon", "kelet"} << "Hibás --lon" << true;
+        QTest::newRow("years reversed") << QStringList{"--from", "2030", "--to", "2020"} << "--from" << false;
+        QTest::newRow("year outside the files") << QStringList{"--from", "1700"} << "Hibás --from" << false;
+        QTest::newRow("year infinite") << QStringList{"--to", "inf"} << "Hibás --to érték: \"inf\" (1800 és 2399"
+                                       << false;
+        QTest::newRow("list name") << QStringList{"--only", "ujholdak,csillagok"} << "Ismeretlen lista" << false;
     }
 
     void badInput()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
+        QFETCH(bool, sightingToo);
         QTemporaryDir dir;
-        const Run r = almanac(args + QStringList{QStringLiteral("--out"), dir.path()});
+        const QString list = dir.filePath(QStringLiteral("holdsarlok.txt"));
+        const QByteArray before("2025.05.27 19:02 Holdsarlo\r\n");
+        QVERIFY(writeBytes(list, before));
+        const Run r = almanac(args + QStringList{QStringLiteral("--out"), dir.path(), QStringLiteral("holdsarlok"),
+                                                 QStringLiteral("venusz")});
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QVERIFY(QDir(dir.path()).isEmpty());   // nothing written
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("holdsarlok.txt")});
+        QCOMPARE(readBytes(list), before);   // nothing written
+        if (!sightingToo)
+            return;
+        const Run s = almanac(QStringList{QStringLiteral("sighting"), QStringLiteral("--at"),
+                                          QStringLiteral("2025.05.27 21:05")} + args);
+        QCOMPARE(s.exitCode, 1);
+        QVERIFY2(s.err.contains(message), qPrintable(s.err));
+        QCOMPARE(s.out, QString());
     }
 
     void unknownOptionInHungarian()

@@ -2,6 +2,7 @@
 // headings, rows that fit their windows, and the shipped files being what the
 // tool writes.
 #include "crescents.h"
+#include "eclipses.h"
 #include "listfiles.h"
 #include "listjob.h"
 #include "lists.h"
@@ -18,6 +19,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace tavik;
 using namespace tavik::almanac;
@@ -163,7 +166,7 @@ private Q_SLOTS:
                 QVERIFY2(!line.contains(QString::fromUtf8(label)), qPrintable(line));
         }
         QCOMPARE(lines.at(0), QStringLiteral("(helyi idő)             (-: újhold előtt)    Láthatóság"));
-        QCOMPARE(lines.at(1), QStringLiteral("(É 47,4979°, K 19,0402°, 100 m)").leftJustified(kCrescentClassColumn)
+        QCOMPARE(lines.at(1), QStringLiteral("(Budapest, É 47,4979°, K 19,0402°, 100 m)").leftJustified(kCrescentClassColumn)
                                   + QStringLiteral("(Yallop q szerint)"));
         QVERIFY(lines.at(0).indexOf(QStringLiteral("(-:")) == kCrescentAgeColumn);
         QVERIFY(lines.at(0).indexOf(QStringLiteral("Láthatóság")) == kCrescentClassColumn);
@@ -304,6 +307,20 @@ private Q_SLOTS:
             QVERIFY(v.evening->last < c + 10 && v.morning->first > c - 10);
             QVERIFY(v.thinnest > 0 && v.thinnest < 0.1);
         }
+    }
+
+    // A site or a span that is not a number ends every search with nothing.
+    void noEndlessSearchForANonNumber()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double start = julianDayOfLocalDate(QDate(2025, 1, 1), QTimeZone::utc());
+        const QList<double> conjunctions = venusInferiorConjunctions(eph, start, start + 400);
+        QCOMPARE(conjunctions.size(), 1);
+        const VenusCrescent v = venusCrescent(eph, conjunctions.first(), Site{nan, 19.04, 100});
+        QVERIFY(!v.evening && !v.morning);
+        QVERIFY(venusInferiorConjunctions(eph, start, nan).isEmpty());
+        QVERIFY(solarEclipsesBetween(eph, start, nan, Site{}).isEmpty());
+        QVERIFY(lunarEclipsesBetween(eph, nan, start, Site{}).isEmpty());
     }
 
     void shippedFilesAreWhatTheToolWrites()

@@ -125,7 +125,11 @@ private Q_SLOTS:
                  "Késés:              1 óra 11 perc",
                  "  Yallop q:         -0,006 (B: jó időben látható)",
                  "  Odeh V:           3,32 (B zóna: távcsővel látható, szabad szemmel is lehet)",
-                 "Rekordok:           szabad szemmel 15 óra 32 perc: nem rekord; távcsővel 11 óra 40 perc: nem rekord",
+                 "Rekordok:           a Hold kora a legjobb időpontban 15 óra 57 perc",
+                 "  szabad szemmel:   15 óra 0 perc (1990.02.25, Collins Gap, Tennessee): nem rekord",
+                 "  binokulárral:     11 óra 37 perc (2002.09.07, Irán): nem rekord",
+                 "  távcsővel:        12 óra 6 perc (1996.01.21, Tucson, Arizona): nem rekord",
+                 "  fényképen:        az együttállás pillanatában (2013.07.08, Élancourt, Franciaország)",
              })
             QVERIFY2(r.out.contains(QString::fromUtf8(line)), qPrintable(r.out));
         QVERIFY2(r.out.contains(QStringLiteral("a Nap lenyugodott")), qPrintable(r.out));
@@ -152,7 +156,26 @@ private Q_SLOTS:
         QCOMPARE(best.value(QStringLiteral("yallopClass")).toString(), QStringLiteral("B"));
         QCOMPARE(best.value(QStringLiteral("odehZone")).toString(), QStringLiteral("B"));
         QVERIFY(best.value(QStringLiteral("arcl")).toDouble() > 10 && best.value(QStringLiteral("arcl")).toDouble() < 11);
-        QCOMPARE(o.value(QStringLiteral("records")).toObject().value(QStringLiteral("belowNakedEyeRecord")).toBool(), false);
+        const QJsonObject records = o.value(QStringLiteral("records")).toObject();
+        QCOMPARE(records.value(QStringLiteral("nakedEyeHours")).toDouble(), 15.0);
+        QCOMPARE(records.value(QStringLiteral("opticalAidHours")).toDouble(), 11.0 + 37.0 / 60.0);
+        QCOMPARE(records.value(QStringLiteral("telescopeHours")).toDouble(), 12.1);
+        QCOMPARE(records.value(QStringLiteral("comparable")).toBool(), true);
+        QCOMPARE(records.value(QStringLiteral("belowNakedEyeRecord")).toBool(), false);
+    }
+
+    // The Moon sets before the Sun: nothing to see, so no record to beat.
+    void noRecordWithoutACrescent()
+    {
+        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("2025.11.20 17:00"), QStringLiteral("--json")});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QVERIFY(o.value(QStringLiteral("lagMinutes")).toDouble() < 0);
+        const QJsonObject records = o.value(QStringLiteral("records")).toObject();
+        QCOMPARE(records.value(QStringLiteral("comparable")).toBool(), false);
+        QVERIFY(records.value(QStringLiteral("ageHours")).isNull());
+        for (const char* key : {"belowNakedEyeRecord", "belowOpticalAidRecord", "belowTelescopeRecord"})
+            QCOMPARE(records.value(QLatin1String(key)).toBool(true), false);
     }
 
     void morning()
@@ -164,7 +187,8 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 0);
         for (const char* text : {"A Hold kora:        -13 óra", "hajnali sarló", "Napkelte:           1992.04.02 06:",
                                  "Holdkelte:          1992.04.02 05:", "Yallop q:         -0,284 (E: távcsővel sem)",
-                                 "napkelte - 4/9 késés", "szabad szemmel 15 óra 32 perc: rekord alatt"})
+                                 "napkelte - 4/9 késés", "a Nap még nem kelt fel",
+                                 "szabad szemmel:   15 óra 0 perc (1990.02.25, Collins Gap, Tennessee): fiatalabb"})
             QVERIFY2(r.out.contains(QString::fromUtf8(text)), qPrintable(r.out));
     }
 
@@ -173,25 +197,54 @@ private Q_SLOTS:
         QTest::addColumn<QString>("at");
         QTest::addColumn<QStringList>("extra");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("absent");
+        const QStringList noRecord{"rekord alatt", "fiatalabb a rekordnál", "nem rekord"};
         QTest::newRow("Sun up") << "2025.05.27 14:00" << QStringList{}
-                                << QStringList{"a Nap a látóhatár felett van", "Napnyugta:          2025.05.27 20:28"};
+                                << QStringList{"a Nap a látóhatár felett van", "Napnyugta:          2025.05.27 20:28"}
+                                << QStringList{};
         QTest::newRow("Moon down") << "2025.05.27 23:00" << QStringList{}
-                                   << QStringList{"a Nap lenyugodott", "a Hold a látóhatár alatt van"};
+                                   << QStringList{"a Nap lenyugodott", "a Hold a látóhatár alatt van"}
+                                   << QStringList{"nem kelt fel"};
         // 2025 November 20: new moon at 07:47, but the Moon sets 28 minutes before the Sun.
         QTest::newRow("Moon sets first") << "2025.11.20 17:00" << QStringList{}
                                          << QStringList{"esti sarló", "(a Hold a Nap előtt nyugszik)",
                                                         "nincs (a Hold nincs a látóhatár felett",
-                                                        "Yallop q:         - (F: nem látható)"};
+                                                        "Yallop q:         - (F: nem látható)",
+                                                        "Késés:              -28 perc (a Hold a Nap előtt nyugszik)",
+                                                        "Rekordok:           a sarló nem látható (a Hold a Nap előtt "
+                                                        "nyugszik), nem vethető össze a rekordokkal"}
+                                         << noRecord + QStringList{"-0 óra"};
+        QTest::newRow("Moon rises after the Sun")
+            << "2025.11.20 05:00" << QStringList{}
+            << QStringList{"hajnali sarló", "a Nap még nem kelt fel", "Holdkelte:          2025.11.20 07:23",
+                           "Rekordok:           a sarló nem látható (a Hold a Nap után kel)"}
+            << noRecord + QStringList{"lenyugodott"};
+        // Minutes before the new moon, the Moon just up before the Sun.
+        QTest::newRow("minutes before new moon")
+            << "2025.05.27 04:40" << QStringList{}
+            << QStringList{"A Hold kora:        -22 perc (hajnali sarló", "a Nap még nem kelt fel",
+                           "Késés:              25 perc", "Rekordok:           a Hold kora a legjobb időpontban -19 perc",
+                           "binokulárral:     11 óra 37 perc (2002.09.07, Irán): fiatalabb a rekordnál"}
+            << QStringList{"-0 óra", "0 óra 25 perc", "lenyugodott"};
         // The evening before a new moon: the old crescent of the next morning.
         QTest::newRow("evening before new moon") << "2025.05.26 21:00" << QStringList{}
                                                  << QStringList{"-8 óra 2 perc (hajnali sarló",
-                                                                "Napkelte:           2025.05.27 04:54"};
+                                                                "Napkelte:           2025.05.27 04:54",
+                                                                "a Nap lenyugodott"}
+                                                 << QStringList{"nem kelt fel"};
         // Midnight sun over Svalbard: no sunset that evening.
         QTest::newRow("midnight sun") << "2025.06.26 23:00"
                                       << QStringList{"--lat", "78.2", "--lon", "15.6", "--tz", "Arctic/Longyearbyen"}
                                       << QStringList{"Napnyugta:          nincs (a Nap ezen a napon nem nyugszik le)",
                                                      "Legjobb időpont:    nincs (nincs napnyugta)",
-                                                     "a Nap a látóhatár felett van"};
+                                                     "a Nap a látóhatár felett van",
+                                                     "Rekordok:           a sarló nem látható (nincs napnyugta)"}
+                                      << noRecord;
+        QTest::newRow("polar night") << "2025.12.20 12:00"
+                                     << QStringList{"--lat", "78.2", "--lon", "15.6", "--tz", "Arctic/Longyearbyen"}
+                                     << QStringList{"Napnyugta:          nincs (a Nap ezen a napon nem kel fel)",
+                                                    "a Nap egész nap a látóhatár alatt van"}
+                                     << QStringList{"nem nyugszik le", "lenyugodott"};
     }
 
     void sunUpMoonDown()
@@ -199,10 +252,13 @@ private Q_SLOTS:
         QFETCH(QString, at);
         QFETCH(QStringList, extra);
         QFETCH(QStringList, expected);
+        QFETCH(QStringList, absent);
         const Run r = sighting(QStringList{QStringLiteral("--at"), at} + extra);
         QCOMPARE(r.exitCode, 0);
         for (const QString& text : expected)
             QVERIFY2(r.out.contains(text), qPrintable(r.out));
+        for (const QString& text : absent)
+            QVERIFY2(!r.out.contains(text), qPrintable(text + QStringLiteral(" in:\n") + r.out));
     }
 
     void badAt_data()

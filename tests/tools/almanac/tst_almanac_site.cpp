@@ -18,6 +18,7 @@ class TestAlmanacSite : public QObject {
 private Q_SLOTS:
     void sighting_data();
     void sighting();
+    void listHeading_data();
     void listHeading();
 
 private:
@@ -87,14 +88,32 @@ void TestAlmanacSite::sighting()
     QCOMPARE(got, place);
 }
 
+void TestAlmanacSite::listHeading_data()
+{
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("site");   // Windows-1250
+    QTest::newRow("configured") << kSzeged << QStringList{} << QByteArray("(Szeged, \xc9 46,2530\xb0, K 20,1480\xb0, 80 m)");
+    QTest::newRow("no file") << QByteArray() << QStringList{}
+                             << QByteArray("(Budapest, \xc9 47,4979\xb0, K 19,0402\xb0, 100 m)");
+    // A place given by its coordinates has no name.
+    QTest::newRow("coordinates") << kSzeged << QStringList{"--lat", "46.253", "--lon", "20.148", "--elevation", "80"}
+                                 << QByteArray("     (\xc9 46,2530\xb0, K 20,1480\xb0, 80 m)");
+}
+
 void TestAlmanacSite::listHeading()
 {
+    QFETCH(QByteArray, conf);
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, site);
     QTemporaryDir dir;
-    const Run r = almanac({"napfogyik", "--from", "2026", "--to", "2026", "--out", dir.path()}, configHome(dir, kSzeged));
+    const Run r = almanac(QStringList{"napfogyik", "--from", "2026", "--to", "2026", "--out", dir.path()} + args,
+                          configHome(dir, conf));
     QCOMPARE(r.exitCode, 0);
     QFile list(dir.filePath(QStringLiteral("napfogyik.txt")));
     QVERIFY(list.open(QIODevice::ReadOnly));
-    QVERIFY2(list.readAll().contains("\xc9 46,2530\xb0, K 20,1480\xb0, 80 m"), "Szeged in the heading");
+    const QByteArray heading = list.readAll().split('\n').value(1);
+    QVERIFY2(heading.endsWith(site + "\r"), heading.constData());
 }
 
 QTEST_GUILESS_MAIN(TestAlmanacSite)

@@ -1,0 +1,279 @@
+#include "sitewindow.h"
+
+#include "angles.h"
+#include "localzone.h"
+#include "palette.h"
+#include "sitefaults.h"
+#include "siteplaces.h"
+#include "ui.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace tavik {
+
+namespace {
+
+constexpr QColor kBackground = ui::kLightCyan;
+constexpr QColor kButtonFace = ui::kLightGreen;
+constexpr int kNameLimit = 60;   // characters
+const QString kSystemZone = QStringLiteral("a rendszer időzónája");
+
+// Up to seven decimals (a centimetre on the ground), a decimal comma, no
+// trailing zeros: what was read is saved back unchanged.
+QString shownNumber(double v)
+{
+    QString text = QString::number(v, 'f', 7);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return (text == QLatin1String("-0") ? QStringLiteral("0") : text).replace(u'.', u',');
+}
+
+QStringList zoneIds()
+{
+    QStringList ids;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        ids.append(QString::fromUtf8(id));
+    ids.sort(Qt::CaseInsensitive);
+    return ids;
+}
+
+QLineEdit* addBox(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QString coordinateHint(SiteField field)
+{
+    return field == SiteField::Latitude ? QStringLiteral("46,253 vagy 46.253, illetve 46°15'11\" vagy 46 15 11")
+                                        : QStringLiteral("20,148 vagy 20.148, illetve 20°08'53\" vagy 20 8 53");
+}
+
+}  // namespace
+
+SiteWindow::SiteWindow(QString configPath, MessageSink messages, QWidget* parent)
+    : QWidget(parent)
+    , m_path(std::move(configPath))
+    , m_messages(std::move(messages))
+    , m_places(hungarianSites())
+{
+    setObjectName(QStringLiteral("SiteWindow"));
+    setWindowTitle(QStringLiteral("Megfigyelőhely"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kBackground);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setFont(ui::font(QStringLiteral("Arial"), 10));
+    auto* layout = new QVBoxLayout(this);
+    m_fault = new QLabel(this);
+    m_fault->setObjectName(QStringLiteral("fileFault"));
+    m_fault->setWordWrap(true);
+    m_fault->setStyleSheet(QStringLiteral("color: #c00000;"));
+    layout->addWidget(m_fault);
+
+    createPlaces();
+    createFields();
+    createButtons();
+
+    const SiteConfigRead read = readSiteConfig(m_path);
+    m_fault->setText(describeSiteConfigFault(read, m_path));
+    m_fault->setVisible(!m_fault->text().isEmpty());
+    m_site = read.site;
+    showSite(m_site);
+    m_placeList->setFocus();
+}
+
+void SiteWindow::createPlaces()
+{
+    auto* caption = new QLabel(QStringLiteral("&Helyek (városok és csillagvizsgálók):"), this);
+    m_placeList = new QListWidget(this);
+    m_placeList->setObjectName(QStringLiteral("places"));
+    m_placeList->setAccessibleName(QStringLiteral("Helyek: városok és csillagvizsgálók"));
+    for (const ObservingSite& s : std::as_const(m_places))
+        m_placeList->addItem(s.name);
+    caption->setBuddy(m_placeList);
+    connect(m_placeList, &QListWidget::currentRowChanged, this, &SiteWindow::places_currentRowChanged);
+    layout()->addWidget(caption);
+    layout()->addWidget(m_placeList);
+}
+
+void SiteWindow::createFields()
+{
+    auto* form = new QFormLayout;
+    m_name = addBox(this, "name", QStringLiteral("A hely neve"));
+    m_name->setMaxLength(kNameLimit);
+    m_latitude = addBox(this, "latitude", QStringLiteral("Földrajzi szélesség, fok, észak pozitív"));
+    m_longitude = addBox(this, "longitude", QStringLiteral("Földrajzi hosszúság, fok, kelet pozitív"));
+    m_elevation = addBox(this, "elevation", QStringLiteral("Tengerszint feletti magasság, méter"));
+    m_zone = new QComboBox(this);
+    m_zone->setObjectName(QStringLiteral("zone"));
+    m_zone->setAccessibleName(QStringLiteral("Időzóna"));
+    m_zone->setEditable(true);
+    m_zone->setInsertPolicy(QComboBox::NoInsert);
+    m_zone->addItems(zoneIds());
+    m_zone->lineEdit()->setPlaceholderText(kSystemZone);
+    m_zone->completer()->setFilterMode(Qt::MatchContains);
+    m_zone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    m_zone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    form->addRow(QStringLiteral("&Név:"), m_name);
+    form->addRow(QStringLiteral("&Szélesség (fok, észak +):"), m_latitude);
+    form->addRow(QStringLiteral("H&osszúság (fok, kelet +):"), m_longitude);
+    form->addRow(QStringLiteral("Ma&gasság (méter):"), m_elevation);
+    form->addRow(QStringLiteral("&Időzóna:"), m_zone);
+    auto* hint = new QLabel(QStringLiteral("Fok tizedes törtként (46,253) vagy fokban, percben és másodpercben "
+                                           "(46°15'11\" vagy 46 15 11); üres időzóna: %1.")
+                                .arg(kSystemZone),
+                            this);
+    hint->setWordWrap(true);
+    static_cast<QVBoxLayout*>(layout())->addLayout(form);
+    layout()->addWidget(hint);
+}
+
+void SiteWindow::createButtons()
+{
+    auto* buttons = new QDialogButtonBox(this);
+    m_save = buttons->addButton(QStringLiteral("&Mentés"), QDialogButtonBox::ApplyRole);
+    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(QStringLiteral("Mégse"), QDialogButtonBox::RejectRole);
+    m_save->setObjectName(QStringLiteral("save"));
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setShortcut(QKeySequence::Cancel);
+    for (QPushButton* b : {m_save, m_ok, m_cancel})
+        ui::setButtonFace(b, kButtonFace);
+    m_ok->setDefault(true);
+    connect(m_save, &QPushButton::clicked, this, &SiteWindow::save_Click);
+    connect(m_ok, &QPushButton::clicked, this, &SiteWindow::ok_Click);
+    connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
+    layout()->addWidget(buttons);
+}
+
+void SiteWindow::showSite(const ObservingSite& site)
+{
+    m_name->setText(site.name);
+    m_latitude->setText(shownNumber(site.latitude));
+    m_longitude->setText(shownNumber(site.longitude));
+    m_elevation->setText(shownNumber(site.elevation));
+    m_zone->setCurrentIndex(m_zone->findText(site.timezone));
+    m_zone->setEditText(site.timezone);
+    const auto same = std::find(m_places.cbegin(), m_places.cend(), site);
+    const QSignalBlocker quiet(m_placeList);
+    m_placeList->setCurrentRow(same == m_places.cend() ? -1 : int(same - m_places.cbegin()));
+}
+
+void SiteWindow::places_currentRowChanged(int row)
+{
+    if (row >= 0 && row < m_places.size())
+        showSite(m_places.at(row));
+}
+
+void SiteWindow::refuse(QLineEdit* box, const QString& message)
+{
+    m_messages.show(this, MessageIcon::Warning, message);
+    box->setFocus();
+    box->selectAll();
+}
+
+std::optional<double> SiteWindow::readCoordinate(QLineEdit* box, SiteField field)
+{
+    const ValueRange range = field == SiteField::Latitude ? kLatitudeRange : kLongitudeRange;
+    const std::optional<double> v =
+        parseCoordinate(box->text(), field == SiteField::Latitude ? Axis::Latitude : Axis::Longitude);
+    if (v && range.contains(*v))
+        return v;
+    refuse(box, siteFieldName(field) + QStringLiteral(" hibás: „") + box->text()
+                    + QStringLiteral("”.\nFokban adja meg, ") + siteFieldRange(field)
+                    + QStringLiteral(", például ") + coordinateHint(field) + u'.');
+    return std::nullopt;
+}
+
+std::optional<double> SiteWindow::readElevation()
+{
+    QString text = m_elevation->text().trimmed();
+    if (text.endsWith(u'm'))
+        text = text.chopped(1).trimmed();
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(text.replace(u',', u'.'), &ok);
+    if (ok && std::isfinite(v) && kElevationRange.contains(v))
+        return v;
+    refuse(m_elevation, siteFieldName(SiteField::Elevation) + QStringLiteral(" hibás: „") + m_elevation->text()
+                            + QStringLiteral("”.\nMéterben adja meg, ") + siteFieldRange(SiteField::Elevation)
+                            + u'.');
+    return std::nullopt;
+}
+
+std::optional<ObservingSite> SiteWindow::readFields()
+{
+    ObservingSite site;
+    site.name = m_name->text().simplified();
+    if (site.name.isEmpty()) {
+        refuse(m_name, QStringLiteral("Hiányzik a hely neve.\nAdjon nevet a helynek, legfeljebb %1 karaktert.")
+                           .arg(kNameLimit));
+        return std::nullopt;
+    }
+    const auto latitude = readCoordinate(m_latitude, SiteField::Latitude);
+    const auto longitude = latitude ? readCoordinate(m_longitude, SiteField::Longitude) : std::nullopt;
+    const auto elevation = longitude ? readElevation() : std::nullopt;
+    if (!elevation)
+        return std::nullopt;
+    site.latitude = *latitude;
+    site.longitude = *longitude;
+    site.elevation = *elevation;
+    site.timezone = m_zone->currentText().trimmed();
+    if (!site.timezone.isEmpty() && !isKnownZone(site.timezone)) {
+        refuse(m_zone->lineEdit(),
+               siteFieldName(SiteField::Zone) + QStringLiteral(" hibás: „") + site.timezone
+                   + QStringLiteral("”.\nA listából válasszon IANA időzónát (például Europe/Budapest), vagy "
+                                    "hagyja üresen: akkor ") + kSystemZone + QStringLiteral(" számít."));
+        return std::nullopt;
+    }
+    return site;
+}
+
+bool SiteWindow::save()
+{
+    std::optional<ObservingSite> site = readFields();
+    if (!site)
+        return false;
+    site = storedSite(*site);
+    const FileStatus status = writeSiteConfig(m_path, *site);
+    if (!status.ok()) {
+        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
+        return false;
+    }
+    m_site = *site;
+    m_fault->clear();
+    m_fault->hide();
+    showSite(m_site);
+    Q_EMIT siteChanged(m_site);
+    return true;
+}
+
+void SiteWindow::save_Click() { save(); }
+
+void SiteWindow::ok_Click()
+{
+    if (save())
+        close();
+}
+
+}  // namespace tavik
