@@ -2,6 +2,7 @@
 // and bad input, which gets a Hungarian message, exit code 2 and leaves
 // every file as it was.
 #include "almanacrun.h"
+#include "smalldisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,6 +108,39 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(bytesOf(picture), QByteArray("old picture"));
         QVERIFY(!QFile::exists(at(QStringLiteral("nincs/m.tsv"))));
+    }
+
+    void tableFolderFullOrReadOnly_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("full") << false << QStringLiteral("A 'm.tsv' fájl NEM menthető!\nMegtelt a lemez.");
+        QTest::newRow("read-only") << true << QStringLiteral("A 'm.tsv' fájl NEM menthető!\nA lemez csak olvasható.");
+    }
+
+    // The table (19 MB) on a disk of 256 kB, or on one mounted read-only: the
+    // picture keeps its old bytes, and the disk holds nothing new.
+    void tableFolderFullOrReadOnly()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, message);
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        if (readOnly)
+            QVERIFY(::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        const QString picture = at(QStringLiteral("kept.png"));
+        {
+            QFile f(picture);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old picture");
+        }
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
+                               QStringLiteral("--out"), picture, QStringLiteral("--table"), disk.filePath(QStringLiteral("m.tsv"))});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(bytesOf(picture), QByteArray("old picture"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
     // A new picture goes again when the table cannot be written.
