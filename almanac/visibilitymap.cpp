@@ -304,7 +304,7 @@ struct MapWork {
 struct RowHints {
     double sun = std::numeric_limits<double>::quiet_NaN();   // none yet
     double moon = std::numeric_limits<double>::quiet_NaN();
-    double shift = 0;   // days the events come earlier a column to the east
+    double shift = 0;   // turns of longitude from one column to the next
 };
 
 MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
