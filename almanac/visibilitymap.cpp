@@ -42,7 +42,7 @@ constexpr double kSampleStep = 2.0 / 24.0;     // days
 constexpr int kSamples = 15;                   // 2 h before to 26 h after
 constexpr double kTimeTolerance = 1.0e-6;      // days
 constexpr int kRowsPerChunk = 4;
-constexpr double kOneEventSpan = 0.97;         // days
+constexpr double kOneEventSpan = 0.8;          // days: well under a day between events
 // |cos| of the hour angle of rising and setting: below kRegular the body
 // crosses the horizon steeply enough; above kClear (the Sun) it stays well
 // clear of it for the day (its declination moves half a degree a day at most).
@@ -128,8 +128,8 @@ private:
     std::optional<double> hintedEvent(bool moon, bool rise, double after, std::optional<double> hint) const
     {
         if (hint) {
-            // Within one day of the start it is the first after it: the
-            // events of a body come a day or more apart here.
+            // Soon after the start it is the first after it: a body's
+            // risings (settings) come nearly a day apart.
             const double t = refined(moon, rise, *hint);
             if (t > after && t < after + kOneEventSpan)
                 return t;
