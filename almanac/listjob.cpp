@@ -1,7 +1,5 @@
 #include "listjob.h"
 
-#include <report.h>
-
 #include <QFile>
 #include <QFileInfo>
 

@@ -122,12 +122,11 @@ void A::showAndRecord(const ObservationResult& r, Trigger trigger)
 
 std::optional<QString> A::readRecord(const QString& fileName, const QString& missingMessage)
 {
-    const QString path = readPath(fileName);
-    if (!dataFileExists(path)) {
+    const FileRead<QString> saved = readWholeFile(readPath(fileName), kMaxRecordBytes);
+    if (saved.status.error == FileError::Missing) {
         m_env.messages.show(this, MessageIcon::Error, missingMessage);
         return std::nullopt;
     }
-    const FileRead<QString> saved = readWholeFile(path);
     if (reportFault(saved.status))
         return std::nullopt;
     return saved.value;

@@ -91,10 +91,10 @@ void A::fillMapMenu()
 void A::fillToolsMenu()
 {
     auto notes = [this](QPointer<NoteWindow>& slot, NoteKind kind) {
-        openCompanion(slot, [&] { return new NoteWindow(kind, m_env.data, m_env.messages); });
+        openCompanion(slot, this, [&] { return new NoteWindow(kind, m_env.data, m_env.messages); });
     };
     auto list = [this](QPointer<ReferenceListWindow>& slot, ReferenceList which) {
-        openCompanion(slot, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
+        openCompanion(slot, this, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
     };
 
     jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
@@ -112,7 +112,7 @@ void A::fillToolsMenu()
     connect(naplo, &QAction::triggered, this,
             [this, notes] { notes(m_form10, NoteKind::ObservationLog); });
     connect(naptar1, &QAction::triggered, this,
-            [this] { openCompanion(m_form6, [] { return new CalendarWindow(); }); });
+            [this] { openCompanion(m_form6, this, [] { return new CalendarWindow(); }); });
     connect(holdsarlolista, &QAction::triggered, this,
             [this, list] { list(m_form5, ReferenceList::EarlyCrescents); });
     connect(jelensegnaptar, &QAction::triggered, this,
@@ -122,7 +122,7 @@ void A::fillToolsMenu()
     connect(venusz, &QAction::triggered, this,
             [this, list] { list(m_form9, ReferenceList::VenusCrescents); });
     connect(vonas, &QAction::triggered, this, [this] {
-        openCompanion(m_form4, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
+        openCompanion(m_form4, this, [this] { return new ConverterWindow(m_env.regional, m_env.messages); });
     });
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
@@ -133,21 +133,13 @@ VisibilitySite visibilitySite(const ObservingSite& s)
 {
     return VisibilitySite{s.name, almanac::Site{s.latitude, s.longitude, s.elevation}, s.zone()};
 }
-
-// The visibility window follows every site the site window saves.
-void followSite(SiteWindow* site, VisibilityWindow* visibility)
-{
-    QObject::connect(site, &SiteWindow::siteChanged, visibility,
-                     [visibility](const ObservingSite& s) { visibility->setSite(visibilitySite(s)); });
-}
 }  // namespace
 
 void A::openSiteWindow()
 {
-    openCompanion(m_site, [this] {
+    openCompanion(m_site, this, [this] {
         auto* w = new SiteWindow(m_env.siteConfig, m_env.messages);
-        if (m_visibility)
-            followSite(w, m_visibility);
+        connect(w, &SiteWindow::siteChanged, this, &A::siteChanged);
         return w;
     });
 }
@@ -156,7 +148,7 @@ void A::openVisibility()
 {
     // The site is read when the window opens: the file may have changed.
     const ObservingSite site = m_env.siteConfig.isEmpty() ? ObservingSite{} : readSiteConfig(m_env.siteConfig).site;
-    openCompanion(m_visibility, [this, &site] {
+    openCompanion(m_visibility, this, [this, &site] {
         QPointer<A> self(this);
         auto* w = new VisibilityWindow(VisibilityEnvironment{
             m_env.data, m_env.regional, m_env.clock, m_env.messages, visibilitySite(site), Text12->text(),
@@ -165,8 +157,8 @@ void A::openVisibility()
                     self->openSiteWindow();
             },
             {}, {}});
-        if (m_site)
-            followSite(m_site, w);
+        // It computes for every site saved from now on.
+        connect(this, &A::siteChanged, w, [w](const ObservingSite& s) { w->setSite(visibilitySite(s)); });
         return w;
     });
 }
@@ -180,15 +172,15 @@ void A::fillHelpMenu()
     kilep = addItem(prg, "kilep", QStringLiteral("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(prog, &QAction::triggered, this,
-            [this] { openCompanion(m_frmAbout, [] { return new AboutWindow(); }); });
+            [this] { openCompanion(m_frmAbout, this, [] { return new AboutWindow(); }); });
     connect(leir, &QAction::triggered, this,
-            [this] { openCompanion(m_form2, [] { return new DescriptionWindow(); }); });
+            [this] { openCompanion(m_form2, this, [] { return new DescriptionWindow(); }); });
     connect(kilep, &QAction::triggered, this, &A::close);
 }
 
 void A::openMapViewer(const QString& pictureFile)
 {
-    openCompanion(m_form3, [this] { return new MapViewerWindow(m_env.data, m_env.messages); })
+    openCompanion(m_form3, this, [this] { return new MapViewerWindow(m_env.data, m_env.messages); })
         ->showPicture(pictureFile);
 }
 

@@ -5,7 +5,6 @@
 #include "palette.h"
 #include "picturebox.h"
 #include "resultsurface.h"
-#include "siteconfig.h"
 #include "ui.h"
 
 #include <QComboBox>
@@ -264,8 +263,11 @@ QString A::writePath(const QString& fileName) const
 
 void A::LoadNewMoonList()
 {
-    // A missing or unreadable file gives an empty list, without a message.
-    const FileRead<QStringList> lines = readLines(readPath(QStringLiteral("ujholdak.txt")));
+    // A missing or unreadable file gives an empty list, without a message;
+    // one too large to be a list is named, or the user could never tell why.
+    const FileRead<QStringList> lines = readLines(readPath(QStringLiteral("ujholdak.txt")), kMaxListBytes);
+    if (lines.status.reason == FileReason::TooLarge)
+        reportFault(lines.status);
     m_newMoons->setStringList(lines.ok() ? lines.value : QStringList());
     Ujholdak->setCurrentIndex(-1);
 }

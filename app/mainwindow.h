@@ -87,6 +87,11 @@ public:
     // fault, which has then been reported.
     bool AppendCalculationLog(const ObservationResult& r, Trigger trigger = Trigger::Observation);
 
+Q_SIGNALS:
+    // The site window saved a new observing site; windows computing for the
+    // site follow it from here, whether or not the site window is open.
+    void siteChanged(const ObservingSite& site);
+
 private Q_SLOTS:
     void Command1_Click();
     void Command2_Click();

@@ -20,46 +20,66 @@ using namespace detail;
 
 namespace {
 
-// The whole file, or why not.
-FileRead<QByteArray> readBytes(const QString& path)
+FileStatus tooLarge(const QString& path, qint64 maxBytes)
+{
+    return failure(FileError::NotReadable, path, FileReason::TooLarge, QString::number(maxBytes));
+}
+
+// The file opened for reading, or why not. Nothing there, a hidden file and a
+// folder count as missing; a FIFO or a device is not a data file.
+FileStatus openForReading(const QString& path, const FileSystemCalls& calls, Descriptor& fd, struct stat& st)
+{
+    const QFileInfo info(path);
+    if (info.fileName().startsWith(u'.') || info.isHidden() || info.isDir())
+        return failure(FileError::Missing, path);
+    fd.reset(openRegularFile(calls, nativePath(path), O_RDONLY, &st));
+    if (fd.valid())
+        return failure(FileError::None, path);
+    if (errno == ENOENT || errno == ENOTDIR || errno == EISDIR)
+        return failure(FileError::Missing, path);
+    return systemFailure(FileError::NotReadable, path, errno);
+}
+
+}  // namespace
+
+FileRead<QByteArray> readFileBytes(const QString& path, qint64 maxBytes, const FileSystemCalls& calls)
 {
     FileRead<QByteArray> out;
-    if (!dataFileExists(path)) {
-        out.status = failure(FileError::Missing, path);
-        return out;
-    }
-    const Descriptor fd(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
-        out.status = systemFailure(FileError::NotReadable, path, errno);
-        return out;
-    }
+    Descriptor fd;
     struct stat st {};
-    if (::fstat(fd.get(), &st) == 0 && st.st_size > 0)
-        out.value.reserve(static_cast<qsizetype>(st.st_size));
+    out.status = openForReading(path, calls, fd, st);
+    if (!out.ok())
+        return out;
+    if (st.st_size > maxBytes) {
+        out.status = tooLarge(path, maxBytes);
+        return out;
+    }
+    out.value.reserve(static_cast<qsizetype>(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n == 0)
             break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            out.value.clear();
-            out.status = systemFailure(FileError::NotReadable, path, errno);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 || out.value.size() + n > maxBytes) {   // or it grew while being read
+            out.status = n < 0 ? systemFailure(FileError::NotReadable, path, errno) : tooLarge(path, maxBytes);
+            out.value = QByteArray();
             return out;
         }
         out.value.append(buffer, n);
     }
-    out.status.fileName = QFileInfo(path).fileName();
     return out;
 }
 
+namespace {
+
 // The whole file as decode makes it into text, or why not.
 template <class Decode>
-auto readDecoded(const QString& path, Decode decode)
+auto readDecoded(const QString& path, qint64 maxBytes, const FileSystemCalls& calls, Decode decode)
 {
     FileRead<decltype(decode(QByteArrayView()))> out;
-    const FileRead<QByteArray> bytes = readBytes(path);
+    const FileRead<QByteArray> bytes = readFileBytes(path, maxBytes, calls);
     out.status = bytes.status;
     if (bytes.ok())
         out.value = decode(bytes.value);
@@ -194,19 +214,14 @@ QStringList decodeDataLines(QByteArrayView all)
     return lines;
 }
 
-FileRead<QStringList> readLines(const QString& path)
+FileRead<QStringList> readLines(const QString& path, qint64 maxBytes, const FileSystemCalls& calls)
 {
-    return readDecoded(path, decodeDataLines);
+    return readDecoded(path, maxBytes, calls, decodeDataLines);
 }
 
-FileRead<QString> readWholeFile(const QString& path)
+FileRead<QString> readWholeFile(const QString& path, qint64 maxBytes, const FileSystemCalls& calls)
 {
-    return readDecoded(path, decodeDataText);
-}
-
-FileRead<QByteArray> readFileBytes(const QString& path)
-{
-    return readBytes(path);
+    return readDecoded(path, maxBytes, calls, decodeDataText);
 }
 
 }  // namespace tavik

@@ -36,6 +36,9 @@ enum class FileReason {
     NameTooLong,
     NotFound,           // vanished between looking and opening
     DamagedPicture,     // a picture that is cut short, corrupt or of an unknown format
+    TooLarge,           // larger than any file of its kind; detail: the limit in bytes
+    LinkLoop,           // a link that leads back to itself
+    FolderNotCreatable, // detail: the folder that could not be made here
 };
 
 struct FileStatus {
@@ -83,15 +86,12 @@ QStringList splitDataLines(const QString& text);
 // in one pass that decodes each line on its own.
 QStringList decodeDataLines(QByteArrayView bytes);
 
-FileRead<QStringList> readLines(const QString& path);
-FileRead<QString> readWholeFile(const QString& path);
-// The bytes as they are: settings in UTF-8.
-FileRead<QByteArray> readFileBytes(const QString& path);
-
-// The system calls through which files are written. Tests pass their own to
-// make faults that cannot be made for real: a failing fsync, a folder closed to
-// new files, a process killed just before the rename.
+// The system calls through which files are read and written. Tests pass their
+// own to make faults that cannot be made for real: a failing fsync, a folder
+// closed to new files, a process killed just before the rename, a FIFO put in
+// place of a file between the look at its name and the open.
 struct FileSystemCalls {
+    std::function<int(const char* path, int flags, unsigned mode)> open;
     std::function<long(int fd, const char* data, std::size_t size)> write;
     std::function<int(int fd)> fsync;
     std::function<int(char* pattern)> makeTemporary;  // mkstemp: opens a new file
@@ -100,18 +100,38 @@ struct FileSystemCalls {
     static FileSystemCalls system();
 };
 
+// The largest file of each kind that is read. A larger one cannot be one the
+// program wrote, and reading it whole could take all the memory: it is refused
+// with FileReason::TooLarge.
+inline constexpr qint64 kMaxListBytes = qint64(32) << 20;     // the lists, ujholdak.txt
+inline constexpr qint64 kMaxNoteBytes = qint64(32) << 20;     // jegyzetek.txt, naplo-tavik.txt
+inline constexpr qint64 kMaxRecordBytes = qint64(16) << 20;   // ujhold.txt, utolso.txt
+inline constexpr qint64 kMaxPictureBytes = qint64(64) << 20;  // the Moon pictures, the map
+
+// A file's bytes as they are. Nothing there, a hidden file or a folder is
+// Missing; a FIFO or a device is NotReadable with FileReason::NotRegularFile.
+FileRead<QByteArray> readFileBytes(const QString& path, qint64 maxBytes,
+                                   const FileSystemCalls& calls = FileSystemCalls::system());
+
+FileRead<QStringList> readLines(const QString& path, qint64 maxBytes = kMaxListBytes,
+                                const FileSystemCalls& calls = FileSystemCalls::system());
+FileRead<QString> readWholeFile(const QString& path, qint64 maxBytes = kMaxNoteBytes,
+                                const FileSystemCalls& calls = FileSystemCalls::system());
+
 // Replaces the file with the text exactly (no line end added) in one step: the
 // text goes to a temporary file beside it, is synced, and only then takes the
 // file's name, so any failure or interruption leaves the old file whole. A link
 // is followed and stays a link; a target that is not a regular file (a device,
-// a FIFO) is left alone. Leftover temporary files of killed copies are removed.
+// a FIFO) is left alone. The new file keeps the old one's mode, owner and group.
+// Leftover temporary files of killed copies are removed (see isStaleTemporary).
 FileStatus replaceWholeFile(const QString& path, const QString& text,
                             const FileSystemCalls& calls = FileSystemCalls::system());
 // The same for bytes written as they are: pictures, tables, UTF-8 settings.
 FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes,
                                  const FileSystemCalls& calls = FileSystemCalls::system());
-// Appends the text exactly, in one piece: on failure the file is cut back to
-// its former length (or removed, when this call created it).
+// Appends the text exactly, in one piece, under a lock that other copies of the
+// program respect: on failure the file is cut back to its former length (or
+// removed, when this call created it). A file that nobody may write is refused.
 FileStatus appendToFile(const QString& path, const QString& text,
                         const FileSystemCalls& calls = FileSystemCalls::system());
 

@@ -5,10 +5,48 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QFile>
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace tavik {
+
+namespace {
+
+// A folder named by the environment: only an absolute path whose bytes the
+// file-name encoding gives back unchanged, so that every file made below it
+// lands where the user meant (a relative one would follow the working folder).
+std::optional<QString> absoluteFolder(const QByteArray& bytes)
+{
+    if (!bytes.startsWith('/'))
+        return std::nullopt;
+    QString folder = QFile::decodeName(bytes);
+    if (QFile::encodeName(folder) != bytes)
+        return std::nullopt;
+    return folder;
+}
+
+// $HOME, or the home folder of the user's account when it is unset or unusable.
+QString homeFolder()
+{
+    if (std::optional<QString> home = absoluteFolder(qgetenv("HOME")))
+        return *home;
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 16384));
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found
+        && found->pw_dir) {
+        if (std::optional<QString> home = absoluteFolder(QByteArray(found->pw_dir)))
+            return *home;
+    }
+    return QDir::homePath();
+}
+
+}  // namespace
 
 DataFolders::DataFolders(QString folder)
     : m_user(std::move(folder))
@@ -32,8 +70,14 @@ DataFolders DataFolders::forProgram(const QString& executableDir, const QString&
 
 DataFolders DataFolders::forProgram(const QString& executableDir)
 {
-    return forProgram(executableDir,
-                      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return forProgram(executableDir, userDataHome());
+}
+
+QString DataFolders::userDataHome()
+{
+    if (std::optional<QString> dataHome = absoluteFolder(qgetenv("XDG_DATA_HOME")))
+        return *dataHome;
+    return homeFolder() + QStringLiteral("/.local/share");
 }
 
 DataFolders DataFolders::system()

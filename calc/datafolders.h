@@ -20,8 +20,12 @@ public:
     // is one; otherwise "<userDataHome>/tavik/Pic" in front of
     // "<executableDir>/../share/tavik/Pic".
     static DataFolders forProgram(const QString& executableDir, const QString& userDataHome);
-    // The same with the desktop's data home ($XDG_DATA_HOME, or ~/.local/share).
+    // The same with the desktop's data home.
     static DataFolders forProgram(const QString& executableDir);
+    // $XDG_DATA_HOME when it is an absolute path that survives the file-name
+    // encoding both ways; otherwise ~/.local/share, ~ being $HOME or, without
+    // a usable one, the home folder of the user's account.
+    static QString userDataHome();
     // The running program's: its own folder and the desktop's data home.
     // Needs the application object.
     static DataFolders system();

@@ -10,7 +10,9 @@
 #include <QString>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tavik::detail {
 
@@ -47,19 +49,37 @@ public:
     ~Descriptor() { reset(); }
     int get() const noexcept { return m_fd; }
     bool valid() const noexcept { return m_fd >= 0; }
-    // Closes now; the close's own error, which a network disk may give, or 0.
-    int reset() noexcept
+    // Closes now (and holds fd from then on); the close's own error, which a
+    // network disk may give, or 0.
+    int reset(int fd = -1) noexcept
     {
         int error = 0;
         if (m_fd >= 0 && ::close(m_fd) != 0 && errno != EINTR)
             error = errno;
-        m_fd = -1;
+        m_fd = fd;
         return error;
     }
+    // Gives the descriptor up without closing it.
+    int release() noexcept { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
 };
 
+
+// Opens a data file without waiting on a FIFO or a device and keeps it only when
+// what was opened is a regular file (its status in *st): the check is made on
+// the descriptor, so a name changed after a look at it cannot lead elsewhere.
+// The descriptor blocks again as usual. On failure -1 with errno: EISDIR for a
+// folder, ENXIO for anything else that is not a regular file.
+int openRegularFile(const FileSystemCalls& calls, const QByteArray& path, int flags,
+                    struct stat* st, unsigned mode = 0);
+
+// Why a file cannot be written for a reason in the folder meant to hold it:
+// a file in the way of the folder, or a folder that may not be made.
+FileStatus folderFailure(const QString& path, const QString& folder);
+
+// Removes the temporary files that killed saves left in the folder.
+void removeStaleTemporaries(const QString& folder);
 
 }  // namespace tavik::detail

@@ -1,5 +1,7 @@
 // Replacing and appending to data files: every byte checked and synced
-// before a file takes its new text.
+// before a file takes its new text. QSaveFile is not used: in Qt 6.4 its
+// commit() reports success after a failed flush (QTBUG-75077), and a full
+// disk would leave a cut file under the old name.
 #include "datafiles.h"
 
 #include "fileaccess.h"
@@ -25,13 +27,9 @@ namespace {
 // otherwise what the system said.
 FileStatus writeFailure(const QString& path, const QString& target, int systemError)
 {
-    const QFileInfo folder(QFileInfo(target).absolutePath());
-    if (!folder.exists())
-        return failure(FileError::NotWritable, path, FileReason::FolderMissing,
-                       QDir::toNativeSeparators(folder.filePath()));
-    if (!folder.isDir())
-        return failure(FileError::NotWritable, path, FileReason::NotAFolder,
-                       QDir::toNativeSeparators(folder.filePath()));
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return folderFailure(path, folder);
     if (QFileInfo(target).isDir())
         return failure(FileError::NotWritable, path, FileReason::IsFolder);
     return systemFailure(FileError::NotWritable, path, systemError);
@@ -81,8 +79,12 @@ QString writeTarget(const QString& path)
 std::optional<FileStatus> refusedTarget(const QString& path, const QString& target)
 {
     struct stat st {};
-    if (::stat(nativePath(target).constData(), &st) != 0)
-        return std::nullopt;
+    if (::stat(nativePath(target).constData(), &st) != 0) {
+        // Not there yet is fine; a link loop or a closed folder on the way is not.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return std::nullopt;
+        return systemFailure(FileError::NotWritable, path, errno);
+    }
     if (S_ISDIR(st.st_mode))
         return failure(FileError::NotWritable, path, FileReason::IsFolder);
     if (!S_ISREG(st.st_mode))
@@ -95,38 +97,6 @@ QString temporaryPrefix(const QString& fileName)
     return u'.' + fileName + QStringLiteral(".tavik-");
 }
 
-// A temporary file left by a copy of the program that was killed while it
-// saved: its process is gone (or it is this one, which has no save running).
-bool isStaleTemporary(const QString& name)
-{
-    static const QString marker = QStringLiteral(".tavik-");
-    const qsizetype at = name.lastIndexOf(marker);
-    if (!name.startsWith(u'.') || at <= 1)
-        return false;
-    const QStringView rest = QStringView(name).sliced(at + marker.size());
-    const qsizetype dash = rest.indexOf(u'-');
-    if (dash <= 0 || rest.size() - dash - 1 != 6)
-        return false;
-    bool number = false;
-    const qint64 pid = rest.left(dash).toLongLong(&number);
-    if (!number || pid <= 0)
-        return false;
-    if (pid == ::getpid())
-        return true;
-    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-}
-
-void removeStaleTemporaries(const QString& folder)
-{
-    QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral(".*.tavik-*-??????")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        if (isStaleTemporary(name))
-            dir.remove(name);
-    }
-}
-
 // Makes a renamed file's new name last: the folder's entry is synced as well.
 // A file system that cannot sync folders has nothing more to do.
 void syncFolder(const QString& folder)
@@ -136,13 +106,28 @@ void syncFolder(const QString& folder)
         ::fsync(fd.get());
 }
 
-mode_t newFileMode()
-{
-    // The umask can only be read by setting it; nothing else creates files at
-    // this moment.
+// The umask can only be read by setting it, and while it is 0 a file that
+// another thread makes is open to everyone. So it is read once, before main()
+// starts any thread.
+const mode_t startupUmask = [] {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return 0666 & ~mask;
+    return mask;
+}();
+
+mode_t newFileMode() { return 0666 & ~startupUmask; }
+
+// The new file takes the old one's owner, group and mode (in that order: a
+// change of owner clears the set-id bits). Only root may give a file away; an
+// ordinary user's new file is theirs, as any file they make.
+int keepOwnerAndMode(int fd, const struct stat* old)
+{
+    if (old && (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+        && ::fchown(fd, old->st_uid, old->st_gid) != 0 && (errno != EPERM || ::geteuid() == 0))
+        return errno;
+    if (::fchmod(fd, old ? (old->st_mode & 07777) : newFileMode()) != 0)
+        return errno;
+    return 0;
 }
 
 // What replacing and appending both begin with.
@@ -183,6 +168,7 @@ FileReason reasonForSystemError(int error) noexcept
     case EISDIR: return FileReason::IsFolder;
     case EIO: return FileReason::InputOutput;
     case ENAMETOOLONG: return FileReason::NameTooLong;
+    case ELOOP: return FileReason::LinkLoop;
     case ENOENT: return FileReason::NotFound;
     case ENXIO:
     case ENODEV: return FileReason::NotRegularFile;
@@ -193,6 +179,9 @@ FileReason reasonForSystemError(int error) noexcept
 FileSystemCalls FileSystemCalls::system()
 {
     FileSystemCalls calls;
+    calls.open = [](const char* path, int flags, unsigned mode) {
+        return ::open(path, flags, static_cast<mode_t>(mode));
+    };
     calls.write = [](int fd, const char* data, std::size_t size) -> long {
         return ::write(fd, data, size);
     };
@@ -223,8 +212,7 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, cons
     if (std::optional<FileStatus> refused = refusedTarget(path, start.target))
         return *refused;
     const QString& target = start.target;
-    // The new file keeps the old one's permissions; a new file gets the usual
-    // ones. A file that nobody may write is not replaced, not even by root.
+    // A file that nobody may write is not replaced, not even by root.
     struct stat old {};
     const bool existed = ::stat(nativePath(target).constData(), &old) == 0;
     if (existed && (old.st_mode & 0222) == 0)
@@ -251,7 +239,8 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, cons
         FileStatus failed = systemFailure(FileError::NotWritable, path, error);
         return failed;
     };
-    ::fchmod(fd.get(), existed ? (old.st_mode & 07777) : newFileMode());
+    if (const int error = keepOwnerAndMode(fd.get(), existed ? &old : nullptr))
+        return fail(error);
     if (const int error = writeAll(fd.get(), bytes, calls))
         return fail(error);
     if (const int error = syncFile(fd.get(), calls))
@@ -264,45 +253,132 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, cons
     return start.status;
 }
 
+namespace {
+
+// Opens the file to append to, locked against the other copies of the
+// program. A copy whose append created the file and then failed removes it
+// while it holds the lock; whoever waited for that lock opens the name again.
+FileStatus openLocked(const QString& path, const QString& target, const FileSystemCalls& calls,
+                      Descriptor& fd, struct stat& st, bool& created)
+{
+    const QByteArray native = nativePath(target);
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        created = false;
+        fd.reset();
+        int raw = openRegularFile(calls, native, O_WRONLY | O_APPEND, &st);
+        if (raw < 0 && errno == ENOENT) {
+            raw = openRegularFile(calls, native, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, &st, 0666);
+            created = raw >= 0;
+            if (raw < 0 && errno == EEXIST)   // another copy made it just now
+                continue;
+        }
+        if (raw < 0)
+            return writeFailure(path, target, errno);
+        fd.reset(raw);
+        while (::flock(fd.get(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return systemFailure(FileError::NotWritable, path, errno);
+        }
+        if (::fstat(fd.get(), &st) != 0)
+            return systemFailure(FileError::NotWritable, path, errno);
+        if (st.st_nlink > 0)
+            return FileStatus{FileError::None, QFileInfo(path).fileName(), {}};
+    }
+    return systemFailure(FileError::NotWritable, path, ENOENT);
+}
+
+// Takes a failed append back while the lock is still held: the file goes
+// back to its length before, or away when it was made for this entry alone.
+void takeBack(const Descriptor& fd, const struct stat& before, bool created, const QByteArray& native)
+{
+    if (::ftruncate(fd.get(), before.st_size) != 0 || !created || before.st_size != 0)
+        return;
+    struct stat now {};
+    if (::stat(native.constData(), &now) == 0 && now.st_dev == before.st_dev && now.st_ino == before.st_ino)
+        ::unlink(native.constData());
+}
+
+// The error a close would give (a network disk reports a failed write only
+// then), from a second descriptor, so that the first one keeps the lock.
+int closeError(const Descriptor& fd)
+{
+    Descriptor copy(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
+    if (!copy.valid())
+        return errno;
+    return copy.reset();
+}
+
+}  // namespace
+
 FileStatus appendToFile(const QString& path, const QString& text, const FileSystemCalls& calls)
 {
     const WriteStart start = startWrite(path, text);
     if (!start.status.ok())
         return start.status;
-    const QString& target = start.target;
-    const QByteArray native = nativePath(target);
-    bool created = false;
-    int raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (raw < 0 && errno == ENOENT) {
-        raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        created = raw >= 0;
-        if (raw < 0 && errno == EEXIST)   // another copy made it just now
-            raw = ::open(native.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    }
-    if (raw < 0)
-        return writeFailure(path, target, errno);
-    Descriptor fd(raw);
-    // Two copies of the program append one after the other, so the length
-    // taken here is the one to go back to.
-    ::flock(fd.get(), LOCK_EX);
+    Descriptor fd;
     struct stat before {};
-    if (::fstat(fd.get(), &before) != 0)
-        return systemFailure(FileError::NotWritable, path, errno);
+    bool created = false;
+    const FileStatus opened = openLocked(path, start.target, calls, fd, before, created);
+    if (!opened.ok())
+        return opened;
+    // Refused for root too, as a whole-file save refuses it.
+    if ((before.st_mode & 0222) == 0)
+        return failure(FileError::NotWritable, path, FileReason::ReadOnlyFile);
     int error = writeAll(fd.get(), start.bytes, calls);
     if (!error)
         error = syncFile(fd.get(), calls);
-    if (!error) {
-        error = fd.reset();
-        if (!error)
-            return start.status;
-    }
-    if (created)
-        ::unlink(native.constData());
-    else if (fd.valid())
-        ::ftruncate(fd.get(), before.st_size);
-    else
-        ::truncate(native.constData(), before.st_size);
+    if (!error)
+        error = closeError(fd);
+    if (!error)
+        return start.status;
+    takeBack(fd, before, created, nativePath(start.target));
     return systemFailure(FileError::NotWritable, path, error);
 }
+
+namespace detail {
+
+int openRegularFile(const FileSystemCalls& calls, const QByteArray& path, int flags, struct stat* st,
+                    unsigned mode)
+{
+    Descriptor fd(calls.open(path.constData(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode));
+    if (!fd.valid())
+        return -1;
+    if (::fstat(fd.get(), st) != 0)
+        return -1;
+    if (!S_ISREG(st->st_mode)) {
+        errno = S_ISDIR(st->st_mode) ? EISDIR : ENXIO;
+        return -1;
+    }
+    const int status = ::fcntl(fd.get(), F_GETFL);
+    if (status < 0 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0)
+        return -1;
+    return fd.release();
+}
+
+FileStatus folderFailure(const QString& path, const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return failure(FileError::NotWritable, path, FileReason::NotAFolder, QDir::toNativeSeparators(folder));
+    // The nearest folder above that is there tells why this one is not: a file
+    // in the way, or a folder that takes no new folder.
+    QString missing = folder;
+    QString above = QFileInfo(missing).absolutePath();
+    while (above != missing && !QFileInfo::exists(above)) {
+        missing = above;
+        above = QFileInfo(missing).absolutePath();
+    }
+    if (!QFileInfo(above).isDir())
+        return failure(FileError::NotWritable, path, FileReason::NotAFolder, QDir::toNativeSeparators(above));
+    if (::access(nativePath(above).constData(), W_OK | X_OK) != 0) {
+        FileStatus status = errno == EROFS ? systemFailure(FileError::NotWritable, path, EROFS)
+                                           : failure(FileError::NotWritable, path, FileReason::FolderNotCreatable);
+        status.detail = QDir::toNativeSeparators(missing);
+        return status;
+    }
+    return failure(FileError::NotWritable, path, FileReason::FolderMissing, QDir::toNativeSeparators(folder));
+}
+
+}  // namespace detail
 
 }  // namespace tavik

@@ -3,12 +3,11 @@
 #include "localzone.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
 
-#include <array>
-#include <cerrno>
 #include <cmath>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -19,6 +18,8 @@ namespace tavik {
 namespace {
 
 const QString kSection = QStringLiteral("[site]");
+// A settings file beyond this is none that the program wrote.
+constexpr qint64 kMaxSiteFileBytes = qint64(64) << 10;
 
 // An absolute folder from the environment, in the file-name encoding; empty
 // for an unset, empty or relative value, which the desktop's convention ignores.
@@ -84,62 +85,88 @@ bool readEntry(const QString& key, const QString& value, ObservingSite& site, Si
     return true;
 }
 
-// The site of the file's text, or the first fault. Without a section the
-// file names no site (Budapest); a section must give both coordinates, and
-// leaves the name, the elevation (0 m) and the zone (the system's) optional.
-SiteConfigRead parseSiteConfig(QByteArrayView bytes)
+// Reads the file's lines in order. Without a section the file names no site
+// (Budapest); a section must give both coordinates, and leaves the name, the
+// elevation (0 m) and the zone (the system's) optional.
+class SiteFileReader {
+public:
+    // False, with the fault filled in, for a bad line.
+    bool readLine(QByteArrayView raw, int number, SiteConfigFault& fault);
+    // The site read, or the fault of a section that lacks a coordinate.
+    SiteConfigRead result() const;
+
+private:
+    ObservingSite m_site{QString(), 0, 0, 0, QString()};
+    int m_sectionLine = 0;
+    bool m_inSection = false;
+    bool m_haveLatitude = false;
+    bool m_haveLongitude = false;
+};
+
+bool SiteFileReader::readLine(QByteArrayView raw, int number, SiteConfigFault& fault)
+{
+    if (raw.endsWith('\r'))
+        raw.chop(1);
+    fault = {SiteFault::None, number, {}, {}, {0, 0}};
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    fault.text = utf8.decode(raw);
+    if (utf8.hasError()) {
+        fault.kind = SiteFault::NotText;
+        return false;
+    }
+    const QString line = fault.text.trimmed();
+    if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';'))
+        return true;
+    if (line.startsWith(u'[')) {
+        m_inSection = line.compare(kSection, Qt::CaseInsensitive) == 0;
+        if (m_inSection && m_sectionLine == 0)
+            m_sectionLine = number;
+        return true;
+    }
+    if (!m_inSection)
+        return true;
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq <= 0) {
+        fault.kind = SiteFault::NotAnEntry;
+        return false;
+    }
+    fault.key = line.first(eq).trimmed().toLower();
+    if (!readEntry(fault.key, line.sliced(eq + 1).trimmed(), m_site, fault))
+        return false;
+    m_haveLatitude = m_haveLatitude || fault.key == QLatin1String("latitude");
+    m_haveLongitude = m_haveLongitude || fault.key == QLatin1String("longitude");
+    return true;
+}
+
+SiteConfigRead SiteFileReader::result() const
 {
     SiteConfigRead out;
-    if (bytes.startsWith("\xef\xbb\xbf"))
-        bytes = bytes.sliced(3);
-    ObservingSite site{QString(), 0, 0, 0, QString()};
-    int sectionLine = 0;
-    bool inSection = false, haveLatitude = false, haveLongitude = false;
-    const QList<QByteArray> lines = bytes.toByteArray().split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        QByteArrayView raw = lines[i];
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        SiteConfigFault& fault = out.fault;
-        fault.line = i + 1;
-        fault.key.clear();
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        fault.text = utf8.decode(raw);
-        if (utf8.hasError()) {
-            fault.kind = SiteFault::NotText;
-            return out;
-        }
-        const QString line = fault.text.trimmed();
-        if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';'))
-            continue;
-        if (line.startsWith(u'[')) {
-            inSection = line.compare(kSection, Qt::CaseInsensitive) == 0;
-            if (inSection && sectionLine == 0)
-                sectionLine = i + 1;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0) {
-            fault.kind = SiteFault::NotAnEntry;
-            return out;
-        }
-        fault.key = line.first(eq).trimmed().toLower();
-        if (!readEntry(fault.key, line.sliced(eq + 1).trimmed(), site, fault))
-            return out;
-        haveLatitude = haveLatitude || fault.key == QLatin1String("latitude");
-        haveLongitude = haveLongitude || fault.key == QLatin1String("longitude");
-    }
-    out.fault = {};
-    if (sectionLine != 0 && (!haveLatitude || !haveLongitude)) {
-        out.fault = {SiteFault::Missing, sectionLine, haveLatitude ? QStringLiteral("longitude") : QStringLiteral("latitude"),
-                     kSection, {}};
+    if (m_sectionLine == 0)
+        return out;
+    if (!m_haveLatitude || !m_haveLongitude) {
+        const QString key = m_haveLatitude ? QStringLiteral("longitude") : QStringLiteral("latitude");
+        out.fault = {SiteFault::Missing, m_sectionLine, key, kSection, {0, 0}};
         return out;
     }
-    if (sectionLine != 0)
-        out.site = site;
+    out.site = m_site;
     return out;
+}
+
+SiteConfigRead parseSiteConfig(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xef\xbb\xbf"))
+        bytes = bytes.sliced(3);
+    SiteFileReader reader;
+    const QList<QByteArray> lines = bytes.toByteArray().split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        SiteConfigFault fault;
+        if (!reader.readLine(lines.at(i), i + 1, fault)) {
+            SiteConfigRead out;
+            out.fault = fault;
+            return out;
+        }
+    }
+    return reader.result();
 }
 
 // Seven decimals as storedSite() keeps them; no trailing zeros.
@@ -182,7 +209,7 @@ QString siteConfigPath()
 
 SiteConfigRead readSiteConfig(const QString& path)
 {
-    const FileRead<QByteArray> bytes = readFileBytes(path);
+    const FileRead<QByteArray> bytes = readFileBytes(path, kMaxSiteFileBytes);
     if (!bytes.ok()) {
         SiteConfigRead out;
         if (bytes.status.error != FileError::Missing || bytes.status.reason != FileReason::Other)

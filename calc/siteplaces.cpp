@@ -24,7 +24,7 @@ constexpr Place kPlaces[] = {
     {u"Kaposvár", 46.3592, 17.7961, 150},
     {u"Kecskemét", 46.9065, 19.6913, 120},
     {u"Keszthely", 46.7681, 17.2433, 130},
-    {u"Miskolc", 48.1035, 20.7903, 120},
+    {u"Miskolc", 48.1035, 20.7850, 120},
     {u"Nagykanizsa", 46.4570, 16.9900, 150},
     {u"Nyíregyháza", 47.9554, 21.7167, 110},
     {u"Pécs", 46.0760, 18.2283, 150},
@@ -36,7 +36,7 @@ constexpr Place kPlaces[] = {
     {u"Szekszárd", 46.3480, 18.7050, 100},
     {u"Szolnok", 47.1740, 20.1960, 90},
     {u"Szombathely", 47.2307, 16.6218, 210},
-    {u"Tatabánya", 47.5860, 18.3950, 170},
+    {u"Tatabánya", 47.5856, 18.4000, 170},
     {u"Veszprém", 47.0930, 17.9110, 250},
     {u"Zalaegerszeg", 46.8417, 16.8416, 160},
     // The Konkoly Observatory's mountain station in the Mátra, and its seat

@@ -65,6 +65,11 @@ QString describeFileReason(const FileStatus& status)
     case FileReason::NameTooLong: return QStringLiteral("Túl hosszú a név.");
     case FileReason::NotFound: return QStringLiteral("Nincs ilyen fájl.");
     case FileReason::DamagedPicture: return QStringLiteral("Sérült vagy ismeretlen formátumú kép.");
+    case FileReason::TooLarge:
+        return QStringLiteral("A fájl túl nagy: legfeljebb %1 MB lehet.").arg(status.detail.toLongLong() >> 20);
+    case FileReason::LinkLoop: return QStringLiteral("A fájl helyén önmagába visszavezető hivatkozás van.");
+    case FileReason::FolderNotCreatable:
+        return QStringLiteral("Nincs jogosultság a mappa létrehozásához: ") + status.detail;
     case FileReason::Other: break;
     }
     if (!status.detail.isEmpty() && !status.detail.startsWith(QStringLiteral("Unknown error")))

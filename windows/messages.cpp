@@ -3,12 +3,14 @@
 #include "ui.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <utility>
 
 namespace tavik {
 
-MessageSink::MessageSink(Handler handler)
+MessageSink::MessageSink(Handler handler, Asker asker)
     : m_handler(std::move(handler))
+    , m_asker(std::move(asker))
 {
 }
 
@@ -18,9 +20,36 @@ void MessageSink::show(QWidget* parent, MessageIcon icon, const QString& text) c
         m_handler(icon, text);
         return;
     }
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                    ui::applicationTitle(), text, QMessageBox::Ok, parent);
+    const QMessageBox::Icon shown = icon == MessageIcon::Error     ? QMessageBox::Critical
+                                    : icon == MessageIcon::Warning ? QMessageBox::Warning
+                                                                   : QMessageBox::Question;
+    QMessageBox box(shown, ui::applicationTitle(), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+Answer MessageSink::ask(QWidget* parent, const QString& text) const
+{
+    if (m_asker)
+        return m_asker(text);
+    if (m_handler) {
+        m_handler(MessageIcon::Question, text);
+        return Answer::Cancel;
+    }
+    QMessageBox box(QMessageBox::Question, ui::applicationTitle(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Mégse"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 }  // namespace tavik

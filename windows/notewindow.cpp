@@ -1,5 +1,6 @@
 #include "notewindow.h"
 
+#include "companion.h"
 #include "datafiles.h"
 #include "filefaults.h"
 #include "messages.h"
@@ -7,6 +8,7 @@
 #include "ui.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -113,6 +115,7 @@ NoteWindow::NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QW
     createMenu();
     createTextBox();
     loadText();
+    m_savedText = fileText();
 }
 
 void NoteWindow::createMenu()
@@ -160,20 +163,20 @@ void NoteWindow::createTextBox()
     m_text->verticalScrollBar()->setPalette(systemPalette(m_text));
     m_text->setPlainText(QString::fromUtf8(m_layout.initialText));
     m_text->setFocus();
+    shrinksToFit(m_text);
 }
 
 QString NoteWindow::fileName() const { return QString::fromUtf8(m_layout.file); }
 
 void NoteWindow::loadText()
 {
-    const QString file = m_data.readPath(fileName());
-    if (!dataFileExists(file)) {
+    const FileRead<QString> read = readWholeFile(m_data.readPath(fileName()), kMaxNoteBytes);
+    if (read.status.error == FileError::Missing) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
         m_messages.show(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
         return;
     }
-    const FileRead<QString> read = readWholeFile(file);
     if (!read.ok()) {
         m_readFault = describeFileFault(read.status);
         m_messages.show(nullptr, MessageIcon::Error, m_readFault);
@@ -232,7 +235,31 @@ bool NoteWindow::save()
         return false;
     }
     m_readFault.clear();
+    m_savedText = text;
     return true;
+}
+
+bool NoteWindow::hasUnsavedText() const
+{
+    return fileText() != m_savedText;
+}
+
+void NoteWindow::closeEvent(QCloseEvent* event)
+{
+    bool closes = true;
+    if (hasUnsavedText()) {
+        switch (m_messages.ask(this, QStringLiteral("Menti a változásokat?"))) {
+        case Answer::Yes:
+            closes = save();
+            break;
+        case Answer::No:
+            break;
+        case Answer::Cancel:
+            closes = false;
+            break;
+        }
+    }
+    event->setAccepted(closes);
 }
 
 void NoteWindow::Save_Click() { save(); }

@@ -37,6 +37,12 @@ public:
     // Writes the text box to the file; false when blank or when the write failed
     // (the user has been told).
     bool save();
+    // Whether the text differs from what was loaded or last saved.
+    bool hasUnsavedText() const;
+
+protected:
+    // A text not yet saved is never dropped without a question.
+    void closeEvent(QCloseEvent* event) override;
 
 private Q_SLOTS:
     void Save_Click();
@@ -56,6 +62,8 @@ private:
     // Why the file could not be read, when it exists but could not be: it is
     // not overwritten by a text that never held its content.
     QString m_readFault;
+    // The text as loaded or last saved, as fileText() gives it.
+    QString m_savedText;
     QMenuBar* m_menu = nullptr;
     QAction* m_save = nullptr;
     QAction* m_ok = nullptr;

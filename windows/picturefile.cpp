@@ -88,21 +88,11 @@ bool pictureIsComplete(QByteArrayView bytes)
 PictureRead readPicture(const QString& path)
 {
     PictureRead out;
-    out.status.fileName = QFileInfo(path).fileName();
-    if (!dataFileExists(path)) {
-        out.status.error = FileError::Missing;
+    FileRead<QByteArray> read = readFileBytes(path, kMaxPictureBytes);
+    out.status = read.status;
+    if (!read.ok())
         return out;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.status = pictureReadFault(path, QImageReader::FileNotFoundError);
-        return out;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        out.status = pictureReadFault(path, QImageReader::DeviceError);
-        return out;
-    }
+    QByteArray& bytes = read.value;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

@@ -155,7 +155,6 @@ void SiteWindow::createButtons()
     m_save->setObjectName(QStringLiteral("save"));
     m_ok->setObjectName(QStringLiteral("ok"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setShortcut(QKeySequence::Cancel);
     for (QPushButton* b : {m_save, m_ok, m_cancel})
         ui::setButtonFace(b, kButtonFace);
     m_ok->setDefault(true);

@@ -1,6 +1,5 @@
 #include "visibilitywindow.h"
 
-#include "accessible.h"
 #include "altitudechart.h"
 #include "datafiles.h"
 #include "datetimeparser.h"
@@ -23,7 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -79,8 +78,6 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     middle->addWidget(m_tabs, 1);
     createHunt();
     createButtons();
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, &QWidget::close);
 
     const std::optional<QDateTime> typed =
         readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone);
@@ -89,6 +86,11 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     m_siteName->setText(m_env.site.name);
     if (openEphemeris())
         computeAt(start);
+    // Its size before it is first shown is what it is placed by: the whole
+    // window, as far as the screen has room for it.
+    layout->activate();
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
+    resize(sizeHint().boundedTo(room).expandedTo(minimumSize()));
 }
 
 VisibilityWindow::~VisibilityWindow() = default;

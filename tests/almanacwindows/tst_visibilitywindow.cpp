@@ -2,6 +2,7 @@
 // JSON and its copied text the command's output, for sites and moments of
 // every kind; the pictures it saves; the lists it computes for its site,
 // which a cancel or a failed write leaves as they were.
+#include "companion.h"
 #include "datafolder.h"
 #include "listcomputation.h"
 #include "lists.h"
@@ -424,6 +425,7 @@ private Q_SLOTS:
     {
         DataFolder data;
         VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages()));
+        prepareCompanion(&w, nullptr);   // as the main window opens it
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::keyClick(&w, Qt::Key_Escape);

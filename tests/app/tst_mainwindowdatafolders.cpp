@@ -71,6 +71,7 @@ class MainWindowDataFoldersTest : public QObject {
 private Q_SLOTS:
     void calculatorReadsThePackageAndWritesTheUsersFolder();
     void companionsReadThePackageAndWriteTheUsersFolder();
+    void aListTooLargeIsNamedNotRead();
 };
 
 void MainWindowDataFoldersTest::calculatorReadsThePackageAndWritesTheUsersFolder()
@@ -131,6 +132,19 @@ void MainWindowDataFoldersTest::companionsReadThePackageAndWriteTheUsersFolder()
     closeCompanions();
     QCOMPARE(at.userFile(QStringLiteral("jegyzetek.txt")), QByteArray("Els\xf5 jegyzet\r\n"));
     QCOMPARE(at.shippedFiles(), shipped);
+}
+
+// A list of 100 GB (sparse, it takes no room) would have ended every start.
+void MainWindowDataFoldersTest::aListTooLargeIsNamedNotRead()
+{
+    Installed at;
+    QVERIFY(QFile::resize(at.shipped() + QStringLiteral("/ujholdak.txt"), qint64(100) << 30));
+    MessageLog caught;
+    auto a = windowOn(at, caught);
+    QCOMPARE(newMoonList(*a)->count(), 0);
+    QCOMPARE(caught.count(), 1);
+    QCOMPARE(caught.lastText(),
+             QStringLiteral("Az 'ujholdak.txt' fájl NEM olvasható!\nA fájl túl nagy: legfeljebb 32 MB lehet."));
 }
 
 QTEST_MAIN(MainWindowDataFoldersTest)

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "sitewindow.h"
 
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void companionsOutliveTheMainWindow();
     void companionsReportToTheirWindowsSink_data();
     void companionsReportToTheirWindowsSink();
+    void siteWindowSavesToTheEnvironmentsFile();
 
 private:
     std::unique_ptr<MessageLog> m_caught;
@@ -351,6 +353,24 @@ void MainWindowMenuTest::companionsReportToTheirWindowsSink()
     a->findChild<QAction*>(action)->trigger();
     QCOMPARE(firstLog.count(), 1);
     QCOMPARE(secondLog.count(), 1);
+}
+
+void MainWindowMenuTest::siteWindowSavesToTheEnvironmentsFile()
+{
+    DataFolder data;
+    auto a = makeWindow(data, *m_caught);
+    QSignalSpy changed(a.get(), &A::siteChanged);
+    a->findChild<QAction*>(QStringLiteral("megfigyelohely"))->trigger();
+    QWidget* w = openWindow("SiteWindow");
+    QVERIFY(w);
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("ok")), Qt::LeftButton);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).value<ObservingSite>(), ObservingSite{});
+    const QString file = data.path() + QStringLiteral("/../config/tavik/tavik.conf");
+    QVERIFY(QFile::exists(file));
+    const SiteConfigRead saved = readSiteConfig(file);
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.site, ObservingSite{});
 }
 
 QTEST_MAIN(MainWindowMenuTest)

@@ -66,7 +66,6 @@ void TestAngles::parseCoordinate_data()
     const double no = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("decimal comma") << "46,253" << true << 46.253;
     QTest::newRow("decimal point, minus") << " -19.0402 " << false << -19.0402;
-    QTest::newRow("plus") << "+0,5" << true << 0.5;
     QTest::newRow("marks") << "46°15'11\"" << true << 46 + 15 / 60.0 + 11 / 3600.0;
     QTest::newRow("blanks") << "46 15 11" << true << 46 + 15 / 60.0 + 11 / 3600.0;
     QTest::newRow("typographic marks, spaced") << "46° 15′ 11,5″" << true << 46 + 15 / 60.0 + 11.5 / 3600.0;
@@ -76,7 +75,6 @@ void TestAngles::parseCoordinate_data()
     QTest::newRow("north, after") << "46°15' É" << true << 46.25;
     QTest::newRow("south, before") << "D 33,5" << true << -33.5;
     QTest::newRow("west, Hungarian") << "70 15 Ny" << false << -70.25;
-    QTest::newRow("east, English") << "19.04E" << false << 19.04;
     QTest::newRow("a longitude letter for a latitude") << "46 K" << true << no;
     QTest::newRow("sign and letter") << "-46 É" << true << no;
     QTest::newRow("60 minutes") << "46 60" << true << no;
@@ -84,12 +82,10 @@ void TestAngles::parseCoordinate_data()
     QTest::newRow("fraction before the end") << "46,5 15" << true << no;
     QTest::newRow("marks out of order") << "46'15°" << true << no;
     QTest::newRow("seconds mark on minutes") << "46° 15\"" << true << no;
-    QTest::newRow("four parts") << "46 15 11 2" << true << no;
     QTest::newRow("two separators") << "1.234,5" << true << no;
     QTest::newRow("text") << "Szeged" << true << no;
     QTest::newRow("empty") << "" << true << no;
     QTest::newRow("nan") << "nan" << true << no;
-    QTest::newRow("exponent") << "1e2" << true << no;
 }
 
 void TestAngles::parseCoordinate()

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace tavik;
 
@@ -64,6 +66,8 @@ private Q_SLOTS:
     void usersCopyWins();
     void writesGoToTheUsersFolderOnly();
     void systemFollowsXdgDataHome();
+    void dataHomeFromTheEnvironment_data();
+    void dataHomeFromTheEnvironment();
 };
 
 void TestDataFolders::picBesideTheProgramIsTheOnlyFolder()
@@ -167,6 +171,48 @@ void TestDataFolders::systemFollowsXdgDataHome()
     QCOMPARE(d.userFolder(), home.filePath(QStringLiteral("tavik/Pic")));
     QCOMPARE(d.shippedFolder(),
              QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tavik/Pic")));
+}
+
+// XDG_DATA_HOME and HOME as the environment gives them; "<tmp>" stands for a
+// temporary folder, "-" for a variable that is not set.
+void TestDataFolders::dataHomeFromTheEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("xdgDataHome");
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QString>("expected");   // "~" for the account's home folder
+    QTest::newRow("absolute") << QByteArray("<tmp>/adat") << QByteArray("<tmp>") << "<tmp>/adat";
+    QTest::newRow("unset") << QByteArray("-") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("relative is ignored") << QByteArray("adat") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("not UTF-8 is ignored")
+        << QByteArray("<tmp>/\xe1rv\xedz") << QByteArray("<tmp>") << "<tmp>/.local/share";
+    QTest::newRow("UTF-8 kept") << QByteArray("<tmp>/\xc3\xa1rv\xc3\xadz") << QByteArray("<tmp>")
+                                << QStringLiteral("<tmp>/árvíz");
+    QTest::newRow("no HOME") << QByteArray("-") << QByteArray("-") << "~/.local/share";
+    QTest::newRow("relative HOME") << QByteArray("-") << QByteArray("haza") << "~/.local/share";
+}
+
+void TestDataFolders::dataHomeFromTheEnvironment()
+{
+    QFETCH(QByteArray, xdgDataHome);
+    QFETCH(QByteArray, home);
+    QFETCH(QString, expected);
+    QTemporaryDir tmp;
+    const QByteArray savedHome = qgetenv("HOME");
+    const auto set = [&tmp](const char* name, QByteArray value) {
+        if (value == "-")
+            qunsetenv(name);
+        else
+            qputenv(name, value.replace("<tmp>", QFile::encodeName(tmp.path())));
+    };
+    set("XDG_DATA_HOME", xdgDataHome);
+    set("HOME", home);
+    const QString dataHome = DataFolders::userDataHome();
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", savedHome);
+    const struct passwd* account = ::getpwuid(::geteuid());
+    QVERIFY(account);
+    expected.replace(QStringLiteral("<tmp>"), tmp.path()).replace(u'~', QFile::decodeName(account->pw_dir));
+    QCOMPARE(dataHome, expected);
 }
 
 QTEST_GUILESS_MAIN(TestDataFolders)

@@ -8,6 +8,10 @@
 #include "smalldisk.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -23,6 +27,7 @@ using tavik::testing::failOnMessages;
 using tavik::testing::flushDeletions;
 
 Q_DECLARE_METATYPE(tavik::NoteKind)
+Q_DECLARE_METATYPE(tavik::Answer)
 
 namespace {
 
@@ -98,7 +103,9 @@ private Q_SLOTS:
     void okClosesOnlyAfterWriting();
     void clicksOnTheMenuBarAct_data() { addBothKinds(); }
     void clicksOnTheMenuBarAct();
-    void titleBarCloseDiscardsEdits();
+    void closingAnEditedNote_data();
+    void closingAnEditedNote();
+    void theQuestionBox();
     void failedSave_data();
     void failedSave();
     void longLinesAreShownInPiecesAndSavedWhole_data();
@@ -403,18 +410,85 @@ void TestNoteWindows::clicksOnTheMenuBarAct()
     QCOMPARE(log.count(), 0);
 }
 
-void TestNoteWindows::titleBarCloseDiscardsEdits()
+// Closing from the title bar or with Esc asks before a typed text is lost:
+// Mégse keeps the window and the text, Nem drops the text, Igen saves it or,
+// when saving fails, says why and keeps the window.
+void TestNoteWindows::closingAnEditedNote_data()
 {
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("folderGone");
+    QTest::addColumn<QByteArray>("file");   // empty: the window stays open
+    for (bool esc : {false, true}) {
+        const char* how = esc ? "Esc" : "title bar";
+        QTest::addRow("%s, unchanged", how) << esc << "" << Answer::Cancel << false << QByteArray("saved\r\n");
+        QTest::addRow("%s, typed and taken back", how) << esc << "x\b" << Answer::Cancel << false << QByteArray("saved\r\n");
+        QTest::addRow("%s, Mégse", how) << esc << "x" << Answer::Cancel << false << QByteArray();
+        QTest::addRow("%s, Nem", how) << esc << "x" << Answer::No << false << QByteArray("saved\r\n");
+        QTest::addRow("%s, Igen", how) << esc << "x" << Answer::Yes << false << QByteArray("saved\r\nx\r\n");
+    }
+    QTest::newRow("Igen, saving fails") << false << "x" << Answer::Yes << true << QByteArray();
+}
+
+void TestNoteWindows::closingAnEditedNote()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, folderGone);
+    QFETCH(QByteArray, file);
     DataFolder data;
     QVERIFY(data.write(kNotes, "saved\r\n"));
+    QFETCH(Answer, answer);
     MessageLog log;
+    log.answers = {answer};
     auto note = companion(NoteKind::Notes, data.folders(), log);
-    note.open()->textBox()->setPlainText(QStringLiteral("edited"));
-    QVERIFY(note->close());
+    QVERIFY(QTest::qWaitForWindowActive(note.open()));
+    note->textBox()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->textBox(), typed);
+    if (folderGone)
+        QVERIFY(data.removeFolder());
+    QFETCH(bool, byEscape);
+    if (byEscape)
+        QTest::keyClick(note->textBox(), Qt::Key_Escape);
+    else
+        note->close();
     flushDeletions();
-    QVERIFY(note.isNull());
-    QCOMPARE(log.count(), 0);
-    QCOMPARE(data.read(kNotes), QByteArray("saved\r\n"));
+    const bool asked = typed == u"x";
+    QCOMPARE(log.count(), asked + folderGone);
+    if (asked)
+        QCOMPARE(log.messages.first(), (Message{MessageIcon::Question, QStringLiteral("Menti a változásokat?")}));
+    QCOMPARE(note.isNull(), !file.isEmpty());
+    if (note.isNull())
+        QCOMPARE(data.read(kNotes), file);
+    else
+        QCOMPARE(note->textBox()->toPlainText(), QStringLiteral("saved\nx"));
+}
+
+// The question as the user sees it: caption "Tavik", Igen the default, Esc Mégse.
+void TestNoteWindows::theQuestionBox()
+{
+    DataFolder data;
+    QVERIFY(data.write(kLog, "old\r\n"));
+    CompanionSlot<NoteWindow> note([&] { return new NoteWindow(NoteKind::ObservationLog, data.folders(), MessageSink()); });
+    note.open()->textBox()->setPlainText(QStringLiteral("new"));
+    QStringList seen;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            answer.stop();
+            seen << box->windowTitle() << box->text() << box->defaultButton()->text();
+            for (QAbstractButton* b : box->buttons())
+                seen << b->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    answer.start(20);
+    note->close();
+    flushDeletions();
+    QCOMPARE(seen.mid(0, 3), (QStringList{"Tavik", QStringLiteral("Menti a változásokat?"), "Igen"}));
+    QCOMPARE(QSet<QString>(seen.begin() + 3, seen.end()), (QSet<QString>{"Igen", "Nem", QStringLiteral("Mégse")}));
+    QVERIFY(!note.isNull());
+    QCOMPARE(data.read(kLog), QByteArray("old\r\n"));
 }
 
 void TestNoteWindows::failedSave_data()

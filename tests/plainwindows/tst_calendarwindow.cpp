@@ -39,7 +39,7 @@ void CalendarWindowTest::startsOnTheFourthOfAugust2026()
 void CalendarWindowTest::everyOpeningStartsAgain()
 {
     QPointer<CalendarWindow> slot;
-    CalendarWindow* first = openCompanion(slot, [] { return new CalendarWindow; });
+    CalendarWindow* first = openCompanion(slot, nullptr, [] { return new CalendarWindow; });
     auto* calendar = first->findChild<QCalendarWidget*>("Calendar1");
     calendar->setSelectedDate(QDate(2031, 2, 14));
     calendar->showNextMonth();
@@ -48,13 +48,13 @@ void CalendarWindowTest::everyOpeningStartsAgain()
     QCOMPARE(calendar->monthShown(), 3);
 
     // Opening again while it is open keeps the user's place.
-    QCOMPARE(openCompanion(slot, [] { return new CalendarWindow; }), first);
+    QCOMPARE(openCompanion(slot, nullptr, [] { return new CalendarWindow; }), first);
     QCOMPARE(calendar->selectedDate(), QDate(2031, 2, 14));
 
     QTest::mouseClick(first->findChild<QPushButton*>("Command61"), Qt::LeftButton);
     QTRY_VERIFY(slot.isNull());
 
-    CalendarWindow* second = openCompanion(slot, [] { return new CalendarWindow; });
+    CalendarWindow* second = openCompanion(slot, nullptr, [] { return new CalendarWindow; });
     calendar = second->findChild<QCalendarWidget*>("Calendar1");
     QCOMPARE(calendar->selectedDate(), QDate(2026, 8, 4));
     QCOMPARE(calendar->yearShown(), 2026);

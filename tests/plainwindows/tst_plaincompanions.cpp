@@ -34,7 +34,7 @@ template <class W, class Make>
 void PlainCompanionsTest::reopen(const char* name, Make make)
 {
     QPointer<W> slot;
-    W* first = openCompanion(slot, make);
+    W* first = openCompanion(slot, nullptr, make);
     QVERIFY(QTest::qWaitForWindowExposed(first));
     QCOMPARE(first->objectName(), QString(name));
     QVERIFY(first->isWindow());
@@ -42,7 +42,7 @@ void PlainCompanionsTest::reopen(const char* name, Make make)
     QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
 
     first->lower();
-    QCOMPARE(openCompanion(slot, make), first);
+    QCOMPARE(openCompanion(slot, nullptr, make), first);
     QVERIFY(first->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().count(first), 1);
     int instances = 0;
@@ -52,7 +52,7 @@ void PlainCompanionsTest::reopen(const char* name, Make make)
 
     first->close();
     QTRY_VERIFY(slot.isNull());
-    W* second = openCompanion(slot, make);
+    W* second = openCompanion(slot, nullptr, make);
     QVERIFY(second);
     QVERIFY(second->isVisible());
     second->close();

@@ -6,8 +6,8 @@
 #include "lunarfeatures.h"
 #include "moonrender.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 
 namespace tavik::pictures {
 
@@ -15,16 +15,12 @@ namespace {
 
 QString saveWithQt(const QImage& image, const QString& path, const char* format, int quality)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    if (!image.save(&file, format, quality)) {
-        file.cancelWriting();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format, quality))
         return QStringLiteral("cannot encode %1").arg(path);
-    }
-    if (!file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return {};
+    return writePictureFile(path, bytes);
 }
 
 QString saveGif(const QImage& image, const QString& path)

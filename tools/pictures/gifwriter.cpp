@@ -1,7 +1,10 @@
 #include "gifwriter.h"
 
+#include <datafiles.h>
+#include <filefaults.h>
+
+#include <QDir>
 #include <QHash>
-#include <QSaveFile>
 #include <gif_lib.h>
 #include <algorithm>
 #include <vector>
@@ -116,13 +119,19 @@ bool writeGif(const QImage& image, const QVector<QRgb>& palette, const QString& 
     const QByteArray bytes = encodeGif(quantise(image, palette), error);
     if (bytes.isEmpty())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    const QString fault = writePictureFile(path, bytes);
+    if (error)
+        *error = fault;
+    return fault.isEmpty();
+}
+
+QString writePictureFile(const QString& path, QByteArrayView bytes)
+{
+    const FileStatus status = replaceWholeFileBytes(path, bytes);
+    if (status.ok())
+        return {};
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ")
+           + describeFileFault(status).replace(u'\n', u' ');
 }
 
 } // namespace tavik::pictures

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -20,6 +21,10 @@ QImage quantise(const QImage& image, const QVector<QRgb>& palette);
 // The GIF bytes of an indexed picture (as quantise gives); empty on failure,
 // with the reason in error.
 QByteArray encodeGif(const QImage& indexed, QString* error);
+
+// Replaces path whole with the bytes through the program's safe writer; empty,
+// or the path and the reason.
+QString writePictureFile(const QString& path, QByteArrayView bytes);
 
 // Quantises, encodes and replaces path whole; false with the reason in error.
 bool writeGif(const QImage& image, const QVector<QRgb>& palette, const QString& path, QString* error);

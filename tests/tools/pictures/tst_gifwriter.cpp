@@ -1,5 +1,7 @@
 #include "gifwriter.h"
 
+#include "smalldisk.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void quantisedColoursAreNearTheOriginal();
     void unquantisedPictureIsRefused();
     void unwritablePathIsReported();
+    void aFullDiskKeepsTheOldPicture();
 };
 
 void TestGifWriter::paletteHoldsGreysAndAccents()
@@ -103,6 +106,23 @@ void TestGifWriter::unwritablePathIsReported()
     QVERIFY(!writeGif(testPicture(), testPalette(), path, &error));
     QVERIFY2(error.contains(path), qPrintable(error));
     QVERIFY(!QFile::exists(path));
+}
+
+// The picture is written whole or not at all: a failed flush on a full disk
+// is not taken for success.
+void TestGifWriter::aFullDiskKeepsTheOldPicture()
+{
+    tavik::testing::SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.whyNot()));
+    QVERIFY(disk.write(QStringLiteral("000-ujhold.gif"), "GIF89a the old picture"));
+    QVERIFY(disk.fill());
+    const QString path = disk.filePath(QStringLiteral("000-ujhold.gif"));
+    QString error;
+    QVERIFY(!writeGif(testPicture(), testPalette(), path, &error));
+    QCOMPARE(error, path + QStringLiteral(": A '000-ujhold.gif' fájl NEM menthető! Megtelt a lemez."));
+    QCOMPARE(disk.read(QStringLiteral("000-ujhold.gif")), QByteArray("GIF89a the old picture"));
+    QCOMPARE(disk.entries(), QStringList{QStringLiteral("000-ujhold.gif")});
 }
 
 QTEST_MAIN(TestGifWriter)
