@@ -1,5 +1,7 @@
 #include "crescents.h"
 
+#include "crescentformulas.h"
+
 #include <swephexp.h>
 
 #include <array>
@@ -10,10 +12,7 @@ namespace tavik::almanac {
 
 namespace {
 
-constexpr double kAuKm = 149597870.7;
-constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kBestFraction = 4.0 / 9.0;
-constexpr double kMoonRadiusInEarthRadii = 0.27245;
 
 // The lower limits of Yallop's classes A to E: q above the limit; F below
 // them all.
@@ -67,14 +66,9 @@ Position position(const Ephemeris& eph, double jdUt, int body, const Site& site,
     return Position{ecl[0], ecl[1], ecl[2], hor[kTrueAltitude], hor[kAzimuthFromSouth]};
 }
 
-// The crescent's width in arc minutes: the semi-diameter, grown by the
-// Moon's altitude as seen from the site, times 1 - cos(elongation).
 double crescentWidth(const Position& moon, double arcl)
 {
-    const double parallax = std::asin(kEarthRadiusKm / (moon.dist * kAuKm)) / kDegree * 60.0;   // arcmin
-    const double sd = kMoonRadiusInEarthRadii * parallax;
-    const double sdTopo = sd * (1.0 + std::sin(moon.alt * kDegree) * std::sin(parallax / 60.0 * kDegree));
-    return sdTopo * (1.0 - std::cos(arcl * kDegree));
+    return crescentWidthArcmin(moon.dist, moon.alt, arcl);
 }
 
 double litFraction(const Ephemeris& eph, double jdUt)
@@ -162,21 +156,14 @@ CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site&
     g.arcl = angularSeparation(moon.lon, moon.lat, sun.lon, sun.lat);
     g.daz = normalizeDegrees180(sun.az - moon.az);
     g.width = crescentWidth(moon, g.arcl);
-    // Yallop: the least ARCV for a sighting, a cubic in W', against the
-    // ARCV there is; q > 0.216 easily seen ... q <= -0.293 not at all.
-    g.q = (g.arcv - (11.8371 - 6.3226 * g.width + 0.7319 * g.width * g.width
-                     - 0.1018 * g.width * g.width * g.width)) / 10.0;
+    g.q = yallopQOf(g.arcv, g.width);
 
-    // Odeh (Experimental Astronomy 18, 2004, section 5): the same cubic with
-    // 7.1651 for its constant, applied to the topocentric airless ARCV and
-    // the topocentric width, and not divided by ten.
     const Position topoSun = position(eph, jdUt, SE_SUN, site, true);
     const Position topoMoon = position(eph, jdUt, SE_MOON, site, true);
     g.topoArcv = topoMoon.alt - topoSun.alt;
     g.topoArcl = angularSeparation(topoMoon.lon, topoMoon.lat, topoSun.lon, topoSun.lat);
     g.topoWidth = crescentWidth(moon, g.topoArcl);
-    const double w = g.topoWidth;
-    g.odehV = g.topoArcv - (-0.1018 * w * w * w + 0.7319 * w * w - 6.3226 * w + 7.1651);
+    g.odehV = odehVOf(g.topoArcv, g.topoWidth);
     g.litFraction = litFraction(eph, jdUt);
     return g;
 }

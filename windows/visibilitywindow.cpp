@@ -8,6 +8,7 @@
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
+#include "visibilitymapview.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -171,13 +172,13 @@ void VisibilityWindow::createPictures()
     column->addWidget(m_sky, 3);
     column->addWidget(m_chart, 2);
     m_tabs->addTab(skyPage, QStringLiteral("&Égbolt"));
-    // The visibility map of the evening takes this page.
+    // The visibility map of the evening, computed when its page is shown.
     auto* mapPage = new QWidget(m_tabs);
     mapPage->setObjectName(QStringLiteral("mapPage"));
     auto* mapLayout = new QVBoxLayout(mapPage);
-    auto* none = new QLabel(QStringLiteral("A láthatósági térkép ebben a változatban még nem készül."), mapPage);
-    none->setAlignment(Qt::AlignCenter);
-    mapLayout->addWidget(none);
+    mapLayout->setContentsMargins(0, 0, 0, 0);
+    m_map = new VisibilityMapView(m_env.messages, mapPage);
+    mapLayout->addWidget(m_map);
     m_tabs->addTab(mapPage, QStringLiteral("&Térkép"));
 }
 
@@ -295,6 +296,17 @@ void VisibilityWindow::showReport()
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
     m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone);
     showHunt();
+    showMap();
+}
+
+// The map's date is the evening's (morning's) in the site's local mean
+// time, the day the map gives every place in its own.
+void VisibilityWindow::showMap()
+{
+    const double event = m_report->sunEvent.value_or(m_report->at);
+    const QDate date = utcOf(event + m_env.site.site.longitude / 360.0).date();
+    m_map->setEphemeris(*m_eph);
+    m_map->setEvening(date, !m_report->evening, m_env.site.site, m_map->criterion());
 }
 
 void VisibilityWindow::showFigures()

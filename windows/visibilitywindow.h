@@ -6,6 +6,7 @@
 // visibilitywindow  the window: time box, site, buttons and the report
 // visibilityfigures the report's figures and the hunt table as texts
 // skyview, altitudechart  the two pictures
+// visibilitymapview the world map of the evening
 // listcomputation   the lists in a worker thread
 #pragma once
 
@@ -35,6 +36,7 @@ namespace tavik {
 class AltitudeChart;
 class ListComputation;
 class SkyView;
+class VisibilityMapView;
 
 // The site the window computes for: its name, place and time zone.
 struct VisibilitySite {
@@ -78,6 +80,8 @@ public:
     // The list computation while it runs.
     ListComputation* listComputation() const noexcept { return m_lists.get(); }
     QLabel* figureLabel(const QString& key) const { return m_values.value(key); }
+    // The "Térkép" page: where the crescent can be seen that evening.
+    VisibilityMapView* mapView() const noexcept { return m_map; }
 
 public Q_SLOTS:
     void setSite(const tavik::VisibilitySite& site);
@@ -100,6 +104,7 @@ private:
     void showReport();
     void showFigures();
     void showHunt();
+    void showMap();
     void listsFinished(const almanac::ListJobResult& result);
 
     VisibilityEnvironment m_env;
@@ -114,6 +119,7 @@ private:
     QHash<QString, QLabel*> m_labels;
     SkyView* m_sky = nullptr;
     AltitudeChart* m_chart = nullptr;
+    VisibilityMapView* m_map = nullptr;
     QTabWidget* m_tabs = nullptr;
     QTableWidget* m_hunt = nullptr;
     QLabel* m_status = nullptr;

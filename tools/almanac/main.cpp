@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "filefaults.h"
 #include "listfiles.h"
+#include "mapcommand.h"
 #include "sightingcommand.h"
 
 #include <QCommandLineParser>
@@ -117,6 +118,7 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && qstrcmp(argv[1], "map") == 0) return runMapCommand(argc, argv);   // draws: its own application
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));

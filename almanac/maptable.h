@@ -1,0 +1,22 @@
+// A visibility map as a table: one tab-separated line per grid place, for
+// spreadsheets and plotting programs.
+#pragma once
+
+#include "visibilitymap.h"
+
+#include <QByteArray>
+
+namespace tavik::almanac {
+
+// The header "lat lon sunset_ut moonset_ut best_ut lag_min value class"
+// (tab-separated), then a line per place from the north-west: degrees to
+// three decimals, UTC times as 2025-05-27T18:33:12Z, the lag in minutes to
+// one decimal, q or V to three decimals and the class letter; where there is
+// no class, a word for why (moonset-first, before-conjunction, no-sunset,
+// no-moonset) with the fields that do not apply left empty. Lines end in LF.
+QByteArray mapTable(const VisibilityMap& map);
+
+// The word (or letter) of the class column for one place.
+QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p);
+
+}  // namespace tavik::almanac

@@ -1,0 +1,82 @@
+#include "skytables.h"
+
+#include <swephexp.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace tavik::almanac {
+
+namespace {
+
+constexpr double kTurn = 2.0 * std::numbers::pi;
+
+// The angle moved by whole turns to lie within half a turn of the previous one.
+double unwrapped(double angle, double previous)
+{
+    return angle + kTurn * std::round((previous - angle) / kTurn);
+}
+
+}  // namespace
+
+SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
+    : m_first(first), m_count(std::max(4, int(std::ceil((last - first) / kStep)) + 1))
+{
+    m_values.resize(std::size_t(m_count) * kColumns);
+    for (int i = 0; i < m_count; ++i) {
+        const double t = m_first + i * kStep;
+        double* row = &m_values[std::size_t(i) * kColumns];
+        const auto sun = eph.position(t, SE_SUN, SEFLG_EQUATORIAL);
+        const auto moon = eph.position(t, SE_MOON, SEFLG_EQUATORIAL);
+        row[kSun] = sun[0] * kDegree;
+        row[kSun + 1] = sun[1] * kDegree;
+        row[kSun + 2] = sun[2];
+        row[kMoon] = moon[0] * kDegree;
+        row[kMoon + 1] = moon[1] * kDegree;
+        row[kMoon + 2] = moon[2];
+        row[kSidereal] = swe_sidtime(t) * 15.0 * kDegree;
+        if (i > 0) {
+            const double* before = row - kColumns;
+            for (int c : {kSun, kMoon, kSidereal})
+                row[c] = unwrapped(row[c], before[c]);
+        }
+    }
+}
+
+int SkyTables::weights(double jdUt, double w[4]) const
+{
+    const double x = (jdUt - m_first) / kStep;
+    const int i = std::clamp(int(std::floor(x)), 1, m_count - 3);
+    const double p = x - i;   // [0, 1) inside the table
+    w[0] = -p * (p - 1.0) * (p - 2.0) / 6.0;
+    w[1] = (p + 1.0) * (p - 1.0) * (p - 2.0) / 2.0;
+    w[2] = -(p + 1.0) * p * (p - 2.0) / 2.0;
+    w[3] = (p + 1.0) * p * (p - 1.0) / 6.0;
+    return i - 1;
+}
+
+EquatorialPlace SkyTables::place(double jdUt, int column) const
+{
+    double w[4];
+    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns + column];
+    EquatorialPlace p;
+    for (int k = 0; k < 4; ++k, v += kColumns) {
+        p.ra += w[k] * v[0];
+        p.dec += w[k] * v[1];
+        p.dist += w[k] * v[2];
+    }
+    return p;
+}
+
+double SkyTables::siderealTime(double jdUt) const
+{
+    double w[4];
+    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns + kSidereal];
+    double s = 0;
+    for (int k = 0; k < 4; ++k, v += kColumns)
+        s += w[k] * v[0];
+    return s;
+}
+
+}  // namespace tavik::almanac

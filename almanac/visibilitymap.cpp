@@ -1,0 +1,439 @@
+#include "visibilitymap.h"
+
+#include "crescentformulas.h"
+#include "crescents.h"
+#include "newmoons.h"
+#include "skytables.h"
+
+#include <swephexp.h>
+
+#include <QTimeZone>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <utility>
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <thread>
+
+namespace tavik::almanac {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTurn = 2.0 * kPi;
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kAuMetres = 1.49597870700e11;
+// The Earth's figure and the bodies' diameters as the Swiss Ephemeris takes
+// them for its rising and setting, so that the map agrees with the report.
+constexpr double kEarthRadiusAu = 6378136.6 / kAuMetres;
+constexpr double kEarthFlattening = 1.0 / 298.25642;
+constexpr double kSunDiameterAu = 1392000000.0 / kAuMetres;
+constexpr double kMoonDiameterAu = 3475000.0 / kAuMetres;
+// Hour angle gained a day, radians: against the Sun, and on average against the Moon.
+constexpr double kSunHourRate = kTurn * 0.99727;
+constexpr double kMoonHourRate = kTurn * 0.96610;
+// Where the library's quick rising search gives way to its sampled one; a
+// place beyond it may see the Sun or the Moon neither rise nor set.
+constexpr double kQuickLatitudeLimit = 60.0;   // degrees
+constexpr double kSampleStep = 2.0 / 24.0;     // days
+constexpr int kSamples = 15;                   // 2 h before to 26 h after
+constexpr double kTimeTolerance = 1.0e-6;      // days
+constexpr int kRowsPerChunk = 4;
+constexpr double kOneEventSpan = 0.8;          // days: well under a day between events
+// |cos| of the hour angle of rising and setting: below kRegular the body
+// crosses the horizon steeply enough; above kClear (the Sun) it stays well
+// clear of it for the day (its declination moves half a degree a day at most).
+constexpr double kRegular = 0.9;
+constexpr double kClear = 1.05;
+
+double wrapHalfTurn(double a)
+{
+    return a - kTurn * std::floor((a + kPi) / kTurn);   // [-pi, pi)
+}
+
+// A place of the grid, at sea level: the geodetic latitude for the zenith,
+// the geocentric offset (AU) for the parallax.
+struct Place {
+    double sinLat, cosLat, lon, rhoCos, rhoSin;
+    bool quick;
+};
+
+Place placeAt(double latDeg, double lonDeg)
+{
+    const double lat = latDeg * kDegree;
+    const double b = 1.0 - kEarthFlattening;
+    const double c = 1.0 / std::sqrt(std::cos(lat) * std::cos(lat) + b * b * std::sin(lat) * std::sin(lat));
+    return Place{std::sin(lat), std::cos(lat), lonDeg * kDegree, kEarthRadiusAu * c * std::cos(lat),
+                 kEarthRadiusAu * c * b * b * std::sin(lat), std::abs(latDeg) <= kQuickLatitudeLimit};
+}
+
+// A body's direction (unit vector) in the frame turning with the place's
+// meridian: x towards the meridian on the equator, z to the pole.
+struct Seen {
+    double x, y, z, dist;
+};
+
+Seen seenFrom(const Place& o, const EquatorialPlace& p, double lst, bool topocentric)
+{
+    const double h = lst - p.ra;
+    const double cd = std::cos(p.dec);
+    double x = p.dist * cd * std::cos(h);
+    const double y = -p.dist * cd * std::sin(h);
+    double z = p.dist * std::sin(p.dec);
+    if (topocentric) {
+        x -= o.rhoCos;
+        z -= o.rhoSin;
+    }
+    const double d = std::sqrt(x * x + y * y + z * z);
+    return Seen{x / d, y / d, z / d, d};
+}
+
+double altitude(const Place& o, const Seen& s)   // radians, airless
+{
+    return std::asin(std::clamp(s.x * o.cosLat + s.z * o.sinLat, -1.0, 1.0));
+}
+
+double separation(const Seen& a, const Seen& b)   // radians
+{
+    const double cx = a.y * b.z - a.z * b.y, cy = a.z * b.x - a.x * b.z, cz = a.x * b.y - a.y * b.x;
+    return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), a.x * b.x + a.y * b.y + a.z * b.z);
+}
+
+// Rising and setting of the upper limb with standard refraction at one
+// place, from the shared tables.
+class PlaceSky {
+public:
+    PlaceSky(const SkyTables& sky, double refraction, const Place& place)
+        : m_sky(sky), m_refraction(refraction), m_place(place) {}
+
+    // hint: the same event at the place a column to the west, if known.
+    std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
+    {
+        if (!m_place.quick)
+            return polarEvent(moon, rise, after, hint);
+        return hintedEvent(moon, rise, after, hint);
+    }
+
+    Seen seen(bool moon, double t, bool topocentric) const
+    {
+        const double lst = m_sky.siderealTime(t) + m_place.lon;
+        return seenFrom(m_place, moon ? m_sky.moon(t) : m_sky.sun(t), lst, topocentric);
+    }
+    const Place& place() const { return m_place; }
+
+private:
+    std::optional<double> hintedEvent(bool moon, bool rise, double after, std::optional<double> hint) const
+    {
+        if (hint) {
+            // Soon after the start it is the first after it: a body's
+            // risings (settings) come nearly a day apart.
+            const double t = refined(moon, rise, *hint);
+            if (t > after && t < after + kOneEventSpan)
+                return t;
+        }
+        return quickEvent(moon, rise, after);
+    }
+
+    // Beyond 60°: where the body rises and sets well clear of grazing the
+    // horizon at the start and at the event, it does so as nearer the
+    // equator; where the Sun stays well clear of the horizon all day, it
+    // has no event; the rest is sampled.
+    std::optional<double> polarEvent(bool moon, bool rise, double after, std::optional<double> hint) const
+    {
+        const double c0 = cosSetHourAngle(moon, seen(moon, after, true));
+        if (std::abs(c0) < kRegular) {
+            const std::optional<double> t = hintedEvent(moon, rise, after, hint);
+            if (t && *t < after + kOneEventSpan && std::abs(cosSetHourAngle(moon, seen(moon, *t, true))) < kRegular)
+                return t;
+        } else if (!moon && std::abs(c0) > kClear) {
+            const double c1 = cosSetHourAngle(moon, seen(moon, after + kSampleStep * kSamples, true));
+            if (std::abs(c1) > kClear && (c0 > 0) == (c1 > 0))
+                return std::nullopt;
+        }
+        return sampledEvent(moon, rise, after);
+    }
+    // The altitude the centre has when the upper limb touches the horizon.
+    double horizon(bool moon, const Seen& s) const
+    {
+        return -(std::asin((moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist) + m_refraction);
+    }
+
+    // Positive while the upper limb is up.
+    double upness(bool moon, double t) const
+    {
+        const Seen s = seen(moon, t, true);
+        return altitude(m_place, s) - horizon(moon, s);
+    }
+
+    // Days until the hour angle reaches that of the rising (setting) for
+    // the body's place at t: forward, or the nearest either way.
+    // The cosine of the hour angle at which the upper limb touches the
+    // horizon; beyond ±1 it does not.
+    double cosSetHourAngle(bool moon, const Seen& s) const
+    {
+        return (std::sin(horizon(moon, s)) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+    }
+
+    double gap(bool moon, bool rise, double t, bool forward) const
+    {
+        const Seen s = seen(moon, t, true);
+        const double h0 = std::acos(std::clamp(cosSetHourAngle(moon, s), -1.0, 1.0)) * (rise ? -1.0 : 1.0);
+        double g = wrapHalfTurn(h0 - std::atan2(-s.y, s.x));
+        if (forward && g < -2.0 * kDegree)
+            g += kTurn;
+        return g / (moon ? kMoonHourRate : kSunHourRate);
+    }
+
+    // Within 60° of the equator both bodies rise and set every day: the
+    // hour angle of the event, refined for the motion of the body.
+    double refined(bool moon, bool rise, double t) const
+    {
+        for (int i = 0; i < 8; ++i) {
+            const double d = gap(moon, rise, t, false);
+            t += d;
+            // Each step leaves a thirtieth or less of itself.
+            if (std::abs(d) < 20 * kTimeTolerance)
+                break;
+        }
+        return t;
+    }
+
+    std::optional<double> quickEvent(bool moon, bool rise, double after) const
+    {
+        double from = after;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const double t = refined(moon, rise, from + gap(moon, rise, from, true));
+            if (t > after)
+                return t;
+            from = after + 0.5;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<double> sampledEvent(bool moon, bool rise, double after) const;
+
+    const SkyTables& m_sky;
+    double m_refraction;
+    Place m_place;
+};
+
+// The root of f between a and b (fa and fb of opposite signs), by the
+// Illinois variant of the false position.
+template <class F>
+double crossing(const F& f, double a, double fa, double b, double fb)
+{
+    int side = 0;
+    for (int i = 0; i < 60 && b - a > kTimeTolerance; ++i) {
+        const double c = (a * fb - b * fa) / (fb - fa);
+        const double fc = f(c);
+        if ((fc > 0) == (fb > 0)) {
+            b = c;
+            fb = fc;
+            if (side == -1)
+                fa /= 2.0;
+            side = -1;
+        } else {
+            a = c;
+            fa = fc;
+            if (side == 1)
+                fb /= 2.0;
+            side = 1;
+        }
+    }
+    return (a * fb - b * fa) / (fb - fa);
+}
+
+// Near the poles: the upper limb's height every two hours from two hours
+// before to a day after, with the highs and lows between the samples put
+// in, and the first crossing the right way after the start.
+std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after) const
+{
+    const auto f = [&](double t) { return upness(moon, t); };
+    std::array<std::pair<double, double>, 2 * kSamples> s;   // time, height
+    for (int k = 0; k < kSamples; ++k) {
+        const double t = after - kSampleStep + k * kSampleStep;
+        s[k] = {t, f(t)};
+    }
+    int n = kSamples;
+    for (int k = 1; k + 1 < kSamples; ++k) {
+        const double y0 = s[k - 1].second, y1 = s[k].second, y2 = s[k + 1].second;
+        if ((y1 - y0) * (y2 - y1) >= 0)
+            continue;
+        // A high or a low at the middle sample: the vertex of the parabola.
+        const double a = (y0 + y2) / 2.0 - y1, b = (y2 - y0) / 2.0;
+        const double tv = s[k].first + std::clamp(-b / (2.0 * a), -1.0, 1.0) * kSampleStep;
+        s[n++] = {tv, f(tv)};
+    }
+    std::sort(s.begin(), s.begin() + n);
+    for (int i = 1; i < n; ++i) {
+        const auto [ta, fa] = s[i - 1];
+        const auto [tb, fb] = s[i];
+        if (rise ? !(fa <= 0 && fb > 0) : !(fa > 0 && fb <= 0))
+            continue;
+        const double t = crossing(f, ta, fa, tb, fb);
+        if (t > after)
+            return t;
+    }
+    return std::nullopt;
+}
+
+// Yallop's q (geocentric airless altitudes) or Odeh's V (topocentric) at t.
+double criterionValue(const PlaceSky& sky, double t, Criterion criterion)
+{
+    const Seen moonGeo = sky.seen(true, t, false);
+    const double moonAlt = altitude(sky.place(), moonGeo) / kDegree;
+    const double moonDist = moonGeo.dist;
+    const bool topo = criterion == Criterion::Odeh;
+    const Seen sun = sky.seen(false, t, topo);
+    const Seen moon = topo ? sky.seen(true, t, true) : moonGeo;
+    const double arcv = (altitude(sky.place(), moon) - altitude(sky.place(), sun)) / kDegree;
+    const double width = crescentWidthArcmin(moonDist, moonAlt, separation(sun, moon) / kDegree);
+    return topo ? odehVOf(arcv, width) : yallopQOf(arcv, width);
+}
+
+struct MapWork {
+    const SkyTables& sky;
+    double refraction;
+    VisibilityMap& map;
+};
+
+// The last place's sunset and moonset, to start the next one's from.
+struct RowHints {
+    double sun = std::numeric_limits<double>::quiet_NaN();   // none yet
+    double moon = std::numeric_limits<double>::quiet_NaN();
+    double shift = 0;   // turns of longitude from one column to the next
+};
+
+MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
+{
+    const VisibilityMap& map = w.map;
+    const bool evening = !map.request.morning;
+    const double lon = map.longitude(column);
+    const PlaceSky sky(w.sky, w.refraction, placeAt(map.latitude(row), lon));
+    // The evening after local noon, the morning after local midnight.
+    const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
+    MapPoint p;
+    auto hint = [&](double last, double rate) {
+        return std::isnan(last) ? std::nullopt : std::optional<double>(last - hints.shift * kTurn / rate);
+    };
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    const std::optional<double> sun = sky.nextEvent(false, !evening, start, hint(hints.sun, kSunHourRate));
+    const std::optional<double> moonHint = hint(hints.moon, kMoonHourRate);
+    hints.sun = sun.value_or(none);
+    hints.moon = none;
+    if (!sun)
+        return p;
+    p.sunEvent = float((*sun - map.epoch) * kSecondsPerDay);
+    // The young Moon sets within a few hours of the Sun, before or after it.
+    const std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3, moonHint);
+    hints.moon = moon.value_or(none);
+    if (!moon) {
+        p.outcome = MapOutcome::NoMoonset;
+        return p;
+    }
+    p.moonEvent = float((*moon - map.epoch) * kSecondsPerDay);
+    const double lag = evening ? *moon - *sun : *sun - *moon;
+    if (evening ? *sun < map.newMoon : *sun > map.newMoon) {
+        p.outcome = MapOutcome::BeforeConjunction;
+    } else if (lag <= 0) {
+        p.outcome = MapOutcome::MoonsetFirst;
+    } else {
+        const double best = evening ? *sun + kBestFraction * lag : *sun - kBestFraction * lag;
+        const double v = criterionValue(sky, best, map.request.criterion);
+        p.value = float(v);
+        p.grade = map.request.criterion == Criterion::Yallop ? std::uint8_t(yallopClass(v))
+                                                              : std::uint8_t(odehZone(v));
+        p.outcome = MapOutcome::Graded;
+    }
+    return p;
+}
+
+// The refraction at the horizon the library's rising search takes.
+double horizonRefraction()
+{
+    double dret[4] = {0};
+    swe_refrac_extended(0.000001, 0.0, 1013.25, 10.0, 0.0065, SE_APP_TO_TRUE, dret);
+    return (dret[1] - dret[0]) * kDegree;
+}
+
+void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled)
+{
+    for (;;) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            return;
+        const int first = nextRow.fetch_add(kRowsPerChunk);
+        if (first >= w.map.rows)
+            return;
+        for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+            RowHints hints;
+            hints.shift = 1.0 / w.map.columns;   // turns
+            for (int column = 0; column < w.map.columns; ++column)
+                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
+        }
+    }
+}
+
+}  // namespace
+
+double VisibilityMap::bestSeconds(const MapPoint& p) const
+{
+    const double lag = request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
+    return request.morning ? p.sunEvent - kBestFraction * lag : p.sunEvent + kBestFraction * lag;
+}
+
+bool validMapStep(double step)
+{
+    return std::isfinite(step) && step >= kMinMapStep - 1e-9 && step <= kMaxMapStep + 1e-9;
+}
+
+VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)
+    : m_request(request),
+      m_epoch(julianDayUt(QDateTime(request.date, QTime(0, 0), QTimeZone::utc()))),
+      m_newMoon(newMoonNear(eph, m_epoch + 0.5)),
+      m_refraction(horizonRefraction()),
+      m_sky(std::make_shared<SkyTables>(eph, m_epoch - 1.5, m_epoch + 3.5))
+{
+}
+
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled) const
+{
+    VisibilityMap map;
+    map.request = m_request;
+    map.epoch = m_epoch;
+    map.newMoon = m_newMoon;
+    map.columns = std::max(1, int(std::lround(360.0 / m_request.step)));
+    map.rows = std::max(1, int(std::lround(180.0 / m_request.step)));
+    map.points.resize(std::size_t(map.rows) * map.columns);
+    const MapWork work{*m_sky, m_refraction, map};
+    if (threads <= 0)
+        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    std::atomic_int nextRow{0};
+    std::vector<std::jthread> helpers;
+    for (int i = 1; i < threads; ++i)
+        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled); });
+    computeRows(work, nextRow, cancelled);
+    helpers.clear();
+    map.complete = !(cancelled && cancelled->load());
+    return map;
+}
+
+VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads,
+                                   const std::atomic_bool* cancelled)
+{
+    return VisibilityMapJob(eph, request).run(threads, cancelled);
+}
+
+QChar gradeLetter(Criterion, int grade)
+{
+    return QChar(u'A' + grade);
+}
+
+int gradeCount(Criterion criterion)
+{
+    return criterion == Criterion::Yallop ? 6 : 4;
+}
+
+}  // namespace tavik::almanac

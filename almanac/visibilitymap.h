@@ -1,0 +1,107 @@
+// Where on Earth the crescent can be seen: a world grid of places sharing
+// one evening (or morning), each with its sunset, moonset, the best time to
+// look and Yallop's q or Odeh's V there, graded as in the sighting report.
+// The ephemeris is read once for the whole map (skytables.h); each place
+// needs only its sidereal time, the parallax and a few Newton steps.
+#pragma once
+
+#include "ephemeris.h"
+
+#include <QChar>
+#include <QDate>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace tavik::almanac {
+
+enum class Criterion { Yallop, Odeh };
+
+// What a place's evening comes to. In the morning the same words stand for
+// their mirror images: the Moon rising after the Sun, the sunrise coming
+// after the conjunction, no sunrise, no moonrise.
+enum class MapOutcome : std::uint8_t {
+    Graded,             // value and grade hold
+    MoonsetFirst,       // the Moon sets before the Sun
+    BeforeConjunction,  // the Sun sets before the conjunction: no young Moon yet
+    NoSunset,           // the Sun does not set that day
+    NoMoonset,          // the Moon does not set near the sunset
+};
+
+struct MapPoint {
+    float sunEvent = 0;    // seconds after the map's epoch: sunset (sunrise)
+    float moonEvent = 0;   // moonset (moonrise)
+    float value = 0;       // q or V at the best time
+    MapOutcome outcome = MapOutcome::NoSunset;
+    std::uint8_t grade = 0;   // 0 for A: a YallopClass or an OdehZone
+};
+static_assert(sizeof(MapPoint) == 16, "a 0.25° world map is 1,036,800 of them");
+
+inline constexpr double kMinMapStep = 0.1;   // degrees
+inline constexpr double kMaxMapStep = 5.0;
+inline constexpr double kBestFraction = 4.0 / 9.0;
+
+struct MapRequest {
+    QDate date;            // each place sees the evening (morning) of this date in its own day
+    bool morning = false;
+    Criterion criterion = Criterion::Yallop;
+    double step = 0.5;     // degrees of the grid, kMinMapStep to kMaxMapStep
+};
+
+struct VisibilityMap {
+    MapRequest request;
+    double epoch = 0;      // UT1 Julian day of 0h UTC starting the date
+    double newMoon = 0;    // the conjunction nearest the date
+    int rows = 0;          // from the north
+    int columns = 0;       // from 180° west
+    std::vector<MapPoint> points;   // row by row
+    bool complete = false; // false where the computation was called off
+
+    // The centre of a cell, degrees.
+    double latitude(int row) const { return 90.0 - (row + 0.5) * 180.0 / rows; }
+    double longitude(int column) const { return -180.0 + (column + 0.5) * 360.0 / columns; }
+    const MapPoint& at(int row, int column) const { return points[std::size_t(row) * columns + column]; }
+    double julianDay(float seconds) const { return epoch + seconds / 86400.0; }
+    // sunset + 4/9 lag (sunrise - 4/9 lag), seconds after the epoch.
+    double bestSeconds(const MapPoint& p) const;
+};
+
+bool validMapStep(double step);
+
+class SkyTables;
+
+// A map in two steps: what needs the ephemeris (the conjunction, the Sun
+// and Moon tables), done where the ephemeris is used, for the library is
+// not safe to call from two threads at once; then the places, which need
+// no call into it and may be computed on any thread.
+class VisibilityMapJob {
+public:
+    // Throws EphemerisError.
+    VisibilityMapJob(const Ephemeris& eph, const MapRequest& request);
+
+    // The places on `threads` threads (0: every core). A set `cancelled`
+    // stops it between rows; the map is then not complete.
+    VisibilityMap run(int threads = 0, const std::atomic_bool* cancelled = nullptr) const;
+
+    const MapRequest& request() const { return m_request; }
+    double newMoon() const { return m_newMoon; }
+
+private:
+    MapRequest m_request;
+    double m_epoch = 0;
+    double m_newMoon = 0;
+    double m_refraction = 0;
+    std::shared_ptr<const SkyTables> m_sky;
+};
+
+// Both steps at once. Throws EphemerisError.
+VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
+                                   const std::atomic_bool* cancelled = nullptr);
+
+// The letter of a grade under the criterion: A..F (Yallop), A..D (Odeh).
+QChar gradeLetter(Criterion criterion, int grade);
+int gradeCount(Criterion criterion);
+
+}  // namespace tavik::almanac

@@ -1,0 +1,160 @@
+// "tavik-almanac map": the table's bytes and the picture of a coarse map,
+// and bad input, which gets a Hungarian message, exit code 2 and leaves
+// every file as it was.
+#include "almanacrun.h"
+#include "smalldisk.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavik::testing;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestAlmanacMap : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString at(const QString& name) const { return dir.filePath(name); }
+
+private Q_SLOTS:
+    void tableAndPicture_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArrayList>("rows");
+        QTest::addColumn<QString>("title");
+        const QStringList evening{QStringLiteral("--date"), QStringLiteral("2025.05.27")};
+        // Budapest's neighbourhood sees the crescent at q = 0.000 (class B);
+        // the sighting report says the same for 47.5° N 17.5° E at 19:06 UT.
+        QTest::newRow("evening Yallop")
+            << evening
+            << QByteArrayList{"87.500\t-177.500\t\t\t\t\t\tno-sunset",
+                              "62.500\t-2.500\t2025-05-27T21:35:31Z\t\t\t\t\tno-moonset",
+                              "47.500\t17.500\t2025-05-27T18:34:36Z\t2025-05-27T19:45:32Z\t2025-05-27T19:06:07Z\t70.9\t0.000\tB",
+                              "-2.500\t177.500\t2025-05-27T06:06:50Z\t2025-05-27T06:05:38Z\t\t-1.2\t\tmoonset-first"}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT");
+        QTest::newRow("evening before the conjunction, Odeh")
+            << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--criterion"),
+                           QStringLiteral("odeh")}
+            << QByteArrayList{"47.500\t17.500\t2025-05-26T18:33:32Z\t2025-05-26T18:21:09Z\t\t-12.4\t\tbefore-conjunction"}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT");
+    }
+
+    void tableAndPicture()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArrayList, rows);
+        QFETCH(QString, title);
+        const Run r = almanac(QStringList{QStringLiteral("map")} + args
+                              + QStringList{QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"),
+                                            at(QStringLiteral("m.png")), QStringLiteral("--table"), at(QStringLiteral("m.tsv"))});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith(title + u'\n'));
+        const QByteArrayList lines = bytesOf(at(QStringLiteral("m.tsv"))).split('\n');
+        QCOMPARE(lines.size(), 1 + 72 * 36 + 1);   // the header, the places, nothing after the last LF
+        QCOMPARE(lines.first(), QByteArray("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass"));
+        QCOMPARE(lines.last(), QByteArray());
+        for (const QByteArray& row : rows)
+            QVERIFY2(lines.contains(row), row);
+        const QImage picture(at(QStringLiteral("m.png")));
+        QCOMPARE(picture.size(), QSize(1464, 830));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        const QString date = QStringLiteral("--date");
+        QTest::newRow("no date") << QStringList{} << QStringLiteral("Hiányzik a --date dátum");
+        QTest::newRow("no such day") << QStringList{date, QStringLiteral("2025.02.30")} << QStringLiteral("Hibás --date dátum: \"2025.02.30\"");
+        QTest::newRow("a time") << QStringList{date, QStringLiteral("21:05")} << QStringLiteral("Hibás --date dátum");
+        QTest::newRow("outside the files") << QStringList{date, QStringLiteral("2500.01.01")} << QStringLiteral("1800 és 2399 között");
+        QTest::newRow("step 0") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("0")}
+                                << QStringLiteral("Hibás --step rácsköz: \"0\" (0,1 és 5 fok között kell lennie)");
+        QTest::newRow("step 6") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("6")}
+                                << QStringLiteral("Hibás --step rácsköz");
+        QTest::newRow("criterion") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--criterion"), QStringLiteral("danjon")}
+                                   << QStringLiteral("Ismeretlen --criterion: \"danjon\" (lehet: yallop, odeh)");
+        QTest::newRow("table folder missing")
+            << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("5"),
+                           QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))}
+            << QStringLiteral("m.tsv");
+    }
+
+    // The picture existed before: it keeps its bytes; the table is not made.
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const QString picture = at(QStringLiteral("old.png"));
+        {
+            QFile f(picture);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old picture");
+        }
+        const Run r = almanac(QStringList{QStringLiteral("map")} + args + QStringList{QStringLiteral("--out"), picture});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(bytesOf(picture), QByteArray("old picture"));
+        QVERIFY(!QFile::exists(at(QStringLiteral("nincs/m.tsv"))));
+    }
+
+    void tableFolderFullOrReadOnly_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("full") << false << QStringLiteral("A 'm.tsv' fájl NEM menthető!\nMegtelt a lemez.");
+        QTest::newRow("read-only") << true << QStringLiteral("A 'm.tsv' fájl NEM menthető!\nA lemez csak olvasható.");
+    }
+
+    // The table (19 MB) on a disk of 256 kB, or on one mounted read-only: the
+    // picture keeps its old bytes, and the disk holds nothing new.
+    void tableFolderFullOrReadOnly()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QString, message);
+        SmallDisk disk;
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.whyNot()));
+        if (readOnly)
+            QVERIFY(::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        const QString picture = at(QStringLiteral("kept.png"));
+        {
+            QFile f(picture);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old picture");
+        }
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
+                               QStringLiteral("--out"), picture, QStringLiteral("--table"), disk.filePath(QStringLiteral("m.tsv"))});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(bytesOf(picture), QByteArray("old picture"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // A new picture goes again when the table cannot be written.
+    void newPictureGoesWithTheTable()
+    {
+        const QString picture = at(QStringLiteral("new.png"));
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
+                               QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"), picture,
+                               QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(!QFile::exists(picture));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAlmanacMap)
+#include "tst_almanac_map.moc"

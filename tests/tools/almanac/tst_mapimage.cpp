@@ -1,0 +1,127 @@
+// The pictures of the visibility maps: the built-in shore lines and
+// borders, the legend's Hungarian words for both criteria, and the cells
+// of a drawn map in the legend's colours.
+#include "coastlines.h"
+#include "mapimage.h"
+#include "maplegend.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace tavik;
+using tavik::almanac::Criterion;
+using tavik::almanac::MapOutcome;
+
+class TestMapImage : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void geoLines_data()
+    {
+        QTest::addColumn<bool>("shores");
+        QTest::addColumn<int>("least");
+        QTest::newRow("shores") << true << 5000;
+        QTest::newRow("borders") << false << 300;
+    }
+
+    void geoLines()
+    {
+        QFETCH(bool, shores);
+        QFETCH(int, least);
+        const QList<QPolygonF>& lines = shores ? maps::coastlines() : maps::borders();
+        QVERIFY(lines.size() >= least);
+        for (const QPolygonF& line : lines) {
+            QVERIFY(line.size() >= 2);
+            for (const QPointF& p : line)
+                QVERIFY(p.x() >= -180 && p.x() <= 180 && p.y() >= -90 && p.y() <= 90);
+        }
+    }
+
+    void damagedGeoLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray one("TVKL\x01\x00\x00\x00\x02\x00\x10\x27\x20\x03\xF0\xD8\xE0\xFC", 18);
+        QTest::newRow("whole") << one;
+        QTest::newRow("cut short") << one.left(16);
+        QTest::newRow("bytes after") << one + "x";
+        QTest::newRow("other file") << QByteArray("GIF89a");
+    }
+
+    // A line from 100° E 8° N to 100° W 8° S, in hundredths of a degree.
+    void damagedGeoLines()
+    {
+        QFETCH(QByteArray, bytes);
+        const QList<QPolygonF> lines = maps::readGeoLines(bytes);
+        if (QByteArray(QTest::currentDataTag()) == "whole")
+            QCOMPARE(lines, QList<QPolygonF>{QPolygonF({QPointF(100, 8), QPointF(-100, -8)})});
+        else
+            QVERIFY(lines.isEmpty());
+    }
+
+    void legend_data()
+    {
+        QTest::addColumn<Criterion>("criterion");
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList evening{QStringLiteral("a Hold a Nap előtt nyugszik"), QStringLiteral("napnyugta az együttállás előtt"),
+                                  QStringLiteral("nincs napnyugta"), QStringLiteral("nincs holdnyugta")};
+        QTest::newRow("Yallop, evening")
+            << Criterion::Yallop << false
+            << QStringList{QStringLiteral("A: könnyen látható"), QStringLiteral("B: jó időben látható"),
+                           QStringLiteral("C: távcső segíthet"), QStringLiteral("D: csak távcsővel"),
+                           QStringLiteral("E: távcsővel sem"), QStringLiteral("F: nem látható")} + evening;
+        QTest::newRow("Odeh, morning")
+            << Criterion::Odeh << true
+            << QStringList{QStringLiteral("A: szabad szemmel látható"),
+                           QStringLiteral("B: távcsővel látható, szabad szemmel is lehet"),
+                           QStringLiteral("C: csak távcsővel látható"), QStringLiteral("D: távcsővel sem látható"),
+                           QStringLiteral("a Hold a Nap után kel"), QStringLiteral("napkelte az együttállás után"),
+                           QStringLiteral("nincs napkelte"), QStringLiteral("nincs holdkelte")};
+    }
+
+    void legend()
+    {
+        QFETCH(Criterion, criterion);
+        QFETCH(bool, morning);
+        QFETCH(QStringList, texts);
+        QStringList shown;
+        QSet<QRgb> colours;
+        for (const maps::LegendEntry& e : maps::legendEntries(criterion, morning)) {
+            shown << e.text;
+            colours.insert(e.colour.rgb());
+        }
+        QCOMPARE(shown, texts);
+        QCOMPARE(colours.size(), texts.size());   // every entry its own colour
+    }
+
+    // Each cell of a small made-up map in its colour, at the right place.
+    void cellsInTheirColours()
+    {
+        almanac::VisibilityMap map;
+        map.request.criterion = Criterion::Yallop;
+        map.rows = 2;
+        map.columns = 4;
+        map.points.resize(8);
+        for (int i = 0; i < 6; ++i) {
+            map.points[i].outcome = MapOutcome::Graded;
+            map.points[i].grade = std::uint8_t(i);
+        }
+        map.points[6].outcome = MapOutcome::MoonsetFirst;
+        map.points[7].outcome = MapOutcome::NoSunset;
+        const QImage cells = maps::cellImage(map);
+        QImage picture(400, 200, QImage::Format_RGB32);
+        QPainter p(&picture);
+        maps::paintMap(p, QRectF(0, 0, 400, 200), cells, maps::kWorld, std::nullopt);
+        p.end();
+        // A place of open sea in each cell, off the graticule.
+        const QPointF seas[8] = {{-140, 15}, {-40, 25}, {65, 15}, {160, 25},
+                                 {-125, -40}, {-20, -40}, {70, -40}, {155, -50}};
+        for (int i = 0; i < 8; ++i) {
+            const QPoint at(int((seas[i].x() + 180) / 360 * 400), int((90 - seas[i].y()) / 180 * 200));
+            QCOMPARE(picture.pixel(at), maps::pointColour(Criterion::Yallop, map.points[i]).rgb());
+        }
+    }
+};
+
+QTEST_MAIN(TestMapImage)
+#include "tst_mapimage.moc"

@@ -1,0 +1,237 @@
+#include "mapcommand.h"
+
+#include "commandline.h"
+#include "filefaults.h"
+#include "mapimage.h"
+#include "maptable.h"
+#include "visibilitymap.h"
+
+#include <datafiles.h>
+#include <datetimeparser.h>
+#include <regional.h>
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <optional>
+
+namespace tavik::almanac {
+
+namespace {
+
+constexpr int kBadInput = 2;
+constexpr int kEphemerisFault = 3;
+constexpr int kFirstYear = 1800;   // the span of the ephemeris files of swe-basic-data
+constexpr int kLastYear = 2399;
+
+struct MapJob {
+    MapRequest request;
+    Site site;
+    QString picturePath;
+    QString tablePath;
+};
+
+std::optional<QDate> readDate(const QString& text)
+{
+    const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
+    const bool timeOnly = c && c->year == 1899 && !text.contains(QLatin1String("1899"));
+    if (!c || timeOnly) {
+        errorStream() << "Hibás --date dátum: \"" << text << "\" - például 2025.05.27\n";
+        return std::nullopt;
+    }
+    if (c->year < kFirstYear || c->year > kLastYear) {
+        errorStream() << "A --date dátum " << kFirstYear << " és " << kLastYear << " között lehet: \"" << text << "\"\n";
+        return std::nullopt;
+    }
+    return QDate(c->year, c->month, c->day);
+}
+
+std::optional<Criterion> readCriterion(const QString& text)
+{
+    if (text == QLatin1String("yallop"))
+        return Criterion::Yallop;
+    if (text == QLatin1String("odeh"))
+        return Criterion::Odeh;
+    errorStream() << "Ismeretlen --criterion: \"" << text << "\" (lehet: yallop, odeh)\n";
+    return std::nullopt;
+}
+
+std::optional<double> readStep(const QString& text)
+{
+    bool ok = false;
+    const double step = QString(text).replace(u',', u'.').toDouble(&ok);
+    if (!ok || !validMapStep(step)) {
+        errorStream() << "Hibás --step rácsköz: \"" << text << "\" (0,1 és 5 fok között kell lennie)\n";
+        return std::nullopt;
+    }
+    return step;
+}
+
+std::optional<MapJob> readJob(const QCommandLineParser& p)
+{
+    if (!p.isSet(QStringLiteral("date"))) {
+        errorStream() << "Hiányzik a --date dátum, például --date 2025.05.27\n";
+        return std::nullopt;
+    }
+    const auto date = readDate(p.value(QStringLiteral("date")));
+    const auto criterion = readCriterion(p.value(QStringLiteral("criterion")));
+    const auto step = readStep(p.value(QStringLiteral("step")));
+    const auto site = siteOption(p, configuredSite(p));   // the site marked on the map
+    if (!date || !criterion || !step || !site)
+        return std::nullopt;
+    MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step}, *site,
+               p.value(QStringLiteral("out")), p.value(QStringLiteral("table"))};
+    if (job.picturePath.isEmpty())
+        job.picturePath = QStringLiteral("holdsarlo-%1.png").arg(date->toString(Qt::ISODate));
+    return job;
+}
+
+// Writes both files or neither: when the second cannot be written, the
+// first gets back what it held (or goes, if it was new).
+bool writeBoth(const QString& firstPath, const QByteArray& first, const QString& secondPath, const QByteArray& second)
+{
+    const bool existed = QFile::exists(firstPath);
+    QByteArray oldBytes;
+    if (existed) {
+        QFile f(firstPath);
+        if (f.open(QIODevice::ReadOnly))
+            oldBytes = f.readAll();
+    }
+    FileStatus status = replaceWholeFileBytes(firstPath, first);
+    if (status.ok() && !secondPath.isEmpty()) {
+        status = replaceWholeFileBytes(secondPath, second);
+        if (!status.ok()) {
+            if (existed)
+                replaceWholeFileBytes(firstPath, oldBytes);
+            else
+                QFile::remove(firstPath);
+        }
+    }
+    if (!status.ok())
+        errorStream() << describeFileFault(status) << "\n";
+    return status.ok();
+}
+
+QCommandLineParser& describe(QCommandLineParser& p)
+{
+    p.setApplicationDescription(QStringLiteral(
+        "Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).\n"
+        "Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),\n"
+        "és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:\n"
+        "--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.\n"
+        "Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely) vagy nem írható\n"
+        "fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája."));
+    addHelpOptions(p, false);
+    p.addOptions({
+        {QStringLiteral("date"), QStringLiteral("A nap, például 2025.05.27."), QStringLiteral("dátum")},
+        {QStringLiteral("morning"), QStringLiteral("A hajnali (óhold) sarló térképe az esti helyett.")},
+        {QStringLiteral("criterion"), QStringLiteral("yallop (alapértelmezés) vagy odeh."), QStringLiteral("feltétel"),
+         QStringLiteral("yallop")},
+        {QStringLiteral("step"), QStringLiteral("Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5)."), QStringLiteral("fok"),
+         QStringLiteral("0.5")},
+        {QStringLiteral("out"), QStringLiteral("A PNG kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png)."),
+         QStringLiteral("fájl")},
+        {QStringLiteral("table"), QStringLiteral("Táblázat is, tabulátorral tagolt sorokkal."), QStringLiteral("fájl")},
+    });
+    for (const QCommandLineOption& o : placeOptions()) {
+        if (!o.names().contains(QStringLiteral("tz")))   // the map has no local times
+            p.addOption(o);
+    }
+    return p;
+}
+
+// The parser's help, with "map" after the program's name in its usage line.
+QString mapHelp(const QCommandLineParser& p)
+{
+    QString text = p.helpText();
+    const QString program = QCoreApplication::arguments().constFirst();
+    const qsizetype at = text.indexOf(program);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.insert(at + program.size(), QStringLiteral(" map"));
+    return text;
+}
+
+// The map, its picture and its table, made in memory and then written.
+int drawAndWrite(const Ephemeris& eph, const MapJob& job)
+{
+    QElapsedTimer timer;
+    timer.start();
+    VisibilityMap map;
+    try {
+        map = computeVisibilityMap(eph, job.request);
+    } catch (const EphemerisError& e) {
+        errorStream() << e.message() << "\n";
+        return kEphemerisFault;
+    }
+    const qint64 computed = timer.elapsed();
+    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site));
+    const QByteArray table = job.tablePath.isEmpty() ? QByteArray() : mapTable(map);
+    if (png.isEmpty()) {
+        errorStream() << "A kép nem készíthető el (kevés a memória?)\n";
+        return kBadInput;
+    }
+    if (!writeBoth(job.picturePath, png, job.tablePath, table))
+        return kBadInput;
+    QTextStream out(stdout);
+    out << tavik::maps::mapTitle(map) << "\n"
+        << map.columns << " x " << map.rows << " pont, számítás " << computed << " ms, összesen " << timer.elapsed()
+        << " ms\n" << job.picturePath << "\n";
+    if (!job.tablePath.isEmpty())
+        out << job.tablePath << "\n";
+    return 0;
+}
+
+}  // namespace
+
+namespace {
+
+QtMessageHandler g_qtMessages = nullptr;
+
+// Qt's note that it makes its own runtime folder says nothing to the user.
+void quietRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (g_qtMessages)
+        g_qtMessages(type, context, text);
+}
+
+}  // namespace
+
+int runMapCommand(int argc, char* argv[])
+{
+    g_qtMessages = qInstallMessageHandler(quietRuntimeFolder);
+    // The picture's text is drawn without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
+    QTranslator qtMessages;
+    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtMessages);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeAt(1);
+    QCommandLineParser p;
+    describe(p).process(arguments);
+    if (p.isSet(QStringLiteral("help"))) {
+        QTextStream(stdout) << mapHelp(p);
+        return 0;
+    }
+
+    const std::optional<MapJob> job = readJob(p);
+    if (!job)
+        return kBadInput;
+    const std::optional<Ephemeris> eph = ephemerisOption(p);
+    if (!eph)
+        return kEphemerisFault;
+    return drawAndWrite(*eph, *job);
+}
+
+}  // namespace tavik::almanac
