@@ -64,43 +64,62 @@ QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p)
     return QByteArrayLiteral("no-moonset");
 }
 
+MapTableRows::MapTableRows(const VisibilityMap& map) : m_map(map) {}
+
+QByteArrayView MapTableRows::next()
+{
+    m_piece.clear();
+    if (m_next < 0) {
+        m_piece.append("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n");
+    } else if (m_next < m_map.rows) {
+        m_piece.reserve(qsizetype(m_map.columns) * 75);   // a little more than a usual line
+        appendRow(m_next);
+    }
+    ++m_next;
+    return m_piece;
+}
+
+void MapTableRows::appendRow(int r)
+{
+    const VisibilityMap& map = m_map;
+    Row row(m_piece, map.request.date);
+    for (int c = 0; c < map.columns; ++c) {
+        const MapPoint& p = map.at(r, c);
+        row.number(map.latitude(r), 3);
+        row.tab();
+        row.number(map.longitude(c), 3);
+        row.tab();
+        const bool hasSun = p.outcome != MapOutcome::NoSunset;
+        const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset;
+        const bool graded = p.outcome == MapOutcome::Graded;
+        if (hasSun)
+            row.time(p.sunEvent);
+        row.tab();
+        if (hasMoon)
+            row.time(p.moonEvent);
+        row.tab();
+        if (graded)
+            row.time(map.bestSeconds(p));
+        row.tab();
+        if (hasMoon) {
+            const double lag = map.request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
+            row.number(lag / 60.0, 1);
+        }
+        row.tab();
+        if (graded)
+            row.number(p.value, 3);
+        row.tab();
+        row.text(mapClassText(map, p));
+        m_piece.append('\n');
+    }
+}
+
 QByteArray mapTable(const VisibilityMap& map)
 {
     QByteArray out;
-    out.reserve(qsizetype(map.points.size()) * 75 + 64);   // a little more than a usual line
-    out.append("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n");
-    Row row(out, map.request.date);
-    for (int r = 0; r < map.rows; ++r) {
-        for (int c = 0; c < map.columns; ++c) {
-            const MapPoint& p = map.at(r, c);
-            row.number(map.latitude(r), 3);
-            row.tab();
-            row.number(map.longitude(c), 3);
-            row.tab();
-            const bool hasSun = p.outcome != MapOutcome::NoSunset;
-            const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset;
-            const bool graded = p.outcome == MapOutcome::Graded;
-            if (hasSun)
-                row.time(p.sunEvent);
-            row.tab();
-            if (hasMoon)
-                row.time(p.moonEvent);
-            row.tab();
-            if (graded)
-                row.time(map.bestSeconds(p));
-            row.tab();
-            if (hasMoon) {
-                const double lag = map.request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
-                row.number(lag / 60.0, 1);
-            }
-            row.tab();
-            if (graded)
-                row.number(p.value, 3);
-            row.tab();
-            row.text(mapClassText(map, p));
-            out.append('\n');
-        }
-    }
+    MapTableRows rows(map);
+    for (QByteArrayView piece = rows.next(); !piece.isEmpty(); piece = rows.next())
+        out.append(piece);
     return out;
 }
 

@@ -16,6 +16,21 @@ namespace tavik::almanac {
 // no-moonset) with the fields that do not apply left empty. Lines end in LF.
 QByteArray mapTable(const VisibilityMap& map);
 
+// The same table piece by piece, the header first and then a grid row at a
+// time, so that a fine map's table (75 MB at 0.25°) is written without being
+// held whole; an empty piece follows the last.
+class MapTableRows {
+public:
+    explicit MapTableRows(const VisibilityMap& map);
+    QByteArrayView next();   // valid until the next call
+
+private:
+    void appendRow(int r);
+    const VisibilityMap& m_map;
+    int m_next = -1;
+    QByteArray m_piece;
+};
+
 // The word (or letter) of the class column for one place.
 QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p);
 

@@ -129,6 +129,10 @@ FileStatus replaceWholeFile(const QString& path, const QString& text,
 // The same for bytes written as they are: pictures, tables, UTF-8 settings.
 FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes,
                                  const FileSystemCalls& calls = FileSystemCalls::system());
+// The same for a file too large to hold in memory: nextPiece() gives the
+// bytes piece by piece, and an empty piece ends the file.
+FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
+                                    const FileSystemCalls& calls = FileSystemCalls::system());
 // Appends the text exactly, in one piece, under a lock that other copies of the
 // program respect: on failure the file is cut back to its former length (or
 // removed, when this call created it). A file that nobody may write is refused.

@@ -208,6 +208,21 @@ FileStatus replaceWholeFile(const QString& path, const QString& text, const File
 
 FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, const FileSystemCalls& calls)
 {
+    bool given = false;
+    return replaceWholeFileStreamed(
+        path,
+        [&]() -> QByteArrayView {
+            if (given)
+                return {};
+            given = true;
+            return bytes.isEmpty() ? QByteArrayView() : bytes;
+        },
+        calls);
+}
+
+FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
+                                    const FileSystemCalls& calls)
+{
     WriteStart start{FileStatus{FileError::None, QFileInfo(path).fileName(), {}}, {}, writeTarget(path)};
     if (std::optional<FileStatus> refused = refusedTarget(path, start.target))
         return *refused;
@@ -241,8 +256,10 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, cons
     };
     if (const int error = keepOwnerAndMode(fd.get(), existed ? &old : nullptr))
         return fail(error);
-    if (const int error = writeAll(fd.get(), bytes, calls))
-        return fail(error);
+    for (QByteArrayView piece = nextPiece(); !piece.isEmpty(); piece = nextPiece()) {
+        if (const int error = writeAll(fd.get(), piece, calls))
+            return fail(error);
+    }
     if (const int error = syncFile(fd.get(), calls))
         return fail(error);
     if (const int error = fd.reset())

@@ -143,6 +143,7 @@ int main(int argc, char* argv[])
         "Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),\n"
         "és mind az öt fájl.\n"
         "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help).\n"
+        "A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).\n"
         "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({

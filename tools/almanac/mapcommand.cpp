@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <functional>
 #include <optional>
 
 namespace tavik::almanac {
@@ -93,7 +94,9 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
 
 // Writes both files or neither: when the second cannot be written, the
 // first gets back what it held (or goes, if it was new).
-bool writeBoth(const QString& firstPath, const QByteArray& first, const QString& secondPath, const QByteArray& second)
+// The second comes piece by piece: a fine map's table is not held whole.
+bool writeBoth(const QString& firstPath, const QByteArray& first, const QString& secondPath,
+               const std::function<QByteArrayView()>& second)
 {
     const bool existed = QFile::exists(firstPath);
     QByteArray oldBytes;
@@ -104,7 +107,7 @@ bool writeBoth(const QString& firstPath, const QByteArray& first, const QString&
     }
     FileStatus status = replaceWholeFileBytes(firstPath, first);
     if (status.ok() && !secondPath.isEmpty()) {
-        status = replaceWholeFileBytes(secondPath, second);
+        status = replaceWholeFileStreamed(secondPath, second);
         if (!status.ok()) {
             if (existed)
                 replaceWholeFileBytes(firstPath, oldBytes);
@@ -170,12 +173,12 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
     }
     const qint64 computed = timer.elapsed();
     const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site));
-    const QByteArray table = job.tablePath.isEmpty() ? QByteArray() : mapTable(map);
+    MapTableRows table(map);
     if (png.isEmpty()) {
         errorStream() << "A kép nem készíthető el (kevés a memória?)\n";
         return kBadInput;
     }
-    if (!writeBoth(job.picturePath, png, job.tablePath, table))
+    if (!writeBoth(job.picturePath, png, job.tablePath, [&table] { return table.next(); }))
         return kBadInput;
     QTextStream out(stdout);
     out << tavik::maps::mapTitle(map) << "\n"
