@@ -11,21 +11,6 @@ namespace {
 
 constexpr double kMinute = 1.0 / 1440.0;   // days
 
-SkyPlace placeOf(const Ephemeris& eph, double jdUt, int body, const Site& site)
-{
-    swe_set_topo(site.longitude, site.latitude, site.elevation);
-    auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
-    double hor[3] = {0};
-    GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
-    SkyPlace p;
-    p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
-    p.altitude = hor[1];
-    p.apparentAltitude = hor[2];
-    p.up = p.apparentAltitude > -(body == SE_SUN ? 0.2666 : 0.2590);
-    return p;
-}
-
 struct Span {
     double start;
     double end;
@@ -87,8 +72,8 @@ QList<AltitudeSample> altitudeSeries(const Ephemeris& eph, const SightingReport&
     series.reserve(steps + 1);
     for (int i = 0; i <= steps; ++i) {
         const double jd = span.start + (span.end - span.start) * i / steps;
-        series.append({jd, placeOf(eph, jd, SE_SUN, r.site).apparentAltitude,
-                       placeOf(eph, jd, SE_MOON, r.site).apparentAltitude});
+        series.append({jd, skyPlace(eph, jd, SE_SUN, r.site).apparentAltitude,
+                       skyPlace(eph, jd, SE_MOON, r.site).apparentAltitude});
     }
     return series;
 }
@@ -108,8 +93,8 @@ SkyScene skyScene(const Ephemeris& eph, const SightingReport& r)
     SkyScene s;
     s.atBest = r.best && r.crescent;
     s.jd = s.atBest ? r.crescent->best : r.at;
-    s.sun = placeOf(eph, s.jd, SE_SUN, r.site);
-    s.moon = placeOf(eph, s.jd, SE_MOON, r.site);
+    s.sun = skyPlace(eph, s.jd, SE_SUN, r.site);
+    s.moon = skyPlace(eph, s.jd, SE_MOON, r.site);
     s.limbAngle = skyDirection(s.moon.azimuth, s.moon.apparentAltitude, s.sun.azimuth, s.sun.apparentAltitude);
     s.litFraction = s.atBest ? r.best->litFraction : r.now.litFraction;
     if (s.atBest)

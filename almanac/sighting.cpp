@@ -16,24 +16,6 @@ namespace {
 constexpr double kSunSemiDiameter = 0.2666;    // degrees, mean
 constexpr double kMoonSemiDiameter = 0.2590;
 
-SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
-{
-    swe_set_topo(site.longitude, site.latitude, site.elevation);
-    auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
-    double hor[3] = {0};
-    GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
-    SkyPlace p;
-    p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
-    p.declination = equ[1];
-    const double localSiderealTime = swe_sidtime(jdUt) * 15.0 + site.longitude;   // degrees
-    p.hourAngle = std::fmod(std::fmod(localSiderealTime - equ[0], 360.0) + 360.0, 360.0);
-    p.altitude = hor[1];
-    p.apparentAltitude = hor[2];
-    p.up = p.apparentAltitude > -(body == SE_SUN ? kSunSemiDiameter : kMoonSemiDiameter);
-    return p;
-}
-
 QString degrees(double value, int decimals = 2)
 {
     return hungarianDecimal(value, decimals) + u'°';
@@ -161,6 +143,24 @@ QJsonObject recordsJson(const SightingReport& r)
 }
 
 }  // namespace
+
+SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
+{
+    swe_set_topo(site.longitude, site.latitude, site.elevation);
+    auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
+    double hor[3] = {0};
+    GeoPos geo(site);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
+    SkyPlace p;
+    p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
+    p.declination = equ[1];
+    const double localSiderealTime = swe_sidtime(jdUt) * 15.0 + site.longitude;   // degrees
+    p.hourAngle = std::fmod(std::fmod(localSiderealTime - equ[0], 360.0) + 360.0, 360.0);
+    p.altitude = hor[1];
+    p.apparentAltitude = hor[2];
+    p.up = p.apparentAltitude > -(body == SE_SUN ? kSunSemiDiameter : kMoonSemiDiameter);
+    return p;
+}
 
 const std::array<CrescentRecord, 4>& crescentRecords()
 {

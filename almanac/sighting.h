@@ -58,6 +58,10 @@ struct SightingReport {
     std::optional<CrescentGeometry> best;       // at the best time, where the lag is positive
 };
 
+// Where the Sun or the Moon stands from the site at that moment; throws
+// EphemerisError on a fault of the ephemeris.
+SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site);
+
 // Throws EphemerisError on a fault of the ephemeris.
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
 

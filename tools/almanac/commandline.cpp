@@ -3,9 +3,22 @@
 #include <localzone.h>
 #include <sitefaults.h>
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+
 #include <cmath>
 
 namespace tavik::almanac {
+
+void prepareApplication(QTranslator& qtMessages)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
+    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtMessages);
+}
 
 QTextStream& errorStream()
 {

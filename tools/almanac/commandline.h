@@ -10,11 +10,17 @@
 #include <QCommandLineParser>
 #include <QList>
 #include <QTextStream>
+#include <QTranslator>
 #include <QTimeZone>
 
 #include <optional>
 
 namespace tavik::almanac {
+
+// The application's name and version, and Qt's own words (the parser's
+// "Ismeretlen kapcsoló", the help's headings) in Hungarian where Qt's
+// translations are installed; the translator lives as long as the caller's.
+void prepareApplication(QTranslator& qtMessages);
 
 // Standard error, for the Hungarian messages.
 QTextStream& errorStream();

@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <QTranslator>
@@ -120,14 +119,8 @@ int main(int argc, char* argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], "map") == 0) return runMapCommand(argc, argv);   // draws: its own application
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
-    // The command line parser's own words ("Ismeretlen kapcsoló", the help's
-    // headings) in Hungarian too, where Qt's translations are installed.
     QTranslator qtMessages;
-    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtMessages);
+    prepareApplication(qtMessages);
 
     // "tavik-almanac sighting ...": one observation instead of the lists.
     QStringList arguments = QCoreApplication::arguments();

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -213,12 +212,8 @@ int runMapCommand(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
     QTranslator qtMessages;
-    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtMessages);
+    prepareApplication(qtMessages);
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeAt(1);
     QCommandLineParser p;
