@@ -2,7 +2,8 @@
 # Starts the program (build/app/tavik by default) under Xvfb with Szeged as the
 # observing site, opens "Holdsarló láthatósága" with Ctrl+T, types an evening
 # into its time box and saves a PNG of that window; with "site" last, the
-# site window opened from the visibility window's button instead.
+# site window opened from the visibility window's button instead, and with
+# "map" the window's map page.
 #   scripts/screenshot-visibility.sh [out.png] [program] [time] [site]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -91,6 +92,10 @@ shot=$(window 'Holdsarl')
 sleep 1
 keys "Alt_L+i" "Control_L+a" "text:$when" "Return"
 sleep 2
+if [ "$which" = map ]; then
+  keys "Alt_L+t"
+  sleep 4
+fi
 if [ "$which" = site ]; then
   keys "Alt_L+h"
   shot=$(window 'Megfigyel')

@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -172,14 +173,21 @@ void VisibilityWindow::createPictures()
     column->addWidget(m_sky, 3);
     column->addWidget(m_chart, 2);
     m_tabs->addTab(skyPage, QStringLiteral("&Égbolt"));
-    // The visibility map of the evening, computed when its page is shown.
-    auto* mapPage = new QWidget(m_tabs);
+    // The visibility map of the evening, computed when its page is shown. Its
+    // evenings side by side may want more room than the window has: the page
+    // scrolls then, rather than widening the window past the screen.
+    auto* mapScroll = new QScrollArea(m_tabs);
+    mapScroll->setWidgetResizable(true);
+    mapScroll->setFrameShape(QFrame::NoFrame);
+    mapScroll->setAccessibleName(QStringLiteral("Térkép"));
+    auto* mapPage = new QWidget(mapScroll);
     mapPage->setObjectName(QStringLiteral("mapPage"));
     auto* mapLayout = new QVBoxLayout(mapPage);
     mapLayout->setContentsMargins(0, 0, 0, 0);
     m_map = new VisibilityMapView(m_env.messages, mapPage);
     mapLayout->addWidget(m_map);
-    m_tabs->addTab(mapPage, QStringLiteral("&Térkép"));
+    mapScroll->setWidget(mapPage);
+    m_tabs->addTab(mapScroll, QStringLiteral("&Térkép"));
 }
 
 void VisibilityWindow::createHunt()
