@@ -70,6 +70,31 @@ void scrollControls(QWidget* window, QMenuBar* bar, const QSize& page, const QSi
         focus->setFocus();
 }
 
+// A window laid out by a layout: the layout and its controls move onto a
+// scrolled page, which grows with the window and scrolls below the layout's
+// least size; the window stays resizable.
+void scrollLayout(QWidget* window, const QSize& shown)
+{
+    QWidget* focus = window->focusWidget();
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("scrolledClient"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setAccessibleName(window->windowTitle());
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("client"));
+    content->setLayout(window->layout());   // takes the controls along
+    area->setWidget(content);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
+    // The old layout held the window at its own least size.
+    window->setMinimumSize(0, 0);
+    window->resize(shown);
+    if (focus)
+        focus->setFocus();
+}
+
 const char* const kShrinks = "tavikShrinksToFit";
 
 // Takes `excess` off the window and off its control that may shrink, when
@@ -101,10 +126,14 @@ void fitInto(QWidget* window, const QSize& room)
 {
     auto* bar = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
     const QSize barSize(0, bar ? bar->height() : 0);
-    const QSize page = window->size() - barSize;
+    // A layout will not let its window be smaller than the layout's least size.
+    const QSize wanted = window->layout() ? window->size().expandedTo(window->minimumSizeHint()) : window->size();
+    const QSize page = wanted - barSize;
     const int scrollBar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
     const QSize shown = scrolledSize(page, room - barSize, scrollBar);
-    if (shown != page && !shrinkInto(window, page - (room - barSize)))
+    if (shown != page && window->layout())
+        scrollLayout(window, shown);
+    else if (shown != page && !shrinkInto(window, page - (room - barSize)))
         scrollControls(window, bar, page, shown);
 }
 
