@@ -9,6 +9,7 @@
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
+#include "sitefaults.h"
 #include "sitewindow.h"
 #include "ui.h"
 #include "visibilitywindow.h"
@@ -146,8 +147,13 @@ void A::openSiteWindow()
 
 void A::openVisibility()
 {
-    // The site is read when the window opens: the file may have changed.
-    const ObservingSite site = m_env.siteConfig.isEmpty() ? ObservingSite{} : readSiteConfig(m_env.siteConfig).site;
+    // The site is read when the window opens: the file may have changed. A
+    // damaged file is named once, as the window opens for Budapest instead.
+    const SiteConfigRead read = m_env.siteConfig.isEmpty() ? SiteConfigRead{} : readSiteConfig(m_env.siteConfig);
+    const ObservingSite& site = read.site;
+    const QString fault = m_visibility ? QString() : describeSiteConfigFault(read, m_env.siteConfig);
+    if (!fault.isEmpty())
+        m_env.messages.show(this, MessageIcon::Warning, fault);
     openCompanion(m_visibility, this, [this, &site] {
         QPointer<A> self(this);
         auto* w = new VisibilityWindow(VisibilityEnvironment{

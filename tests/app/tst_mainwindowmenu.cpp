@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +54,7 @@ private Q_SLOTS:
     void companionsReportToTheirWindowsSink_data();
     void companionsReportToTheirWindowsSink();
     void siteWindowSavesToTheEnvironmentsFile();
+    void visibilityNamesADamagedSiteFile();
 
 private:
     std::unique_ptr<MessageLog> m_caught;
@@ -371,6 +375,29 @@ void MainWindowMenuTest::siteWindowSavesToTheEnvironmentsFile()
     const SiteConfigRead saved = readSiteConfig(file);
     QVERIFY(saved.ok());
     QCOMPARE(saved.site, ObservingSite{});
+}
+
+void MainWindowMenuTest::visibilityNamesADamagedSiteFile()
+{
+    DataFolder data;
+    MessageLog log;
+    auto a = makeWindow(data, log);
+    const QString file = data.path() + QStringLiteral("/../config/tavik/tavik.conf");
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    const QByteArray damaged = "[site]\nname=Szeged\nlatitude=146.25\nlongitude=20.15\n";
+    QVERIFY(replaceWholeFileBytes(file, damaged).ok());
+    a->findChild<QAction*>(QStringLiteral("lathatosag"))->trigger();
+    QVERIFY(openWindow("VisibilityWindow"));
+    QCOMPARE(log.count(), 1);
+    QVERIFY2(log.lastText().contains(QStringLiteral("3. sora hibás: latitude=146.25"))
+                 && log.lastText().contains(QStringLiteral("Addig Budapest a megfigyelőhely")),
+             qPrintable(log.lastText()));
+    // Said once: opening the open window again brings it forward in silence.
+    a->findChild<QAction*>(QStringLiteral("lathatosag"))->trigger();
+    QCOMPARE(log.count(), 1);
+    QFile kept(file);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), damaged);
 }
 
 QTEST_MAIN(MainWindowMenuTest)
