@@ -75,9 +75,14 @@ DataFolders DataFolders::forProgram(const QString& executableDir)
 
 QString DataFolders::userDataHome()
 {
-    if (std::optional<QString> dataHome = absoluteFolder(qgetenv("XDG_DATA_HOME")))
-        return *dataHome;
-    return homeFolder() + QStringLiteral("/.local/share");
+    return desktopFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+}
+
+QString desktopFolder(const char* variable, const QString& belowHome)
+{
+    if (std::optional<QString> folder = absoluteFolder(qgetenv(variable)))
+        return *folder;
+    return homeFolder() + belowHome;
 }
 
 DataFolders DataFolders::system()

@@ -8,6 +8,12 @@
 
 namespace tavik {
 
+// A folder of the desktop's conventions: the one the environment variable
+// names when it is absolute and in the file-name encoding, else the one below
+// the user's home ($HOME, or the account's home when that is unset):
+// desktopFolder("XDG_CONFIG_HOME", "/.config").
+QString desktopFolder(const char* variable, const QString& belowHome);
+
 class DataFolders {
 public:
     // One folder, read and written (the portable layout).

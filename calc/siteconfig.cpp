@@ -1,5 +1,6 @@
 #include "siteconfig.h"
 
+#include "datafolders.h"
 #include "localzone.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QStringDecoder>
 
 #include <cmath>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,23 +20,6 @@ namespace {
 const QString kSection = QStringLiteral("[site]");
 // A settings file beyond this is none that the program wrote.
 constexpr qint64 kMaxSiteFileBytes = qint64(64) << 10;
-
-// An absolute folder from the environment, in the file-name encoding; empty
-// for an unset, empty or relative value, which the desktop's convention ignores.
-QString absoluteFromEnvironment(const char* name)
-{
-    const QString value = QFile::decodeName(qgetenv(name));
-    return QDir::isAbsolutePath(value) ? value : QString();
-}
-
-QString homeFolder()
-{
-    const QString home = absoluteFromEnvironment("HOME");
-    if (!home.isEmpty())
-        return home;
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QDir::rootPath();
-}
 
 std::optional<double> readNumber(const QString& text, ValueRange range, SiteConfigFault& fault)
 {
@@ -169,17 +152,6 @@ SiteConfigRead parseSiteConfig(QByteArrayView bytes)
     return reader.result();
 }
 
-// Seven decimals as storedSite() keeps them; no trailing zeros.
-QString fileNumber(double v)
-{
-    QString text = QString::number(v, 'f', 7);
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
-}
-
 // Each missing folder of the path, made for the user alone.
 void makeFolders(const QString& folder)
 {
@@ -201,10 +173,8 @@ QTimeZone ObservingSite::zone() const
 
 QString siteConfigPath()
 {
-    QString base = absoluteFromEnvironment("XDG_CONFIG_HOME");
-    if (base.isEmpty())
-        base = homeFolder() + QStringLiteral("/.config");
-    return QDir::cleanPath(base + QStringLiteral("/tavik/tavik.conf"));
+    return QDir::cleanPath(desktopFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"))
+                           + QStringLiteral("/tavik/tavik.conf"));
 }
 
 SiteConfigRead readSiteConfig(const QString& path)
@@ -221,6 +191,16 @@ SiteConfigRead readSiteConfig(const QString& path)
     return out;
 }
 
+QString siteNumberText(double v)
+{
+    QString text = QString::number(v, 'f', 7);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
 ObservingSite storedSite(ObservingSite site)
 {
     for (double* v : {&site.latitude, &site.longitude, &site.elevation})
@@ -233,9 +213,9 @@ QByteArray siteConfigText(const ObservingSite& site)
     QString name = site.name;
     name.replace(u'\r', u' ').replace(u'\n', u' ');
     const QString text = kSection + QStringLiteral("\nname=") + name.trimmed()
-                         + QStringLiteral("\nlatitude=") + fileNumber(site.latitude)
-                         + QStringLiteral("\nlongitude=") + fileNumber(site.longitude)
-                         + QStringLiteral("\nelevation=") + fileNumber(site.elevation)
+                         + QStringLiteral("\nlatitude=") + siteNumberText(site.latitude)
+                         + QStringLiteral("\nlongitude=") + siteNumberText(site.longitude)
+                         + QStringLiteral("\nelevation=") + siteNumberText(site.elevation)
                          + QStringLiteral("\ntimezone=") + site.timezone + u'\n';
     return text.toUtf8();
 }

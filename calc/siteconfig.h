@@ -69,6 +69,9 @@ SiteConfigRead readSiteConfig(const QString& path);
 // The site as the file keeps it: degrees and metres to seven decimals (a
 // centimetre on the ground), so that what is saved equals what is read back.
 ObservingSite storedSite(ObservingSite site);
+// A number as the file keeps it: up to seven decimals, a decimal point, no
+// trailing zeros ("46.253", "80").
+QString siteNumberText(double v);
 
 // The text of the file for a site, in UTF-8 with a point as decimal separator.
 QByteArray siteConfigText(const ObservingSite& site);

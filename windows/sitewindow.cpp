@@ -31,17 +31,9 @@ constexpr QColor kButtonFace = ui::kLightGreen;
 constexpr int kNameLimit = 60;   // characters
 const QString kSystemZone = QStringLiteral("a rendszer időzónája");
 
-// Up to seven decimals (a centimetre on the ground), a decimal comma, no
-// trailing zeros: what was read is saved back unchanged.
-QString shownNumber(double v)
-{
-    QString text = QString::number(v, 'f', 7);
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return (text == QLatin1String("-0") ? QStringLiteral("0") : text).replace(u'.', u',');
-}
+// As the file keeps it, with a decimal comma: what was read is saved back
+// unchanged.
+QString shownNumber(double v) { return siteNumberText(v).replace(u'.', u','); }
 
 QStringList zoneIds()
 {

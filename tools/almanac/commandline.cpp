@@ -11,6 +11,16 @@
 
 namespace tavik::almanac {
 
+QString commandHelp(const QCommandLineParser& p, const QString& command)
+{
+    QString text = p.helpText();
+    const QString program = QCoreApplication::arguments().constFirst();
+    const qsizetype at = text.indexOf(program);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.insert(at + program.size(), u' ' + command);
+    return text;
+}
+
 void prepareApplication(QTranslator& qtMessages)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));

@@ -22,6 +22,10 @@ namespace tavik::almanac {
 // translations are installed; the translator lives as long as the caller's.
 void prepareApplication(QTranslator& qtMessages);
 
+// The parser's help of a command ("sighting", "map"), with the command's name
+// after the program's in the usage line.
+QString commandHelp(const QCommandLineParser& p, const QString& command);
+
 // Standard error, for the Hungarian messages.
 QTextStream& errorStream();
 

@@ -147,17 +147,6 @@ QCommandLineParser& describe(QCommandLineParser& p)
     return p;
 }
 
-// The parser's help, with "map" after the program's name in its usage line.
-QString mapHelp(const QCommandLineParser& p)
-{
-    QString text = p.helpText();
-    const QString program = QCoreApplication::arguments().constFirst();
-    const qsizetype at = text.indexOf(program);
-    if (at >= 0 && at < text.indexOf(u'\n'))
-        text.insert(at + program.size(), QStringLiteral(" map"));
-    return text;
-}
-
 // The map, its picture and its table, made in memory and then written.
 int drawAndWrite(const Ephemeris& eph, const MapJob& job)
 {
@@ -219,7 +208,7 @@ int runMapCommand(int argc, char* argv[])
     QCommandLineParser p;
     describe(p).process(arguments);
     if (p.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << mapHelp(p);
+        QTextStream(stdout) << commandHelp(p, QStringLiteral("map"));
         return 0;
     }
 

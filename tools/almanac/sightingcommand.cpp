@@ -36,17 +36,6 @@ std::optional<QDateTime> readAt(const QString& text, const QTimeZone& zone)
     return QDateTime(date, QTime(c->hour, c->minute, c->second), zone);
 }
 
-// The parser's help, with "sighting" after the program's name in its usage line.
-QString sightingHelp(const QCommandLineParser& p)
-{
-    QString text = p.helpText();
-    const QString program = QCoreApplication::arguments().constFirst();
-    const qsizetype at = text.indexOf(program);
-    if (at >= 0 && at < text.indexOf(u'\n'))
-        text.insert(at + program.size(), QStringLiteral(" sighting"));
-    return text;
-}
-
 }  // namespace
 
 int runSightingCommand(const QStringList& arguments)
@@ -68,7 +57,7 @@ int runSightingCommand(const QStringList& arguments)
     p.addOptions(placeOptions());
     p.process(arguments);
     if (p.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << sightingHelp(p);
+        QTextStream(stdout) << commandHelp(p, QStringLiteral("sighting"));
         return 0;
     }
 
