@@ -1,43 +1,15 @@
 #include "listjob.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace tavik::almanac {
 
 namespace {
 
-// A file's bytes before the job replaced it; none when it did not exist.
-struct OldFile {
-    QString path;
-    std::optional<QByteArray> bytes;
-};
-
-std::optional<OldFile> keepOld(const QString& path, FileStatus& status)
-{
-    // Where no regular file stands, the write itself tells what is there.
-    if (!QFileInfo(path).isFile())
-        return OldFile{path, std::nullopt};
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        status.error = FileError::NotReadable;
-        status.fileName = QFileInfo(path).fileName();
-        status.detail = f.errorString();
-        return std::nullopt;
-    }
-    return OldFile{path, f.readAll()};
-}
-
-FileStatus putBack(const QList<OldFile>& replaced)
+FileStatus putBack(const QList<KeptFile>& replaced)
 {
     FileStatus worst;
-    for (const OldFile& old : replaced) {
-        FileStatus s;
-        if (old.bytes)
-            s = replaceWholeFileBytes(old.path, *old.bytes);
-        else if (QFile f(old.path); !f.remove())
-            s = FileStatus{FileError::NotWritable, QFileInfo(old.path).fileName(), f.errorString()};
-        if (!s.ok())
+    for (const KeptFile& old : replaced) {
+        if (const FileStatus s = old.putBack(); !s.ok())
             worst = s;
     }
     return worst;
@@ -46,9 +18,9 @@ FileStatus putBack(const QList<OldFile>& replaced)
 ListJobResult writeAll(const QList<ListJobItem>& items, const QList<QStringList>& lists)
 {
     ListJobResult result;
-    QList<OldFile> replaced;
+    QList<KeptFile> replaced;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        const std::optional<OldFile> old = keepOld(items[i].path, result.status);
+        const std::optional<KeptFile> old = keepFile(items[i].path, kMaxListBytes, result.status);
         if (old)
             result.status = writeListFile(items[i].path, lists[i]);
         if (!result.status.ok()) {

@@ -139,6 +139,18 @@ FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QBy
 FileStatus appendToFile(const QString& path, const QString& text,
                         const FileSystemCalls& calls = FileSystemCalls::system());
 
+// A file as it was before a change of several files, to be put back when a
+// later file of the change cannot be written; bytes none where no regular
+// file stood, so that putting back removes what the change made.
+struct KeptFile {
+    QString path;
+    std::optional<QByteArray> bytes;
+    FileStatus putBack() const;
+};
+// The file as it is now; none, with the status saying why, when it stands
+// but cannot be read (it could not be put back).
+std::optional<KeptFile> keepFile(const QString& path, qint64 maxBytes, FileStatus& status);
+
 // The name of the temporary file a save in progress writes, as a pattern for
 // QDir::entryList: ".ujhold.txt.tavik-<process id>-XXXXXX".
 QString temporaryFilePattern();

@@ -398,4 +398,26 @@ FileStatus folderFailure(const QString& path, const QString& folder)
 
 }  // namespace detail
 
+std::optional<KeptFile> keepFile(const QString& path, qint64 maxBytes, FileStatus& status)
+{
+    // Where no regular file stands, the write itself tells what is there.
+    if (!QFileInfo(path).isFile())
+        return KeptFile{path, std::nullopt};
+    FileRead<QByteArray> old = readFileBytes(path, maxBytes);
+    if (!old.ok()) {
+        status = old.status;
+        return std::nullopt;
+    }
+    return KeptFile{path, std::move(old.value)};
+}
+
+FileStatus KeptFile::putBack() const
+{
+    if (bytes)
+        return replaceWholeFileBytes(path, *bytes);
+    if (::unlink(nativePath(path).constData()) != 0 && errno != ENOENT)
+        return detail::systemFailure(FileError::NotWritable, path, errno);
+    return FileStatus{};
+}
+
 }  // namespace tavik

@@ -97,22 +97,14 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
 bool writeBoth(const QString& firstPath, const QByteArray& first, const QString& secondPath,
                const std::function<QByteArrayView()>& second)
 {
-    const bool existed = QFile::exists(firstPath);
-    QByteArray oldBytes;
-    if (existed) {
-        QFile f(firstPath);
-        if (f.open(QIODevice::ReadOnly))
-            oldBytes = f.readAll();
-    }
-    FileStatus status = replaceWholeFileBytes(firstPath, first);
+    FileStatus status;
+    const std::optional<KeptFile> old = keepFile(firstPath, kMaxPictureBytes, status);
+    if (old)
+        status = replaceWholeFileBytes(firstPath, first);
     if (status.ok() && !secondPath.isEmpty()) {
         status = replaceWholeFileStreamed(secondPath, second);
-        if (!status.ok()) {
-            if (existed)
-                replaceWholeFileBytes(firstPath, oldBytes);
-            else
-                QFile::remove(firstPath);
-        }
+        if (!status.ok())
+            old->putBack();
     }
     if (!status.ok())
         errorStream() << describeFileFault(status) << "\n";
