@@ -20,6 +20,12 @@ QByteArray bytesOf(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool writeOldPicture(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write("old picture") == 11;
+}
+
 }  // namespace
 
 class TestAlmanacMap : public QObject {
@@ -75,39 +81,40 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("pictureExisted");
         const QString date = QStringLiteral("--date");
-        QTest::newRow("no date") << QStringList{} << QStringLiteral("Hiányzik a --date dátum");
-        QTest::newRow("no such day") << QStringList{date, QStringLiteral("2025.02.30")} << QStringLiteral("Hibás --date dátum: \"2025.02.30\"");
-        QTest::newRow("a time") << QStringList{date, QStringLiteral("21:05")} << QStringLiteral("Hibás --date dátum");
-        QTest::newRow("outside the files") << QStringList{date, QStringLiteral("2500.01.01")} << QStringLiteral("1800 és 2399 között");
+        const QStringList table{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("5"),
+                                QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))};
+        QTest::newRow("no date") << QStringList{} << QStringLiteral("Hiányzik a --date dátum") << true;
+        QTest::newRow("no such day") << QStringList{date, QStringLiteral("2025.02.30")} << QStringLiteral("Hibás --date dátum: \"2025.02.30\"") << true;
+        QTest::newRow("outside the files") << QStringList{date, QStringLiteral("2500.01.01")} << QStringLiteral("1800 és 2399 között") << true;
         QTest::newRow("step 0") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("0")}
-                                << QStringLiteral("Hibás --step rácsköz: \"0\" (0,1 és 5 fok között kell lennie)");
+                                << QStringLiteral("Hibás --step rácsköz: \"0\" (0,1 és 5 fok között kell lennie)") << true;
         QTest::newRow("step 6") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("6")}
-                                << QStringLiteral("Hibás --step rácsköz");
+                                << QStringLiteral("Hibás --step rácsköz") << true;
         QTest::newRow("criterion") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--criterion"), QStringLiteral("danjon")}
-                                   << QStringLiteral("Ismeretlen --criterion: \"danjon\" (lehet: yallop, odeh)");
-        QTest::newRow("table folder missing")
-            << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("5"),
-                           QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))}
-            << QStringLiteral("m.tsv");
+                                   << QStringLiteral("Ismeretlen --criterion: \"danjon\" (lehet: yallop, odeh)") << true;
+        QTest::newRow("table folder missing, old picture") << table << QStringLiteral("m.tsv") << true;
+        QTest::newRow("table folder missing, new picture") << table << QStringLiteral("m.tsv") << false;
     }
 
-    // The picture existed before: it keeps its bytes; the table is not made.
+    // An old picture keeps its bytes, a new one goes again; the table is not made.
     void badInput()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const QString picture = at(QStringLiteral("old.png"));
-        {
-            QFile f(picture);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("old picture");
-        }
+        QFETCH(bool, pictureExisted);
+        const QString picture = at(pictureExisted ? QStringLiteral("old.png") : QStringLiteral("new.png"));
+        QVERIFY(!pictureExisted || writeOldPicture(picture));
         const Run r = almanac(QStringList{QStringLiteral("map")} + args + QStringList{QStringLiteral("--out"), picture});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QCOMPARE(bytesOf(picture), QByteArray("old picture"));
+        if (pictureExisted)
+            QCOMPARE(bytesOf(picture), QByteArray("old picture"));
+        else
+            QVERIFY(!QFile::exists(picture));
         QVERIFY(!QFile::exists(at(QStringLiteral("nincs/m.tsv"))));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
     }
 
     void tableFolderFullOrReadOnly_data()
@@ -130,29 +137,13 @@ private Q_SLOTS:
         if (readOnly)
             QVERIFY(::mount("tmpfs", QFile::encodeName(disk.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0);
         const QString picture = at(QStringLiteral("kept.png"));
-        {
-            QFile f(picture);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("old picture");
-        }
+        QVERIFY(writeOldPicture(picture));
         const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
                                QStringLiteral("--out"), picture, QStringLiteral("--table"), disk.filePath(QStringLiteral("m.tsv"))});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(bytesOf(picture), QByteArray("old picture"));
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-    }
-
-    // A new picture goes again when the table cannot be written.
-    void newPictureGoesWithTheTable()
-    {
-        const QString picture = at(QStringLiteral("new.png"));
-        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
-                               QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"), picture,
-                               QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(!QFile::exists(picture));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
     }
 };
 

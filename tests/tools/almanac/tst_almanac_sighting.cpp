@@ -157,9 +157,7 @@ private Q_SLOTS:
         QCOMPARE(best.value(QStringLiteral("odehZone")).toString(), QStringLiteral("B"));
         QVERIFY(best.value(QStringLiteral("arcl")).toDouble() > 10 && best.value(QStringLiteral("arcl")).toDouble() < 11);
         const QJsonObject records = o.value(QStringLiteral("records")).toObject();
-        QCOMPARE(records.value(QStringLiteral("nakedEyeHours")).toDouble(), 15.0);
         QCOMPARE(records.value(QStringLiteral("opticalAidHours")).toDouble(), 11.0 + 37.0 / 60.0);
-        QCOMPARE(records.value(QStringLiteral("telescopeHours")).toDouble(), 12.1);
         QCOMPARE(records.value(QStringLiteral("comparable")).toBool(), true);
         QCOMPARE(records.value(QStringLiteral("belowNakedEyeRecord")).toBool(), false);
     }
@@ -170,7 +168,6 @@ private Q_SLOTS:
         const Run r = sighting({QStringLiteral("--at"), QStringLiteral("2025.11.20 17:00"), QStringLiteral("--json")});
         QCOMPARE(r.exitCode, 0);
         const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-        QVERIFY(o.value(QStringLiteral("lagMinutes")).toDouble() < 0);
         const QJsonObject records = o.value(QStringLiteral("records")).toObject();
         QCOMPARE(records.value(QStringLiteral("comparable")).toBool(), false);
         QVERIFY(records.value(QStringLiteral("ageHours")).isNull());
@@ -225,7 +222,7 @@ private Q_SLOTS:
             << QStringList{"A Hold kora:        -22 perc (hajnali sarló", "a Nap még nem kelt fel",
                            "Késés:              25 perc", "Rekordok:           a Hold kora a legjobb időpontban -19 perc",
                            "binokulárral:     11 óra 37 perc (2002.09.07, Irán): fiatalabb a rekordnál"}
-            << QStringList{"-0 óra", "0 óra 25 perc", "lenyugodott"};
+            << QStringList{"-0 óra", "lenyugodott"};
         // The evening before a new moon: the old crescent of the next morning.
         QTest::newRow("evening before new moon") << "2025.05.26 21:00" << QStringList{}
                                                  << QStringList{"-8 óra 2 perc (hajnali sarló",
