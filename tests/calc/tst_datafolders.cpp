@@ -180,7 +180,6 @@ void TestDataFolders::dataHomeFromTheEnvironment_data()
     QTest::addColumn<QByteArray>("xdgDataHome");
     QTest::addColumn<QByteArray>("home");
     QTest::addColumn<QString>("expected");   // "~" for the account's home folder
-    QTest::newRow("absolute") << QByteArray("<tmp>/adat") << QByteArray("<tmp>") << "<tmp>/adat";
     QTest::newRow("unset") << QByteArray("-") << QByteArray("<tmp>") << "<tmp>/.local/share";
     QTest::newRow("relative is ignored") << QByteArray("adat") << QByteArray("<tmp>") << "<tmp>/.local/share";
     QTest::newRow("not UTF-8 is ignored")

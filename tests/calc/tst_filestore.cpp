@@ -298,7 +298,6 @@ void TestFileStore::staleTemporariesAreCleanedUp_data()
     QTest::newRow("killed save") << ".utolso.txt.tavik-99999-AbC123" << 61 << false << true;
     QTest::newRow("any letter case") << ".UJHOLDAK.TXT.tavik-7-x1Y2z3" << 120 << false << true;
     QTest::newRow("a save still running") << ".utolso.txt.tavik-99999-AbC123" << 5 << false << false;
-    QTest::newRow("the user's report") << ".myreport.tavik-99999-backup" << 600 << false << false;
     QTest::newRow("a thesis beside a note") << ".thesis.tex.tavik-99999-draft1" << 600 << false << false;
     QTest::newRow("another user's") << ".ujhold.txt.tavik-99999-AbC123" << 600 << true << false;
 }

@@ -32,9 +32,6 @@ void TestSiteConfig::roundTrip_data()
 {
     QTest::addColumn<ObservingSite>("site");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("Szeged") << ObservingSite{"Szeged", 46.253, 20.148, 80, "Europe/Budapest"}
-                            << QByteArray("[site]\nname=Szeged\nlatitude=46.253\nlongitude=20.148\n"
-                                          "elevation=80\ntimezone=Europe/Budapest\n");
     QTest::newRow("south-west, system zone, accents")
         << ObservingSite{"Piszkéstető \"Ő\"", -33.8688123, -70.25, 12700.5, ""}
         << QByteArray("[site]\nname=Piszk\xc3\xa9stet\xc5\x91 \"\xc5\x90\"\nlatitude=-33.8688123\n"

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
-#include <sys/stat.h>
 
 using namespace tavik;
 
@@ -124,8 +123,6 @@ void TestFileFaults::everyReasonInHungarian_data()
     QTest::newRow("vanished") << FileReason::NotFound << "" << ENOENT << "Nincs ilyen fájl.";
     QTest::newRow("damaged picture") << FileReason::DamagedPicture << "" << 0
                                      << "Sérült vagy ismeretlen formátumú kép.";
-    QTest::newRow("too large") << FileReason::TooLarge << "33554432" << 0
-                               << "A fájl túl nagy: legfeljebb 32 MB lehet.";
     QTest::newRow("link loop") << FileReason::LinkLoop << "" << ELOOP
                                << "A fájl helyén önmagába visszavezető hivatkozás van.";
     QTest::newRow("folder not creatable") << FileReason::FolderNotCreatable << "/home/a/.local" << EACCES
@@ -173,19 +170,6 @@ void TestFileFaults::realFaultsInWords()
     QCOMPARE(tavik::describeFileFault(replaceWholeFile(dir.filePath(QStringLiteral("nincs/Pic/ujhold.txt")), QStringLiteral("x"))),
              QStringLiteral("Az 'ujhold.txt' fájl NEM menthető!\nA mappa nem létezik: ")
                  + QDir::toNativeSeparators(dir.filePath(QStringLiteral("nincs/Pic"))));
-
-    // A list of 100 GB (sparse: it takes no room) and a FIFO in place of a record.
-    QFile huge(dir.filePath(QStringLiteral("ujholdak.txt")));
-    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(100) << 30));
-    huge.close();
-    QCOMPARE(tavik::describeFileFault(readLines(huge.fileName()).status),
-             QStringLiteral("Az 'ujholdak.txt' fájl NEM olvasható!\nA fájl túl nagy: legfeljebb 32 MB lehet."));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cso")));
-    const QString fifo = dir.filePath(QStringLiteral("cso/utolso.txt"));
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(tavik::describeFileFault(readWholeFile(fifo).status),
-             QStringLiteral("Az 'utolso.txt' fájl NEM olvasható!\nNem közönséges fájl (eszköz vagy csővezeték), "
-                            "ezért érintetlen marad."));
 
     FileSystemCalls full = FileSystemCalls::system();
     full.write = [](int, const char*, std::size_t) -> long {
