@@ -38,7 +38,6 @@ private Q_SLOTS:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         VisibilityMapView* map = w.mapView();
-        QVERIFY(map);
         map->setGridStep(2.0);
         // Behind the sky page it waits.
         QVERIFY(!map->computing());
@@ -49,7 +48,6 @@ private Q_SLOTS:
         QVERIFY(ready.wait(60000));
         QCOMPARE(map->maps().first().request.date, date);
         QCOMPARE(map->maps().first().request.morning, morning);
-        QCOMPARE(map->region().west, -30.0);   // Europe first
     }
 };
 

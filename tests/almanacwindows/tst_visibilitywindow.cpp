@@ -1,8 +1,7 @@
 // The visibility window against tavik-almanac: its figures are the command's
 // JSON and its copied text the command's output, for sites and moments of
-// every kind; the pictures it saves; the lists it computes for its site,
-// which a cancel or a failed write leaves as they were.
-#include "companion.h"
+// every kind; its plan and chart; the pictures it draws and saves; the lists
+// it computes for its site, which a cancel or a failed write leaves as they were.
 #include "datafolder.h"
 #include "listcomputation.h"
 #include "lists.h"
@@ -107,6 +106,8 @@ private Q_SLOTS:
         DataFolder data;
         VisibilityWindow w(environment(data, place, at, failOnMessages()));
         QVERIFY(w.report());
+        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), command(at, place, false));
         const QJsonObject j = QJsonDocument::fromJson(command(at, place, true)).object();
         const QTimeZone zone(place.zone);
         auto text = [&w](const char* key) {
@@ -157,18 +158,6 @@ private Q_SLOTS:
                                           b[QStringLiteral("odehText")].toString()));
     }
 
-    void copiedTextIsTheCommandsOutput_data() { figuresAreTheCommandsJson_data(); }
-
-    void copiedTextIsTheCommandsOutput()
-    {
-        QFETCH(Place, place);
-        QFETCH(QString, at);
-        DataFolder data;
-        VisibilityWindow w(environment(data, place, at, failOnMessages()));
-        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
-        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), command(at, place, false));
-    }
-
     void timeBoxRecomputes_data()
     {
         QTest::addColumn<QString>("typed");
@@ -202,11 +191,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("at");
         QTest::addColumn<QStringList>("dates");
         QTest::addColumn<QString>("sunHeading");
+        QTest::addColumn<int>("beforeMinutes");   // the chart's span before the earlier of sun and moon event
+        QTest::addColumn<int>("afterMinutes");    // after the later
         // The conjunction of 27 May 2025, 05:02 local time.
         QTest::newRow("evenings after") << "2025.05.27 21:05" << QStringList{"2025.05.27", "2025.05.28", "2025.05.29"}
-                                        << "Napnyugta";
+                                        << "Napnyugta" << 30 << 15;
         QTest::newRow("mornings before") << "2025.05.26 04:30" << QStringList{"2025.05.25", "2025.05.26", "2025.05.27"}
-                                         << "Napkelte";
+                                         << "Napkelte" << 15 << 30;
     }
 
     void huntFollowsTheConjunction()
@@ -225,6 +216,19 @@ private Q_SLOTS:
         const int own = sunHeading == QStringLiteral("Napnyugta") ? 0 : 1;
         QCOMPARE(table->item(own, 4)->text(), w.figureLabel(QStringLiteral("q.best"))->text());
         QCOMPARE(table->item(own, 2)->text(), w.figureLabel(QStringLiteral("lag"))->text());
+
+        QFETCH(int, beforeMinutes);
+        QFETCH(int, afterMinutes);
+        const SightingReport& r = *w.report();
+        QVERIFY(r.sunEvent && r.crescent);
+        const QList<AltitudeSample> s = altitudeSeries(Ephemeris::open(), r);
+        QCOMPARE(std::lround((std::min(*r.sunEvent, r.crescent->moonEvent) - s.first().jd) * 1440), beforeMinutes);
+        QCOMPARE(std::lround((s.last().jd - std::max(*r.sunEvent, r.crescent->moonEvent)) * 1440), afterMinutes);
+        // The Sun's curve crosses the horizon's refracted line at sunrise or sunset.
+        for (qsizetype i = 1; i < s.size(); ++i) {
+            if (s[i - 1].jd <= *r.sunEvent && *r.sunEvent < s[i].jd)
+                QVERIFY(std::min(s[i - 1].sun, s[i].sun) < -0.83 && std::max(s[i - 1].sun, s[i].sun) > -0.83);
+        }
     }
 
     void savedPictureIsAPng()
@@ -238,57 +242,6 @@ private Q_SLOTS:
         QCOMPARE(saved, w.picture().convertToFormat(saved.format()));
         QVERIFY(!w.savePicture(data.path() + QStringLiteral("/nincs/sarlo.png")));
         QVERIFY2(log.lastText().startsWith(QStringLiteral("A 'sarlo.png' fájl NEM menthető!")), qPrintable(log.lastText()));
-    }
-
-    void limbFacesTheSun_data()
-    {
-        QTest::addColumn<double>("sunAz");
-        QTest::addColumn<double>("sunAlt");
-        QTest::addColumn<double>("angle");
-        // The Moon at azimuth 270, altitude 10.
-        QTest::newRow("right, level") << 275.0 << 10.0 << 0.0;
-        QTest::newRow("straight below") << 270.0 << -5.0 << -90.0;
-        QTest::newRow("left, level") << 265.0 << 10.0 << 180.0;
-    }
-
-    void limbFacesTheSun()
-    {
-        QFETCH(double, sunAz);
-        QFETCH(double, sunAlt);
-        QFETCH(double, angle);
-        QVERIFY2(std::abs(skyDirection(270, 10, sunAz, sunAlt) - angle) < 0.5,
-                 qPrintable(QString::number(skyDirection(270, 10, sunAz, sunAlt))));
-    }
-
-    void chartSpansTheTwilight_data()
-    {
-        QTest::addColumn<QString>("at");
-        QTest::addColumn<double>("beforeMinutes");   // before the earlier of the two events
-        QTest::addColumn<double>("afterMinutes");    // after the later
-        QTest::newRow("evening") << "2025.05.28 20:55" << 30.0 << 15.0;
-        QTest::newRow("morning") << "2025.05.26 04:30" << 15.0 << 30.0;
-    }
-
-    void chartSpansTheTwilight()
-    {
-        QFETCH(QString, at);
-        QFETCH(double, beforeMinutes);
-        QFETCH(double, afterMinutes);
-        const Ephemeris eph = Ephemeris::open();
-        const auto when = readObservationTime(at, RegionalSettings::hungarian(), QTimeZone("Europe/Budapest"));
-        QVERIFY(when);
-        const SightingReport r = sightingAt(eph, julianDayUt(*when), Site{});
-        QVERIFY(r.sunEvent && r.crescent);
-        const QList<AltitudeSample> s = altitudeSeries(eph, r);
-        const double first = std::min(*r.sunEvent, r.crescent->moonEvent);
-        const double last = std::max(*r.sunEvent, r.crescent->moonEvent);
-        QCOMPARE(std::lround((first - s.first().jd) * 1440), std::lround(beforeMinutes));
-        QCOMPARE(std::lround((s.last().jd - last) * 1440), std::lround(afterMinutes));
-        // The Sun's curve crosses the horizon's refracted line at sunrise or sunset.
-        for (qsizetype i = 1; i < s.size(); ++i) {
-            if (s[i - 1].jd <= *r.sunEvent && *r.sunEvent < s[i].jd)
-                QVERIFY(std::min(s[i - 1].sun, s[i].sun) < -0.83 && std::max(s[i - 1].sun, s[i].sun) > -0.83);
-        }
     }
 
     // The crescent's lit pixels lie on the side of its disc towards the Sun.
@@ -319,50 +272,22 @@ private Q_SLOTS:
         QPainter p(&image);
         view.render(p, image.rect());
         p.end();
-        const QColor lit = visibilityColour(YallopClass::A);
-        const QColor dark(0x2A, 0x2E, 0x3A);
-        const QColor sun(0xFF, 0xB0, 0x30);
-        QPointF sums[3];
+        const QColor colours[3] = {visibilityColour(YallopClass::A), QColor(0x2A, 0x2E, 0x3A), QColor(0xFF, 0xB0, 0x30)};
+        QPointF sums[3];   // of the lit limb, the dark disc, the Sun
         int counts[3] = {0, 0, 0};
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                const int which = c == lit ? 0 : c == dark ? 1 : c == sun ? 2 : -1;
-                if (which >= 0)
-                    sums[which] += QPointF(x, y), ++counts[which];
-            }
-        }
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                for (int k = 0; k < 3; ++k)
+                    if (image.pixelColor(x, y) == colours[k])
+                        sums[k] += QPointF(x, y), ++counts[k];
         QVERIFY(counts[0] > 50 && counts[1] > 50 && counts[2] > 50);
-        const QPointF litCentre = sums[0] / counts[0];
-        const QPointF darkCentre = sums[1] / counts[1];
-        const QPointF sunCentre = sums[2] / counts[2];
-        auto angle = [](QPointF from, QPointF to) { return std::atan2(from.y() - to.y(), to.x() - from.x()) / kDegree; };
-        const double limb = angle(darkCentre, litCentre);
-        const double towardsSun = angle(darkCentre, sunCentre);
+        auto angle = [&](int from, int to) {
+            const QPointF a = sums[from] / counts[from], b = sums[to] / counts[to];
+            return std::atan2(a.y() - b.y(), b.x() - a.x()) / kDegree;
+        };
+        const double limb = angle(1, 0), towardsSun = angle(1, 2);
         QVERIFY2(std::abs(normalizeDegrees180(limb - towardsSun)) < 20,
                  qPrintable(QStringLiteral("lit limb towards %1, the Sun towards %2").arg(limb).arg(towardsSun)));
-    }
-
-    void listJobMessages_data()
-    {
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("done") << int(ListJobOutcome::Done) << QString();
-        QTest::newRow("cancelled") << int(ListJobOutcome::Cancelled)
-                                   << "A számítás megszakítva. A listák változatlanok maradtak.";
-        QTest::newRow("ephemeris") << int(ListJobOutcome::EphemerisFault)
-                                   << "A 'venusz.txt' lista nem számítható ki: Hibás efemerisz\nA listák változatlanok maradtak.";
-    }
-
-    void listJobMessages()
-    {
-        QFETCH(int, outcome);
-        QFETCH(QString, message);
-        ListJobResult r;
-        r.outcome = ListJobOutcome(outcome);
-        r.fileName = QStringLiteral("venusz.txt");
-        r.message = QStringLiteral("Hibás efemerisz");
-        QCOMPARE(listJobMessage(r), message);
     }
 
     void cancelLeavesTheListsAsTheyWere()
@@ -409,6 +334,12 @@ private Q_SLOTS:
                                                    "A listák változatlanok maradtak."));
         QCOMPARE(data.read(QStringLiteral("ujholdak.txt")), old);
         QVERIFY(!data.exists(QStringLiteral("holdsarlok.txt")));
+        ListJobResult fault;
+        fault.outcome = ListJobOutcome::EphemerisFault;
+        fault.fileName = QStringLiteral("venusz.txt");
+        fault.message = QStringLiteral("Hibás efemerisz");
+        QCOMPARE(listJobMessage(fault), QStringLiteral("A 'venusz.txt' lista nem számítható ki: Hibás efemerisz\n"
+                                                       "A listák változatlanok maradtak."));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ujholdak.txt")});
 
         // Without the obstacle all five are written, each heading naming the site.
@@ -421,16 +352,6 @@ private Q_SLOTS:
                  QByteArray("(Szeged, \xC9 46,2530\xB0, K 20,1480\xB0, 80 m)       (Yallop q szerint)\r"));
     }
 
-    void escapeCloses()
-    {
-        DataFolder data;
-        VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages()));
-        prepareCompanion(&w, nullptr);   // as the main window opens it
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::keyClick(&w, Qt::Key_Escape);
-        QVERIFY(!w.isVisible());
-    }
 };
 
 QTEST_MAIN(TestVisibilityWindow)
