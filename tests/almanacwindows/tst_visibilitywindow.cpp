@@ -52,11 +52,12 @@ QByteArray command(const QString& at, const Place& p, bool json)
     return run.readAllStandardOutput();
 }
 
-VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink)
+VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink,
+                                  const QDateTime& now = QDateTime(QDate(2025, 5, 27), QTime(21, 5),
+                                                                   QTimeZone("Europe/Budapest")))
 {
     VisibilitySite site{p.name, Site{p.latitude, p.longitude, p.elevation}, QTimeZone(p.zone)};
-    return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(),
-                                 [] { return QDateTime(QDate(2025, 5, 27), QTime(21, 5), QTimeZone("Europe/Budapest")); },
+    return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(), [now] { return now; },
                                  std::move(sink), site, at, {}, {}, {}};
 }
 
@@ -158,16 +159,25 @@ private Q_SLOTS:
                                           b[QStringLiteral("odehText")].toString()));
     }
 
+    // Opened at 21:05, after the best time of 27 May: the next evening. The
+    // report always belongs to the time in the box, or Másolás says why not.
     void timeBoxRecomputes_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a date and time") << "2025.05.28 20:50" << "2025.05.28 20:50" << "";
-        QTest::newRow("a time alone") << "20:50" << "2025.05.27 21:05"
-                                      << "Hibás időpont: \"20:50\"\nDátum és idő kell, például 2025.05.27 21:05.";
-        QTest::newRow("no date") << "holnap" << "2025.05.27 21:05"
-                                 << "Hibás időpont: \"holnap\"\nDátum és idő kell, például 2025.05.27 21:05.";
+        QTest::addColumn<QString>("chance");
+        const QString opened = QStringLiteral("2025.05.28 21:32");
+        const QString kept = QStringLiteral("\nA látható jelentés a(z) 2025.05.28 21:32 időpontra szól; a vágólap nem változott.");
+        QTest::newRow("a date and time") << "2025.05.28 20:50" << "2025.05.28 20:50" << "" << "";
+        QTest::newRow("a date alone") << "2025.05.26" << "2025.05.26 04:27" << ""
+                                      << "A nap legjobb időpontja: 2025.05.26 hajnalban, 1 napja – Yallop B (jó időben látható)";
+        QTest::newRow("a time alone") << "20:50" << opened
+                                      << "Nincs új jelentés a másoláshoz: az időpont mezőben álló „20:50” nem olvasható időpont." + kept
+                                      << "A legközelebbi esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
+        QTest::newRow("no date") << "holnap" << opened
+                                 << "Nincs új jelentés a másoláshoz: az időpont mezőben álló „holnap” nem olvasható időpont." + kept
+                                 << "A legközelebbi esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
     }
 
     void timeBoxRecomputes()
@@ -175,15 +185,59 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
+        QFETCH(QString, chance);
         DataFolder data;
         MessageLog log;
         VisibilityWindow w(environment(data, kBudapest, QStringLiteral("nem dátum"), log.sink()));
-        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), QStringLiteral("2025.05.27 21:05 (Europe/Budapest)"));
+        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), QStringLiteral("2025.05.28 21:32 (Europe/Budapest)"));
         auto* box = w.findChild<QLineEdit*>(QStringLiteral("timeBox"));
         box->setText(typed);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), shown + QStringLiteral(" (Europe/Budapest)"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("chance"))->text(), chance);
+        QGuiApplication::clipboard()->clear();
+        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
         QCOMPARE(log.lastText(), message);
+        QCOMPARE(QGuiApplication::clipboard()->text(), message.isEmpty() ? w.reportText() : QString());
+        QCOMPARE(box->text(), message.isEmpty() ? shown : typed);
+    }
+
+    // Opened without a time: the coming crescent; "Következő esély" steps
+    // to the next of class C or better, "Most" comes back.
+    void nextChance_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("coming");
+        QTest::addColumn<QString>("next");
+        const QTimeZone zone("Europe/Budapest");
+        QTest::newRow("evening") << QDateTime(QDate(2025, 5, 27), QTime(12, 0), zone)
+                                 << "2025.05.27 21:00|A legközelebbi esély: 2025.05.27 este, ma – Yallop B (jó időben látható)"
+                                 << "2025.05.28 21:32|A következő, legalább C osztályú esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
+        QTest::newRow("morning") << QDateTime(QDate(2025, 5, 25), QTime(12, 0), zone)
+                                 << "2025.05.26 04:27|A legközelebbi esély: 2025.05.26 hajnalban, holnap – Yallop B (jó időben látható)"
+                                 << "2025.05.27 21:00|A következő, legalább C osztályú esély: 2025.05.27 este, 2 nap múlva – Yallop B (jó időben látható)";
+        QTest::newRow("Moon sets first") << QDateTime(QDate(2025, 11, 20), QTime(12, 0), zone)
+                                         << "2025.11.20 16:03|A legközelebbi esély: 2025.11.20 este, ma – a sarló nem látható"
+                                         << "2025.11.22 16:25|A következő, legalább C osztályú esély: 2025.11.22 este, 2 nap múlva – Yallop A (könnyen látható)";
+    }
+
+    void nextChance()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, coming);
+        QFETCH(QString, next);
+        DataFolder data;
+        VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages(), now));
+        auto shown = [&w] {
+            return w.findChild<QLineEdit*>(QStringLiteral("timeBox"))->text() + u'|'
+                   + w.findChild<QLabel*>(QStringLiteral("chance"))->text();
+        };
+        QCOMPARE(shown(), coming);
+        w.findChild<QPushButton*>(QStringLiteral("KovetkezoEsely"))->click();
+        QCOMPARE(shown(), next);
+        QCOMPARE(formatLocalMinute(w.report()->at, QTimeZone("Europe/Budapest")), next.section(u'|', 0, 0));
+        w.findChild<QPushButton*>(QStringLiteral("Most"))->click();
+        QCOMPARE(shown(), coming);
     }
 
     void huntFollowsTheConjunction_data()
