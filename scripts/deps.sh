@@ -16,7 +16,7 @@ packages=(
   # the Debian package and its checks
   file lintian desktop-file-utils appstream
   # start-up benchmark and screenshots under Xvfb (scripts/screenshot.sh)
-  xvfb xauth x11-utils imagemagick python3 libxtst6
+  xvfb xauth x11-utils imagemagick python3 libxtst6 faketime
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -81,12 +82,8 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     setFont(ui::font(QStringLiteral("Arial"), 9));
     auto* layout = new QVBoxLayout(this);
     createTimeRow();
-    auto* middle = new QHBoxLayout;
-    layout->addLayout(middle);
     createFigures();
     createPictures();
-    middle->addWidget(m_figures, 0);
-    middle->addWidget(m_tabs, 1);
     createHunt();
     createButtons();
 
@@ -105,11 +102,39 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
         if (openEphemeris())
             Most_Click();
     }
+    placeFigures();
     // Its size before it is first shown is what it is placed by: the whole
     // window, as far as the screen has room for it.
     layout->activate();
-    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
-    resize(sizeHint().boundedTo(room).expandedTo(minimumSize()));
+    resize(sizeHint().boundedTo(screenRoom()).expandedTo(minimumSize()));
+}
+
+QSize VisibilityWindow::screenRoom() const
+{
+    return QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
+}
+
+// The report beside the pictures where the screen is wide enough for both,
+// else on a page of its own before them, so that the window never needs a
+// sideways scroll bar. Placed with its first figures in, below the time
+// row and the line of the evening.
+void VisibilityWindow::placeFigures()
+{
+    constexpr int kBelowTimeRow = 2;
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 16;
+    const int sideBySide = m_figures->sizeHint().width() + m_tabs->minimumSizeHint().width() + margins;
+    if (sideBySide > screenRoom().width()) {
+        static_cast<QGroupBox*>(m_figures)->setTitle(QString());   // the tab says it
+        m_tabs->insertTab(0, m_figures, tr("&Jelentés"));
+        m_tabs->setCurrentIndex(0);
+        column->insertWidget(kBelowTimeRow, m_tabs, 1);
+        return;
+    }
+    auto* middle = new QHBoxLayout;
+    column->insertLayout(kBelowTimeRow, middle, 1);
+    middle->addWidget(m_figures, 0);
+    middle->addWidget(m_tabs, 1);
 }
 
 VisibilityWindow::~VisibilityWindow() = default;
@@ -228,6 +253,8 @@ void VisibilityWindow::createHunt()
     m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_hunt->horizontalHeader()->setStretchLastSection(true);
     m_hunt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A narrow window cuts the last column short; its items show it whole.
+    m_hunt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height()
                            + 3 * m_hunt->verticalHeader()->defaultSectionSize() + 2 * m_hunt->frameWidth() + 2);
     column->addWidget(m_hunt);
@@ -465,8 +492,11 @@ void VisibilityWindow::showHunt()
     const QList<QStringList> rows = huntRows(hunt, m_env.site.zone);
     m_hunt->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c)
-            m_hunt->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+        for (int c = 0; c < rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setToolTip(rows[r][c]);
+            m_hunt->setItem(r, c, item);
+        }
     }
 }
 

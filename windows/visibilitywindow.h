@@ -100,6 +100,8 @@ private:
     void createTimeRow();
     void createFigures();
     void createPictures();
+    void placeFigures();
+    QSize screenRoom() const;
     void createHunt();
     void createButtons();
     QPushButton* addButton(const char* name, const QString& text);
