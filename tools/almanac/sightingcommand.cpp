@@ -53,7 +53,9 @@ std::optional<double> reportMoment(const Ephemeris& eph, const AtTime& at, bool 
         return at.dateOnly ? dateMoment(eph, at.when.date(), site, zone) : jd;
     const std::optional<Chance> chance = nextChance(eph, jd, site, YallopClass::C);
     if (!chance) {
-        errorStream() << "Nincs A, B vagy C osztályú este vagy reggel 60 napon belül ezen a helyen\n";
+        errorStream() << QCoreApplication::translate(
+                             "SightingCommand", "Nincs A, B vagy C osztályú este vagy reggel 60 napon belül ezen a helyen")
+                      << "\n";
         return std::nullopt;
     }
     return chance->time();
@@ -68,18 +70,24 @@ int runSightingCommand(const QStringList& arguments)
         "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
         "ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.\n"
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül\n"
-        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n"
-        "Idő nélküli dátum (--at 2025.05.28): a nap esti legjobb időpontja, fogyó Holdnál a reggeli.\n"
-        "--next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első\n"
-        "este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.\n"
-        "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
-        "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), 4 nincs esély 60 napon belül."));
+        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n")
+        + QCoreApplication::translate(
+            "SightingCommand",
+            "Idő nélküli dátum (--at 2025.05.28): a nap esti legjobb időpontja, fogyó Holdnál a reggeli.\n"
+            "--next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első\n"
+            "este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.\n")
+        + QStringLiteral(
+            "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
+            "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), ")
+        + QCoreApplication::translate("SightingCommand", "4 nincs esély 60 napon belül."));
     addHelpOptions(p, false);
     p.addOptions({
-        {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"; dátum\n"
-                                         "egymagában: a nap legjobb időpontja."),
+        {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"")
+                                + QCoreApplication::translate("SightingCommand",
+                                                              "; dátum\negymagában: a nap legjobb időpontja."),
          QStringLiteral("időpont")},
-        {QStringLiteral("next"), QStringLiteral("A következő esély (A, B vagy C osztály) jelentése.")},
+        {QStringLiteral("next"),
+         QCoreApplication::translate("SightingCommand", "A következő esély (A, B vagy C osztály) jelentése.")},
         {QStringLiteral("json"), QStringLiteral("Egyetlen JSON objektum a szöveg helyett.")},
     });
     p.addOptions(placeOptions());
