@@ -4,13 +4,16 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavik::almanac {
 
 namespace {
 
-constexpr double kHalfLit = 90.0;   // degrees of elongation: beyond it the Moon is more than half lit
+// Degrees of elongation: farther from the Sun the Moon sets (rises) hours
+// after (before) it, no crescent to hunt in the twilight.
+constexpr double kCrescent = 60.0;
 
 struct SunEvent {
     double jd;
@@ -29,14 +32,7 @@ std::optional<SunEvent> nextSunEvent(const Ephemeris& eph, double jd, const Site
     return std::nullopt;
 }
 
-// The crescent of this sunset (sunrise), where it is a crescent's.
-std::optional<CrescentSighting> crescentAt(const Ephemeris& eph, const SunEvent& e, const Site& site)
-{
-    const double elongation = moonSunElongation(eph, e.jd).degrees;   // (-180, 180]
-    if ((elongation > 0) != e.evening || std::abs(elongation) >= kHalfLit)
-        return std::nullopt;
-    return crescentOf(eph, newMoonNear(eph, e.jd), e.jd, e.evening, site);
-}
+constexpr double kFastestElongation = 16.0;   // degrees a day: the Moon draws away from the Sun no faster
 
 }  // namespace
 
@@ -53,7 +49,17 @@ std::optional<Chance> nextChance(const Ephemeris& eph, double jdUt, const Site& 
             continue;
         }
         from = e->jd + 0.01;
-        const std::optional<CrescentSighting> c = crescentAt(eph, *e, site);
+        const double elongation = moonSunElongation(eph, e->jd).degrees;   // (-180, 180]
+        if (std::abs(elongation) >= kCrescent) {
+            // On to a little before the old crescent.
+            const double toMorning = elongation > 0 ? 360.0 - kCrescent - elongation   // [0, 240]
+                                                    : -kCrescent - elongation;
+            from = std::max(from, e->jd + toMorning / kFastestElongation);
+            continue;
+        }
+        if ((elongation > 0) != e->evening)
+            continue;
+        const std::optional<CrescentSighting> c = crescentOf(eph, newMoonNear(eph, e->jd), e->jd, e->evening, site);
         if (!c || c->best <= jdUt || (worst && c->visibility > *worst))
             continue;
         return Chance{*c};

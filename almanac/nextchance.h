@@ -16,8 +16,8 @@
 namespace tavik::almanac {
 
 // A crescent's evening is one whose sunset finds the Moon east of the Sun
-// and less than half lit; its morning one whose sunrise finds it west of
-// the Sun, less than half lit. Where the Moon sets before the Sun (rises
+// and within 60 degrees of it; its morning one whose sunrise finds it west
+// of the Sun, as close. Where the Moon sets before the Sun (rises
 // after it) the best time is the sunset (sunrise) itself, of class F.
 struct Chance {
     CrescentSighting sighting;

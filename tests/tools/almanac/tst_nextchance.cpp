@@ -35,6 +35,9 @@ private Q_SLOTS:
         QTest::newRow("its best time passed") << "2025.05.27 21:01" << "2025.05.28 21:32 A" << true
                                               << "2025.05.28 21:32 A";
         QTest::newRow("morning") << "2025.05.25 12:00" << "2025.05.26 04:27 B" << false << "2025.05.26 04:27 B";
+        // Past the full moon of 4 December: on to the first morning with the
+        // Moon within 60 degrees of the Sun.
+        QTest::newRow("waning gibbous") << "2025.12.07 12:00" << "2025.12.15 05:26 A" << false << "2025.12.15 05:26 A";
         // The Moon sets 28 minutes before the Sun, the next evening is too
         // faint: the third is the next chance.
         QTest::newRow("Moon sets first") << "2025.11.20 12:00" << "2025.11.20 16:03 F" << true
