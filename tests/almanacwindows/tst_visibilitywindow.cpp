@@ -2,11 +2,13 @@
 // JSON and its copied text the command's output, for sites and moments of
 // every kind; its plan and chart; the pictures it draws and saves; the lists
 // it computes for its site, which a cancel or a failed write leaves as they were.
+#include "altitudechart.h"
 #include "datafolder.h"
 #include "listcomputation.h"
 #include "lists.h"
 #include "messagelog.h"
 #include "skyview.h"
+#include "ui.h"
 #include "visibilitywindow.h"
 
 #include <QApplication>
@@ -386,6 +388,41 @@ private Q_SLOTS:
         QVERIFY2(std::abs(across - up) < 1e-9, qPrintable(QStringLiteral("%1 and %2 px a degree").arg(across).arg(up)));
         QVERIFY(f.area.contains(f.at(sunAz, -6)) && f.area.contains(f.at(moonAz, moonAlt)));
         QVERIFY(f.azTo - f.azFrom >= 40 - 1e-9 && f.altTo - f.altFrom >= 25 - 1e-9);
+    }
+
+    // A long, steep twilight in the smallest chart: each axis label stands
+    // apart from its neighbours, a run of ink no wider (taller) than one.
+    void chartLabelsKeepApart()
+    {
+        QList<AltitudeSample> series;
+        for (int i = 0; i <= 180; ++i)
+            series.append({2460800.0 + i * 2.0 / 1440, -60.0 + i * 0.5, 80.0 - i * 0.6});
+        AltitudeChart chart;
+        chart.setSeries(series, std::nullopt, QTimeZone::utc());
+        QImage image(320, 160, QImage::Format_RGB32);
+        QPainter p(&image);
+        chart.render(p, image.rect());
+        p.end();
+        const QFontMetrics metrics(ui::font(QStringLiteral("Arial"), 8));
+        // The longest run of inked lines across a band, and how many runs.
+        auto runs = [&image](int from, int to, int bandFrom, int bandTo, bool columns) {
+            int longest = 0, run = 0, count = 0;
+            for (int i = from; i < to; ++i) {
+                bool inked = false;
+                for (int j = bandFrom; j < bandTo && !inked; ++j)
+                    inked = qGray(columns ? image.pixel(i, j) : image.pixel(j, i)) < 100;
+                run = inked ? run + 1 : 0;
+                count += run == 1;
+                longest = std::max(longest, run);
+            }
+            return std::pair(longest, count);
+        };
+        const auto [timeWidth, times] = runs(0, 320, 143, 160, true);    // below the plot
+        const auto [altHeight, alts] = runs(28, 160, 0, 33, false);     // left of it
+        QVERIFY2(times >= 3 && timeWidth <= metrics.horizontalAdvance(QStringLiteral("00:00")) + 1,
+                 qPrintable(QStringLiteral("%1 labels, %2 px").arg(times).arg(timeWidth)));
+        QVERIFY2(alts >= 4 && altHeight <= metrics.height(),
+                 qPrintable(QStringLiteral("%1 labels, %2 px").arg(alts).arg(altHeight)));
     }
 
     void cancelLeavesTheListsAsTheyWere()
