@@ -14,6 +14,9 @@ namespace tavik::almanac {
 
 namespace {
 
+// The conjunctions on either side are searched this far: a lunation is at most 29.9 days.
+constexpr double kConjunctionSearch = 31.0;   // days
+
 constexpr double kSunSemiDiameter = 0.2666;    // degrees, mean
 constexpr double kMoonSemiDiameter = 0.2590;
 
@@ -178,13 +181,17 @@ const std::array<CrescentRecord, 4>& crescentRecords()
     return records;
 }
 
+std::pair<double, double> sightingReach(double jdUt)
+{
+    return newMoonsBetweenReach(jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
+}
+
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
 {
     SightingReport r;
     r.at = jdUt;
     r.site = site;
-    // The conjunctions on either side: a lunation is at most 29.9 days.
-    const QList<double> around = newMoonsBetween(eph, jdUt - 31.0, jdUt + 31.0);
+    const QList<double> around = newMoonsBetween(eph, jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
     for (double t : around) {
         if (t <= jdUt)
             r.conjunctionBefore = t;

@@ -75,6 +75,8 @@ int runSightingCommand(const QStringList& arguments)
     if (!at)
         return 2;
 
+    if (!coveredByEphemeris(sightingReach(julianDayUt(*at)), QStringLiteral("at"), p.value(QStringLiteral("at"))))
+        return 3;
     const std::optional<Ephemeris> opened = ephemerisOption(p);
     if (!opened)
         return 1;
