@@ -5,6 +5,7 @@
 #include "datetimeparser.h"
 #include "filefaults.h"
 #include "listcomputation.h"
+#include "localzone.h"
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
@@ -57,7 +58,7 @@ std::optional<QDateTime> readObservationTime(const QString& text, const Regional
     // The parser gives 1899.12.30 to a time typed alone.
     if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
         return std::nullopt;
-    return QDateTime(QDate(c->year, c->month, c->day), QTime(c->hour, c->minute, c->second), zone);
+    return clockTimeIn(*c, zone);
 }
 
 VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)

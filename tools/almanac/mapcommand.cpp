@@ -4,6 +4,7 @@
 #include "filefaults.h"
 #include "mapimage.h"
 #include "maptable.h"
+#include "newmoons.h"
 #include "visibilitymap.h"
 
 #include <datafiles.h>
@@ -26,8 +27,6 @@ namespace {
 
 constexpr int kBadInput = 2;
 constexpr int kEphemerisFault = 3;
-constexpr int kFirstYear = 1800;   // the span of the ephemeris files of swe-basic-data
-constexpr int kLastYear = 2399;
 
 struct MapJob {
     MapRequest request;
@@ -44,11 +43,13 @@ std::optional<QDate> readDate(const QString& text)
         errorStream() << "Hibás --date dátum: \"" << text << "\" - például 2025.05.27\n";
         return std::nullopt;
     }
-    if (c->year < kFirstYear || c->year > kLastYear) {
-        errorStream() << "A --date dátum " << kFirstYear << " és " << kLastYear << " között lehet: \"" << text << "\"\n";
+    const QDate date(c->year, c->month, c->day);
+    // The map reads the day's sky tables and the new moon nearest its evening.
+    const double epoch = julianDayUt(QDateTime(date, QTime(0, 0), QTimeZone::utc()));
+    const auto [first, last] = newMoonNearReach(epoch + 0.5);
+    if (!coveredByEphemeris({std::min(first, epoch - 1.5), std::max(last, epoch + 3.5)}, QStringLiteral("date"), text))
         return std::nullopt;
-    }
-    return QDate(c->year, c->month, c->day);
+    return date;
 }
 
 std::optional<Criterion> readCriterion(const QString& text)
