@@ -27,12 +27,14 @@ enum class MapOutcome : std::uint8_t {
     MoonsetFirst,       // the Moon sets before the Sun
     BeforeConjunction,  // the Sun sets before the conjunction: no young Moon yet
     NoSunset,           // the Sun does not set that day
-    NoMoonset,          // the Moon does not set near the sunset
+    NoMoonset,          // no moonset between the sunset and the next sunrise: graded at the
+                        // Sun's lowest point of that night, the darkest sky
 };
 
 struct MapPoint {
     float sunEvent = 0;    // seconds after the map's epoch: sunset (sunrise)
-    float moonEvent = 0;   // moonset (moonrise)
+    float moonEvent = 0;   // moonset (moonrise); the best time where the Moon does not set;
+                           // NaN before the conjunction where it does not
     float value = 0;       // q or V at the best time
     MapOutcome outcome = MapOutcome::NoSunset;
     std::uint8_t grade = 0;   // 0 for A: a YallopClass or an OdehZone
@@ -42,6 +44,9 @@ static_assert(sizeof(MapPoint) == 16, "a 0.25° world map is 1,036,800 of them")
 inline constexpr double kMinMapStep = 0.1;   // degrees
 inline constexpr double kMaxMapStep = 5.0;
 inline constexpr double kBestFraction = 4.0 / 9.0;
+// Days from the conjunction within which a date has a crescent to map; a
+// fuller Moon is refused, for the sighting report no longer grades it as one.
+inline constexpr double kMaxMapAge = 5.0;
 
 struct MapRequest {
     QDate date;            // each place sees the evening (morning) of this date in its own day
@@ -64,7 +69,8 @@ struct VisibilityMap {
     double longitude(int column) const { return -180.0 + (column + 0.5) * 360.0 / columns; }
     const MapPoint& at(int row, int column) const { return points[std::size_t(row) * columns + column]; }
     double julianDay(float seconds) const { return epoch + seconds / 86400.0; }
-    // sunset + 4/9 lag (sunrise - 4/9 lag), seconds after the epoch.
+    // sunset + 4/9 lag (sunrise - 4/9 lag), seconds after the epoch; where the
+    // Moon does not set (rise), the darkest moment of the night.
     double bestSeconds(const MapPoint& p) const;
 };
 
@@ -87,6 +93,8 @@ public:
 
     const MapRequest& request() const { return m_request; }
     double newMoon() const { return m_newMoon; }
+    // Whether the date is within kMaxMapAge of the conjunction nearest it.
+    bool nearNewMoon() const;
 
 private:
     MapRequest m_request;
@@ -96,7 +104,7 @@ private:
     std::shared_ptr<const SkyTables> m_sky;
 };
 
-// Both steps at once. Throws EphemerisError.
+// Both steps at once, whatever the date. Throws EphemerisError.
 VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
                                    const std::atomic_bool* cancelled = nullptr);
 
