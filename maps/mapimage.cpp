@@ -148,11 +148,11 @@ QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int
     return image;
 }
 
-QByteArray pngBytes(const QImage& image)
+QByteArray pngBytes(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
         return {};
     return bytes;
 }

@@ -46,7 +46,8 @@ QString mapTitle(const VisibilityMap& map);
 // half as high), legend.
 QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth = 1440);
 
-// The picture as PNG bytes; empty when it cannot be encoded.
-QByteArray pngBytes(const QImage& image);
+// The picture as PNG bytes (or in another format Qt writes, named as
+// QImageWriter names it); empty when it cannot be encoded.
+QByteArray pngBytes(const QImage& image, const char* format = "PNG");
 
 }  // namespace tavik::maps

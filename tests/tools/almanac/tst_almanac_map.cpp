@@ -79,6 +79,28 @@ private Q_SLOTS:
         QCOMPARE(picture.size(), QSize(1464, 809));
     }
 
+    // The picture is written in the format its extension names.
+    void pictureFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("png") << QStringLiteral("m.png") << QByteArray("\x89PNG");
+        QTest::newRow("jpg") << QStringLiteral("m.JPG") << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("bmp") << QStringLiteral("m.bmp") << QByteArray("BM");
+        QTest::newRow("no extension") << QStringLiteral("m") << QByteArray("\x89PNG");
+    }
+
+    void pictureFormat()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, magic);
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
+                               QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"), at(name)});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(bytesOf(at(name)).startsWith(magic));
+        QCOMPARE(QImage(at(name)).width(), 1464);
+    }
+
     void badInput_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -97,6 +119,20 @@ private Q_SLOTS:
         QTest::newRow("criterion") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--criterion"), QStringLiteral("danjon")}
                                    << QStringLiteral("Ismeretlen --criterion: \"danjon\" (lehet: yallop, odeh)") << true;
         QTest::newRow("table folder missing, old picture") << table << QStringLiteral("m.tsv") << true;
+        const QStringList step5{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("5")};
+        const QString same = QStringLiteral("A --out kép és a --table táblázat ugyanaz a fájl");
+        QTest::newRow("table is the picture") << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("old.png"))}
+                                              << same << true;
+        QTest::newRow("table is the picture through a link")
+            << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("link-to-old.png"))} << same << true;
+        QTest::newRow("new picture, table through a link to it")
+            << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("link-to-new.png"))} << same << false;
+        QTest::newRow("unknown picture format") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--out"), at(QStringLiteral("new.xyz"))}
+                                                << QStringLiteral("A --out kép kiterjesztése (\"xyz\") nem ismert képformátum; lehet: ") << false;
+        QTest::newRow("full Moon") << QStringList{date, QStringLiteral("2025.02.12")}
+                                   << QStringLiteral("A --date napján (2025.02.12.) nincs holdsarló: a legközelebbi együttállás 2025.01.29 12:36 UT. "
+                                                     "A térkép az együttállás előtti és utáni 5 napra készül.")
+                                   << true;
         QTest::newRow("table folder missing, new picture") << table << QStringLiteral("m.tsv") << false;
     }
 
@@ -108,7 +144,10 @@ private Q_SLOTS:
         QFETCH(bool, pictureExisted);
         const QString picture = at(pictureExisted ? QStringLiteral("old.png") : QStringLiteral("new.png"));
         QVERIFY(!pictureExisted || writeOldPicture(picture));
-        const Run r = almanac(QStringList{QStringLiteral("map")} + args + QStringList{QStringLiteral("--out"), picture});
+        for (const QString& to : {QStringLiteral("old.png"), QStringLiteral("new.png")})
+            QFile::link(to, at(QStringLiteral("link-to-") + to));
+        const QStringList out = args.contains(QStringLiteral("--out")) ? QStringList{} : QStringList{QStringLiteral("--out"), picture};
+        const Run r = almanac(QStringList{QStringLiteral("map")} + args + out);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         if (pictureExisted)
@@ -116,6 +155,7 @@ private Q_SLOTS:
         else
             QVERIFY(!QFile::exists(picture));
         QVERIFY(!QFile::exists(at(QStringLiteral("nincs/m.tsv"))));
+        QVERIFY(!QFile::exists(at(QStringLiteral("new.xyz"))));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
     }
 
