@@ -450,7 +450,8 @@ double horizonRefraction()
     return (dret[1] - dret[0]) * kDegree;
 }
 
-void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled)
+void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled,
+                 std::atomic_int* rowsDone)
 {
     for (;;) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
@@ -460,9 +461,11 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
             return;
         for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
             RowHints hints;
-            hints.shift = 1.0 / w.map.columns;   // turns
+            hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
             for (int column = 0; column < w.map.columns; ++column)
                 w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
+            if (rowsDone)
+                rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
     }
 }
@@ -482,6 +485,18 @@ bool validMapStep(double step)
     return std::isfinite(step) && step >= kMinMapStep - 1e-9 && step <= kMaxMapStep + 1e-9;
 }
 
+bool validMapRequest(const MapRequest& request)
+{
+    const MapRegion& r = request.region;
+    const double step = request.step;
+    if (!std::isfinite(step) || step < kMinRegionStep - 1e-12 || step > kMaxMapStep + 1e-9)
+        return false;
+    if (!(r.west >= -180.0 && r.east <= 180.0 && r.south >= -90.0 && r.north <= 90.0 && r.west < r.east
+          && r.south < r.north))
+        return false;
+    return std::llround(r.width() / step) * std::llround(r.height() / step) <= kMaxMapCells;
+}
+
 VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)
     : m_request(request),
       m_epoch(julianDayUt(QDateTime(request.date, QTime(0, 0), QTimeZone::utc()))),
@@ -496,14 +511,14 @@ bool VisibilityMapJob::nearNewMoon() const
     return std::abs(m_epoch + 0.5 - m_newMoon) <= kMaxMapAge;
 }
 
-VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled) const
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone) const
 {
     VisibilityMap map;
     map.request = m_request;
     map.epoch = m_epoch;
     map.newMoon = m_newMoon;
-    map.columns = std::max(1, int(std::lround(360.0 / m_request.step)));
-    map.rows = std::max(1, int(std::lround(180.0 / m_request.step)));
+    map.columns = std::max(1, int(std::lround(m_request.region.width() / m_request.step)));
+    map.rows = std::max(1, int(std::lround(m_request.region.height() / m_request.step)));
     map.points.resize(std::size_t(map.rows) * map.columns);
     const MapWork work{*m_sky, m_refraction, map};
     if (threads <= 0)
@@ -511,8 +526,8 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     std::atomic_int nextRow{0};
     std::vector<std::jthread> helpers;
     for (int i = 1; i < threads; ++i)
-        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled); });
-    computeRows(work, nextRow, cancelled);
+        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled, rowsDone); });
+    computeRows(work, nextRow, cancelled, rowsDone);
     helpers.clear();
     map.complete = !(cancelled && cancelled->load());
     return map;

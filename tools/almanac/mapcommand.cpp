@@ -125,7 +125,7 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
     const auto site = siteOption(p, configuredSite(p));   // the site marked on the map
     if (!date || !criterion || !step || !site)
         return std::nullopt;
-    MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step}, *site,
+    MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step, {}}, *site,
                p.value(QStringLiteral("out")), p.value(QStringLiteral("table"))};
     if (job.picturePath.isEmpty())
         job.picturePath = QStringLiteral("holdsarlo-%1.png").arg(date->toString(Qt::ISODate));

@@ -128,7 +128,7 @@ private Q_SLOTS:
         QFETCH(bool, morning);
         QFETCH(Criterion, criterion);
         QFETCH(double, valueTolerance);
-        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, criterion, 2.0});
+        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, criterion, 2.0, {}});
         QVERIFY(map.complete);
         QRandomGenerator random(quint32(date.toJulianDay()));
         int graded = 0, moonless = 0;
@@ -188,7 +188,7 @@ private Q_SLOTS:
         QFETCH(bool, morning);
         QFETCH(double, latitude);
         QFETCH(double, longitude);
-        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, Criterion::Yallop, 0.5});
+        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, Criterion::Yallop, 0.5, {}});
         for (int row = 0; row < map.rows; ++row) {
             for (int column = 0; column < map.columns; ++column) {
                 const double start = (morning ? 0.0 : 0.5) - map.longitude(column) / 360.0;   // days after the epoch
