@@ -5,6 +5,7 @@
 #include "datetimeparser.h"
 #include "filefaults.h"
 #include "listcomputation.h"
+#include "localzone.h"
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
@@ -68,7 +69,7 @@ std::optional<QDateTime> readObservationTime(const QString& text, const Regional
     // The parser gives 1899.12.30 to a time typed alone.
     if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
         return std::nullopt;
-    return QDateTime(QDate(c->year, c->month, c->day), QTime(c->hour, c->minute, c->second), zone);
+    return clockTimeIn(*c, zone);
 }
 
 VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
@@ -90,7 +91,7 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     // A time in the main window's box is taken as it is; without one the
     // window opens on the coming evening (morning).
     const std::optional<QDateTime> typed =
-        readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone);
+        readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone());
     m_siteName->setText(m_env.site.name);
     if (typed) {
         m_timeBox->setText(dateAlone(m_env.observationText) ? typed->date().toString(kDateFormat)
@@ -98,7 +99,7 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
         if (openEphemeris())
             recompute();
     } else {
-        m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone).toString(kTimeFormat));
+        m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
         if (openEphemeris())
             Most_Click();
     }
@@ -302,7 +303,7 @@ bool VisibilityWindow::openEphemeris()
     }
 }
 
-void VisibilityWindow::setSite(const VisibilitySite& site)
+void VisibilityWindow::setSite(const ObservingSite& site)
 {
     m_env.site = site;
     m_siteName->setText(site.name);
@@ -315,7 +316,7 @@ bool VisibilityWindow::recompute()
     if (m_lists && m_lists->running())
         return false;
     const QString text = m_timeBox->text();
-    const std::optional<QDateTime> at = readObservationTime(text, m_env.regional, m_env.site.zone);
+    const std::optional<QDateTime> at = readObservationTime(text, m_env.regional, m_env.site.zone());
     if (!at) {
         m_failure = tr("az időpont mezőben álló „%1” nem olvasható időpont").arg(text);
         if (m_report)
@@ -333,7 +334,7 @@ bool VisibilityWindow::recompute()
     if (!m_eph && !openEphemeris())
         return false;
     try {
-        const double best = dateMoment(*m_eph, at->date(), m_env.site.site, m_env.site.zone);
+        const double best = dateMoment(*m_eph, at->date(), m_env.site.position(), m_env.site.zone());
         showMoment(best, tr("A nap legjobb időpontja"));
     } catch (const EphemerisError& e) {
         failed(e.message());
@@ -343,14 +344,14 @@ bool VisibilityWindow::recompute()
 
 void VisibilityWindow::Most_Click()
 {
-    const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone);
+    const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone());
     if (!showChanceAfter(julianDayUt(now), std::nullopt, tr("A legközelebbi esély")) && !m_eph)
         m_timeBox->setText(now.toString(kTimeFormat));
 }
 
 void VisibilityWindow::KovetkezoEsely_Click()
 {
-    const std::optional<QDateTime> box = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone);
+    const std::optional<QDateTime> box = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone());
     double from = m_report && m_timeBox->text() == m_reportText ? m_report->at
                   : box                                          ? julianDayUt(*box)
                                                                  : julianDayUt(m_env.clock());
@@ -366,7 +367,7 @@ bool VisibilityWindow::showChanceAfter(double jd, std::optional<YallopClass> wor
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
         return false;
     try {
-        const std::optional<Chance> chance = nextChance(*m_eph, jd, m_env.site.site, worst);
+        const std::optional<Chance> chance = nextChance(*m_eph, jd, m_env.site.position(), worst);
         if (!chance) {
             if (!worst) {   // no crescent within the search (polar summer): this moment's report
                 showMoment(jd, QString());
@@ -387,9 +388,9 @@ bool VisibilityWindow::showChanceAfter(double jd, std::optional<YallopClass> wor
 // The report of the minute the box shows, so that the two always agree.
 void VisibilityWindow::showMoment(double jd, const QString& heading)
 {
-    const QDateTime wall = localMinute(jd, m_env.site.zone);
+    const QDateTime wall = localMinute(jd, m_env.site.zone());
     m_timeBox->setText(wall.toString(kTimeFormat));
-    computeAt(QDateTime(wall.date(), wall.time(), m_env.site.zone));
+    computeAt(QDateTime(wall.date(), wall.time(), m_env.site.zone()));
     describeEvening(heading);
 }
 
@@ -400,7 +401,7 @@ void VisibilityWindow::describeEvening(const QString& heading)
         m_chance->clear();
         return;
     }
-    const QTimeZone& zone = m_env.site.zone;
+    const QTimeZone& zone = m_env.site.zone();
     const QDate day = localMinute(m_report->sunEvent.value_or(m_report->at), zone).date();
     const qint64 days = m_env.clock().toTimeZone(zone).date().daysTo(day);
     const QString when = days == 0   ? tr("ma")
@@ -422,7 +423,7 @@ void VisibilityWindow::computeAt(const QDateTime& when)
     if (!m_eph && !openEphemeris())
         return;
     try {
-        m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.site);
+        m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.position());
         m_reportText = m_timeBox->text();
         m_failure.clear();
         showReport();
@@ -456,11 +457,11 @@ void VisibilityWindow::showReport()
     showFigures();
     const SkyScene scene = skyScene(*m_eph, *m_report);
     const QString caption = (scene.atBest ? QStringLiteral("A legjobb időpontban, ") : QStringLiteral("Az időpontban, "))
-                            + formatLocalMinute(scene.jd, m_env.site.zone);
+                            + formatLocalMinute(scene.jd, m_env.site.zone());
     m_sky->setScene(scene, caption);
     const std::optional<double> best =
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
-    m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone);
+    m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone());
     showHunt();
     showMap();
 }
@@ -470,14 +471,14 @@ void VisibilityWindow::showReport()
 void VisibilityWindow::showMap()
 {
     const double event = m_report->sunEvent.value_or(m_report->at);
-    const QDate date = utcOf(event + m_env.site.site.longitude / 360.0).date();
+    const QDate date = utcOf(event + m_env.site.longitude / 360.0).date();
     m_map->setEphemeris(*m_eph);
-    m_map->setEvening(date, !m_report->evening, m_env.site.site, m_map->criterion());
+    m_map->setEvening(date, !m_report->evening, m_env.site.position(), m_map->criterion());
 }
 
 void VisibilityWindow::showFigures()
 {
-    for (const Figure& f : reportFigures(*m_report, m_env.site.zone)) {
+    for (const Figure& f : reportFigures(*m_report, m_env.site.zone())) {
         m_labels.value(f.key)->setText(f.label + u':');
         m_values.value(f.key)->setText(f.now);
         m_values.value(f.key)->setAccessibleName(f.label);
@@ -487,9 +488,9 @@ void VisibilityWindow::showFigures()
 
 void VisibilityWindow::showHunt()
 {
-    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone);
+    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
     m_hunt->setHorizontalHeaderLabels(huntHeadings(m_report->evening));
-    const QList<QStringList> rows = huntRows(hunt, m_env.site.zone);
+    const QList<QStringList> rows = huntRows(hunt, m_env.site.zone());
     m_hunt->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c) {
@@ -502,7 +503,7 @@ void VisibilityWindow::showHunt()
 
 QString VisibilityWindow::reportText() const
 {
-    return m_report ? sightingText(*m_report, m_env.site.zone) : QString();
+    return m_report ? sightingText(*m_report, m_env.site.zone()) : QString();
 }
 
 void VisibilityWindow::Masolas_Click()
@@ -565,9 +566,9 @@ void VisibilityWindow::Listak_Click()
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
         return;
     ListSettings s;
-    s.site = m_env.site.site;
+    s.site = m_env.site.position();
     s.siteName = m_env.site.name;
-    s.zone = m_env.site.zone;
+    s.zone = m_env.site.zone();
     const DataFolders& data = m_env.data;
     m_lists = std::make_unique<ListComputation>(
         *m_eph, listJobItems([&data](const QString& name) { return data.writePath(name); }, s));

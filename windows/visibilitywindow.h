@@ -16,6 +16,7 @@
 #include "messages.h"
 #include "nextchance.h"
 #include "regional.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -39,19 +40,12 @@ class ListComputation;
 class SkyView;
 class VisibilityMapView;
 
-// The site the window computes for: its name, place and time zone.
-struct VisibilitySite {
-    QString name = QStringLiteral("Budapest");
-    almanac::Site site;
-    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-};
-
 struct VisibilityEnvironment {
     DataFolders data;                              // where the lists are written
     RegionalSettings regional;
     std::function<QDateTime()> clock;              // for "Most"
     MessageSink messages;
-    VisibilitySite site;
+    ObservingSite site;
     QString observationText;                       // the main window's time box, when it opened
     std::function<void()> openSiteWindow;          // none: the button is disabled
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
@@ -71,7 +65,7 @@ public:
 
     // The report shown, when one could be computed.
     const std::optional<almanac::SightingReport>& report() const noexcept { return m_report; }
-    const VisibilitySite& site() const noexcept { return m_env.site; }
+    const ObservingSite& site() const noexcept { return m_env.site; }
     // What "Másolás" puts on the clipboard.
     QString reportText() const;
     // The sky picture above the chart, as "Kép mentése…" saves it.
@@ -85,7 +79,7 @@ public:
     VisibilityMapView* mapView() const noexcept { return m_map; }
 
 public Q_SLOTS:
-    void setSite(const tavik::VisibilitySite& site);
+    void setSite(const tavik::ObservingSite& site);
     // Reads the time box and computes; a bad text is reported.
     bool recompute();
     // The coming evening (morning) whose best time has not passed.

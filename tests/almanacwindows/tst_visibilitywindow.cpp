@@ -58,7 +58,7 @@ VisibilityEnvironment environment(const DataFolder& data, const Place& p, const 
                                   const QDateTime& now = QDateTime(QDate(2025, 5, 27), QTime(21, 5),
                                                                    QTimeZone("Europe/Budapest")))
 {
-    VisibilitySite site{p.name, Site{p.latitude, p.longitude, p.elevation}, QTimeZone(p.zone)};
+    ObservingSite site{p.name, p.latitude, p.longitude, p.elevation, QString::fromUtf8(p.zone)};
     return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(), [now] { return now; },
                                  std::move(sink), site, at, {}, {}, {}};
 }
