@@ -338,6 +338,16 @@ private Q_SLOTS:
         QTest::newRow("new moon after the files") << "2399.12.10 18:00";
     }
 
+    // Svalbard's midnight sun: no sunset, no crescent evening to offer.
+    void noChanceInPolarSummer()
+    {
+        const Run r = sighting({"--next", "--at", "2025.06.01", "--lat", "78.2", "--lon", "15.6", "--tz", "Europe/Oslo"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY2(r.err.contains(QStringLiteral("Nincs A, B vagy C osztályú este vagy reggel 60 napon belül")),
+                 qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
     void momentOutsideTheFiles()
     {
         QFETCH(QString, at);
