@@ -1,0 +1,775 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="hu_HU">
+<context>
+    <name>tavik::A</name>
+    <message>
+        <source>Az &apos;ujhold.txt&apos; fájl nem található!</source>
+        <translation>The file &apos;ujhold.txt&apos; was not found!</translation>
+    </message>
+    <message>
+        <source>Az &apos;utolsó.txt&apos; fájl nem található!</source>
+        <translation>The file &apos;utolsó.txt&apos; was not found!</translation>
+    </message>
+    <message>
+        <source>Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!</source>
+        <translation>Please enter a VALID NEW MOON / OBSERVATION date!</translation>
+    </message>
+    <message>
+        <source>Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!</source>
+        <translation>Please enter the time of the LAST NEW MOON!</translation>
+    </message>
+    <message>
+        <source>Üres dátumot NEM mentek!</source>
+        <translation>An empty date is NOT saved!</translation>
+    </message>
+    <message>
+        <source>  2. nap</source>
+        <translation>Day  2</translation>
+    </message>
+    <message>
+        <source>  3. nap</source>
+        <translation>Day  3</translation>
+    </message>
+    <message>
+        <source>  4. nap</source>
+        <translation>Day  4</translation>
+    </message>
+    <message>
+        <source>  5. nap</source>
+        <translation>Day  5</translation>
+    </message>
+    <message>
+        <source>  6. nap</source>
+        <translation>Day  6</translation>
+    </message>
+    <message>
+        <source>  7. nap</source>
+        <translation>Day  7</translation>
+    </message>
+    <message>
+        <source>  8. nap</source>
+        <translation>Day  8</translation>
+    </message>
+    <message>
+        <source>  9. nap</source>
+        <translation>Day  9</translation>
+    </message>
+    <message>
+        <source>10. nap</source>
+        <translation>Day 10</translation>
+    </message>
+    <message>
+        <source>11. nap</source>
+        <translation>Day 11</translation>
+    </message>
+    <message>
+        <source>&amp;Hold - térképek</source>
+        <translation>&amp;Moon maps</translation>
+    </message>
+    <message>
+        <source>&amp;Szerszámok</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>H&amp;elp</source>
+        <translation>H&amp;elp</translation>
+    </message>
+    <message>
+        <source>&amp;Jegyzetek</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Megfigyelési napló</source>
+        <translation>&amp;Observation log</translation>
+    </message>
+    <message>
+        <source>N&amp;aptár</source>
+        <translation>&amp;Calendar</translation>
+    </message>
+    <message>
+        <source>&amp;Korai Holdsarlók</source>
+        <translation>&amp;Early crescents</translation>
+    </message>
+    <message>
+        <source>&amp;Napfogyatkozások</source>
+        <translation>&amp;Solar eclipses</translation>
+    </message>
+    <message>
+        <source>&amp;Holdfogyatkozások</source>
+        <translation>&amp;Lunar eclipses</translation>
+    </message>
+    <message>
+        <source>&amp;Vénusz sarlók</source>
+        <translation>&amp;Venus crescents</translation>
+    </message>
+    <message>
+        <source>&amp;Fok - Vonás calculator</source>
+        <translation>&amp;Degree - mil calculator</translation>
+    </message>
+    <message>
+        <source>Megfi&amp;gyelőhely…</source>
+        <translation>Observing s&amp;ite…</translation>
+    </message>
+    <message>
+        <source>Lá&amp;thatóság</source>
+        <translation>&amp;Visibility</translation>
+    </message>
+    <message>
+        <source>Ny&amp;elv / Language</source>
+        <translation>Ny&amp;elv / Language</translation>
+    </message>
+    <message>
+        <source>Magyar</source>
+        <translation>Magyar</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>A rendszer nyelve szerint</source>
+        <translation>As the system&apos;s language</translation>
+    </message>
+    <message>
+        <source>A program következő indításától érvényes</source>
+        <translation>Takes effect at the next start of the program</translation>
+    </message>
+    <message>
+        <source>&amp;Programról</source>
+        <translation>&amp;About the program</translation>
+    </message>
+    <message>
+        <source>&amp;Leírás</source>
+        <translation>&amp;Description</translation>
+    </message>
+    <message>
+        <source>------------</source>
+        <translation>------------</translation>
+    </message>
+    <message>
+        <source>&amp;Kilépés</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Tavik  - Holdsarló kor és fázis számoló     -  %1  (x86)   - Orvel Edition</source>
+        <translation>Tavik  - Crescent age and phase calculator     -  %1  (x86)   - Orvel Edition</translation>
+    </message>
+    <message>
+        <source>Utolsó Újhold :</source>
+        <translation>Last New Moon :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Utolsó Újhold</source>
+        <translation>Last New Moon</translation>
+    </message>
+    <message>
+        <source>Megfigyelés :</source>
+        <translation>Observation :</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Megfigyelés</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>Most!</source>
+        <translation>Now!</translation>
+    </message>
+    <message>
+        <source>Újholdak</source>
+        <translation>New moons</translation>
+    </message>
+    <message>
+        <source>Az OK gomb a választott újholdat írja a mezőbe.</source>
+        <translation>The OK button puts the chosen new moon into the box.</translation>
+    </message>
+    <message>
+        <source>A választott újhold mentése.</source>
+        <translation>Saves the chosen new moon.</translation>
+    </message>
+    <message>
+        <source>A megfigyelés idejének mentése.</source>
+        <translation>Saves the time of the observation.</translation>
+    </message>
+    <message>
+        <source>Holdfázis</source>
+        <translation>Moon phase</translation>
+    </message>
+    <message>
+        <source>Kattintásra megnyílik a Hold térképe.</source>
+        <translation>Click to open the map of the Moon.</translation>
+    </message>
+    <message>
+        <source>A számítás eredménye</source>
+        <translation>The result of the calculation</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::AboutWindow</name>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Holdsarló kor és fázis számoló</source>
+        <translation>Crescent age and phase calculator</translation>
+    </message>
+    <message>
+        <source>© 2024–2026 a Tavik fejlesztői</source>
+        <translation>© 2024–2026 the Tavik developers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::CalendarWindow</name>
+    <message>
+        <source>Naptár</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Előző hónap</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Következő hónap</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Hónap</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Év</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Napok</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::ConverterWindow</name>
+    <message>
+        <source>Fok -  Vonás átszámítás:</source>
+        <translation>Degrees -  mils conversion:</translation>
+    </message>
+    <message>
+        <source>fok  =</source>
+        <translation>degrees  =</translation>
+    </message>
+    <message>
+        <source>vonás</source>
+        <translation>mils</translation>
+    </message>
+    <message>
+        <source>Vonás - Fok átszámítás:</source>
+        <translation>Mils - degrees conversion:</translation>
+    </message>
+    <message>
+        <source>vonás =  </source>
+        <translation>mils =  </translation>
+    </message>
+    <message>
+        <source>fok</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Számítások</source>
+        <translation>Calculations</translation>
+    </message>
+    <message>
+        <source>Számítás</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>A tüzérségben és a navigációban használt 6000 egységre osztott kör (ún. tüzérségi kör) olyan szögmértékegység, amely a teljes kört 360 fok helyett 6000 egységre osztja fel.</source>
+        <translation>The circle of 6000 units used in artillery and navigation (the so-called artillery mil) is a unit of angle that divides the full circle into 6000 units instead of 360 degrees.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kérem, VALÓS ADATOT adjon meg!</source>
+        <translation>Please enter a REAL VALUE!</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::DescriptionWindow</name>
+    <message>
+        <source>Program leírása</source>
+        <translation>About using the program</translation>
+    </message>
+    <message>
+        <source>A program használatához néhány tanács:</source>
+        <translation>A few tips for using the program:</translation>
+    </message>
+    <message>
+        <source>A legördülő &apos;Újhold időpontok&apos; listában az időpontok a magyar időszámítás szerint vannak (nyári- téli isz. korrigálásával!)</source>
+        <translation>The times in the drop-down &apos;New moon times&apos; list are in Hungarian time (corrected for summer and winter time!)</translation>
+    </message>
+    <message>
+        <source>1.) a SÁRGA (Utolsó Újhold) gombra kattintva megjelenik a legutolsónak megadott újhold időpontja.</source>
+        <translation>1.) Clicking the YELLOW (Last New Moon) button shows the time of the new moon entered last.</translation>
+    </message>
+    <message>
+        <source>2.) a ZÖLD (Megfigyelés) gombra kattintva betölti az elmentett utolsó megfigyelési dátumot. Ha újat adunk meg, a MENTÉS gombbal elmenthetjük, legközelebb már azt tölti be. </source>
+        <translation>2.) Clicking the GREEN (Observation) button loads the last saved observation date. A new one can be saved with the SAVE button; next time that one is loaded. </translation>
+    </message>
+    <message>
+        <source>3.) a KÉK (Most!) gombra kattintva a pillanatnyi időt-dátumot (a számítógép rendszer idejét) tölti be a &apos;Megfigyelési idejének&apos;.</source>
+        <translation>3.) Clicking the BLUE (Now!) button loads the present date and time (the computer&apos;s system time) as the &apos;Observation time&apos;.</translation>
+    </message>
+    <message>
+        <source>Újhold időpont választásánál:  a program az aktuális (téli- nyári-) MAGYAR idő szerinti időpontokat tölti be (átírható, ha kell). A Program NEM számol át az időzónák között!</source>
+        <translation>When a new moon time is chosen:  the program loads the times in the current (winter or summer) HUNGARIAN time (they can be edited if needed). The program does NOT convert between time zones! Dates and times are written as yyyy.MM.dd HH:mm (2025.05.27 21:05).</translation>
+    </message>
+    <message>
+        <source>A ZÖLD vagy a SÖTÉTKÉK gombra kattintva az &apos;Utolsó Újhold&apos; mező tartalmát a program  -ELMENTI-  és a SÁRGA gombbal legközelebb már azt jeleníti meg!          Minden számítás automatikusan elmentődik a   &apos;\Pic\szamitott.txt&apos;   file -ba!</source>
+        <translation>Clicking the GREEN or the DARK BLUE button makes the program  -SAVE-  the contents of the &apos;Last New Moon&apos; box, and next time the YELLOW button shows that one!          Every calculation is saved automatically into the   &apos;\Pic\szamitott.txt&apos;   file!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::FileFaults</name>
+    <message>
+        <source>%1 &apos;%2&apos; fájl NEM található!</source>
+        <translation>The file &apos;%2&apos; was NOT found!</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; fájl NEM olvasható!</source>
+        <translation>The file &apos;%2&apos; could NOT be read!</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; fájl NEM menthető!</source>
+        <translation>The file &apos;%2&apos; could NOT be saved!</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; fájl NEM menthető! Ezeket a karaktereket nem lehet benne tárolni: %3</source>
+        <translation>The file &apos;%2&apos; could NOT be saved! These characters cannot be stored in it: %3</translation>
+    </message>
+    <message>
+        <source>A mappa nem létezik: %1</source>
+        <translation>The folder does not exist: %1</translation>
+    </message>
+    <message>
+        <source>Nem mappa: %1</source>
+        <translation>Not a folder: %1</translation>
+    </message>
+    <message>
+        <source>Ezen a néven mappa van.</source>
+        <translation>There is a folder of this name.</translation>
+    </message>
+    <message>
+        <source>Nem közönséges fájl (eszköz vagy csővezeték), ezért érintetlen marad.</source>
+        <translation>Not an ordinary file (a device or a pipe), so it is left untouched.</translation>
+    </message>
+    <message>
+        <source>Megtelt a lemez.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság.</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>A lemez csak olvasható.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>A fájl csak olvasható.</source>
+        <translation>The file is read-only.</translation>
+    </message>
+    <message>
+        <source>A mappa csak olvasható, ezért a fájl nem cserélhető biztonságosan.</source>
+        <translation>The folder is read-only, so the file cannot be replaced safely.</translation>
+    </message>
+    <message>
+        <source>Lemezhiba (írási vagy olvasási hiba).</source>
+        <translation>Disk error (a write or read error).</translation>
+    </message>
+    <message>
+        <source>Túl hosszú a név.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>Nincs ilyen fájl.</source>
+        <translation>No such file.</translation>
+    </message>
+    <message>
+        <source>Sérült vagy ismeretlen formátumú kép.</source>
+        <translation>A damaged picture or one of an unknown format.</translation>
+    </message>
+    <message>
+        <source>A fájl túl nagy: legfeljebb %1 MB lehet.</source>
+        <translation>The file is too large: it may be at most %1 MB.</translation>
+    </message>
+    <message>
+        <source>A fájl helyén önmagába visszavezető hivatkozás van.</source>
+        <translation>In the file&apos;s place there is a link that leads back to itself.</translation>
+    </message>
+    <message>
+        <source>Nincs jogosultság a mappa létrehozásához: %1</source>
+        <translation>No permission to create the folder: %1</translation>
+    </message>
+    <message>
+        <source>Rendszerhiba, kódja: %1</source>
+        <translation>System error, code: %1</translation>
+    </message>
+    <message>
+        <source>Rendszerhiba.</source>
+        <translation>System error.</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::MapViewerWindow</name>
+    <message>
+        <source>Hold térképek</source>
+        <translation>Moon maps</translation>
+    </message>
+    <message>
+        <source>Holdkép</source>
+        <translation>Moon picture</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::MessageSink</name>
+    <message>
+        <source>Igen</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nem</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::NoteWindow</name>
+    <message>
+        <source>Jegyzetek</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Jegyzetek:  </source>
+        <translation>Notes:  </translation>
+    </message>
+    <message>
+        <source>Az &apos;jegyzetek.txt&apos; fájl NEM található!</source>
+        <translation>The file &apos;jegyzetek.txt&apos; was NOT found!</translation>
+    </message>
+    <message>
+        <source>Megfigyelési napló</source>
+        <translation>Observation log</translation>
+    </message>
+    <message>
+        <source>Megfigyelési napló:</source>
+        <translation>Observation log:</translation>
+    </message>
+    <message>
+        <source>A &apos;naplo-tavik.txt&apos; fájl NEM található!</source>
+        <translation>The file &apos;naplo-tavik.txt&apos; was NOT found!</translation>
+    </message>
+    <message>
+        <source>Mentés</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Üreset NEM mentek!</source>
+        <translation>An empty text is NOT saved!</translation>
+    </message>
+    <message>
+        <source>Menti a változásokat?</source>
+        <translation>Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::Phase</name>
+    <message>
+        <source>Újhold</source>
+        <translation>New moon</translation>
+    </message>
+    <message>
+        <source>Növekvő sarló</source>
+        <translation>Waxing crescent</translation>
+    </message>
+    <message>
+        <source>Első negyed</source>
+        <translation>First quarter</translation>
+    </message>
+    <message>
+        <source>Növekvő hold</source>
+        <translation>Waxing gibbous</translation>
+    </message>
+    <message>
+        <source>Telihold</source>
+        <translation>Full moon</translation>
+    </message>
+    <message>
+        <source>Fogyó hold</source>
+        <translation>Waning gibbous</translation>
+    </message>
+    <message>
+        <source>Utolsó negyed</source>
+        <translation>Last quarter</translation>
+    </message>
+    <message>
+        <source>Fogyó sarló</source>
+        <translation>Waning crescent</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::ReferenceListWindow</name>
+    <message>
+        <source>Korai Holdsarlók</source>
+        <translation>Early crescents</translation>
+    </message>
+    <message>
+        <source>Napfogyatkozások</source>
+        <translation>Solar eclipses</translation>
+    </message>
+    <message>
+        <source>Vénusz sarlók láthatósága</source>
+        <translation>Visibility of Venus crescents</translation>
+    </message>
+    <message>
+        <source>Holdfogyatkozások</source>
+        <translation>Lunar eclipses</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Korai Holdsarlók:</source>
+        <translation>Early crescents:</translation>
+    </message>
+    <message>
+        <source>Időpont</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Mikor?</source>
+        <translation>When?</translation>
+    </message>
+    <message>
+        <source>Holdsarló kora (kb.)</source>
+        <translation>Crescent&apos;s age (approx.)</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::Report</name>
+    <message>
+        <source>Megfigyelés ideje:         </source>
+        <comment>main window, 27 characters</comment>
+        <translation>Observation time:          </translation>
+    </message>
+    <message>
+        <source>Holdsarló kora:             </source>
+        <comment>main window, 28 characters</comment>
+        <translation>Crescent&apos;s age:             </translation>
+    </message>
+    <message>
+        <source>Megfigyelés ideje:   </source>
+        <comment>log, 21 characters</comment>
+        <translation>Observation time:    </translation>
+    </message>
+    <message>
+        <source>Holdsarló kora:      </source>
+        <comment>log, 21 characters</comment>
+        <translation>Crescent&apos;s age:      </translation>
+    </message>
+    <message>
+        <source>Holdfázis:           </source>
+        <comment>log, 21 characters</comment>
+        <translation>Moon phase:          </translation>
+    </message>
+    <message>
+        <source>%1 óra %2 perc</source>
+        <translation>%1 hours %2 minutes</translation>
+    </message>
+    <message>
+        <source>%1 nap  %2 óra %3 perc</source>
+        <translation>%1 days  %2 hours %3 minutes</translation>
+    </message>
+    <message>
+        <source>%1 nap</source>
+        <comment>days</comment>
+        <translation>%1 days</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::SiteFaults</name>
+    <message>
+        <source>A sor nem UTF-8 szöveg.</source>
+        <translation>The line is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>„kulcs=érték” alakú sor kell, például latitude=47.4979.</source>
+        <translation>A line of the form “key=value” is needed, for example latitude=47.4979.</translation>
+    </message>
+    <message>
+        <source>%1 helyén szám kell, tizedesponttal, %2.</source>
+        <translation>%1 must be a number with a decimal point, %2.</translation>
+    </message>
+    <message>
+        <source>%1 csak %2 lehet.</source>
+        <translation>%1 can only be %2.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen időzóna: IANA név kell, például Europe/Budapest, vagy üres a rendszer zónájához.</source>
+        <translation>Unknown time zone: an IANA name is needed, for example Europe/Budapest, or nothing for the system&apos;s zone.</translation>
+    </message>
+    <message>
+        <source>Hiányzik %1 „%2=” sor.</source>
+        <translation>The “%2=” line is missing.</translation>
+    </message>
+    <message>
+        <source>A hely neve</source>
+        <translation>The name of the place</translation>
+    </message>
+    <message>
+        <source>A földrajzi szélesség</source>
+        <translation>The latitude</translation>
+    </message>
+    <message>
+        <source>A földrajzi hosszúság</source>
+        <translation>The longitude</translation>
+    </message>
+    <message>
+        <source>A tengerszint feletti magasság</source>
+        <translation>The elevation above sea level</translation>
+    </message>
+    <message>
+        <source>Az időzóna</source>
+        <translation>The time zone</translation>
+    </message>
+    <message>
+        <source>%1° és %2° között</source>
+        <translation>between %1° and %2°</translation>
+    </message>
+    <message>
+        <source>%1 és %2 méter között</source>
+        <translation>between %1 and %2 metres</translation>
+    </message>
+    <message>
+        <source>A megfigyelőhely beállításfájljának (%1) %2. sora hibás: %3</source>
+        <translation>Line %2 of the observing site&apos;s settings file (%1) is wrong: %3</translation>
+    </message>
+    <message>
+        <source>Addig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem ment a Megfigyelőhely ablakban.</source>
+        <translation>Until then Budapest is the observing site; the file stays as it is until a new site is saved in the Observing site window.</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::Startup</name>
+    <message>
+        <source>Holdsarló kor és fázis számoló, %1, Orvel Edition
+</source>
+        <translation>Crescent age and phase calculator, %1, Orvel Edition
+</translation>
+    </message>
+    <message>
+        <source>Használat: tavik [KAPCSOLÓ]
+
+A Tavik holdsarló kor és fázis számoló amatőr holdmegfigyelőknek: az utolsó
+újhold és a megfigyelés idejéből kiszámolja a Hold korát, fázisát és
+megvilágítottságát, naplózza a megfigyeléseket, és megmutatja a holdtérképet,
+az újholdak, a holdsarlók, a fogyatkozások és a Vénusz listáit.
+
+Kapcsolók:
+  -h, --help       a program rövid leírása és az adatmappa helye
+  -v, --version    a program neve és változata
+A Qt saját kapcsolói (például -style, -platform) is használhatók.
+Kilépési kód: 0, ha a program rendben lefutott; 2 ismeretlen kapcsoló vagy
+fölösleges paraméter esetén.
+
+</source>
+        <translation>Usage: tavik [OPTION]
+
+Tavik is a crescent age and phase calculator for amateur observers of the Moon:
+from the last new moon and the time of an observation it works out the Moon&apos;s
+age, phase and illumination, keeps a log of the observations, and shows the
+map of the Moon and the lists of new moons, crescents, eclipses and Venus.
+Dates and times are written as yyyy.MM.dd HH:mm (2025.05.27 21:05).
+
+Options:
+  -h, --help       a short description of the program and its data folder
+  -v, --version    the program&apos;s name and version
+Qt&apos;s own options (for example -style, -platform) can be used too.
+Exit code: 0 when the program ran normally; 2 for an unknown option or
+a superfluous argument.
+
+</translation>
+    </message>
+    <message>
+        <source>tavik: %1: %2
+A kapcsolók listája: tavik --help
+</source>
+        <translation>tavik: %1: %2
+The list of options: tavik --help
+</translation>
+    </message>
+    <message>
+        <source>ismeretlen kapcsoló</source>
+        <translation>unknown option</translation>
+    </message>
+    <message>
+        <source>fölösleges paraméter</source>
+        <translation>superfluous argument</translation>
+    </message>
+    <message>
+        <source>Adatmappa (a program mellett, hordozható használat):
+  %1
+</source>
+        <translation>Data folder (beside the program, portable use):
+  %1
+</translation>
+    </message>
+    <message>
+        <source>Saját adatmappa (ide ír a program, és innen olvas először):
+  %1
+A csomaggal érkezett adatok (csak olvasásra):
+  %2
+</source>
+        <translation>Your own data folder (the program writes here and reads from here first):
+  %1
+The data that came with the package (read only):
+  %2
+</translation>
+    </message>
+</context>
+</TS>
