@@ -141,6 +141,7 @@ void A::fillLanguageMenu()
 {
     nyelv = szamit->addMenu(tr("Ny&elv / Language"));
     nyelv->setObjectName(QStringLiteral("nyelv"));
+    nyelv->menuAction()->setObjectName(QStringLiteral("nyelvMenu"));
     nyelv->setFont(menuFont());
     auto* group = new QActionGroup(nyelv);
     const LanguageChoice current =

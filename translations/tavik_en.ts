@@ -265,6 +265,11 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>hu_HU</source>
+        <comment>the locale of the month and day names</comment>
+        <translation>en_GB</translation>
+    </message>
 </context>
 <context>
     <name>tavik::ConverterWindow</name>

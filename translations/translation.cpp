@@ -10,14 +10,14 @@ namespace tavik {
 
 namespace {
 
-bool install(const QString& file, const QString& folder)
+QTranslator* install(const QString& file, const QString& folder)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator)) {
         delete translator;
-        return false;
+        return nullptr;
     }
-    return true;
+    return translator;
 }
 
 }  // namespace
@@ -27,16 +27,16 @@ InterfaceLanguage startupLanguage()
     return interfaceLanguage(readLanguageChoice(siteConfigPath()), environmentLanguage());
 }
 
-bool installInterfaceLanguage(InterfaceLanguage language, const QString& qtFolder)
+QTranslator* installInterfaceLanguage(InterfaceLanguage language, const QString& qtFolder)
 {
     if (!QCoreApplication::instance())
-        return false;
+        return nullptr;
     if (language == InterfaceLanguage::English)
         return install(QStringLiteral("tavik_en.qm"), QStringLiteral(":/i18n"));
     return install(QStringLiteral("qtbase_hu.qm"), qtFolder);
 }
 
-bool installInterfaceLanguage(InterfaceLanguage language)
+QTranslator* installInterfaceLanguage(InterfaceLanguage language)
 {
     return installInterfaceLanguage(language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

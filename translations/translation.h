@@ -8,6 +8,8 @@
 
 #include <QString>
 
+class QTranslator;
+
 namespace tavik {
 
 // The interface language for this run: the [ui] choice of tavik.conf, else
@@ -16,10 +18,10 @@ InterfaceLanguage startupLanguage();
 
 // Installs the translators for language: ours for English, Qt's Hungarian
 // texts (qtbase_hu.qm from qtFolder) for Hungarian. A missing Qt file is left
-// unsaid. Needs a QCoreApplication; returns whether our translator (English)
-// or Qt's (Hungarian) was installed.
-bool installInterfaceLanguage(InterfaceLanguage language, const QString& qtFolder);
+// unsaid. Needs a QCoreApplication; returns the translator installed (the
+// application owns it), or null.
+QTranslator* installInterfaceLanguage(InterfaceLanguage language, const QString& qtFolder);
 // The same with Qt's own translations folder.
-bool installInterfaceLanguage(InterfaceLanguage language);
+QTranslator* installInterfaceLanguage(InterfaceLanguage language);
 
 }  // namespace tavik

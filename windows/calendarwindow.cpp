@@ -17,7 +17,11 @@ constexpr QColor kBackground = ui::kLightCyan;
 constexpr QColor kButtonFace = ui::kLightGreen;
 constexpr QColor kSelection = ui::kTeal;
 
-QLocale hungarian() { return QLocale(QLocale::Hungarian, QLocale::Hungary); }
+// The month and day names in the interface language, whatever the system's.
+QLocale calendarLocale()
+{
+    return QLocale(CalendarWindow::tr("hu_HU", "the locale of the month and day names"));
+}
 }  // namespace
 
 CalendarWindow::CalendarWindow(QWidget* parent)
@@ -27,7 +31,7 @@ CalendarWindow::CalendarWindow(QWidget* parent)
     setWindowTitle(tr("Naptár"));
     setFixedSize(ui::twipsSize(10245, 7590));
     ui::setColors(this, kBackground);
-    setLocale(hungarian());
+    setLocale(calendarLocale());
 
     createCalendar();
     createHeading();
@@ -38,7 +42,7 @@ void CalendarWindow::createCalendar()
 {
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setLocale(hungarian());
+    Calendar1->setLocale(calendarLocale());
     Calendar1->setFirstDayOfWeek(Qt::Monday);
     Calendar1->setGridVisible(true);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -122,7 +126,7 @@ void CalendarWindow::createButton()
 
 void CalendarWindow::Calendar1_SelectionChanged()
 {
-    DateHeading->setText(hungarian().toString(Calendar1->selectedDate(), datePattern()));
+    DateHeading->setText(calendarLocale().toString(Calendar1->selectedDate(), datePattern()));
 }
 
 void CalendarWindow::Command61_Click() { close(); }
