@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>fok  =</source>
-        <translation>degrees  =</translation>
+        <translation>deg  =</translation>
     </message>
     <message>
         <source>vonás</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>fok</source>
-        <translation>degrees</translation>
+        <translation>deg</translation>
     </message>
     <message>
         <source>Számítások</source>
@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Újhold időpont választásánál:  a program az aktuális (téli- nyári-) MAGYAR idő szerinti időpontokat tölti be (átírható, ha kell). A Program NEM számol át az időzónák között!</source>
-        <translation>When a new moon time is chosen:  the program loads the times in the current (winter or summer) HUNGARIAN time (they can be edited if needed). The program does NOT convert between time zones! Dates and times are written as yyyy.MM.dd HH:mm (2025.05.27 21:05).</translation>
+        <translation>When a new moon time is chosen:  the program loads the times in the current (winter or summer) HUNGARIAN time (they can be edited if needed). The program does NOT convert between time zones!</translation>
     </message>
     <message>
         <source>A ZÖLD vagy a SÖTÉTKÉK gombra kattintva az &apos;Utolsó Újhold&apos; mező tartalmát a program  -ELMENTI-  és a SÁRGA gombbal legközelebb már azt jeleníti meg!          Minden számítás automatikusan elmentődik a   &apos;\Pic\szamitott.txt&apos;   file -ba!</source>
