@@ -777,4 +777,221 @@ The data that came with the package (read only):
 </translation>
     </message>
 </context>
+<context>
+    <name>tavik::almanac::Crescents</name>
+    <message>
+        <source>könnyen látható</source>
+        <translation>easily visible to the naked eye</translation>
+    </message>
+    <message>
+        <source>jó időben látható</source>
+        <translation>visible under perfect conditions</translation>
+    </message>
+    <message>
+        <source>távcső segíthet</source>
+        <translation>may need optical aid to find the crescent</translation>
+    </message>
+    <message>
+        <source>csak távcsővel</source>
+        <translation>will need optical aid to find the crescent</translation>
+    </message>
+    <message>
+        <source>távcsővel sem</source>
+        <translation>not visible with a telescope</translation>
+    </message>
+    <message>
+        <source>nem látható</source>
+        <translation>not visible; below the Danjon limit</translation>
+    </message>
+    <message>
+        <source>szabad szemmel látható</source>
+        <translation>visible by naked eye</translation>
+    </message>
+    <message>
+        <source>távcsővel látható, szabad szemmel is lehet</source>
+        <translation>visible by optical aid, could be seen by naked eye</translation>
+    </message>
+    <message>
+        <source>csak távcsővel látható</source>
+        <translation>visible by optical aid only</translation>
+    </message>
+    <message>
+        <source>távcsővel sem látható</source>
+        <translation>not visible even by optical aid</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::almanac::Eclipses</name>
+    <message>
+        <source>teljes</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>gyűrűs</source>
+        <translation>annular</translation>
+    </message>
+    <message>
+        <source>hibrid</source>
+        <translation>hybrid</translation>
+    </message>
+    <message>
+        <source>részleges</source>
+        <translation>partial</translation>
+    </message>
+    <message>
+        <source>félárnyékos</source>
+        <translation>penumbral</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::almanac::Ephemeris</name>
+    <message>
+        <source>hiányzik a(z) %1 efemeriszfájl</source>
+        <translation>the ephemeris file %1 is missing</translation>
+    </message>
+    <message>
+        <source>sérült a(z) %1 efemeriszfájl</source>
+        <translation>the ephemeris file %1 is damaged</translation>
+    </message>
+    <message>
+        <source>a(z) %1 efemeriszfájl nem használható</source>
+        <translation>the ephemeris file %1 cannot be used</translation>
+    </message>
+    <message>
+        <source>az időpont kívül esik az efemerisz időszakán</source>
+        <translation>the time lies outside the span of the ephemeris</translation>
+    </message>
+    <message>
+        <source>A(z) %1 mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).</source>
+        <translation>There are no ephemeris files (sepl_18.se1, semo_18.se1) in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Az efemerisz nem tudott számolni (%1): %2</source>
+        <translation>The ephemeris could not compute (%1): %2</translation>
+    </message>
+    <message>
+        <source>ismeretlen hiba</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>Az efemeriszfájlok nem fedik le ezt az időpontot (%1): %2</source>
+        <translation>The ephemeris files do not cover this time (%1): %2</translation>
+    </message>
+    <message>
+        <source>a könyvtár a beépített sorra váltott</source>
+        <translation>the library fell back on its built-in series</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::almanac::Lists</name>
+    <message>
+        <source>este</source>
+        <comment>crescent list: 7 characters at most</comment>
+        <translation>eve</translation>
+    </message>
+    <message>
+        <source>reggel</source>
+        <comment>crescent list: 7 characters at most</comment>
+        <translation>morn</translation>
+    </message>
+    <message>
+        <source>nem látható</source>
+        <translation>not visible</translation>
+    </message>
+    <message>
+        <source> napkeltekor</source>
+        <translation> at sunrise</translation>
+    </message>
+    <message>
+        <source> napnyugtakor</source>
+        <translation> at sunset</translation>
+    </message>
+    <message>
+        <source>igen</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>nem</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <comment>decimal separator</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 óra %2 perc</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>É</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Ny</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>(helyi idő)</source>
+        <translation>(local time)</translation>
+    </message>
+    <message>
+        <source>(-: újhold előtt)</source>
+        <translation>(-: before new moon)</translation>
+    </message>
+    <message>
+        <source>Láthatóság</source>
+        <translation>Visibility</translation>
+    </message>
+    <message>
+        <source>(Yallop q szerint)</source>
+        <translation>(by Yallop&apos;s q)</translation>
+    </message>
+    <message>
+        <source>Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis</source>
+        <comment>columns of 18, 11 and 9 characters</comment>
+        <translation>Greatest phase    Type       Magn.    Greatest phase seen here</translation>
+    </message>
+    <message>
+        <source>(helyi idő)                           (%1)</source>
+        <comment>38 characters before the parenthesis</comment>
+        <translation>(local time)                          (%1)</translation>
+    </message>
+    <message>
+        <source>Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?</source>
+        <comment>columns of 18, 13, 10 and 12 characters</comment>
+        <translation>Greatest phase    Type         Umbral    Penumbral   Is the Moon above the horizon?</translation>
+    </message>
+    <message>
+        <source>(helyi idő)                    nagyság   nagyság     (%1)</source>
+        <comment>columns of 31, 10 and 12 characters</comment>
+        <translation>(local time)                   magnitude magnitude   (%1)</translation>
+    </message>
+    <message>
+        <source>Alsó         Esti sarló (fázis &lt; 50%)    Hajnali sarló (fázis &lt; 50%) Legvékonyabb</source>
+        <comment>columns of 13, 28 and 28 characters</comment>
+        <translation>Inferior     Evening crescent (&lt; 50%)    Morning crescent (&lt; 50%)    Thinnest</translation>
+    </message>
+    <message>
+        <source>együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló</source>
+        <comment>columns of 13, 13, 15, 13 and 15 characters</comment>
+        <translation>conjunction  first day    last day       first day    last day       crescent seen</translation>
+    </message>
+</context>
 </TS>
