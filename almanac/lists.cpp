@@ -38,7 +38,7 @@ QString cell(const QString& text, int width)
 QString crescentRow(const CrescentSighting& c, const QTimeZone& zone)
 {
     return cell(formatLocalMinute(c.best, zone), kCrescentWhenColumn)
-           + cell(c.evening ? QCoreApplication::translate("tavik::almanac::Lists", "este", "crescent list: 7 characters at most") : QCoreApplication::translate("tavik::almanac::Lists", "reggel", "crescent list: 7 characters at most"),
+           + cell(c.evening ? QCoreApplication::translate("tavik::almanac::Lists", "este", "crescent list: 6 characters at most") : QCoreApplication::translate("tavik::almanac::Lists", "reggel", "crescent list: 6 characters at most"),
                   kCrescentAgeColumn - kCrescentWhenColumn)
            + cell(signedDurationText(c.ageDays), kCrescentClassColumn - kCrescentAgeColumn)
            + yallopLetter(c.visibility) + u' ' + yallopWords(c.visibility);

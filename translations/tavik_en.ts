@@ -885,16 +885,6 @@ The data that came with the package (read only):
 <context>
     <name>tavik::almanac::Lists</name>
     <message>
-        <source>este</source>
-        <comment>crescent list: 7 characters at most</comment>
-        <translation>eve</translation>
-    </message>
-    <message>
-        <source>reggel</source>
-        <comment>crescent list: 7 characters at most</comment>
-        <translation>morn</translation>
-    </message>
-    <message>
         <source>nem látható</source>
         <translation>not visible</translation>
     </message>
@@ -992,6 +982,16 @@ The data that came with the package (read only):
         <source>együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló</source>
         <comment>columns of 13, 13, 15, 13 and 15 characters</comment>
         <translation>conjunction  first day    last day       first day    last day       crescent seen</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <comment>crescent list: 6 characters at most</comment>
+        <translation>eve</translation>
+    </message>
+    <message>
+        <source>reggel</source>
+        <comment>crescent list: 6 characters at most</comment>
+        <translation>morn</translation>
     </message>
 </context>
 </TS>

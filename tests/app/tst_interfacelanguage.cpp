@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void siteSavedKeepsTheLanguage();
     void menuSavesTheChoice();
     void translationsComplete();
+    void paddedTranslationsKeepTheirColumns();
     void windows_data();
     void windows();
 
@@ -288,6 +290,56 @@ void InterfaceLanguageTest::translationsComplete()
     QVERIFY2(unfinished.isEmpty(), qPrintable(unfinished.join(u'\n')));
     QCOMPARE(text.count(QStringLiteral("<message>")) + text.count(QStringLiteral("<message numerus")),
              text.count(QStringLiteral("<translation>")));
+}
+
+// Texts set in columns say so in their comment: "27 characters", "6 characters
+// at most", "columns of 18, 11 and 9 characters". Their English keeps the
+// length, or starts each column where the Hungarian does.
+void InterfaceLanguageTest::paddedTranslationsKeepTheirColumns()
+{
+    QFile ts(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/translations/tavik_en.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    QString source, comment;
+    int checked = 0;
+    static const QRegularExpression kLength(QStringLiteral("(\\d+) characters( at most)?$"));
+    const auto columnStarts = [](const QString& text) {
+        QList<qsizetype> starts;
+        for (qsizetype i = 2; i < text.size(); ++i)
+            if (text.at(i) != u' ' && text.at(i - 1) == u' ' && text.at(i - 2) == u' ')
+                starts << i;
+        return starts;
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"message") {
+            source.clear();
+            comment.clear();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"comment") {
+            comment = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QString english = xml.readElementText();
+            if (!comment.contains(QStringLiteral("characters")))
+                continue;
+            ++checked;
+            const QString what = source + QStringLiteral(" -> ") + english;
+            if (comment.contains(QStringLiteral("columns of")) || comment.contains(QStringLiteral("before the"))) {
+                for (qsizetype i : columnStarts(source))
+                    QVERIFY2(i < english.size() && english.at(i) != u' ' && english.at(i - 1) == u' ', qPrintable(what));
+            } else if (const QRegularExpressionMatch m = kLength.match(comment); m.hasMatch()) {
+                const int n = m.captured(1).toInt();
+                QVERIFY2(m.hasCaptured(2) ? english.size() <= n : english.size() == n && source.size() == n,
+                         qPrintable(what));
+            } else {
+                QFAIL(qPrintable(QStringLiteral("unread comment: ") + comment));
+            }
+        }
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(checked >= 10);
 }
 
 void InterfaceLanguageTest::windows_data()
