@@ -275,7 +275,7 @@
     <name>tavik::ConverterWindow</name>
     <message>
         <source>Fok -  Vonás átszámítás:</source>
-        <translation>Degrees -  mils conversion:</translation>
+        <translation>Degrees - mils conversion:</translation>
     </message>
     <message>
         <source>fok  =</source>
