@@ -6,6 +6,7 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -128,6 +129,56 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
     }
     s.ageDays = s.best - newMoon;
     return s;
+}
+
+double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site)
+{
+    // Golden-section search: the altitude falls to one minimum between a
+    // sunset and the next sunrise.
+    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+    const auto altitude = [&](double t) { return position(eph, t, SE_SUN, site).alt; };
+    double a = from, b = to;
+    double c = b - ratio * (b - a), d = a + ratio * (b - a);
+    double fc = altitude(c), fd = altitude(d);
+    constexpr double kTolerance = 5.0 / 86400.0;   // days
+    while (b - a > kTolerance) {
+        if (fc < fd) {
+            b = d, d = c, fd = fc;
+            c = b - ratio * (b - a), fc = altitude(c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + ratio * (b - a), fd = altitude(d);
+        }
+    }
+    return (a + b) / 2.0;
+}
+
+std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                                const Site& site)
+{
+    std::optional<CrescentSighting> s = crescentOf(eph, newMoon, sunEvent, evening, site);
+    // The other end of the night: the next sunrise, or the sunset before.
+    std::optional<double> other = nextRiseSet(eph, evening ? sunEvent : sunEvent - 1.0, SE_SUN, evening, site);
+    if (!evening && other && *other < sunEvent)
+        if (const auto later = nextRiseSet(eph, *other + 0.01, SE_SUN, false, site); later && *later < sunEvent)
+            other = later;
+    if (!other || (!evening && *other >= sunEvent))
+        return s;
+    if (s && (evening ? s->moonEvent < *other : s->moonEvent > *other))
+        return s;
+    const double best = sunLowestPoint(eph, std::min(sunEvent, *other), std::max(sunEvent, *other), site);
+    if (position(eph, best, SE_MOON, site).alt <= 0)
+        return s;
+    CrescentSighting n;
+    n.newMoon = newMoon;
+    n.evening = evening;
+    n.sunEvent = sunEvent;
+    n.best = best;
+    n.ageDays = best - newMoon;
+    n.q = yallopQ(eph, best, site);
+    n.visibility = yallopClass(*n.q);
+    n.moonUpAllNight = true;
+    return n;
 }
 
 std::optional<CrescentSighting> eveningAfter(const Ephemeris& eph, double newMoon, const Site& site)

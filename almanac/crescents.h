@@ -41,6 +41,10 @@ struct CrescentSighting {
     double ageDays = 0;       // best - newMoon; negative in the morning before it
     std::optional<double> q;  // none when the Moon is below the horizon with the Sun
     YallopClass visibility = YallopClass::F;
+    // The Moon does not set before the next sunrise (in the morning: rises not
+    // after the previous sunset) and stands up at the darkest time: then best is
+    // the Sun's lowest point of the night, moonEvent and lagDays are 0.
+    bool moonUpAllNight = false;
 };
 
 // The evening after and the morning before the new moon at the site; a
@@ -51,6 +55,19 @@ std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMo
 // Moon does not set (rise) then.
 std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
                                            const Site& site);
+
+// The night of this sunset (the morning of this sunrise) by the rule the
+// sighting report and the map share: crescentOf's sighting where the Moon sets
+// (rises) within the night; where it does not set before the next sunrise
+// (rise after the previous sunset) and stands above the horizon then, the
+// best time is the Sun's lowest point between that sunset and the next
+// sunrise (the previous sunset and that sunrise), the darkest sky, with q
+// there and moonUpAllNight set.
+std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                                const Site& site);
+// The moment of the Sun's lowest (airless) altitude between two moments of a
+// night, found to a few seconds.
+double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site);
 
 // The circumstances at the given moment.
 CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site);

@@ -2,6 +2,8 @@
 // observing site, and the conversions between Julian days (UT1) and civil time.
 #pragma once
 
+#include "siteconfig.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -14,12 +16,8 @@
 
 namespace tavik::almanac {
 
-// Geographic position: degrees north and east, metres above sea level.
-struct Site {
-    double latitude = 47.4979;
-    double longitude = 19.0402;
-    double elevation = 100.0;
-};
+// The place computed for: the observing site's geographic position.
+using Site = GeoPosition;
 
 // Where the ephemeris files come from and the flag that selects them.
 struct EphemerisSource {
@@ -83,6 +81,16 @@ struct GeoPos {
 // UT1 Julian day of a civil instant, and back (to the millisecond, via UTC
 // with its leap seconds).
 double julianDayUt(const QDateTime& when);
+
+// What the shipped ephemeris files (Debian's swe-basic-data in
+// /usr/share/libswe/ephe) cover, UT Julian days: the Moon from just after
+// 1800.01.01 00:00 to 2400.01.01 00:00.
+inline constexpr double kShippedEphemerisFirst = 2378496.5;
+inline constexpr double kShippedEphemerisLast = 2597641.5;
+constexpr bool shippedEphemerisCovers(double first, double last) noexcept
+{
+    return first > kShippedEphemerisFirst && last <= kShippedEphemerisLast;
+}
 QDateTime utcOf(double jdUt);
 
 // The UT1 Julian day of local midnight starting that date in the zone.

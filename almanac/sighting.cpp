@@ -5,6 +5,7 @@
 
 #include <swephexp.h>
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -12,6 +13,9 @@
 namespace tavik::almanac {
 
 namespace {
+
+// The conjunctions on either side are searched this far: a lunation is at most 29.9 days.
+constexpr double kConjunctionSearch = 31.0;   // days
 
 constexpr double kSunSemiDiameter = 0.2666;    // degrees, mean
 constexpr double kMoonSemiDiameter = 0.2590;
@@ -177,13 +181,17 @@ const std::array<CrescentRecord, 4>& crescentRecords()
     return records;
 }
 
+std::pair<double, double> sightingReach(double jdUt)
+{
+    return newMoonsBetweenReach(jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
+}
+
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
 {
     SightingReport r;
     r.at = jdUt;
     r.site = site;
-    // The conjunctions on either side: a lunation is at most 29.9 days.
-    const QList<double> around = newMoonsBetween(eph, jdUt - 31.0, jdUt + 31.0);
+    const QList<double> around = newMoonsBetween(eph, jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
     for (double t : around) {
         if (t <= jdUt)
             r.conjunctionBefore = t;
@@ -200,7 +208,7 @@ SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
     // a day before the moment or after it.
     r.sunEvent = nextRiseSet(eph, jdUt - 0.5, SE_SUN, !r.evening, site);
     if (r.sunEvent)
-        r.crescent = crescentOf(eph, newMoon, *r.sunEvent, r.evening, site);
+        r.crescent = crescentOfNight(eph, newMoon, *r.sunEvent, r.evening, site);
     if (r.crescent && r.crescent->q)
         r.best = crescentGeometry(eph, r.crescent->best, site);
     return r;
@@ -235,6 +243,11 @@ QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
         lines << sunWord + whenText(*r.sunEvent, zone);
         if (!r.crescent) {
             lines << moonWord + QStringLiteral("nincs a közelében");
+        } else if (r.crescent->moonUpAllNight) {
+            lines << moonWord
+                         + (ev ? QCoreApplication::translate("Sighting", "nincs (a Hold ezen az éjszakán nem nyugszik le)")
+                               : QCoreApplication::translate("Sighting",
+                                                             "nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)"));
         } else {
             lines << moonWord + whenText(r.crescent->moonEvent, zone)
                   << QStringLiteral("Késés:              ") + signedDurationText(r.crescent->lagDays)
@@ -254,7 +267,9 @@ QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
         const OdehZone oz = odehZone(r.best->odehV);
         lines << QStringLiteral("Legjobb időpont:    %1 (%2)")
                      .arg(whenText(r.crescent->best, zone),
-                          ev ? QStringLiteral("napnyugta + 4/9 késés") : QStringLiteral("napkelte - 4/9 késés"))
+                          r.crescent->moonUpAllNight
+                              ? QCoreApplication::translate("Sighting", "a Nap legmélyebb pontja, a legsötétebb ég")
+                              : (ev ? QStringLiteral("napnyugta + 4/9 késés") : QStringLiteral("napkelte - 4/9 késés")))
               << QStringLiteral("  ARCL %1, ARCV %2, DAZ %3, W′ %4′")
                      .arg(degrees(r.best->arcl), degrees(r.best->arcv), degrees(r.best->daz),
                           hungarianDecimal(r.best->width, 2))
@@ -290,11 +305,13 @@ QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
         {QStringLiteral("now"), geometryJson(r.now)},
     };
     const bool ev = r.evening;
+    const bool moonEvent = r.crescent && !r.crescent->moonUpAllNight;
     o.insert(ev ? QStringLiteral("sunset") : QStringLiteral("sunrise"),
              r.sunEvent ? instant(*r.sunEvent) : QJsonValue(QJsonValue::Null));
     o.insert(ev ? QStringLiteral("moonset") : QStringLiteral("moonrise"),
-             r.crescent ? instant(r.crescent->moonEvent) : QJsonValue(QJsonValue::Null));
-    o.insert(QStringLiteral("lagMinutes"), r.crescent ? QJsonValue(r.crescent->lagDays * 1440.0) : QJsonValue());
+             moonEvent ? instant(r.crescent->moonEvent) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("lagMinutes"), moonEvent ? QJsonValue(r.crescent->lagDays * 1440.0) : QJsonValue());
+    o.insert(QStringLiteral("moonUpAllNight"), r.crescent && r.crescent->moonUpAllNight);
     if (r.best && r.crescent) {
         QJsonObject best = geometryJson(*r.best);
         best.insert(QStringLiteral("time"), instant(r.crescent->best));

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace tavik::almanac {
 
@@ -62,6 +63,8 @@ struct SightingReport {
 // EphemerisError on a fault of the ephemeris.
 SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site);
 
+// The first and last moments sightingAt reads the ephemeris at.
+std::pair<double, double> sightingReach(double jdUt);
 // Throws EphemerisError on a fault of the ephemeris.
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
 

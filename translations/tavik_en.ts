@@ -2,6 +2,235 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="hu_HU">
 <context>
+    <name>Almanac</name>
+    <message>
+        <source>Az efemeriszfájlok nem fedik le ezt az időpontot: --%1 &quot;%2&quot; (a fájlok 1800.01.01-től 2399.12.31-ig tartanak, és a számítás hetekkel előtte és utána is olvas belőlük)</source>
+        <translation>The ephemeris files do not cover this time: --%1 &quot;%2&quot; (the files run from 1800.01.01 to 2399.12.31, and the computation reads them weeks before and after it)</translation>
+    </message>
+</context>
+<context>
+    <name>MapCommand</name>
+    <message>
+        <source>A --out kép kiterjesztése (&quot;%1&quot;) nem ismert képformátum; lehet: %2
+</source>
+        <translation>The extension of the --out picture (&quot;%1&quot;) is not a known picture format; it can be: %2
+</translation>
+    </message>
+    <message>
+        <source>A --out kép és a --table táblázat ugyanaz a fájl: &quot;%1&quot; - a táblázat felülírná a képet.
+</source>
+        <translation>The --out picture and the --table table are the same file: &quot;%1&quot; - the table would overwrite the picture.
+</translation>
+    </message>
+    <message>
+        <source>A --date napján (%1) nincs holdsarló: a legközelebbi együttállás %2 UT. A térkép az együttállás előtti és utáni %3 napra készül.
+</source>
+        <translation>There is no crescent on the --date day (%1): the nearest conjunction is at %2 UT. Maps are drawn for the %3 days before and after a conjunction.
+</translation>
+    </message>
+</context>
+<context>
+    <name>MapSheet</name>
+    <message>
+        <source>Holdsarló láthatósága – %1 – együttállás: %2 UT</source>
+        <translation>Crescent visibility – %1 – conjunction: %2 UT</translation>
+    </message>
+    <message>
+        <source>hajnalban</source>
+        <translation>dawn</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>evening</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceLabels</name>
+    <message>
+        <source>Budapest</source>
+        <translation>Budapest</translation>
+    </message>
+    <message>
+        <source>London</source>
+        <translation>London</translation>
+    </message>
+    <message>
+        <source>Párizs</source>
+        <translation>Paris</translation>
+    </message>
+    <message>
+        <source>Berlin</source>
+        <translation>Berlin</translation>
+    </message>
+    <message>
+        <source>Moszkva</source>
+        <translation>Moscow</translation>
+    </message>
+    <message>
+        <source>Róma</source>
+        <translation>Rome</translation>
+    </message>
+    <message>
+        <source>Madrid</source>
+        <translation>Madrid</translation>
+    </message>
+    <message>
+        <source>Bécs</source>
+        <translation>Vienna</translation>
+    </message>
+    <message>
+        <source>Varsó</source>
+        <translation>Warsaw</translation>
+    </message>
+    <message>
+        <source>Kijev</source>
+        <translation>Kyiv</translation>
+    </message>
+    <message>
+        <source>Bukarest</source>
+        <translation>Bucharest</translation>
+    </message>
+    <message>
+        <source>Belgrád</source>
+        <translation>Belgrade</translation>
+    </message>
+    <message>
+        <source>Prága</source>
+        <translation>Prague</translation>
+    </message>
+    <message>
+        <source>Pozsony</source>
+        <translation>Bratislava</translation>
+    </message>
+    <message>
+        <source>Zágráb</source>
+        <translation>Zagreb</translation>
+    </message>
+    <message>
+        <source>Ljubljana</source>
+        <translation>Ljubljana</translation>
+    </message>
+    <message>
+        <source>Athén</source>
+        <translation>Athens</translation>
+    </message>
+    <message>
+        <source>Isztambul</source>
+        <translation>Istanbul</translation>
+    </message>
+    <message>
+        <source>Stockholm</source>
+        <translation>Stockholm</translation>
+    </message>
+    <message>
+        <source>Oslo</source>
+        <translation>Oslo</translation>
+    </message>
+    <message>
+        <source>Helsinki</source>
+        <translation>Helsinki</translation>
+    </message>
+    <message>
+        <source>Reykjavík</source>
+        <translation>Reykjavík</translation>
+    </message>
+    <message>
+        <source>Lisszabon</source>
+        <translation>Lisbon</translation>
+    </message>
+    <message>
+        <source>Kairó</source>
+        <translation>Cairo</translation>
+    </message>
+    <message>
+        <source>Mekka</source>
+        <translation>Mecca</translation>
+    </message>
+    <message>
+        <source>Teherán</source>
+        <translation>Tehran</translation>
+    </message>
+    <message>
+        <source>Új-Delhi</source>
+        <translation>New Delhi</translation>
+    </message>
+    <message>
+        <source>Peking</source>
+        <translation>Beijing</translation>
+    </message>
+    <message>
+        <source>Tokió</source>
+        <translation>Tokyo</translation>
+    </message>
+    <message>
+        <source>Dzsakarta</source>
+        <translation>Jakarta</translation>
+    </message>
+    <message>
+        <source>Canberra</source>
+        <translation>Canberra</translation>
+    </message>
+    <message>
+        <source>Washington</source>
+        <translation>Washington</translation>
+    </message>
+    <message>
+        <source>Ottawa</source>
+        <translation>Ottawa</translation>
+    </message>
+    <message>
+        <source>Mexikóváros</source>
+        <translation>Mexico City</translation>
+    </message>
+    <message>
+        <source>Brazíliaváros</source>
+        <translation>Brasília</translation>
+    </message>
+    <message>
+        <source>Buenos Aires</source>
+        <translation>Buenos Aires</translation>
+    </message>
+    <message>
+        <source>Lima</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Pretoria</source>
+        <translation>Pretoria</translation>
+    </message>
+    <message>
+        <source>Nairobi</source>
+        <translation>Nairobi</translation>
+    </message>
+    <message>
+        <source>Abuja</source>
+        <translation>Abuja</translation>
+    </message>
+    <message>
+        <source>Rabat</source>
+        <translation>Rabat</translation>
+    </message>
+    <message>
+        <source>Wellington</source>
+        <translation>Wellington</translation>
+    </message>
+</context>
+<context>
+    <name>Sighting</name>
+    <message>
+        <source>nincs (a Hold ezen az éjszakán nem nyugszik le)</source>
+        <translation>none (the Moon does not set this night)</translation>
+    </message>
+    <message>
+        <source>nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)</source>
+        <translation>none (the Moon does not rise this dawn; it is up all night)</translation>
+    </message>
+    <message>
+        <source>a Nap legmélyebb pontja, a legsötétebb ég</source>
+        <translation>the Sun&apos;s lowest point, the darkest sky</translation>
+    </message>
+</context>
+<context>
     <name>tavik::A</name>
     <message>
         <source>Az &apos;ujhold.txt&apos; fájl nem található!</source>

@@ -5,6 +5,7 @@
 #include "datetimeparser.h"
 #include "filefaults.h"
 #include "listcomputation.h"
+#include "localzone.h"
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
@@ -57,7 +58,7 @@ std::optional<QDateTime> readObservationTime(const QString& text, const Regional
     // The parser gives 1899.12.30 to a time typed alone.
     if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
         return std::nullopt;
-    return QDateTime(QDate(c->year, c->month, c->day), QTime(c->hour, c->minute, c->second), zone);
+    return clockTimeIn(*c, zone);
 }
 
 VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
@@ -81,8 +82,8 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     createButtons();
 
     const std::optional<QDateTime> typed =
-        readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone);
-    const QDateTime start = typed ? *typed : m_env.clock().toTimeZone(m_env.site.zone);
+        readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone());
+    const QDateTime start = typed ? *typed : m_env.clock().toTimeZone(m_env.site.zone());
     m_timeBox->setText(start.toString(kTimeFormat));
     m_siteName->setText(m_env.site.name);
     if (openEphemeris())
@@ -249,7 +250,7 @@ bool VisibilityWindow::openEphemeris()
     }
 }
 
-void VisibilityWindow::setSite(const VisibilitySite& site)
+void VisibilityWindow::setSite(const ObservingSite& site)
 {
     m_env.site = site;
     m_siteName->setText(site.name);
@@ -261,7 +262,7 @@ bool VisibilityWindow::recompute()
 {
     if (m_lists && m_lists->running())
         return false;
-    const std::optional<QDateTime> at = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone);
+    const std::optional<QDateTime> at = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone());
     if (!at) {
         m_env.messages.show(this, MessageIcon::Warning,
                             QStringLiteral("Hibás időpont: \"%1\"\nDátum és idő kell, például 2025.05.27 21:05.")
@@ -274,7 +275,7 @@ bool VisibilityWindow::recompute()
 
 void VisibilityWindow::Most_Click()
 {
-    m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone).toString(kTimeFormat));
+    m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
     recompute();
 }
 
@@ -283,7 +284,7 @@ void VisibilityWindow::computeAt(const QDateTime& when)
     if (!m_eph && !openEphemeris())
         return;
     try {
-        m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.site);
+        m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.position());
         showReport();
         m_status->clear();
     } catch (const EphemerisError& e) {
@@ -298,11 +299,11 @@ void VisibilityWindow::showReport()
     showFigures();
     const SkyScene scene = skyScene(*m_eph, *m_report);
     const QString caption = (scene.atBest ? QStringLiteral("A legjobb időpontban, ") : QStringLiteral("Az időpontban, "))
-                            + formatLocalMinute(scene.jd, m_env.site.zone);
+                            + formatLocalMinute(scene.jd, m_env.site.zone());
     m_sky->setScene(scene, caption);
     const std::optional<double> best =
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
-    m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone);
+    m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone());
     showHunt();
     showMap();
 }
@@ -312,14 +313,14 @@ void VisibilityWindow::showReport()
 void VisibilityWindow::showMap()
 {
     const double event = m_report->sunEvent.value_or(m_report->at);
-    const QDate date = utcOf(event + m_env.site.site.longitude / 360.0).date();
+    const QDate date = utcOf(event + m_env.site.longitude / 360.0).date();
     m_map->setEphemeris(*m_eph);
-    m_map->setEvening(date, !m_report->evening, m_env.site.site, m_map->criterion());
+    m_map->setEvening(date, !m_report->evening, m_env.site.position(), m_map->criterion());
 }
 
 void VisibilityWindow::showFigures()
 {
-    for (const Figure& f : reportFigures(*m_report, m_env.site.zone)) {
+    for (const Figure& f : reportFigures(*m_report, m_env.site.zone())) {
         m_labels.value(f.key)->setText(f.label + u':');
         m_values.value(f.key)->setText(f.now);
         m_values.value(f.key)->setAccessibleName(f.label);
@@ -329,9 +330,9 @@ void VisibilityWindow::showFigures()
 
 void VisibilityWindow::showHunt()
 {
-    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone);
+    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
     m_hunt->setHorizontalHeaderLabels(huntHeadings(m_report->evening));
-    const QList<QStringList> rows = huntRows(hunt, m_env.site.zone);
+    const QList<QStringList> rows = huntRows(hunt, m_env.site.zone());
     m_hunt->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows[r].size(); ++c)
@@ -341,7 +342,7 @@ void VisibilityWindow::showHunt()
 
 QString VisibilityWindow::reportText() const
 {
-    return m_report ? sightingText(*m_report, m_env.site.zone) : QString();
+    return m_report ? sightingText(*m_report, m_env.site.zone()) : QString();
 }
 
 void VisibilityWindow::Masolas_Click()
@@ -393,9 +394,9 @@ void VisibilityWindow::Listak_Click()
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
         return;
     ListSettings s;
-    s.site = m_env.site.site;
+    s.site = m_env.site.position();
     s.siteName = m_env.site.name;
-    s.zone = m_env.site.zone;
+    s.zone = m_env.site.zone();
     const DataFolders& data = m_env.data;
     m_lists = std::make_unique<ListComputation>(
         *m_eph, listJobItems([&data](const QString& name) { return data.writePath(name); }, s));

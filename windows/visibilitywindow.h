@@ -15,6 +15,7 @@
 #include "listjob.h"
 #include "messages.h"
 #include "regional.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -38,19 +39,12 @@ class ListComputation;
 class SkyView;
 class VisibilityMapView;
 
-// The site the window computes for: its name, place and time zone.
-struct VisibilitySite {
-    QString name = QStringLiteral("Budapest");
-    almanac::Site site;
-    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-};
-
 struct VisibilityEnvironment {
     DataFolders data;                              // where the lists are written
     RegionalSettings regional;
     std::function<QDateTime()> clock;              // for "Most"
     MessageSink messages;
-    VisibilitySite site;
+    ObservingSite site;
     QString observationText;                       // the main window's time box, when it opened
     std::function<void()> openSiteWindow;          // none: the button is disabled
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
@@ -70,7 +64,7 @@ public:
 
     // The report shown, when one could be computed.
     const std::optional<almanac::SightingReport>& report() const noexcept { return m_report; }
-    const VisibilitySite& site() const noexcept { return m_env.site; }
+    const ObservingSite& site() const noexcept { return m_env.site; }
     // What "Másolás" puts on the clipboard.
     QString reportText() const;
     // The sky picture above the chart, as "Kép mentése…" saves it.
@@ -84,7 +78,7 @@ public:
     VisibilityMapView* mapView() const noexcept { return m_map; }
 
 public Q_SLOTS:
-    void setSite(const tavik::VisibilitySite& site);
+    void setSite(const tavik::ObservingSite& site);
     // Reads the time box and computes; a bad text is reported.
     bool recompute();
     void Most_Click();

@@ -54,7 +54,7 @@ QByteArray command(const QString& at, const Place& p, bool json)
 
 VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink)
 {
-    VisibilitySite site{p.name, Site{p.latitude, p.longitude, p.elevation}, QTimeZone(p.zone)};
+    ObservingSite site{p.name, p.latitude, p.longitude, p.elevation, QString::fromUtf8(p.zone)};
     return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(),
                                  [] { return QDateTime(QDate(2025, 5, 27), QTime(21, 5), QTimeZone("Europe/Budapest")); },
                                  std::move(sink), site, at, {}, {}, {}};

@@ -6,6 +6,7 @@
 #include "sighting.h"
 
 #include <datetimeparser.h>
+#include <localzone.h>
 #include <regional.h>
 
 #include <QCommandLineParser>
@@ -28,12 +29,11 @@ std::optional<QDateTime> readAt(const QString& text, const QTimeZone& zone)
                       << "\" - dátum és idő kell, például \"2025.05.27 21:05\" vagy \"2025.05.27\"\n";
         return std::nullopt;
     }
-    const QDate date(c->year, c->month, c->day);
     if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899"))) {
         errorStream() << "Hibás --at időpont: \"" << text << "\" - hiányzik a dátum, például \"2025.05.27 21:05\"\n";
         return std::nullopt;
     }
-    return QDateTime(date, QTime(c->hour, c->minute, c->second), zone);
+    return clockTimeIn(*c, zone);
 }
 
 }  // namespace
@@ -75,6 +75,8 @@ int runSightingCommand(const QStringList& arguments)
     if (!at)
         return 2;
 
+    if (!coveredByEphemeris(sightingReach(julianDayUt(*at)), QStringLiteral("at"), p.value(QStringLiteral("at"))))
+        return 3;
     const std::optional<Ephemeris> opened = ephemerisOption(p);
     if (!opened)
         return 1;
