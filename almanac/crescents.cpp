@@ -2,6 +2,8 @@
 
 #include "crescentformulas.h"
 
+#include <QCoreApplication>
+
 #include <swephexp.h>
 
 #include <algorithm>
@@ -237,14 +239,14 @@ QChar yallopLetter(YallopClass c)
 QString yallopWords(YallopClass c)
 {
     switch (c) {
-    case YallopClass::A: return QStringLiteral("könnyen látható");
-    case YallopClass::B: return QStringLiteral("jó időben látható");
-    case YallopClass::C: return QStringLiteral("távcső segíthet");
-    case YallopClass::D: return QStringLiteral("csak távcsővel");
-    case YallopClass::E: return QStringLiteral("távcsővel sem");
+    case YallopClass::A: return QCoreApplication::translate("tavik::almanac::Crescents", "könnyen látható");
+    case YallopClass::B: return QCoreApplication::translate("tavik::almanac::Crescents", "jó időben látható");
+    case YallopClass::C: return QCoreApplication::translate("tavik::almanac::Crescents", "távcső segíthet");
+    case YallopClass::D: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel");
+    case YallopClass::E: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem");
     case YallopClass::F: break;
     }
-    return QStringLiteral("nem látható");
+    return QCoreApplication::translate("tavik::almanac::Crescents", "nem látható");
 }
 
 OdehZone odehZone(double v)
@@ -260,12 +262,12 @@ QChar odehLetter(OdehZone z)
 QString odehWords(OdehZone z)
 {
     switch (z) {
-    case OdehZone::A: return QStringLiteral("szabad szemmel látható");
-    case OdehZone::B: return QStringLiteral("távcsővel látható, szabad szemmel is lehet");
-    case OdehZone::C: return QStringLiteral("csak távcsővel látható");
+    case OdehZone::A: return QCoreApplication::translate("tavik::almanac::Crescents", "szabad szemmel látható");
+    case OdehZone::B: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel látható, szabad szemmel is lehet");
+    case OdehZone::C: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel látható");
     case OdehZone::D: break;
     }
-    return QStringLiteral("távcsővel sem látható");
+    return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem látható");
 }
 
 }  // namespace tavik::almanac

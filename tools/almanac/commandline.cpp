@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "translation.h"
 
 #include <localzone.h>
 #include <sitefaults.h>
@@ -25,8 +26,11 @@ void prepareApplication(QTranslator& qtMessages)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
-    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const tavik::InterfaceLanguage language = tavik::startupLanguage();
+    if (language == tavik::InterfaceLanguage::English)
+        tavik::installInterfaceLanguage(language);
+    else if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtMessages);
 }
 
