@@ -4,6 +4,8 @@
 
 #include <swephexp.h>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -236,15 +238,13 @@ QChar yallopLetter(YallopClass c)
 
 QString yallopWords(YallopClass c)
 {
-    switch (c) {
-    case YallopClass::A: return QStringLiteral("könnyen látható");
-    case YallopClass::B: return QStringLiteral("jó időben látható");
-    case YallopClass::C: return QStringLiteral("távcső segíthet");
-    case YallopClass::D: return QStringLiteral("csak távcsővel");
-    case YallopClass::E: return QStringLiteral("távcsővel sem");
-    case YallopClass::F: break;
-    }
-    return QStringLiteral("nem látható");
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("Crescents", "könnyen látható"),  QT_TRANSLATE_NOOP("Crescents", "jó időben látható"),
+        QT_TRANSLATE_NOOP("Crescents", "távcső segíthet"),  QT_TRANSLATE_NOOP("Crescents", "csak távcsővel"),
+        QT_TRANSLATE_NOOP("Crescents", "távcsővel sem"),    QT_TRANSLATE_NOOP("Crescents", "nem látható"),
+    };
+    static_assert(std::size(words) == static_cast<std::size_t>(YallopClass::F) + 1);
+    return QCoreApplication::translate("Crescents", words[static_cast<int>(c)]);
 }
 
 OdehZone odehZone(double v)
@@ -259,13 +259,14 @@ QChar odehLetter(OdehZone z)
 
 QString odehWords(OdehZone z)
 {
-    switch (z) {
-    case OdehZone::A: return QStringLiteral("szabad szemmel látható");
-    case OdehZone::B: return QStringLiteral("távcsővel látható, szabad szemmel is lehet");
-    case OdehZone::C: return QStringLiteral("csak távcsővel látható");
-    case OdehZone::D: break;
-    }
-    return QStringLiteral("távcsővel sem látható");
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("Crescents", "szabad szemmel látható"),
+        QT_TRANSLATE_NOOP("Crescents", "távcsővel látható, szabad szemmel is lehet"),
+        QT_TRANSLATE_NOOP("Crescents", "csak távcsővel látható"),
+        QT_TRANSLATE_NOOP("Crescents", "távcsővel sem látható"),
+    };
+    static_assert(std::size(words) == static_cast<std::size_t>(OdehZone::D) + 1);
+    return QCoreApplication::translate("Crescents", words[static_cast<int>(z)]);
 }
 
 }  // namespace tavik::almanac
