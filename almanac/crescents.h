@@ -15,6 +15,12 @@
 namespace tavik::almanac {
 
 enum class YallopClass { A, B, C, D, E, F };
+
+// Yallop's best time: sunset + 4/9 of the lag (sunrise - 4/9 in the morning).
+inline constexpr double kBestFraction = 4.0 / 9.0;
+// The Moon's setting (rising) is searched from this long before the Sun's:
+// the young Moon may set a few hours before the Sun.
+inline constexpr double kMoonEventSearchLead = 0.3;   // days
 enum class OdehZone { A, B, C, D };
 
 // The Sun and the Moon seen from the site at one moment, and the criteria.
@@ -76,6 +82,8 @@ CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site&
 double yallopQ(const Ephemeris& eph, double jdUt, const Site& site);
 YallopClass yallopClass(double q);
 QChar yallopLetter(YallopClass c);
+// A grade's letter on either scale: A for the best.
+QChar gradeLetter(int grade);
 // A short Hungarian phrase for the class: "könnyen látható" ... "nem látható".
 QString yallopWords(YallopClass c);
 

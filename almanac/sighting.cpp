@@ -94,7 +94,7 @@ SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
     auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
     double hor[3] = {0};
     GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), kStandardPressure, kStandardTemperature, equ.data(), hor);
     SkyPlace p;
     p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
     p.declination = equ[1];

@@ -41,7 +41,6 @@ static_assert(sizeof(MapPoint) == 16, "a 0.25° world map is 1,036,800 of them")
 
 inline constexpr double kMinMapStep = 0.1;   // degrees
 inline constexpr double kMaxMapStep = 5.0;
-inline constexpr double kBestFraction = 4.0 / 9.0;
 
 struct MapRequest {
     QDate date;            // each place sees the evening (morning) of this date in its own day
