@@ -18,15 +18,22 @@ namespace {
 // The conjunctions on either side are searched this far: a lunation is at most 29.9 days.
 constexpr double kConjunctionSearch = 31.0;   // days
 
-QString tr(const char* text)
+// A text of the "Sighting" context, marked for lupdate where it is written.
+QString words(const char* text)
 {
     return QCoreApplication::translate("Sighting", text);
 }
 
 QString placeText(const SkyPlace& p, const QString& state)
 {
-    return tr("magasság %1 (fénytöréssel %2), azimut %3 - %4")
+    return words(QT_TRANSLATE_NOOP("Sighting", "magasság %1 (fénytöréssel %2), azimut %3 - %4"))
         .arg(degreesText(p.altitude), degreesText(p.apparentAltitude), degreesText(p.azimuth), state);
+}
+
+QString ageNote(bool evening)
+{
+    return evening ? words(QT_TRANSLATE_NOOP("Sighting", "esti sarló, az együttállás óta"))
+                   : words(QT_TRANSLATE_NOOP("Sighting", "hajnali sarló, negatív: a következő együttállásig"));
 }
 
 // A line's label, the values in one column.
@@ -161,16 +168,15 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
     const SightingReport& r = f.report;
     const bool ev = r.evening;
     QStringList lines;
-    lines << tr("Holdsarló-megfigyelés körülményei")
-          << label(Time) + tr("%1 (%2), %3 UT")
-                               .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
-                                    formatLocalMinute(r.at, QTimeZone::utc()))
+    lines << words(QT_TRANSLATE_NOOP("Sighting", "Holdsarló-megfigyelés körülményei"))
+          << label(Time)
+                 + words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2), %3 UT"))
+                       .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
+                           formatLocalMinute(r.at, QTimeZone::utc()))
           << label(Site) + siteText(r.site)
           << label(ConjunctionBefore) + whenText(r.conjunctionBefore, zone)
           << label(ConjunctionAfter) + whenText(r.conjunctionAfter, zone)
-          << label(Age) + QStringLiteral("%1 (%2)").arg(signedDurationText(r.ageDays),
-                                                        ev ? tr("esti sarló, az együttállás óta")
-                                                           : tr("hajnali sarló, negatív: a következő együttállásig"))
+          << label(Age) + QStringLiteral("%1 (%2)").arg(signedDurationText(r.ageDays), ageNote(ev))
           << label(Sun) + placeText(r.sun, sunStateText(f.sunState))
           << label(Moon) + placeText(r.moon, moonStateText(r.moon.up));
     if (!r.sunEvent) {
@@ -180,7 +186,7 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
         if (f.moonUpAllNight)
             lines << label(MoonEvent, ev) + moonUpAllNightText(ev);
         else if (!f.moonEvent)
-            lines << label(MoonEvent, ev) + tr("nincs a közelében");
+            lines << label(MoonEvent, ev) + words(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
         else
             lines << label(MoonEvent, ev) + whenText(*f.moonEvent, zone) << label(Lag) + lagText(*f.lagDays, ev);
     }
@@ -194,7 +200,8 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
                      .arg(degreesText(b.arcl), degreesText(b.arcv), degreesText(b.daz), widthText(b.width))
               << subLabel(YallopQ) + yallopText(b.q) << subLabel(OdehV) + odehText(b.odehV);
     } else {
-        lines << label(Best) + tr("nincs (%1)").arg(noBestText(f)) << subLabel(YallopQ) + noQText();
+        lines << label(Best) + words(QT_TRANSLATE_NOOP("Sighting", "nincs (%1)")).arg(noBestText(f))
+              << subLabel(YallopQ) + noQText();
     }
     lines << label(Records) + recordsHeadText(f);
     for (const QString& record : recordTexts(f))

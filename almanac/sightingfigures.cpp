@@ -10,7 +10,8 @@ namespace tavik::almanac {
 
 namespace {
 
-QString tr(const char* text)
+// A text of the "Sighting" context, marked for lupdate where it is written.
+QString words(const char* text)
 {
     return QCoreApplication::translate("Sighting", text);
 }
@@ -49,9 +50,10 @@ static_assert(std::size(kSunStates) == static_cast<std::size_t>(SunState::DownAl
 
 // Evening and morning forms.
 const char* const kNoCrescent[][2] = {
-    {QT_TRANSLATE_NOOP("Sighting", "nincs napnyugta"), QT_TRANSLATE_NOOP("Sighting", "nincs napkelte")},
-    {QT_TRANSLATE_NOOP("Sighting", "nincs holdnyugta"), QT_TRANSLATE_NOOP("Sighting", "nincs holdkelte")},
-    {QT_TRANSLATE_NOOP("Sighting", "a Hold a Nap előtt nyugszik"), QT_TRANSLATE_NOOP("Sighting", "a Hold a Nap után kel")},
+    { QT_TRANSLATE_NOOP("Sighting", "nincs napnyugta"), QT_TRANSLATE_NOOP("Sighting", "nincs napkelte") },
+    { QT_TRANSLATE_NOOP("Sighting", "nincs holdnyugta"), QT_TRANSLATE_NOOP("Sighting", "nincs holdkelte") },
+    { QT_TRANSLATE_NOOP("Sighting", "a Hold a Nap előtt nyugszik"),
+        QT_TRANSLATE_NOOP("Sighting", "a Hold a Nap után kel") },
 };
 static_assert(std::size(kNoCrescent) == static_cast<std::size_t>(NoCrescent::MoonOnTheWrongSide) + 1);
 
@@ -124,7 +126,7 @@ SightingFigures sightingFigures(const SightingReport& r)
 QString fieldLabel(SightingField field, bool evening)
 {
     const auto& forms = kFieldLabels[indexOf(field)];
-    return tr(!evening && forms[1] ? forms[1] : forms[0]);
+    return words(!evening && forms[1] ? forms[1] : forms[0]);
 }
 
 QString degreesText(double value)
@@ -157,7 +159,8 @@ QString yallopText(double q)
 QString odehText(double v)
 {
     const OdehZone z = odehZone(v);
-    return tr("%1 (%2 zóna: %3)").arg(hungarianDecimal(v, 2), QString(odehLetter(z)), odehWords(z));
+    return words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2 zóna: %3)"))
+        .arg(hungarianDecimal(v, 2), QString(odehLetter(z)), odehWords(z));
 }
 
 QString noQText()
@@ -167,62 +170,67 @@ QString noQText()
 
 QString noneText()
 {
-    return tr("nincs");
+    return words(QT_TRANSLATE_NOOP("Sighting", "nincs"));
 }
 
 QString sunStateText(SunState s)
 {
-    return tr(kSunStates[indexOf(s)]);
+    return words(kSunStates[indexOf(s)]);
 }
 
 QString moonStateText(bool up)
 {
-    return up ? tr("a Hold a látóhatár felett van") : tr("a Hold a látóhatár alatt van");
+    return up ? words(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár felett van"))
+              : words(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár alatt van"));
 }
 
 QString noSunEventText(bool polarNight)
 {
-    return polarNight ? tr("nincs (a Nap ezen a napon nem kel fel)") : tr("nincs (a Nap ezen a napon nem nyugszik le)");
+    return polarNight ? words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem kel fel)"))
+                      : words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem nyugszik le)"));
 }
 
 QString moonUpAllNightText(bool evening)
 {
-    return evening ? tr("nincs (a Hold ezen az éjszakán nem nyugszik le)")
-                   : tr("nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)");
+    return evening ? words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Hold ezen az éjszakán nem nyugszik le)"))
+                   : words(QT_TRANSLATE_NOOP(
+                       "Sighting", "nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)"));
 }
 
 QString noCrescentText(NoCrescent why, bool evening)
 {
-    return tr(kNoCrescent[indexOf(why)][evening ? 0 : 1]);
+    return words(kNoCrescent[indexOf(why)][evening ? 0 : 1]);
 }
 
 QString lagText(double lagDays, bool evening)
 {
     if (lagDays > 0)
         return signedDurationText(lagDays);
-    return signedDurationText(lagDays) + QStringLiteral(" (")
-           + noCrescentText(NoCrescent::MoonOnTheWrongSide, evening) + u')';
+    return signedDurationText(lagDays) + QStringLiteral(" (") + noCrescentText(NoCrescent::MoonOnTheWrongSide, evening)
+           + u')';
 }
 
 QString bestRuleText(const SightingFigures& f)
 {
     if (f.moonUpAllNight)
-        return tr("a Nap legmélyebb pontja, a legsötétebb ég");
-    return f.report.evening ? tr("napnyugta + 4/9 késés") : tr("napkelte - 4/9 késés");
+        return words(QT_TRANSLATE_NOOP("Sighting", "a Nap legmélyebb pontja, a legsötétebb ég"));
+    return f.report.evening ? words(QT_TRANSLATE_NOOP("Sighting", "napnyugta + 4/9 késés"))
+                            : words(QT_TRANSLATE_NOOP("Sighting", "napkelte - 4/9 késés"));
 }
 
 QString noBestText(const SightingFigures& f)
 {
     if (f.report.sunEvent && f.report.crescent)
-        return tr("a Hold nincs a látóhatár felett, amíg a Nap lent van");
+        return words(QT_TRANSLATE_NOOP("Sighting", "a Hold nincs a látóhatár felett, amíg a Nap lent van"));
     return noCrescentText(f.noCrescent.value_or(NoCrescent::NoMoonEvent), f.report.evening);
 }
 
 QString recordsHeadText(const SightingFigures& f)
 {
     if (f.bestAgeDays)
-        return tr("a Hold kora a legjobb időpontban %1").arg(signedDurationText(*f.bestAgeDays));
-    return tr("a sarló nem látható (%1), nem vethető össze a rekordokkal")
+        return words(QT_TRANSLATE_NOOP("Sighting", "a Hold kora a legjobb időpontban %1"))
+            .arg(signedDurationText(*f.bestAgeDays));
+    return words(QT_TRANSLATE_NOOP("Sighting", "a sarló nem látható (%1), nem vethető össze a rekordokkal"))
         .arg(noCrescentText(f.noCrescent.value_or(NoCrescent::NoMoonEvent), f.report.evening));
 }
 
@@ -231,11 +239,14 @@ QStringList recordTexts(const SightingFigures& f)
     QStringList lines;
     for (const RecordComparison& c : f.records) {
         const bool imaging = c.record.means == RecordMeans::Imaging;
-        QString line = tr(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
-                       + (imaging ? tr("az együttállás pillanatában") : signedDurationText(c.record.hours / 24.0))
-                       + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), QString::fromUtf8(c.record.place));
+        QString line
+            = words(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
+              + (imaging ? words(QT_TRANSLATE_NOOP("Sighting", "az együttállás pillanatában"))
+                         : signedDurationText(c.record.hours / 24.0))
+              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), QString::fromUtf8(c.record.place));
         if (c.younger)
-            line += *c.younger ? tr(": fiatalabb a rekordnál") : tr(": nem rekord");
+            line += *c.younger ? words(QT_TRANSLATE_NOOP("Sighting", ": fiatalabb a rekordnál"))
+                               : words(QT_TRANSLATE_NOOP("Sighting", ": nem rekord"));
         lines << line;
     }
     return lines;
