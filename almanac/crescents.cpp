@@ -125,10 +125,14 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 
 double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site)
 {
+    return lowestPoint(from, to, [&](double t) { return position(eph, t, SE_SUN, site).alt; });
+}
+
+double lowestPoint(double from, double to, const std::function<double(double)>& altitude)
+{
     // Golden-section search: the altitude falls to one minimum between a
     // sunset and the next sunrise.
     const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
-    const auto altitude = [&](double t) { return position(eph, t, SE_SUN, site).alt; };
     double a = from, b = to;
     double c = b - ratio * (b - a), d = a + ratio * (b - a);
     double fc = altitude(c), fd = altitude(d);

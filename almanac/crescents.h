@@ -10,6 +10,7 @@
 
 #include "ephemeris.h"
 
+#include <functional>
 #include <optional>
 
 namespace tavik::almanac {
@@ -72,8 +73,10 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
                                                 const Site& site);
 // The moment of the Sun's lowest (airless) altitude between two moments of a
-// night, found to a few seconds.
+// night, found to a few seconds; lowestPoint does the search for any altitude
+// with one minimum there (the map passes its tabulated Sun).
 double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site);
+double lowestPoint(double from, double to, const std::function<double(double)>& altitude);
 
 // The circumstances at the given moment.
 CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site);
