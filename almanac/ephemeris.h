@@ -2,6 +2,8 @@
 // observing site, and the conversions between Julian days (UT1) and civil time.
 #pragma once
 
+#include "siteconfig.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -14,12 +16,8 @@
 
 namespace tavik::almanac {
 
-// Geographic position: degrees north and east, metres above sea level.
-struct Site {
-    double latitude = 47.4979;
-    double longitude = 19.0402;
-    double elevation = 100.0;
-};
+// The place computed for: the observing site's geographic position.
+using Site = GeoPosition;
 
 // Where the ephemeris files come from and the flag that selects them.
 struct EphemerisSource {

@@ -13,8 +13,8 @@ namespace tavik::almanac {
 
 struct ListSettings {
     Site site;
-    QString siteName = QStringLiteral("Budapest");   // before the coordinates in the headings; may be empty
-    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
+    QString siteName = ObservingSite{}.name;   // before the coordinates in the headings; may be empty
+    QTimeZone zone = ObservingSite{}.zone();
     int fromYear = 2020;   // inclusive, in local civil time
     int toYear = 2050;
 };

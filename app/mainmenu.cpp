@@ -129,42 +129,43 @@ void A::fillToolsMenu()
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
 }
 
-namespace {
-VisibilitySite visibilitySite(const ObservingSite& s)
+const SiteConfigRead& A::siteRead()
 {
-    return VisibilitySite{s.name, almanac::Site{s.latitude, s.longitude, s.elevation}, s.zone()};
+    // Read when a window first needs the site, not at the program's start.
+    if (!m_siteRead)
+        m_siteRead = m_env.siteConfig.isEmpty() ? SiteConfigRead{} : readSiteConfig(m_env.siteConfig);
+    return *m_siteRead;
 }
-}  // namespace
 
 void A::openSiteWindow()
 {
     openCompanion(m_site, this, [this] {
-        auto* w = new SiteWindow(m_env.siteConfig, m_env.messages);
-        connect(w, &SiteWindow::siteChanged, this, &A::siteChanged);
+        auto* w = new SiteWindow(m_env.siteConfig, siteRead(), m_env.messages);
+        connect(w, &SiteWindow::siteChanged, this, [this](const ObservingSite& site) {
+            m_siteRead = SiteConfigRead{site, {}, {}};
+            Q_EMIT siteChanged(site);
+        });
         return w;
     });
 }
 
 void A::openVisibility()
 {
-    // The site is read when the window opens: the file may have changed. A
-    // damaged file is named once, as the window opens for Budapest instead.
-    const SiteConfigRead read = m_env.siteConfig.isEmpty() ? SiteConfigRead{} : readSiteConfig(m_env.siteConfig);
-    const ObservingSite& site = read.site;
-    const QString fault = m_visibility ? QString() : describeSiteConfigFault(read, m_env.siteConfig);
+    // A damaged file is named as the window opens for Budapest instead.
+    const QString fault = m_visibility ? QString() : describeSiteConfigFault(siteRead(), m_env.siteConfig);
     if (!fault.isEmpty())
         m_env.messages.show(this, MessageIcon::Warning, fault);
-    openCompanion(m_visibility, this, [this, &site] {
+    openCompanion(m_visibility, this, [this] {
         QPointer<A> self(this);
         auto* w = new VisibilityWindow(VisibilityEnvironment{
-            m_env.data, m_env.regional, m_env.clock, m_env.messages, visibilitySite(site), Text12->text(),
+            m_env.data, m_env.regional, m_env.clock, m_env.messages, siteRead().site, Text12->text(),
             [self] {
                 if (self)
                     self->openSiteWindow();
             },
             {}, {}});
         // It computes for every site saved from now on.
-        connect(this, &A::siteChanged, w, [w](const ObservingSite& s) { w->setSite(visibilitySite(s)); });
+        connect(this, &A::siteChanged, w, &VisibilityWindow::setSite);
         return w;
     });
 }

@@ -117,6 +117,8 @@ private:
     void openMapViewer(const QString& pictureFile);
     void openVisibility();
     void openSiteWindow();
+    // The site's file as first read; a site saved since replaces it.
+    const SiteConfigRead& siteRead();
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
     void showPhasePicture(const QString& fileName);
@@ -129,6 +131,7 @@ private:
     bool newMoonBoxFitsItsFile();
 
     MainWindowEnvironment m_env;
+    std::optional<SiteConfigRead> m_siteRead;
 
     QLabel* Label8 = nullptr;
     QLineEdit* Text11 = nullptr;

@@ -23,16 +23,13 @@ constexpr qint64 kMaxSiteFileBytes = qint64(64) << 10;
 
 std::optional<double> readNumber(const QString& text, ValueRange range, SiteConfigFault& fault)
 {
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);   // "46,253" is not 46253
-    bool ok = false;
-    const double v = c.toDouble(text, &ok);
+    const std::optional<double> v = readSiteNumber(text);
     fault.range = range;
-    if (!ok || !std::isfinite(v)) {
+    if (!v) {
         fault.kind = SiteFault::NotANumber;
         return std::nullopt;
     }
-    if (!range.contains(v)) {
+    if (!range.contains(*v)) {
         fault.kind = SiteFault::OutOfRange;
         return std::nullopt;
     }
@@ -169,6 +166,17 @@ QTimeZone ObservingSite::zone() const
     if (timezone.isEmpty())
         return QTimeZone::systemTimeZone();
     return QTimeZone(timezone.toUtf8());
+}
+
+std::optional<double> readSiteNumber(const QString& text)
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);   // "46,253" is not 46253
+    bool ok = false;
+    const double v = c.toDouble(text, &ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 QString siteConfigPath()

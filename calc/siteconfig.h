@@ -7,15 +7,30 @@
 #include <QString>
 #include <QTimeZone>
 
+#include <optional>
+
 namespace tavik {
 
-struct ObservingSite {
-    QString name = QStringLiteral("Budapest");
+// A place on the Earth, as the ephemeris takes it. Its defaults are Budapest,
+// the site of every user who has not named another.
+struct GeoPosition {
     double latitude = 47.4979;    // degrees, north positive
     double longitude = 19.0402;   // degrees, east positive
     double elevation = 100.0;     // metres
+
+    friend bool operator==(const GeoPosition&, const GeoPosition&) = default;
+};
+
+// The one site type of the program: what the file keeps, the windows show and
+// the almanac computes for.
+struct ObservingSite {
+    QString name = QStringLiteral("Budapest");
+    double latitude = GeoPosition{}.latitude;     // degrees, north positive
+    double longitude = GeoPosition{}.longitude;   // degrees, east positive
+    double elevation = GeoPosition{}.elevation;   // metres
     QString timezone = QStringLiteral("Europe/Budapest");   // IANA id; empty: the system's zone
     QTimeZone zone() const;       // the zone itself (system zone when empty)
+    GeoPosition position() const noexcept { return {latitude, longitude, elevation}; }
 
     friend bool operator==(const ObservingSite&, const ObservingSite&) = default;
 };
@@ -31,6 +46,10 @@ struct ValueRange {
 inline constexpr ValueRange kLatitudeRange{-90, 90};      // degrees
 inline constexpr ValueRange kLongitudeRange{-180, 180};   // degrees
 inline constexpr ValueRange kElevationRange{-500, 15000};  // metres
+
+// A number as the file and tavik-almanac take it: a decimal point, no group
+// separators, finite; none otherwise. The range is checked by the caller.
+std::optional<double> readSiteNumber(const QString& text);
 
 // What is wrong with a damaged tavik.conf, for a message naming the line.
 enum class SiteFault {

@@ -14,12 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace tavik {
@@ -60,7 +58,7 @@ QString coordinateHint(SiteField field)
 
 }  // namespace
 
-SiteWindow::SiteWindow(QString configPath, MessageSink messages, QWidget* parent)
+SiteWindow::SiteWindow(QString configPath, const SiteConfigRead& read, MessageSink messages, QWidget* parent)
     : QWidget(parent)
     , m_path(std::move(configPath))
     , m_messages(std::move(messages))
@@ -84,7 +82,6 @@ SiteWindow::SiteWindow(QString configPath, MessageSink messages, QWidget* parent
     createFields();
     createButtons();
 
-    const SiteConfigRead read = readSiteConfig(m_path);
     m_fault->setText(describeSiteConfigFault(read, m_path));
     m_fault->setVisible(!m_fault->text().isEmpty());
     m_site = read.site;
@@ -200,11 +197,8 @@ std::optional<double> SiteWindow::readElevation()
     QString text = m_elevation->text().trimmed();
     if (text.endsWith(u'm'))
         text = text.chopped(1).trimmed();
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double v = c.toDouble(text.replace(u',', u'.'), &ok);
-    if (ok && std::isfinite(v) && kElevationRange.contains(v))
+    const std::optional<double> v = readSiteNumber(text.replace(u',', u'.'));
+    if (v && kElevationRange.contains(*v))
         return v;
     refuse(m_elevation, siteFieldName(SiteField::Elevation) + QStringLiteral(" hibás: „") + m_elevation->text()
                             + QStringLiteral("”.\nMéterben adja meg, ") + siteFieldRange(SiteField::Elevation)

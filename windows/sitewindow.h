@@ -22,8 +22,9 @@ enum class SiteField;
 class SiteWindow : public QWidget {
     Q_OBJECT
 public:
-    // configPath: the site's file, read now and written on saving.
-    SiteWindow(QString configPath, MessageSink messages, QWidget* parent = nullptr);
+    // configPath: the site's file, written on saving; read: what the program
+    // read from it, shown with the file's fault if it had one.
+    SiteWindow(QString configPath, const SiteConfigRead& read, MessageSink messages, QWidget* parent = nullptr);
 
     // The site as last read or saved.
     const ObservingSite& site() const noexcept { return m_site; }

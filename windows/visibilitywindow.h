@@ -14,7 +14,9 @@
 #include "evening.h"
 #include "listjob.h"
 #include "messages.h"
+#include "nextchance.h"
 #include "regional.h"
+#include "siteconfig.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -38,19 +40,12 @@ class ListComputation;
 class SkyView;
 class VisibilityMapView;
 
-// The site the window computes for: its name, place and time zone.
-struct VisibilitySite {
-    QString name = QStringLiteral("Budapest");
-    almanac::Site site;
-    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-};
-
 struct VisibilityEnvironment {
     DataFolders data;                              // where the lists are written
     RegionalSettings regional;
     std::function<QDateTime()> clock;              // for "Most"
     MessageSink messages;
-    VisibilitySite site;
+    ObservingSite site;
     QString observationText;                       // the main window's time box, when it opened
     std::function<void()> openSiteWindow;          // none: the button is disabled
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
@@ -70,7 +65,7 @@ public:
 
     // The report shown, when one could be computed.
     const std::optional<almanac::SightingReport>& report() const noexcept { return m_report; }
-    const VisibilitySite& site() const noexcept { return m_env.site; }
+    const ObservingSite& site() const noexcept { return m_env.site; }
     // What "Másolás" puts on the clipboard.
     QString reportText() const;
     // The sky picture above the chart, as "Kép mentése…" saves it.
@@ -84,10 +79,13 @@ public:
     VisibilityMapView* mapView() const noexcept { return m_map; }
 
 public Q_SLOTS:
-    void setSite(const tavik::VisibilitySite& site);
+    void setSite(const tavik::ObservingSite& site);
     // Reads the time box and computes; a bad text is reported.
     bool recompute();
+    // The coming evening (morning) whose best time has not passed.
     void Most_Click();
+    // The next evening (morning) of class C or better after the report's time.
+    void KovetkezoEsely_Click();
     void Masolas_Click();
     void KepMentese_Click();
     void Listak_Click();
@@ -101,6 +99,11 @@ private:
     QPushButton* addButton(const char* name, const QString& text);
     bool openEphemeris();
     void computeAt(const QDateTime& when);
+    bool showChanceAfter(double jd, std::optional<almanac::YallopClass> worst, const QString& heading);
+    void showMoment(double jd, const QString& heading);
+    void describeEvening(const QString& heading);
+    void failed(const QString& message);
+    void timeBoxEdited(const QString& text);
     void showReport();
     void showFigures();
     void showHunt();
@@ -113,6 +116,9 @@ private:
     std::unique_ptr<ListComputation> m_lists;
 
     QLineEdit* m_timeBox = nullptr;
+    QLabel* m_chance = nullptr;                    // which evening the report is of
+    QString m_reportText;                          // the time box's text the report belongs to
+    QString m_failure;                             // why the last computation gave no report
     QLabel* m_siteName = nullptr;
     QPushButton* m_siteButton = nullptr;
     QHash<QString, QLabel*> m_values;

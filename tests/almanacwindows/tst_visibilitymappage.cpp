@@ -31,7 +31,7 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         QFETCH(bool, morning);
         DataFolder data;
-        const VisibilitySite site{QStringLiteral("Szeged"), almanac::Site{46.253, 20.148, 80}, QTimeZone("Europe/Budapest")};
+        const ObservingSite site{QStringLiteral("Szeged"), 46.253, 20.148, 80, QStringLiteral("Europe/Budapest")};
         VisibilityWindow w(VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(), {}, MessageSink(), site, at,
                                                  {}, {}, {}});
         w.resize(1100, 800);

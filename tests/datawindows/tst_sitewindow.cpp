@@ -112,7 +112,7 @@ void TestSiteWindow::ok()
     QFETCH(QString, message);
     QFile::remove(path());
     MessageLog log;
-    SiteWindow w(path(), log.sink());
+    SiteWindow w(path(), readSiteConfig(path()), log.sink());
     w.show();
     QSignalSpy changed(&w, &SiteWindow::siteChanged);
     auto* places = w.findChild<QListWidget*>(QStringLiteral("places"));
@@ -141,7 +141,7 @@ void TestSiteWindow::damagedFileIsNamedAndKept()
     QFile f(path());
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(damaged) == damaged.size());
     f.close();
-    SiteWindow w(path(), failOnMessages());
+    SiteWindow w(path(), readSiteConfig(path()), failOnMessages());
     const auto* fault = w.findChild<QLabel*>(QStringLiteral("fileFault"));
     QVERIFY2(fault->text().contains(QStringLiteral("3. sora hibás: longitude=keleti\nA földrajzi hosszúság helyén "
                                                    "szám kell, tizedesponttal, -180° és 180° között.")),

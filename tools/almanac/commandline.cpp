@@ -93,10 +93,8 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
 {
     if (!given(p, name))
         return fallback;
-    bool ok = false;
-    const double v = p.value(name).toDouble(&ok);
-    // "nan" and "inf" read as numbers; a NaN passes both comparisons.
-    if (!ok || !std::isfinite(v) || v < lo || v > hi) {
+    const std::optional<double> v = readSiteNumber(p.value(name));
+    if (!v || !ValueRange{lo, hi}.contains(*v)) {
         errorStream() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
                       << " között kell lennie)\n";
         return std::nullopt;

@@ -307,6 +307,27 @@ private Q_SLOTS:
         QVERIFY(r.out.isEmpty());
     }
 
+    // A date alone and --next: the report's moment, as its first lines say.
+    void reportMoment_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("date alone") << QStringList{"--at", "2025.05.28"} << "2025.05.28 21:32";
+        QTest::newRow("date alone, waning") << QStringList{"--at", "2025.05.26"} << "2025.05.26 04:27";
+        QTest::newRow("next after a time") << QStringList{"--next", "--at", "2025.05.27 21:01"} << "2025.05.28 21:32";
+        QTest::newRow("next from a date's start") << QStringList{"--next", "--at", "2025.11.20"} << "2025.11.22 16:25";
+    }
+
+    void reportMoment()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, moment);
+        const Run r = sighting(args);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("Időpont:            ") + moment), qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("Legjobb időpont:    ") + moment), qPrintable(r.out));
+    }
+
     // The shipped files start at 1800.01.01; the search for the conjunctions
     // reaches two lunations back.
     void momentOutsideTheFiles_data()
