@@ -15,8 +15,6 @@ namespace tavik::almanac {
 
 namespace {
 
-constexpr double kBestFraction = 4.0 / 9.0;
-
 // The lower limits of Yallop's classes A to E: q above the limit; F below
 // them all.
 constexpr std::array kYallopLimits{0.216, -0.014, -0.160, -0.232, -0.293};
@@ -36,12 +34,6 @@ int gradeOf(double value, const std::array<double, N>& limits, Reaches reaches)
     while (grade < static_cast<int>(N) && !reaches(value, limits[grade]))
         ++grade;
     return grade;
-}
-
-// A grade's letter: A for the best.
-QChar gradeLetter(int grade)
-{
-    return QChar(u'A' + grade);
 }
 
 // hor[] of swe_azalt: azimuth from the south through the west, true and
@@ -65,7 +57,7 @@ Position position(const Ephemeris& eph, double jdUt, int body, const Site& site,
     auto equ = eph.position(jdUt, body, topo | SEFLG_EQUATORIAL);
     double hor[3] = {0};
     GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 0.0, 10.0, equ.data(), hor);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), kAirlessPressure, kStandardTemperature, equ.data(), hor);
     return Position{ecl[0], ecl[1], ecl[2], hor[kTrueAltitude], hor[kAzimuthFromSouth]};
 }
 
@@ -94,8 +86,8 @@ std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, b
     // The search does not say whether it fell back to the built-in series: a
     // position at its start does.
     eph.position(jdUt, body);
-    const int rc = swe_rise_trans(jdUt, body, nullptr, eph.flag(), rsmi, geo.data(), 1013.25,
-                                  10.0, &t, serr);
+    const int rc = swe_rise_trans(jdUt, body, nullptr, eph.flag(), rsmi, geo.data(), kStandardPressure,
+                                  kStandardTemperature, &t, serr);
     constexpr int kNeverRisesOrSets = -2;   // circumpolar, or never above the horizon
     if (rc != kNeverRisesOrSets)
         eph.check(rc, serr, jdUt);
@@ -109,7 +101,7 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 {
     // The young Moon sets within a few hours of the Sun, before or after it;
     // the old one rises so.
-    const std::optional<double> moonEvent = nextRiseSet(eph, sunEvent - 0.3, SE_MOON, !evening, site);
+    const std::optional<double> moonEvent = nextRiseSet(eph, sunEvent - kMoonEventSearchLead, SE_MOON, !evening, site);
     if (!moonEvent)
         return std::nullopt;
     CrescentSighting s;
@@ -133,10 +125,14 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 
 double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site)
 {
+    return lowestPoint(from, to, [&](double t) { return position(eph, t, SE_SUN, site).alt; });
+}
+
+double lowestPoint(double from, double to, const std::function<double(double)>& altitude)
+{
     // Golden-section search: the altitude falls to one minimum between a
     // sunset and the next sunrise.
     const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
-    const auto altitude = [&](double t) { return position(eph, t, SE_SUN, site).alt; };
     double a = from, b = to;
     double c = b - ratio * (b - a), d = a + ratio * (b - a);
     double fc = altitude(c), fd = altitude(d);
@@ -229,6 +225,11 @@ double yallopQ(const Ephemeris& eph, double jdUt, const Site& site)
 YallopClass yallopClass(double q)
 {
     return static_cast<YallopClass>(gradeOf(q, kYallopLimits, std::greater<>()));
+}
+
+QChar gradeLetter(int grade)
+{
+    return QChar(u'A' + grade);
 }
 
 QChar yallopLetter(YallopClass c)

@@ -82,6 +82,12 @@ struct GeoPos {
 // with its leap seconds).
 double julianDayUt(const QDateTime& when);
 
+// The atmosphere of the library's standard refraction, and the pressure
+// that turns refraction off (airless altitudes).
+inline constexpr double kStandardPressure = 1013.25;   // hPa
+inline constexpr double kStandardTemperature = 10.0;   // °C
+inline constexpr double kAirlessPressure = 0.0;        // hPa
+
 // What the shipped ephemeris files (Debian's swe-basic-data in
 // /usr/share/libswe/ephe) cover, UT Julian days: the Moon from just after
 // 1800.01.01 00:00 to 2400.01.01 00:00.

@@ -32,6 +32,10 @@ const std::array<CrescentRecord, 4>& crescentRecords();
 inline constexpr double kNakedEyeRecordHours = 15.0;
 inline constexpr double kOpticalAidRecordHours = 11.0 + 37.0 / 60.0;
 
+// Mean apparent semi-diameters, degrees: a body is up while its upper limb is.
+inline constexpr double kSunSemiDiameter = 0.2666;
+inline constexpr double kMoonSemiDiameter = 0.2590;
+
 // Seen from the site: altitude without and with standard refraction, and
 // azimuth from the north through the east, in degrees.
 struct SkyPlace {

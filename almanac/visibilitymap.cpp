@@ -25,10 +25,9 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kTurn = 2.0 * kPi;
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kAuMetres = 1.49597870700e11;
+constexpr double kAuMetres = kAuKm * 1000.0;
 // The Earth's figure and the bodies' diameters as the Swiss Ephemeris takes
 // them for its rising and setting, so that the map agrees with the report.
-constexpr double kEarthRadiusAu = 6378136.6 / kAuMetres;
 constexpr double kEarthFlattening = 1.0 / 298.25642;
 constexpr double kSunDiameterAu = 1392000000.0 / kAuMetres;
 constexpr double kMoonDiameterAu = 3475000.0 / kAuMetres;
@@ -411,7 +410,7 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
         return p;
     p.sunEvent = float((*sun - map.epoch) * kSecondsPerDay);
     // The young Moon sets within a few hours of the Sun, before or after it.
-    std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3, moonHint);
+    std::optional<double> moon = sky.nextEvent(true, !evening, *sun - kMoonEventSearchLead, moonHint);
     hints.moon = moon.value_or(none);
     // Nights are long enough within 60° for a Moon setting soon after the Sun.
     constexpr double kShortNight = 0.2;   // days
@@ -446,7 +445,7 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
 double horizonRefraction()
 {
     double dret[4] = {0};
-    swe_refrac_extended(0.000001, 0.0, 1013.25, 10.0, 0.0065, SE_APP_TO_TRUE, dret);
+    swe_refrac_extended(0.000001, 0.0, kStandardPressure, kStandardTemperature, 0.0065, SE_APP_TO_TRUE, dret);
     return (dret[1] - dret[0]) * kDegree;
 }
 
@@ -541,7 +540,7 @@ VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& reque
 
 QChar gradeLetter(Criterion, int grade)
 {
-    return QChar(u'A' + grade);
+    return gradeLetter(grade);
 }
 
 int gradeCount(Criterion criterion)

@@ -55,7 +55,6 @@ struct MapRegion {
     double height() const { return north - south; }
     bool operator==(const MapRegion&) const = default;
 };
-inline constexpr double kBestFraction = 4.0 / 9.0;
 // Days from the conjunction within which a date has a crescent to map; a
 // fuller Moon is refused, for the sighting report no longer grades it as one.
 inline constexpr double kMaxMapAge = 5.0;

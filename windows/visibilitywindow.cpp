@@ -66,8 +66,7 @@ std::optional<QDateTime> readObservationTime(const QString& text, const Regional
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, regional);
     if (!c)
         return std::nullopt;
-    // The parser gives 1899.12.30 to a time typed alone.
-    if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
+    if (isTimeAlone(text, regional))
         return std::nullopt;
     return clockTimeIn(*c, zone);
 }

@@ -79,6 +79,7 @@ const Place kBudapest{QStringLiteral("Budapest"), 47.4979, 19.0402, 100, "Europe
 const Place kSzeged{QStringLiteral("Szeged"), 46.253, 20.148, 80, "Europe/Budapest"};
 const Place kLongyearbyen{QStringLiteral("Longyearbyen"), 78.22, 15.65, 10, "Europe/Oslo"};
 const Place kLosAngeles{QStringLiteral("Los Angeles"), 34.05, -118.24, 90, "America/Los_Angeles"};
+const Place kUmea{QStringLiteral("Umeå"), 63.0, 20.0, 0, "Europe/Stockholm"};
 const Place kSantiago{QStringLiteral("Santiago"), -33.45, -70.67, 520, "America/Santiago"};
 
 }  // namespace
@@ -101,6 +102,7 @@ private Q_SLOTS:
         QTest::newRow("no sunset at 78 N") << kLongyearbyen << QStringLiteral("2025.06.25 22:00");
         QTest::newRow("west of Greenwich") << kLosAngeles << QStringLiteral("2025.07.24 20:30");
         QTest::newRow("southern winter") << kSantiago << QStringLiteral("2025.06.26 18:30");
+        QTest::newRow("Moon up all night at 63 N") << kUmea << QStringLiteral("2025.05.28 23:00");
     }
 
     void figuresAreTheCommandsJson()
@@ -134,6 +136,11 @@ private Q_SLOTS:
         const QJsonValue sunEvent = j[evening ? QStringLiteral("sunset") : QStringLiteral("sunrise")];
         QCOMPARE(text("sunEvent"), sunEvent.isNull() ? QStringLiteral("nincs") : local(sunEvent, zone));
         QCOMPARE(text("sunEvent.label"), evening ? QStringLiteral("Napnyugta:") : QStringLiteral("Napkelte:"));
+        const QJsonValue moonEvent = j[evening ? QStringLiteral("moonset") : QStringLiteral("moonrise")];
+        QCOMPARE(text("moonEvent").startsWith(QStringLiteral("nincs")), moonEvent.isNull());
+        QCOMPARE(text("moonEvent").contains(QStringLiteral("egész éjjel fent van"))
+                     || text("moonEvent").contains(QStringLiteral("éjszakán nem nyugszik le")),
+                 j[QStringLiteral("moonUpAllNight")].toBool());
         const QJsonValue lag = j[QStringLiteral("lagMinutes")];
         if (!lag.isNull())
             QVERIFY2(text("lag").startsWith(signedDurationText(lag.toDouble() / 1440)), qPrintable(text("lag")));

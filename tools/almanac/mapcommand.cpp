@@ -44,8 +44,7 @@ struct MapJob {
 std::optional<QDate> readDate(const QString& text)
 {
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
-    const bool timeOnly = c && c->year == 1899 && !text.contains(QLatin1String("1899"));
-    if (!c || timeOnly) {
+    if (!c || isTimeAlone(text, RegionalSettings::hungarian())) {
         errorStream() << "Hibás --date dátum: \"" << text << "\" - például 2025.05.27\n";
         return std::nullopt;
     }

@@ -35,7 +35,7 @@ std::optional<AtTime> readAt(const QString& text, const QTimeZone& zone)
                       << "\" - dátum és idő kell, például \"2025.05.27 21:05\" vagy \"2025.05.27\"\n";
         return std::nullopt;
     }
-    if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899"))) {
+    if (isTimeAlone(text, RegionalSettings::hungarian())) {
         errorStream() << "Hibás --at időpont: \"" << text << "\" - hiányzik a dátum, például \"2025.05.27 21:05\"\n";
         return std::nullopt;
     }
