@@ -40,7 +40,9 @@ constexpr int kColumnCount = 29;
 
 StoreStatus statusOf(const QSqlError& e, const QString& path)
 {
-    const int code = e.nativeErrorCode().toInt() & 0xff;
+    int code = e.nativeErrorCode().toInt() & 0xff;
+    if (code == 0 && e.databaseText().contains(QLatin1String("disk is full")))
+        code = kSqliteFull;   // an error Qt passed on without SQLite's code
     StoreStatus s{StoreFault::Other, path, e.databaseText()};
     switch (code) {
     case kSqliteFull: s.fault = StoreFault::DiskFull; break;
@@ -235,14 +237,16 @@ StoreStatus LogbookStore::open(bool create)
 
 StoreStatus LogbookStore::inTransaction(const std::function<StoreStatus()>& change)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return statusOf(db.lastError(), m_path);
+    // Through plain statements rather than QSqlDatabase::commit(), whose error
+    // loses SQLite's code (a full disk would read as any other fault).
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return statusOf(q.lastError(), m_path);
     StoreStatus s = change();
-    if (s.ok() && !db.commit())
-        s = statusOf(db.lastError(), m_path);
+    if (s.ok() && !q.exec(QStringLiteral("COMMIT")))
+        s = statusOf(q.lastError(), m_path);
     if (!s.ok())
-        db.rollback();
+        q.exec(QStringLiteral("ROLLBACK"));
     return s;
 }
 
