@@ -6,6 +6,7 @@
 #include "companion.h"
 #include "converter.h"
 #include "description.h"
+#include "logbookwindow.h"
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
@@ -15,6 +16,8 @@
 #include "visibilitywindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,6 +47,24 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text,
     a->setShortcut(shortcut);
     return a;
 }
+
+// Qt's text boxes take Ctrl+E for "end of line" on Linux; in the main
+// window it opens the logbook instead (End still goes to the end).
+class LogbookKeyFilter : public QObject {
+public:
+    explicit LogbookKeyFilter(QWidget* window) : QObject(window), m_window(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)
+               && static_cast<QWidget*>(watched)->window() == m_window;
+    }
+
+private:
+    QWidget* m_window;
+};
 
 struct DayItem {
     const char* name;
@@ -108,6 +129,7 @@ void A::fillToolsMenu()
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
     megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfi&gyelőhely…"));
     lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -127,6 +149,8 @@ void A::fillToolsMenu()
     });
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+    connect(eszlelesinaplo, &QAction::triggered, this, &A::openLogbook);
+    qApp->installEventFilter(new LogbookKeyFilter(this));
 }
 
 namespace {
@@ -165,8 +189,33 @@ void A::openVisibility()
             {}, {}});
         // It computes for every site saved from now on.
         connect(this, &A::siteChanged, w, [w](const ObservingSite& s) { w->setSite(visibilitySite(s)); });
+        connect(w, &VisibilityWindow::recordAttempt, this, &A::recordAttempt);
         return w;
     });
+}
+
+LogbookWindow* A::openLogbook()
+{
+    const SiteConfigRead read = m_env.siteConfig.isEmpty() ? SiteConfigRead{} : readSiteConfig(m_env.siteConfig);
+    const ObservingSite& s = read.site;
+    const QString zone = s.timezone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : s.timezone;
+    return openCompanion(m_logbook, this, [&] {
+        return new LogbookWindow(LogbookEnvironment{
+            m_env.logbook.isEmpty() ? logbook::defaultLogbookPath() : m_env.logbook, m_env.messages,
+            logbook::AttemptSite{s.name, s.latitude, s.longitude, s.elevation, zone}, m_env.clock, {}});
+    });
+}
+
+void A::recordAttempt(const QDateTime& when, bool evening, const VisibilitySite& site)
+{
+    logbook::Attempt a;
+    a.date = when.date();
+    a.time = QTime(when.time().hour(), when.time().minute());
+    a.evening = evening;
+    const QTimeZone& zone = site.zone;
+    a.site = logbook::AttemptSite{site.name, site.site.latitude, site.site.longitude, site.site.elevation,
+                                  zone == QTimeZone::utc() ? QStringLiteral("UTC") : QString::fromUtf8(zone.id())};
+    openLogbook()->addAttempt(a);
 }
 
 void A::fillHelpMenu()

@@ -40,7 +40,9 @@ class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
 class SiteWindow;
+class LogbookWindow;
 class VisibilityWindow;
+struct VisibilitySite;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -55,6 +57,7 @@ struct MainWindowEnvironment {
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
     QString siteConfig = {};              // the observing site's file (tavik.conf); empty: none
+    QString logbook = {};                 // the logbook's file; empty: the desktop's own
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
@@ -117,6 +120,8 @@ private:
     void openMapViewer(const QString& pictureFile);
     void openVisibility();
     void openSiteWindow();
+    LogbookWindow* openLogbook();
+    void recordAttempt(const QDateTime& when, bool evening, const tavik::VisibilitySite& site);
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
     void showPhasePicture(const QString& fileName);
@@ -168,6 +173,7 @@ private:
     QAction* vonas = nullptr;
     QAction* megfigyelohely = nullptr;
     QAction* lathatosag = nullptr;
+    QAction* eszlelesinaplo = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -188,6 +194,7 @@ private:
     QPointer<AboutWindow> m_frmAbout;
     QPointer<SiteWindow> m_site;
     QPointer<VisibilityWindow> m_visibility;
+    QPointer<LogbookWindow> m_logbook;
 };
 
 }  // namespace tavik
