@@ -6,6 +6,8 @@ packages=(
   # building: the program, the almanac tool (Swiss Ephemeris) and the picture tool (giflib)
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libfontconfig-dev
+  # the logbook's SQLite database through Qt SQL
+  libqt6sql6-sqlite
   libswe-dev swe-basic-data
   libgif-dev
   # the faces the windows ask for, and Qt's own Hungarian texts

@@ -97,7 +97,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<QStringList>>("helps");
         QTest::newRow("tavik") << "tavik.1" << TAVIK_EXE << QList<QStringList>{{"--help"}};
         QTest::newRow("tavik-almanac") << "tavik-almanac.1" << ALMANAC_EXE
-                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}};
+                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}};
     }
 
     void pageFollowsHelp()
