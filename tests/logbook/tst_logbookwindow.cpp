@@ -110,7 +110,7 @@ private Q_SLOTS:
         visibility->close();
         tavik::testing::flushDeletions();
 
-        // Ctrl+E opens it again, even from the time box, whose own Ctrl+E would go to the line's end.
+        // Ctrl+E opens it again from the time box (whose own Ctrl+E, under X11, goes to the line's end).
         auto* box = main.findChild<QLineEdit*>(QStringLiteral("Text12"));
         main.activateWindow();
         QApplication::setActiveWindow(&main);
