@@ -1,5 +1,6 @@
 #include "summaries.h"
 
+#include <lists.h>
 #include <sighting.h>
 
 #include <QCoreApplication>
@@ -75,6 +76,16 @@ QString personalRecordLabel(PersonalRecordKind kind)
     case PersonalRecordKind::SmallestArcl: break;
     }
     return QCoreApplication::translate("Logbook", "Legkisebb ARCL");
+}
+
+QString personalRecordValue(const PersonalRecord& r)
+{
+    switch (r.kind) {
+    case PersonalRecordKind::ShortestLag:
+        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::hungarianDecimal(r.value, 0));
+    case PersonalRecordKind::SmallestArcl: return almanac::hungarianDecimal(r.value, 2) + u'°';
+    default: return almanac::signedDurationText(r.value / 24.0);
+    }
 }
 
 bool yallopRight(YallopClass c, Result r)

@@ -26,6 +26,8 @@ struct PersonalRecord {
 bool countsForRecords(const LogEntry& e);
 QList<PersonalRecord> personalRecords(const QList<LogEntry>& entries);
 QString personalRecordLabel(PersonalRecordKind kind);
+// The record's value in Hungarian: "13 óra 0 perc", "31 perc", "8,09°".
+QString personalRecordValue(const PersonalRecord& r);
 
 // Whether a criterion's class foretold the result: see scoreRule().
 bool yallopRight(almanac::YallopClass c, Result r);

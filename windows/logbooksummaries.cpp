@@ -37,16 +37,6 @@ QLabel* noteOf(QWidget* parent, const QString& text)
     return label;
 }
 
-QString recordValue(const PersonalRecord& r)
-{
-    switch (r.kind) {
-    case PersonalRecordKind::ShortestLag:
-        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::hungarianDecimal(r.value, 0));
-    case PersonalRecordKind::SmallestArcl: return almanac::hungarianDecimal(r.value, 2) + u'°';
-    default: return almanac::signedDurationText(r.value / 24.0);
-    }
-}
-
 QString percent(int part, int whole)
 {
     return whole ? almanac::hungarianDecimal(100.0 * part / whole, 0) + u'%' : QStringLiteral("–");
@@ -87,7 +77,7 @@ void PersonalRecordsPage::show(const QList<LogEntry>& entries)
                                            + r.entry->attempt.site.name
                                      : QString();
         const QString world = r.worldHours ? almanac::signedDurationText(*r.worldHours / 24.0) : QStringLiteral("–");
-        const QStringList cells{personalRecordLabel(r.kind), r.entry ? recordValue(r) : tr("még nincs"), when, world};
+        const QStringList cells{personalRecordLabel(r.kind), r.entry ? personalRecordValue(r) : tr("még nincs"), when, world};
         for (int c = 0; c < cells.size(); ++c)
             m_model->setItem(i, c, new QStandardItem(cells.at(c)));
     }

@@ -137,8 +137,8 @@ private Q_SLOTS:
         QCOMPARE(logbook(db, {QStringLiteral("import"), QStringLiteral(LOGBOOK_DATA "/yallop1997.csv")}).exitCode, 0);
         const Run records = logbook(db, {QStringLiteral("records")});
         QVERIFY2(records.out.contains(QStringLiteral(
-                     "Legfiatalabb sarló szabad szemmel: 13,0 óra (1992.04.02, Hawaii); "
-                     "világrekord: 15,0 óra")),
+                     "Legfiatalabb sarló szabad szemmel: 13 óra 1 perc (1992.04.02, Hawaii); "
+                     "világrekord: 15 óra 0 perc")),
                  qPrintable(records.out));
         const Run score = logbook(db, {QStringLiteral("score"), QStringLiteral("--json")});
         QVERIFY2(score.out.contains(QStringLiteral("\"counted\": 7")), qPrintable(score.out));

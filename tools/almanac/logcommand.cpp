@@ -162,15 +162,6 @@ int listEntries(LogbookStore& store, bool json)
     return Done;
 }
 
-QString recordValue(const PersonalRecord& r)
-{
-    switch (r.kind) {
-    case PersonalRecordKind::ShortestLag: return LogCommand::tr("%1 perc").arg(hungarianDecimal(r.value, 0));
-    case PersonalRecordKind::SmallestArcl: return hungarianDecimal(r.value, 2) + u'°';
-    default: return LogCommand::tr("%1 óra").arg(hungarianDecimal(r.value, 1));
-    }
-}
-
 int showRecords(LogbookStore& store, bool json)
 {
     QList<LogEntry> entries;
@@ -197,12 +188,12 @@ int showRecords(LogbookStore& store, bool json)
     for (const PersonalRecord& r : records) {
         out << personalRecordLabel(r.kind) << ": ";
         if (r.entry)
-            out << recordValue(r) << " (" << r.entry->attempt.date.toString(QStringLiteral("yyyy.MM.dd")) << ", "
+            out << personalRecordValue(r) << " (" << r.entry->attempt.date.toString(QStringLiteral("yyyy.MM.dd")) << ", "
                 << r.entry->attempt.site.name << ")";
         else
             out << LogCommand::tr("még nincs");
         if (r.worldHours)
-            out << LogCommand::tr("; világrekord: %1 óra").arg(hungarianDecimal(*r.worldHours, 1));
+            out << LogCommand::tr("; világrekord: %1").arg(signedDurationText(*r.worldHours / 24.0));
         out << "\n";
     }
     return Done;
