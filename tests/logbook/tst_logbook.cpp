@@ -257,6 +257,25 @@ private Q_SLOTS:
         QVERIFY(describeStoreStatus(s).contains(QStringLiteral("újabb változata írta (99. változat)")));
     }
 
+    void damagedFileIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("eszlelesek.sqlite"));
+        const QByteArray text = QByteArray("Ez egy jegyzet, nem napló.\n").repeated(200);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) == text.size());
+        f.close();
+        LogbookStore store(path);
+        QList<LogEntry> one = madeUp(1);
+        const StoreStatus s = store.insert(one);
+        QCOMPARE(int(s.fault), int(StoreFault::Damaged));
+        QCOMPARE(describeStoreStatus(s),
+                 QStringLiteral("Az észlelési napló (%1) sérült, vagy nem is napló. A fájlt a program nem módosítja.")
+                     .arg(path));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), text);
+    }
+
 private:
     static QString pragma(const QString& path, const char* sql)
     {

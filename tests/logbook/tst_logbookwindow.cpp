@@ -171,6 +171,22 @@ private Q_SLOTS:
         QVERIFY(store.load(left).ok());
         QCOMPARE(left.size(), 2);
         QVERIFY(std::none_of(left.begin(), left.end(), [](const LogEntry& e) { return e.computed.ageHours == 16.0; }));
+
+        // An edit is saved over the same record, its circumstances computed anew.
+        const qint64 id = w.model().entryAt(proxy->mapToSource(proxy->index(0, 0)).row()).id;
+        table->setCurrentIndex(proxy->index(0, 0));
+        w.Szerkesztes_Click();
+        QVERIFY(w.form());
+        w.form()->findChild<QLineEdit*>(QStringLiteral("observer"))->setText(QStringLiteral("Kiss Péter"));
+        w.form()->accept();
+        QVERIFY(store.load(left).ok());
+        QCOMPARE(left.size(), 2);
+        const auto edited = std::find_if(left.begin(), left.end(), [&](const LogEntry& e) { return e.id == id; });
+        QVERIFY(edited != left.end());
+        QCOMPARE(edited->attempt.observer, QStringLiteral("Kiss Péter"));
+        QCOMPARE(edited->computed.version, kComputationVersion);
+        QVERIFY2(std::abs(edited->computed.ageHours - 20.0) > 1.0, "computed anew, not the made-up age");
+        QVERIFY(w.circumstancesText().contains(QStringLiteral("Yallop q: ")));
         log.clear();
     }
 
