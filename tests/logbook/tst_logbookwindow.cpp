@@ -194,6 +194,18 @@ private Q_SLOTS:
     {
         LogbookWindow w(environment(fresh("form.sqlite")));
         w.show();
+        // Tab goes round the window's own controls too, each named for screen readers.
+        QStringList round;
+        for (QWidget* at = w.findChild<QWidget*>(QStringLiteral("szures")); !round.contains(at->objectName());
+             at = at->nextInFocusChain()) {
+            if (at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus) && !at->objectName().isEmpty())
+                round << at->objectName();
+        }
+        for (const char* name : {"szures", "tabla", "korulmenyek", "Uj", "Bezaras"}) {
+            QVERIFY2(round.contains(QLatin1String(name)), name);
+            auto* control = w.findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(!control->accessibleName().isEmpty() || qobject_cast<QPushButton*>(control), name);
+        }
         w.Uj_Click();
         AttemptForm* form = w.form();
         QVERIFY(form);
