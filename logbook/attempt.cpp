@@ -57,7 +57,7 @@ constexpr FlagWords kFlags[] = {
      QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig a Nap-Hold távolság kisebb a Danjon-határnál (6,4°).")},
     {BeyondRecord, "beyond-record",
      QT_TRANSLATE_NOOP("Logbook", "Fiatalabb sarló, mint az eszközével elért világrekord."),
-     QT_TRANSLATE_NOOP("Logbook", "Idősebb óhold az együttálláshoz közelebb, mint az eszközével elért világrekord.")},
+     QT_TRANSLATE_NOOP("Logbook", "Az együttálláshoz közelebbi óhold, mint az eszközével elért világrekord.")},
 };
 
 QString translated(const char* text)
