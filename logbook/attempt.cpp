@@ -36,7 +36,7 @@ struct FlagWords {
     unsigned flag;
     const char* key;
     const char* evening;
-    const char* morning;
+    const char* morning;   // none: the evening's words serve
 };
 
 constexpr FlagWords kFlags[] = {
@@ -50,11 +50,10 @@ constexpr FlagWords kFlags[] = {
      QT_TRANSLATE_NOOP("Logbook", "Esti sarló az együttállás előtt: akkor még nem volt újhold."),
      QT_TRANSLATE_NOOP("Logbook", "Hajnali sarló az együttállás után: akkor már elmúlt az újhold.")},
     {NakedEyeZoneD, "naked-eye-zone-d",
-     QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig Odeh D zónája szerint még távcsővel sem látható."),
-     QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig Odeh D zónája szerint még távcsővel sem látható.")},
+     QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig Odeh D zónája szerint még távcsővel sem látható."), nullptr},
     {NakedEyeDanjon, "naked-eye-danjon",
      QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig a Nap-Hold távolság kisebb a Danjon-határnál (6,4°)."),
-     QT_TRANSLATE_NOOP("Logbook", "Szabad szemmel, pedig a Nap-Hold távolság kisebb a Danjon-határnál (6,4°).")},
+     nullptr},
     {BeyondRecord, "beyond-record",
      QT_TRANSLATE_NOOP("Logbook", "Fiatalabb sarló, mint az eszközével elért világrekord."),
      QT_TRANSLATE_NOOP("Logbook", "Az együttálláshoz közelebbi óhold, mint az eszközével elért világrekord.")},
@@ -63,6 +62,11 @@ constexpr FlagWords kFlags[] = {
 QString translated(const char* text)
 {
     return QCoreApplication::translate("Logbook", text);
+}
+
+QString sentenceOf(const FlagWords& f, bool evening)
+{
+    return translated(evening || !f.morning ? f.evening : f.morning);
 }
 
 }  // namespace
@@ -106,7 +110,7 @@ QString flagSentence(unsigned flag, bool evening)
 {
     for (const FlagWords& f : kFlags) {
         if (f.flag == flag)
-            return translated(evening ? f.evening : f.morning);
+            return sentenceOf(f, evening);
     }
     return {};
 }
@@ -139,7 +143,7 @@ QStringList flagSentences(unsigned flags, bool evening)
     QStringList sentences;
     for (const FlagWords& f : kFlags) {
         if (flags & f.flag)
-            sentences << translated(evening ? f.evening : f.morning);
+            sentences << sentenceOf(f, evening);
     }
     return sentences;
 }
