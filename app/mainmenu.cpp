@@ -6,6 +6,7 @@
 #include "companion.h"
 #include "converter.h"
 #include "description.h"
+#include "logbookwindow.h"
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
@@ -16,6 +17,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,6 +48,24 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text,
     a->setShortcut(shortcut);
     return a;
 }
+
+// Qt's text boxes take Ctrl+E for "end of line" on Linux; in the main
+// window it opens the logbook instead (End still goes to the end).
+class LogbookKeyFilter : public QObject {
+public:
+    explicit LogbookKeyFilter(QWidget* window) : QObject(window), m_window(window) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)
+               && static_cast<QWidget*>(watched)->window() == m_window;
+    }
+
+private:
+    QWidget* m_window;
+};
 
 struct DayItem {
     const char* name;
@@ -114,6 +135,7 @@ void A::fillToolsMenu()
     vonas = addItem(szamit, "vonas", tr("&Fok - Vonás calculator"));
     megfigyelohely = addItem(szamit, "megfigyelohely", tr("Megfi&gyelőhely…"));
     lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -134,6 +156,8 @@ void A::fillToolsMenu()
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
     fillLanguageMenu();
+    connect(eszlelesinaplo, &QAction::triggered, this, &A::openLogbook);
+    qApp->installEventFilter(new LogbookKeyFilter(this));
 }
 
 // Named in both languages, so that whoever cannot read the one finds it by the other.
@@ -220,8 +244,32 @@ void A::openVisibility()
             {}, {}});
         // It computes for every site saved from now on.
         connect(this, &A::siteChanged, w, &VisibilityWindow::setSite);
+        connect(w, &VisibilityWindow::recordAttempt, this, &A::recordAttempt);
         return w;
     });
+}
+
+LogbookWindow* A::openLogbook()
+{
+    const ObservingSite& s = siteRead().site;
+    const QString zone = s.timezone.isEmpty() ? QString::fromUtf8(QTimeZone::systemTimeZoneId()) : s.timezone;
+    return openCompanion(m_logbook, this, [&] {
+        return new LogbookWindow(LogbookEnvironment{
+            m_env.logbook.isEmpty() ? logbook::defaultLogbookPath() : m_env.logbook, m_env.messages,
+            logbook::AttemptSite{s.name, s.latitude, s.longitude, s.elevation, zone}, m_env.clock, {}});
+    });
+}
+
+void A::recordAttempt(const QDateTime& when, bool evening, const ObservingSite& site)
+{
+    logbook::Attempt a;
+    a.date = when.date();
+    a.time = QTime(when.time().hour(), when.time().minute());
+    a.evening = evening;
+    const QTimeZone zone = site.zone();
+    a.site = logbook::AttemptSite{site.name, site.latitude, site.longitude, site.elevation,
+                                  zone == QTimeZone::utc() ? QStringLiteral("UTC") : QString::fromUtf8(zone.id())};
+    openLogbook()->addAttempt(a);
 }
 
 void A::fillHelpMenu()

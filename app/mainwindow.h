@@ -40,6 +40,7 @@ class PictureBox;
 class ReferenceListWindow;
 class ResultSurface;
 class SiteWindow;
+class LogbookWindow;
 class VisibilityWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
@@ -55,6 +56,7 @@ struct MainWindowEnvironment {
     std::function<QDateTime()> clock;     // local date and time, for "Most!"
     MessageSink messages;                 // this window's and its companions' messages
     QString siteConfig = {};              // the observing site's file (tavik.conf); empty: none
+    QString logbook = {};                 // the logbook's file; empty: the desktop's own
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
@@ -121,6 +123,8 @@ private:
     void openSiteWindow();
     // The site's file as first read; a site saved since replaces it.
     const SiteConfigRead& siteRead();
+    LogbookWindow* openLogbook();
+    void recordAttempt(const QDateTime& when, bool evening, const tavik::ObservingSite& site);
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
     void showPhasePicture(const QString& fileName);
@@ -174,6 +178,7 @@ private:
     QAction* megfigyelohely = nullptr;
     QAction* lathatosag = nullptr;
     QMenu* nyelv = nullptr;   // the interface language, kept in tavik.conf
+    QAction* eszlelesinaplo = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -194,6 +199,7 @@ private:
     QPointer<AboutWindow> m_frmAbout;
     QPointer<SiteWindow> m_site;
     QPointer<VisibilityWindow> m_visibility;
+    QPointer<LogbookWindow> m_logbook;
 };
 
 }  // namespace tavik

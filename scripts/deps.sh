@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libfontconfig-dev
   # the English interface: lupdate, lrelease and their CMake functions
   qt6-l10n-tools qt6-tools-dev
+  # the logbook's SQLite database through Qt SQL
+  libqt6sql6-sqlite
   libswe-dev swe-basic-data
   libgif-dev
   # the faces the windows ask for, and Qt's own Hungarian texts

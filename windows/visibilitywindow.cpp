@@ -278,7 +278,9 @@ void VisibilityWindow::createButtons()
     QPushButton* copy = addButton("Masolas", QStringLiteral("&Másolás"));
     QPushButton* save = addButton("KepMentese", QStringLiteral("&Kép mentése…"));
     QPushButton* lists = addButton("Listak", QStringLiteral("&Listák számítása erre a helyre…"));
+    QPushButton* record = addButton("Rogzites", tr("Észlelés &rögzítése…"));
     QPushButton* close = addButton("Bezaras", QStringLiteral("&Bezárás"));
+    connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
     connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);
     connect(save, &QPushButton::clicked, this, &VisibilityWindow::KepMentese_Click);
     connect(lists, &QPushButton::clicked, this, &VisibilityWindow::Listak_Click);
@@ -286,6 +288,7 @@ void VisibilityWindow::createButtons()
     row->addWidget(copy);
     row->addWidget(save);
     row->addWidget(lists);
+    row->addWidget(record);
     row->addStretch(1);
     row->addWidget(close);
 }
@@ -586,6 +589,12 @@ void VisibilityWindow::listsFinished(const ListJobResult& result)
         m_status->setText(message);
     else
         m_env.messages.show(this, MessageIcon::Error, message);
+}
+
+void VisibilityWindow::Rogzites_Click()
+{
+    const QDateTime when = m_report ? utcOf(m_report->at).toTimeZone(m_env.site.zone()) : m_env.clock();
+    Q_EMIT recordAttempt(when, m_report ? m_report->evening : when.time().hour() >= 12, m_env.site);
 }
 
 }  // namespace tavik

@@ -89,6 +89,11 @@ public Q_SLOTS:
     void Masolas_Click();
     void KepMentese_Click();
     void Listak_Click();
+    // Asks for the report's moment and site to be recorded in the logbook.
+    void Rogzites_Click();
+
+Q_SIGNALS:
+    void recordAttempt(const QDateTime& when, bool evening, const tavik::ObservingSite& site);
 
 private:
     void createTimeRow();

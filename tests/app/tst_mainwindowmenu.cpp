@@ -102,6 +102,8 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
     QTest::newRow("nyelv") << s << 10 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
+    QTest::newRow("eszlelesinaplo") << s << 11 << "eszlelesinaplo" << QStringLiteral("Ész&lelési napló…")
+                                    << QKeySequence(Qt::CTRL | Qt::Key_E);
 
     const QString p = QStringLiteral("prg");
     QTest::newRow("prog") << p << 0 << "prog" << QStringLiteral("&Programról") << QKeySequence();

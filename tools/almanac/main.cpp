@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "filefaults.h"
 #include "listfiles.h"
+#include "logcommand.h"
 #include "mapcommand.h"
 #include "sightingcommand.h"
 
@@ -128,6 +129,10 @@ int main(int argc, char* argv[])
         arguments.removeAt(1);
         return runSightingCommand(arguments);
     }
+    if (arguments.size() > 1 && arguments.at(1) == QStringLiteral("log")) {
+        arguments.removeAt(1);
+        return runLogCommand(arguments);
+    }
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
@@ -137,6 +142,7 @@ int main(int argc, char* argv[])
         "és mind az öt fájl.\n"
         "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help).\n"
         "A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).\n"
+        "Az észlelési napló: tavik-almanac log list (lásd: log --help).\n"
         "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({

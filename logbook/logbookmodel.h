@@ -1,0 +1,37 @@
+// The logbook as a table for the window: one row per attempt, the columns
+// the hunter sorts and filters by. Sorting reads Qt::UserRole: numbers.
+#pragma once
+
+#include "attempt.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace tavik::logbook {
+
+class LogbookModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Date, Site, ResultColumn, Age, Lag, Q, V, Flags, ColumnCount };
+
+    explicit LogbookModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setEntries(QList<LogEntry> entries);
+    const QList<LogEntry>& entries() const noexcept { return m_entries; }
+    const LogEntry& entryAt(int row) const { return m_entries.at(row); }
+    // The row of the entry with that id, -1 when there is none.
+    int rowOf(qint64 id) const;
+    void append(const LogEntry& entry);
+    void replace(int row, const LogEntry& entry);
+    void removeAt(int row);
+
+private:
+    QList<LogEntry> m_entries;
+};
+
+}  // namespace tavik::logbook

@@ -1,0 +1,140 @@
+#include "summaries.h"
+
+#include <lists.h>
+#include <sighting.h>
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace tavik::logbook {
+
+using almanac::OdehZone;
+using almanac::YallopClass;
+
+namespace {
+
+constexpr unsigned kImpossible = MoonBelowHorizon | MoonSetFirst | BeforeConjunction;
+
+bool optical(Result r)
+{
+    return r == Result::Binoculars || r == Result::Telescope;
+}
+
+}  // namespace
+
+bool countsForRecords(const LogEntry& e)
+{
+    return seen(e.attempt.result) && (e.computed.flags & kImpossible) == 0;
+}
+
+QList<PersonalRecord> personalRecords(const QList<LogEntry>& entries)
+{
+    const auto& world = almanac::crescentRecords();
+    QList<PersonalRecord> records{
+        {PersonalRecordKind::NakedEye, {}, 0, world[0].hours},
+        {PersonalRecordKind::OpticalAid, {}, 0, world[1].hours},
+        {PersonalRecordKind::Camera, {}, 0, world[3].hours},
+        {PersonalRecordKind::ShortestLag, {}, 0, {}},
+        {PersonalRecordKind::SmallestArcl, {}, 0, {}},
+    };
+    auto offer = [](PersonalRecord& r, const LogEntry& e, double value) {
+        if (!r.entry || value < r.value) {
+            r.entry = e;
+            r.value = value;
+        }
+    };
+    for (const LogEntry& e : entries) {
+        if (!countsForRecords(e))
+            continue;
+        const Result result = e.attempt.result;
+        const double hours = std::abs(e.computed.ageHours);
+        if (result == Result::NakedEye)
+            offer(records[0], e, hours);
+        if (optical(result))
+            offer(records[1], e, hours);
+        if (result == Result::Camera)
+            offer(records[2], e, hours);
+        if (e.computed.lagMinutes)
+            offer(records[3], e, *e.computed.lagMinutes);
+        offer(records[4], e, e.computed.arcl);
+    }
+    return records;
+}
+
+QString personalRecordLabel(PersonalRecordKind kind)
+{
+    switch (kind) {
+    case PersonalRecordKind::NakedEye:
+        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló szabad szemmel");
+    case PersonalRecordKind::OpticalAid:
+        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló binokulárral vagy távcsővel");
+    case PersonalRecordKind::Camera:
+        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló fényképen");
+    case PersonalRecordKind::ShortestLag:
+        return QCoreApplication::translate("Logbook", "Legrövidebb késés");
+    case PersonalRecordKind::SmallestArcl: break;
+    }
+    return QCoreApplication::translate("Logbook", "Legkisebb ARCL");
+}
+
+QString personalRecordValue(const PersonalRecord& r)
+{
+    switch (r.kind) {
+    case PersonalRecordKind::ShortestLag:
+        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::hungarianDecimal(r.value, 0));
+    case PersonalRecordKind::SmallestArcl: return almanac::hungarianDecimal(r.value, 2) + u'°';
+    default: return almanac::signedDurationText(r.value / 24.0);
+    }
+}
+
+bool yallopRight(YallopClass c, Result r)
+{
+    switch (r) {
+    case Result::NakedEye: return c <= YallopClass::C;
+    case Result::Binoculars:
+    case Result::Telescope:
+    case Result::Camera: return c <= YallopClass::D;
+    case Result::NotSeen: break;
+    }
+    return c >= YallopClass::D;
+}
+
+bool odehRight(OdehZone z, Result r)
+{
+    switch (r) {
+    case Result::NakedEye: return z <= OdehZone::B;
+    case Result::Binoculars:
+    case Result::Telescope:
+    case Result::Camera: return z <= OdehZone::C;
+    case Result::NotSeen: break;
+    }
+    return z >= OdehZone::C;
+}
+
+QString scoreRule()
+{
+    return QCoreApplication::translate(
+        "Logbook",
+        "Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B "
+        "zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, "
+        "illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D "
+        "zónájába, ahol szabad szemmel nem várható. Minden észlelés számít, a felhős estéké is, a "
+        "megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt q és V szerint.");
+}
+
+CriteriaScore scoreCriteria(const QList<LogEntry>& entries)
+{
+    CriteriaScore s;
+    for (const LogEntry& e : entries) {
+        const int result = int(e.attempt.result);
+        ++s.yallop[int(e.computed.yallop)][result];
+        ++s.odeh[int(e.computed.odeh)][result];
+        ++s.counted;
+        s.yallopRight += yallopRight(e.computed.yallop, e.attempt.result);
+        s.odehRight += odehRight(e.computed.odeh, e.attempt.result);
+    }
+    return s;
+}
+
+}  // namespace tavik::logbook

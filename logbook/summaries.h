@@ -1,0 +1,47 @@
+// What a logbook adds up to: the observer's own records beside the world's,
+// and how well Yallop's and Odeh's criteria foretold what was seen.
+#pragma once
+
+#include "attempt.h"
+
+#include <QList>
+
+#include <array>
+#include <optional>
+
+namespace tavik::logbook {
+
+enum class PersonalRecordKind { NakedEye, OpticalAid, Camera, ShortestLag, SmallestArcl };
+inline constexpr int kPersonalRecordCount = 5;
+
+struct PersonalRecord {
+    PersonalRecordKind kind;
+    std::optional<LogEntry> entry;   // none: no attempt qualifies yet
+    double value = 0;                // hours, minutes or degrees
+    std::optional<double> worldHours;   // the world record for the youngest crescents
+};
+
+// A record is a seen crescent whose claim is possible at all: not one flagged
+// for a Moon below the horizon, setting first or before the conjunction.
+bool countsForRecords(const LogEntry& e);
+QList<PersonalRecord> personalRecords(const QList<LogEntry>& entries);
+QString personalRecordLabel(PersonalRecordKind kind);
+// The record's value in Hungarian: "13 óra 0 perc", "31 perc", "8,09°".
+QString personalRecordValue(const PersonalRecord& r);
+
+// Whether a criterion's class foretold the result: see scoreRule().
+bool yallopRight(almanac::YallopClass c, Result r);
+bool odehRight(almanac::OdehZone z, Result r);
+// How "right" is counted, in Hungarian.
+QString scoreRule();
+
+struct CriteriaScore {
+    std::array<std::array<int, kResultCount>, 6> yallop{};   // class x result
+    std::array<std::array<int, kResultCount>, 4> odeh{};
+    int counted = 0;
+    int yallopRight = 0;
+    int odehRight = 0;
+};
+CriteriaScore scoreCriteria(const QList<LogEntry>& entries);
+
+}  // namespace tavik::logbook

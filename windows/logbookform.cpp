@@ -1,0 +1,151 @@
+#include "logbookform.h"
+
+#include <circumstances.h>
+#include <siteconfig.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace tavik {
+
+using namespace logbook;
+
+namespace {
+
+template <class W>
+W* named(W* w, const char* name, const QString& accessibleName)
+{
+    w->setObjectName(QLatin1String(name));
+    w->setAccessibleName(accessibleName);
+    return w;
+}
+
+}  // namespace
+
+AttemptForm::AttemptForm(const Attempt& attempt, bool editing, MessageSink messages, QWidget* parent)
+    : QDialog(parent), m_messages(std::move(messages))
+{
+    setObjectName(QStringLiteral("AttemptForm"));
+    setWindowTitle(editing ? tr("Észlelés szerkesztése") : tr("Új észlelés"));
+    createFields(attempt);
+}
+
+QDoubleSpinBox* AttemptForm::addNumber(const char* name, double low, double high, int decimals, double value)
+{
+    auto* box = new QDoubleSpinBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(low, high);
+    box->setDecimals(decimals);
+    box->setValue(value);
+    return box;
+}
+
+void AttemptForm::createFields(const Attempt& a)
+{
+    auto* form = new QFormLayout;
+    m_date = named(new QDateEdit(a.date, this), "date", tr("Dátum"));
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    form->addRow(tr("&Dátum:"), m_date);
+
+    auto* timeRow = new QHBoxLayout;
+    m_timeKnown = named(new QCheckBox(tr("&Első megpillantás:"), this), "timeKnown", tr("Az első megpillantás ideje ismert"));
+    m_time = named(new QTimeEdit(a.time.value_or(QTime(20, 0)), this), "time", tr("Az első megpillantás ideje"));
+    m_time->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_timeKnown->setChecked(a.time.has_value());
+    m_time->setEnabled(a.time.has_value());
+    connect(m_timeKnown, &QCheckBox::toggled, m_time, &QWidget::setEnabled);
+    timeRow->addWidget(m_timeKnown);
+    timeRow->addWidget(m_time);
+    timeRow->addStretch(1);
+    form->addRow(tr("Időpont:"), timeRow);
+    form->addRow(QString(), new QLabel(tr("Idő nélkül az este (hajnal) legjobb időpontjára számol."), this));
+
+    m_crescent = named(new QComboBox(this), "crescent", tr("Esti vagy hajnali sarló"));
+    m_crescent->addItems({tr("esti (újhold utáni) sarló"), tr("hajnali (újhold előtti) sarló")});
+    m_crescent->setCurrentIndex(a.evening ? 0 : 1);
+    form->addRow(tr("&Sarló:"), m_crescent);
+
+    m_siteName = named(new QLineEdit(a.site.name, this), "siteName", tr("A hely neve"));
+    form->addRow(tr("&Hely:"), m_siteName);
+    m_latitude = addNumber("latitude", kLatitudeRange.low, kLatitudeRange.high, 4, a.site.latitude);
+    m_latitude->setAccessibleName(tr("Földrajzi szélesség, fok, észak pozitív"));
+    form->addRow(tr("Szé&lesség (°):"), m_latitude);
+    m_longitude = addNumber("longitude", kLongitudeRange.low, kLongitudeRange.high, 4, a.site.longitude);
+    m_longitude->setAccessibleName(tr("Földrajzi hosszúság, fok, kelet pozitív"));
+    form->addRow(tr("Hossz&úság (°):"), m_longitude);
+    m_elevation = addNumber("elevation", kElevationRange.low, kElevationRange.high, 0, a.site.elevation);
+    m_elevation->setAccessibleName(tr("Tengerszint feletti magasság, méter"));
+    form->addRow(tr("&Magasság (m):"), m_elevation);
+    m_zone = named(new QLineEdit(a.site.zone, this), "zone", tr("Időzóna"));
+    form->addRow(tr("Idő&zóna:"), m_zone);
+
+    m_observer = named(new QLineEdit(a.observer, this), "observer", tr("Megfigyelő"));
+    form->addRow(tr("Megfi&gyelő:"), m_observer);
+    m_result = named(new QComboBox(this), "result", tr("Eredmény"));
+    for (int r = 0; r < kResultCount; ++r)
+        m_result->addItem(resultLabel(Result(r)));
+    m_result->setCurrentIndex(int(a.result));
+    form->addRow(tr("&Eredmény:"), m_result);
+    m_instrument = named(new QLineEdit(a.instrument, this), "instrument", tr("Műszer"));
+    form->addRow(tr("&Műszer:"), m_instrument);
+    m_sky = named(new QComboBox(this), "sky", tr("Az ég állapota"));
+    for (int s = 0; s < kSkyCount; ++s)
+        m_sky->addItem(skyLabel(Sky(s)));
+    m_sky->setCurrentIndex(int(a.sky));
+    form->addRow(tr("É&g:"), m_sky);
+    m_notes = named(new QPlainTextEdit(a.notes, this), "notes", tr("Megjegyzés"));
+    m_notes->setTabChangesFocus(true);
+    m_notes->setMinimumHeight(m_notes->fontMetrics().lineSpacing() * 4);
+    form->addRow(tr("Me&gjegyzés:"), m_notes);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &AttemptForm::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(buttons);
+}
+
+Attempt AttemptForm::attempt() const
+{
+    Attempt a;
+    a.date = m_date->date();
+    if (m_timeKnown->isChecked())
+        a.time = QTime(m_time->time().hour(), m_time->time().minute());
+    a.evening = m_crescent->currentIndex() == 0;
+    a.site = AttemptSite{m_siteName->text().trimmed(), m_latitude->value(), m_longitude->value(), m_elevation->value(),
+                         m_zone->text().trimmed()};
+    a.observer = m_observer->text().trimmed();
+    a.result = Result(m_result->currentIndex());
+    a.instrument = m_instrument->text().trimmed();
+    a.sky = Sky(m_sky->currentIndex());
+    a.notes = m_notes->toPlainText();
+    return a;
+}
+
+void AttemptForm::accept()
+{
+    if (!attemptZone(m_zone->text().trimmed()).isValid()) {
+        m_messages.show(this, MessageIcon::Warning,
+                        tr("Ismeretlen időzóna: „%1”. IANA név kell, például Europe/Budapest, vagy UTC.")
+                            .arg(m_zone->text().trimmed()));
+        m_zone->setFocus();
+        m_zone->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace tavik

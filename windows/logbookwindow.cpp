@@ -1,0 +1,298 @@
+#include "logbookwindow.h"
+
+#include "logbookform.h"
+#include "logbooksummaries.h"
+
+#include <circumstances.h>
+#include <lists.h>
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace tavik {
+
+using namespace logbook;
+
+namespace {
+
+QString decimal(double v, int decimals)
+{
+    return almanac::hungarianDecimal(v, decimals);
+}
+
+QString circumstancesOf(const LogEntry& e)
+{
+    const Attempt& a = e.attempt;
+    const Circumstances& c = e.computed;
+    const QTimeZone zone = attemptZone(a.site.zone);
+    QStringList lines;
+    lines << LogbookWindow::tr("%1, %2 (%3)")
+                 .arg(almanac::formatLocalMinute(c.atJd, zone),
+                      c.bestTime ? LogbookWindow::tr("idő nélkül: a legjobb időpont") : LogbookWindow::tr("első megpillantás"),
+                      a.evening ? LogbookWindow::tr("esti sarló") : LogbookWindow::tr("hajnali sarló"))
+          << LogbookWindow::tr("%1, É %2°, K %3°, %4 m, %5")
+                 .arg(a.site.name, decimal(a.site.latitude, 4), decimal(a.site.longitude, 4),
+                      decimal(a.site.elevation, 0), a.site.zone)
+          << LogbookWindow::tr("%1%2%3")
+                 .arg(resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
+                      a.sky == Sky::Unknown ? QString() : QStringLiteral(", ") + skyLabel(a.sky))
+          << LogbookWindow::tr("A Hold kora: %1; késés: %2")
+                 .arg(almanac::signedDurationText(c.ageHours / 24.0),
+                      c.lagMinutes ? almanac::signedDurationText(*c.lagMinutes / 1440.0) : QStringLiteral("–"))
+          << LogbookWindow::tr("ARCL %1°, ARCV %2°, DAZ %3°, W′ %4′, megvilágított rész %5%, a Hold magassága %6°")
+                 .arg(decimal(c.arcl, 2), decimal(c.arcv, 2), decimal(c.daz, 2), decimal(c.width, 2),
+                      decimal(c.litFraction * 100.0, 2), decimal(c.moonAltitude, 2))
+          << LogbookWindow::tr("Yallop q: %1 (%2: %3); Odeh V: %4 (%5 zóna: %6)")
+                 .arg(decimal(c.q, 3), QString(almanac::yallopLetter(c.yallop)), almanac::yallopWords(c.yallop),
+                      decimal(c.v, 2), QString(almanac::odehLetter(c.odeh)), almanac::odehWords(c.odeh));
+    for (const QString& flag : flagSentences(c.flags, a.evening))
+        lines << QStringLiteral("⚠ ") + flag;
+    if (!a.notes.isEmpty())
+        lines << a.notes;
+    lines << LogbookWindow::tr("(számítás: %1. változat)").arg(c.version);
+    return lines.join(u'\n');
+}
+
+}  // namespace
+
+LogbookWindow::LogbookWindow(LogbookEnvironment env, QWidget* parent)
+    : QWidget(parent), m_env(std::move(env)), m_store(m_env.path)
+{
+    setObjectName(QStringLiteral("LogbookWindow"));
+    setWindowTitle(tr("Észlelési napló"));
+    auto* column = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("lapok"));
+    column->addWidget(m_tabs);
+    createTable();
+    createSummaries();
+    createButtons();
+    load();
+}
+
+LogbookWindow::~LogbookWindow() = default;
+
+void LogbookWindow::createTable()
+{
+    auto* page = new QWidget(m_tabs);
+    auto* column = new QVBoxLayout(page);
+    auto* filterRow = new QHBoxLayout;
+    m_filter = new QLineEdit(page);
+    m_filter->setObjectName(QStringLiteral("szures"));
+    m_filter->setAccessibleName(tr("Szűrés: dátum, hely, eredmény vagy bármely oszlop szövege"));
+    m_filter->setPlaceholderText(tr("Szűrés…"));
+    m_filter->setClearButtonEnabled(true);
+    auto* filterLabel = new QLabel(tr("&Szűrés:"), page);
+    filterLabel->setBuddy(m_filter);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(m_filter, 1);
+    column->addLayout(filterRow);
+
+    m_model = new LogbookModel(this);
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setSortRole(Qt::UserRole);
+    m_proxy->setFilterKeyColumn(-1);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
+
+    m_table = new QTableView(page);
+    m_table->setObjectName(QStringLiteral("tabla"));
+    m_table->setAccessibleName(tr("Észlelések"));
+    m_table->setModel(m_proxy);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(LogbookModel::Date, Qt::DescendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setResizeContentsPrecision(200);   // a long logbook opens as fast as a short one
+    m_table->setMinimumSize(m_table->fontMetrics().averageCharWidth() * 125,
+                            m_table->verticalHeader()->defaultSectionSize() * 12);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &LogbookWindow::showChosen);
+    connect(m_table, &QTableView::doubleClicked, this, &LogbookWindow::Szerkesztes_Click);
+    column->addWidget(m_table, 1);
+
+    m_circumstances = new QLabel(page);
+    m_circumstances->setObjectName(QStringLiteral("korulmenyek"));
+    m_circumstances->setAccessibleName(tr("A kijelölt észlelés körülményei"));
+    m_circumstances->setWordWrap(true);
+    m_circumstances->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_circumstances->setFocusPolicy(Qt::TabFocus);
+    m_circumstances->setMinimumHeight(m_circumstances->fontMetrics().lineSpacing() * 8);
+    m_circumstances->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(m_circumstances);
+    m_tabs->addTab(page, tr("&Észlelések"));
+}
+
+void LogbookWindow::createSummaries()
+{
+    m_records = new PersonalRecordsPage(m_tabs);
+    m_tabs->addTab(m_records, tr("Saját &rekordjaim"));
+    m_score = new CriteriaScorePage(m_tabs);
+    m_tabs->addTab(m_score, tr("A &feltételek az én egemen"));
+}
+
+void LogbookWindow::createButtons()
+{
+    auto* row = new QHBoxLayout;
+    auto add = [&](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
+        row->addWidget(b);
+        return b;
+    };
+    QPushButton* fresh = add("Uj", tr("Ú&j észlelés…"));
+    m_edit = add("Szerkesztes", tr("Sz&erkesztés…"));
+    m_delete = add("Torles", tr("&Törlés"));
+    row->addStretch(1);
+    QPushButton* close = add("Bezaras", tr("&Bezárás"));
+    connect(fresh, &QPushButton::clicked, this, &LogbookWindow::Uj_Click);
+    connect(m_edit, &QPushButton::clicked, this, &LogbookWindow::Szerkesztes_Click);
+    connect(m_delete, &QPushButton::clicked, this, &LogbookWindow::Torles_Click);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void LogbookWindow::load()
+{
+    QList<LogEntry> entries;
+    const StoreStatus s = m_store.load(entries);
+    if (!s.ok())
+        m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
+    m_model->setEntries(std::move(entries));
+    m_table->resizeColumnsToContents();
+    refreshSummaries();
+    showChosen();
+    m_table->setFocus();
+}
+
+void LogbookWindow::refreshSummaries()
+{
+    m_records->show(m_model->entries());
+    m_score->show(m_model->entries());
+}
+
+int LogbookWindow::chosenRow() const
+{
+    const QModelIndex current = m_table->selectionModel()->currentIndex();
+    return current.isValid() ? m_proxy->mapToSource(current).row() : -1;
+}
+
+void LogbookWindow::showChosen()
+{
+    const int row = chosenRow();
+    m_edit->setEnabled(row >= 0);
+    m_delete->setEnabled(row >= 0);
+    m_circumstances->setText(row >= 0 ? circumstancesOf(m_model->entryAt(row))
+                                      : tr("Válasszon egy észlelést a táblázatban a körülményei megtekintéséhez."));
+}
+
+AttemptForm* LogbookWindow::form() const
+{
+    return m_form.data();
+}
+
+QString LogbookWindow::circumstancesText() const
+{
+    return m_circumstances->text();
+}
+
+void LogbookWindow::addAttempt(const Attempt& prefill)
+{
+    openForm(prefill, 0);
+}
+
+void LogbookWindow::Uj_Click()
+{
+    Attempt a;
+    const QDateTime now = m_env.clock ? m_env.clock() : QDateTime::currentDateTime();
+    a.date = now.date();
+    a.evening = now.time().hour() >= 12;
+    a.site = m_env.site;
+    openForm(a, 0);
+}
+
+void LogbookWindow::Szerkesztes_Click()
+{
+    const int row = chosenRow();
+    if (row >= 0)
+        openForm(m_model->entryAt(row).attempt, m_model->entryAt(row).id);
+}
+
+void LogbookWindow::Torles_Click()
+{
+    const int row = chosenRow();
+    if (row < 0)
+        return;
+    const LogEntry& e = m_model->entryAt(row);
+    const QString question = tr("Törli ezt az észlelést: %1, %2, %3?")
+                                 .arg(e.attempt.date.toString(QStringLiteral("yyyy.MM.dd")), e.attempt.site.name,
+                                      resultLabel(e.attempt.result));
+    if (m_env.messages.ask(this, question) != Answer::Yes)
+        return;
+    if (const StoreStatus s = m_store.remove(e.id); !s.ok()) {
+        m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
+        return;
+    }
+    m_model->removeAt(row);
+    refreshSummaries();
+    showChosen();
+}
+
+void LogbookWindow::openForm(const Attempt& attempt, qint64 id)
+{
+    if (m_form)
+        m_form->close();
+    m_form = new AttemptForm(attempt, id != 0, m_env.messages, this);
+    m_form->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<AttemptForm> form = m_form;
+    connect(m_form, &QDialog::accepted, this, [this, form, id] {
+        if (form)
+            saveForm(form->attempt(), id);
+    });
+    m_form->open();
+}
+
+bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
+{
+    LogEntry entry{id, attempt, {}};
+    try {
+        if (!m_eph)
+            m_eph = almanac::Ephemeris::open(m_env.ephemerisFolder);
+        entry.computed = computeCircumstances(*m_eph, attempt);
+    } catch (const almanac::EphemerisError& e) {
+        m_env.messages.show(this, MessageIcon::Error, e.message());
+        return false;
+    }
+    QList<LogEntry> one{entry};
+    const StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
+    if (!s.ok()) {
+        m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
+        return false;
+    }
+    const int existing = id ? m_model->rowOf(id) : -1;
+    if (existing >= 0)
+        m_model->replace(existing, one.constFirst());
+    else
+        m_model->append(one.constFirst());
+    refreshSummaries();
+    const QModelIndex shown = m_proxy->mapFromSource(m_model->index(m_model->rowOf(one.constFirst().id), 0));
+    m_table->setCurrentIndex(shown);
+    m_table->scrollTo(shown);
+    showChosen();
+    return true;
+}
+
+}  // namespace tavik

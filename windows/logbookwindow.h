@@ -1,0 +1,93 @@
+// "Észlelési napló": every crescent attempt with its circumstances and the
+// checks of its claim, in a table to sort and filter; a form to add or edit
+// one (also opened from the visibility window, filled in with its time and
+// site); and two summaries: the hunter's records and the criteria against
+// what was seen. The logbook file is the one tavik-almanac log uses.
+//
+// logbookwindow    the window: table, filter, circumstances, buttons
+// logbookform      the form of one attempt
+// logbooksummaries the two summary pages
+#pragma once
+
+#include "messages.h"
+
+#include <attempt.h>
+#include <ephemeris.h>
+#include <logbookmodel.h>
+#include <logbookstore.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTabWidget;
+class QTableView;
+
+namespace tavik {
+
+class AttemptForm;
+class CriteriaScorePage;
+class PersonalRecordsPage;
+
+struct LogbookEnvironment {
+    QString path;                  // the logbook file
+    MessageSink messages;
+    logbook::AttemptSite site;     // the configured site, for a new attempt
+    std::function<QDateTime()> clock;   // the date of a new attempt
+    QString ephemerisFolder;       // empty: the usual places
+};
+
+class LogbookWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit LogbookWindow(LogbookEnvironment env, QWidget* parent = nullptr);
+    ~LogbookWindow() override;
+
+    const logbook::LogbookModel& model() const noexcept { return *m_model; }
+    QSortFilterProxyModel* proxy() const noexcept { return m_proxy; }
+    // The form while it is open.
+    AttemptForm* form() const;
+    QString circumstancesText() const;
+
+public Q_SLOTS:
+    // Opens the form filled in with this attempt, to add it.
+    void addAttempt(const tavik::logbook::Attempt& prefill);
+    void Uj_Click();
+    void Szerkesztes_Click();
+    void Torles_Click();
+
+private:
+    void createTable();
+    void createSummaries();
+    void createButtons();
+    void load();
+    void openForm(const logbook::Attempt& attempt, qint64 id);
+    // Computes and saves the form's attempt; false after a reported fault.
+    bool saveForm(const logbook::Attempt& attempt, qint64 id);
+    void showChosen();
+    void refreshSummaries();
+    int chosenRow() const;
+
+    LogbookEnvironment m_env;
+    logbook::LogbookStore m_store;
+    std::optional<almanac::Ephemeris> m_eph;
+    logbook::LogbookModel* m_model = nullptr;
+    QSortFilterProxyModel* m_proxy = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QTableView* m_table = nullptr;
+    QLabel* m_circumstances = nullptr;
+    QPushButton* m_edit = nullptr;
+    QPushButton* m_delete = nullptr;
+    PersonalRecordsPage* m_records = nullptr;
+    CriteriaScorePage* m_score = nullptr;
+    QPointer<AttemptForm> m_form;
+};
+
+}  // namespace tavik
