@@ -12,6 +12,7 @@
 #include "sitefaults.h"
 #include "sitewindow.h"
 #include "ui.h"
+#include "mapwindow.h"
 #include "visibilitywindow.h"
 
 #include <QAction>
@@ -108,6 +109,7 @@ void A::fillToolsMenu()
     vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
     megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfi&gyelőhely…"));
     lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    terkep = addItem(szamit, "terkep", tr("Té&rkép…"), QKeySequence(Qt::CTRL | Qt::Key_M));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -127,6 +129,7 @@ void A::fillToolsMenu()
     });
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+    connect(terkep, &QAction::triggered, this, [this] { openMapWindow(); });
 }
 
 namespace {
@@ -165,8 +168,23 @@ void A::openVisibility()
             {}, {}});
         // It computes for every site saved from now on.
         connect(this, &A::siteChanged, w, [w](const ObservingSite& s) { w->setSite(visibilitySite(s)); });
+        connect(w, &VisibilityWindow::mapWindowRequested, this, &A::openMapWindow);
         return w;
     });
+}
+
+void A::openMapWindow(QDate date, bool morning)
+{
+    const ObservingSite site =
+        m_env.siteConfig.isEmpty() ? ObservingSite{} : readSiteConfig(m_env.siteConfig).site;
+    const bool opened = m_mapWindow;
+    MapWindow* w = openCompanion(m_mapWindow, this, [&] {
+        return new MapWindow(MapWindowEnvironment{m_env.messages, almanac::Site{site.latitude, site.longitude, site.elevation},
+                                                  site.zone(), date.isValid() ? date : m_env.clock().date(), morning,
+                                                  !date.isValid(), {}, {}});
+    });
+    if (opened && date.isValid())
+        w->setEvening(date, morning);
 }
 
 void A::fillHelpMenu()

@@ -41,6 +41,7 @@ class ReferenceListWindow;
 class ResultSurface;
 class SiteWindow;
 class VisibilityWindow;
+class MapWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -116,6 +117,9 @@ private:
 
     void openMapViewer(const QString& pictureFile);
     void openVisibility();
+    // The crescent map for the evening (morning) of the date; without one,
+    // for the evening after the new moon nearest today.
+    void openMapWindow(QDate date = {}, bool morning = false);
     void openSiteWindow();
     QString readPath(const QString& fileName) const;
     QString writePath(const QString& fileName) const;
@@ -168,6 +172,7 @@ private:
     QAction* vonas = nullptr;
     QAction* megfigyelohely = nullptr;
     QAction* lathatosag = nullptr;
+    QAction* terkep = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -188,6 +193,7 @@ private:
     QPointer<AboutWindow> m_frmAbout;
     QPointer<SiteWindow> m_site;
     QPointer<VisibilityWindow> m_visibility;
+    QPointer<MapWindow> m_mapWindow;
 };
 
 }  // namespace tavik

@@ -193,7 +193,7 @@ QFont captionFont()
 SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
 {
     SheetLayout l;
-    const int n = std::max<int>(1, int(sheet.cells.size()));
+    const int n = std::max<int>(1, int(std::max(sheet.cells.size(), sheet.captions.size())));
     const qreal width = size.width() - 2 * kMargin;
     l.title = QRectF(kMargin, kMargin, width, QFontMetricsF(titleFont()).height());
     const bool captioned = std::any_of(sheet.captions.begin(), sheet.captions.end(), [](const QString& c) { return !c.isEmpty(); });

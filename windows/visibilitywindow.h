@@ -91,6 +91,11 @@ public Q_SLOTS:
     void Masolas_Click();
     void KepMentese_Click();
     void Listak_Click();
+    void Terkep_Click();
+
+Q_SIGNALS:
+    // The crescent map window is asked for, for the evening (morning) shown.
+    void mapWindowRequested(QDate date, bool morning);
 
 private:
     void createTimeRow();
