@@ -138,7 +138,7 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     const QTransform t = projection(target, region);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x50, 0x50, 0x50), 0.8, Qt::DotLine));
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9, Qt::DashLine));
     p.drawPath(t.map(border));
     p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
     p.drawPath(t.map(coast));

@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-docs/screenshot-mapwindow.png}")
 program=$(realpath -m "${2:-$root/build/app/tavik}")
-when=${3:-2025.05.28 20:55}
+when=${3:-2025.05.27 20:55}
 if [ -z "${TAVIK_SHOT_INNER:-}" ]; then
   exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$out" "$program" "$when"
 fi

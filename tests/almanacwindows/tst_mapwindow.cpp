@@ -6,6 +6,7 @@
 #include "mapwindow.h"
 #include "sighting.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -81,6 +82,34 @@ private Q_SLOTS:
         // The region has the shape of the map, so nothing of it is left blank.
         const maps::GeoRect r = canvas->region();
         QVERIFY(std::abs(r.width() / r.height() - last.width() / last.height()) < 0.01);
+    }
+
+    // Tab goes round every control, each with a name a screen reader says.
+    void tabReachesEveryControl()
+    {
+        MapWindow w(environment());
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QStringList controls{QStringLiteral("viewBox"), QStringLiteral("dateEdit"), QStringLiteral("morningBox"),
+                                   QStringLiteral("eveningsBox"), QStringLiteral("criterionBox"), QStringLiteral("mapCanvas"),
+                                   QStringLiteral("sizeBox"), QStringLiteral("KepMentese")};
+        w.findChild<QWidget*>(controls.first())->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 2 * controls.size() && QApplication::focusWidget(); ++i) {
+            QWidget* f = QApplication::focusWidget();
+            for (QWidget* named = f; named; named = named->parentWidget()) {
+                if (controls.contains(named->objectName())) {
+                    if (!reached.contains(named->objectName()))
+                        reached << named->objectName();
+                    QVERIFY2(!named->accessibleName().isEmpty() || !named->property("text").toString().isEmpty(),
+                             qPrintable(named->objectName()));
+                    break;
+                }
+            }
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        QCOMPARE(reached, controls);
     }
 
     // Hungary in a map of some 400 pixels is computed at 0.05°, and covered.
