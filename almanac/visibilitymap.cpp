@@ -413,10 +413,16 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
     // The young Moon sets within a few hours of the Sun, before or after it.
     std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3, moonHint);
     hints.moon = moon.value_or(none);
-    // Nights are long enough within 60° for a Moon setting soon after the Sun.
-    constexpr double kShortNight = 0.2;   // days
+    // The next sunrise (the previous sunset) is searched for only where it
+    // matters: the Sun up at the moonset (moonrise) tells that the Moon
+    // stays up (down) through the night, without a search.
+    bool nightMatters = !moon;
+    if (moon && evening)
+        nightMatters = *moon > *sun && sky.up(false, *moon);
+    else if (moon)
+        nightMatters = *moon <= *sun ? sky.up(false, *moon) : sky.up(true, *sun);
     std::optional<double> otherSun;   // the next sunrise (the previous sunset)
-    if (!moon || !sky.place().quick || std::abs(*moon - *sun) > kShortNight)
+    if (nightMatters)
         otherSun = evening ? sky.nextEvent(false, true, *sun, std::nullopt)
                            : sky.nextEvent(false, false, *sun - 1.0, std::nullopt);
     if (otherSun && !evening && *otherSun >= *sun)
