@@ -42,12 +42,19 @@ constexpr double kSteps[] = {0.01, 0.02, 0.05, 0.1, 0.25, 0.5, 1.0, 2.0, 5.0};
 constexpr double kPixelsPerCell = 2.0;
 constexpr int kSavedWidths[] = {0, 1920, 3840};   // 0: as on the screen
 
-double stepFor(double degreesPerPixel, const maps::GeoRect& region)
+// A view of more places than this is first shown coarser, five times
+// quicker, while its own cells are computed.
+constexpr double kPreviewPlaces = 60000;
+constexpr int kPreviewCoarser = 2;   // steps of kSteps
+
+double stepFor(double degreesPerPixel, const maps::GeoRect& region, bool preview)
 {
-    for (double step : kSteps) {
-        const almanac::MapRequest r{QDate(), false, almanac::Criterion::Yallop, step, region};
-        if (step >= kPixelsPerCell * degreesPerPixel - 1e-12 && almanac::validMapRequest(r))
-            return step;
+    for (std::size_t i = 0; i < std::size(kSteps); ++i) {
+        const almanac::MapRequest r{QDate(), false, almanac::Criterion::Yallop, kSteps[i], region};
+        if (kSteps[i] < kPixelsPerCell * degreesPerPixel - 1e-12 || !almanac::validMapRequest(r))
+            continue;
+        const bool many = region.width() * region.height() / (kSteps[i] * kSteps[i]) > kPreviewPlaces;
+        return preview && many ? kSteps[std::min(i + kPreviewCoarser, std::size(kSteps) - 1)] : kSteps[i];
     }
     return almanac::kMaxMapStep;
 }
@@ -87,6 +94,7 @@ struct MapWindowWork {
     std::atomic_bool cancelled{false};
     std::atomic_int rowsDone{0};
     int rows = 0;
+    bool preview = false;   // coarser cells, shown while the view's own are computed
 };
 
 MapWindow::MapWindow(MapWindowEnvironment env, QWidget* parent) : QWidget(parent), m_env(std::move(env))
@@ -98,7 +106,7 @@ MapWindow::MapWindow(MapWindowEnvironment env, QWidget* parent) : QWidget(parent
     createControls();
     m_restart.setSingleShot(true);
     m_restart.setInterval(kRestartMs);
-    connect(&m_restart, &QTimer::timeout, this, &MapWindow::startWork);
+    connect(&m_restart, &QTimer::timeout, this, [this] { startWork(true); });
     m_progress.setInterval(kProgressMs);
     connect(&m_progress, &QTimer::timeout, this, &MapWindow::showProgress);
     m_canvas->setSheet(emptySheet(), {});
@@ -267,7 +275,7 @@ bool MapWindow::openEphemeris()
     }
 }
 
-void MapWindow::startWork()
+void MapWindow::startWork(bool preview)
 {
     if (!m_eph && !openEphemeris())
         return;
@@ -284,8 +292,9 @@ void MapWindow::startWork()
         }
     }
     const maps::GeoRect shown = m_canvas->region();
-    m_step = stepFor(m_canvas->degreesPerPixel(), shown);
+    m_step = stepFor(m_canvas->degreesPerPixel(), shown, preview);
     auto work = std::make_shared<MapWindowWork>();
+    work->preview = preview && m_step != stepFor(m_canvas->degreesPerPixel(), shown, false);
     QStringList far;
     try {
         for (int i = 0; i < m_eveningCount; ++i) {
@@ -352,7 +361,10 @@ void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
         m_statusBar->showMessage(m_note);
     maps::MapSheet sheet = maps::sheetOf(work->maps, m_canvas->region(), m_env.site);
     m_canvas->setSheet(sheet, work->maps);
-    Q_EMIT mapsReady();
+    if (work->preview)
+        startWork(false);
+    else
+        Q_EMIT mapsReady();
 }
 
 QString MapWindow::pointText(const QPointF& at) const

@@ -79,7 +79,8 @@ public Q_SLOTS:
 private:
     void createControls();
     void scheduleWork();
-    void startWork();
+    // With preview, a view of many places is first computed coarser.
+    void startWork(bool preview);
     void workDone(const std::shared_ptr<MapWindowWork>& work);
     void showProgress();
     void showPoint(const QPointF& at);
