@@ -205,8 +205,12 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
     if (fill) {
         const qreal room = size.height() - top - kMargin - legend - kMargin;
         const qreal sideWidth = (width - (n - 1) * kGap) / n;
-        l.stacked = n > 1 && sideWidth < kLeastSideBySide
-                    && (room - n * caption - (n - 1) * kGap) / n >= sideWidth / 2;
+        const qreal stackedHeight = (room - n * caption - (n - 1) * kGap) / n;
+        if (sheet.shape > 0)
+            l.stacked = n > 1 && std::min(width, stackedHeight * sheet.shape)
+                                     > std::min(sideWidth, (room - caption) * sheet.shape);
+        else
+            l.stacked = n > 1 && sideWidth < kLeastSideBySide && stackedHeight >= sideWidth / 2;
         mapWidth = l.stacked ? width : sideWidth;
         mapHeight = l.stacked ? (room - n * caption - (n - 1) * kGap) / n : room - caption;
     } else {

@@ -100,7 +100,7 @@ if [ "$which" = map ]; then
 fi
 if [ "$which" = mapwindow ]; then
   # The map window from the "Térkép…" button, filling the screen, two evenings,
-  # the mouse near Debrecen in the first.
+  # the mouse over the first.
   keys "Alt_L+r"
   shot=$(window 'Holdsarló-térkép')
   python3 - "$shot" <<'PY'
@@ -116,8 +116,7 @@ PY
   sleep 1
   keys "Alt_L+e" "Up"
   sleep 4
-  # The mouse over Debrecen, in the first map: found by the canvas's own
-  # geometry would need the program; the map of Hungary puts it near here.
+  # The mouse over the first map, at either scale.
   python3 - <<'PY'
 import ctypes, time
 x11 = ctypes.CDLL("libX11.so.6"); xtst = ctypes.CDLL("libXtst.so.6")

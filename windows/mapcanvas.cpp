@@ -31,7 +31,9 @@ MapCanvas::MapCanvas(QWidget* parent) : QWidget(parent)
 void MapCanvas::setSheet(const maps::MapSheet& sheet, const QList<almanac::VisibilityMap>& maps)
 {
     const int before = int(m_sheet.captions.size());
+    const double shape = m_sheet.shape;
     m_sheet = sheet;
+    m_sheet.shape = shape;
     m_maps = maps;
     m_sheet.region = region();
     if (before != sheet.captions.size())
@@ -60,6 +62,7 @@ maps::GeoRect MapCanvas::region() const
 void MapCanvas::showBox(const maps::GeoRect& box)
 {
     m_box = box;
+    m_sheet.shape = box.width() / box.height();
     const QSizeF pane = paneSize();
     m_scale = std::max(box.width() / pane.width(), box.height() / pane.height());
     m_centre = QPointF((box.west + box.east) / 2, (box.south + box.north) / 2);

@@ -54,10 +54,14 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("evenings");
         QTest::addColumn<bool>("stacked");
-        QTest::newRow("small, one") << QSize(700, 500) << 1 << false;
-        QTest::newRow("large, one") << QSize(1500, 1100) << 1 << false;
-        QTest::newRow("wide, three") << QSize(1500, 700) << 3 << false;
-        QTest::newRow("narrow, three") << QSize(600, 1000) << 3 << true;
+        QTest::addColumn<MapWindow::View>("view");
+        const MapWindow::View hungary = MapWindow::View::Hungary;
+        QTest::newRow("small, one") << QSize(700, 500) << 1 << false << hungary;
+        QTest::newRow("large, one") << QSize(1500, 1100) << 1 << false << hungary;
+        QTest::newRow("wide, three") << QSize(1500, 700) << 3 << false << hungary;
+        QTest::newRow("narrow, three") << QSize(600, 1000) << 3 << true << hungary;
+        // Two world maps show more of the world one above the other.
+        QTest::newRow("world, two") << QSize(1600, 1000) << 2 << true << MapWindow::View::World;
     }
 
     void mapsFillTheWindow()
@@ -65,8 +69,10 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(int, evenings);
         QFETCH(bool, stacked);
+        QFETCH(MapWindow::View, view);
         MapWindow w(environment());
         w.setEveningCount(evenings);
+        w.setView(view);
         w.resize(size);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
