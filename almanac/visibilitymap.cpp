@@ -107,7 +107,8 @@ double separation(const Seen& a, const Seen& b)   // radians
 class PlaceSky {
 public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
-        : m_sky(sky), m_refraction(refraction), m_place(place) {}
+        : m_sky(sky), m_refraction(refraction), m_cosRefraction(std::cos(refraction)),
+          m_sinRefraction(std::sin(refraction)), m_place(place) {}
 
     // hint: the same event at the place a column to the west, if known.
     std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
@@ -119,8 +120,9 @@ public:
 
     Seen seen(bool moon, double t, bool topocentric) const
     {
-        const double lst = m_sky.siderealTime(t) + m_place.lon;
-        return seenFrom(m_place, moon ? m_sky.moon(t) : m_sky.sun(t), lst, topocentric);
+        double sidereal = 0;
+        const EquatorialPlace p = m_sky.placeAt(t, moon, sidereal);
+        return seenFrom(m_place, p, sidereal + m_place.lon, topocentric);
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -175,7 +177,10 @@ private:
     // horizon; beyond ±1 it does not.
     double cosSetHourAngle(bool moon, const Seen& s) const
     {
-        return (std::sin(horizon(moon, s)) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+        // sin(horizon) = -sin(semidiameter + refraction), without the arcsine.
+        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
+        const double sinHorizon = -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
+        return (sinHorizon - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
     }
 
     double gap(bool moon, bool rise, double t, bool forward) const
@@ -218,6 +223,7 @@ private:
 
     const SkyTables& m_sky;
     double m_refraction;
+    double m_cosRefraction, m_sinRefraction;
     Place m_place;
 };
 
