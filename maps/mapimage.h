@@ -1,7 +1,7 @@
 // The picture of a visibility map: equirectangular, the places in the
-// legend's colours, shore lines and borders, a graticule every 30°, the
-// observer's site; for a file, with the Hungarian title above and the
-// legend below.
+// legend's colours, shore lines and borders, a graticule whose labels keep
+// apart, town names where there is room, the observer's site; as a sheet,
+// with the Hungarian title above and the legend below.
 #pragma once
 
 #include "ephemeris.h"
