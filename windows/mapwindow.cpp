@@ -45,7 +45,7 @@ constexpr int kSavedWidths[] = {0, 1920, 3840};   // 0: as on the screen
 // A view of more places than this is first shown coarser, five times
 // quicker, while its own cells are computed.
 constexpr double kPreviewPlaces = 60000;
-constexpr int kPreviewCoarser = 2;   // steps of kSteps
+constexpr int kPreviewCoarser = 1;   // steps of kSteps: four to six times fewer places
 
 double stepFor(double degreesPerPixel, const maps::GeoRect& region, bool preview)
 {
@@ -361,9 +361,10 @@ void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
         m_statusBar->showMessage(m_note);
     maps::MapSheet sheet = maps::sheetOf(work->maps, m_canvas->region(), m_env.site);
     m_canvas->setSheet(sheet, work->maps);
-    if (work->preview)
+    if (work->preview) {
+        Q_EMIT previewShown();
         startWork(false);
-    else
+    } else
         Q_EMIT mapsReady();
 }
 

@@ -72,6 +72,8 @@ public:
 
 Q_SIGNALS:
     void mapsReady();
+    // The coarser maps shown while a view's own are computed.
+    void previewShown();
 
 public Q_SLOTS:
     void KepMentese_Click();

@@ -143,6 +143,23 @@ private Q_SLOTS:
         QVERIFY(w.statusBar()->currentMessage().isEmpty());
     }
 
+    // Europe in a map of 1600 pixels (400,000 places at 0.1°) is shown first
+    // at 0.25°, then at its own step.
+    void manyPlacesArePreviewed()
+    {
+        MapWindow w(environment());
+        w.resize(1700, 1300);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(waitForMaps(w));
+        QList<double> shown;
+        connect(&w, &MapWindow::previewShown, &w, [&] { shown << w.canvas()->maps().first().request.step; });
+        w.setView(MapWindow::View::Europe);
+        QVERIFY(waitForMaps(w));
+        QCOMPARE(shown, QList<double>{0.25});
+        QCOMPARE(w.canvas()->maps().first().request.step, 0.1);
+    }
+
     // The status line over Debrecen names the class the sighting report
     // gives at the centre of that cell, at the map's best time.
     void statusLineAgreesWithSighting_data()
