@@ -28,6 +28,9 @@ public:
     EquatorialPlace moon(double jdUt) const { return place(jdUt, kMoon); }
     // Greenwich apparent sidereal time in radians, not reduced to one turn.
     double siderealTime(double jdUt) const;
+    // The Sun's or the Moon's place and the sidereal time at once, from one
+    // set of interpolation weights.
+    EquatorialPlace placeAt(double jdUt, bool moon, double& sidereal) const;
 
     double first() const { return m_first; }
     double last() const { return m_first + (m_count - 1) * kStep; }

@@ -106,7 +106,8 @@ double separation(const Seen& a, const Seen& b)   // radians
 class PlaceSky {
 public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
-        : m_sky(sky), m_refraction(refraction), m_place(place) {}
+        : m_sky(sky), m_refraction(refraction), m_cosRefraction(std::cos(refraction)),
+          m_sinRefraction(std::sin(refraction)), m_place(place) {}
 
     // hint: the same event at the place a column to the west, if known.
     std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
@@ -118,8 +119,9 @@ public:
 
     Seen seen(bool moon, double t, bool topocentric) const
     {
-        const double lst = m_sky.siderealTime(t) + m_place.lon;
-        return seenFrom(m_place, moon ? m_sky.moon(t) : m_sky.sun(t), lst, topocentric);
+        double sidereal = 0;
+        const EquatorialPlace p = m_sky.placeAt(t, moon, sidereal);
+        return seenFrom(m_place, p, sidereal + m_place.lon, topocentric);
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -174,7 +176,10 @@ private:
     // horizon; beyond ±1 it does not.
     double cosSetHourAngle(bool moon, const Seen& s) const
     {
-        return (std::sin(horizon(moon, s)) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+        // sin(horizon) = -sin(semidiameter + refraction), without the arcsine.
+        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
+        const double sinHorizon = -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
+        return (sinHorizon - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
     }
 
     double gap(bool moon, bool rise, double t, bool forward) const
@@ -217,6 +222,7 @@ private:
 
     const SkyTables& m_sky;
     double m_refraction;
+    double m_cosRefraction, m_sinRefraction;
     Place m_place;
 };
 
@@ -412,10 +418,16 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
     // The young Moon sets within a few hours of the Sun, before or after it.
     std::optional<double> moon = sky.nextEvent(true, !evening, *sun - kMoonEventSearchLead, moonHint);
     hints.moon = moon.value_or(none);
-    // Nights are long enough within 60° for a Moon setting soon after the Sun.
-    constexpr double kShortNight = 0.2;   // days
+    // The next sunrise (the previous sunset) is searched for only where it
+    // matters: the Sun up at the moonset (moonrise) tells that the Moon
+    // stays up (down) through the night, without a search.
+    bool nightMatters = !moon;
+    if (moon && evening)
+        nightMatters = *moon > *sun && sky.up(false, *moon);
+    else if (moon)
+        nightMatters = *moon <= *sun ? sky.up(false, *moon) : sky.up(true, *sun);
     std::optional<double> otherSun;   // the next sunrise (the previous sunset)
-    if (!moon || !sky.place().quick || std::abs(*moon - *sun) > kShortNight)
+    if (nightMatters)
         otherSun = evening ? sky.nextEvent(false, true, *sun, std::nullopt)
                            : sky.nextEvent(false, false, *sun - 1.0, std::nullopt);
     if (otherSun && !evening && *otherSun >= *sun)

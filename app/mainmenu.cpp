@@ -13,6 +13,7 @@
 #include "sitefaults.h"
 #include "sitewindow.h"
 #include "ui.h"
+#include "mapwindow.h"
 #include "visibilitywindow.h"
 
 #include <QAction>
@@ -135,6 +136,7 @@ void A::fillToolsMenu()
     vonas = addItem(szamit, "vonas", tr("&Fok - Vonás calculator"));
     megfigyelohely = addItem(szamit, "megfigyelohely", tr("Megfi&gyelőhely…"));
     lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    terkep = addItem(szamit, "terkep", tr("Té&rkép…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
@@ -155,6 +157,7 @@ void A::fillToolsMenu()
     });
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+    connect(terkep, &QAction::triggered, this, [this] { openMapWindow(); });
     fillLanguageMenu();
     connect(eszlelesinaplo, &QAction::triggered, this, &A::openLogbook);
     qApp->installEventFilter(new LogbookKeyFilter(this));
@@ -245,6 +248,7 @@ void A::openVisibility()
         // It computes for every site saved from now on.
         connect(this, &A::siteChanged, w, &VisibilityWindow::setSite);
         connect(w, &VisibilityWindow::recordAttempt, this, &A::recordAttempt);
+        connect(w, &VisibilityWindow::mapWindowRequested, this, &A::openMapWindow);
         return w;
     });
 }
@@ -270,6 +274,19 @@ void A::recordAttempt(const QDateTime& when, bool evening, const ObservingSite& 
     a.site = logbook::AttemptSite{site.name, site.latitude, site.longitude, site.elevation,
                                   zone == QTimeZone::utc() ? QStringLiteral("UTC") : QString::fromUtf8(zone.id())};
     openLogbook()->addAttempt(a);
+}
+
+void A::openMapWindow(QDate date, bool morning)
+{
+    const ObservingSite& site = siteRead().site;
+    const bool opened = m_mapWindow;
+    MapWindow* w = openCompanion(m_mapWindow, this, [&] {
+        return new MapWindow(MapWindowEnvironment{m_env.messages, almanac::Site{site.latitude, site.longitude, site.elevation},
+                                                  site.zone(), date.isValid() ? date : m_env.clock().date(), morning,
+                                                  !date.isValid(), {}, {}});
+    });
+    if (opened && date.isValid())
+        w->setEvening(date, morning);
 }
 
 void A::fillHelpMenu()

@@ -42,6 +42,7 @@ class ResultSurface;
 class SiteWindow;
 class LogbookWindow;
 class VisibilityWindow;
+class MapWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -120,6 +121,9 @@ private:
 
     void openMapViewer(const QString& pictureFile);
     void openVisibility();
+    // The crescent map for the evening (morning) of the date; without one,
+    // for the evening after the new moon nearest today.
+    void openMapWindow(QDate date = {}, bool morning = false);
     void openSiteWindow();
     // The site's file as first read; a site saved since replaces it.
     const SiteConfigRead& siteRead();
@@ -179,6 +183,7 @@ private:
     QAction* lathatosag = nullptr;
     QMenu* nyelv = nullptr;   // the interface language, kept in tavik.conf
     QAction* eszlelesinaplo = nullptr;
+    QAction* terkep = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -200,6 +205,7 @@ private:
     QPointer<SiteWindow> m_site;
     QPointer<VisibilityWindow> m_visibility;
     QPointer<LogbookWindow> m_logbook;
+    QPointer<MapWindow> m_mapWindow;
 };
 
 }  // namespace tavik

@@ -1,7 +1,7 @@
 // The picture of a visibility map: equirectangular, the places in the
-// legend's colours, shore lines and borders, a graticule every 30°, the
-// observer's site; for a file, with the Hungarian title above and the
-// legend below.
+// legend's colours, shore lines and borders, a graticule whose labels keep
+// apart, town names where there is room, the observer's site; as a sheet,
+// with the Hungarian title above and the legend below.
 #pragma once
 
 #include "ephemeris.h"
@@ -52,6 +52,7 @@ struct MapSheet {
     std::optional<Site> site;
     tavik::almanac::Criterion criterion = tavik::almanac::Criterion::Yallop;
     bool morning = false;
+    double shape = 0;   // width over height the maps would best have when filling; 0: any
 };
 
 struct SheetLayout {
@@ -64,7 +65,9 @@ struct SheetLayout {
 };
 
 // With fill, the maps take all the room of size left by the title, captions
-// and legend: side by side where each gets a fair width, else stacked. Without
+// and legend: side by side or stacked, whichever shows a region of the
+// sheet's shape larger (without a shape: side by side where each gets a fair
+// width). Without
 // it, the maps are as wide as size allows and as high as the region's shape,
 // and the sheet as high as what it holds.
 SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill);

@@ -7,7 +7,9 @@
 # the coming evening's chance. TAVIK_SHOT_NOW sets the program's clock
 # (faketime, local time of Budapest, for example "2025-12-21 14:30:00"),
 # TAVIK_SHOT_SCALE its scale factor.
-#   scripts/screenshot-visibility.sh [out.png] [program] [time] [site]
+#   scripts/screenshot-visibility.sh [out.png] [program] [time] [site|map|mapwindow]
+# With "mapwindow": the crescent map window opened from its "Térkép…" button,
+# filling the screen.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(realpath -m "${1:-docs/screenshot-visibility.png}")
@@ -105,6 +107,37 @@ sleep 2
 if [ "$which" = map ]; then
   keys "Alt_L+t"
   sleep 4
+fi
+if [ "$which" = mapwindow ]; then
+  # The map window from the "Térkép…" button, filling the screen, two evenings,
+  # the mouse over the first.
+  keys "Alt_L+r"
+  shot=$(window 'Holdsarló-térkép')
+  python3 - "$shot" <<'PY'
+import ctypes, sys, time
+x11 = ctypes.CDLL("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XMoveResizeWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint]
+x11.XFlush.argtypes = [ctypes.c_void_p]
+d = x11.XOpenDisplay(None)
+x11.XMoveResizeWindow(d, int(sys.argv[1], 16), 0, 0, 1600, 1200)
+x11.XFlush(d); time.sleep(0.5)
+PY
+  sleep 1
+  keys "Alt_L+e" "Up"
+  sleep 4
+  # The mouse over the first map, at either scale.
+  python3 - <<'PY'
+import ctypes, time
+x11 = ctypes.CDLL("libX11.so.6"); xtst = ctypes.CDLL("libXtst.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XFlush.argtypes = [ctypes.c_void_p]
+xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_ulong]
+d = x11.XOpenDisplay(None)
+xtst.XTestFakeMotionEvent(d, -1, 560, 420, 0)
+x11.XFlush(d); time.sleep(0.5)
+PY
+  sleep 1
 fi
 if [ "$which" = site ]; then
   keys "Alt_L+h"

@@ -278,6 +278,9 @@ void VisibilityWindow::createButtons()
     QPushButton* copy = addButton("Masolas", QStringLiteral("&Másolás"));
     QPushButton* save = addButton("KepMentese", QStringLiteral("&Kép mentése…"));
     QPushButton* lists = addButton("Listak", QStringLiteral("&Listák számítása erre a helyre…"));
+    QPushButton* map = addButton("Terkep", tr("Té&rkép…"));
+    map->setAccessibleName(tr("Holdsarló-térkép ablak erre az estére"));
+    connect(map, &QPushButton::clicked, this, &VisibilityWindow::Terkep_Click);
     QPushButton* record = addButton("Rogzites", tr("Észlelés &rögzítése…"));
     QPushButton* close = addButton("Bezaras", QStringLiteral("&Bezárás"));
     connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
@@ -289,6 +292,7 @@ void VisibilityWindow::createButtons()
     row->addWidget(save);
     row->addWidget(lists);
     row->addWidget(record);
+    row->addWidget(map);
     row->addStretch(1);
     row->addWidget(close);
 }
@@ -476,6 +480,16 @@ void VisibilityWindow::showMap()
     const QDate date = utcOf(event + m_env.site.longitude / 360.0).date();
     m_map->setEphemeris(*m_eph);
     m_map->setEvening(date, !m_report->evening, m_env.site.position(), m_map->criterion());
+}
+
+void VisibilityWindow::Terkep_Click()
+{
+    if (!m_report) {
+        Q_EMIT mapWindowRequested(QDate(), false);
+        return;
+    }
+    const double event = m_report->sunEvent.value_or(m_report->at);
+    Q_EMIT mapWindowRequested(utcOf(event + m_env.site.longitude / 360.0).date(), !m_report->evening);
 }
 
 void VisibilityWindow::showFigures()

@@ -89,11 +89,14 @@ public Q_SLOTS:
     void Masolas_Click();
     void KepMentese_Click();
     void Listak_Click();
+    void Terkep_Click();
     // Asks for the report's moment and site to be recorded in the logbook.
     void Rogzites_Click();
 
 Q_SIGNALS:
     void recordAttempt(const QDateTime& when, bool evening, const tavik::ObservingSite& site);
+    // The crescent map window is asked for, for the evening (morning) shown.
+    void mapWindowRequested(QDate date, bool morning);
 
 private:
     void createTimeRow();

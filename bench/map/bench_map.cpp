@@ -46,6 +46,27 @@ void BM_Map(benchmark::State& state)
                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// What the map window computes for a view of 1600 × 1000 pixels after a pan
+// or zoom (cells two pixels wide or more): the world (288° × 180° at 0.5°),
+// Europe (80° × 50° at 0.1°) and Hungary (14° × 8.75° at 0.02°), the
+// ephemeris part included, on two threads.
+void BM_View(benchmark::State& state)
+{
+    static const MapRequest views[] = {
+        {kEvening, false, Criterion::Yallop, 0.5, MapRegion{-144.0, -90.0, 144.0, 90.0}},
+        {kEvening, false, Criterion::Yallop, 0.1, MapRegion{-30.0, 23.5, 50.0, 73.5}},
+        {kEvening, false, Criterion::Yallop, 0.02, MapRegion{13.0, 42.88, 27.0, 51.62}},
+    };
+    const MapRequest& request = views[state.range(0)];
+    std::size_t points = 0;
+    for (auto _ : state) {
+        const VisibilityMap map = computeVisibilityMap(ephemeris(), request, 2);
+        points = map.points.size();
+        benchmark::DoNotOptimize(map.points.data());
+    }
+    state.counters["points"] = double(points);
+}
+
 // The places of a 5° world grid, one after another, each with its own searches.
 void BM_PerPlace(benchmark::State& state)
 {
@@ -70,6 +91,7 @@ void BM_PerPlace(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_Map)->Arg(100)->Arg(25)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_View)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 BENCHMARK(BM_PerPlace)->Unit(benchmark::kMicrosecond)->Iterations(2592);
 
 BENCHMARK_MAIN();

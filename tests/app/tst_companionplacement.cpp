@@ -28,7 +28,8 @@ void CompanionPlacementTest::everyCompanion_data()
     const char* const windows[][2] = {{"Form3", "hold02"}, {"Form8", "jegyzetek"}, {"Form10", "naplo"},
         {"Form6", "naptar1"}, {"Form5", "holdsarlolista"}, {"Form7", "jelensegnaptar"}, {"Form12", "holdfogyi"},
         {"Form9", "venusz"}, {"Form4", "vonas"}, {"frmAbout", "prog"}, {"Form2", "leir"},
-        {"SiteWindow", "megfigyelohely"}, {"VisibilityWindow", "lathatosag"}};
+        {"SiteWindow", "megfigyelohely"}, {"VisibilityWindow", "lathatosag"},
+        {"mapWindow", "terkep"}};
     for (const auto& w : windows)
         QTest::newRow(w[0]) << w[1];
 }

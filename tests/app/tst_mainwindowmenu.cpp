@@ -15,6 +15,10 @@
 #include <QSignalSpy>
 
 #include "sitewindow.h"
+#include "visibilitywindow.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -46,6 +50,7 @@ private Q_SLOTS:
     void itemOpensOneWindow_data();
     void itemOpensOneWindow();
     void visibilityFollowsTheSiteWindow();
+    void visibilityOpensTheMapWindow();
     void closedWindowIsMadeAnew();
     void shortcutsOpenDays_data();
     void shortcutsOpenDays();
@@ -101,7 +106,8 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
-    QTest::newRow("nyelv") << s << 10 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
+    QTest::newRow("terkep") << s << 10 << "terkep" << QStringLiteral("Té&rkép…") << QKeySequence(Qt::CTRL | Qt::Key_M);
+    QTest::newRow("nyelv") << s << 12 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
     QTest::newRow("eszlelesinaplo") << s << 11 << "eszlelesinaplo" << QStringLiteral("Ész&lelési napló…")
                                     << QKeySequence(Qt::CTRL | Qt::Key_E);
 
@@ -174,6 +180,7 @@ void MainWindowMenuTest::itemOpensOneWindow_data()
     QTest::newRow("vonas") << "vonas" << "Form4";
     QTest::newRow("megfigyelohely") << "megfigyelohely" << "SiteWindow";
     QTest::newRow("lathatosag") << "lathatosag" << "VisibilityWindow";
+    QTest::newRow("terkep") << "terkep" << "mapWindow";
     QTest::newRow("prog") << "prog" << "frmAbout";
     QTest::newRow("leir") << "leir" << "Form2";
 }
@@ -195,6 +202,25 @@ void MainWindowMenuTest::itemOpensOneWindow()
     QVERIFY(!first[0]->isModal());
     act->trigger();
     QCOMPARE(openWindows(window), first);
+}
+
+// The visibility window's "Térkép…" button opens the map window for the
+// evening of its report.
+void MainWindowMenuTest::visibilityOpensTheMapWindow()
+{
+    DataFolder data;
+    auto a = makeWindow(data, *m_caught);
+    a->show();
+    a->findChild<QAction*>(QStringLiteral("lathatosag"))->trigger();
+    auto* v = qobject_cast<VisibilityWindow*>(openWindows(QStringLiteral("VisibilityWindow")).value(0));
+    QVERIFY(v && v->report());
+    v->findChild<QPushButton*>(QStringLiteral("Terkep"))->click();
+    QWidget* map = openWindows(QStringLiteral("mapWindow")).value(0);
+    QVERIFY(map);
+    const almanac::SightingReport& r = *v->report();
+    const QDate evening = almanac::utcOf(r.sunEvent.value_or(r.at) + r.site.longitude / 360.0).date();
+    QCOMPARE(map->findChild<QDateEdit*>(QStringLiteral("dateEdit"))->date(), evening);
+    QCOMPARE(map->findChild<QCheckBox*>(QStringLiteral("morningBox"))->isChecked(), !r.evening);
 }
 
 // The visibility window's button opens the site window; a site saved there

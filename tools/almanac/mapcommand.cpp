@@ -184,9 +184,11 @@ QCommandLineParser& describe(QCommandLineParser& p)
          QStringLiteral("fájl")},
         {QStringLiteral("table"), QStringLiteral("Táblázat is, tabulátorral tagolt sorokkal."), QStringLiteral("fájl")},
     });
-    for (const QCommandLineOption& o : placeOptions()) {
-        if (!o.names().contains(QStringLiteral("tz")))   // the map has no local times
-            p.addOption(o);
+    for (QCommandLineOption o : placeOptions()) {
+        // The map has no local times, but the site's reading asks for a zone.
+        if (o.names().contains(QStringLiteral("tz")))
+            o.setFlags(QCommandLineOption::HiddenFromHelp);
+        p.addOption(o);
     }
     return p;
 }

@@ -52,9 +52,10 @@ private Q_SLOTS:
                               "47.500\t17.500\t2025-05-27T18:34:36Z\t2025-05-27T19:45:32Z\t2025-05-27T19:06:07Z\t70.9\t0.000\tB",
                               "-2.500\t177.500\t2025-05-27T06:06:50Z\t2025-05-27T06:05:38Z\t\t-1.2\t\tmoonset-first"}
             << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT");
-        QTest::newRow("evening before the conjunction, Odeh")
+        QTest::newRow("evening before the conjunction, Odeh, a site given")
             << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--criterion"),
-                           QStringLiteral("odeh")}
+                           QStringLiteral("odeh"), QStringLiteral("--lat"), QStringLiteral("46.25"), QStringLiteral("--lon"),
+                           QStringLiteral("20.15")}
             << QByteArrayList{"47.500\t17.500\t2025-05-26T18:33:32Z\t2025-05-26T18:21:09Z\t\t-12.4\t\tbefore-conjunction"}
             << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT");
     }
@@ -68,6 +69,7 @@ private Q_SLOTS:
                               + QStringList{QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"),
                                             at(QStringLiteral("m.png")), QStringLiteral("--table"), at(QStringLiteral("m.tsv"))});
         QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QString());
         QVERIFY(r.out.startsWith(title + u'\n'));
         const QByteArrayList lines = bytesOf(at(QStringLiteral("m.tsv"))).split('\n');
         QCOMPARE(lines.size(), 1 + 72 * 36 + 1);   // the header, the places, nothing after the last LF

@@ -1,0 +1,237 @@
+// The crescent map window: its maps fill whatever room the window gets, a
+// close view is computed finely, the status line under a town says what the
+// sighting report says there, and a saved picture is what is on the screen.
+#include "crescents.h"
+#include "mapcanvas.h"
+#include "mapwindow.h"
+#include "sighting.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavik;
+
+namespace {
+
+constexpr double kDebrecenLat = 47.5316, kDebrecenLon = 21.6273;
+
+MapWindowEnvironment environment()
+{
+    MapWindowEnvironment env;
+    env.site = almanac::Site{47.4979, 19.0402, 100};
+    env.date = QDate(2025, 5, 27);
+    return env;
+}
+
+// Where a place is drawn in the first map.
+QPointF pixelOf(const MapCanvas& canvas, double latitude, double longitude)
+{
+    const QRectF m = canvas.layoutFor(canvas.size()).maps.first();
+    const maps::GeoRect r = canvas.region();
+    return QPointF(m.left() + (longitude - r.west) / r.width() * m.width(),
+                   m.top() + (r.north - latitude) / r.height() * m.height());
+}
+
+bool waitForMaps(MapWindow& w)
+{
+    QSignalSpy ready(&w, &MapWindow::mapsReady);
+    return ready.wait(60000);
+}
+
+}  // namespace
+
+class TestMapWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // However large the window and however many evenings, the maps take all
+    // the canvas, which takes all the window but its controls: no empty box.
+    void mapsFillTheWindow_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("evenings");
+        QTest::addColumn<bool>("stacked");
+        QTest::addColumn<MapWindow::View>("view");
+        const MapWindow::View hungary = MapWindow::View::Hungary;
+        QTest::newRow("small, one") << QSize(700, 500) << 1 << false << hungary;
+        QTest::newRow("large, one") << QSize(1500, 1100) << 1 << false << hungary;
+        QTest::newRow("wide, three") << QSize(1500, 700) << 3 << false << hungary;
+        QTest::newRow("narrow, three") << QSize(640, 1000) << 3 << true << hungary;
+        // Two world maps show more of the world one above the other.
+        QTest::newRow("world, two") << QSize(1600, 1000) << 2 << true << MapWindow::View::World;
+    }
+
+    void mapsFillTheWindow()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, evenings);
+        QFETCH(bool, stacked);
+        QFETCH(MapWindow::View, view);
+        MapWindow w(environment());
+        w.setEveningCount(evenings);
+        w.setView(view);
+        w.resize(size);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const MapCanvas* canvas = w.canvas();
+        // Made larger, the window shows larger maps.
+        for (const QSize& shown : {size, size + QSize(160, 120)}) {
+            w.resize(shown);
+            QTRY_COMPARE(w.size(), shown);
+            QVERIFY(canvas->width() >= shown.width() - 20);
+            QVERIFY(canvas->height() >= shown.height() - 120);
+            const maps::SheetLayout l = canvas->layoutFor(canvas->size());
+            QCOMPARE(l.maps.size(), evenings);
+            QCOMPARE(l.stacked, stacked);
+            QVERIFY(l.legend.bottom() >= canvas->height() - 13);
+            const QRectF last = l.maps.last();
+            QVERIFY(last.right() >= canvas->width() - 13);
+            // The region has the shape of the map, so nothing of it is left blank.
+            const maps::GeoRect r = canvas->region();
+            QVERIFY(std::abs(r.width() / r.height() - last.width() / last.height()) < 0.01);
+        }
+    }
+
+    // Tab goes round every control, each with a name a screen reader says.
+    void tabReachesEveryControl()
+    {
+        MapWindow w(environment());
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QStringList controls{QStringLiteral("viewBox"), QStringLiteral("dateEdit"), QStringLiteral("morningBox"),
+                                   QStringLiteral("eveningsBox"), QStringLiteral("criterionBox"), QStringLiteral("mapCanvas"),
+                                   QStringLiteral("sizeBox"), QStringLiteral("KepMentese")};
+        w.findChild<QWidget*>(controls.first())->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 2 * controls.size() && QApplication::focusWidget(); ++i) {
+            QWidget* f = QApplication::focusWidget();
+            for (QWidget* named = f; named; named = named->parentWidget()) {
+                if (controls.contains(named->objectName())) {
+                    if (!reached.contains(named->objectName()))
+                        reached << named->objectName();
+                    QVERIFY2(!named->accessibleName().isEmpty() || !named->property("text").toString().isEmpty(),
+                             qPrintable(named->objectName()));
+                    break;
+                }
+            }
+            QTest::keyClick(f, Qt::Key_Tab);
+        }
+        QCOMPARE(reached, controls);
+    }
+
+    // Hungary in a map of some 640 pixels is computed at 0.05°, and covered.
+    void hungaryIsFine()
+    {
+        MapWindow w(environment());
+        w.setEveningCount(2);
+        w.resize(1300, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setView(MapWindow::View::Hungary);
+        QVERIFY(waitForMaps(w));
+        QCOMPARE(w.step(), 0.05);
+        QCOMPARE(w.canvas()->maps().size(), 2);
+        for (const almanac::VisibilityMap& m : w.canvas()->maps()) {
+            QCOMPARE(m.request.step, 0.05);
+            QVERIFY(m.request.region.west <= maps::kHungary.west && m.request.region.east >= maps::kHungary.east);
+            QVERIFY(m.complete);
+        }
+        QVERIFY(w.statusBar()->currentMessage().isEmpty());
+    }
+
+    // Europe in a map of 1600 pixels (400,000 places at 0.1°) is shown first
+    // at 0.25°, then at its own step.
+    void manyPlacesArePreviewed()
+    {
+        MapWindow w(environment());
+        w.resize(1700, 1300);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(waitForMaps(w));
+        QList<double> shown;
+        connect(&w, &MapWindow::previewShown, &w, [&] { shown << w.canvas()->maps().first().request.step; });
+        w.setView(MapWindow::View::Europe);
+        QVERIFY(waitForMaps(w));
+        QCOMPARE(shown, QList<double>{0.25});
+        QCOMPARE(w.canvas()->maps().first().request.step, 0.1);
+    }
+
+    // The status line over Debrecen names the class the sighting report
+    // gives at the centre of that cell, at the map's best time.
+    void statusLineAgreesWithSighting_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<almanac::Criterion>("criterion");
+        QTest::newRow("27 May 2025, Yallop") << QDate(2025, 5, 27) << almanac::Criterion::Yallop;
+        QTest::newRow("28 May 2025, Odeh") << QDate(2025, 5, 28) << almanac::Criterion::Odeh;
+    }
+
+    void statusLineAgreesWithSighting()
+    {
+        QFETCH(QDate, date);
+        QFETCH(almanac::Criterion, criterion);
+        MapWindow w(environment());
+        w.resize(1000, 700);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setEvening(date, false);
+        w.setCriterion(criterion);
+        QVERIFY(waitForMaps(w));
+        const QPointF at = pixelOf(*w.canvas(), kDebrecenLat, kDebrecenLon);
+        const QString text = w.pointText(at);
+        const almanac::VisibilityMap& map = w.canvas()->maps().first();
+        const almanac::MapRegion& r = map.request.region;
+        const auto [lon, lat] = std::pair(w.canvas()->geoAt(at)->second.x(), w.canvas()->geoAt(at)->second.y());
+        const int row = int((r.north - lat) / r.height() * map.rows), column = int((lon - r.west) / r.width() * map.columns);
+        const almanac::MapPoint& p = map.at(row, column);
+        QCOMPARE(int(p.outcome), int(almanac::MapOutcome::Graded));
+        const almanac::Ephemeris eph = almanac::Ephemeris::open();
+        const almanac::Site cell{map.latitude(row), map.longitude(column), 0.0};
+        const almanac::SightingReport s = almanac::sightingAt(eph, map.julianDay(float(map.bestSeconds(p))), cell);
+        QVERIFY(s.best);
+        const QString words = criterion == almanac::Criterion::Yallop
+                                  ? almanac::yallopWords(almanac::yallopClass(s.best->q))
+                                  : almanac::odehWords(almanac::odehZone(s.best->odehV));
+        QVERIFY2(text.contains(words), qPrintable(text + QStringLiteral(" / ") + words));
+        QVERIFY2(text.startsWith(QStringLiteral("47,5")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("napnyugta ")) && text.contains(QStringLiteral(" UT)")), qPrintable(text));
+    }
+
+    // The saved picture is the canvas, pixel for pixel; at a chosen width the
+    // maps keep their region's shape and the legend ends the picture.
+    void saveWritesWhatIsShown()
+    {
+        QTemporaryDir dir;
+        MapWindow w(environment());
+        w.setEveningCount(2);
+        w.resize(1200, 700);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(waitForMaps(w));
+        const QString shown = dir.filePath(QStringLiteral("shown.png"));
+        QVERIFY(w.savePicture(shown));
+        const QImage saved(shown);
+        const QImage screen = w.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(), w.canvas()->size());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), screen);
+        const QString wide = dir.filePath(QStringLiteral("wide.png"));
+        QVERIFY(w.savePicture(wide, 1920));
+        const QImage big(wide);
+        QCOMPARE(big.width(), 1920);
+        int lowest = big.height() - 1;
+        while (lowest > 0) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(big.convertToFormat(QImage::Format_RGB32).constScanLine(lowest));
+            if (std::any_of(line, line + big.width(), [](QRgb c) { return qGray(c) < 128; }))
+                break;
+            --lowest;
+        }
+        QVERIFY2(big.height() - lowest <= 20, qPrintable(QString::number(big.height() - lowest)));
+    }
+};
+
+QTEST_MAIN(TestMapWindow)
+#include "tst_mapwindow.moc"

@@ -1,0 +1,115 @@
+// "Holdsarló-térkép": where the crescent can be seen, in a window of its own.
+// One to three evenings (mornings) side by side or stacked, over Hungary,
+// Europe, the world or wherever the user zooms; the cells are computed for
+// what is shown, finer the closer it is, on worker threads, with progress in
+// the status bar; under the mouse the place's figures.
+#pragma once
+
+#include "ephemeris.h"
+#include "mapimage.h"
+#include "messages.h"
+#include "visibilitymap.h"
+
+#include <QDate>
+#include <QImage>
+#include <QPointer>
+#include <QTimeZone>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QStatusBar;
+class QThread;
+
+namespace tavik {
+
+class MapCanvas;
+struct MapWindowWork;
+
+struct MapWindowEnvironment {
+    MessageSink messages;
+    almanac::Site site;                             // marked, and whose zone the times are in
+    QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
+    QDate date;                                     // the first evening
+    bool morning = false;
+    bool nearestNewMoon = false;                    // the evening after the new moon nearest the date
+    std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
+    QString ephemerisFolder;                        // empty: the usual places
+};
+
+class MapWindow : public QWidget {
+    Q_OBJECT
+public:
+    enum class View { Hungary, Europe, World };
+
+    explicit MapWindow(MapWindowEnvironment env, QWidget* parent = nullptr);
+    ~MapWindow() override;
+
+    void setEvening(QDate date, bool morning);
+    void setView(View view);
+    void setEveningCount(int count);
+    void setCriterion(almanac::Criterion criterion);
+
+    MapCanvas* canvas() const { return m_canvas; }
+    QStatusBar* statusBar() const { return m_statusBar; }
+    bool computing() const { return m_work != nullptr; }
+    // The step of the maps being shown (or computed), degrees.
+    double step() const { return m_step; }
+    // The status line's text for a point of the canvas.
+    QString pointText(const QPointF& at) const;
+    // What the canvas shows; at another width, the maps as high as their region.
+    QImage picture(std::optional<int> width = std::nullopt) const;
+    bool savePicture(const QString& path, std::optional<int> width = std::nullopt);
+
+Q_SIGNALS:
+    void mapsReady();
+    // The coarser maps shown while a view's own are computed.
+    void previewShown();
+
+public Q_SLOTS:
+    void KepMentese_Click();
+
+private:
+    void createControls();
+    void scheduleWork();
+    // With preview, a view of many places is first computed coarser.
+    void startWork(bool preview);
+    void workDone(const std::shared_ptr<MapWindowWork>& work);
+    void showProgress();
+    void showPoint(const QPointF& at);
+    maps::MapSheet emptySheet() const;
+    bool openEphemeris();
+
+    MapWindowEnvironment m_env;
+    std::optional<almanac::Ephemeris> m_eph;
+    almanac::Criterion m_criterion = almanac::Criterion::Yallop;
+    int m_eveningCount = 1;
+    double m_step = 0;
+    QString m_note;   // evenings too far from the new moon
+    std::shared_ptr<MapWindowWork> m_work;
+    QList<QThread*> m_threads;
+    QTimer m_restart;
+    QTimer m_progress;
+
+    MapCanvas* m_canvas = nullptr;
+    QComboBox* m_viewBox = nullptr;
+    QDateEdit* m_dateEdit = nullptr;
+    QCheckBox* m_morningBox = nullptr;
+    QSpinBox* m_eveningsBox = nullptr;
+    QComboBox* m_criterionBox = nullptr;
+    QComboBox* m_sizeBox = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_pointLabel = nullptr;
+};
+
+}  // namespace tavik
