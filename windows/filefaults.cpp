@@ -2,6 +2,8 @@
 
 #include "texts.h"
 
+#include <QCoreApplication>
+
 namespace tavik {
 
 namespace {
@@ -65,11 +67,17 @@ QString describeFileReason(const FileStatus& status)
     case FileReason::NameTooLong: return QStringLiteral("Túl hosszú a név.");
     case FileReason::NotFound: return QStringLiteral("Nincs ilyen fájl.");
     case FileReason::DamagedPicture: return QStringLiteral("Sérült vagy ismeretlen formátumú kép.");
-    case FileReason::TooLarge:
-        return QStringLiteral("A fájl túl nagy: legfeljebb %1 MB lehet.").arg(status.detail.toLongLong() >> 20);
+    case FileReason::TooLarge: {
+        const qint64 limit = status.detail.toLongLong();   // bytes
+        if (limit >= qint64(1) << 20)
+            return QStringLiteral("A fájl túl nagy: legfeljebb %1 MB lehet.").arg(limit >> 20);
+        return QCoreApplication::translate("FileFaults", "A fájl túl nagy: legfeljebb %1 KB lehet.").arg(limit >> 10);
+    }
     case FileReason::LinkLoop: return QStringLiteral("A fájl helyén önmagába visszavezető hivatkozás van.");
     case FileReason::FolderNotCreatable:
         return QStringLiteral("Nincs jogosultság a mappa létrehozásához: ") + status.detail;
+    case FileReason::DanglingLink:
+        return QCoreApplication::translate("FileFaults", "A fájl helyén nem létező fájlra mutató hivatkozás van.");
     case FileReason::Other: break;
     }
     if (!status.detail.isEmpty() && !status.detail.startsWith(QStringLiteral("Unknown error")))
