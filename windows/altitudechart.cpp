@@ -1,5 +1,6 @@
 #include "altitudechart.h"
 
+#include "juliantime.h"
 #include "palette.h"
 #include "ui.h"
 
@@ -65,7 +66,7 @@ void drawAxes(QPainter& p, const Axes& a, const QTimeZone& zone)
     // A tick every quarter hour of local time, labelled every half hour.
     const double quarter = 1.0 / 96.0;
     for (double t = std::ceil(a.t0 / quarter) * quarter; t <= a.t1; t += quarter) {
-        const QDateTime local = almanac::localMinute(t, zone);
+        const QDateTime local = localMinute(instantOfJulianDay(t), zone);
         const QPointF foot = a.at(t, a.lo);
         p.setPen(QPen(ui::kSilver, 0.6));
         p.drawLine(foot, a.at(t, a.hi));

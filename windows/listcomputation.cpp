@@ -2,7 +2,9 @@
 
 #include "filefaults.h"
 
+#include <QEvent>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace tavik {
 
@@ -25,10 +27,16 @@ ListComputation::~ListComputation()
 void ListComputation::start()
 {
     m_worker = std::thread([this] {
-        const ListJobResult result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) {
-            QMetaObject::invokeMethod(this, [this, list, done, total] { report(list, done, total); },
-                                      Qt::QueuedConnection);
-        });
+        ListJobResult result;
+        {
+            // This thread's own set-up of the library, its files closed
+            // before the window hears that the lists are done.
+            const EphemerisThread library(m_eph);
+            result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) {
+                QMetaObject::invokeMethod(this, [this, list, done, total] { report(list, done, total); },
+                                          Qt::QueuedConnection);
+            });
+        }
         QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
     });
 }
@@ -36,8 +44,23 @@ void ListComputation::start()
 void ListComputation::cancel()
 {
     m_cancel = true;
-    if (m_dialog)
+    if (m_dialog && !m_done) {
         m_dialog->setLabelText(QStringLiteral("Megszakítás…"));
+        if (m_cancelButton)
+            m_cancelButton->setEnabled(false);
+    }
+}
+
+bool ListComputation::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closed from the title bar, the dialog only cancels: it stays until the
+    // worker has stopped.
+    if (watched == m_dialog && event->type() == QEvent::Close && !m_done) {
+        cancel();
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QProgressDialog* ListComputation::showProgress(QWidget* parent)
@@ -46,13 +69,18 @@ QProgressDialog* ListComputation::showProgress(QWidget* parent)
     d->setObjectName(QStringLiteral("listProgress"));
     d->setWindowTitle(QStringLiteral("Listák számítása"));
     d->setWindowModality(Qt::WindowModal);
-    d->setCancelButtonText(QStringLiteral("&Mégse"));
+    m_cancelButton = new QPushButton(QStringLiteral("&Mégse"), d);
+    d->setCancelButton(m_cancelButton);
     d->setAutoClose(false);
     d->setAutoReset(false);
     d->setMinimumDuration(0);
     d->setAccessibleName(QStringLiteral("A listák számításának állása"));
     d->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog would hide itself on a cancel; it is closed when the worker
+    // has stopped instead.
+    disconnect(d, &QProgressDialog::canceled, d, nullptr);
     connect(d, &QProgressDialog::canceled, this, &ListComputation::cancel);
+    d->installEventFilter(this);
     m_dialog = d;
     report(0, 0, 1);
     d->show();

@@ -1,5 +1,7 @@
 // The five lists computed for the visibility window's site in a worker
-// thread, with a progress dialog per list that can cancel the work.
+// thread, with a progress dialog per list that can cancel the work. The
+// worker sets the ephemeris up for its own thread and closes its files when
+// done (the library's state is per thread).
 #pragma once
 
 #include "listjob.h"
@@ -12,6 +14,7 @@
 #include <thread>
 
 class QProgressDialog;
+class QPushButton;
 class QWidget;
 
 namespace tavik {
@@ -35,6 +38,9 @@ Q_SIGNALS:
     void progressed(int list, int done, int total);
     void finished(const tavik::almanac::ListJobResult& result);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void report(int list, int done, int total);
     void finish(const almanac::ListJobResult& result);
@@ -45,6 +51,7 @@ private:
     bool m_done = false;
     std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
+    QPointer<QPushButton> m_cancelButton;
 };
 
 // The sentence for a job's end: empty when all went well.
