@@ -32,13 +32,32 @@ void ListComputation::start()
             // This thread's own set-up of the library, its files closed
             // before the window hears that the lists are done.
             const EphemerisThread library(m_eph);
-            result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) {
-                QMetaObject::invokeMethod(this, [this, list, done, total] { report(list, done, total); },
-                                          Qt::QueuedConnection);
-            });
+            result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) { post(list, done, total); });
         }
         QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
     });
+}
+
+void ListComputation::post(int list, int done, int total)
+{
+    // One report waits in the window's queue at most, with the latest step:
+    // a modal progress dialog handles events inside setValue(), and a queue
+    // of steps would be worked through there, one nested in the other.
+    {
+        const std::lock_guard lock(m_latestMutex);
+        m_latest = {list, done, total};
+    }
+    if (m_reportPending.exchange(true))
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_reportPending = false;
+        std::array<int, 3> step;
+        {
+            const std::lock_guard lock(m_latestMutex);
+            step = m_latest;
+        }
+        report(step[0], step[1], step[2]);
+    }, Qt::QueuedConnection);
 }
 
 void ListComputation::cancel()

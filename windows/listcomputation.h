@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
 #include <atomic>
+#include <mutex>
 #include <memory>
 #include <thread>
 
@@ -42,12 +44,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void post(int list, int done, int total);   // on the worker
     void report(int list, int done, int total);
     void finish(const almanac::ListJobResult& result);
 
     almanac::Ephemeris m_eph;
     QList<almanac::ListJobItem> m_items;
     std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_reportPending{false};
+    std::mutex m_latestMutex;
+    std::array<int, 3> m_latest{};   // list, done, total
     bool m_done = false;
     std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
