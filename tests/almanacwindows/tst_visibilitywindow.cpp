@@ -319,6 +319,21 @@ private Q_SLOTS:
         QCOMPARE(log.count(), 0);
     }
 
+    // A site saved while the lists are computed is not the one they name.
+    void statusNamesTheSiteComputedFor()
+    {
+        DataFolder data;
+        MessageLog log;
+        VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
+        w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
+        w.setSite(ObservingSite{});
+        QTRY_VERIFY_WITH_TIMEOUT(!w.listComputation()->running(), 60'000);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("status"))->text(),
+                 QStringLiteral("Az öt lista elkészült erre a helyre: Szeged"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("siteName"))->text(), QStringLiteral("Budapest"));
+        QCOMPARE(log.count(), 0);
+    }
+
     // Each run's thread closes the ephemeris files it opened: the program
     // holds no more descriptors after four runs than after one.
     void listRunsCloseTheirFiles()
