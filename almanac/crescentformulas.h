@@ -8,8 +8,11 @@
 
 namespace tavik::almanac {
 
-inline constexpr double kEarthRadiusKm = 6378.14;
+// The Earth's equatorial radius as the Swiss Ephemeris takes it (IERS 2003),
+// so that the report and the map see the same parallax.
+inline constexpr double kEarthRadiusKm = 6378.1366;
 inline constexpr double kAuKm = 149597870.7;
+inline constexpr double kEarthRadiusAu = kEarthRadiusKm / kAuKm;
 inline constexpr double kMoonRadiusInEarthRadii = 0.27245;
 
 // The crescent's width in arc minutes: the semi-diameter, grown by the

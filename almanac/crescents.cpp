@@ -2,8 +2,11 @@
 
 #include "crescentformulas.h"
 
+#include <QCoreApplication>
+
 #include <swephexp.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -11,8 +14,6 @@
 namespace tavik::almanac {
 
 namespace {
-
-constexpr double kBestFraction = 4.0 / 9.0;
 
 // The lower limits of Yallop's classes A to E: q above the limit; F below
 // them all.
@@ -33,12 +34,6 @@ int gradeOf(double value, const std::array<double, N>& limits, Reaches reaches)
     while (grade < static_cast<int>(N) && !reaches(value, limits[grade]))
         ++grade;
     return grade;
-}
-
-// A grade's letter: A for the best.
-QChar gradeLetter(int grade)
-{
-    return QChar(u'A' + grade);
 }
 
 // hor[] of swe_azalt: azimuth from the south through the west, true and
@@ -62,7 +57,7 @@ Position position(const Ephemeris& eph, double jdUt, int body, const Site& site,
     auto equ = eph.position(jdUt, body, topo | SEFLG_EQUATORIAL);
     double hor[3] = {0};
     GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 0.0, 10.0, equ.data(), hor);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), kAirlessPressure, kStandardTemperature, equ.data(), hor);
     return Position{ecl[0], ecl[1], ecl[2], hor[kTrueAltitude], hor[kAzimuthFromSouth]};
 }
 
@@ -91,8 +86,8 @@ std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, b
     // The search does not say whether it fell back to the built-in series: a
     // position at its start does.
     eph.position(jdUt, body);
-    const int rc = swe_rise_trans(jdUt, body, nullptr, eph.flag(), rsmi, geo.data(), 1013.25,
-                                  10.0, &t, serr);
+    const int rc = swe_rise_trans(jdUt, body, nullptr, eph.flag(), rsmi, geo.data(), kStandardPressure,
+                                  kStandardTemperature, &t, serr);
     constexpr int kNeverRisesOrSets = -2;   // circumpolar, or never above the horizon
     if (rc != kNeverRisesOrSets)
         eph.check(rc, serr, jdUt);
@@ -106,7 +101,7 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 {
     // The young Moon sets within a few hours of the Sun, before or after it;
     // the old one rises so.
-    const std::optional<double> moonEvent = nextRiseSet(eph, sunEvent - 0.3, SE_MOON, !evening, site);
+    const std::optional<double> moonEvent = nextRiseSet(eph, sunEvent - kMoonEventSearchLead, SE_MOON, !evening, site);
     if (!moonEvent)
         return std::nullopt;
     CrescentSighting s;
@@ -126,6 +121,60 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
     }
     s.ageDays = s.best - newMoon;
     return s;
+}
+
+double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site)
+{
+    return lowestPoint(from, to, [&](double t) { return position(eph, t, SE_SUN, site).alt; });
+}
+
+double lowestPoint(double from, double to, const std::function<double(double)>& altitude)
+{
+    // Golden-section search: the altitude falls to one minimum between a
+    // sunset and the next sunrise.
+    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+    double a = from, b = to;
+    double c = b - ratio * (b - a), d = a + ratio * (b - a);
+    double fc = altitude(c), fd = altitude(d);
+    constexpr double kTolerance = 5.0 / 86400.0;   // days
+    while (b - a > kTolerance) {
+        if (fc < fd) {
+            b = d, d = c, fd = fc;
+            c = b - ratio * (b - a), fc = altitude(c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + ratio * (b - a), fd = altitude(d);
+        }
+    }
+    return (a + b) / 2.0;
+}
+
+std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                                const Site& site)
+{
+    std::optional<CrescentSighting> s = crescentOf(eph, newMoon, sunEvent, evening, site);
+    // The other end of the night: the next sunrise, or the sunset before.
+    std::optional<double> other = nextRiseSet(eph, evening ? sunEvent : sunEvent - 1.0, SE_SUN, evening, site);
+    if (!evening && other && *other < sunEvent)
+        if (const auto later = nextRiseSet(eph, *other + 0.01, SE_SUN, false, site); later && *later < sunEvent)
+            other = later;
+    if (!other || (!evening && *other >= sunEvent))
+        return s;
+    if (s && (evening ? s->moonEvent < *other : s->moonEvent > *other))
+        return s;
+    const double best = sunLowestPoint(eph, std::min(sunEvent, *other), std::max(sunEvent, *other), site);
+    if (position(eph, best, SE_MOON, site).alt <= 0)
+        return s;
+    CrescentSighting n;
+    n.newMoon = newMoon;
+    n.evening = evening;
+    n.sunEvent = sunEvent;
+    n.best = best;
+    n.ageDays = best - newMoon;
+    n.q = yallopQ(eph, best, site);
+    n.visibility = yallopClass(*n.q);
+    n.moonUpAllNight = true;
+    return n;
 }
 
 std::optional<CrescentSighting> eveningAfter(const Ephemeris& eph, double newMoon, const Site& site)
@@ -178,6 +227,11 @@ YallopClass yallopClass(double q)
     return static_cast<YallopClass>(gradeOf(q, kYallopLimits, std::greater<>()));
 }
 
+QChar gradeLetter(int grade)
+{
+    return QChar(u'A' + grade);
+}
+
 QChar yallopLetter(YallopClass c)
 {
     return gradeLetter(static_cast<int>(c));
@@ -186,14 +240,14 @@ QChar yallopLetter(YallopClass c)
 QString yallopWords(YallopClass c)
 {
     switch (c) {
-    case YallopClass::A: return QStringLiteral("könnyen látható");
-    case YallopClass::B: return QStringLiteral("jó időben látható");
-    case YallopClass::C: return QStringLiteral("távcső segíthet");
-    case YallopClass::D: return QStringLiteral("csak távcsővel");
-    case YallopClass::E: return QStringLiteral("távcsővel sem");
+    case YallopClass::A: return QCoreApplication::translate("tavik::almanac::Crescents", "könnyen látható");
+    case YallopClass::B: return QCoreApplication::translate("tavik::almanac::Crescents", "jó időben látható");
+    case YallopClass::C: return QCoreApplication::translate("tavik::almanac::Crescents", "távcső segíthet");
+    case YallopClass::D: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel");
+    case YallopClass::E: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem");
     case YallopClass::F: break;
     }
-    return QStringLiteral("nem látható");
+    return QCoreApplication::translate("tavik::almanac::Crescents", "nem látható");
 }
 
 OdehZone odehZone(double v)
@@ -209,12 +263,12 @@ QChar odehLetter(OdehZone z)
 QString odehWords(OdehZone z)
 {
     switch (z) {
-    case OdehZone::A: return QStringLiteral("szabad szemmel látható");
-    case OdehZone::B: return QStringLiteral("távcsővel látható, szabad szemmel is lehet");
-    case OdehZone::C: return QStringLiteral("csak távcsővel látható");
+    case OdehZone::A: return QCoreApplication::translate("tavik::almanac::Crescents", "szabad szemmel látható");
+    case OdehZone::B: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel látható, szabad szemmel is lehet");
+    case OdehZone::C: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel látható");
     case OdehZone::D: break;
     }
-    return QStringLiteral("távcsővel sem látható");
+    return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem látható");
 }
 
 }  // namespace tavik::almanac

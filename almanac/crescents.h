@@ -10,11 +10,18 @@
 
 #include "ephemeris.h"
 
+#include <functional>
 #include <optional>
 
 namespace tavik::almanac {
 
 enum class YallopClass { A, B, C, D, E, F };
+
+// Yallop's best time: sunset + 4/9 of the lag (sunrise - 4/9 in the morning).
+inline constexpr double kBestFraction = 4.0 / 9.0;
+// The Moon's setting (rising) is searched from this long before the Sun's:
+// the young Moon may set a few hours before the Sun.
+inline constexpr double kMoonEventSearchLead = 0.3;   // days
 enum class OdehZone { A, B, C, D };
 
 // The Sun and the Moon seen from the site at one moment, and the criteria.
@@ -41,6 +48,10 @@ struct CrescentSighting {
     double ageDays = 0;       // best - newMoon; negative in the morning before it
     std::optional<double> q;  // none when the Moon is below the horizon with the Sun
     YallopClass visibility = YallopClass::F;
+    // The Moon does not set before the next sunrise (in the morning: rises not
+    // after the previous sunset) and stands up at the darkest time: then best is
+    // the Sun's lowest point of the night, moonEvent and lagDays are 0.
+    bool moonUpAllNight = false;
 };
 
 // The evening after and the morning before the new moon at the site; a
@@ -52,6 +63,21 @@ std::optional<CrescentSighting> morningBefore(const Ephemeris& eph, double newMo
 std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
                                            const Site& site);
 
+// The night of this sunset (the morning of this sunrise) by the rule the
+// sighting report and the map share: crescentOf's sighting where the Moon sets
+// (rises) within the night; where it does not set before the next sunrise
+// (rise after the previous sunset) and stands above the horizon then, the
+// best time is the Sun's lowest point between that sunset and the next
+// sunrise (the previous sunset and that sunrise), the darkest sky, with q
+// there and moonUpAllNight set.
+std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
+                                                const Site& site);
+// The moment of the Sun's lowest (airless) altitude between two moments of a
+// night, found to a few seconds; lowestPoint does the search for any altitude
+// with one minimum there (the map passes its tabulated Sun).
+double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site);
+double lowestPoint(double from, double to, const std::function<double(double)>& altitude);
+
 // The circumstances at the given moment.
 CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site);
 
@@ -59,6 +85,8 @@ CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site&
 double yallopQ(const Ephemeris& eph, double jdUt, const Site& site);
 YallopClass yallopClass(double q);
 QChar yallopLetter(YallopClass c);
+// A grade's letter on either scale: A for the best.
+QChar gradeLetter(int grade);
 // A short Hungarian phrase for the class: "könnyen látható" ... "nem látható".
 QString yallopWords(YallopClass c);
 

@@ -2,6 +2,8 @@
 
 #include <swephexp.h>
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <optional>
 
@@ -158,22 +160,22 @@ QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, d
 QString hungarianName(SolarType t)
 {
     switch (t) {
-    case SolarType::Total: return QStringLiteral("teljes");
-    case SolarType::Annular: return QStringLiteral("gyűrűs");
-    case SolarType::Hybrid: return QStringLiteral("hibrid");
+    case SolarType::Total: return QCoreApplication::translate("tavik::almanac::Eclipses", "teljes");
+    case SolarType::Annular: return QCoreApplication::translate("tavik::almanac::Eclipses", "gyűrűs");
+    case SolarType::Hybrid: return QCoreApplication::translate("tavik::almanac::Eclipses", "hibrid");
     case SolarType::Partial: break;
     }
-    return QStringLiteral("részleges");
+    return QCoreApplication::translate("tavik::almanac::Eclipses", "részleges");
 }
 
 QString hungarianName(LunarType t)
 {
     switch (t) {
-    case LunarType::Total: return QStringLiteral("teljes");
-    case LunarType::Partial: return QStringLiteral("részleges");
+    case LunarType::Total: return QCoreApplication::translate("tavik::almanac::Eclipses", "teljes");
+    case LunarType::Partial: return QCoreApplication::translate("tavik::almanac::Eclipses", "részleges");
     case LunarType::Penumbral: break;
     }
-    return QStringLiteral("félárnyékos");
+    return QCoreApplication::translate("tavik::almanac::Eclipses", "félárnyékos");
 }
 
 }  // namespace tavik::almanac

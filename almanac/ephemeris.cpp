@@ -2,6 +2,7 @@
 
 #include <swephexp.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -35,7 +36,7 @@ QString momentText(double jdUt)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The library's reason in Hungarian where it names a file it could not use;
+// The library's reason in the interface language where it names a file it could not use;
 // its own words otherwise.
 QString reasonText(const QString& serr)
 {
@@ -43,17 +44,17 @@ QString reasonText(const QString& serr)
     const QString file = fileName.match(serr).captured(1);
     if (!file.isEmpty()) {
         if (serr.contains(QLatin1String("not found"), Qt::CaseInsensitive))
-            return QStringLiteral("hiányzik a(z) %1 efemeriszfájl").arg(file);
+            return QCoreApplication::translate("tavik::almanac::Ephemeris", "hiányzik a(z) %1 efemeriszfájl").arg(file);
         if (serr.contains(QLatin1String("damaged"), Qt::CaseInsensitive)
             || serr.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
             || serr.contains(QLatin1String("error"), Qt::CaseInsensitive))
-            return QStringLiteral("sérült a(z) %1 efemeriszfájl").arg(file);
-        return QStringLiteral("a(z) %1 efemeriszfájl nem használható").arg(file);
+            return QCoreApplication::translate("tavik::almanac::Ephemeris", "sérült a(z) %1 efemeriszfájl").arg(file);
+        return QCoreApplication::translate("tavik::almanac::Ephemeris", "a(z) %1 efemeriszfájl nem használható").arg(file);
     }
     if (serr.contains(QLatin1String("out of"), Qt::CaseInsensitive)
         || serr.contains(QLatin1String("outside"), Qt::CaseInsensitive)
         || serr.contains(QLatin1String("range"), Qt::CaseInsensitive))
-        return QStringLiteral("az időpont kívül esik az efemerisz időszakán");
+        return QCoreApplication::translate("tavik::almanac::Ephemeris", "az időpont kívül esik az efemerisz időszakán");
     return serr.trimmed();
 }
 
@@ -75,7 +76,7 @@ QString EphemerisError::message() const
 Ephemeris Ephemeris::open(const QString& folder)
 {
     if (!folder.isEmpty() && !holdsEphemerisFiles(folder)) {
-        throw EphemerisError(QStringLiteral("A(z) %1 mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).")
+        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "A(z) %1 mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).")
                                  .arg(QDir::toNativeSeparators(folder)));
     }
     QStringList candidates;
@@ -117,9 +118,9 @@ void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) con
 {
     const QString text = QString::fromLocal8Bit(serr).trimmed();
     if (rc < 0) {
-        throw EphemerisError(QStringLiteral("Az efemerisz nem tudott számolni (%1): %2")
+        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "Az efemerisz nem tudott számolni (%1): %2")
                                  .arg(momentText(jdUt),
-                                      text.isEmpty() ? QStringLiteral("ismeretlen hiba") : reasonText(text)));
+                                      text.isEmpty() ? QCoreApplication::translate("tavik::almanac::Ephemeris", "ismeretlen hiba") : reasonText(text)));
     }
     if (!files())
         return;
@@ -128,9 +129,9 @@ void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) con
     // as the lists are meant to come from the files.
     const bool fellBack = rcIsFlags && !(rc & SEFLG_SWIEPH);
     if (fellBack || text.contains(QLatin1String("not found"), Qt::CaseInsensitive)) {
-        throw EphemerisError(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot (%1): %2")
+        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "Az efemeriszfájlok nem fedik le ezt az időpontot (%1): %2")
                                  .arg(momentText(jdUt),
-                                      text.isEmpty() ? QStringLiteral("a könyvtár a beépített sorra váltott")
+                                      text.isEmpty() ? QCoreApplication::translate("tavik::almanac::Ephemeris", "a könyvtár a beépített sorra váltott")
                                                      : reasonText(text)));
     }
 }

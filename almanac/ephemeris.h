@@ -96,6 +96,22 @@ struct GeoPos {
 // UT1 Julian day of a civil instant, and back (to the millisecond, via UTC
 // with its leap seconds).
 double julianDayUt(const QDateTime& when);
+
+// The atmosphere of the library's standard refraction, and the pressure
+// that turns refraction off (airless altitudes).
+inline constexpr double kStandardPressure = 1013.25;   // hPa
+inline constexpr double kStandardTemperature = 10.0;   // °C
+inline constexpr double kAirlessPressure = 0.0;        // hPa
+
+// What the shipped ephemeris files (Debian's swe-basic-data in
+// /usr/share/libswe/ephe) cover, UT Julian days: the Moon from just after
+// 1800.01.01 00:00 to 2400.01.01 00:00.
+inline constexpr double kShippedEphemerisFirst = 2378496.5;
+inline constexpr double kShippedEphemerisLast = 2597641.5;
+constexpr bool shippedEphemerisCovers(double first, double last) noexcept
+{
+    return first > kShippedEphemerisFirst && last <= kShippedEphemerisLast;
+}
 QDateTime utcOf(double jdUt);
 
 // The UT1 Julian day of local midnight starting that date in the zone.

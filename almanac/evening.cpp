@@ -23,7 +23,8 @@ Span twilightSpan(const SightingReport& r)
     const double sun = *r.sunEvent;
     if (!r.crescent)
         return {sun - 90 * kMinute, sun + 90 * kMinute};
-    const double moon = r.crescent->moonEvent;
+    // A Moon up all night: to the darkest time, the best one.
+    const double moon = r.crescent->moonUpAllNight ? r.crescent->best : r.crescent->moonEvent;
     if (r.evening)
         return {std::min(sun, moon) - 30 * kMinute, std::max(sun, moon) + 15 * kMinute};
     return {std::min(sun, moon) - 15 * kMinute, std::max(sun, moon) + 30 * kMinute};

@@ -5,6 +5,8 @@
 #include "newmoons.h"
 #include "venus.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace tavik::almanac {
@@ -36,7 +38,7 @@ QString cell(const QString& text, int width)
 QString crescentRow(const CrescentSighting& c, const QTimeZone& zone)
 {
     return cell(formatLocalMinute(c.best, zone), kCrescentWhenColumn)
-           + cell(c.evening ? QStringLiteral("este") : QStringLiteral("reggel"),
+           + cell(c.evening ? QCoreApplication::translate("tavik::almanac::Lists", "este", "crescent list: 6 characters at most") : QCoreApplication::translate("tavik::almanac::Lists", "reggel", "crescent list: 6 characters at most"),
                   kCrescentAgeColumn - kCrescentWhenColumn)
            + cell(signedDurationText(c.ageDays), kCrescentClassColumn - kCrescentAgeColumn)
            + yallopLetter(c.visibility) + u' ' + yallopWords(c.visibility);
@@ -46,14 +48,14 @@ QString localSolarText(const SolarEclipse& e, const QTimeZone& zone)
 {
     const LocalSolarView& v = e.local;
     if (v.seen == LocalSolarView::Seen::No)
-        return QStringLiteral("nem látható");
+        return QCoreApplication::translate("tavik::almanac::Lists", "nem látható");
     const bool sameDay = localMinute(v.jd, zone).date() == localMinute(e.greatest, zone).date();
     QString text = (sameDay ? formatLocalTime(v.jd, zone) : formatLocalMinute(v.jd, zone))
                    + QStringLiteral("  ") + hungarianDecimal(v.magnitude, 3);
     if (v.seen == LocalSolarView::Seen::FromSunrise)
-        text += QStringLiteral(" napkeltekor");
+        text += QCoreApplication::translate("tavik::almanac::Lists", " napkeltekor");
     else if (v.seen == LocalSolarView::Seen::UntilSunset)
-        text += QStringLiteral(" napnyugtakor");
+        text += QCoreApplication::translate("tavik::almanac::Lists", " napnyugtakor");
     return text;
 }
 
@@ -66,7 +68,7 @@ QString solarEclipseRow(const SolarEclipse& e, const QTimeZone& zone)
 QString lunarEclipseRow(const LunarEclipse& e, const QTimeZone& zone)
 {
     const QString above = QStringLiteral("%1 (%2°)")
-                              .arg(e.moonAltitude > 0 ? QStringLiteral("igen") : QStringLiteral("nem"))
+                              .arg(e.moonAltitude > 0 ? QCoreApplication::translate("tavik::almanac::Lists", "igen") : QCoreApplication::translate("tavik::almanac::Lists", "nem"))
                               .arg(std::lround(e.moonAltitude));
     return cell(formatLocalMinute(e.greatest, zone), kLunarWhenWidth) + cell(hungarianName(e.type), kLunarTypeWidth)
            + cell(e.type == LunarType::Penumbral ? QStringLiteral("-") : hungarianDecimal(e.umbralMagnitude, 4),
@@ -92,7 +94,7 @@ QStringList eclipseLines(const Ephemeris& eph, const ListSettings& s, QStringLis
 QString spanText(const std::optional<DaySpan>& span, const QTimeZone& zone)
 {
     if (!span)
-        return QStringLiteral("nem látható");
+        return QCoreApplication::translate("tavik::almanac::Lists", "nem látható");
     return formatLocalDate(span->first, zone) + QStringLiteral(" - ") + formatLocalDate(span->last, zone);
 }
 
@@ -103,7 +105,8 @@ QString hungarianDecimal(double value, int decimals)
     QString text = QString::number(value, 'f', decimals);
     if (text.startsWith(u'-') && text.toDouble() == 0.0)
         text.remove(0, 1);
-    return text.replace(u'.', u',');
+    // The interface language's separator: a comma in Hungarian, a point in English.
+    return text.replace(u'.', QCoreApplication::translate("tavik::almanac::Lists", ",", "decimal separator"));
 }
 
 QString signedDurationText(double days)
@@ -111,16 +114,16 @@ QString signedDurationText(double days)
     const long long minutes = std::llround(std::abs(days) * 1440.0);
     const QString sign = days < 0 && minutes > 0 ? QStringLiteral("-") : QString();
     if (minutes < 60)
-        return sign + QStringLiteral("%1 perc").arg(minutes);
-    return sign + QStringLiteral("%1 óra %2 perc").arg(minutes / 60).arg(minutes % 60);
+        return sign + QCoreApplication::translate("tavik::almanac::Lists", "%1 perc").arg(minutes);
+    return sign + QCoreApplication::translate("tavik::almanac::Lists", "%1 óra %2 perc").arg(minutes / 60).arg(minutes % 60);
 }
 
 QString siteText(const Site& site)
 {
     return QStringLiteral("%1 %2°, %3 %4°, %5 m")
-        .arg(site.latitude >= 0 ? QStringLiteral("É") : QStringLiteral("D"),
+        .arg(site.latitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "É", "north") : QCoreApplication::translate("tavik::almanac::Lists", "D", "south"),
              hungarianDecimal(std::abs(site.latitude), 4),
-             site.longitude >= 0 ? QStringLiteral("K") : QStringLiteral("Ny"),
+             site.longitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "K", "east") : QCoreApplication::translate("tavik::almanac::Lists", "Ny", "west"),
              hungarianDecimal(std::abs(site.longitude), 4))
         .arg(std::lround(site.elevation));
 }
@@ -146,10 +149,10 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
     // The window's own labels name the first three columns: the heading rows
     // add only what those lack, the fourth column's name among it.
     QStringList lines{
-        cell(QStringLiteral("(helyi idő)"), kCrescentAgeColumn)
-            + cell(QStringLiteral("(-: újhold előtt)"), kCrescentClassColumn - kCrescentAgeColumn)
-            + QStringLiteral("Láthatóság"),
-        cell(u'(' + siteHeading(s) + u')', kCrescentClassColumn) + QStringLiteral("(Yallop q szerint)"),
+        cell(QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)"), kCrescentAgeColumn)
+            + cell(QCoreApplication::translate("tavik::almanac::Lists", "(-: újhold előtt)"), kCrescentClassColumn - kCrescentAgeColumn)
+            + QCoreApplication::translate("tavik::almanac::Lists", "Láthatóság"),
+        cell(u'(' + siteHeading(s) + u')', kCrescentClassColumn) + QCoreApplication::translate("tavik::almanac::Lists", "(Yallop q szerint)"),
     };
     const Window w = yearWindow(s, 3.0);
     for (double newMoon : newMoonsBetween(eph, w.start, w.end)) {
@@ -164,8 +167,8 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
 QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     const QStringList heading{
-        QStringLiteral("Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis"),
-        QStringLiteral("(helyi idő)                           (") + siteHeading(s) + u')',
+        QCoreApplication::translate("tavik::almanac::Lists", "Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis", "columns of 18, 11 and 9 characters"),
+        QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)                           (%1)", "38 characters before the parenthesis").arg(siteHeading(s)),
     };
     return eclipseLines(eph, s, heading, solarEclipsesBetween, solarEclipseRow);
 }
@@ -173,8 +176,8 @@ QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 {
     const QStringList heading{
-        QStringLiteral("Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?"),
-        QStringLiteral("(helyi idő)                    nagyság   nagyság     (") + siteHeading(s) + u')',
+        QCoreApplication::translate("tavik::almanac::Lists", "Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?", "columns of 18, 13, 10 and 12 characters"),
+        QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)                    nagyság   nagyság     (%1)", "columns of 31, 10 and 12 characters").arg(siteHeading(s)),
     };
     return eclipseLines(eph, s, heading, lunarEclipsesBetween, lunarEclipseRow);
 }
@@ -182,9 +185,9 @@ QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
 QStringList venusLines(const Ephemeris& eph, const ListSettings& s)
 {
     QStringList lines{
-        QStringLiteral("Alsó         Esti sarló (fázis < 50%)    Hajnali sarló (fázis < 50%) Legvékonyabb"),
-        QStringLiteral("együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló"),
-        cell(QStringLiteral("(helyi idő)"), kVenusConjunctionWidth) + u'(' + siteHeading(s) + u')',
+        QCoreApplication::translate("tavik::almanac::Lists", "Alsó         Esti sarló (fázis < 50%)    Hajnali sarló (fázis < 50%) Legvékonyabb", "columns of 13, 28 and 28 characters"),
+        QCoreApplication::translate("tavik::almanac::Lists", "együttállás  első nap     utolsó nap     első nap     utolsó nap     látott sarló", "columns of 13, 13, 15, 13 and 15 characters"),
+        cell(QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)"), kVenusConjunctionWidth) + u'(' + siteHeading(s) + u')',
     };
     const Window w = yearWindow(s, 1.0);
     for (double conjunction : venusInferiorConjunctions(eph, w.start, w.end)) {

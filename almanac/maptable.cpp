@@ -55,13 +55,13 @@ private:
 QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p)
 {
     switch (p.outcome) {
-    case MapOutcome::Graded: return QByteArray(1, char(gradeLetter(map.request.criterion, p.grade).toLatin1()));
+    case MapOutcome::Graded:
+    case MapOutcome::NoMoonset: return QByteArray(1, char(gradeLetter(map.request.criterion, p.grade).toLatin1()));
     case MapOutcome::MoonsetFirst: return QByteArrayLiteral("moonset-first");
     case MapOutcome::BeforeConjunction: return QByteArrayLiteral("before-conjunction");
-    case MapOutcome::NoSunset: return QByteArrayLiteral("no-sunset");
-    case MapOutcome::NoMoonset: break;
+    case MapOutcome::NoSunset: break;
     }
-    return QByteArrayLiteral("no-moonset");
+    return QByteArrayLiteral("no-sunset");
 }
 
 MapTableRows::MapTableRows(const VisibilityMap& map) : m_map(map) {}
@@ -90,8 +90,8 @@ void MapTableRows::appendRow(int r)
         row.number(map.longitude(c), 3);
         row.tab();
         const bool hasSun = p.outcome != MapOutcome::NoSunset;
-        const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset;
-        const bool graded = p.outcome == MapOutcome::Graded;
+        const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset && !std::isnan(p.moonEvent);
+        const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
         if (hasSun)
             row.time(p.sunEvent);
         row.tab();

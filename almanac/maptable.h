@@ -12,8 +12,10 @@ namespace tavik::almanac {
 // (tab-separated), then a line per place from the north-west: degrees to
 // three decimals, UTC times as 2025-05-27T18:33:12Z, the lag in minutes to
 // one decimal, q or V to three decimals and the class letter; where there is
-// no class, a word for why (moonset-first, before-conjunction, no-sunset,
-// no-moonset) with the fields that do not apply left empty. Lines end in LF.
+// no class, a word for why (moonset-first, before-conjunction, no-sunset)
+// with the fields that do not apply left empty. Where the Moon does not set
+// (rise) that night the moonset and the lag are empty and the best time is
+// the darkest moment. Lines end in LF.
 QByteArray mapTable(const VisibilityMap& map);
 
 // The same table piece by piece, the header first and then a grid row at a

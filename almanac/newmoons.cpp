@@ -4,6 +4,9 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavik::almanac {
 
 namespace {
@@ -35,6 +38,22 @@ QList<double> newMoonsBetween(const Ephemeris& eph, double jdStart, double jdEnd
     return periodicEventsBetween(
         kNewMoon, jdStart, jdEnd, [&](double t) { return moonSunElongation(eph, t); },
         [](double) { return true; });
+}
+
+std::pair<double, double> newMoonNearReach(double jdUt)
+{
+    // Newton's method walks from jdUt to the true new moon, within the margin
+    // of the mean one nearest.
+    const double mean = kNewMoon.epoch + kNewMoon.period * std::round((jdUt - kNewMoon.epoch) / kNewMoon.period);
+    return {std::min(jdUt, mean - kNewMoon.margin), std::max(jdUt, mean + kNewMoon.margin)};
+}
+
+std::pair<double, double> newMoonsBetweenReach(double jdStart, double jdEnd)
+{
+    // The walk starts a lunation before the one of jdStart and refines every
+    // mean new moon up to jdEnd and its margin.
+    const double first = kNewMoon.epoch + kNewMoon.period * (std::floor((jdStart - kNewMoon.epoch) / kNewMoon.period) - 1);
+    return {first - kNewMoon.margin, jdEnd + 2 * kNewMoon.margin};
 }
 
 }  // namespace tavik::almanac

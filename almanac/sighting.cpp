@@ -2,9 +2,11 @@
 
 #include "lists.h"
 #include "newmoons.h"
+#include "sightingfigures.h"
 
 #include <swephexp.h>
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -13,86 +15,36 @@ namespace tavik::almanac {
 
 namespace {
 
-constexpr double kSunSemiDiameter = 0.2666;    // degrees, mean
-constexpr double kMoonSemiDiameter = 0.2590;
+// The conjunctions on either side are searched this far: a lunation is at most 29.9 days.
+constexpr double kConjunctionSearch = 31.0;   // days
 
-QString degrees(double value, int decimals = 2)
+// A text of the "Sighting" context, marked for lupdate where it is written.
+QString words(const char* text)
 {
-    return hungarianDecimal(value, decimals) + u'°';
-}
-
-QString whenText(double jd, const QTimeZone& zone)
-{
-    return formatLocalMinute(jd, zone) + QStringLiteral(" (") + formatLocalMinute(jd, QTimeZone::utc())
-           + QStringLiteral(" UT)");
-}
-
-bool sunDownAllDay(const SkyPlace& sun, double latitude)
-{
-    constexpr double kSunRiseAltitude = -(kSunSemiDiameter + 34.0 / 60.0);   // degrees, with refraction
-    return 90.0 - std::abs(latitude - sun.declination) < kSunRiseAltitude;   // even at noon
-}
-
-// Below the horizon, the Sun has set before local midnight and not yet risen
-// after it; where it stays down all day (polar night), neither.
-QString sunStateText(const SkyPlace& sun, double latitude)
-{
-    if (sun.up)
-        return QStringLiteral("a Nap a látóhatár felett van");
-    if (sunDownAllDay(sun, latitude))
-        return QStringLiteral("a Nap egész nap a látóhatár alatt van");
-    return sun.hourAngle < 180.0 ? QStringLiteral("a Nap lenyugodott") : QStringLiteral("a Nap még nem kelt fel");
+    return QCoreApplication::translate("Sighting", text);
 }
 
 QString placeText(const SkyPlace& p, const QString& state)
 {
-    return QStringLiteral("magasság %1 (fénytöréssel %2), azimut %3 - %4")
-        .arg(degrees(p.altitude), degrees(p.apparentAltitude), degrees(p.azimuth), state);
+    return words(QT_TRANSLATE_NOOP("Sighting", "magasság %1 (fénytöréssel %2), azimut %3 - %4"))
+        .arg(degreesText(p.altitude), degreesText(p.apparentAltitude), degreesText(p.azimuth), state);
 }
 
-// Why there is no best time: nothing to see, nothing to compare with a record.
-QString noCrescentReason(const SightingReport& r)
+QString ageNote(bool evening)
 {
-    const bool ev = r.evening;
-    if (!r.sunEvent)
-        return ev ? QStringLiteral("nincs napnyugta") : QStringLiteral("nincs napkelte");
-    if (!r.crescent)
-        return ev ? QStringLiteral("nincs holdnyugta") : QStringLiteral("nincs holdkelte");
-    return ev ? QStringLiteral("a Hold a Nap előtt nyugszik") : QStringLiteral("a Hold a Nap után kel");
+    return evening ? words(QT_TRANSLATE_NOOP("Sighting", "esti sarló, az együttállás óta"))
+                   : words(QT_TRANSLATE_NOOP("Sighting", "hajnali sarló, negatív: a következő együttállásig"));
 }
 
-QString recordMeansWords(RecordMeans means)
+// A line's label, the values in one column.
+QString label(SightingField field, bool evening = true)
 {
-    switch (means) {
-    case RecordMeans::NakedEye: return QStringLiteral("szabad szemmel:");
-    case RecordMeans::OpticalAid: return QStringLiteral("binokulárral:");
-    case RecordMeans::Telescope: return QStringLiteral("távcsővel:");
-    case RecordMeans::Imaging: break;
-    }
-    return QStringLiteral("fényképen:");
+    return (fieldLabel(field, evening) + u':').leftJustified(19) + u' ';
 }
 
-// The records, each against the age at the best time where there is one.
-QStringList recordLines(const SightingReport& r)
+QString subLabel(SightingField field)
 {
-    const bool seen = r.best && r.crescent;
-    const double hours = seen ? std::abs(r.crescent->ageDays) * 24.0 : 0.0;
-    QStringList lines{QStringLiteral("Rekordok:           ")
-                      + (seen ? QStringLiteral("a Hold kora a legjobb időpontban %1")
-                                    .arg(signedDurationText(r.crescent->ageDays))
-                              : QStringLiteral("a sarló nem látható (%1), nem vethető össze a rekordokkal")
-                                    .arg(noCrescentReason(r)))};
-    for (const CrescentRecord& record : crescentRecords()) {
-        const bool imaging = record.means == RecordMeans::Imaging;
-        QString line = QStringLiteral("  ") + recordMeansWords(record.means).leftJustified(18)
-                       + (imaging ? QStringLiteral("az együttállás pillanatában")
-                                  : signedDurationText(record.hours / 24.0))
-                       + QStringLiteral(" (%1, %2)").arg(QLatin1String(record.date), QString::fromUtf8(record.place));
-        if (seen && !imaging)
-            line += hours < record.hours ? QStringLiteral(": fiatalabb a rekordnál") : QStringLiteral(": nem rekord");
-        lines << line;
-    }
-    return lines;
+    return QStringLiteral("  ") + (fieldLabel(field, true) + u':').leftJustified(17) + u' ';
 }
 
 QJsonValue instant(double jd)
@@ -125,18 +77,17 @@ QJsonObject geometryJson(const CrescentGeometry& g)
                        {QStringLiteral("illuminatedFraction"), g.litFraction}};
 }
 
-QJsonObject recordsJson(const SightingReport& r)
+QJsonObject recordsJson(const SightingFigures& f)
 {
-    const bool seen = r.best && r.crescent;
-    const double hours = seen ? std::abs(r.crescent->ageDays) * 24.0 : 0.0;
-    QJsonObject o{{QStringLiteral("comparable"), seen},
-                  {QStringLiteral("ageHours"), seen ? QJsonValue(r.crescent->ageDays * 24.0) : QJsonValue()}};
-    for (const CrescentRecord& record : crescentRecords()) {
-        const QString key = QLatin1String(record.key);
-        o.insert(key + QStringLiteral("Hours"), record.hours);
-        if (record.means != RecordMeans::Imaging) {
+    const std::optional<double>& age = f.bestAgeDays;
+    QJsonObject o{{QStringLiteral("comparable"), age.has_value()},
+                  {QStringLiteral("ageHours"), age ? QJsonValue(*age * 24.0) : QJsonValue()}};
+    for (const RecordComparison& c : f.records) {
+        const QString key = QLatin1String(c.record.key);
+        o.insert(key + QStringLiteral("Hours"), c.record.hours);
+        if (c.record.means != RecordMeans::Imaging) {
             const QString below = QStringLiteral("below") + key.at(0).toUpper() + key.mid(1) + QStringLiteral("Record");
-            o.insert(below, seen && hours < record.hours);
+            o.insert(below, c.younger.value_or(false));
         }
     }
     return o;
@@ -150,7 +101,7 @@ SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site)
     auto equ = eph.position(jdUt, body, SEFLG_TOPOCTR | SEFLG_EQUATORIAL);
     double hor[3] = {0};
     GeoPos geo(site);
-    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), 1013.25, 10.0, equ.data(), hor);
+    swe_azalt(jdUt, SE_EQU2HOR, geo.data(), kStandardPressure, kStandardTemperature, equ.data(), hor);
     SkyPlace p;
     p.azimuth = std::fmod(hor[0] + 180.0, 360.0);   // the library counts from the south
     p.declination = equ[1];
@@ -177,13 +128,17 @@ const std::array<CrescentRecord, 4>& crescentRecords()
     return records;
 }
 
+std::pair<double, double> sightingReach(double jdUt)
+{
+    return newMoonsBetweenReach(jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
+}
+
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
 {
     SightingReport r;
     r.at = jdUt;
     r.site = site;
-    // The conjunctions on either side: a lunation is at most 29.9 days.
-    const QList<double> around = newMoonsBetween(eph, jdUt - 31.0, jdUt + 31.0);
+    const QList<double> around = newMoonsBetween(eph, jdUt - kConjunctionSearch, jdUt + kConjunctionSearch);
     for (double t : around) {
         if (t <= jdUt)
             r.conjunctionBefore = t;
@@ -200,80 +155,64 @@ SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site)
     // a day before the moment or after it.
     r.sunEvent = nextRiseSet(eph, jdUt - 0.5, SE_SUN, !r.evening, site);
     if (r.sunEvent)
-        r.crescent = crescentOf(eph, newMoon, *r.sunEvent, r.evening, site);
+        r.crescent = crescentOfNight(eph, newMoon, *r.sunEvent, r.evening, site);
     if (r.crescent && r.crescent->q)
         r.best = crescentGeometry(eph, r.crescent->best, site);
     return r;
 }
 
-QStringList sightingLines(const SightingReport& r, const QTimeZone& zone)
+QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
 {
+    using enum SightingField;
+    const SightingFigures f = sightingFigures(report);
+    const SightingReport& r = f.report;
     const bool ev = r.evening;
     QStringList lines;
-    lines << QStringLiteral("Holdsarló-megfigyelés körülményei")
-          << QStringLiteral("Időpont:            %1 (%2), %3 UT")
-                 .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
-                      formatLocalMinute(r.at, QTimeZone::utc()))
-          << QStringLiteral("Hely:               ") + siteText(r.site)
-          << QStringLiteral("Együttállás előtte: ") + whenText(r.conjunctionBefore, zone)
-          << QStringLiteral("Együttállás utána:  ") + whenText(r.conjunctionAfter, zone)
-          << QStringLiteral("A Hold kora:        %1 (%2)")
-                 .arg(signedDurationText(r.ageDays),
-                      ev ? QStringLiteral("esti sarló, az együttállás óta")
-                         : QStringLiteral("hajnali sarló, negatív: a következő együttállásig"))
-          << QStringLiteral("Nap:                ") + placeText(r.sun, sunStateText(r.sun, r.site.latitude))
-          << QStringLiteral("Hold:               ")
-                 + placeText(r.moon, r.moon.up ? QStringLiteral("a Hold a látóhatár felett van")
-                                               : QStringLiteral("a Hold a látóhatár alatt van"));
-    const QString sunWord = ev ? QStringLiteral("Napnyugta:          ") : QStringLiteral("Napkelte:           ");
-    const QString moonWord = ev ? QStringLiteral("Holdnyugta:         ") : QStringLiteral("Holdkelte:          ");
+    lines << words(QT_TRANSLATE_NOOP("Sighting", "Holdsarló-megfigyelés körülményei"))
+          << label(Time)
+                 + words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2), %3 UT"))
+                       .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
+                           formatLocalMinute(r.at, QTimeZone::utc()))
+          << label(Site) + siteText(r.site)
+          << label(ConjunctionBefore) + whenText(r.conjunctionBefore, zone)
+          << label(ConjunctionAfter) + whenText(r.conjunctionAfter, zone)
+          << label(Age) + QStringLiteral("%1 (%2)").arg(signedDurationText(r.ageDays), ageNote(ev))
+          << label(Sun) + placeText(r.sun, sunStateText(f.sunState))
+          << label(Moon) + placeText(r.moon, moonStateText(r.moon.up));
     if (!r.sunEvent) {
-        const bool polarNight = sunDownAllDay(r.sun, r.site.latitude);
-        lines << sunWord + (polarNight ? QStringLiteral("nincs (a Nap ezen a napon nem kel fel)")
-                                       : QStringLiteral("nincs (a Nap ezen a napon nem nyugszik le)"));
+        lines << label(SunEvent, ev) + noSunEventText(f.polarNight);
     } else {
-        lines << sunWord + whenText(*r.sunEvent, zone);
-        if (!r.crescent) {
-            lines << moonWord + QStringLiteral("nincs a közelében");
-        } else {
-            lines << moonWord + whenText(r.crescent->moonEvent, zone)
-                  << QStringLiteral("Késés:              ") + signedDurationText(r.crescent->lagDays)
-                         + (r.crescent->lagDays > 0
-                                ? QString()
-                                : (ev ? QStringLiteral(" (a Hold a Nap előtt nyugszik)")
-                                      : QStringLiteral(" (a Hold a Nap után kel)")));
-        }
+        lines << label(SunEvent, ev) + whenText(*r.sunEvent, zone);
+        if (f.moonUpAllNight)
+            lines << label(MoonEvent, ev) + moonUpAllNightText(ev);
+        else if (!f.moonEvent)
+            lines << label(MoonEvent, ev) + words(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
+        else
+            lines << label(MoonEvent, ev) + whenText(*f.moonEvent, zone) << label(Lag) + lagText(*f.lagDays, ev);
     }
-    lines << QStringLiteral("ARCL:               ") + degrees(r.now.arcl)
-          << QStringLiteral("ARCV:               ") + degrees(r.now.arcv)
-          << QStringLiteral("DAZ:                ") + degrees(r.now.daz)
-          << QStringLiteral("W′ (sarló szélessége): %1′").arg(hungarianDecimal(r.now.width, 2))
-          << QStringLiteral("Megvilágított rész: %1%").arg(hungarianDecimal(r.now.litFraction * 100.0, 2));
-    if (r.best && r.crescent) {
-        const YallopClass yc = yallopClass(r.best->q);
-        const OdehZone oz = odehZone(r.best->odehV);
-        lines << QStringLiteral("Legjobb időpont:    %1 (%2)")
-                     .arg(whenText(r.crescent->best, zone),
-                          ev ? QStringLiteral("napnyugta + 4/9 késés") : QStringLiteral("napkelte - 4/9 késés"))
-              << QStringLiteral("  ARCL %1, ARCV %2, DAZ %3, W′ %4′")
-                     .arg(degrees(r.best->arcl), degrees(r.best->arcv), degrees(r.best->daz),
-                          hungarianDecimal(r.best->width, 2))
-              << QStringLiteral("  Yallop q:         %1 (%2: %3)")
-                     .arg(hungarianDecimal(r.best->q, 3), QString(yallopLetter(yc)), yallopWords(yc))
-              << QStringLiteral("  Odeh V:           %1 (%2 zóna: %3)")
-                     .arg(hungarianDecimal(r.best->odehV, 2), QString(odehLetter(oz)), odehWords(oz));
+    lines << label(Arcl) + degreesText(r.now.arcl) << label(Arcv) + degreesText(r.now.arcv)
+          << label(Daz) + degreesText(r.now.daz) << label(Width) + widthText(r.now.width)
+          << label(Lit) + litText(r.now.litFraction);
+    if (f.best) {
+        const CrescentGeometry& b = *f.best;
+        lines << label(Best) + QStringLiteral("%1 (%2)").arg(whenText(*f.bestTime, zone), bestRuleText(f))
+              << QStringLiteral("  ARCL %1, ARCV %2, DAZ %3, W′ %4")
+                     .arg(degreesText(b.arcl), degreesText(b.arcv), degreesText(b.daz), widthText(b.width))
+              << subLabel(YallopQ) + yallopText(b.q) << subLabel(OdehV) + odehText(b.odehV);
     } else {
-        const QString why = r.sunEvent && r.crescent
-                                ? QStringLiteral("a Hold nincs a látóhatár felett, amíg a Nap lent van")
-                                : noCrescentReason(r);
-        lines << QStringLiteral("Legjobb időpont:    nincs (%1)").arg(why)
-              << QStringLiteral("  Yallop q:         - (F: nem látható)");
+        lines << label(Best) + words(QT_TRANSLATE_NOOP("Sighting", "nincs (%1)")).arg(noBestText(f))
+              << subLabel(YallopQ) + noQText();
     }
-    return lines + recordLines(r);
+    lines << label(Records) + recordsHeadText(f);
+    for (const QString& record : recordTexts(f))
+        lines << QStringLiteral("  ") + record;
+    return lines;
 }
 
-QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
+QJsonObject sightingJson(const SightingReport& report, const QTimeZone& zone)
 {
+    const SightingFigures f = sightingFigures(report);
+    const SightingReport& r = f.report;
     QJsonObject o{
         {QStringLiteral("time"), localInstant(r.at, zone)},
         {QStringLiteral("timeUT"), instant(r.at)},
@@ -293,23 +232,24 @@ QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone)
     o.insert(ev ? QStringLiteral("sunset") : QStringLiteral("sunrise"),
              r.sunEvent ? instant(*r.sunEvent) : QJsonValue(QJsonValue::Null));
     o.insert(ev ? QStringLiteral("moonset") : QStringLiteral("moonrise"),
-             r.crescent ? instant(r.crescent->moonEvent) : QJsonValue(QJsonValue::Null));
-    o.insert(QStringLiteral("lagMinutes"), r.crescent ? QJsonValue(r.crescent->lagDays * 1440.0) : QJsonValue());
-    if (r.best && r.crescent) {
-        QJsonObject best = geometryJson(*r.best);
-        best.insert(QStringLiteral("time"), instant(r.crescent->best));
-        best.insert(QStringLiteral("ageHours"), r.crescent->ageDays * 24.0);
-        best.insert(QStringLiteral("yallopQ"), r.best->q);
-        best.insert(QStringLiteral("yallopClass"), QString(yallopLetter(yallopClass(r.best->q))));
-        best.insert(QStringLiteral("yallopText"), yallopWords(yallopClass(r.best->q)));
-        best.insert(QStringLiteral("odehV"), r.best->odehV);
-        best.insert(QStringLiteral("odehZone"), QString(odehLetter(odehZone(r.best->odehV))));
-        best.insert(QStringLiteral("odehText"), odehWords(odehZone(r.best->odehV)));
+             f.moonEvent ? instant(*f.moonEvent) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("lagMinutes"), f.lagDays ? QJsonValue(*f.lagDays * 1440.0) : QJsonValue());
+    o.insert(QStringLiteral("moonUpAllNight"), f.moonUpAllNight);
+    if (f.best) {
+        QJsonObject best = geometryJson(*f.best);
+        best.insert(QStringLiteral("time"), instant(*f.bestTime));
+        best.insert(QStringLiteral("ageHours"), *f.bestAgeDays * 24.0);
+        best.insert(QStringLiteral("yallopQ"), f.best->q);
+        best.insert(QStringLiteral("yallopClass"), QString(yallopLetter(f.yallop)));
+        best.insert(QStringLiteral("yallopText"), yallopWords(f.yallop));
+        best.insert(QStringLiteral("odehV"), f.best->odehV);
+        best.insert(QStringLiteral("odehZone"), QString(odehLetter(f.odeh)));
+        best.insert(QStringLiteral("odehText"), odehWords(f.odeh));
         o.insert(QStringLiteral("best"), best);
     } else {
         o.insert(QStringLiteral("best"), QJsonValue(QJsonValue::Null));
     }
-    o.insert(QStringLiteral("records"), recordsJson(r));
+    o.insert(QStringLiteral("records"), recordsJson(f));
     return o;
 }
 

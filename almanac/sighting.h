@@ -14,6 +14,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace tavik::almanac {
 
@@ -30,6 +31,10 @@ struct CrescentRecord {
 const std::array<CrescentRecord, 4>& crescentRecords();
 inline constexpr double kNakedEyeRecordHours = 15.0;
 inline constexpr double kOpticalAidRecordHours = 11.0 + 37.0 / 60.0;
+
+// Mean apparent semi-diameters, degrees: a body is up while its upper limb is.
+inline constexpr double kSunSemiDiameter = 0.2666;
+inline constexpr double kMoonSemiDiameter = 0.2590;
 
 // Seen from the site: altitude without and with standard refraction, and
 // azimuth from the north through the east, in degrees.
@@ -62,6 +67,8 @@ struct SightingReport {
 // EphemerisError on a fault of the ephemeris.
 SkyPlace skyPlace(const Ephemeris& eph, double jdUt, int body, const Site& site);
 
+// The first and last moments sightingAt reads the ephemeris at.
+std::pair<double, double> sightingReach(double jdUt);
 // Throws EphemerisError on a fault of the ephemeris.
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
 

@@ -60,7 +60,7 @@ std::optional<double> heliacal(const Ephemeris& eph, double jdStart, int event, 
     if (!std::isfinite(site.latitude) || !std::isfinite(site.longitude) || !std::isfinite(site.elevation)
         || std::fabs(site.latitude) > 90)
         return std::nullopt;
-    double datm[4] = {1013.25, 15.0, 40.0, 0.0};   // pressure, temperature, humidity, extinction from these
+    double datm[4] = {kStandardPressure, 15.0, 40.0, 0.0};   // pressure, temperature, humidity, extinction from these
     double dobs[6] = {36.0, 1.0, 0, 0, 0, 0};      // a 36-year-old observer with normal sight
     double dret[50] = {0};
     char name[] = "venus";

@@ -25,10 +25,9 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kTurn = 2.0 * kPi;
 constexpr double kSecondsPerDay = 86400.0;
-constexpr double kAuMetres = 1.49597870700e11;
+constexpr double kAuMetres = kAuKm * 1000.0;
 // The Earth's figure and the bodies' diameters as the Swiss Ephemeris takes
 // them for its rising and setting, so that the map agrees with the report.
-constexpr double kEarthRadiusAu = 6378136.6 / kAuMetres;
 constexpr double kEarthFlattening = 1.0 / 298.25642;
 constexpr double kSunDiameterAu = 1392000000.0 / kAuMetres;
 constexpr double kMoonDiameterAu = 3475000.0 / kAuMetres;
@@ -123,6 +122,7 @@ public:
         return seenFrom(m_place, moon ? m_sky.moon(t) : m_sky.sun(t), lst, topocentric);
     }
     const Place& place() const { return m_place; }
+    bool up(bool moon, double t) const { return upness(moon, t) > 0; }
 
 private:
     std::optional<double> hintedEvent(bool moon, bool rise, double after, std::optional<double> hint) const
@@ -307,20 +307,102 @@ struct RowHints {
     double shift = 0;   // turns of longitude from one column to the next
 };
 
+// The Sun's lowest point between from and to: the darkest sky of a night in
+// which the Moon neither sets nor rises. Sampled, then narrowed by golden
+// sections round the lowest sample.
+double darkestMoment(const PlaceSky& sky, double from, double to)
+{
+    const auto height = [&](double t) { return altitude(sky.place(), sky.seen(false, t, false)); };
+    constexpr int kParts = 24;
+    const double part = (to - from) / kParts;
+    int lowest = 0;
+    double lowestHeight = height(from);
+    for (int k = 1; k <= kParts; ++k) {
+        const double h = height(from + k * part);
+        if (h < lowestHeight) {
+            lowestHeight = h;
+            lowest = k;
+        }
+    }
+    double a = from + std::max(0, lowest - 1) * part, b = from + std::min(kParts, lowest + 1) * part;
+    constexpr double kGolden = 0.6180339887498949;
+    double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
+    double hc = height(c), hd = height(d);
+    while (b - a > kTimeTolerance) {
+        if (hc < hd) {
+            b = d;
+            d = c;
+            hd = hc;
+            c = b - kGolden * (b - a);
+            hc = height(c);
+        } else {
+            a = c;
+            c = d;
+            hc = hd;
+            d = a + kGolden * (b - a);
+            hd = height(d);
+        }
+    }
+    return (a + b) / 2.0;
+}
+
+void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double best)
+{
+    const double v = criterionValue(sky, best, map.request.criterion);
+    p.value = float(v);
+    p.grade = map.request.criterion == Criterion::Yallop ? std::uint8_t(yallopClass(v)) : std::uint8_t(odehZone(v));
+}
+
+// The night the Moon spends without setting (rising): from the sunset to the
+// next sunrise (from the previous sunset to the sunrise), a day at most.
+void gradeMoonlessNight(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double sun,
+                        std::optional<double> otherSun)
+{
+    const bool evening = !map.request.morning;
+    const double from = evening ? sun : otherSun.value_or(sun - 1.0);
+    const double to = evening ? otherSun.value_or(sun + 1.0) : sun;
+    const double best = darkestMoment(sky, from, to);
+    p.outcome = MapOutcome::NoMoonset;
+    p.moonEvent = float((best - map.epoch) * kSecondsPerDay);
+    grade(p, sky, map, best);
+}
+
+// The Moon's setting after the sunset (its rising before the sunrise), or none
+// where it stays up (down) through the night.
+std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double sun, std::optional<double> moon,
+                                       std::optional<double> otherSun)
+{
+    if (evening)
+        return moon && !(otherSun && *moon > *otherSun) ? moon : std::nullopt;
+    if (moon && *moon <= sun && !(otherSun && *moon < *otherSun))
+        return moon;
+    if (moon && *moon > sun) {
+        // Rising after the Sun, or up since before the search began.
+        if (!sky.up(true, sun))
+            return moon;
+        if (otherSun && *otherSun < sun - 0.3)
+            if (const auto earlier = sky.nextEvent(true, true, *otherSun, std::nullopt); earlier && *earlier < sun)
+                return earlier;
+    }
+    return std::nullopt;
+}
+
 MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
     const double lon = map.longitude(column);
     const PlaceSky sky(w.sky, w.refraction, placeAt(map.latitude(row), lon));
-    // The evening after local noon, the morning after local midnight.
+    // The evening after local noon, the morning after local midnight, up to a day later.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
     MapPoint p;
     auto hint = [&](double last, double rate) {
         return std::isnan(last) ? std::nullopt : std::optional<double>(last - hints.shift * kTurn / rate);
     };
     constexpr double none = std::numeric_limits<double>::quiet_NaN();
-    const std::optional<double> sun = sky.nextEvent(false, !evening, start, hint(hints.sun, kSunHourRate));
+    std::optional<double> sun = sky.nextEvent(false, !evening, start, hint(hints.sun, kSunHourRate));
+    if (sun && *sun >= start + 1.0)
+        sun.reset();   // the next day's, at the edge of the polar day or night
     const std::optional<double> moonHint = hint(hints.moon, kMoonHourRate);
     hints.sun = sun.value_or(none);
     hints.moon = none;
@@ -328,24 +410,32 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
         return p;
     p.sunEvent = float((*sun - map.epoch) * kSecondsPerDay);
     // The young Moon sets within a few hours of the Sun, before or after it.
-    const std::optional<double> moon = sky.nextEvent(true, !evening, *sun - 0.3, moonHint);
+    std::optional<double> moon = sky.nextEvent(true, !evening, *sun - kMoonEventSearchLead, moonHint);
     hints.moon = moon.value_or(none);
+    // Nights are long enough within 60° for a Moon setting soon after the Sun.
+    constexpr double kShortNight = 0.2;   // days
+    std::optional<double> otherSun;   // the next sunrise (the previous sunset)
+    if (!moon || !sky.place().quick || std::abs(*moon - *sun) > kShortNight)
+        otherSun = evening ? sky.nextEvent(false, true, *sun, std::nullopt)
+                           : sky.nextEvent(false, false, *sun - 1.0, std::nullopt);
+    if (otherSun && !evening && *otherSun >= *sun)
+        otherSun.reset();
+    if (evening ? *sun < map.newMoon : *sun > map.newMoon) {
+        p.moonEvent = moon ? float((*moon - map.epoch) * kSecondsPerDay) : std::numeric_limits<float>::quiet_NaN();
+        p.outcome = MapOutcome::BeforeConjunction;
+        return p;
+    }
+    moon = moonEventOfNight(sky, evening, *sun, moon, otherSun);
     if (!moon) {
-        p.outcome = MapOutcome::NoMoonset;
+        gradeMoonlessNight(p, sky, map, *sun, otherSun);
         return p;
     }
     p.moonEvent = float((*moon - map.epoch) * kSecondsPerDay);
     const double lag = evening ? *moon - *sun : *sun - *moon;
-    if (evening ? *sun < map.newMoon : *sun > map.newMoon) {
-        p.outcome = MapOutcome::BeforeConjunction;
-    } else if (lag <= 0) {
+    if (lag <= 0) {
         p.outcome = MapOutcome::MoonsetFirst;
     } else {
-        const double best = evening ? *sun + kBestFraction * lag : *sun - kBestFraction * lag;
-        const double v = criterionValue(sky, best, map.request.criterion);
-        p.value = float(v);
-        p.grade = map.request.criterion == Criterion::Yallop ? std::uint8_t(yallopClass(v))
-                                                              : std::uint8_t(odehZone(v));
+        grade(p, sky, map, evening ? *sun + kBestFraction * lag : *sun - kBestFraction * lag);
         p.outcome = MapOutcome::Graded;
     }
     return p;
@@ -355,11 +445,12 @@ MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
 double horizonRefraction()
 {
     double dret[4] = {0};
-    swe_refrac_extended(0.000001, 0.0, 1013.25, 10.0, 0.0065, SE_APP_TO_TRUE, dret);
+    swe_refrac_extended(0.000001, 0.0, kStandardPressure, kStandardTemperature, 0.0065, SE_APP_TO_TRUE, dret);
     return (dret[1] - dret[0]) * kDegree;
 }
 
-void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled)
+void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled,
+                 std::atomic_int* rowsDone)
 {
     for (;;) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
@@ -369,9 +460,11 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
             return;
         for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
             RowHints hints;
-            hints.shift = 1.0 / w.map.columns;   // turns
+            hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
             for (int column = 0; column < w.map.columns; ++column)
                 w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
+            if (rowsDone)
+                rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
     }
 }
@@ -380,6 +473,8 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
 
 double VisibilityMap::bestSeconds(const MapPoint& p) const
 {
+    if (p.outcome == MapOutcome::NoMoonset)
+        return p.moonEvent;
     const double lag = request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
     return request.morning ? p.sunEvent - kBestFraction * lag : p.sunEvent + kBestFraction * lag;
 }
@@ -387,6 +482,18 @@ double VisibilityMap::bestSeconds(const MapPoint& p) const
 bool validMapStep(double step)
 {
     return std::isfinite(step) && step >= kMinMapStep - 1e-9 && step <= kMaxMapStep + 1e-9;
+}
+
+bool validMapRequest(const MapRequest& request)
+{
+    const MapRegion& r = request.region;
+    const double step = request.step;
+    if (!std::isfinite(step) || step < kMinRegionStep - 1e-12 || step > kMaxMapStep + 1e-9)
+        return false;
+    if (!(r.west >= -180.0 && r.east <= 180.0 && r.south >= -90.0 && r.north <= 90.0 && r.west < r.east
+          && r.south < r.north))
+        return false;
+    return std::llround(r.width() / step) * std::llround(r.height() / step) <= kMaxMapCells;
 }
 
 VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)
@@ -398,14 +505,19 @@ VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& reque
 {
 }
 
-VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled) const
+bool VisibilityMapJob::nearNewMoon() const
+{
+    return std::abs(m_epoch + 0.5 - m_newMoon) <= kMaxMapAge;
+}
+
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone) const
 {
     VisibilityMap map;
     map.request = m_request;
     map.epoch = m_epoch;
     map.newMoon = m_newMoon;
-    map.columns = std::max(1, int(std::lround(360.0 / m_request.step)));
-    map.rows = std::max(1, int(std::lround(180.0 / m_request.step)));
+    map.columns = std::max(1, int(std::lround(m_request.region.width() / m_request.step)));
+    map.rows = std::max(1, int(std::lround(m_request.region.height() / m_request.step)));
     map.points.resize(std::size_t(map.rows) * map.columns);
     const MapWork work{*m_sky, m_refraction, map};
     if (threads <= 0)
@@ -413,8 +525,8 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     std::atomic_int nextRow{0};
     std::vector<std::jthread> helpers;
     for (int i = 1; i < threads; ++i)
-        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled); });
-    computeRows(work, nextRow, cancelled);
+        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled, rowsDone); });
+    computeRows(work, nextRow, cancelled, rowsDone);
     helpers.clear();
     map.complete = !(cancelled && cancelled->load());
     return map;
@@ -428,7 +540,7 @@ VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& reque
 
 QChar gradeLetter(Criterion, int grade)
 {
-    return QChar(u'A' + grade);
+    return gradeLetter(grade);
 }
 
 int gradeCount(Criterion criterion)

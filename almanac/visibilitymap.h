@@ -27,48 +27,69 @@ enum class MapOutcome : std::uint8_t {
     MoonsetFirst,       // the Moon sets before the Sun
     BeforeConjunction,  // the Sun sets before the conjunction: no young Moon yet
     NoSunset,           // the Sun does not set that day
-    NoMoonset,          // the Moon does not set near the sunset
+    NoMoonset,          // no moonset between the sunset and the next sunrise: graded at the
+                        // Sun's lowest point of that night, the darkest sky
 };
 
 struct MapPoint {
     float sunEvent = 0;    // seconds after the map's epoch: sunset (sunrise)
-    float moonEvent = 0;   // moonset (moonrise)
+    float moonEvent = 0;   // moonset (moonrise); the best time where the Moon does not set;
+                           // NaN before the conjunction where it does not
     float value = 0;       // q or V at the best time
     MapOutcome outcome = MapOutcome::NoSunset;
     std::uint8_t grade = 0;   // 0 for A: a YallopClass or an OdehZone
 };
 static_assert(sizeof(MapPoint) == 16, "a 0.25° world map is 1,036,800 of them");
 
-inline constexpr double kMinMapStep = 0.1;   // degrees
+inline constexpr double kMinMapStep = 0.1;   // degrees, for the whole world
 inline constexpr double kMaxMapStep = 5.0;
-inline constexpr double kBestFraction = 4.0 / 9.0;
+// A part of the world may be finer, as long as it has no more places than
+// the finest world map.
+inline constexpr double kMinRegionStep = 0.01;
+inline constexpr long long kMaxMapCells = 3600LL * 1800LL;
+
+// A part of the world: degrees, west to east, south to north.
+struct MapRegion {
+    double west = -180.0, south = -90.0, east = 180.0, north = 90.0;
+    double width() const { return east - west; }
+    double height() const { return north - south; }
+    bool operator==(const MapRegion&) const = default;
+};
+// Days from the conjunction within which a date has a crescent to map; a
+// fuller Moon is refused, for the sighting report no longer grades it as one.
+inline constexpr double kMaxMapAge = 5.0;
 
 struct MapRequest {
     QDate date;            // each place sees the evening (morning) of this date in its own day
     bool morning = false;
     Criterion criterion = Criterion::Yallop;
     double step = 0.5;     // degrees of the grid, kMinMapStep to kMaxMapStep
+    MapRegion region;      // the whole world unless told
 };
 
 struct VisibilityMap {
     MapRequest request;
     double epoch = 0;      // UT1 Julian day of 0h UTC starting the date
     double newMoon = 0;    // the conjunction nearest the date
-    int rows = 0;          // from the north
-    int columns = 0;       // from 180° west
+    int rows = 0;          // from the region's north
+    int columns = 0;       // from its west
     std::vector<MapPoint> points;   // row by row
     bool complete = false; // false where the computation was called off
 
     // The centre of a cell, degrees.
-    double latitude(int row) const { return 90.0 - (row + 0.5) * 180.0 / rows; }
-    double longitude(int column) const { return -180.0 + (column + 0.5) * 360.0 / columns; }
+    double latitude(int row) const { return request.region.north - (row + 0.5) * request.region.height() / rows; }
+    double longitude(int column) const { return request.region.west + (column + 0.5) * request.region.width() / columns; }
     const MapPoint& at(int row, int column) const { return points[std::size_t(row) * columns + column]; }
     double julianDay(float seconds) const { return epoch + seconds / 86400.0; }
-    // sunset + 4/9 lag (sunrise - 4/9 lag), seconds after the epoch.
+    // sunset + 4/9 lag (sunrise - 4/9 lag), seconds after the epoch; where the
+    // Moon does not set (rise), the darkest moment of the night.
     double bestSeconds(const MapPoint& p) const;
 };
 
 bool validMapStep(double step);
+// A region within the world, with a step from kMinRegionStep to kMaxMapStep
+// that gives at most kMaxMapCells places.
+bool validMapRequest(const MapRequest& request);
 
 class SkyTables;
 
@@ -83,10 +104,14 @@ public:
 
     // The places on `threads` threads (0: every core). A set `cancelled`
     // stops it between rows; the map is then not complete.
-    VisibilityMap run(int threads = 0, const std::atomic_bool* cancelled = nullptr) const;
+    // rowsDone, when given, counts the rows as they are done.
+    VisibilityMap run(int threads = 0, const std::atomic_bool* cancelled = nullptr,
+                      std::atomic_int* rowsDone = nullptr) const;
 
     const MapRequest& request() const { return m_request; }
     double newMoon() const { return m_newMoon; }
+    // Whether the date is within kMaxMapAge of the conjunction nearest it.
+    bool nearNewMoon() const;
 
 private:
     MapRequest m_request;
@@ -96,7 +121,7 @@ private:
     std::shared_ptr<const SkyTables> m_sky;
 };
 
-// Both steps at once. Throws EphemerisError.
+// Both steps at once, whatever the date. Throws EphemerisError.
 VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
                                    const std::atomic_bool* cancelled = nullptr);
 

@@ -26,12 +26,12 @@ namespace tavik {
 namespace {
 const QString kLineEnd = QStringLiteral("\r\n");
 
-const QString kNoLastNewMoon = QStringLiteral("Az 'ujhold.txt' fájl nem található!");
-const QString kNoLastObservation = QStringLiteral("Az 'utolsó.txt' fájl nem található!");
-const QString kInvalidDates =
-    QStringLiteral("Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!");
-const QString kNoNewMoonForNow = QStringLiteral("Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!");
-const QString kBlankObservation = QStringLiteral("Üres dátumot NEM mentek!");
+const char* const kNoLastNewMoon = QT_TRANSLATE_NOOP("tavik::A", "Az 'ujhold.txt' fájl nem található!");
+const char* const kNoLastObservation = QT_TRANSLATE_NOOP("tavik::A", "Az 'utolsó.txt' fájl nem található!");
+const char* const kInvalidDates =
+    QT_TRANSLATE_NOOP("tavik::A", "Kérem, adjon meg egy ÉRVÉNYES ÚJHOLD / MEGFIGYELÉSI dátumot!");
+const char* const kNoNewMoonForNow = QT_TRANSLATE_NOOP("tavik::A", "Kérem, adja meg az UTOLSÓ ÚJHOLD időpontját!");
+const char* const kBlankObservation = QT_TRANSLATE_NOOP("tavik::A", "Üres dátumot NEM mentek!");
 
 // The clock's local date and time to the whole second, as a date-time value.
 std::optional<DateTimeValue> clockValue(const QDateTime& now)
@@ -134,7 +134,7 @@ std::optional<QString> A::readRecord(const QString& fileName, const QString& mis
 
 void A::Command1_Click()
 {
-    const std::optional<QString> saved = readRecord(kLastObservationFile, kNoLastObservation);
+    const std::optional<QString> saved = readRecord(kLastObservationFile, tr(kNoLastObservation));
     if (!saved)
         return;
     Text12->setText(*saved);
@@ -147,7 +147,7 @@ void A::Command1_Click()
                                  systemOffsets(*newMoon, *observation));
     if (!r) {
         // Also two times too far apart for the minute count.
-        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, tr(kInvalidDates));
         return;
     }
 
@@ -165,7 +165,7 @@ void A::Command2_Click()
         return;
     Text12->setText(formatDateTime(*now, m_env.regional));
     if (!newMoon) {
-        m_env.messages.show(this, MessageIcon::Warning, kNoNewMoonForNow);
+        m_env.messages.show(this, MessageIcon::Warning, tr(kNoNewMoonForNow));
         return;
     }
     // The clock knows which pass of a repeated autumn hour it is in.
@@ -174,7 +174,7 @@ void A::Command2_Click()
     const auto r = CalculateAndClassify(*newMoon, *now, kNowScale, offsets);
     if (!r) {
         // A new-moon time thousands of years away from today.
-        m_env.messages.show(this, MessageIcon::Warning, kInvalidDates);
+        m_env.messages.show(this, MessageIcon::Warning, tr(kInvalidDates));
         return;
     }
 
@@ -183,7 +183,7 @@ void A::Command2_Click()
 
 void A::Command3_Click()
 {
-    if (const std::optional<QString> saved = readRecord(kLastNewMoonFile, kNoLastNewMoon))
+    if (const std::optional<QString> saved = readRecord(kLastNewMoonFile, tr(kNoLastNewMoon)))
         Text11->setText(*saved);
 }
 
@@ -198,7 +198,7 @@ void A::Command14_Click()
 {
     const QString text = Text12->text();
     if (isBlank(text)) {
-        m_env.messages.show(this, MessageIcon::Warning, kBlankObservation);
+        m_env.messages.show(this, MessageIcon::Warning, tr(kBlankObservation));
         return;
     }
     reportFault(replaceWholeFile(writePath(kLastObservationFile), text + kLineEnd));

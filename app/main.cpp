@@ -2,11 +2,11 @@
 #include "firstpaint.h"
 #include "mainwindow.h"
 #include "style.h"
+#include "translation.h"
 #include "ui.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPixmap>
 
 #include <cstdio>
@@ -55,6 +55,25 @@ void print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// What the command line asks for instead of the window, in the interface language.
+int printCommandLineAnswer(const tavik::CommandLine& line, const char* argv0)
+{
+    switch (line.action) {
+    case tavik::CommandLine::Action::Version:
+        print(stdout, tavik::versionText());
+        return 0;
+    case tavik::CommandLine::Action::Help:
+        print(stdout, tavik::helpText(programFolder(argv0)));
+        return 0;
+    case tavik::CommandLine::Action::Error:
+        print(stderr, tavik::wrongArgumentText(line.wrongArgument));
+        return tavik::exitWrongArgument;
+    case tavik::CommandLine::Action::Run:
+        break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -64,23 +83,19 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    switch (const auto line = tavik::parseCommandLine(arguments); line.action) {
-    case tavik::CommandLine::Action::Version:
-        print(stdout, tavik::versionText());
-        return 0;
-    case tavik::CommandLine::Action::Help:
-        print(stdout, tavik::helpText(programFolder(argv[0])));
-        return 0;
-    case tavik::CommandLine::Action::Error:
-        print(stderr, tavik::wrongArgumentText(line.wrongArgument));
-        return tavik::exitWrongArgument;
-    case tavik::CommandLine::Action::Run:
-        break;
+    const tavik::InterfaceLanguage language = tavik::startupLanguage();
+    const auto line = tavik::parseCommandLine(arguments);
+    if (line.action != tavik::CommandLine::Action::Run) {
+        // Translators need an application, which needs no display.
+        QCoreApplication console(argc, argv);
+        tavik::installInterfaceLanguage(language);
+        return printCommandLineAnswer(line, argv[0]);
     }
 
     Preloading preloading;
     QApplication app(argc, argv);
-    tavik::installQtTranslation(QLocale::system());
+    tavik::installInterfaceLanguage(language);
+
     QApplication::setApplicationName(QStringLiteral(TAVIK_TITLE));
     QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
     tavik::installProgramIcon();

@@ -15,6 +15,7 @@
 #include "visibilitywindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,11 +55,16 @@ struct DayItem {
 
 // Days 2 to 9 on F2 to F9; 10 and 11 on F11 and F12 (F10 belongs to the menu bar).
 constexpr DayItem kDayItems[] = {
-    {"hold02", "  2. nap", Qt::Key_F2, 2},   {"hold03", "  3. nap", Qt::Key_F3, 3},
-    {"hold04", "  4. nap", Qt::Key_F4, 4},   {"hold05", "  5. nap", Qt::Key_F5, 5},
-    {"hold06", "  6. nap", Qt::Key_F6, 6},   {"hold07", "  7. nap", Qt::Key_F7, 7},
-    {"hold08", "  8. nap", Qt::Key_F8, 8},   {"hold09", "  9. nap", Qt::Key_F9, 9},
-    {"hold10", "10. nap", Qt::Key_F11, 10},  {"hold11", "11. nap", Qt::Key_F12, 11},
+    {"hold02", QT_TRANSLATE_NOOP("tavik::A", "  2. nap"), Qt::Key_F2, 2},
+    {"hold03", QT_TRANSLATE_NOOP("tavik::A", "  3. nap"), Qt::Key_F3, 3},
+    {"hold04", QT_TRANSLATE_NOOP("tavik::A", "  4. nap"), Qt::Key_F4, 4},
+    {"hold05", QT_TRANSLATE_NOOP("tavik::A", "  5. nap"), Qt::Key_F5, 5},
+    {"hold06", QT_TRANSLATE_NOOP("tavik::A", "  6. nap"), Qt::Key_F6, 6},
+    {"hold07", QT_TRANSLATE_NOOP("tavik::A", "  7. nap"), Qt::Key_F7, 7},
+    {"hold08", QT_TRANSLATE_NOOP("tavik::A", "  8. nap"), Qt::Key_F8, 8},
+    {"hold09", QT_TRANSLATE_NOOP("tavik::A", "  9. nap"), Qt::Key_F9, 9},
+    {"hold10", QT_TRANSLATE_NOOP("tavik::A", "10. nap"), Qt::Key_F11, 10},
+    {"hold11", QT_TRANSLATE_NOOP("tavik::A", "11. nap"), Qt::Key_F12, 11},
 };
 }  // namespace
 
@@ -67,9 +73,9 @@ void A::createMenu()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     bar->setFont(menuFont());
-    holdmap = addMenu(bar, "holdmap", QStringLiteral("&Hold - térképek"));
-    szamit = addMenu(bar, "szamit", QStringLiteral("&Szerszámok"));
-    prg = addMenu(bar, "prg", QStringLiteral("H&elp"));
+    holdmap = addMenu(bar, "holdmap", tr("&Hold - térképek"));
+    szamit = addMenu(bar, "szamit", tr("&Szerszámok"));
+    prg = addMenu(bar, "prg", tr("H&elp"));
     fillMapMenu();
     fillToolsMenu();
     fillHelpMenu();
@@ -82,7 +88,7 @@ void A::fillMapMenu()
     static_assert(std::size(items) == std::size(kDayItems));
     for (std::size_t i = 0; i < std::size(kDayItems); ++i) {
         const DayItem& d = kDayItems[i];
-        QAction* a = addItem(holdmap, d.name, QString::fromLatin1(d.caption), QKeySequence(d.key));
+        QAction* a = addItem(holdmap, d.name, tr(d.caption), QKeySequence(d.key));
         this->*items[i] = a;
         const QString picture = QStringLiteral("Lunar-day%1s.gif").arg(d.day, 2, 10, QLatin1Char('0'));
         connect(a, &QAction::triggered, this, [this, picture] { openMapViewer(picture); });
@@ -98,16 +104,16 @@ void A::fillToolsMenu()
         openCompanion(slot, this, [&] { return new ReferenceListWindow(which, m_env.data, m_env.messages); });
     };
 
-    jegyzetek = addItem(szamit, "jegyzetek", QStringLiteral("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
-    naplo = addItem(szamit, "naplo", QStringLiteral("&Megfigyelési napló"));
-    naptar1 = addItem(szamit, "naptar1", QStringLiteral("N&aptár"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    holdsarlolista = addItem(szamit, "holdsarlolista", QStringLiteral("&Korai Holdsarlók"));
-    jelensegnaptar = addItem(szamit, "jelensegnaptar", QStringLiteral("&Napfogyatkozások"));
-    holdfogyi = addItem(szamit, "holdfogyi", QStringLiteral("&Holdfogyatkozások"));
-    venusz = addItem(szamit, "venusz", QStringLiteral("&Vénusz sarlók"));
-    vonas = addItem(szamit, "vonas", QStringLiteral("&Fok - Vonás calculator"));
-    megfigyelohely = addItem(szamit, "megfigyelohely", QStringLiteral("Megfi&gyelőhely…"));
-    lathatosag = addItem(szamit, "lathatosag", QStringLiteral("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    jegyzetek = addItem(szamit, "jegyzetek", tr("&Jegyzetek"), QKeySequence(Qt::CTRL | Qt::Key_J));
+    naplo = addItem(szamit, "naplo", tr("&Megfigyelési napló"));
+    naptar1 = addItem(szamit, "naptar1", tr("N&aptár"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    holdsarlolista = addItem(szamit, "holdsarlolista", tr("&Korai Holdsarlók"));
+    jelensegnaptar = addItem(szamit, "jelensegnaptar", tr("&Napfogyatkozások"));
+    holdfogyi = addItem(szamit, "holdfogyi", tr("&Holdfogyatkozások"));
+    venusz = addItem(szamit, "venusz", tr("&Vénusz sarlók"));
+    vonas = addItem(szamit, "vonas", tr("&Fok - Vonás calculator"));
+    megfigyelohely = addItem(szamit, "megfigyelohely", tr("Megfi&gyelőhely…"));
+    lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,
@@ -127,6 +133,54 @@ void A::fillToolsMenu()
     });
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
+    fillLanguageMenu();
+}
+
+// Named in both languages, so that whoever cannot read the one finds it by the other.
+void A::fillLanguageMenu()
+{
+    nyelv = szamit->addMenu(tr("Ny&elv / Language"));
+    nyelv->setObjectName(QStringLiteral("nyelv"));
+    nyelv->menuAction()->setObjectName(QStringLiteral("nyelvMenu"));
+    nyelv->setFont(menuFont());
+    auto* group = new QActionGroup(nyelv);
+    const LanguageChoice current =
+        m_env.siteConfig.isEmpty() ? LanguageChoice::System : readLanguageChoice(m_env.siteConfig);
+    const struct {
+        const char* name;
+        QString text;
+        LanguageChoice choice;
+    } items[] = {
+        {"nyelvMagyar", tr("Magyar"), LanguageChoice::Hungarian},
+        {"nyelvAngol", tr("English"), LanguageChoice::English},
+        {"nyelvRendszer", tr("A rendszer nyelve szerint"), LanguageChoice::System},
+    };
+    for (const auto& item : items) {
+        QAction* a = addItem(nyelv, item.name, item.text);
+        a->setCheckable(true);
+        a->setChecked(item.choice == current);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, choice = item.choice] { chooseLanguage(choice); });
+    }
+    nyelv->addSeparator();
+    QAction* note = addItem(nyelv, "nyelvMegjegyzes", tr("A program következő indításától érvényes"));
+    note->setEnabled(false);
+}
+
+void A::chooseLanguage(LanguageChoice choice)
+{
+    if (m_env.siteConfig.isEmpty())
+        return;
+    const FileStatus status = writeLanguageChoice(m_env.siteConfig, choice);
+    if (!status.ok()) {
+        m_env.messages.show(this, MessageIcon::Warning, describeFileFault(status));
+        const LanguageChoice kept = readLanguageChoice(m_env.siteConfig);
+        const char* name = kept == LanguageChoice::Hungarian ? "nyelvMagyar"
+                           : kept == LanguageChoice::English ? "nyelvAngol"
+                                                             : "nyelvRendszer";
+        if (QAction* a = nyelv->findChild<QAction*>(QLatin1String(name)))
+            a->setChecked(true);
+    }
 }
 
 const SiteConfigRead& A::siteRead()
@@ -172,11 +226,11 @@ void A::openVisibility()
 
 void A::fillHelpMenu()
 {
-    prog = addItem(prg, "prog", QStringLiteral("&Programról"));
-    leir = addItem(prg, "leir", QStringLiteral("&Leírás"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    prog = addItem(prg, "prog", tr("&Programról"));
+    leir = addItem(prg, "leir", tr("&Leírás"), QKeySequence(Qt::CTRL | Qt::Key_L));
     // An ordinary item, not a separator; choosing it only closes the menu.
-    help1 = addItem(prg, "help1", QStringLiteral("------------"));
-    kilep = addItem(prg, "kilep", QStringLiteral("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    help1 = addItem(prg, "help1", tr("------------"));
+    kilep = addItem(prg, "kilep", tr("&Kilépés"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     connect(prog, &QAction::triggered, this,
             [this] { openCompanion(m_frmAbout, this, [] { return new AboutWindow(); }); });

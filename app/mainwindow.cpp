@@ -92,8 +92,8 @@ A::A(MainWindowEnvironment env, QWidget* parent)
         m_env.clock = [] { return QDateTime::currentDateTime(); };
     setObjectName(QStringLiteral("A"));
     // "v1.46a": the project's version and edition letter, from the build.
-    setWindowTitle(QStringLiteral(
-        "Tavik  - Holdsarló kor és fázis számoló     -  " TAVIK_TITLE_VERSION "  (x86)   - Orvel Edition"));
+    setWindowTitle(tr("Tavik  - Holdsarló kor és fázis számoló     -  %1  (x86)   - Orvel Edition")
+                       .arg(QStringLiteral(TAVIK_TITLE_VERSION)));
     createClient();
     createMenu();
     createTextBoxes();
@@ -154,7 +154,7 @@ public:
 
 void A::createNewMoonGroup(QWidget* client)
 {
-    Label8 = caption(client, "Label8", QStringLiteral("Utolsó Újhold :"), kYellow,
+    Label8 = caption(client, "Label8", tr("Utolsó Újhold :"), kYellow,
                      ui::twipsRect(6840, 840, 2655, 375));
 
     Ujholdak = new DropDownList(kPaleYellow, client);
@@ -169,9 +169,9 @@ void A::createNewMoonGroup(QWidget* client)
     // The combo box's own view, which is a list view.
     static_cast<QListView*>(Ujholdak->view())->setUniformItemSizes(true);
 
-    Command6 = button(client, "Command6", QStringLiteral("OK"), kPaleYellow, sans(11.25),
+    Command6 = button(client, "Command6", tr("OK"), kPaleYellow, sans(11.25),
                       ui::twipsRect(9720, 1800, 975, 495));
-    Command3 = button(client, "Command3", QStringLiteral("Utolsó Újhold"), kYellow, sans(11.25),
+    Command3 = button(client, "Command3", tr("Utolsó Újhold"), kYellow, sans(11.25),
                       ui::twipsRect(6840, 2520, 1695, 495));
     connect(Command6, &QPushButton::clicked, this, &A::Command6_Click);
     connect(Command3, &QPushButton::clicked, this, &A::Command3_Click);
@@ -179,13 +179,13 @@ void A::createNewMoonGroup(QWidget* client)
 
 void A::createObservationGroup(QWidget* client)
 {
-    Label9 = caption(client, "Label9", QStringLiteral("Megfigyelés :"), kGreen,
+    Label9 = caption(client, "Label9", tr("Megfigyelés :"), kGreen,
                      ui::twipsRect(6840, 3720, 2655, 375));
-    Command14 = button(client, "Command14", QStringLiteral("Mentés"), kGreen, sans(11.25),
+    Command14 = button(client, "Command14", tr("Mentés"), kGreen, sans(11.25),
                        ui::twipsRect(9720, 4200, 975, 495));
-    Command1 = button(client, "Command1", QStringLiteral("Megfigyelés"), kGreen, sans(11.25),
+    Command1 = button(client, "Command1", tr("Megfigyelés"), kGreen, sans(11.25),
                       ui::twipsRect(6840, 4920, 1695, 495));
-    Command2 = button(client, "Command2", QStringLiteral("Most!"), kBlue, sans(12, true),
+    Command2 = button(client, "Command2", tr("Most!"), kBlue, sans(12, true),
                       ui::twipsRect(9720, 4920, 975, 495));
     connect(Command14, &QPushButton::clicked, this, &A::Command14_Click);
     connect(Command1, &QPushButton::clicked, this, &A::Command1_Click);
@@ -220,15 +220,15 @@ void A::nameForScreenReaders()
     // The buttons and menu items read their own captions.
     access::nameAfterCaption(Text11, Label8->text());
     access::nameAfterCaption(Text12, Label9->text());
-    access::nameAfterCaption(Ujholdak, QStringLiteral("Újholdak"),
-                             QStringLiteral("Az OK gomb a választott újholdat írja a mezőbe."));
-    Command6->setAccessibleDescription(QStringLiteral("A választott újhold mentése."));
-    Command14->setAccessibleDescription(QStringLiteral("A megfigyelés idejének mentése."));
+    access::nameAfterCaption(Ujholdak, tr("Újholdak"),
+                             tr("Az OK gomb a választott újholdat írja a mezőbe."));
+    Command6->setAccessibleDescription(tr("A választott újhold mentése."));
+    Command14->setAccessibleDescription(tr("A megfigyelés idejének mentése."));
     PictureHoldak->setAccessibleName(QStringLiteral("Tavik"));
     // Named by the phase once a calculation has shown one.
-    access::nameAfterCaption(Picture1, QStringLiteral("Holdfázis"),
-                             QStringLiteral("Kattintásra megnyílik a Hold térképe."));
-    m_surface->setAccessibleName(QStringLiteral("A számítás eredménye"));
+    access::nameAfterCaption(Picture1, tr("Holdfázis"),
+                             tr("Kattintásra megnyílik a Hold térképe."));
+    m_surface->setAccessibleName(tr("A számítás eredménye"));
 }
 
 void A::setTabOrderChain()

@@ -111,6 +111,8 @@ private:
     void fillMapMenu();
     void fillToolsMenu();
     void fillHelpMenu();
+    void fillLanguageMenu();
+    void chooseLanguage(LanguageChoice choice);
     void setTabOrderChain();
     void centreOnScreen();
 
@@ -171,6 +173,7 @@ private:
     QAction* vonas = nullptr;
     QAction* megfigyelohely = nullptr;
     QAction* lathatosag = nullptr;
+    QMenu* nyelv = nullptr;   // the interface language, kept in tavik.conf
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;

@@ -77,13 +77,14 @@ CommandLine parseCommandLine(const QStringList& arguments)
 
 QString versionText()
 {
-    return QStringLiteral(TAVIK_TITLE " " TAVIK_VERSION_STRING "\n"
-                          "Holdsarló kor és fázis számoló, " TAVIK_TITLE_VERSION ", Orvel Edition\n");
+    return QStringLiteral(TAVIK_TITLE " " TAVIK_VERSION_STRING "\n")
+           + QCoreApplication::translate("tavik::Startup", "Holdsarló kor és fázis számoló, %1, Orvel Edition\n")
+                 .arg(QStringLiteral(TAVIK_TITLE_VERSION));
 }
 
 QString helpText(const QString& appDir)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("tavik::Startup",
                "Használat: tavik [KAPCSOLÓ]\n"
                "\n"
                "A Tavik holdsarló kor és fázis számoló amatőr holdmegfigyelőknek: az utolsó\n"
@@ -104,9 +105,8 @@ QString helpText(const QString& appDir)
 QString wrongArgumentText(const QString& argument)
 {
     const bool option = argument.startsWith(u'-');
-    return QStringLiteral("tavik: %1: %2\nA kapcsolók listája: tavik --help\n")
-        .arg(option ? QStringLiteral("ismeretlen kapcsoló") : QStringLiteral("fölösleges paraméter"),
-             argument);
+    return QCoreApplication::translate("tavik::Startup", "tavik: %1: %2\nA kapcsolók listája: tavik --help\n")
+        .arg(option ? QCoreApplication::translate("tavik::Startup", "ismeretlen kapcsoló") : QCoreApplication::translate("tavik::Startup", "fölösleges paraméter"), argument);
 }
 
 QString describeDataFolders(const QString& appDir)
@@ -114,10 +114,10 @@ QString describeDataFolders(const QString& appDir)
     const DataFolders folders = DataFolders::forProgram(appDir);
     const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
     if (folders.portable())
-        return QStringLiteral("Adatmappa (a program mellett, hordozható használat):\n  %1\n")
+        return QCoreApplication::translate("tavik::Startup", "Adatmappa (a program mellett, hordozható használat):\n  %1\n")
             .arg(shown(folders.userFolder()));
-    return QStringLiteral("Saját adatmappa (ide ír a program, és innen olvas először):\n  %1\n"
-                          "A csomaggal érkezett adatok (csak olvasásra):\n  %2\n")
+    return QCoreApplication::translate("tavik::Startup", "Saját adatmappa (ide ír a program, és innen olvas először):\n  %1\n"
+                                       "A csomaggal érkezett adatok (csak olvasásra):\n  %2\n")
         .arg(shown(folders.userFolder()), shown(folders.shippedFolder()));
 }
 

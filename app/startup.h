@@ -1,6 +1,6 @@
 // What the program does before it opens a window: its command-line options,
-// its data folders as --help names them, Qt's own Hungarian texts and the
-// program's icon. The command line needs no display, so that
+// its data folders as --help names them, and the program's icon. The
+// interface language is installed by translations/translation.h. The command line needs no display, so that
 // `tavik --version` runs anywhere.
 #pragma once
 
@@ -23,7 +23,7 @@ CommandLine parseCommandLine(const QStringList& arguments);
 
 // "Tavik 1.4.6" and a line with the title as the main window shows it.
 QString versionText();
-// In Hungarian: what the program is, its options and its data folder.
+// In the interface language: what the program is, its options and its data folder.
 QString helpText(const QString& appDir);
 // The message for an option the program does not know, ending in a newline.
 QString wrongArgumentText(const QString& argument);

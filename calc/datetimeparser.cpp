@@ -169,25 +169,33 @@ bool assignDate(const std::array<Number, 3>& parts, RegionalSettings::DateOrder 
     return true;
 }
 
+// A time alone: digits and a colon before any date separator.
+bool startsAsTime(QStringView t, const RegionalSettings& rs)
+{
+    Reader probe(t);
+    if (probe.designator(rs))
+        probe.skipBlanks();
+    return probe.number() && probe.take(u':');
+}
+
 }  // namespace
+
+bool isTimeAlone(QStringView text, const RegionalSettings& rs)
+{
+    return startsAsTime(text.trimmed(), rs) && parseCivilDateTime(text, rs).has_value();
+}
 
 std::optional<CivilDateTime> parseCivilDateTime(QStringView text, const RegionalSettings& rs)
 {
     const QStringView t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
-    CivilDateTime c;
+    CivilDateTime c = kTimeOnlyDate;
     Reader r(t);
-    {
-        // A time alone: digits and a colon before any date separator.
-        Reader probe(t);
-        if (probe.designator(rs))
-            probe.skipBlanks();
-        if (probe.number() && probe.take(u':')) {
-            if (!readTime(r, rs, c) || !isValidCivil(c))
-                return std::nullopt;
-            return c;
-        }
+    if (startsAsTime(t, rs)) {
+        if (!readTime(r, rs, c) || !isValidCivil(c))
+            return std::nullopt;
+        return c;
     }
     std::array<Number, 3> parts;
     bool dashesOnly = true;

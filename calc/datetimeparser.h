@@ -14,4 +14,10 @@ namespace tavik {
 // on 1899-12-30, a date alone at midnight.
 std::optional<CivilDateTime> parseCivilDateTime(QStringView text, const RegionalSettings& rs);
 
+// The date a time typed alone lands on.
+inline constexpr CivilDateTime kTimeOnlyDate{1899, 12, 30, 0, 0, 0};
+// Whether the text is a time typed alone ("21:05"), which parseCivilDateTime
+// puts on kTimeOnlyDate; "1899.12.30 21:05" is not.
+bool isTimeAlone(QStringView text, const RegionalSettings& rs);
+
 }  // namespace tavik

@@ -79,7 +79,8 @@ int openRegularFile(const FileSystemCalls& calls, const QByteArray& path, int fl
 // a file in the way of the folder, or a folder that may not be made.
 FileStatus folderFailure(const QString& path, const QString& folder);
 
-// Removes the temporary files that killed saves left in the folder.
-void removeStaleTemporaries(const QString& folder);
+// Removes the temporary files that killed saves of the data files, or of the
+// target (a file name in the folder), left in the folder.
+void removeStaleTemporaries(const QString& folder, const QString& target = {});
 
 }  // namespace tavik::detail

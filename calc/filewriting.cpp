@@ -235,7 +235,7 @@ FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QBy
     const QFileInfo targetInfo(target);
     const QString folder = targetInfo.absolutePath();
     if (QFileInfo(folder).isDir())
-        removeStaleTemporaries(folder);
+        removeStaleTemporaries(folder, targetInfo.fileName());
 
     QByteArray temporary = nativePath(folder + u'/' + temporaryPrefix(targetInfo.fileName())
                                       + QString::number(::getpid()) + QStringLiteral("-XXXXXX"));

@@ -34,8 +34,9 @@ const QStringList& ownDataFileNames()
 }
 
 // ".<own data file name>.tavik-<process id>-<6 letters or digits>", the name
-// replaceWholeFileBytes gives its temporary file through mkstemp.
-bool hasTemporaryName(const QString& name)
+// replaceWholeFileBytes gives its temporary file through mkstemp; besides the
+// data files, the file being written (a map, a list) is known to be ours.
+bool hasTemporaryName(const QString& name, const QString& target)
 {
     static const QString marker = QStringLiteral(".tavik-");
     const qsizetype at = name.lastIndexOf(marker);
@@ -52,7 +53,8 @@ bool hasTemporaryName(const QString& name)
         if (c.unicode() > 0x7f || !c.isLetterOrNumber())
             return false;
     }
-    return ownDataFileNames().contains(name.sliced(1, at - 1).toLower());
+    const QString of = name.sliced(1, at - 1);
+    return of == target || ownDataFileNames().contains(of.toLower());
 }
 
 bool isStale(const struct stat& st)
@@ -65,7 +67,7 @@ bool isStale(const struct stat& st)
 
 }  // namespace
 
-void removeStaleTemporaries(const QString& folder)
+void removeStaleTemporaries(const QString& folder, const QString& target)
 {
     const Descriptor dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid())
@@ -75,7 +77,7 @@ void removeStaleTemporaries(const QString& folder)
     for (const QString& name : names) {
         const QByteArray native = QFile::encodeName(name);
         struct stat st {};
-        if (hasTemporaryName(name)
+        if (hasTemporaryName(name, target)
             && ::fstatat(dir.get(), native.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 && isStale(st))
             ::unlinkat(dir.get(), native.constData(), 0);
     }

@@ -70,4 +70,13 @@ int utcOffsetAt(DateTimeValue local, const QTimeZone& zone)
     return before;       // in the gap
 }
 
+QDateTime clockTimeIn(const CivilDateTime& clock, const QTimeZone& zone)
+{
+    if (!zone.isValid() || !isValidCivil(clock))
+        return {};
+    const DateTimeValue local = toDateTimeValue(clock);
+    const std::int64_t asIfUtc = toEpochSeconds(local) - kUnixEpochDays * kSecondsPerDay;
+    return QDateTime::fromSecsSinceEpoch(asIfUtc - utcOffsetAt(local, zone), zone);
+}
+
 }  // namespace tavik

@@ -4,6 +4,7 @@
 
 #include "datetime.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QTimeZone>
 
@@ -16,6 +17,12 @@ namespace tavik {
 // it counts as its first (summer-time) pass. No offset (0) for an invalid zone
 // or a value beyond kLargestDateValue.
 int utcOffsetAt(DateTimeValue local, const QTimeZone& zone);
+
+// The moment a clock time of the zone names, by utcOffsetAt's rule: a clock
+// time the clocks skip is that time moved forward by the gap's length (an
+// hour, half an hour at Lord Howe, a whole day at Apia on 2011.12.30), a
+// repeated one its first pass. Invalid for an invalid zone or invalid fields.
+QDateTime clockTimeIn(const CivilDateTime& clock, const QTimeZone& zone);
 
 // True for the name of a zone in the system's zone database ("Europe/Budapest",
 // "UTC", or a link such as "Etc/UTC" or "Europe/Kiev"). QTimeZone itself takes

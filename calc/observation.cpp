@@ -2,12 +2,27 @@
 
 #include "texts.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
 namespace tavik {
 
 namespace {
+
+// The bands' names as the translation files know them.
+[[maybe_unused]] constexpr const char* kPhaseNames[] = {
+    QT_TRANSLATE_NOOP("tavik::Phase", "Újhold"),        QT_TRANSLATE_NOOP("tavik::Phase", "Növekvő sarló"),
+    QT_TRANSLATE_NOOP("tavik::Phase", "Első negyed"),   QT_TRANSLATE_NOOP("tavik::Phase", "Növekvő hold"),
+    QT_TRANSLATE_NOOP("tavik::Phase", "Telihold"),      QT_TRANSLATE_NOOP("tavik::Phase", "Fogyó hold"),
+    QT_TRANSLATE_NOOP("tavik::Phase", "Utolsó negyed"), QT_TRANSLATE_NOOP("tavik::Phase", "Fogyó sarló"),
+};
+
+QString phaseText(const char16_t* name)
+{
+    return QCoreApplication::translate("tavik::Phase", QString::fromUtf16(name).toUtf8().constData());
+}
 
 std::int64_t wholeMinute(std::int64_t seconds) noexcept
 {
@@ -68,9 +83,9 @@ PhaseClass ClassifyPhase(double phaseAge)
 {
     for (const PhaseBand& band : kPhaseBands) {
         if (band.upperBound > phaseAge)
-            return {QString::fromUtf16(band.phaseName), QString::fromUtf16(band.picture)};
+            return {phaseText(band.phaseName), QString::fromUtf16(band.picture)};
     }
-    return {QString::fromUtf16(kPhaseFallback.phaseName),
+    return {phaseText(kPhaseFallback.phaseName),
             QString::fromUtf16(kPhaseFallback.picture)};
 }
 

@@ -2,15 +2,19 @@
 
 #include "texts.h"
 
+#include <QCoreApplication>
+
 namespace tavik {
 
 namespace {
 
-const QString kWindowTime = QStringLiteral("Megfigyelés ideje:         ");
-const QString kWindowAge = QStringLiteral("Holdsarló kora:             ");
-const QString kLogTime = QStringLiteral("Megfigyelés ideje:   ");
-const QString kLogAge = QStringLiteral("Holdsarló kora:      ");
-const QString kLogPhase = QStringLiteral("Holdfázis:           ");
+// The labels keep their blanks, so that the values after them line up;
+// a translation pads to the same width.
+QString windowTime() { return QCoreApplication::translate("tavik::Report", "Megfigyelés ideje:         ", "main window, 27 characters"); }
+QString windowAge() { return QCoreApplication::translate("tavik::Report", "Holdsarló kora:             ", "main window, 28 characters"); }
+QString logTime() { return QCoreApplication::translate("tavik::Report", "Megfigyelés ideje:   ", "log, 21 characters"); }
+QString logAge() { return QCoreApplication::translate("tavik::Report", "Holdsarló kora:      ", "log, 21 characters"); }
+QString logPhase() { return QCoreApplication::translate("tavik::Report", "Holdfázis:           ", "log, 21 characters"); }
 
 QString indent()
 {
@@ -19,22 +23,22 @@ QString indent()
 
 QString hoursAndMinutes(const ObservationResult& r)
 {
-    return formatWhole(r.ageHours) + QStringLiteral(" óra ") + formatWhole(r.minutePart) + QStringLiteral(" perc");
+    return QCoreApplication::translate("tavik::Report", "%1 óra %2 perc").arg(formatWhole(r.ageHours), formatWhole(r.minutePart));
 }
 
 QString daysHoursMinutes(const ObservationResult& r)
 {
-    return formatWhole(r.wholeDays) + QStringLiteral(" nap  ") + formatWhole(r.hourPart) + QStringLiteral(" óra") + QStringLiteral(" ")
-           + formatWhole(r.minutePart) + QStringLiteral(" perc");
+    return QCoreApplication::translate("tavik::Report", "%1 nap  %2 óra %3 perc")
+        .arg(formatWhole(r.wholeDays), formatWhole(r.hourPart), formatWhole(r.minutePart));
 }
 
 // Every line but the first.
 std::array<QString, 4> ageLines(const ObservationResult& r, const RegionalSettings& rs)
 {
     return {
-        kWindowAge + hoursAndMinutes(r),
+        windowAge() + hoursAndMinutes(r),
         indent() + daysHoursMinutes(r),
-        indent() + formatFixed(r.ageDays, 2, rs) + QStringLiteral(" nap"),
+        indent() + QCoreApplication::translate("tavik::Report", "%1 nap", "days").arg(formatFixed(r.ageDays, 2, rs)),
         indent() + r.phaseName + QStringLiteral(" - ") + formatFixed(r.illumination, 2, rs) + QStringLiteral(" %"),
     };
 }
@@ -45,10 +49,10 @@ QStringList logEntry(const QString& firstLine, const ObservationResult& r,
     const QString blank(6, u' ');
     return {
         firstLine,
-        kLogAge + hoursAndMinutes(r),
-        kLogAge + daysHoursMinutes(r),
-        kLogAge + formatFixed(r.ageDays, 2, rs) + QStringLiteral(" nap"),
-        kLogPhase + r.phaseName + QStringLiteral("  ---  ") + formatFixed(r.illumination, 1, rs) + QStringLiteral(" %"),
+        logAge() + hoursAndMinutes(r),
+        logAge() + daysHoursMinutes(r),
+        logAge() + QCoreApplication::translate("tavik::Report", "%1 nap", "days").arg(formatFixed(r.ageDays, 2, rs)),
+        logPhase() + r.phaseName + QStringLiteral("  ---  ") + formatFixed(r.illumination, 1, rs) + QStringLiteral(" %"),
         blank,
         blank,
     };
@@ -59,24 +63,24 @@ QStringList logEntry(const QString& firstLine, const ObservationResult& r,
 std::array<QString, 5> observationLines(const ObservationResult& r, const RegionalSettings& rs)
 {
     const auto rest = ageLines(r, rs);
-    return {kWindowTime + formatDateTime(r.observationTime, rs), rest[0], rest[1], rest[2], rest[3]};
+    return {windowTime() + formatDateTime(r.observationTime, rs), rest[0], rest[1], rest[2], rest[3]};
 }
 
 std::array<QString, 6> nowLines(const ObservationResult& r, const RegionalSettings& rs)
 {
     const auto rest = ageLines(r, rs);
-    return {kWindowTime + formatShortDate(r.observationTime, rs), formatLongTime(r.observationTime, rs),
+    return {windowTime() + formatShortDate(r.observationTime, rs), formatLongTime(r.observationTime, rs),
             rest[0], rest[1], rest[2], rest[3]};
 }
 
 QStringList calculationLogEntry(const ObservationResult& r, const RegionalSettings& rs)
 {
-    return logEntry(kLogTime + formatDateTime(r.observationTime, rs), r, rs);
+    return logEntry(logTime() + formatDateTime(r.observationTime, rs), r, rs);
 }
 
 QStringList nowLogEntry(const ObservationResult& r, const RegionalSettings& rs)
 {
-    return logEntry(kLogTime + formatShortDate(r.observationTime, rs)
+    return logEntry(logTime() + formatShortDate(r.observationTime, rs)
                         + formatLongTime(r.observationTime, rs),
                     r, rs);
 }

@@ -250,7 +250,17 @@ QByteArray siteConfigText(const ObservingSite& site)
 FileStatus writeSiteConfig(const QString& path, const ObservingSite& site)
 {
     makeFolders(QFileInfo(path).path());
-    return replaceWholeFileBytes(path, siteConfigText(site));
+    const FileRead<QByteArray> old = readFileBytes(path, kMaxSiteFileBytes);
+    return replaceWholeFileBytes(path, siteConfigText(site) + (old.ok() ? uiSection(old.value) : QByteArray()));
+}
+
+FileStatus writeLanguageChoice(const QString& path, LanguageChoice choice)
+{
+    const FileRead<QByteArray> old = readFileBytes(path, kMaxSiteFileBytes);
+    if (!old.ok() && old.status.error != FileError::Missing)
+        return old.status;
+    makeFolders(QFileInfo(path).path());
+    return replaceWholeFileBytes(path, withLanguageChoice(old.value, choice));
 }
 
 }  // namespace tavik

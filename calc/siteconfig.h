@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datafiles.h"
+#include "language.h"
 
 #include <QString>
 #include <QTimeZone>
@@ -96,7 +97,10 @@ QString siteNumberText(double v);
 QByteArray siteConfigText(const ObservingSite& site);
 
 // Writes the file whole (or not at all) through the safe writer; the folder is
-// made, for the user alone, when missing.
+// made, for the user alone, when missing. The file's [ui] section is kept.
 FileStatus writeSiteConfig(const QString& path, const ObservingSite& site);
+// Writes the interface language into the file's [ui] section the same way,
+// keeping every other byte.
+FileStatus writeLanguageChoice(const QString& path, LanguageChoice choice);
 
 }  // namespace tavik

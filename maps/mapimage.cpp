@@ -2,22 +2,29 @@
 
 #include "coastlines.h"
 #include "maplegend.h"
+#include "placelabels.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace tavik::maps {
 
 namespace {
 
-constexpr double kGraticule = 30.0;   // degrees
 constexpr int kMargin = 12;           // pixels round the picture's parts
+constexpr int kGap = 8;               // pixels between a sheet's maps
+constexpr int kLeastSideBySide = 300; // pixels of width a map needs beside another
+// Degrees between the lines of the graticule, the finest whose labels keep apart.
+constexpr double kGraticules[] = {0.5, 1, 2, 5, 10, 15, 30, 60};
 
 QPainterPath pathOf(const QList<QPolygonF>& lines)
 {
@@ -43,19 +50,36 @@ QString degreeText(double deg, bool latitude)
     return QString::number(std::abs(deg)) + u'°' + side;
 }
 
-void paintGraticule(QPainter& p, const QRectF& target, const GeoRect& r, const QTransform& t)
+QFont graticuleFont()
 {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(11);
-    p.setFont(f);
-    for (double lon = std::floor(r.west / kGraticule + 1) * kGraticule; lon < r.east; lon += kGraticule) {
+    return f;
+}
+
+double graticuleStep(const QRectF& target, const GeoRect& r)
+{
+    const qreal widest = QFontMetricsF(graticuleFont()).horizontalAdvance(QStringLiteral("179.5°Ny")) + 12;
+    const double perDegree = target.width() / r.width();
+    for (double step : kGraticules) {
+        if (step * perDegree >= std::max<qreal>(widest, 40) && step * target.height() / r.height() >= 24)
+            return step;
+    }
+    return kGraticules[std::size(kGraticules) - 1];
+}
+
+void paintGraticule(QPainter& p, const QRectF& target, const GeoRect& r, const QTransform& t)
+{
+    p.setFont(graticuleFont());
+    const double step = graticuleStep(target, r);
+    for (double lon = std::floor(r.west / step + 1) * step; lon < r.east; lon += step) {
         const double x = t.map(QPointF(lon, 0)).x();
         p.setPen(QPen(QColor(0, 0, 0, 70), 1, Qt::DashLine));
         p.drawLine(QPointF(x, target.top()), QPointF(x, target.bottom()));
         p.setPen(QColor(0x20, 0x20, 0x20));
         p.drawText(QPointF(x + 3, target.bottom() - 4), degreeText(lon, false));
     }
-    for (double lat = std::floor(r.south / kGraticule + 1) * kGraticule; lat < r.north; lat += kGraticule) {
+    for (double lat = std::floor(r.south / step + 1) * step; lat < r.north; lat += step) {
         const double y = t.map(QPointF(0, lat)).y();
         p.setPen(QPen(QColor(0, 0, 0, 70), 1, Qt::DashLine));
         p.drawLine(QPointF(target.left(), y), QPointF(target.right(), y));
@@ -93,13 +117,24 @@ QImage cellImage(const VisibilityMap& map)
 void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& region,
               const std::optional<Site>& site)
 {
+    paintMap(p, target, cells, kWorld, region, site);
+}
+
+void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
+              const GeoRect& region, const std::optional<Site>& site)
+{
     static const QPainterPath coast = pathOf(coastlines());
     static const QPainterPath border = pathOf(borders());
     p.save();
     p.setClipRect(target);
-    const QRectF source((region.west + 180.0) / 360.0 * cells.width(), (90.0 - region.north) / 180.0 * cells.height(),
-                        region.width() / 360.0 * cells.width(), region.height() / 180.0 * cells.height());
-    p.drawImage(target, cells, source);
+    p.fillRect(target, Qt::white);
+    if (!cells.isNull()) {
+        // Where the cells fall in the target; outside it they are clipped.
+        const QTransform t = projection(target, region);
+        const QRectF at = t.mapRect(QRectF(QPointF(cellsRegion.west, cellsRegion.south),
+                                           QPointF(cellsRegion.east, cellsRegion.north)));
+        p.drawImage(at, cells);
+    }
     const QTransform t = projection(target, region);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
@@ -108,6 +143,7 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
     p.drawPath(t.map(coast));
     paintGraticule(p, target, region, t);
+    paintPlaceLabels(p, target, t, region.width());
     if (site && site->longitude >= region.west && site->longitude <= region.east && site->latitude >= region.south
         && site->latitude <= region.north)
         paintSite(p, t.map(QPointF(site->longitude, site->latitude)));
@@ -128,31 +164,126 @@ QString mapTitle(const VisibilityMap& map)
 
 QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth)
 {
-    QFont titleFont(QStringLiteral("Liberation Sans"));
-    titleFont.setPixelSize(18);
-    titleFont.setBold(true);
-    const qreal titleHeight = QFontMetricsF(titleFont).height() + kMargin;
-    const QRectF mapRect(kMargin, kMargin + titleHeight, mapWidth, mapWidth / 2.0);
-    const QRectF legendArea(kMargin, mapRect.bottom() + kMargin, mapWidth, 0);
-    const qreal legendHeight = layoutLegend(nullptr, legendArea, map.request.criterion, map.request.morning);
-    QImage image(mapWidth + 2 * kMargin, int(std::ceil(legendArea.top() + legendHeight + kMargin)),
-                 QImage::Format_RGB32);
+    MapSheet sheet = sheetOf({map}, kWorld, site);
+    sheet.title = mapTitle(map);
+    sheet.captions = {QString()};
+    return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
+}
+
+namespace {
+
+QFont titleFont()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(18);
+    f.setBold(true);
+    return f;
+}
+
+QFont captionFont()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(14);
+    f.setBold(true);
+    return f;
+}
+
+}  // namespace
+
+SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
+{
+    SheetLayout l;
+    const int n = std::max<int>(1, int(sheet.cells.size()));
+    const qreal width = size.width() - 2 * kMargin;
+    l.title = QRectF(kMargin, kMargin, width, QFontMetricsF(titleFont()).height());
+    const bool captioned = std::any_of(sheet.captions.begin(), sheet.captions.end(), [](const QString& c) { return !c.isEmpty(); });
+    const qreal caption = captioned ? QFontMetricsF(captionFont()).height() + 2 : 0;
+    const qreal legend = layoutLegend(nullptr, QRectF(kMargin, 0, width, 0), sheet.criterion, sheet.morning);
+    const qreal top = l.title.bottom() + kMargin;
+    const qreal aspect = sheet.region.width() / sheet.region.height();
+    qreal mapWidth = 0, mapHeight = 0;
+    if (fill) {
+        const qreal room = size.height() - top - kMargin - legend - kMargin;
+        const qreal sideWidth = (width - (n - 1) * kGap) / n;
+        l.stacked = n > 1 && sideWidth < kLeastSideBySide
+                    && (room - n * caption - (n - 1) * kGap) / n >= sideWidth / 2;
+        mapWidth = l.stacked ? width : sideWidth;
+        mapHeight = l.stacked ? (room - n * caption - (n - 1) * kGap) / n : room - caption;
+    } else {
+        mapWidth = (width - (n - 1) * kGap) / n;
+        mapHeight = mapWidth / aspect;
+    }
+    mapWidth = std::max<qreal>(mapWidth, 1);
+    mapHeight = std::max<qreal>(mapHeight, 1);
+    for (int i = 0; i < n; ++i) {
+        const qreal x = l.stacked ? kMargin : kMargin + i * (mapWidth + kGap);
+        const qreal y = l.stacked ? top + i * (caption + mapHeight + kGap) : top;
+        l.captions.append(QRectF(x, y, mapWidth, caption));
+        l.maps.append(QRectF(x, y + caption, mapWidth, mapHeight));
+    }
+    l.legend = QRectF(kMargin, l.maps.last().bottom() + kMargin, width, legend);
+    l.size = QSize(size.width(), fill ? size.height() : int(std::ceil(l.legend.bottom() + kMargin)));
+    return l;
+}
+
+void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
+{
+    p.fillRect(QRect(QPoint(0, 0), l.size), Qt::white);
+    p.setFont(titleFont());
+    p.setPen(Qt::black);
+    p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter, sheet.title);
+    p.setFont(captionFont());
+    for (int i = 0; i < l.maps.size(); ++i) {
+        if (i < sheet.captions.size() && !sheet.captions[i].isEmpty()) {
+            p.setPen(Qt::black);
+            p.drawText(l.captions[i], Qt::AlignLeft | Qt::AlignVCenter, sheet.captions[i]);
+        }
+        const QImage cells = i < sheet.cells.size() ? sheet.cells[i] : QImage();
+        const GeoRect cellsRegion = i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld;
+        paintMap(p, l.maps[i], cells, cellsRegion, sheet.region, sheet.site);
+    }
+    layoutLegend(&p, l.legend, sheet.criterion, sheet.morning);
+}
+
+QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
+{
+    QImage image(layout.size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     image.fill(Qt::white);
     QPainter p(&image);
-    p.setFont(titleFont);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(kMargin, kMargin, mapWidth, titleHeight), Qt::AlignLeft | Qt::AlignTop, mapTitle(map));
-    paintMap(p, mapRect, cellImage(map), kWorld, site);
-    layoutLegend(&p, legendArea, map.request.criterion, map.request.morning);
-    p.end();
+    paintSheet(p, sheet, layout);
     return image;
 }
 
-QByteArray pngBytes(const QImage& image)
+MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site)
+{
+    MapSheet sheet;
+    sheet.region = region;
+    sheet.site = site;
+    if (maps.isEmpty())
+        return sheet;
+    const VisibilityMap& first = maps.first();
+    sheet.criterion = first.request.criterion;
+    sheet.morning = first.request.morning;
+    sheet.title = QCoreApplication::translate("MapSheet", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
+                      .arg(criterionName(first.request.criterion),
+                           tavik::almanac::formatLocalMinute(first.newMoon, QTimeZone::utc()));
+    for (const VisibilityMap& m : maps) {
+        sheet.captions.append(m.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+                              + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
+                                                   : QCoreApplication::translate("MapSheet", "este")));
+        sheet.cells.append(cellImage(m));
+        sheet.cellRegions.append(m.request.region);
+    }
+    return sheet;
+}
+
+QByteArray pngBytes(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
         return {};
     return bytes;
 }

@@ -9,7 +9,9 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QRectF>
+#include <QStringList>
 #include <QString>
 
 #include <optional>
@@ -22,21 +24,55 @@ using tavik::almanac::Site;
 using tavik::almanac::VisibilityMap;
 
 // A part of the world: degrees, west to east, south to north.
-struct GeoRect {
-    double west, south, east, north;
-    double width() const { return east - west; }
-    double height() const { return north - south; }
-};
+using GeoRect = tavik::almanac::MapRegion;
 inline constexpr GeoRect kWorld{-180.0, -90.0, 180.0, 90.0};
 inline constexpr GeoRect kEurope{-30.0, 25.0, 50.0, 72.0};
+// Hungary and its neighbours.
+inline constexpr GeoRect kHungary{13.0, 44.5, 27.0, 50.0};
 
 // The places as one pixel each, row 0 the northernmost.
 QImage cellImage(const VisibilityMap& map);
 
-// The region of the map (cells made by cellImage) drawn into target, with
-// the lines over it and the site marked where it falls inside.
+// The region of the map drawn into target, from cells (made by cellImage)
+// that cover cellsRegion, with the lines over it, the towns labelled where
+// there is room, and the site marked where it falls inside.
+void paintMap(QPainter& painter, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
+              const GeoRect& region, const std::optional<Site>& site);
 void paintMap(QPainter& painter, const QRectF& target, const QImage& cells, const GeoRect& region,
               const std::optional<Site>& site);
+
+// A picture of one or more evenings of a region: a title, each map under its
+// caption, one legend. The window and the command line draw the same sheet.
+struct MapSheet {
+    QString title;
+    QStringList captions;          // one a map, empty for none
+    QList<QImage> cells;           // one a map, made by cellImage
+    QList<GeoRect> cellRegions;    // what each map's cells cover
+    GeoRect region = kWorld;       // what is shown
+    std::optional<Site> site;
+    tavik::almanac::Criterion criterion = tavik::almanac::Criterion::Yallop;
+    bool morning = false;
+};
+
+struct SheetLayout {
+    QSize size;
+    QRectF title;
+    QList<QRectF> captions;
+    QList<QRectF> maps;
+    QRectF legend;
+    bool stacked = false;   // the maps one under the other
+};
+
+// With fill, the maps take all the room of size left by the title, captions
+// and legend: side by side where each gets a fair width, else stacked. Without
+// it, the maps are as wide as size allows and as high as the region's shape,
+// and the sheet as high as what it holds.
+SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill);
+void paintSheet(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout);
+QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout);
+
+// The sheet of the maps, captioned with their evenings, shown over region.
+MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site);
 
 // "Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás:
 // 2025.05.27 03:02 UT".
@@ -46,7 +82,8 @@ QString mapTitle(const VisibilityMap& map);
 // half as high), legend.
 QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth = 1440);
 
-// The picture as PNG bytes; empty when it cannot be encoded.
-QByteArray pngBytes(const QImage& image);
+// The picture as PNG bytes (or in another format Qt writes, named as
+// QImageWriter names it); empty when it cannot be encoded.
+QByteArray pngBytes(const QImage& image, const char* format = "PNG");
 
 }  // namespace tavik::maps

@@ -27,7 +27,6 @@ constexpr std::array<int, 4> kOdehColourOf{0, 1, 3, 5};
 constexpr QColor kMoonsetFirst(0x9A, 0x9E, 0xC4);
 constexpr QColor kBeforeConjunction(0x6A, 0x51, 0xA3);
 constexpr QColor kNoSunset(0x3F, 0x5A, 0x7A);
-constexpr QColor kNoMoonset(0xB4, 0xCF, 0xE0);
 
 QColor classColour(Criterion criterion, int grade)
 {
@@ -46,13 +45,13 @@ QFont legendFont()
 QColor pointColour(Criterion criterion, const MapPoint& p)
 {
     switch (p.outcome) {
-    case MapOutcome::Graded: return classColour(criterion, p.grade);
+    case MapOutcome::Graded:
+    case MapOutcome::NoMoonset: return classColour(criterion, p.grade);
     case MapOutcome::MoonsetFirst: return kMoonsetFirst;
     case MapOutcome::BeforeConjunction: return kBeforeConjunction;
-    case MapOutcome::NoSunset: return kNoSunset;
-    case MapOutcome::NoMoonset: break;
+    case MapOutcome::NoSunset: break;
     }
-    return kNoMoonset;
+    return kNoSunset;
 }
 
 QString criterionName(Criterion criterion)
@@ -73,7 +72,6 @@ QList<LegendEntry> legendEntries(Criterion criterion, bool morning)
     entries.append({kBeforeConjunction, morning ? QStringLiteral("napkelte az együttállás után")
                                                 : QStringLiteral("napnyugta az együttállás előtt")});
     entries.append({kNoSunset, morning ? QStringLiteral("nincs napkelte") : QStringLiteral("nincs napnyugta")});
-    entries.append({kNoMoonset, morning ? QStringLiteral("nincs holdkelte") : QStringLiteral("nincs holdnyugta")});
     return entries;
 }
 

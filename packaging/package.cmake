@@ -57,9 +57,11 @@ install(FILES ${gen}/${TAVIK_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INST
 # compressed the way Debian wants them (gzip -9, no name or time stamp).
 install(FILES ${pkg}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavik
         COMPONENT system EXCLUDE_FROM_ALL)
+# The manual pages in English in man1, in Hungarian in hu/man1.
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${pkg}/changelog ${pkg}/tavik.1 ${pkg}/tavik-almanac.1)
-foreach(doc changelog tavik.1 tavik-almanac.1)
+             ${pkg}/changelog ${pkg}/tavik.1 ${pkg}/tavik-almanac.1 ${pkg}/hu/tavik.1 ${pkg}/hu/tavik-almanac.1)
+file(MAKE_DIRECTORY ${gen}/hu)
+foreach(doc changelog tavik.1 tavik-almanac.1 hu/tavik.1 hu/tavik-almanac.1)
   execute_process(COMMAND gzip -9 -n -c ${pkg}/${doc} OUTPUT_FILE ${gen}/${doc}.gz
                   RESULT_VARIABLE gzip_failed)
   if(gzip_failed)
@@ -71,6 +73,8 @@ install(FILES ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavik
 install(FILES ${pkg}/tavik.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
         RENAME tavik COMPONENT system EXCLUDE_FROM_ALL)
 install(FILES ${gen}/tavik.1.gz ${gen}/tavik-almanac.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+        COMPONENT system EXCLUDE_FROM_ALL)
+install(FILES ${gen}/hu/tavik.1.gz ${gen}/hu/tavik-almanac.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/hu/man1
         COMPONENT system EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)

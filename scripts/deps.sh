@@ -6,6 +6,8 @@ packages=(
   # building: the program, the almanac tool (Swiss Ephemeris) and the picture tool (giflib)
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libfontconfig-dev
+  # the English interface: lupdate, lrelease and their CMake functions
+  qt6-l10n-tools qt6-tools-dev
   libswe-dev swe-basic-data
   libgif-dev
   # the faces the windows ask for, and Qt's own Hungarian texts
@@ -16,7 +18,7 @@ packages=(
   # the Debian package and its checks
   file lintian desktop-file-utils appstream
   # start-up benchmark and screenshots under Xvfb (scripts/screenshot.sh)
-  xvfb xauth x11-utils imagemagick python3 libxtst6
+  xvfb xauth x11-utils imagemagick python3 libxtst6 faketime
 )
 missing=()
 for p in "${packages[@]}"; do

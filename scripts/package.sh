@@ -33,7 +33,8 @@ for f in usr/bin/tavik usr/bin/tavik-almanac usr/share/tavik/Pic/ujholdak.txt \
          usr/share/tavik/Pic/Lunar-map.jpg usr/share/applications/tavik.desktop \
          usr/share/metainfo/io.github.tavik_hold.Tavik.metainfo.xml \
          usr/share/doc/tavik/copyright usr/share/doc/tavik/changelog.gz \
-         usr/share/man/man1/tavik.1.gz; do
+         usr/share/man/man1/tavik.1.gz usr/share/man/man1/tavik-almanac.1.gz \
+         usr/share/man/hu/man1/tavik.1.gz usr/share/man/hu/man1/tavik-almanac.1.gz; do
   [ -e "$work/root/$f" ] || fail "the package lacks /$f"
 done
 for size in 16 24 32 48 64 128 256; do

@@ -3,7 +3,10 @@
 # observing site, opens "Holdsarló láthatósága" with Ctrl+T, types an evening
 # into its time box and saves a PNG of that window; with "site" last, the
 # site window opened from the visibility window's button instead, and with
-# "map" the window's map page.
+# "map" the window's map page. A time of "-" types none: the window shows
+# the coming evening's chance. TAVIK_SHOT_NOW sets the program's clock
+# (faketime, local time of Budapest, for example "2025-12-21 14:30:00"),
+# TAVIK_SHOT_SCALE its scale factor.
 #   scripts/screenshot-visibility.sh [out.png] [program] [time] [site]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,7 +24,12 @@ cp "$program" "$scratch/"
 mkdir -p "$scratch/config/tavik"
 printf '[site]\nname=Szeged\nlatitude=46.253\nlongitude=20.148\nelevation=80\ntimezone=Europe/Budapest\n' \
   > "$scratch/config/tavik/tavik.conf"
-XDG_CONFIG_HOME="$scratch/config" "$scratch/$(basename "$program")" &
+clock=()
+if [ -n "${TAVIK_SHOT_NOW:-}" ]; then
+  clock=(env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "@$TAVIK_SHOT_NOW")
+fi
+XDG_CONFIG_HOME="$scratch/config" TZ=Europe/Budapest QT_SCALE_FACTOR="${TAVIK_SHOT_SCALE:-1}" \
+  "${clock[@]}" "$scratch/$(basename "$program")" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
@@ -90,7 +98,9 @@ PY
 keys "Control_L+t"
 shot=$(window 'Holdsarl')
 sleep 1
-keys "Alt_L+i" "Control_L+a" "text:$when" "Return"
+if [ "$when" != - ]; then
+  keys "Alt_L+i" "Control_L+a" "text:$when" "Return"
+fi
 sleep 2
 if [ "$which" = map ]; then
   keys "Alt_L+t"

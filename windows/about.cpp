@@ -38,7 +38,7 @@ QIcon applicationIcon()
 
 QString AboutWindow::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(TAVIK_VERSION_MAJOR)
         .arg(TAVIK_VERSION_MINOR)
         .arg(TAVIK_VERSION_PATCH);
@@ -75,7 +75,7 @@ void AboutWindow::createIcon()
 void AboutWindow::createTitleLines()
 {
     lblTitle = addLabel("lblTitle", QString(), ui::twipsRect(1080, 240, 3525, 480), narrow(18, true));
-    Label3 = addLabel("Label3", QStringLiteral("Holdsarló kor és fázis számoló"),
+    Label3 = addLabel("Label3", tr("Holdsarló kor és fázis számoló"),
                       ui::twipsRect(1080, 720, 4455, 495), narrow(14.25));
     lblVersion = addLabel("lblVersion", QString(), ui::twipsRect(1080, 1320, 2205, 345),
                           narrow(14.25, true));
@@ -89,7 +89,7 @@ void AboutWindow::createTitleLines()
 
 void AboutWindow::createFooter()
 {
-    lblDescription = addLabel("lblDescription", QStringLiteral("© 2024–2026 a Tavik fejlesztői"),
+    lblDescription = addLabel("lblDescription", tr("© 2024–2026 a Tavik fejlesztői"),
                               ui::twipsRect(1080, 2520, 4485, 450), narrow(14.25));
     ui::setColors(lblDescription, kBackground, Qt::black);
     Label2 = addLabel("Label2", QStringLiteral("https://tavik-hold.github.io"),
@@ -98,7 +98,7 @@ void AboutWindow::createFooter()
     Line1 = new ShapeWidget(ui::twipsLine(240, 3480, 5400, 3480), kLineColor, this);
     Line1->setObjectName(QStringLiteral("Line1"));
 
-    cmdOK = ui::addButton(this, "cmdOK", QStringLiteral("OK"), ui::twipsRect(2400, 3720, 1020, 345),
+    cmdOK = ui::addButton(this, "cmdOK", tr("OK"), ui::twipsRect(2400, 3720, 1020, 345),
                           ui::font(QStringLiteral("MS Sans Serif"), 8.25, true), kButtonFace);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
@@ -109,7 +109,7 @@ void AboutWindow::createFooter()
 
 void AboutWindow::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + ui::applicationTitle());
+    setWindowTitle(tr("About %1").arg(ui::applicationTitle()));
     lblVersion->setText(versionText());
     lblTitle->setText(ui::applicationTitle());
 }

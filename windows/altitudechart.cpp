@@ -52,28 +52,43 @@ void drawCurve(QPainter& p, const Axes& a, const QList<AltitudeSample>& s, doubl
     p.drawPath(path);
 }
 
+// The first of the steps whose labels fit in `room` pixels, else the last.
+double fittingStep(std::initializer_list<double> steps, double pixelsPerUnit, double room)
+{
+    for (double step : steps)
+        if (step * pixelsPerUnit >= room)
+            return step;
+    return *(steps.end() - 1);
+}
+
 void drawAxes(QPainter& p, const Axes& a, const QTimeZone& zone)
 {
     p.setFont(ui::font(QStringLiteral("Arial"), 8));
-    const double step = (a.hi - a.lo) > 40 ? 10 : 5;
-    for (double alt = a.lo; alt <= a.hi + 0.01; alt += step) {
+    const QFontMetricsF metrics(p.font());
+    const double labelHeight = metrics.height();
+    const double step = fittingStep({5, 10, 20, 30, 45}, a.area.height() / (a.hi - a.lo), labelHeight + 2);
+    for (double alt = std::ceil(a.lo / step) * step; alt <= a.hi + 0.01; alt += step) {
         p.setPen(QPen(alt == 0 ? ui::kBlack : ui::kSilver, alt == 0 ? 1.5 : 0.6));
         p.drawLine(a.at(a.t0, alt), a.at(a.t1, alt));
         p.setPen(ui::kBlack);
-        p.drawText(QRectF(0, a.at(a.t0, alt).y() - 7, a.area.left() - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
-                   QStringLiteral("%1°").arg(int(alt)));
+        p.drawText(QRectF(0, a.at(a.t0, alt).y() - labelHeight / 2, a.area.left() - 4, labelHeight),
+                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1°").arg(int(alt)));
     }
-    // A tick every quarter hour of local time, labelled every half hour.
-    const double quarter = 1.0 / 96.0;
+    // A tick every quarter hour of local time, labelled every half hour or
+    // less often, as the labels fit; none reaches past the plot's sides.
+    const double quarter = 1.0 / 96.0;   // days
+    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("00:00")) + 8;
+    const int everyMinutes = int(fittingStep({30, 60, 120, 180, 360}, a.area.width() / ((a.t1 - a.t0) * 1440), labelWidth));
     for (double t = std::ceil(a.t0 / quarter) * quarter; t <= a.t1; t += quarter) {
         const QDateTime local = localMinute(instantOfJulianDay(t), zone);
         const QPointF foot = a.at(t, a.lo);
         p.setPen(QPen(ui::kSilver, 0.6));
         p.drawLine(foot, a.at(t, a.hi));
-        if (local.time().minute() % 30 == 0) {
+        const QRectF label(foot.x() - labelWidth / 2, foot.y() + 2, labelWidth, labelHeight);
+        const int minutes = local.time().hour() * 60 + local.time().minute();
+        if (minutes % everyMinutes == 0 && label.left() >= a.area.left() - 4 && label.right() <= a.area.right() + 8) {
             p.setPen(ui::kBlack);
-            p.drawText(QRectF(foot.x() - 20, foot.y() + 2, 40, 14), Qt::AlignCenter,
-                       local.time().toString(QStringLiteral("HH:mm")));
+            p.drawText(label, Qt::AlignCenter, local.time().toString(QStringLiteral("HH:mm")));
         }
     }
 }
@@ -102,7 +117,7 @@ void AltitudeChart::render(QPainter& p, const QRect& area) const
     p.fillRect(area, kBackground);
     p.setRenderHint(QPainter::Antialiasing);
     if (m_series.size() >= 2) {
-        const Axes a = axesFor(m_series, QRectF(area).adjusted(36, 22, -10, -20));
+        const Axes a = axesFor(m_series, QRectF(area).adjusted(36, 28, -10, -20));
         drawAxes(p, a, m_zone);
         drawCurve(p, a, m_series, &AltitudeSample::sun, kSunLine);
         drawCurve(p, a, m_series, &AltitudeSample::moon, kMoonLine);

@@ -17,17 +17,21 @@ constexpr QColor kBackground = ui::kLightCyan;
 constexpr QColor kButtonFace = ui::kLightGreen;
 constexpr QColor kSelection = ui::kTeal;
 
-QLocale hungarian() { return QLocale(QLocale::Hungarian, QLocale::Hungary); }
+// The month and day names in the interface language, whatever the system's.
+QLocale calendarLocale()
+{
+    return QLocale(CalendarWindow::tr("hu_HU", "the locale of the month and day names"));
+}
 }  // namespace
 
 CalendarWindow::CalendarWindow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Naptár"));
+    setWindowTitle(tr("Naptár"));
     setFixedSize(ui::twipsSize(10245, 7590));
     ui::setColors(this, kBackground);
-    setLocale(hungarian());
+    setLocale(calendarLocale());
 
     createCalendar();
     createHeading();
@@ -38,7 +42,7 @@ void CalendarWindow::createCalendar()
 {
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setLocale(hungarian());
+    Calendar1->setLocale(calendarLocale());
     Calendar1->setFirstDayOfWeek(Qt::Monday);
     Calendar1->setGridVisible(true);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -52,19 +56,22 @@ void CalendarWindow::createCalendar()
     nameCalendarParts();
 }
 
-// The calendar's own buttons and its day table, named in Hungarian for screen
-// readers whatever translation of Qt is at hand.
+// The calendar's own buttons and its day table, named in the interface language
+// for screen readers whatever translation of Qt is at hand.
 void CalendarWindow::nameCalendarParts()
 {
-    Calendar1->setAccessibleName(QStringLiteral("Naptár"));
+    Calendar1->setAccessibleName(tr("Naptár"));
     const std::pair<const char*, const char*> parts[] = {
-        {"qt_calendar_prevmonth", "Előző hónap"},  {"qt_calendar_nextmonth", "Következő hónap"},
-        {"qt_calendar_monthbutton", "Hónap"},      {"qt_calendar_yearbutton", "Év"},
-        {"qt_calendar_yearedit", "Év"},            {"qt_calendar_calendarview", "Napok"},
+        {"qt_calendar_prevmonth", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Előző hónap")},
+        {"qt_calendar_nextmonth", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Következő hónap")},
+        {"qt_calendar_monthbutton", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Hónap")},
+        {"qt_calendar_yearbutton", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Év")},
+        {"qt_calendar_yearedit", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Év")},
+        {"qt_calendar_calendarview", QT_TRANSLATE_NOOP("tavik::CalendarWindow", "Napok")},
     };
     for (const auto& [objectName, name] : parts) {
         if (auto* part = Calendar1->findChild<QWidget*>(QLatin1String(objectName)))
-            part->setAccessibleName(QString::fromUtf8(name));
+            part->setAccessibleName(tr(name));
     }
 }
 
@@ -112,14 +119,14 @@ void CalendarWindow::createHeading()
 
 void CalendarWindow::createButton()
 {
-    Command61 = ui::addButton(this, "Command61", QStringLiteral("OK"), ui::twipsRect(4680, 6960, 855, 495),
+    Command61 = ui::addButton(this, "Command61", tr("OK"), ui::twipsRect(4680, 6960, 855, 495),
                               ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command61, &QPushButton::clicked, this, &CalendarWindow::Command61_Click);
 }
 
 void CalendarWindow::Calendar1_SelectionChanged()
 {
-    DateHeading->setText(hungarian().toString(Calendar1->selectedDate(), datePattern()));
+    DateHeading->setText(calendarLocale().toString(Calendar1->selectedDate(), datePattern()));
 }
 
 void CalendarWindow::Command61_Click() { close(); }

@@ -21,7 +21,7 @@ namespace tavik {
 // place in twips.
 struct Placed {
     const char* name;
-    const char16_t* text;
+    const char* text;   // the Hungarian source text of a translation
     QRect twips;
 };
 
@@ -40,17 +40,17 @@ constexpr QColor kLineColor = ui::kSilver;
 constexpr int kEntryLimit = 6;  // characters
 
 const ConversionRow kDegreeRow{
-    {"Label41", u"Fok -  Vonás átszámítás:", {480, 480, 4575, 375}}, {"Text41", nullptr, {480, 960, 1095, 450}},
-    {"Label42", u"fok  =", {1800, 1080, 1095, 375}}, {"Label43", u"vonás", {5160, 1080, 1095, 375}},
+    {"Label41", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "Fok -  Vonás átszámítás:"), {480, 480, 4575, 375}}, {"Text41", nullptr, {480, 960, 1095, 450}},
+    {"Label42", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "fok  ="), {1800, 1080, 1095, 375}}, {"Label43", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "vonás"), {5160, 1080, 1095, 375}},
     {"Command41", nullptr, {6600, 960, 1455, 495}}, "Line1", {480, 1800, 8040, 1800}, {3400, 1080}, degreesToMils};
 const ConversionRow kMilRow{
-    {"Label45", u"Vonás - Fok átszámítás:", {480, 2040, 4575, 375}}, {"Text42", nullptr, {480, 2520, 1095, 450}},
-    {"Label46", u"vonás =  ", {1800, 2640, 1335, 375}}, {"Label47", u"fok", {5160, 2640, 855, 375}},
+    {"Label45", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "Vonás - Fok átszámítás:"), {480, 2040, 4575, 375}}, {"Text42", nullptr, {480, 2520, 1095, 450}},
+    {"Label46", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "vonás =  "), {1800, 2640, 1335, 375}}, {"Label47", QT_TRANSLATE_NOOP("tavik::ConverterWindow", "fok"), {5160, 2640, 855, 375}},
     {"Command42", nullptr, {6600, 2520, 1455, 495}}, "Line2", {2400, 3360, 6120, 3360}, {3400, 2650}, milsToDegrees};
 
 QLabel* addLabel(QWidget* parent, const Placed& label, bool underline = false)
 {
-    return ui::addLabel(parent, label.name, QString::fromUtf16(label.text), ui::twipsRect(label.twips),
+    return ui::addLabel(parent, label.name, ConverterWindow::tr(label.text), ui::twipsRect(label.twips),
                         ui::font(QStringLiteral("Arial"), 12, true, false, underline), kBackground);
 }
 }  // namespace
@@ -61,7 +61,7 @@ ConverterWindow::ConverterWindow(const RegionalSettings& regional, MessageSink m
     , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Számítások"));
+    setWindowTitle(tr("Számítások"));
     setFixedSize(ui::twipsSize(8610, 5970));
     ui::setColors(this, kBackground);
     setFont(ui::font(QStringLiteral("Arial"), 14.25, true));
@@ -109,7 +109,7 @@ void ConverterWindow::createRow(const ConversionRow& row, QLineEdit*& entry, QPu
     addLabel(this, row.fromUnit);
     addLabel(this, row.toUnit);
 
-    button = ui::addButton(this, row.button.name, QStringLiteral("Számítás"), ui::twipsRect(row.button.twips),
+    button = ui::addButton(this, row.button.name, tr("Számítás"), ui::twipsRect(row.button.twips),
                            ui::font(QStringLiteral("Arial Narrow"), 12, true), kButtonFace);
     connect(button, &QPushButton::clicked, this, click);
 
@@ -122,7 +122,7 @@ void ConverterWindow::createNote()
 {
     QLabel* Label48 = ui::addLabel(
         this, "Label48",
-        QStringLiteral("A tüzérségben és a navigációban használt 6000 egységre osztott kör "
+        tr("A tüzérségben és a navigációban használt 6000 egységre osztott kör "
                        "(ún. tüzérségi kör) olyan szögmértékegység, amely a teljes kört "
                        "360 fok helyett 6000 egységre osztja fel."),
         ui::twipsRect(600, 3600, 7455, 1215), ui::font(QStringLiteral("Arial Narrow"), 12.75, true),
@@ -130,7 +130,7 @@ void ConverterWindow::createNote()
     Label48->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label48->setWordWrap(true);
 
-    Command499 = ui::addButton(this, "Command499", QStringLiteral("OK"), ui::twipsRect(3960, 5280, 855, 495),
+    Command499 = ui::addButton(this, "Command499", tr("OK"), ui::twipsRect(3960, 5280, 855, 495),
                                ui::font(QStringLiteral("Arial Narrow"), 14.25, true), kButtonFace);
     connect(Command499, &QPushButton::clicked, this, &ConverterWindow::Command499_Click);
 }
@@ -151,7 +151,7 @@ void ConverterWindow::convert(const ConversionRow& row, const QLineEdit* entry)
     // the conversion: it is refused like any other number out of range.
     const double result = value ? row.conversion(*value) : 0.0;
     if (!value || !std::isfinite(result)) {
-        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Kérem, VALÓS ADATOT adjon meg!"));
+        m_messages.show(this, MessageIcon::Warning, tr("Kérem, VALÓS ADATOT adjon meg!"));
         return;
     }
     m_surface->clear();
@@ -168,14 +168,14 @@ void ConverterWindow::Command499_Click() { close(); }
 void ConverterWindow::nameForScreenReaders()
 {
     // Each row's box and button are named after the row's heading.
-    const auto caption = [](const Placed& label) { return QString::fromUtf16(label.text); };
+    const auto caption = [](const Placed& label) { return ConverterWindow::tr(label.text); };
     access::nameAfterCaption(Text41, caption(kDegreeRow.heading),
                              caption(kDegreeRow.fromUnit).remove(u'=').simplified());
     access::nameAfterCaption(Text42, caption(kMilRow.heading),
                              caption(kMilRow.fromUnit).remove(u'=').simplified());
     Command41->setAccessibleDescription(access::captionWords(caption(kDegreeRow.heading)));
     Command42->setAccessibleDescription(access::captionWords(caption(kMilRow.heading)));
-    m_surface->setAccessibleName(QStringLiteral("Eredmény"));
+    m_surface->setAccessibleName(tr("Eredmény"));
 }
 
 }  // namespace tavik

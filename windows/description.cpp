@@ -23,7 +23,7 @@ DescriptionWindow::DescriptionWindow(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Program leírása"));
+    setWindowTitle(tr("Program leírása"));
     setFixedSize(ui::twipsSize(9495, 7590));
     ui::setColors(this, kBackground);
 
@@ -49,11 +49,11 @@ QLabel* DescriptionWindow::addLabel(const char* name, const QString& text, const
 void DescriptionWindow::createHeading()
 {
     const QColor text = palette().color(QPalette::WindowText);
-    Label6 = addLabel("Label6", QStringLiteral("A program használatához néhány tanács:"),
+    Label6 = addLabel("Label6", tr("A program használatához néhány tanács:"),
                       ui::twipsRect(360, 120, 8895, 495), ui::font(QStringLiteral("Arial"), 15.75),
                       text, Qt::AlignHCenter);
     Label7 = addLabel("Label7",
-                      QStringLiteral("A legördülő 'Újhold időpontok' listában az időpontok a magyar "
+                      tr("A legördülő 'Újhold időpontok' listában az időpontok a magyar "
                                      "időszámítás szerint vannak (nyári- téli isz. korrigálásával!)"),
                       ui::twipsRect(360, 840, 8895, 615), textFont(), ui::kRed, Qt::AlignHCenter);
 }
@@ -62,16 +62,16 @@ void DescriptionWindow::createButtonHelp()
 {
     const QColor text = palette().color(QPalette::WindowText);
     Label1 = addLabel("Label1",
-                      QStringLiteral("1.) a SÁRGA (Utolsó Újhold) gombra kattintva megjelenik a "
+                      tr("1.) a SÁRGA (Utolsó Újhold) gombra kattintva megjelenik a "
                                      "legutolsónak megadott újhold időpontja."),
                       ui::twipsRect(240, 1680, 9015, 615), textFont(), text, Qt::AlignLeft);
     Label2 = addLabel("Label2",
-                      QStringLiteral("2.) a ZÖLD (Megfigyelés) gombra kattintva betölti az elmentett "
+                      tr("2.) a ZÖLD (Megfigyelés) gombra kattintva betölti az elmentett "
                                      "utolsó megfigyelési dátumot. Ha újat adunk meg, a MENTÉS gombbal "
                                      "elmenthetjük, legközelebb már azt tölti be. "),
                       ui::twipsRect(240, 2520, 9015, 975), textFont(), text, Qt::AlignLeft);
     Label3 = addLabel("Label3",
-                      QStringLiteral("3.) a KÉK (Most!) gombra kattintva a pillanatnyi időt-dátumot "
+                      tr("3.) a KÉK (Most!) gombra kattintva a pillanatnyi időt-dátumot "
                                      "(a számítógép rendszer idejét) tölti be a 'Megfigyelési idejének'."),
                       ui::twipsRect(240, 3600, 9015, 735), textFont(), text, Qt::AlignLeft);
     Line1 = new ShapeWidget(ui::twipsLine(960, 4440, 8280, 4440), kLineColor, this);
@@ -81,12 +81,12 @@ void DescriptionWindow::createButtonHelp()
 void DescriptionWindow::createSavingHelp()
 {
     Label5 = addLabel("Label5",
-                      QStringLiteral("Újhold időpont választásánál:  a program az aktuális (téli- nyári-) "
+                      tr("Újhold időpont választásánál:  a program az aktuális (téli- nyári-) "
                                      "MAGYAR idő szerinti időpontokat tölti be (átírható, ha kell). "
                                      "A Program NEM számol át az időzónák között!"),
                       ui::twipsRect(240, 4680, 9015, 735), textFont(), ui::kRed, Qt::AlignLeft);
     Label4 = addLabel("Label4",
-                      QStringLiteral("A ZÖLD vagy a SÖTÉTKÉK gombra kattintva az 'Utolsó Újhold' mező "
+                      tr("A ZÖLD vagy a SÖTÉTKÉK gombra kattintva az 'Utolsó Újhold' mező "
                                      "tartalmát a program  -ELMENTI-  és a SÁRGA gombbal legközelebb "
                                      "már azt jeleníti meg!          Minden számítás automatikusan "
                                      "elmentődik a   '\\Pic\\szamitott.txt'   file -ba!"),
@@ -95,7 +95,7 @@ void DescriptionWindow::createSavingHelp()
 
 void DescriptionWindow::createButton()
 {
-    Command10 = ui::addButton(this, "Command10", QStringLiteral("OK"), ui::twipsRect(4320, 6960, 975, 495),
+    Command10 = ui::addButton(this, "Command10", tr("OK"), ui::twipsRect(4320, 6960, 975, 495),
                               ui::font(QStringLiteral("Arial"), 12, true), kButtonFace);
     connect(Command10, &QPushButton::clicked, this, &DescriptionWindow::Command10_Click);
 }

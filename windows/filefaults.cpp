@@ -30,19 +30,21 @@ bool digitsStartWithVowel(QStringView digits)
 
 QString describeFileFault(const FileStatus& status)
 {
-    QString what;
+    // English needs no article that agrees with the name: its sentences leave %1 out.
+    const char* pattern = nullptr;
     switch (status.error) {
     case FileError::None: return {};
-    case FileError::Missing: what = QStringLiteral("NEM található!"); break;
-    case FileError::NotReadable: what = QStringLiteral("NEM olvasható!"); break;
-    case FileError::NotWritable: what = QStringLiteral("NEM menthető!"); break;
+    case FileError::Missing: pattern = QT_TRANSLATE_NOOP("tavik::FileFaults", "%1 '%2' fájl NEM található!"); break;
+    case FileError::NotReadable: pattern = QT_TRANSLATE_NOOP("tavik::FileFaults", "%1 '%2' fájl NEM olvasható!"); break;
+    case FileError::NotWritable: pattern = QT_TRANSLATE_NOOP("tavik::FileFaults", "%1 '%2' fájl NEM menthető!"); break;
     case FileError::Unencodable:
         // A pasted U+3000 would show as nothing: invisible ones go by their code.
-        what = QStringLiteral("NEM menthető! Ezeket a karaktereket nem lehet benne tárolni: ")
-               + visibleCharacters(status.detail);
+        pattern = QT_TRANSLATE_NOOP("tavik::FileFaults",
+                                    "%1 '%2' fájl NEM menthető! Ezeket a karaktereket nem lehet benne tárolni: %3");
         break;
     }
-    QString text = hungarianArticle(status.fileName) + QStringLiteral(" '") + status.fileName + QStringLiteral("' fájl ") + what;
+    QString text = fillIn(QCoreApplication::translate("tavik::FileFaults", pattern),
+                          {hungarianArticle(status.fileName), status.fileName, visibleCharacters(status.detail)});
     const QString reason = status.error == FileError::Unencodable ? QString() : describeFileReason(status);
     if (!reason.isEmpty())
         text += u'\n' + reason;
@@ -51,40 +53,62 @@ QString describeFileFault(const FileStatus& status)
 
 QString describeFileReason(const FileStatus& status)
 {
+    const auto say = [](const char* text) { return QCoreApplication::translate("tavik::FileFaults", text); };
     switch (status.reason) {
-    case FileReason::FolderMissing: return QStringLiteral("A mappa nem létezik: ") + status.detail;
-    case FileReason::NotAFolder: return QStringLiteral("Nem mappa: ") + status.detail;
-    case FileReason::IsFolder: return QStringLiteral("Ezen a néven mappa van.");
+    case FileReason::FolderMissing: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A mappa nem létezik: %1")).arg(status.detail);
+    case FileReason::NotAFolder: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nem mappa: %1")).arg(status.detail);
+    case FileReason::IsFolder: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Ezen a néven mappa van."));
     case FileReason::NotRegularFile:
-        return QStringLiteral("Nem közönséges fájl (eszköz vagy csővezeték), ezért érintetlen marad.");
-    case FileReason::DiskFull: return QStringLiteral("Megtelt a lemez.");
-    case FileReason::PermissionDenied: return QStringLiteral("Nincs jogosultság.");
-    case FileReason::ReadOnlyFileSystem: return QStringLiteral("A lemez csak olvasható.");
-    case FileReason::ReadOnlyFile: return QStringLiteral("A fájl csak olvasható.");
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults",
+                                     "Nem közönséges fájl (eszköz vagy csővezeték), ezért érintetlen marad."));
+    case FileReason::DiskFull: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Megtelt a lemez."));
+    case FileReason::PermissionDenied: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nincs jogosultság."));
+    case FileReason::ReadOnlyFileSystem: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A lemez csak olvasható."));
+    case FileReason::ReadOnlyFile: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl csak olvasható."));
     case FileReason::FolderNotWritable:
-        return QStringLiteral("A mappa csak olvasható, ezért a fájl nem cserélhető biztonságosan.");
-    case FileReason::InputOutput: return QStringLiteral("Lemezhiba (írási vagy olvasási hiba).");
-    case FileReason::NameTooLong: return QStringLiteral("Túl hosszú a név.");
-    case FileReason::NotFound: return QStringLiteral("Nincs ilyen fájl.");
-    case FileReason::DamagedPicture: return QStringLiteral("Sérült vagy ismeretlen formátumú kép.");
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults",
+                                     "A mappa csak olvasható, ezért a fájl nem cserélhető biztonságosan."));
+    case FileReason::InputOutput: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Lemezhiba (írási vagy olvasási hiba)."));
+    case FileReason::NameTooLong: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Túl hosszú a név."));
+    case FileReason::NotFound: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nincs ilyen fájl."));
+    case FileReason::DamagedPicture: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Sérült vagy ismeretlen formátumú kép."));
     case FileReason::TooLarge: {
         const qint64 limit = status.detail.toLongLong();   // bytes
         if (limit >= qint64(1) << 20)
-            return QStringLiteral("A fájl túl nagy: legfeljebb %1 MB lehet.").arg(limit >> 20);
-        return QCoreApplication::translate("FileFaults", "A fájl túl nagy: legfeljebb %1 KB lehet.").arg(limit >> 10);
+            return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl túl nagy: legfeljebb %1 MB lehet.")).arg(limit >> 20);
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl túl nagy: legfeljebb %1 KB lehet.")).arg(limit >> 10);
     }
-    case FileReason::LinkLoop: return QStringLiteral("A fájl helyén önmagába visszavezető hivatkozás van.");
+    case FileReason::LinkLoop:
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl helyén önmagába visszavezető hivatkozás van."));
     case FileReason::FolderNotCreatable:
-        return QStringLiteral("Nincs jogosultság a mappa létrehozásához: ") + status.detail;
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nincs jogosultság a mappa létrehozásához: %1")).arg(status.detail);
     case FileReason::DanglingLink:
-        return QCoreApplication::translate("FileFaults", "A fájl helyén nem létező fájlra mutató hivatkozás van.");
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl helyén nem létező fájlra mutató hivatkozás van."));
     case FileReason::Other: break;
     }
     if (!status.detail.isEmpty() && !status.detail.startsWith(QStringLiteral("Unknown error")))
         return status.detail;
     if (status.systemError != 0)
-        return QStringLiteral("Rendszerhiba, kódja: ") + QString::number(status.systemError);
-    return status.detail.isEmpty() ? QString() : QStringLiteral("Rendszerhiba.");
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Rendszerhiba, kódja: %1")).arg(status.systemError);
+    return status.detail.isEmpty() ? QString() : say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Rendszerhiba."));
+}
+
+QString fillIn(const QString& pattern, const QStringList& values)
+{
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern.at(i);
+        if (c == u'%' && i + 1 < pattern.size() && pattern.at(i + 1) >= u'1' && pattern.at(i + 1) <= u'9') {
+            const int n = pattern.at(i + 1).digitValue();
+            if (n <= values.size()) {
+                out += values.at(n - 1);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
 }
 
 QString hungarianArticle(const QString& word, bool capital)

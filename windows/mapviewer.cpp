@@ -41,7 +41,7 @@ MapViewerWindow::MapViewerWindow(DataFolders data, MessageSink messages, QWidget
     , m_messages(std::move(messages))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Hold térképek"));
+    setWindowTitle(tr("Hold térképek"));
     setFixedSize(ui::twipsSize(17505, 10935));
     ui::setColors(this, kBlack);
     createPictureArea();
@@ -52,7 +52,7 @@ void MapViewerWindow::createPictureArea()
     // Taller than the window: only the top of a tall picture shows.
     Picture3 = new PictureArea(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setAccessibleName(QStringLiteral("Holdkép"));
+    Picture3->setAccessibleName(tr("Holdkép"));
     Picture3->setGeometry(ui::twipsRect(240, 240, 17055, 15255));
     ui::setColors(Picture3, kBlack);
 }

@@ -2,6 +2,7 @@
 
 #include "ui.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -37,9 +38,9 @@ Answer MessageSink::ask(QWidget* parent, const QString& text) const
     }
     QMessageBox box(QMessageBox::Question, ui::applicationTitle(), text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Mégse"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("tavik::MessageSink", "Igen"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("tavik::MessageSink", "Nem"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("tavik::MessageSink", "Mégse"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

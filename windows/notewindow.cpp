@@ -38,10 +38,11 @@ namespace {
 
 // In the order of the NoteKind enumeration.
 const std::array<NoteWindowLayout, 2> kLayouts{{
-    {"Form8", "Jegyzetek", "Text81", "Jegyzetek:  ", "mentes81", "ok81", "jegyzetek.txt",
-     "Az 'jegyzetek.txt' fájl NEM található!", {6555, 6690}, 0x000080, {240, 240, 6135, 6255}, 15},
-    {"Form10", "Megfigyelési napló", "Text10", "Megfigyelési napló:", "naplo1", "naplo2",
-     "naplo-tavik.txt", "A 'naplo-tavik.txt' fájl NEM található!", {15705, 7830}, 0x004000,
+    {"Form8", QT_TRANSLATE_NOOP("tavik::NoteWindow", "Jegyzetek"), "Text81", QT_TRANSLATE_NOOP("tavik::NoteWindow", "Jegyzetek:  "), "mentes81", "ok81", "jegyzetek.txt",
+     QT_TRANSLATE_NOOP("tavik::NoteWindow", "Az 'jegyzetek.txt' fájl NEM található!"), {6555, 6690}, 0x000080, {240, 240, 6135, 6255}, 15},
+    {"Form10", QT_TRANSLATE_NOOP("tavik::NoteWindow", "Megfigyelési napló"), "Text10",
+     QT_TRANSLATE_NOOP("tavik::NoteWindow", "Megfigyelési napló:"), "naplo1", "naplo2",
+     "naplo-tavik.txt", QT_TRANSLATE_NOOP("tavik::NoteWindow", "A 'naplo-tavik.txt' fájl NEM található!"), {15705, 7830}, 0x004000,
      {240, 600, 15375, 6615}, 14.25},
 }};
 
@@ -110,7 +111,7 @@ NoteWindow::NoteWindow(NoteKind kind, DataFolders data, MessageSink messages, QW
     , m_messages(std::move(messages))
 {
     setObjectName(QString::fromUtf8(m_layout.window));
-    setWindowTitle(QString::fromUtf8(m_layout.caption));
+    setWindowTitle(tr(m_layout.caption));
     ui::setColors(this, QColor::fromRgb(m_layout.background));
     createMenu();
     createTextBox();
@@ -129,9 +130,9 @@ void NoteWindow::createMenu()
     m_menu->setPalette(systemPalette(m_menu));
     m_menu->setAutoFillBackground(true);
     // Both commands sit on the bar itself and act at once.
-    m_save = m_menu->addAction(QStringLiteral("Mentés"));
+    m_save = m_menu->addAction(tr("Mentés"));
     m_save->setObjectName(QString::fromUtf8(m_layout.saveCommand));
-    m_ok = m_menu->addAction(QStringLiteral("OK"));
+    m_ok = m_menu->addAction(tr("OK"));
     m_ok->setObjectName(QString::fromUtf8(m_layout.okCommand));
     connect(m_save, &QAction::triggered, this, &NoteWindow::Save_Click);
     connect(m_ok, &QAction::triggered, this, &NoteWindow::OK_Click);
@@ -146,7 +147,7 @@ void NoteWindow::createTextBox()
 {
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QString::fromUtf8(m_layout.textBox));
-    m_text->setAccessibleName(QString::fromUtf8(m_layout.caption));
+    m_text->setAccessibleName(tr(m_layout.caption));
     m_text->setGeometry(ui::twipsRect(m_layout.textRect).translated(0, m_menu->height()));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Both scroll bars stand at all times, as in a classic multi-line text box
@@ -161,7 +162,7 @@ void NoteWindow::createTextBox()
     m_text->setPalette(colors);
     m_text->horizontalScrollBar()->setPalette(systemPalette(m_text));
     m_text->verticalScrollBar()->setPalette(systemPalette(m_text));
-    m_text->setPlainText(QString::fromUtf8(m_layout.initialText));
+    m_text->setPlainText(tr(m_layout.initialText));
     m_text->setFocus();
     shrinksToFit(m_text);
 }
@@ -174,7 +175,7 @@ void NoteWindow::loadText()
     if (read.status.error == FileError::Missing) {
         // Not yet shown: the message comes first, then the window with its
         // initial text; the first save creates the file.
-        m_messages.show(nullptr, MessageIcon::Error, QString::fromUtf8(m_layout.missingMessage));
+        m_messages.show(nullptr, MessageIcon::Error, tr(m_layout.missingMessage));
         return;
     }
     if (!read.ok()) {
@@ -221,7 +222,7 @@ bool NoteWindow::save()
 {
     const QString text = fileText();
     if (isBlank(text)) {
-        m_messages.show(this, MessageIcon::Warning, QStringLiteral("Üreset NEM mentek!"));
+        m_messages.show(this, MessageIcon::Warning, tr("Üreset NEM mentek!"));
         return false;
     }
     const QString file = m_data.writePath(fileName());
@@ -248,7 +249,7 @@ void NoteWindow::closeEvent(QCloseEvent* event)
 {
     bool closes = true;
     if (hasUnsavedText()) {
-        switch (m_messages.ask(this, QStringLiteral("Menti a változásokat?"))) {
+        switch (m_messages.ask(this, tr("Menti a változásokat?"))) {
         case Answer::Yes:
             closes = save();
             break;

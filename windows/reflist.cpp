@@ -39,13 +39,13 @@ namespace {
 
 // In the order of the ReferenceList enumeration.
 const std::array<ReferenceListLayout, 4> kLayouts{{
-    {"Form5", "Korai Holdsarlók", "List1", "holdsarlok.txt", "Command51", {12855, 8235}, 0xC0FFFF,
+    {"Form5", QT_TRANSLATE_NOOP("tavik::ReferenceListWindow", "Korai Holdsarlók"), "List1", "holdsarlok.txt", "Command51", {12855, 8235}, 0xC0FFFF,
      {360, 1080, 12375, 6330}, {"Courier", 15, false}, {6000, 7680, 855, 375}, {"Arial", 12, true}},
-    {"Form7", "Napfogyatkozások", "List2", "napfogyik.txt", "Command71", {16440, 7860}, 0xFFE0C0,
+    {"Form7", QT_TRANSLATE_NOOP("tavik::ReferenceListWindow", "Napfogyatkozások"), "List2", "napfogyik.txt", "Command71", {16440, 7860}, 0xFFE0C0,
      {240, 240, 16095, 6645}, {"Courier New", 14.25, false}, {7680, 7200, 975, 495}, {"Arial", 9.75, true}},
-    {"Form9", "Vénusz sarlók láthatósága", "List9", "venusz.txt", "Command1", {14565, 5565}, 0xFFC0FF,
+    {"Form9", QT_TRANSLATE_NOOP("tavik::ReferenceListWindow", "Vénusz sarlók láthatósága"), "List9", "venusz.txt", "Command1", {14565, 5565}, 0xFFC0FF,
      {120, 240, 14295, 4125}, {"Courier New", 14.25, false}, {6840, 4920, 855, 495}, {"MS Sans Serif", 12, false}},
-    {"Form12", "Holdfogyatkozások", "List12", "holdfogyik.txt", "Command12", {16890, 6375}, 0xC0FFFF,
+    {"Form12", QT_TRANSLATE_NOOP("tavik::ReferenceListWindow", "Holdfogyatkozások"), "List12", "holdfogyik.txt", "Command12", {16890, 6375}, 0xC0FFFF,
      {120, 240, 16575, 5130}, {"Courier New", 12.75, false}, {8040, 5760, 855, 375}, {"Arial Narrow", 12, false}},
 }};
 
@@ -116,7 +116,7 @@ ReferenceListWindow::ReferenceListWindow(ReferenceList list, const DataFolders& 
     , m_layout(kLayouts.at(static_cast<std::size_t>(list)))
 {
     setObjectName(QString::fromUtf8(m_layout.window));
-    setWindowTitle(QString::fromUtf8(m_layout.caption));
+    setWindowTitle(tr(m_layout.caption));
     setFixedSize(ui::twipsSize(m_layout.client));
     ui::setColors(this, QColor::fromRgb(m_layout.background));
     if (list == ReferenceList::EarlyCrescents)
@@ -131,7 +131,7 @@ void ReferenceListWindow::createList()
     m_model = new QStringListModel(this);
     m_list = new RowListView(this);
     m_list->setObjectName(QString::fromUtf8(m_layout.list));
-    m_list->setAccessibleName(QString::fromUtf8(m_layout.caption));
+    m_list->setAccessibleName(tr(m_layout.caption));
     m_list->setGeometry(ui::twipsRect(m_layout.listRect));
     m_list->setFont(fontOf(m_layout.listFont));
     // Only the rows take the window's colour; the scroll bar keeps the system's.
@@ -144,7 +144,7 @@ void ReferenceListWindow::createList()
 
 void ReferenceListWindow::createOkButton()
 {
-    m_ok = ui::addButton(this, m_layout.button, QStringLiteral("OK"), ui::twipsRect(m_layout.buttonRect),
+    m_ok = ui::addButton(this, m_layout.button, tr("OK"), ui::twipsRect(m_layout.buttonRect),
                          fontOf(m_layout.buttonFont), kOkFace);
     connect(m_ok, &QPushButton::clicked, this, &ReferenceListWindow::OK_Click);
 }
@@ -152,15 +152,15 @@ void ReferenceListWindow::createOkButton()
 void ReferenceListWindow::createColumnLabels()
 {
     const QFont heading = ui::font(QStringLiteral("Courier"), 12, true);
-    QLabel* title = createLabel("Label1", QStringLiteral("Korai Holdsarlók:"),
+    QLabel* title = createLabel("Label1", tr("Korai Holdsarlók:"),
                                 ui::twipsRect(360, 120, 6615, 375),
                                 ui::font(QStringLiteral("Times New Roman"), 14.25));
     QPalette navy = title->palette();
     navy.setColor(QPalette::WindowText, kNavy);
     title->setPalette(navy);
-    createLabel("Label2", QStringLiteral("Időpont"), ui::twipsRect(360, 720, 2535, 255), heading);
-    createLabel("Label3", QStringLiteral("Mikor?"), ui::twipsRect(3480, 720, 1095, 255), heading);
-    createLabel("Label4", QStringLiteral("Holdsarló kora (kb.)"), ui::twipsRect(4680, 720, 3975, 255),
+    createLabel("Label2", tr("Időpont"), ui::twipsRect(360, 720, 2535, 255), heading);
+    createLabel("Label3", tr("Mikor?"), ui::twipsRect(3480, 720, 1095, 255), heading);
+    createLabel("Label4", tr("Holdsarló kora (kb.)"), ui::twipsRect(4680, 720, 3975, 255),
                 heading);
 }
 

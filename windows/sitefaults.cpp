@@ -2,11 +2,17 @@
 
 #include "filefaults.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace tavik {
 
 namespace {
+
+QString say(const char* text)
+{
+    return QCoreApplication::translate("tavik::SiteFaults", text);
+}
 
 QString wholeNumber(double v)
 {
@@ -18,17 +24,17 @@ QString faultReason(const SiteConfigFault& fault)
     const SiteField field = siteFieldOfKey(fault.key);
     switch (fault.kind) {
     case SiteFault::None: break;
-    case SiteFault::NotText: return QStringLiteral("A sor nem UTF-8 szöveg.");
-    case SiteFault::NotAnEntry: return QStringLiteral("„kulcs=érték” alakú sor kell, például latitude=47.4979.");
+    case SiteFault::NotText: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A sor nem UTF-8 szöveg."));
+    case SiteFault::NotAnEntry: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "„kulcs=érték” alakú sor kell, például latitude=47.4979."));
     case SiteFault::NotANumber:
-        return siteFieldName(field) + QStringLiteral(" helyén szám kell, tizedesponttal, ") + siteFieldRange(field)
-               + u'.';
+        return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "%1 helyén szám kell, tizedesponttal, %2.")).arg(siteFieldName(field), siteFieldRange(field));
     case SiteFault::OutOfRange:
-        return siteFieldName(field) + QStringLiteral(" csak ") + siteFieldRange(field) + QStringLiteral(" lehet.");
+        return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "%1 csak %2 lehet.")).arg(siteFieldName(field), siteFieldRange(field));
     case SiteFault::UnknownZone:
-        return QStringLiteral("Ismeretlen időzóna: IANA név kell, például Europe/Budapest, vagy üres a rendszer "
-                              "zónájához.");
-    case SiteFault::Missing: return QStringLiteral("Hiányzik ") + hungarianArticle(fault.key, false) + QStringLiteral(" „") + fault.key + QStringLiteral("=” sor.");
+        return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "Ismeretlen időzóna: IANA név kell, például Europe/Budapest, vagy üres a rendszer "
+                                     "zónájához."));
+    case SiteFault::Missing:
+        return fillIn(say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "Hiányzik %1 „%2=” sor.")), {hungarianArticle(fault.key, false), fault.key});
     }
     return {};
 }
@@ -38,11 +44,11 @@ QString faultReason(const SiteConfigFault& fault)
 QString siteFieldName(SiteField field)
 {
     switch (field) {
-    case SiteField::Name: return QStringLiteral("A hely neve");
-    case SiteField::Latitude: return QStringLiteral("A földrajzi szélesség");
-    case SiteField::Longitude: return QStringLiteral("A földrajzi hosszúság");
-    case SiteField::Elevation: return QStringLiteral("A tengerszint feletti magasság");
-    case SiteField::Zone: return QStringLiteral("Az időzóna");
+    case SiteField::Name: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A hely neve"));
+    case SiteField::Latitude: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A földrajzi szélesség"));
+    case SiteField::Longitude: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A földrajzi hosszúság"));
+    case SiteField::Elevation: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A tengerszint feletti magasság"));
+    case SiteField::Zone: return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "Az időzóna"));
     }
     return {};
 }
@@ -50,14 +56,14 @@ QString siteFieldName(SiteField field)
 QString siteFieldRange(SiteField field)
 {
     const auto degrees = [](ValueRange r) {
-        return wholeNumber(r.low) + QStringLiteral("° és ") + wholeNumber(r.high) + QStringLiteral("° között");
+        return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "%1° és %2° között")).arg(wholeNumber(r.low), wholeNumber(r.high));
     };
     switch (field) {
     case SiteField::Latitude: return degrees(kLatitudeRange);
     case SiteField::Longitude: return degrees(kLongitudeRange);
     case SiteField::Elevation:
-        return wholeNumber(kElevationRange.low) + QStringLiteral(" és ") + wholeNumber(kElevationRange.high)
-               + QStringLiteral(" méter között");
+        return say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "%1 és %2 méter között")).arg(wholeNumber(kElevationRange.low),
+                                                                           wholeNumber(kElevationRange.high));
     case SiteField::Name:
     case SiteField::Zone: break;
     }
@@ -83,14 +89,15 @@ QString describeSiteConfigFault(const SiteConfigRead& read, const QString& path)
     if (!read.status.ok()) {
         text = describeFileFault(read.status);
     } else if (read.fault.kind != SiteFault::None) {
-        text = QStringLiteral("A megfigyelőhely beállításfájljának (") + path + QStringLiteral(") ")
-               + QString::number(read.fault.line) + QStringLiteral(". sora hibás: ") + read.fault.text.trimmed()
+        text = fillIn(say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "A megfigyelőhely beállításfájljának (%1) %2. sora hibás: %3")),
+                      {path, QString::number(read.fault.line), read.fault.text.trimmed()})
                + u'\n' + faultReason(read.fault);
     } else {
         return {};
     }
-    return text + QStringLiteral("\nAddig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem "
-                                 "ment a Megfigyelőhely ablakban.");
+    return text + u'\n'
+           + say(QT_TRANSLATE_NOOP("tavik::SiteFaults", "Addig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem "
+                                   "ment a Megfigyelőhely ablakban."));
 }
 
 }  // namespace tavik

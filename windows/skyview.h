@@ -6,12 +6,25 @@
 #include "evening.h"
 
 #include <QColor>
+#include <QRectF>
 #include <QWidget>
 
 namespace tavik {
 
 // The colour of a visibility class, shared by the sky picture and the chart.
 QColor visibilityColour(std::optional<almanac::YallopClass> c);
+
+// The degrees of azimuth and altitude a picture of the scene shows in an
+// area, one scale for both, so that the crescent points at the drawn Sun.
+struct SkyFrame {
+    double azFrom, azTo, altFrom, altTo;
+    QRectF area;
+    QPointF at(double az, double alt) const;
+    double pixelsPerDegree() const { return area.width() / (azTo - azFrom); }
+};
+// At least 40 degrees of azimuth and 25 of altitude around the Sun and the
+// Moon, the rest of the area filled at the same scale.
+SkyFrame skyFrame(const almanac::SkyScene& s, const QRectF& area);
 
 class SkyView : public QWidget {
     Q_OBJECT

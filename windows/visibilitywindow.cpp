@@ -5,6 +5,7 @@
 #include "datetimeparser.h"
 #include "filefaults.h"
 #include "listcomputation.h"
+#include "localzone.h"
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
@@ -24,9 +25,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tavik {
 
@@ -35,6 +40,13 @@ using namespace almanac;
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy.MM.dd HH:mm");
+const QString kDateFormat = QStringLiteral("yyyy.MM.dd");
+
+// A date typed without a time: every time the parser reads has a colon.
+bool dateAlone(const QString& text)
+{
+    return !text.contains(u':');
+}
 
 QLabel* valueLabel(QWidget* parent, const QString& name, const QString& accessibleName)
 {
@@ -54,10 +66,9 @@ std::optional<QDateTime> readObservationTime(const QString& text, const Regional
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, regional);
     if (!c)
         return std::nullopt;
-    // The parser gives 1899.12.30 to a time typed alone.
-    if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899")))
+    if (isTimeAlone(text, regional))
         return std::nullopt;
-    return QDateTime(QDate(c->year, c->month, c->day), QTime(c->hour, c->minute, c->second), zone);
+    return clockTimeIn(*c, zone);
 }
 
 VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
@@ -71,27 +82,59 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     setFont(ui::font(QStringLiteral("Arial"), 9));
     auto* layout = new QVBoxLayout(this);
     createTimeRow();
-    auto* middle = new QHBoxLayout;
-    layout->addLayout(middle);
     createFigures();
     createPictures();
-    middle->addWidget(m_figures, 0);
-    middle->addWidget(m_tabs, 1);
     createHunt();
     createButtons();
 
+    // A time in the main window's box is taken as it is; without one the
+    // window opens on the coming evening (morning).
     const std::optional<QDateTime> typed =
         readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone());
-    const QDateTime start = typed ? *typed : m_env.clock().toTimeZone(m_env.site.zone());
-    m_timeBox->setText(start.toString(kTimeFormat));
     m_siteName->setText(m_env.site.name);
-    if (openEphemeris())
-        computeAt(start);
+    if (typed) {
+        m_timeBox->setText(dateAlone(m_env.observationText) ? typed->date().toString(kDateFormat)
+                                                            : typed->toString(kTimeFormat));
+        if (openEphemeris())
+            recompute();
+    } else {
+        m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
+        if (openEphemeris())
+            Most_Click();
+    }
+    placeFigures();
     // Its size before it is first shown is what it is placed by: the whole
     // window, as far as the screen has room for it.
     layout->activate();
-    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
-    resize(sizeHint().boundedTo(room).expandedTo(minimumSize()));
+    resize(sizeHint().boundedTo(screenRoom()).expandedTo(minimumSize()));
+}
+
+QSize VisibilityWindow::screenRoom() const
+{
+    return QGuiApplication::primaryScreen()->availableGeometry().size() * 0.95;
+}
+
+// The report beside the pictures where the screen is wide enough for both,
+// else on a page of its own before them, so that the window never needs a
+// sideways scroll bar. Placed with its first figures in, below the time
+// row and the line of the evening.
+void VisibilityWindow::placeFigures()
+{
+    constexpr int kBelowTimeRow = 2;
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 16;
+    const int sideBySide = m_figures->sizeHint().width() + m_tabs->minimumSizeHint().width() + margins;
+    if (sideBySide > screenRoom().width()) {
+        static_cast<QGroupBox*>(m_figures)->setTitle(QString());   // the tab says it
+        m_tabs->insertTab(0, m_figures, tr("&Jelentés"));
+        m_tabs->setCurrentIndex(0);
+        column->insertWidget(kBelowTimeRow, m_tabs, 1);
+        return;
+    }
+    auto* middle = new QHBoxLayout;
+    column->insertLayout(kBelowTimeRow, middle, 1);
+    middle->addWidget(m_figures, 0);
+    middle->addWidget(m_tabs, 1);
 }
 
 VisibilityWindow::~VisibilityWindow() = default;
@@ -110,6 +153,10 @@ void VisibilityWindow::createTimeRow()
     auto* now = new QPushButton(QStringLiteral("M&ost"), this);
     now->setObjectName(QStringLiteral("Most"));
     connect(now, &QPushButton::clicked, this, &VisibilityWindow::Most_Click);
+    QPushButton* next = addButton("KovetkezoEsely", tr("&Következő esély"));
+    next->setToolTip(tr("A következő este vagy hajnal, amikor a sarló Yallop szerint legalább C osztályú"));
+    connect(next, &QPushButton::clicked, this, &VisibilityWindow::KovetkezoEsely_Click);
+    connect(m_timeBox, &QLineEdit::textEdited, this, &VisibilityWindow::timeBoxEdited);
     m_siteName = valueLabel(this, QStringLiteral("siteName"), QStringLiteral("Megfigyelőhely neve"));
     m_siteName->setFont(ui::font(QStringLiteral("Arial"), 10, true));
     m_siteButton = new QPushButton(QStringLiteral("Megfigyelő&hely…"), this);
@@ -122,10 +169,14 @@ void VisibilityWindow::createTimeRow()
     row->addWidget(label);
     row->addWidget(m_timeBox, 1);
     row->addWidget(now);
+    row->addWidget(next);
     row->addSpacing(20);
     row->addWidget(new QLabel(QStringLiteral("Hely:"), this));
     row->addWidget(m_siteName);
     row->addWidget(m_siteButton);
+    m_chance = valueLabel(this, QStringLiteral("chance"), tr("Melyik este"));
+    m_chance->setWordWrap(true);
+    layout()->addWidget(m_chance);
 }
 
 void VisibilityWindow::createFigures()
@@ -202,6 +253,8 @@ void VisibilityWindow::createHunt()
     m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_hunt->horizontalHeader()->setStretchLastSection(true);
     m_hunt->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A narrow window cuts the last column short; its items show it whole.
+    m_hunt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_hunt->setFixedHeight(m_hunt->horizontalHeader()->sizeHint().height()
                            + 3 * m_hunt->verticalHeader()->defaultSectionSize() + 2 * m_hunt->frameWidth() + 2);
     column->addWidget(m_hunt);
@@ -261,21 +314,107 @@ bool VisibilityWindow::recompute()
 {
     if (m_lists && m_lists->running())
         return false;
-    const std::optional<QDateTime> at = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone());
+    const QString text = m_timeBox->text();
+    const std::optional<QDateTime> at = readObservationTime(text, m_env.regional, m_env.site.zone());
     if (!at) {
+        m_failure = tr("az időpont mezőben álló „%1” nem olvasható időpont").arg(text);
+        if (m_report)
+            m_status->setText(tr("Hibás időpont; a látható jelentés a(z) %1 időpontra szól.").arg(m_reportText));
         m_env.messages.show(this, MessageIcon::Warning,
                             QStringLiteral("Hibás időpont: \"%1\"\nDátum és idő kell, például 2025.05.27 21:05.")
-                                .arg(m_timeBox->text()));
+                                .arg(text));
         return false;
     }
-    computeAt(*at);
+    if (!dateAlone(text)) {
+        computeAt(*at);
+        m_chance->clear();
+        return m_report.has_value();
+    }
+    if (!m_eph && !openEphemeris())
+        return false;
+    try {
+        const double best = dateMoment(*m_eph, at->date(), m_env.site.position(), m_env.site.zone());
+        showMoment(best, tr("A nap legjobb időpontja"));
+    } catch (const EphemerisError& e) {
+        failed(e.message());
+    }
     return m_report.has_value();
 }
 
 void VisibilityWindow::Most_Click()
 {
-    m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
-    recompute();
+    const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone());
+    if (!showChanceAfter(julianDayUt(now), std::nullopt, tr("A legközelebbi esély")) && !m_eph)
+        m_timeBox->setText(now.toString(kTimeFormat));
+}
+
+void VisibilityWindow::KovetkezoEsely_Click()
+{
+    const std::optional<QDateTime> box = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone());
+    double from = m_report && m_timeBox->text() == m_reportText ? m_report->at
+                  : box                                          ? julianDayUt(*box)
+                                                                 : julianDayUt(m_env.clock());
+    // A best time shown in the box is rounded to its minute: past the time itself.
+    constexpr double kHalfMinute = 0.5 / 1440.0;   // days
+    if (m_report && m_report->crescent && std::abs(m_report->crescent->best - from) <= kHalfMinute)
+        from = std::max(from, m_report->crescent->best);
+    showChanceAfter(from, YallopClass::C, tr("A következő, legalább C osztályú esély"));
+}
+
+bool VisibilityWindow::showChanceAfter(double jd, std::optional<YallopClass> worst, const QString& heading)
+{
+    if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
+        return false;
+    try {
+        const std::optional<Chance> chance = nextChance(*m_eph, jd, m_env.site.position(), worst);
+        if (!chance) {
+            if (!worst) {   // no crescent within the search (polar summer): this moment's report
+                showMoment(jd, QString());
+                m_chance->clear();
+            }
+            m_status->setText(worst ? tr("Nincs A, B vagy C osztályú este vagy hajnal 60 napon belül ezen a helyen.")
+                                    : tr("Nincs holdsarló-este vagy -hajnal 60 napon belül ezen a helyen."));
+            return false;
+        }
+        showMoment(chance->time(), heading);
+        return true;
+    } catch (const EphemerisError& e) {
+        failed(e.message());
+        return false;
+    }
+}
+
+// The report of the minute the box shows, so that the two always agree.
+void VisibilityWindow::showMoment(double jd, const QString& heading)
+{
+    const QDateTime wall = localMinute(jd, m_env.site.zone());
+    m_timeBox->setText(wall.toString(kTimeFormat));
+    computeAt(QDateTime(wall.date(), wall.time(), m_env.site.zone()));
+    describeEvening(heading);
+}
+
+// "A legközelebbi esély: 2026.12.07 este, ma – Yallop C (távcső segíthet)"
+void VisibilityWindow::describeEvening(const QString& heading)
+{
+    if (!m_report) {
+        m_chance->clear();
+        return;
+    }
+    const QTimeZone& zone = m_env.site.zone();
+    const QDate day = localMinute(m_report->sunEvent.value_or(m_report->at), zone).date();
+    const qint64 days = m_env.clock().toTimeZone(zone).date().daysTo(day);
+    const QString when = days == 0   ? tr("ma")
+                         : days == 1 ? tr("holnap")
+                         : days > 1  ? tr("%1 nap múlva").arg(days)
+                                     : tr("%1 napja").arg(-days);
+    QString seen = tr("a sarló nem látható");
+    if (m_report->best && m_report->crescent) {
+        const YallopClass c = yallopClass(m_report->best->q);
+        seen = tr("Yallop %1 (%2)").arg(yallopLetter(c)).arg(yallopWords(c));
+    }
+    m_chance->setText(tr("%1: %2 %3, %4 – %5")
+                          .arg(heading, day.toString(kDateFormat),
+                               m_report->evening ? tr("este") : tr("hajnalban"), when, seen));
 }
 
 void VisibilityWindow::computeAt(const QDateTime& when)
@@ -284,13 +423,32 @@ void VisibilityWindow::computeAt(const QDateTime& when)
         return;
     try {
         m_report = sightingAt(*m_eph, julianDayUt(when), m_env.site.position());
+        m_reportText = m_timeBox->text();
+        m_failure.clear();
         showReport();
         m_status->clear();
     } catch (const EphemerisError& e) {
-        m_report.reset();
-        m_status->setText(e.message());
-        m_env.messages.show(this, MessageIcon::Error, e.message());
+        failed(e.message());
     }
+}
+
+void VisibilityWindow::failed(const QString& message)
+{
+    m_report.reset();
+    m_reportText.clear();
+    m_failure = message;
+    m_chance->clear();
+    m_status->setText(message);
+    m_env.messages.show(this, MessageIcon::Error, message);
+}
+
+void VisibilityWindow::timeBoxEdited(const QString& text)
+{
+    if (m_report && text != m_reportText)
+        m_status->setText(tr("A jelentés a(z) %1 időpontra szól; az új időponthoz nyomja meg az Entert.")
+                              .arg(m_reportText));
+    else if (m_report)
+        m_status->clear();
 }
 
 void VisibilityWindow::showReport()
@@ -334,8 +492,11 @@ void VisibilityWindow::showHunt()
     const QList<QStringList> rows = huntRows(hunt, m_env.site.zone());
     m_hunt->setRowCount(int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c)
-            m_hunt->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+        for (int c = 0; c < rows[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(rows[r][c]);
+            item->setToolTip(rows[r][c]);
+            m_hunt->setItem(r, c, item);
+        }
     }
 }
 
@@ -346,8 +507,19 @@ QString VisibilityWindow::reportText() const
 
 void VisibilityWindow::Masolas_Click()
 {
-    if (m_report)
+    if (m_report && m_timeBox->text() == m_reportText) {
         QGuiApplication::clipboard()->setText(reportText());
+        return;
+    }
+    const QString why = m_failure.isEmpty()
+                            ? tr("az időpont mezőben álló „%1” időponthoz még nincs jelentés (Enter számolja ki)")
+                                  .arg(m_timeBox->text())
+                            : m_failure;
+    m_env.messages.show(this, MessageIcon::Warning,
+                        m_report ? tr("Nincs új jelentés a másoláshoz: %1.\nA látható jelentés a(z) %2 időpontra "
+                                      "szól; a vágólap nem változott.")
+                                       .arg(why, m_reportText)
+                                 : tr("Nincs jelentés a másoláshoz: %1.").arg(why));
 }
 
 QImage VisibilityWindow::picture() const

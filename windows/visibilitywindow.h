@@ -14,6 +14,7 @@
 #include "evening.h"
 #include "listjob.h"
 #include "messages.h"
+#include "nextchance.h"
 #include "regional.h"
 #include "siteconfig.h"
 
@@ -81,7 +82,10 @@ public Q_SLOTS:
     void setSite(const tavik::ObservingSite& site);
     // Reads the time box and computes; a bad text is reported.
     bool recompute();
+    // The coming evening (morning) whose best time has not passed.
     void Most_Click();
+    // The next evening (morning) of class C or better after the report's time.
+    void KovetkezoEsely_Click();
     void Masolas_Click();
     void KepMentese_Click();
     void Listak_Click();
@@ -90,11 +94,18 @@ private:
     void createTimeRow();
     void createFigures();
     void createPictures();
+    void placeFigures();
+    QSize screenRoom() const;
     void createHunt();
     void createButtons();
     QPushButton* addButton(const char* name, const QString& text);
     bool openEphemeris();
     void computeAt(const QDateTime& when);
+    bool showChanceAfter(double jd, std::optional<almanac::YallopClass> worst, const QString& heading);
+    void showMoment(double jd, const QString& heading);
+    void describeEvening(const QString& heading);
+    void failed(const QString& message);
+    void timeBoxEdited(const QString& text);
     void showReport();
     void showFigures();
     void showHunt();
@@ -107,6 +118,9 @@ private:
     std::unique_ptr<ListComputation> m_lists;
 
     QLineEdit* m_timeBox = nullptr;
+    QLabel* m_chance = nullptr;                    // which evening the report is of
+    QString m_reportText;                          // the time box's text the report belongs to
+    QString m_failure;                             // why the last computation gave no report
     QLabel* m_siteName = nullptr;
     QPushButton* m_siteButton = nullptr;
     QHash<QString, QLabel*> m_values;

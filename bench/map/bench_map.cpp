@@ -33,7 +33,7 @@ void BM_Map(benchmark::State& state)
     std::clock_t processorTime = 0;
     for (auto _ : state) {
         const std::clock_t start = std::clock();
-        const VisibilityMap map = computeVisibilityMap(ephemeris(), MapRequest{kEvening, false, Criterion::Yallop, step}, 2);
+        const VisibilityMap map = computeVisibilityMap(ephemeris(), MapRequest{kEvening, false, Criterion::Yallop, step, {}}, 2);
         processorTime += std::clock() - start;
         points = map.points.size();
         benchmark::DoNotOptimize(map.points.data());
@@ -50,7 +50,7 @@ void BM_Map(benchmark::State& state)
 void BM_PerPlace(benchmark::State& state)
 {
     const Ephemeris& eph = ephemeris();
-    const double newMoon = computeVisibilityMap(eph, MapRequest{kEvening, false, Criterion::Yallop, 5.0}, 1).newMoon;
+    const double newMoon = computeVisibilityMap(eph, MapRequest{kEvening, false, Criterion::Yallop, 5.0, {}}, 1).newMoon;
     const double epoch = double(kEvening.toJulianDay()) - 0.5;
     int i = 0;
     for (auto _ : state) {

@@ -2,11 +2,13 @@
 // JSON and its copied text the command's output, for sites and moments of
 // every kind; its plan and chart; the pictures it draws and saves; the lists
 // it computes for its site, which a cancel or a failed write leaves as they were.
+#include "altitudechart.h"
 #include "datafolder.h"
 #include "listcomputation.h"
 #include "lists.h"
 #include "messagelog.h"
 #include "skyview.h"
+#include "ui.h"
 #include "visibilitywindow.h"
 
 #include <QApplication>
@@ -54,11 +56,12 @@ QByteArray command(const QString& at, const Place& p, bool json)
     return run.readAllStandardOutput();
 }
 
-VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink)
+VisibilityEnvironment environment(const DataFolder& data, const Place& p, const QString& at, MessageSink sink,
+                                  const QDateTime& now = QDateTime(QDate(2025, 5, 27), QTime(21, 5),
+                                                                   QTimeZone("Europe/Budapest")))
 {
     ObservingSite site{p.name, p.latitude, p.longitude, p.elevation, QString::fromUtf8(p.zone)};
-    return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(),
-                                 [] { return QDateTime(QDate(2025, 5, 27), QTime(21, 5), QTimeZone("Europe/Budapest")); },
+    return VisibilityEnvironment{data.folders(), RegionalSettings::hungarian(), [now] { return now; },
                                  std::move(sink), site, at, {}, {}, {}};
 }
 
@@ -78,11 +81,13 @@ const Place kBudapest{QStringLiteral("Budapest"), 47.4979, 19.0402, 100, "Europe
 const Place kSzeged{QStringLiteral("Szeged"), 46.253, 20.148, 80, "Europe/Budapest"};
 const Place kLongyearbyen{QStringLiteral("Longyearbyen"), 78.22, 15.65, 10, "Europe/Oslo"};
 const Place kLosAngeles{QStringLiteral("Los Angeles"), 34.05, -118.24, 90, "America/Los_Angeles"};
+const Place kUmea{QStringLiteral("Umeå"), 63.0, 20.0, 0, "Europe/Stockholm"};
 const Place kSantiago{QStringLiteral("Santiago"), -33.45, -70.67, 520, "America/Santiago"};
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Place)
+Q_DECLARE_METATYPE(tavik::almanac::YallopClass)
 
 class TestVisibilityWindow : public QObject {
     Q_OBJECT
@@ -99,6 +104,7 @@ private Q_SLOTS:
         QTest::newRow("no sunset at 78 N") << kLongyearbyen << QStringLiteral("2025.06.25 22:00");
         QTest::newRow("west of Greenwich") << kLosAngeles << QStringLiteral("2025.07.24 20:30");
         QTest::newRow("southern winter") << kSantiago << QStringLiteral("2025.06.26 18:30");
+        QTest::newRow("Moon up all night at 63 N") << kUmea << QStringLiteral("2025.05.28 23:00");
     }
 
     void figuresAreTheCommandsJson()
@@ -132,6 +138,11 @@ private Q_SLOTS:
         const QJsonValue sunEvent = j[evening ? QStringLiteral("sunset") : QStringLiteral("sunrise")];
         QCOMPARE(text("sunEvent"), sunEvent.isNull() ? QStringLiteral("nincs") : local(sunEvent, zone));
         QCOMPARE(text("sunEvent.label"), evening ? QStringLiteral("Napnyugta:") : QStringLiteral("Napkelte:"));
+        const QJsonValue moonEvent = j[evening ? QStringLiteral("moonset") : QStringLiteral("moonrise")];
+        QCOMPARE(text("moonEvent").startsWith(QStringLiteral("nincs")), moonEvent.isNull());
+        QCOMPARE(text("moonEvent").contains(QStringLiteral("egész éjjel fent van"))
+                     || text("moonEvent").contains(QStringLiteral("éjszakán nem nyugszik le")),
+                 j[QStringLiteral("moonUpAllNight")].toBool());
         const QJsonValue lag = j[QStringLiteral("lagMinutes")];
         if (!lag.isNull())
             QVERIFY2(text("lag").startsWith(signedDurationText(lag.toDouble() / 1440)), qPrintable(text("lag")));
@@ -160,16 +171,25 @@ private Q_SLOTS:
                                           b[QStringLiteral("odehText")].toString()));
     }
 
+    // Opened at 21:05, after the best time of 27 May: the next evening. The
+    // report always belongs to the time in the box, or Másolás says why not.
     void timeBoxRecomputes_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a date and time") << "2025.05.28 20:50" << "2025.05.28 20:50" << "";
-        QTest::newRow("a time alone") << "20:50" << "2025.05.27 21:05"
-                                      << "Hibás időpont: \"20:50\"\nDátum és idő kell, például 2025.05.27 21:05.";
-        QTest::newRow("no date") << "holnap" << "2025.05.27 21:05"
-                                 << "Hibás időpont: \"holnap\"\nDátum és idő kell, például 2025.05.27 21:05.";
+        QTest::addColumn<QString>("chance");
+        const QString opened = QStringLiteral("2025.05.28 21:32");
+        const QString kept = QStringLiteral("\nA látható jelentés a(z) 2025.05.28 21:32 időpontra szól; a vágólap nem változott.");
+        QTest::newRow("a date and time") << "2025.05.28 20:50" << "2025.05.28 20:50" << "" << "";
+        QTest::newRow("a date alone") << "2025.05.26" << "2025.05.26 04:27" << ""
+                                      << "A nap legjobb időpontja: 2025.05.26 hajnalban, 1 napja – Yallop B (jó időben látható)";
+        QTest::newRow("a time alone") << "20:50" << opened
+                                      << "Nincs új jelentés a másoláshoz: az időpont mezőben álló „20:50” nem olvasható időpont." + kept
+                                      << "A legközelebbi esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
+        QTest::newRow("no date") << "holnap" << opened
+                                 << "Nincs új jelentés a másoláshoz: az időpont mezőben álló „holnap” nem olvasható időpont." + kept
+                                 << "A legközelebbi esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
     }
 
     void timeBoxRecomputes()
@@ -177,15 +197,59 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
+        QFETCH(QString, chance);
         DataFolder data;
         MessageLog log;
         VisibilityWindow w(environment(data, kBudapest, QStringLiteral("nem dátum"), log.sink()));
-        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), QStringLiteral("2025.05.27 21:05 (Europe/Budapest)"));
+        QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), QStringLiteral("2025.05.28 21:32 (Europe/Budapest)"));
         auto* box = w.findChild<QLineEdit*>(QStringLiteral("timeBox"));
         box->setText(typed);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), shown + QStringLiteral(" (Europe/Budapest)"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("chance"))->text(), chance);
+        QGuiApplication::clipboard()->clear();
+        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
         QCOMPARE(log.lastText(), message);
+        QCOMPARE(QGuiApplication::clipboard()->text(), message.isEmpty() ? w.reportText() : QString());
+        QCOMPARE(box->text(), message.isEmpty() ? shown : typed);
+    }
+
+    // Opened without a time: the coming crescent; "Következő esély" steps
+    // to the next of class C or better, "Most" comes back.
+    void nextChance_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("coming");
+        QTest::addColumn<QString>("next");
+        const QTimeZone zone("Europe/Budapest");
+        QTest::newRow("evening") << QDateTime(QDate(2025, 5, 27), QTime(12, 0), zone)
+                                 << "2025.05.27 21:00|A legközelebbi esély: 2025.05.27 este, ma – Yallop B (jó időben látható)"
+                                 << "2025.05.28 21:32|A következő, legalább C osztályú esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
+        QTest::newRow("morning") << QDateTime(QDate(2025, 5, 25), QTime(12, 0), zone)
+                                 << "2025.05.26 04:27|A legközelebbi esély: 2025.05.26 hajnalban, holnap – Yallop B (jó időben látható)"
+                                 << "2025.05.27 21:00|A következő, legalább C osztályú esély: 2025.05.27 este, 2 nap múlva – Yallop B (jó időben látható)";
+        QTest::newRow("Moon sets first") << QDateTime(QDate(2025, 11, 20), QTime(12, 0), zone)
+                                         << "2025.11.20 16:03|A legközelebbi esély: 2025.11.20 este, ma – a sarló nem látható"
+                                         << "2025.11.22 16:25|A következő, legalább C osztályú esély: 2025.11.22 este, 2 nap múlva – Yallop A (könnyen látható)";
+    }
+
+    void nextChance()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, coming);
+        QFETCH(QString, next);
+        DataFolder data;
+        VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages(), now));
+        auto shown = [&w] {
+            return w.findChild<QLineEdit*>(QStringLiteral("timeBox"))->text() + u'|'
+                   + w.findChild<QLabel*>(QStringLiteral("chance"))->text();
+        };
+        QCOMPARE(shown(), coming);
+        w.findChild<QPushButton*>(QStringLiteral("KovetkezoEsely"))->click();
+        QCOMPARE(shown(), next);
+        QCOMPARE(formatLocalMinute(w.report()->at, QTimeZone("Europe/Budapest")), next.section(u'|', 0, 0));
+        w.findChild<QPushButton*>(QStringLiteral("Most"))->click();
+        QCOMPARE(shown(), coming);
     }
 
     void huntFollowsTheConjunction_data()
@@ -247,34 +311,45 @@ private Q_SLOTS:
     }
 
     // The crescent's lit pixels lie on the side of its disc towards the Sun.
+    // Drawn at one scale for both axes, the lit limb points at the drawn
+    // Sun in any shape of picture, and a thin crescent keeps a visible width.
     void drawnCrescentFacesTheSun_data()
     {
         QTest::addColumn<double>("sunAz");
         QTest::addColumn<double>("sunAlt");
-        QTest::newRow("below right") << 280.0 << -8.0;
-        QTest::newRow("below left") << 262.0 << -6.0;
-        QTest::newRow("straight below") << 270.0 << -9.0;
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("litFraction");
+        QTest::addColumn<YallopClass>("visibility");
+        QTest::newRow("below right") << 280.0 << -8.0 << QSize(480, 300) << 0.15 << YallopClass::A;
+        QTest::newRow("below left") << 262.0 << -6.0 << QSize(480, 300) << 0.15 << YallopClass::A;
+        QTest::newRow("straight below") << 270.0 << -9.0 << QSize(480, 300) << 0.15 << YallopClass::A;
+        QTest::newRow("wide picture") << 284.0 << -5.0 << QSize(900, 240) << 0.15 << YallopClass::A;
+        QTest::newRow("tall picture") << 258.0 << -7.0 << QSize(340, 520) << 0.15 << YallopClass::A;
+        QTest::newRow("thin class B") << 276.0 << -7.0 << QSize(640, 380) << 0.004 << YallopClass::B;
     }
 
     void drawnCrescentFacesTheSun()
     {
         QFETCH(double, sunAz);
         QFETCH(double, sunAlt);
+        QFETCH(QSize, size);
+        QFETCH(double, litFraction);
+        QFETCH(YallopClass, visibility);
         SkyScene scene;
         scene.moon.azimuth = 270;
         scene.moon.apparentAltitude = 8;
         scene.sun.azimuth = sunAz;
         scene.sun.apparentAltitude = sunAlt;
         scene.limbAngle = skyDirection(270, 8, sunAz, sunAlt);
-        scene.litFraction = 0.15;
-        scene.visibility = YallopClass::A;
+        scene.litFraction = litFraction;
+        scene.visibility = visibility;
         SkyView view;
         view.setScene(scene, QString());
-        QImage image(480, 300, QImage::Format_RGB32);
+        QImage image(size, QImage::Format_RGB32);
         QPainter p(&image);
         view.render(p, image.rect());
         p.end();
-        const QColor colours[3] = {visibilityColour(YallopClass::A), QColor(0x2A, 0x2E, 0x3A), QColor(0xFF, 0xB0, 0x30)};
+        const QColor colours[3] = {visibilityColour(visibility), QColor(0x2A, 0x2E, 0x3A), QColor(0xFF, 0xB0, 0x30)};
         QPointF sums[3];   // of the lit limb, the dark disc, the Sun
         int counts[3] = {0, 0, 0};
         for (int y = 0; y < image.height(); ++y)
@@ -282,14 +357,81 @@ private Q_SLOTS:
                 for (int k = 0; k < 3; ++k)
                     if (image.pixelColor(x, y) == colours[k])
                         sums[k] += QPointF(x, y), ++counts[k];
-        QVERIFY(counts[0] > 50 && counts[1] > 50 && counts[2] > 50);
+        QVERIFY2(counts[0] > 50 && counts[1] > 50 && counts[2] > 50,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(counts[0]).arg(counts[1]).arg(counts[2])));
         auto angle = [&](int from, int to) {
             const QPointF a = sums[from] / counts[from], b = sums[to] / counts[to];
             return std::atan2(a.y() - b.y(), b.x() - a.x()) / kDegree;
         };
         const double limb = angle(1, 0), towardsSun = angle(1, 2);
-        QVERIFY2(std::abs(normalizeDegrees180(limb - towardsSun)) < 20,
+        QVERIFY2(std::abs(normalizeDegrees180(limb - towardsSun)) < 8,
                  qPrintable(QStringLiteral("lit limb towards %1, the Sun towards %2").arg(limb).arg(towardsSun)));
+    }
+
+    void skyScaleIsTheSameBothWays_data()
+    {
+        QTest::addColumn<QSizeF>("size");
+        QTest::addColumn<double>("sunAz");
+        QTest::addColumn<double>("moonAz");
+        QTest::addColumn<double>("moonAlt");
+        QTest::newRow("the window's") << QSizeF(632, 354) << 290.0 << 282.0 << 9.0;
+        QTest::newRow("tall") << QSizeF(320, 600) << 250.0 << 262.0 << 4.0;
+        QTest::newRow("far apart, wide") << QSizeF(1200, 200) << 300.0 << 255.0 << 30.0;
+    }
+
+    void skyScaleIsTheSameBothWays()
+    {
+        QFETCH(QSizeF, size);
+        QFETCH(double, sunAz);
+        QFETCH(double, moonAz);
+        QFETCH(double, moonAlt);
+        SkyScene scene;
+        scene.sun.azimuth = sunAz;
+        scene.sun.apparentAltitude = -6;
+        scene.moon.azimuth = moonAz;
+        scene.moon.apparentAltitude = moonAlt;
+        const SkyFrame f = skyFrame(scene, QRectF(QPointF(10, 20), size));
+        const QPointF o = f.at(sunAz, 0);
+        const double across = f.at(sunAz + 1, 0).x() - o.x();
+        const double up = o.y() - f.at(sunAz, 1).y();
+        QVERIFY2(std::abs(across - up) < 1e-9, qPrintable(QStringLiteral("%1 and %2 px a degree").arg(across).arg(up)));
+        QVERIFY(f.area.contains(f.at(sunAz, -6)) && f.area.contains(f.at(moonAz, moonAlt)));
+        QVERIFY(f.azTo - f.azFrom >= 40 - 1e-9 && f.altTo - f.altFrom >= 25 - 1e-9);
+    }
+
+    // A long, steep twilight in the smallest chart: each axis label stands
+    // apart from its neighbours, a run of ink no wider (taller) than one.
+    void chartLabelsKeepApart()
+    {
+        QList<AltitudeSample> series;
+        for (int i = 0; i <= 180; ++i)
+            series.append({2460800.0 + i * 2.0 / 1440, -60.0 + i * 0.5, 80.0 - i * 0.6});
+        AltitudeChart chart;
+        chart.setSeries(series, std::nullopt, QTimeZone::utc());
+        QImage image(320, 160, QImage::Format_RGB32);
+        QPainter p(&image);
+        chart.render(p, image.rect());
+        p.end();
+        const QFontMetrics metrics(ui::font(QStringLiteral("Arial"), 8));
+        // The longest run of inked lines across a band, and how many runs.
+        auto runs = [&image](int from, int to, int bandFrom, int bandTo, bool columns) {
+            int longest = 0, run = 0, count = 0;
+            for (int i = from; i < to; ++i) {
+                bool inked = false;
+                for (int j = bandFrom; j < bandTo && !inked; ++j)
+                    inked = qGray(columns ? image.pixel(i, j) : image.pixel(j, i)) < 100;
+                run = inked ? run + 1 : 0;
+                count += run == 1;
+                longest = std::max(longest, run);
+            }
+            return std::pair(longest, count);
+        };
+        const auto [timeWidth, times] = runs(0, 320, 143, 160, true);    // below the plot
+        const auto [altHeight, alts] = runs(28, 160, 0, 33, false);     // left of it
+        QVERIFY2(times >= 3 && timeWidth <= metrics.horizontalAdvance(QStringLiteral("00:00")) + 1,
+                 qPrintable(QStringLiteral("%1 labels, %2 px").arg(times).arg(timeWidth)));
+        QVERIFY2(alts >= 4 && altHeight <= metrics.height(),
+                 qPrintable(QStringLiteral("%1 labels, %2 px").arg(alts).arg(altHeight)));
     }
 
     void cancelLeavesTheListsAsTheyWere()

@@ -101,6 +101,7 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("holdfogyi") << s << 5 << "holdfogyi" << "&Holdfogyatkozások" << QKeySequence();
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
+    QTest::newRow("nyelv") << s << 10 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
 
     const QString p = QStringLiteral("prg");
     QTest::newRow("prog") << p << 0 << "prog" << QStringLiteral("&Programról") << QKeySequence();
@@ -140,7 +141,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 10);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 11);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 

@@ -288,18 +288,24 @@ void TestFileStore::aFailedRenameRemovesTheTemporary()
 
 // A copy of the program killed after its text was written but before the
 // rename leaves a temporary file; a later save into the folder removes it once
-// no live save can own it. The user's own files that look alike stay.
+// no live save can own it: any of the data files', and a map's or a list's
+// when that very file is written again. The user's own files that look alike stay.
 void TestFileStore::staleTemporariesAreCleanedUp_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("ageMinutes");
     QTest::addColumn<bool>("ofNobody");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("killed save") << ".utolso.txt.tavik-99999-AbC123" << 61 << false << true;
-    QTest::newRow("any letter case") << ".UJHOLDAK.TXT.tavik-7-x1Y2z3" << 120 << false << true;
-    QTest::newRow("a save still running") << ".utolso.txt.tavik-99999-AbC123" << 5 << false << false;
-    QTest::newRow("a thesis beside a note") << ".thesis.tex.tavik-99999-draft1" << 600 << false << false;
-    QTest::newRow("another user's") << ".ujhold.txt.tavik-99999-AbC123" << 600 << true << false;
+    QTest::addColumn<QString>("target");
+    const QString note = QStringLiteral("jegyzetek.txt"), map = QStringLiteral("terkep.png");
+    QTest::newRow("killed save") << ".utolso.txt.tavik-99999-AbC123" << 61 << false << true << note;
+    QTest::newRow("any letter case") << ".UJHOLDAK.TXT.tavik-7-x1Y2z3" << 120 << false << true << note;
+    QTest::newRow("a save still running") << ".utolso.txt.tavik-99999-AbC123" << 5 << false << false << note;
+    QTest::newRow("a thesis beside a note") << ".thesis.tex.tavik-99999-draft1" << 600 << false << false << note;
+    QTest::newRow("another user's") << ".ujhold.txt.tavik-99999-AbC123" << 600 << true << false << note;
+    QTest::newRow("killed map, written again") << ".terkep.png.tavik-99999-AbC123" << 61 << false << true << map;
+    QTest::newRow("map being written") << ".terkep.png.tavik-99999-AbC123" << 5 << false << false << map;
+    QTest::newRow("killed map, other file written") << ".terkep.png.tavik-99999-AbC123" << 600 << false << false << note;
 }
 
 void TestFileStore::staleTemporariesAreCleanedUp()
@@ -308,6 +314,7 @@ void TestFileStore::staleTemporariesAreCleanedUp()
     QFETCH(int, ageMinutes);
     QFETCH(bool, ofNobody);
     QFETCH(bool, removed);
+    QFETCH(QString, target);
     if (ofNobody && ::geteuid() != 0)
         QSKIP("only root can make a file of another user");
     writeBytes(path(name), "half");
@@ -316,9 +323,9 @@ void TestFileStore::staleTemporariesAreCleanedUp()
     QCOMPARE(::utimensat(AT_FDCWD, native.constData(), times, 0), 0);
     if (ofNobody)
         QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
-    QVERIFY(replaceWholeFile(path("jegyzetek.txt"), QStringLiteral("a")).ok());
+    QVERIFY(replaceWholeFile(path(target), QStringLiteral("a")).ok());
     QCOMPARE(QFileInfo::exists(path(name)), !removed);
-    QCOMPARE(bytesOf(path("jegyzetek.txt")), QByteArray("a"));
+    QCOMPARE(bytesOf(path(target)), QByteArray("a"));
 }
 
 // A killed save leaves its temporary file with the name that the clean-up

@@ -1,6 +1,7 @@
 // Reading date-time texts typed by the user, read back from the record files
 // or cut by the input boxes.
 #include "datetime.h"
+#include "datetimeparser.h"
 #include "texts.h"
 
 #include <QTest>
@@ -33,6 +34,8 @@ private Q_SLOTS:
     void accepts();
     void rejects_data();
     void rejects();
+    void timeAlone_data();
+    void timeAlone();
     void boxCutsReadBack_data();
     void boxCutsReadBack();
 };
@@ -138,6 +141,32 @@ void TestParse::rejects()
 // cut to 22 characters. A cut that leaves an hour without its minutes
 // ("2024. 01. 11. 12", the formatter's text cut to 16) is not a time: it fails,
 // and the user gets the invalid-date message instead of a wrong hour.
+// A time typed alone lands on the marker date; a date typed as 1899.12.30 is a date.
+void TestParse::timeAlone_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("alone");
+    QTest::newRow("time") << "hu" << "21:05" << true;
+    QTest::newRow("time with seconds, blanks") << "hu" << "  21:05:30 " << true;
+    QTest::newRow("the marker date typed") << "hu" << "1899.12.30 21:05" << false;
+    QTest::newRow("a date") << "hu" << "2025.05.27" << false;
+    QTest::newRow("a bad time") << "hu" << "25:61" << false;
+    QTest::newRow("afternoon designator") << "en" << "9:05 PM" << true;
+}
+
+void TestParse::timeAlone()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, alone);
+    const RegionalSettings rs = settingsFor(locale);
+    QCOMPARE(isTimeAlone(text, rs), alone);
+    const std::optional<CivilDateTime> c = parseCivilDateTime(text, rs);
+    if (alone)
+        QCOMPARE(QDate(c->year, c->month, c->day), QDate(kTimeOnlyDate.year, kTimeOnlyDate.month, kTimeOnlyDate.day));
+}
+
 void TestParse::boxCutsReadBack_data()
 {
     QTest::addColumn<QString>("locale");

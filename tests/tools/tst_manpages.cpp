@@ -62,7 +62,9 @@ Help readHelp(const QString& text)
     static const QRegularExpression kOption(QStringLiteral("--?[a-z][a-z-]*"));
     bool inExitCodes = false;
     for (const QString& line : lines) {
-        inExitCodes = (inExitCodes || line.startsWith(QStringLiteral("Kilépési kód:"))) && !line.isEmpty();
+        inExitCodes = (inExitCodes || line.startsWith(QStringLiteral("Kilépési kód:"))
+                       || line.startsWith(QStringLiteral("Exit code:")))
+                      && !line.isEmpty();
         if (inExitCodes) {
             h.exitCodes += line + u' ';
         } else if (const QRegularExpressionMatch m = kEntry.match(line); m.hasMatch()) {
@@ -76,9 +78,16 @@ Help readHelp(const QString& text)
     return h;
 }
 
-QString helpOf(const QString& program, const QStringList& args)
+QString helpOf(const QString& program, const QStringList& args, const QString& lang)
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!lang.isEmpty()) {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("LANG"), lang);
+    }
+    p.setProcessEnvironment(env);
     p.start(program, args);
     if (!p.waitForFinished(60'000) || p.exitCode() != 0)
         return {};
@@ -95,9 +104,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QList<QStringList>>("helps");
-        QTest::newRow("tavik") << "tavik.1" << TAVIK_EXE << QList<QStringList>{{"--help"}};
-        QTest::newRow("tavik-almanac") << "tavik-almanac.1" << ALMANAC_EXE
-                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}};
+        QTest::addColumn<QString>("lang");   // LANG for the program; empty: the test's own (C, Hungarian)
+        QTest::newRow("tavik") << "hu/tavik.1" << TAVIK_EXE << QList<QStringList>{{"--help"}} << QString();
+        QTest::newRow("tavik en") << "tavik.1" << TAVIK_EXE << QList<QStringList>{{"--help"}}
+                                  << QStringLiteral("en_US.UTF-8");
+        QTest::newRow("tavik-almanac") << "hu/tavik-almanac.1" << ALMANAC_EXE
+                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}}
+                                       << QString();
     }
 
     void pageFollowsHelp()
@@ -105,12 +118,13 @@ private Q_SLOTS:
         QFETCH(QString, page);
         QFETCH(QString, program);
         QFETCH(QList<QStringList>, helps);
+        QFETCH(QString, lang);
         QFile f(qEnvironmentVariable("TAVIK_SOURCE_DIR") + QStringLiteral("/packaging/") + page);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString manual = manualText(QString::fromUtf8(f.readAll()));
         QStringList helpOptions;
         for (const QStringList& args : helps) {
-            const Help h = readHelp(helpOf(program, args));
+            const Help h = readHelp(helpOf(program, args, lang));
             QVERIFY2(!h.command.isEmpty() && !h.options.isEmpty(), qPrintable(args.join(u' ')));
             QVERIFY2(!h.exitCodes.isEmpty(), qPrintable(h.command + QStringLiteral(": no exit codes in --help")));
             for (const QString& text : h.options + h.descriptions + QStringList{h.command, h.exitCodes})

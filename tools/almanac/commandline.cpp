@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "translation.h"
 
 #include <localzone.h>
 #include <sitefaults.h>
@@ -25,8 +26,11 @@ void prepareApplication(QTranslator& qtMessages)
 {
     QCoreApplication::setApplicationName(QStringLiteral("tavik-almanac"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION_STRING));
-    if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const tavik::InterfaceLanguage language = tavik::startupLanguage();
+    if (language == tavik::InterfaceLanguage::English)
+        tavik::installInterfaceLanguage(language);
+    else if (qtMessages.load(QLocale(QLocale::Hungarian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtMessages);
 }
 
@@ -76,10 +80,22 @@ QList<QCommandLineOption> placeOptions()
     };
 }
 
+namespace {
+
+// Whether the option was given. Unlike isSet() it asks nothing of an option
+// the command does not define (the map has no --tz), so Qt has no English
+// warning to print.
+bool given(const QCommandLineParser& p, const QString& name)
+{
+    return p.optionNames().contains(name);
+}
+
+}  // namespace
+
 std::optional<double> numberOption(const QCommandLineParser& p, const QString& name, double lo, double hi,
                                    double fallback)
 {
-    if (!p.isSet(name))
+    if (!given(p, name))
         return fallback;
     const std::optional<double> v = readSiteNumber(p.value(name));
     if (!v || !ValueRange{lo, hi}.contains(*v)) {
@@ -92,8 +108,8 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
 
 ObservingSite configuredSite(const QCommandLineParser& p)
 {
-    const bool placeGiven = p.isSet(QStringLiteral("lat")) && p.isSet(QStringLiteral("lon"));
-    if (placeGiven && p.isSet(QStringLiteral("tz")))
+    const bool placeGiven = given(p, QStringLiteral("lat")) && given(p, QStringLiteral("lon"));
+    if (placeGiven && given(p, QStringLiteral("tz")))
         return {};
     const QString path = siteConfigPath();
     const SiteConfigRead read = readSiteConfig(path);
@@ -105,8 +121,8 @@ ObservingSite configuredSite(const QCommandLineParser& p)
 
 std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite& configured)
 {
-    const bool latGiven = p.isSet(QStringLiteral("lat"));
-    const bool lonGiven = p.isSet(QStringLiteral("lon"));
+    const bool latGiven = given(p, QStringLiteral("lat"));
+    const bool lonGiven = given(p, QStringLiteral("lon"));
     const auto lat = numberOption(p, QStringLiteral("lat"), kLatitudeRange.low, kLatitudeRange.high,
                                   configured.latitude);
     const auto lon = numberOption(p, QStringLiteral("lon"), kLongitudeRange.low, kLongitudeRange.high,
@@ -125,7 +141,7 @@ std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite&
 
 std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback)
 {
-    if (!p.isSet(QStringLiteral("tz")))
+    if (!given(p, QStringLiteral("tz")))
         return fallback;
     const QString name = p.value(QStringLiteral("tz"));
     if (!isKnownZone(name)) {
@@ -134,6 +150,19 @@ std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone
         return std::nullopt;
     }
     return QTimeZone(name.toUtf8());
+}
+
+bool coveredByEphemeris(std::pair<double, double> reach, const QString& option, const QString& text)
+{
+    if (shippedEphemerisCovers(reach.first, reach.second))
+        return true;
+    errorStream() << QCoreApplication::translate("Almanac",
+                                                 "Az efemeriszfájlok nem fedik le ezt az időpontot: --%1 \"%2\" (a "
+                                                 "fájlok 1800.01.01-től 2399.12.31-ig tartanak, és a számítás "
+                                                 "hetekkel előtte és utána is olvas belőlük)")
+                         .arg(option, text)
+                  << "\n";
+    return false;
 }
 
 std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)

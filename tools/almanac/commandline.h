@@ -14,6 +14,7 @@
 #include <QTimeZone>
 
 #include <optional>
+#include <utility>
 
 namespace tavik::almanac {
 
@@ -49,6 +50,10 @@ ObservingSite configuredSite(const QCommandLineParser& p);
 std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite& configured);
 // --tz, or the fallback; none (with a message) for an unknown zone.
 std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone& fallback);
+// Whether the shipped ephemeris files cover the moments a computation reads
+// (first, last); a message naming the option and its text where they do not.
+bool coveredByEphemeris(std::pair<double, double> reach, const QString& option, const QString& text);
+
 // The ephemeris of --ephe; none (with a message) when it cannot be opened. A
 // line on standard error says so when it computes without files.
 std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p);

@@ -4,6 +4,7 @@
 #include "filefaults.h"
 #include "mapimage.h"
 #include "maptable.h"
+#include "newmoons.h"
 #include "visibilitymap.h"
 
 #include <datafiles.h>
@@ -11,14 +12,19 @@
 #include <regional.h>
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QTimeZone>
 #include <QTranslator>
 
 #include <functional>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace tavik::almanac {
 
@@ -26,29 +32,29 @@ namespace {
 
 constexpr int kBadInput = 2;
 constexpr int kEphemerisFault = 3;
-constexpr int kFirstYear = 1800;   // the span of the ephemeris files of swe-basic-data
-constexpr int kLastYear = 2399;
 
 struct MapJob {
     MapRequest request;
     Site site;
     QString picturePath;
     QString tablePath;
+    QByteArray pictureFormat = "png";
 };
 
 std::optional<QDate> readDate(const QString& text)
 {
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
-    const bool timeOnly = c && c->year == 1899 && !text.contains(QLatin1String("1899"));
-    if (!c || timeOnly) {
+    if (!c || isTimeAlone(text, RegionalSettings::hungarian())) {
         errorStream() << "Hibás --date dátum: \"" << text << "\" - például 2025.05.27\n";
         return std::nullopt;
     }
-    if (c->year < kFirstYear || c->year > kLastYear) {
-        errorStream() << "A --date dátum " << kFirstYear << " és " << kLastYear << " között lehet: \"" << text << "\"\n";
+    const QDate date(c->year, c->month, c->day);
+    // The map reads the day's sky tables and the new moon nearest its evening.
+    const double epoch = julianDayUt(QDateTime(date, QTime(0, 0), QTimeZone::utc()));
+    const auto [first, last] = newMoonNearReach(epoch + 0.5);
+    if (!coveredByEphemeris({std::min(first, epoch - 1.5), std::max(last, epoch + 3.5)}, QStringLiteral("date"), text))
         return std::nullopt;
-    }
-    return QDate(c->year, c->month, c->day);
+    return date;
 }
 
 std::optional<Criterion> readCriterion(const QString& text)
@@ -72,6 +78,41 @@ std::optional<double> readStep(const QString& text)
     return step;
 }
 
+// The file a path writes to: links followed, the folder made canonical.
+QString writtenFile(const QString& path)
+{
+    QFileInfo info(path);
+    for (int hop = 0; hop < 40 && info.isSymLink(); ++hop)
+        info = QFileInfo(info.symLinkTarget());
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + u'/' + info.fileName();
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    if (::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0)
+        return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return writtenFile(a) == writtenFile(b);
+}
+
+// The picture's format from its name: what Qt writes under that extension,
+// PNG where there is none.
+std::optional<QByteArray> pictureFormat(const QString& path)
+{
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix.isEmpty())
+        return QByteArray("png");
+    if (QImageWriter::supportedImageFormats().contains(suffix))
+        return suffix;
+    QStringList known;
+    for (const QByteArray& f : QImageWriter::supportedImageFormats())
+        known << QString::fromLatin1(f);
+    errorStream() << QCoreApplication::translate("MapCommand", "A --out kép kiterjesztése (\"%1\") nem ismert képformátum; lehet: %2\n")
+                         .arg(QFileInfo(path).suffix(), known.join(QStringLiteral(", ")));
+    return std::nullopt;
+}
+
 std::optional<MapJob> readJob(const QCommandLineParser& p)
 {
     if (!p.isSet(QStringLiteral("date"))) {
@@ -84,10 +125,19 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
     const auto site = siteOption(p, configuredSite(p));   // the site marked on the map
     if (!date || !criterion || !step || !site)
         return std::nullopt;
-    MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step}, *site,
+    MapJob job{MapRequest{*date, p.isSet(QStringLiteral("morning")), *criterion, *step, {}}, *site,
                p.value(QStringLiteral("out")), p.value(QStringLiteral("table"))};
     if (job.picturePath.isEmpty())
         job.picturePath = QStringLiteral("holdsarlo-%1.png").arg(date->toString(Qt::ISODate));
+    if (!job.tablePath.isEmpty() && sameFile(job.picturePath, job.tablePath)) {
+        errorStream() << QCoreApplication::translate("MapCommand", "A --out kép és a --table táblázat ugyanaz a fájl: \"%1\" - a táblázat felülírná a képet.\n")
+                             .arg(job.tablePath);
+        return std::nullopt;
+    }
+    const std::optional<QByteArray> format = pictureFormat(job.picturePath);
+    if (!format)
+        return std::nullopt;
+    job.pictureFormat = *format;
     return job;
 }
 
@@ -118,8 +168,10 @@ QCommandLineParser& describe(QCommandLineParser& p)
         "Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),\n"
         "és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:\n"
         "--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.\n"
-        "Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely) vagy nem írható\n"
-        "fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája."));
+        "A kép formátuma a --out kiterjesztéséből adódik (png, jpg, bmp...). Az újholdtól 5 napnál\n"
+        "messzebb eső nap térképe nem készül.\n"
+        "Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely, a --out és a --table\n"
+        "ugyanaz a fájl) vagy nem írható fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája."));
     addHelpOptions(p, false);
     p.addOptions({
         {QStringLiteral("date"), QStringLiteral("A nap, például 2025.05.27."), QStringLiteral("dátum")},
@@ -128,7 +180,7 @@ QCommandLineParser& describe(QCommandLineParser& p)
          QStringLiteral("yallop")},
         {QStringLiteral("step"), QStringLiteral("Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5)."), QStringLiteral("fok"),
          QStringLiteral("0.5")},
-        {QStringLiteral("out"), QStringLiteral("A PNG kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png)."),
+        {QStringLiteral("out"), QStringLiteral("A kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png)."),
          QStringLiteral("fájl")},
         {QStringLiteral("table"), QStringLiteral("Táblázat is, tabulátorral tagolt sorokkal."), QStringLiteral("fájl")},
     });
@@ -146,13 +198,23 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
     timer.start();
     VisibilityMap map;
     try {
-        map = computeVisibilityMap(eph, job.request);
+        const VisibilityMapJob work(eph, job.request);
+        if (!work.nearNewMoon()) {
+            errorStream() << QCoreApplication::translate(
+                                 "MapCommand", "A --date napján (%1) nincs holdsarló: a legközelebbi együttállás %2 UT. "
+                                               "A térkép az együttállás előtti és utáni %3 napra készül.\n")
+                                 .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd.")),
+                                      formatLocalMinute(work.newMoon(), QTimeZone::utc()))
+                                 .arg(int(kMaxMapAge));
+            return kBadInput;
+        }
+        map = work.run();
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";
         return kEphemerisFault;
     }
     const qint64 computed = timer.elapsed();
-    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site));
+    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site), job.pictureFormat.constData());
     MapTableRows table(map);
     if (png.isEmpty()) {
         errorStream() << "A kép nem készíthető el (kevés a memória?)\n";

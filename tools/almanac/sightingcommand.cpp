@@ -3,9 +3,11 @@
 #include "commandline.h"
 #include "evening.h"
 #include "lists.h"
+#include "nextchance.h"
 #include "sighting.h"
 
 #include <datetimeparser.h>
+#include <localzone.h>
 #include <regional.h>
 
 #include <QCommandLineParser>
@@ -19,8 +21,13 @@ namespace tavik::almanac {
 
 namespace {
 
+struct AtTime {
+    QDateTime when;
+    bool dateOnly = false;   // no time typed: the date's midnight
+};
+
 // The --at text as the program's own date fields read it, in the zone.
-std::optional<QDateTime> readAt(const QString& text, const QTimeZone& zone)
+std::optional<AtTime> readAt(const QString& text, const QTimeZone& zone)
 {
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
     if (!c) {
@@ -28,12 +35,30 @@ std::optional<QDateTime> readAt(const QString& text, const QTimeZone& zone)
                       << "\" - dátum és idő kell, például \"2025.05.27 21:05\" vagy \"2025.05.27\"\n";
         return std::nullopt;
     }
-    const QDate date(c->year, c->month, c->day);
-    if (*c == CivilDateTime{1899, 12, 30, c->hour, c->minute, c->second} && !text.contains(QLatin1String("1899"))) {
+    if (isTimeAlone(text, RegionalSettings::hungarian())) {
         errorStream() << "Hibás --at időpont: \"" << text << "\" - hiányzik a dátum, például \"2025.05.27 21:05\"\n";
         return std::nullopt;
     }
-    return QDateTime(date, QTime(c->hour, c->minute, c->second), zone);
+    return AtTime{clockTimeIn(*c, zone), !text.contains(u':')};
+}
+
+// The moment of the report: --next's chance after --at (or now), else --at,
+// a date alone its evening's (morning's) best time. None, with a message,
+// when there is no chance within the search.
+std::optional<double> reportMoment(const Ephemeris& eph, const AtTime& at, bool next, const Site& site,
+                                   const QTimeZone& zone)
+{
+    const double jd = julianDayUt(at.when);
+    if (!next)
+        return at.dateOnly ? dateMoment(eph, at.when.date(), site, zone) : jd;
+    const std::optional<Chance> chance = nextChance(eph, jd, site, YallopClass::C);
+    if (!chance) {
+        errorStream() << QCoreApplication::translate(
+                             "SightingCommand", "Nincs A, B vagy C osztályú este vagy reggel 60 napon belül ezen a helyen")
+                      << "\n";
+        return std::nullopt;
+    }
+    return chance->time();
 }
 
 }  // namespace
@@ -45,13 +70,24 @@ int runSightingCommand(const QStringList& arguments)
         "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
         "ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.\n"
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül\n"
-        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n"
-        "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
-        "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont)."));
+        "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n")
+        + QCoreApplication::translate(
+            "SightingCommand",
+            "Idő nélküli dátum (--at 2025.05.28): a nap esti legjobb időpontja, fogyó Holdnál a reggeli.\n"
+            "--next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első\n"
+            "este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.\n")
+        + QStringLiteral(
+            "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
+            "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), ")
+        + QCoreApplication::translate("SightingCommand", "4 nincs esély 60 napon belül."));
     addHelpOptions(p, false);
     p.addOptions({
-        {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"."),
+        {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"")
+                                + QCoreApplication::translate("SightingCommand",
+                                                              "; dátum\negymagában: a nap legjobb időpontja."),
          QStringLiteral("időpont")},
+        {QStringLiteral("next"),
+         QCoreApplication::translate("SightingCommand", "A következő esély (A, B vagy C osztály) jelentése.")},
         {QStringLiteral("json"), QStringLiteral("Egyetlen JSON objektum a szöveg helyett.")},
     });
     p.addOptions(placeOptions());
@@ -67,20 +103,28 @@ int runSightingCommand(const QStringList& arguments)
     if (!site || !chosenZone)
         return 1;
     const QTimeZone& zone = *chosenZone;
-    if (!p.isSet(QStringLiteral("at"))) {
+    const bool next = p.isSet(QStringLiteral("next"));
+    if (!p.isSet(QStringLiteral("at")) && !next) {
         errorStream() << "Hiányzik a --at időpont, például --at \"2025.05.27 21:05\"\n";
         return 2;
     }
-    const std::optional<QDateTime> at = readAt(p.value(QStringLiteral("at")), zone);
+    const std::optional<AtTime> at = p.isSet(QStringLiteral("at"))
+                                         ? readAt(p.value(QStringLiteral("at")), zone)
+                                         : AtTime{QDateTime::currentDateTime().toTimeZone(zone)};
     if (!at)
         return 2;
 
+    if (!coveredByEphemeris(sightingReach(julianDayUt(at->when)), QStringLiteral("at"), p.value(QStringLiteral("at"))))
+        return 3;
     const std::optional<Ephemeris> opened = ephemerisOption(p);
     if (!opened)
         return 1;
     const Ephemeris& eph = *opened;
     try {
-        const SightingReport report = sightingAt(eph, julianDayUt(*at), *site);
+        const std::optional<double> moment = reportMoment(eph, *at, next, *site, zone);
+        if (!moment)
+            return 4;
+        const SightingReport report = sightingAt(eph, *moment, *site);
         QTextStream out(stdout);
         if (p.isSet(QStringLiteral("json")))
             out << QJsonDocument(sightingJson(report, zone)).toJson(QJsonDocument::Indented);

@@ -294,23 +294,29 @@ private Q_SLOTS:
         QCOMPARE(got, place);
     }
 
-    // A place given by its coordinates has no name in the list's heading.
+    // A place given by its coordinates has no name in the list's heading; in
+    // English (tavik.conf's [ui] language) its words and numbers follow.
     void listHeading_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("conf");
         QTest::addColumn<QByteArray>("site");   // Windows-1250
-        QTest::newRow("configured") << QStringList{} << QByteArray("(Szeged, \xc9 46,2530\xb0, K 20,1480\xb0, 80 m)");
-        QTest::newRow("coordinates") << QStringList{"--lat", "46.253", "--lon", "20.148", "--elevation", "80"}
+        QTest::newRow("configured") << QStringList{} << kSzeged
+                                    << QByteArray("(Szeged, \xc9 46,2530\xb0, K 20,1480\xb0, 80 m)");
+        QTest::newRow("coordinates") << QStringList{"--lat", "46.253", "--lon", "20.148", "--elevation", "80"} << kSzeged
                                      << QByteArray("     (\xc9 46,2530\xb0, K 20,1480\xb0, 80 m)");
+        QTest::newRow("English") << QStringList{} << kSzeged + "\n[ui]\nlanguage=en\n"
+                                 << QByteArray("(local time)                          (Szeged, N 46.2530\xb0, E 20.1480\xb0, 80 m)");
     }
 
     void listHeading()
     {
         QFETCH(QStringList, args);
+        QFETCH(QByteArray, conf);
         QFETCH(QByteArray, site);
         QTemporaryDir dir;
         const Run r = almanac(QStringList{"napfogyik", "--from", "2026", "--to", "2026", "--out", dir.path()} + args,
-                              configHome(dir, kSzeged));
+                              configHome(dir, conf));
         QCOMPARE(r.exitCode, 0);
         const QByteArray heading = readBytes(dir.filePath(QStringLiteral("napfogyik.txt"))).split('\n').value(1);
         QVERIFY2(heading.endsWith(site + "\r"), heading.constData());

@@ -43,10 +43,12 @@ private Q_SLOTS:
         const QStringList evening{QStringLiteral("--date"), QStringLiteral("2025.05.27")};
         // Budapest's neighbourhood sees the crescent at q = 0.000 (class B);
         // the sighting report says the same for 47.5° N 17.5° E at 19:06 UT.
+        // At 62.5° N the Moon is still up at the short night's end: the
+        // crescent is graded at the darkest moment, with no moonset or lag.
         QTest::newRow("evening Yallop")
             << evening
             << QByteArrayList{"87.500\t-177.500\t\t\t\t\t\tno-sunset",
-                              "62.500\t-2.500\t2025-05-27T21:35:31Z\t\t\t\t\tno-moonset",
+                              "62.500\t-2.500\t2025-05-27T21:35:31Z\t\t2025-05-28T00:07:00Z\t\t-0.206\tD",
                               "47.500\t17.500\t2025-05-27T18:34:36Z\t2025-05-27T19:45:32Z\t2025-05-27T19:06:07Z\t70.9\t0.000\tB",
                               "-2.500\t177.500\t2025-05-27T06:06:50Z\t2025-05-27T06:05:38Z\t\t-1.2\t\tmoonset-first"}
             << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT");
@@ -74,7 +76,29 @@ private Q_SLOTS:
         for (const QByteArray& row : rows)
             QVERIFY2(lines.contains(row), row);
         const QImage picture(at(QStringLiteral("m.png")));
-        QCOMPARE(picture.size(), QSize(1464, 830));
+        QCOMPARE(picture.size(), QSize(1464, 809));
+    }
+
+    // The picture is written in the format its extension names.
+    void pictureFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("png") << QStringLiteral("m.png") << QByteArray("\x89PNG");
+        QTest::newRow("jpg") << QStringLiteral("m.JPG") << QByteArray("\xFF\xD8\xFF");
+        QTest::newRow("bmp") << QStringLiteral("m.bmp") << QByteArray("BM");
+        QTest::newRow("no extension") << QStringLiteral("m") << QByteArray("\x89PNG");
+    }
+
+    void pictureFormat()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, magic);
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.05.27"),
+                               QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"), at(name)});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(bytesOf(at(name)).startsWith(magic));
+        QCOMPARE(QImage(at(name)).width(), 1464);
     }
 
     void badInput_data()
@@ -87,7 +111,11 @@ private Q_SLOTS:
                                 QStringLiteral("--table"), at(QStringLiteral("nincs/m.tsv"))};
         QTest::newRow("no date") << QStringList{} << QStringLiteral("Hiányzik a --date dátum") << true;
         QTest::newRow("no such day") << QStringList{date, QStringLiteral("2025.02.30")} << QStringLiteral("Hibás --date dátum: \"2025.02.30\"") << true;
-        QTest::newRow("outside the files") << QStringList{date, QStringLiteral("2500.01.01")} << QStringLiteral("1800 és 2399 között") << true;
+        const QString uncovered = QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot: --date");
+        QTest::newRow("outside the files") << QStringList{date, QStringLiteral("2500.01.01")} << uncovered << true;
+        // The evening of 1800.01.10 takes the new moon of 1799.12.26, before the files.
+        QTest::newRow("new moon before the files") << QStringList{date, QStringLiteral("1800.01.10"), QStringLiteral("--lat"), QStringLiteral("47"), QStringLiteral("--lon"), QStringLiteral("19")}
+                                                   << uncovered + QStringLiteral(" \"1800.01.10\"") << true;
         QTest::newRow("step 0") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("0")}
                                 << QStringLiteral("Hibás --step rácsköz: \"0\" (0,1 és 5 fok között kell lennie)") << true;
         QTest::newRow("step 6") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("6")}
@@ -95,6 +123,20 @@ private Q_SLOTS:
         QTest::newRow("criterion") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--criterion"), QStringLiteral("danjon")}
                                    << QStringLiteral("Ismeretlen --criterion: \"danjon\" (lehet: yallop, odeh)") << true;
         QTest::newRow("table folder missing, old picture") << table << QStringLiteral("m.tsv") << true;
+        const QStringList step5{date, QStringLiteral("2025.05.27"), QStringLiteral("--step"), QStringLiteral("5")};
+        const QString same = QStringLiteral("A --out kép és a --table táblázat ugyanaz a fájl");
+        QTest::newRow("table is the picture") << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("old.png"))}
+                                              << same << true;
+        QTest::newRow("table is the picture through a link")
+            << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("link-to-old.png"))} << same << true;
+        QTest::newRow("new picture, table through a link to it")
+            << step5 + QStringList{QStringLiteral("--table"), at(QStringLiteral("link-to-new.png"))} << same << false;
+        QTest::newRow("unknown picture format") << QStringList{date, QStringLiteral("2025.05.27"), QStringLiteral("--out"), at(QStringLiteral("new.xyz"))}
+                                                << QStringLiteral("A --out kép kiterjesztése (\"xyz\") nem ismert képformátum; lehet: ") << false;
+        QTest::newRow("full Moon") << QStringList{date, QStringLiteral("2025.02.12")}
+                                   << QStringLiteral("A --date napján (2025.02.12.) nincs holdsarló: a legközelebbi együttállás 2025.01.29 12:36 UT. "
+                                                     "A térkép az együttállás előtti és utáni 5 napra készül.")
+                                   << true;
         QTest::newRow("table folder missing, new picture") << table << QStringLiteral("m.tsv") << false;
     }
 
@@ -106,14 +148,19 @@ private Q_SLOTS:
         QFETCH(bool, pictureExisted);
         const QString picture = at(pictureExisted ? QStringLiteral("old.png") : QStringLiteral("new.png"));
         QVERIFY(!pictureExisted || writeOldPicture(picture));
-        const Run r = almanac(QStringList{QStringLiteral("map")} + args + QStringList{QStringLiteral("--out"), picture});
+        for (const QString& to : {QStringLiteral("old.png"), QStringLiteral("new.png")})
+            QFile::link(to, at(QStringLiteral("link-to-") + to));
+        const QStringList out = args.contains(QStringLiteral("--out")) ? QStringList{} : QStringList{QStringLiteral("--out"), picture};
+        const Run r = almanac(QStringList{QStringLiteral("map")} + args + out);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QStringLiteral("QCommandLineParser")), qPrintable(r.err));
         if (pictureExisted)
             QCOMPARE(bytesOf(picture), QByteArray("old picture"));
         else
             QVERIFY(!QFile::exists(picture));
         QVERIFY(!QFile::exists(at(QStringLiteral("nincs/m.tsv"))));
+        QVERIFY(!QFile::exists(at(QStringLiteral("new.xyz"))));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
     }
 

@@ -6,6 +6,8 @@
 #include "ephemeris.h"
 #include "sighting.h"
 
+#include <swephexp.h>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -189,6 +191,33 @@ private Q_SLOTS:
             QVERIFY2(r.out.contains(QString::fromUtf8(text)), qPrintable(r.out));
     }
 
+    // At 63° N in late May the two-day Moon does not set before the Sun rises
+    // again: the best time is the darkest sky, the Sun's lowest point.
+    void moonUpAllNight()
+    {
+        const Site site{63.0, 20.0, 0.0};
+        const SightingReport r = sightingAt(eph, julianDayUt(QDateTime(QDate(2025, 5, 28), QTime(21, 0), Qt::UTC)), site);
+        QVERIFY(r.sunEvent && r.crescent && r.best);
+        QVERIFY(r.crescent->moonUpAllNight);
+        const std::optional<double> sunrise = nextRiseSet(eph, *r.sunEvent, SE_SUN, true, site);
+        QVERIFY(sunrise);
+        double lowest = *r.sunEvent;
+        for (double t = *r.sunEvent; t < *sunrise; t += 10.0 / 86400.0) {
+            if (skyPlace(eph, t, SE_SUN, site).altitude < skyPlace(eph, lowest, SE_SUN, site).altitude)
+                lowest = t;
+        }
+        QVERIFY2(std::abs(r.crescent->best - lowest) * 1440.0 < 1.0, qPrintable(QString::number(r.crescent->best - lowest)));
+        const CrescentGeometry there = crescentGeometry(eph, lowest, site);
+        QVERIFY(std::abs(r.best->q - there.q) < 0.002);
+        QVERIFY(std::abs(r.best->odehV - there.odehV) < 0.01);
+        const QString text = sightingLines(r, QTimeZone("Europe/Stockholm")).join(u'\n');
+        for (const char* line : {"Holdnyugta:         nincs (a Hold ezen az éjszakán nem nyugszik le)",
+                                 "Legjobb időpont:    2025.05.29 00:37 (2025.05.28 22:37 UT) (a Nap legmélyebb pontja",
+                                 "  Yallop q:         0,625 (A: könnyen látható)",
+                                 "  Odeh V:           9,73 (A zóna: szabad szemmel látható)"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), qPrintable(text));
+    }
+
     void sunUpMoonDown_data()
     {
         QTest::addColumn<QString>("at");
@@ -278,11 +307,51 @@ private Q_SLOTS:
         QVERIFY(r.out.isEmpty());
     }
 
+    // A date alone and --next: the report's moment, as its first lines say.
+    void reportMoment_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("date alone") << QStringList{"--at", "2025.05.28"} << "2025.05.28 21:32";
+        QTest::newRow("date alone, waning") << QStringList{"--at", "2025.05.26"} << "2025.05.26 04:27";
+        QTest::newRow("next after a time") << QStringList{"--next", "--at", "2025.05.27 21:01"} << "2025.05.28 21:32";
+        QTest::newRow("next from a date's start") << QStringList{"--next", "--at", "2025.11.20"} << "2025.11.22 16:25";
+    }
+
+    void reportMoment()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, moment);
+        const Run r = sighting(args);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains(QStringLiteral("Időpont:            ") + moment), qPrintable(r.out));
+        QVERIFY2(r.out.contains(QStringLiteral("Legjobb időpont:    ") + moment), qPrintable(r.out));
+    }
+
+    // The shipped files start at 1800.01.01; the search for the conjunctions
+    // reaches two lunations back.
+    void momentOutsideTheFiles_data()
+    {
+        QTest::addColumn<QString>("at");
+        QTest::newRow("1700") << "1700.03.02 18:00";
+        QTest::newRow("new moons before the files") << "1800.03.25 18:00";
+        QTest::newRow("new moon after the files") << "2399.12.10 18:00";
+    }
+
+    // Svalbard's midnight sun: no sunset, no crescent evening to offer.
+    void noChanceInPolarSummer()
+    {
+        const Run r = sighting({"--next", "--at", "2025.06.01", "--lat", "78.2", "--lon", "15.6", "--tz", "Europe/Oslo"});
+        QCOMPARE(r.exitCode, 4);
+        QVERIFY2(r.err.contains(QStringLiteral("Nincs A, B vagy C osztályú este vagy reggel 60 napon belül")),
+                 qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
     void momentOutsideTheFiles()
     {
-        if (!eph.files())
-            QSKIP("no ephemeris files on this machine");
-        const Run r = sighting({QStringLiteral("--at"), QStringLiteral("1700.03.02 18:00")});
+        QFETCH(QString, at);
+        const Run r = sighting({QStringLiteral("--at"), at});
         QCOMPARE(r.exitCode, 3);
         QVERIFY2(r.err.contains(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot")), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());

@@ -21,9 +21,41 @@ constexpr double kSecond = 1.0 / 86400.0;   // days
 
 struct Expected {
     MapOutcome outcome = MapOutcome::NoSunset;
-    double sunEvent = 0, moonEvent = 0, value = 0;
+    double sunEvent = 0, moonEvent = 0, best = 0, value = 0;
     int grade = 0;
 };
+
+// The Sun's lowest point between from and to, minute by minute.
+double darkest(const Ephemeris& eph, const Site& site, double from, double to)
+{
+    double best = from, lowest = 90;
+    for (double t = from; t <= to; t += kSecond * 60) {
+        const double h = skyPlace(eph, t, SE_SUN, site).altitude;
+        if (h < lowest) {
+            lowest = h;
+            best = t;
+        }
+    }
+    return best;
+}
+
+// Whether the Moon sets (rises) in the night of this sunset (sunrise); the
+// time it does.
+std::optional<double> moonOfNight(const Ephemeris& eph, const Site& site, bool evening, double sun,
+                                  std::optional<double> otherSun)
+{
+    const std::optional<double> moon = nextRiseSet(eph, sun - 0.3, SE_MOON, !evening, site);
+    if (evening)
+        return moon && !(otherSun && *moon > *otherSun) ? moon : std::nullopt;
+    if (moon && *moon <= sun)
+        return otherSun && *moon < *otherSun ? std::nullopt : moon;
+    if (moon && !skyPlace(eph, sun, SE_MOON, site).up)
+        return moon;
+    if (moon && otherSun && *otherSun < sun - 0.3)
+        if (const auto earlier = nextRiseSet(eph, *otherSun, SE_MOON, true, site); earlier && *earlier < sun)
+            return earlier;
+    return std::nullopt;
+}
 
 // The place's evening as the sighting report's own functions find it.
 Expected perPlace(const Ephemeris& eph, const VisibilityMap& map, int row, int column)
@@ -33,25 +65,38 @@ Expected perPlace(const Ephemeris& eph, const VisibilityMap& map, int row, int c
     const double start = map.epoch + (evening ? 0.5 : 0.0) - site.longitude / 360.0;
     Expected e;
     const std::optional<double> sun = nextRiseSet(eph, start, SE_SUN, !evening, site);
-    if (!sun)
+    if (!sun || *sun >= start + 1.0)
         return e;
     e.sunEvent = *sun;
-    const std::optional<CrescentSighting> c = crescentOf(eph, map.newMoon, *sun, evening, site);
-    if (!c) {
-        e.outcome = MapOutcome::NoMoonset;
-        return e;
-    }
-    e.moonEvent = c->moonEvent;
+    std::optional<double> otherSun = evening ? nextRiseSet(eph, *sun, SE_SUN, true, site)
+                                             : nextRiseSet(eph, *sun - 1.0, SE_SUN, false, site);
+    if (!evening && otherSun && *otherSun >= *sun)
+        otherSun.reset();
+    const std::optional<double> moon = moonOfNight(eph, site, evening, *sun, otherSun);
     if (evening ? *sun < map.newMoon : *sun > map.newMoon) {
         e.outcome = MapOutcome::BeforeConjunction;
-    } else if (c->lagDays <= 0) {
+        return e;
+    }
+    const bool yallop = map.request.criterion == Criterion::Yallop;
+    if (!moon) {
+        e.outcome = MapOutcome::NoMoonset;
+        e.best = evening ? darkest(eph, site, *sun, otherSun.value_or(*sun + 1.0))
+                         : darkest(eph, site, otherSun.value_or(*sun - 1.0), *sun);
+        const CrescentGeometry g = crescentGeometry(eph, e.best, site);
+        e.value = yallop ? g.q : g.odehV;
+        e.grade = yallop ? int(yallopClass(g.q)) : int(odehZone(g.odehV));
+        return e;
+    }
+    e.moonEvent = *moon;
+    const double lag = evening ? *moon - *sun : *sun - *moon;
+    if (lag <= 0) {
         e.outcome = MapOutcome::MoonsetFirst;
     } else {
         e.outcome = MapOutcome::Graded;
-        const CrescentGeometry g = crescentGeometry(eph, c->best, site);
-        const bool yallop = map.request.criterion == Criterion::Yallop;
+        e.best = evening ? *sun + kBestFraction * lag : *sun - kBestFraction * lag;
+        const CrescentGeometry g = crescentGeometry(eph, e.best, site);
         e.value = yallop ? g.q : g.odehV;
-        e.grade = yallop ? int(c->visibility) : int(odehZone(g.odehV));
+        e.grade = yallop ? int(yallopClass(g.q)) : int(odehZone(g.odehV));
     }
     return e;
 }
@@ -83,10 +128,10 @@ private Q_SLOTS:
         QFETCH(bool, morning);
         QFETCH(Criterion, criterion);
         QFETCH(double, valueTolerance);
-        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, criterion, 2.0});
+        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, criterion, 2.0, {}});
         QVERIFY(map.complete);
         QRandomGenerator random(quint32(date.toJulianDay()));
-        int graded = 0;
+        int graded = 0, moonless = 0;
         for (int i = 0; i < 42; ++i) {
             // Every third place beyond 55°, where the Sun and the Moon may neither rise nor set.
             const int row = i % 3 == 0 ? (random.bounded(18) + (random.bounded(2) ? 0 : 72)) : random.bounded(90);
@@ -101,14 +146,18 @@ private Q_SLOTS:
             const double tolerance = (std::abs(map.latitude(row)) < 60 ? 5 : 60) * kSecond;
             if (e.outcome != MapOutcome::NoSunset)
                 QVERIFY2(std::abs(map.julianDay(p.sunEvent) - e.sunEvent) < tolerance, where);
-            if (e.outcome != MapOutcome::NoSunset && e.outcome != MapOutcome::NoMoonset)
+            if (e.outcome == MapOutcome::Graded || e.outcome == MapOutcome::MoonsetFirst)
                 QVERIFY2(std::abs(map.julianDay(p.moonEvent) - e.moonEvent) < tolerance, where);
-            if (e.outcome == MapOutcome::Graded) {
+            if (e.outcome == MapOutcome::NoMoonset) {
+                ++moonless;
+                QVERIFY2(std::abs(map.julianDay(float(map.bestSeconds(p))) - e.best) < 2 * 60 * kSecond, where);
+            }
+            if (e.outcome == MapOutcome::Graded || e.outcome == MapOutcome::NoMoonset) {
                 ++graded;
                 QVERIFY2(std::abs(p.value - e.value) < valueTolerance,
                          where + ": " + QByteArray::number(p.value) + " vs " + QByteArray::number(e.value));
                 QVERIFY2(p.grade == e.grade, where + ": " + QByteArray::number(p.value));
-                if (morning || criterion != Criterion::Yallop)
+                if (morning || criterion != Criterion::Yallop || e.outcome == MapOutcome::NoMoonset)
                     continue;
                 // The sighting report itself, at the best time the map gives.
                 const Site site{map.latitude(row), map.longitude(column), 0.0};
@@ -117,6 +166,40 @@ private Q_SLOTS:
             }
         }
         QVERIFY(graded > 0);
+        QVERIFY(moonless > 0);
+    }
+
+    // At the edge of the polar day or night a place's evening has no sunset
+    // rather than the next day's: no sunset after the next local noon, and
+    // the place the report's functions see without one has none on the map.
+    void ownEveningOnly_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("2025-07-24 evening") << QDate(2025, 7, 24) << false << -71.25 << -179.75;
+        QTest::newRow("2025-11-20 morning") << QDate(2025, 11, 20) << true << 70.75 << 20.25;
+    }
+
+    void ownEveningOnly()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, morning);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, Criterion::Yallop, 0.5, {}});
+        for (int row = 0; row < map.rows; ++row) {
+            for (int column = 0; column < map.columns; ++column) {
+                const double start = (morning ? 0.0 : 0.5) - map.longitude(column) / 360.0;   // days after the epoch
+                const MapPoint& p = map.at(row, column);
+                QVERIFY(p.outcome == MapOutcome::NoSunset || p.sunEvent / 86400.0 < start + 1.0);
+            }
+        }
+        const int row = int((90.0 - latitude) / 0.5), column = int((longitude + 180.0) / 0.5);
+        QCOMPARE(map.latitude(row), latitude);
+        QCOMPARE(map.longitude(column), longitude);
+        QCOMPARE(int(map.at(row, column).outcome), int(perPlace(eph, map, row, column).outcome));
     }
 };
 

@@ -1,0 +1,83 @@
+// The next chance from Budapest: the coming crescent evening or morning, the
+// next one of class C or better, and the moment a date alone stands for,
+// around the new moons of 2025.05.27 (03:02 UT) and 2025.11.20 (06:47 UT).
+#include "ephemeris.h"
+#include "nextchance.h"
+
+#include <QTest>
+
+using namespace tavik::almanac;
+
+namespace {
+
+const Site kBudapest{47.4979, 19.0402, 100.0};
+const QTimeZone kZone(QByteArrayLiteral("Europe/Budapest"));
+
+double local(const QString& text)
+{
+    return julianDayUt(QDateTime::fromString(text, QStringLiteral("yyyy.MM.dd HH:mm")).toTimeZone(kZone));
+}
+
+}  // namespace
+
+class TestNextChance : public QObject {
+    Q_OBJECT
+    const Ephemeris eph = Ephemeris::open();
+
+private Q_SLOTS:
+    void choice_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("coming");      // any class, its time and class letter
+        QTest::addColumn<bool>("comingEvening");
+        QTest::addColumn<QString>("next");        // class C or better
+        QTest::newRow("evening") << "2025.05.27 12:00" << "2025.05.27 21:00 B" << true << "2025.05.27 21:00 B";
+        QTest::newRow("its best time passed") << "2025.05.27 21:01" << "2025.05.28 21:32 A" << true
+                                              << "2025.05.28 21:32 A";
+        QTest::newRow("morning") << "2025.05.25 12:00" << "2025.05.26 04:27 B" << false << "2025.05.26 04:27 B";
+        // Past the full moon of 4 December: on to the first morning with the
+        // Moon within 60 degrees of the Sun.
+        QTest::newRow("waning gibbous") << "2025.12.07 12:00" << "2025.12.15 05:26 A" << false << "2025.12.15 05:26 A";
+        // The Moon sets 28 minutes before the Sun, the next evening is too
+        // faint: the third is the next chance.
+        QTest::newRow("Moon sets first") << "2025.11.20 12:00" << "2025.11.20 16:03 F" << true
+                                         << "2025.11.22 16:25 A";
+    }
+
+    void choice()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, coming);
+        QFETCH(bool, comingEvening);
+        QFETCH(QString, next);
+        auto text = [](const Chance& c) {
+            return formatLocalMinute(c.time(), kZone) + u' ' + yallopLetter(c.visibility());
+        };
+        const std::optional<Chance> any = nextChance(eph, local(from), kBudapest);
+        const std::optional<Chance> good = nextChance(eph, local(from), kBudapest, YallopClass::C);
+        QVERIFY(any && good);
+        QCOMPARE(text(*any), coming);
+        QCOMPARE(any->evening(), comingEvening);
+        QCOMPARE(text(*good), next);
+        QVERIFY(any->time() > local(from));
+    }
+
+    void dateAlone_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("moment");
+        QTest::newRow("evening best time") << QDate(2025, 5, 28) << "2025.05.28 21:32";
+        QTest::newRow("waning: morning best time") << QDate(2025, 5, 26) << "2025.05.26 04:27";
+        QTest::newRow("Moon sets first: sunset") << QDate(2025, 11, 20) << "2025.11.20 16:03";
+    }
+
+    void dateAlone()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, moment);
+        QCOMPARE(formatLocalMinute(dateMoment(eph, date, kBudapest, kZone), kZone), moment);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNextChance)
+#include "tst_nextchance.moc"
