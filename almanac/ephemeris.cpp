@@ -21,15 +21,6 @@ bool holdsEphemerisFiles(const QString& folder)
         && QFileInfo::exists(dir.filePath(QStringLiteral("semo_18.se1")));
 }
 
-constexpr qint64 kMsPerMinute = 60 * 1000;
-
-qint64 roundToMinute(qint64 ms)
-{
-    const qint64 floor = ms >= 0 ? ms / kMsPerMinute : -((-ms + kMsPerMinute - 1) / kMsPerMinute);
-    const qint64 rest = ms - floor * kMsPerMinute;
-    return (floor + (rest >= kMsPerMinute / 2 ? 1 : 0)) * kMsPerMinute;
-}
-
 // The moment of a fault as the user reads it: the UT date and time.
 QString momentText(double jdUt)
 {
@@ -67,6 +58,12 @@ QString reasonText(const QString& serr)
     return serr.trimmed();
 }
 
+void pointLibraryAt(const EphemerisSource& source)
+{
+    const QByteArray path = source.path.toLocal8Bit();
+    swe_set_ephe_path(source.files ? path.constData() : nullptr);
+}
+
 }  // namespace
 
 EphemerisError::EphemerisError(const QString& message) : std::runtime_error(message.toStdString()) {}
@@ -97,8 +94,7 @@ Ephemeris Ephemeris::open(const QString& folder)
             break;
         }
     }
-    const QByteArray path = source.path.toLocal8Bit();
-    swe_set_ephe_path(source.files ? path.constData() : nullptr);
+    pointLibraryAt(source);
     return Ephemeris(source);
 }
 
@@ -106,6 +102,16 @@ Ephemeris Ephemeris::builtIn()
 {
     // The built-in series needs no folder: the library's one is left as it is.
     return Ephemeris(EphemerisSource{QString(), false, SEFLG_MOSEPH});
+}
+
+EphemerisThread::EphemerisThread(const Ephemeris& eph)
+{
+    pointLibraryAt(eph.source());
+}
+
+EphemerisThread::~EphemerisThread()
+{
+    swe_close();
 }
 
 void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) const
@@ -176,35 +182,6 @@ QDateTime utcOf(double jdUt)
 double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone)
 {
     return julianDayUt(QDateTime(date, QTime(0, 0), zone));
-}
-
-QDateTime localMinute(double jdUt, const QTimeZone& zone)
-{
-    // Round the instant first, so that a moment just before a change of the
-    // clocks lands on the right side of it (00:59:40 UTC on the last Sunday of
-    // March is 03:00 in Budapest, not 02:00, which does not exist that day).
-    const qint64 ms = utcOf(jdUt).toMSecsSinceEpoch();
-    const qint64 instant = roundToMinute(ms);
-    const int offset = QDateTime::fromMSecsSinceEpoch(instant, Qt::UTC).toTimeZone(zone).offsetFromUtc();
-    // Zones whose offset is not a whole number of minutes (local mean time of
-    // old) still give the nearest whole local minute.
-    const qint64 wall = roundToMinute(instant + qint64(offset) * 1000);
-    return QDateTime::fromMSecsSinceEpoch(wall, Qt::UTC);
-}
-
-QString formatLocalMinute(double jdUt, const QTimeZone& zone)
-{
-    return localMinute(jdUt, zone).toString(QStringLiteral("yyyy.MM.dd HH:mm"));
-}
-
-QString formatLocalDate(double jdUt, const QTimeZone& zone)
-{
-    return localMinute(jdUt, zone).toString(QStringLiteral("yyyy.MM.dd"));
-}
-
-QString formatLocalTime(double jdUt, const QTimeZone& zone)
-{
-    return localMinute(jdUt, zone).toString(QStringLiteral("HH:mm"));
 }
 
 double normalizeDegrees180(double deg)

@@ -1,7 +1,9 @@
 // The almanac's access to the Swiss Ephemeris: the ephemeris files, the
-// observing site, and the conversions between Julian days (UT1) and civil time.
+// observing site, and the conversions between Julian days (UT1) and civil time
+// (the clock shown to the user is formatted in calc's juliantime.h).
 #pragma once
 
+#include "juliantime.h"
 #include "siteconfig.h"
 
 #include <QDate>
@@ -38,15 +40,18 @@ public:
 // through check(): a failed call, or one that fell back to the built-in
 // series although the files were asked for, throws EphemerisError.
 //
-// The library keeps one folder for its files: opening another folder moves
-// every Ephemeris that uses files there.
+// The library keeps its state per thread (Debian builds it with thread-local
+// storage): the folder open() sets holds for the calling thread alone, and
+// the files a thread reads stay open until that same thread calls swe_close().
+// Any other thread that computes with an Ephemeris holds an EphemerisThread
+// while it does.
 class Ephemeris {
 public:
-    // Points the library at the ephemeris files: the folder given (which must
-    // hold them: else EphemerisError), else the SE_EPHE_PATH environment
-    // variable, else Debian's /usr/share/libswe/ephe. Without the files the
-    // built-in Moshier series is used (a little less exact, about a second of
-    // arc for the Moon).
+    // Points the library, on the calling thread, at the ephemeris files: the
+    // folder given (which must hold them: else EphemerisError), else the
+    // SE_EPHE_PATH environment variable, else Debian's /usr/share/libswe/ephe.
+    // Without the files the built-in Moshier series is used (a little less
+    // exact, about a second of arc for the Moon).
     static Ephemeris open(const QString& folder = QString());
     // The built-in series alone, whatever files there are.
     static Ephemeris builtIn();
@@ -69,6 +74,16 @@ public:
 private:
     explicit Ephemeris(EphemerisSource source) : m_source(std::move(source)) {}
     EphemerisSource m_source;
+};
+
+// The library set up on the calling thread for an ephemeris (its folder),
+// and its files closed again (swe_close) when the thread is done with it.
+class EphemerisThread {
+public:
+    explicit EphemerisThread(const Ephemeris& eph);
+    ~EphemerisThread();
+    EphemerisThread(const EphemerisThread&) = delete;
+    EphemerisThread& operator=(const EphemerisThread&) = delete;
 };
 
 // The site as the library wants it: longitude, latitude, height.
@@ -102,13 +117,15 @@ QDateTime utcOf(double jdUt);
 // The UT1 Julian day of local midnight starting that date in the zone.
 double julianDayOfLocalDate(const QDate& date, const QTimeZone& zone);
 
-// Wall-clock time in the zone, rounded to the nearest minute. The result's
-// date and time fields are the local ones; its time info means nothing.
-QDateTime localMinute(double jdUt, const QTimeZone& zone);
-// The same, as "yyyy.MM.dd HH:mm" (16 characters) or "yyyy.MM.dd".
-QString formatLocalMinute(double jdUt, const QTimeZone& zone);
-QString formatLocalDate(double jdUt, const QTimeZone& zone);
-QString formatLocalTime(double jdUt, const QTimeZone& zone);
+// The clock of a moment for the almanac's texts: its instant from utcOf(),
+// formatted by calc (juliantime.h).
+inline QDateTime localMinute(double jdUt, const QTimeZone& zone) { return tavik::localMinute(utcOf(jdUt), zone); }
+inline QString formatLocalMinute(double jdUt, const QTimeZone& zone)
+{
+    return tavik::formatLocalMinute(utcOf(jdUt), zone);
+}
+inline QString formatLocalDate(double jdUt, const QTimeZone& zone) { return tavik::formatLocalDate(utcOf(jdUt), zone); }
+inline QString formatLocalTime(double jdUt, const QTimeZone& zone) { return tavik::formatLocalTime(utcOf(jdUt), zone); }
 
 // Angles.
 inline constexpr double kDegree = std::numbers::pi / 180.0;   // radians

@@ -39,6 +39,7 @@ enum class FileReason {
     TooLarge,           // larger than any file of its kind; detail: the limit in bytes
     LinkLoop,           // a link that leads back to itself
     FolderNotCreatable, // detail: the folder that could not be made here
+    DanglingLink,       // a link to nothing
 };
 
 struct FileStatus {

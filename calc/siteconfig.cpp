@@ -1,6 +1,7 @@
 #include "siteconfig.h"
 
 #include "datafolders.h"
+#include "fileaccess.h"
 #include "localzone.h"
 
 #include <QDir>
@@ -149,6 +150,22 @@ SiteConfigRead parseSiteConfig(QByteArrayView bytes)
     return reader.result();
 }
 
+// Why a path the reader found no file at is still not free for the site: a
+// folder or a link to nothing there would be taken for no file and hide the
+// site the user saved.
+FileStatus whatStandsInstead(const QString& path)
+{
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(path);
+    if (::lstat(native.constData(), &st) != 0)
+        return {};
+    if (S_ISLNK(st.st_mode) && ::stat(native.constData(), &st) != 0)
+        return detail::failure(FileError::NotReadable, path, FileReason::DanglingLink);
+    if (S_ISDIR(st.st_mode))
+        return detail::failure(FileError::NotReadable, path, FileReason::IsFolder);
+    return {};
+}
+
 // Each missing folder of the path, made for the user alone.
 void makeFolders(const QString& folder)
 {
@@ -192,6 +209,8 @@ SiteConfigRead readSiteConfig(const QString& path)
         SiteConfigRead out;
         if (bytes.status.error != FileError::Missing || bytes.status.reason != FileReason::Other)
             out.status = bytes.status;
+        else
+            out.status = whatStandsInstead(path);
         return out;
     }
     SiteConfigRead out = parseSiteConfig(bytes.value);

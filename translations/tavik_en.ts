@@ -665,6 +665,14 @@
         <translation>The file is too large: it may be at most %1 MB.</translation>
     </message>
     <message>
+        <source>A fájl túl nagy: legfeljebb %1 KB lehet.</source>
+        <translation>The file is too large: it may be at most %1 KB.</translation>
+    </message>
+    <message>
+        <source>A fájl helyén nem létező fájlra mutató hivatkozás van.</source>
+        <translation>In place of the file there is a link to a file that does not exist.</translation>
+    </message>
+    <message>
         <source>A fájl helyén önmagába visszavezető hivatkozás van.</source>
         <translation>In the file&apos;s place there is a link that leads back to itself.</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "altitudechart.h"
 
+#include "juliantime.h"
 #include "palette.h"
 #include "ui.h"
 
@@ -79,7 +80,7 @@ void drawAxes(QPainter& p, const Axes& a, const QTimeZone& zone)
     const double labelWidth = metrics.horizontalAdvance(QStringLiteral("00:00")) + 8;
     const int everyMinutes = int(fittingStep({30, 60, 120, 180, 360}, a.area.width() / ((a.t1 - a.t0) * 1440), labelWidth));
     for (double t = std::ceil(a.t0 / quarter) * quarter; t <= a.t1; t += quarter) {
-        const QDateTime local = almanac::localMinute(t, zone);
+        const QDateTime local = localMinute(instantOfJulianDay(t), zone);
         const QPointF foot = a.at(t, a.lo);
         p.setPen(QPen(ui::kSilver, 0.6));
         p.drawLine(foot, a.at(t, a.hi));

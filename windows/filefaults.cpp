@@ -72,13 +72,18 @@ QString describeFileReason(const FileStatus& status)
     case FileReason::NameTooLong: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Túl hosszú a név."));
     case FileReason::NotFound: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nincs ilyen fájl."));
     case FileReason::DamagedPicture: return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Sérült vagy ismeretlen formátumú kép."));
-    case FileReason::TooLarge:
-        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl túl nagy: legfeljebb %1 MB lehet."))
-            .arg(status.detail.toLongLong() >> 20);
+    case FileReason::TooLarge: {
+        const qint64 limit = status.detail.toLongLong();   // bytes
+        if (limit >= qint64(1) << 20)
+            return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl túl nagy: legfeljebb %1 MB lehet.")).arg(limit >> 20);
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl túl nagy: legfeljebb %1 KB lehet.")).arg(limit >> 10);
+    }
     case FileReason::LinkLoop:
         return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl helyén önmagába visszavezető hivatkozás van."));
     case FileReason::FolderNotCreatable:
         return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "Nincs jogosultság a mappa létrehozásához: %1")).arg(status.detail);
+    case FileReason::DanglingLink:
+        return say(QT_TRANSLATE_NOOP("tavik::FileFaults", "A fájl helyén nem létező fájlra mutató hivatkozás van."));
     case FileReason::Other: break;
     }
     if (!status.detail.isEmpty() && !status.detail.startsWith(QStringLiteral("Unknown error")))

@@ -2,7 +2,9 @@
 
 #include "filefaults.h"
 
+#include <QEvent>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace tavik {
 
@@ -25,19 +27,59 @@ ListComputation::~ListComputation()
 void ListComputation::start()
 {
     m_worker = std::thread([this] {
-        const ListJobResult result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) {
-            QMetaObject::invokeMethod(this, [this, list, done, total] { report(list, done, total); },
-                                      Qt::QueuedConnection);
-        });
+        ListJobResult result;
+        {
+            // This thread's own set-up of the library, its files closed
+            // before the window hears that the lists are done.
+            const EphemerisThread library(m_eph);
+            result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) { post(list, done, total); });
+        }
         QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
     });
+}
+
+void ListComputation::post(int list, int done, int total)
+{
+    // One report waits in the window's queue at most, with the latest step:
+    // a modal progress dialog handles events inside setValue(), and a queue
+    // of steps would be worked through there, one nested in the other.
+    {
+        const std::lock_guard lock(m_latestMutex);
+        m_latest = {list, done, total};
+    }
+    if (m_reportPending.exchange(true))
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_reportPending = false;
+        std::array<int, 3> step;
+        {
+            const std::lock_guard lock(m_latestMutex);
+            step = m_latest;
+        }
+        report(step[0], step[1], step[2]);
+    }, Qt::QueuedConnection);
 }
 
 void ListComputation::cancel()
 {
     m_cancel = true;
-    if (m_dialog)
+    if (m_dialog && !m_done) {
         m_dialog->setLabelText(QStringLiteral("Megszakítás…"));
+        if (m_cancelButton)
+            m_cancelButton->setEnabled(false);
+    }
+}
+
+bool ListComputation::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closed from the title bar, the dialog only cancels: it stays until the
+    // worker has stopped.
+    if (watched == m_dialog && event->type() == QEvent::Close && !m_done) {
+        cancel();
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QProgressDialog* ListComputation::showProgress(QWidget* parent)
@@ -46,13 +88,18 @@ QProgressDialog* ListComputation::showProgress(QWidget* parent)
     d->setObjectName(QStringLiteral("listProgress"));
     d->setWindowTitle(QStringLiteral("Listák számítása"));
     d->setWindowModality(Qt::WindowModal);
-    d->setCancelButtonText(QStringLiteral("&Mégse"));
+    m_cancelButton = new QPushButton(QStringLiteral("&Mégse"), d);
+    d->setCancelButton(m_cancelButton);
     d->setAutoClose(false);
     d->setAutoReset(false);
     d->setMinimumDuration(0);
     d->setAccessibleName(QStringLiteral("A listák számításának állása"));
     d->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog would hide itself on a cancel; it is closed when the worker
+    // has stopped instead.
+    disconnect(d, &QProgressDialog::canceled, d, nullptr);
     connect(d, &QProgressDialog::canceled, this, &ListComputation::cancel);
+    d->installEventFilter(this);
     m_dialog = d;
     report(0, 0, 1);
     d->show();

@@ -1,5 +1,7 @@
 // The five lists computed for the visibility window's site in a worker
-// thread, with a progress dialog per list that can cancel the work.
+// thread, with a progress dialog per list that can cancel the work. The
+// worker sets the ephemeris up for its own thread and closes its files when
+// done (the library's state is per thread).
 #pragma once
 
 #include "listjob.h"
@@ -7,11 +9,14 @@
 #include <QObject>
 #include <QPointer>
 
+#include <array>
 #include <atomic>
+#include <mutex>
 #include <memory>
 #include <thread>
 
 class QProgressDialog;
+class QPushButton;
 class QWidget;
 
 namespace tavik {
@@ -35,16 +40,24 @@ Q_SIGNALS:
     void progressed(int list, int done, int total);
     void finished(const tavik::almanac::ListJobResult& result);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void post(int list, int done, int total);   // on the worker
     void report(int list, int done, int total);
     void finish(const almanac::ListJobResult& result);
 
     almanac::Ephemeris m_eph;
     QList<almanac::ListJobItem> m_items;
     std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_reportPending{false};
+    std::mutex m_latestMutex;
+    std::array<int, 3> m_latest{};   // list, done, total
     bool m_done = false;
     std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
+    QPointer<QPushButton> m_cancelButton;
 };
 
 // The sentence for a job's end: empty when all went well.

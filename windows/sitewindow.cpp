@@ -9,8 +9,9 @@
 
 #include <QComboBox>
 #include <QCompleter>
-#include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -85,7 +86,9 @@ SiteWindow::SiteWindow(QString configPath, const SiteConfigRead& read, MessageSi
     m_fault->setText(describeSiteConfigFault(read, m_path));
     m_fault->setVisible(!m_fault->text().isEmpty());
     m_site = read.site;
+    m_fileSound = read.ok();
     showSite(m_site);
+    setTabOrderChain();
     m_placeList->setFocus();
 }
 
@@ -98,7 +101,10 @@ void SiteWindow::createPlaces()
     for (const ObservingSite& s : std::as_const(m_places))
         m_placeList->addItem(s.name);
     caption->setBuddy(m_placeList);
-    connect(m_placeList, &QListWidget::currentRowChanged, this, &SiteWindow::places_currentRowChanged);
+    // A place is taken when the user selects it. The current row alone is no
+    // choice: an item view makes its first row current when it gets the focus
+    // without one, as it does over a typed site.
+    connect(m_placeList, &QListWidget::itemSelectionChanged, this, &SiteWindow::places_itemSelectionChanged);
     layout()->addWidget(caption);
     layout()->addWidget(m_placeList);
 }
@@ -137,20 +143,33 @@ void SiteWindow::createFields()
 
 void SiteWindow::createButtons()
 {
-    auto* buttons = new QDialogButtonBox(this);
-    m_save = buttons->addButton(QStringLiteral("&Mentés"), QDialogButtonBox::ApplyRole);
-    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(QStringLiteral("Mégse"), QDialogButtonBox::RejectRole);
-    m_save->setObjectName(QStringLiteral("save"));
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    for (QPushButton* b : {m_save, m_ok, m_cancel})
+    // In a row of their own rather than a button box, which orders them by
+    // the desktop's custom and chains Tab among them alone.
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    const auto add = [this, row](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QLatin1String(name));
         ui::setButtonFace(b, kButtonFace);
+        row->addWidget(b);
+        return b;
+    };
+    m_save = add("save", QStringLiteral("&Mentés"));
+    m_ok = add("ok", QStringLiteral("OK"));
+    m_cancel = add("cancel", QStringLiteral("Mégse"));
     m_ok->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &SiteWindow::save_Click);
     connect(m_ok, &QPushButton::clicked, this, &SiteWindow::ok_Click);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
-    layout()->addWidget(buttons);
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+}
+
+void SiteWindow::setTabOrderChain()
+{
+    const QList<QWidget*> chain{m_placeList, m_name, m_latitude, m_longitude, m_elevation, m_zone,
+                                m_save, m_ok, m_cancel};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void SiteWindow::showSite(const ObservingSite& site)
@@ -163,11 +182,25 @@ void SiteWindow::showSite(const ObservingSite& site)
     m_zone->setEditText(site.timezone);
     const auto same = std::find(m_places.cbegin(), m_places.cend(), site);
     const QSignalBlocker quiet(m_placeList);
-    m_placeList->setCurrentRow(same == m_places.cend() ? -1 : int(same - m_places.cbegin()));
+    if (same == m_places.cend()) {
+        m_placeList->clearSelection();
+        m_placeList->setCurrentRow(-1);
+    } else {
+        m_placeList->setCurrentRow(int(same - m_places.cbegin()));
+    }
 }
 
-void SiteWindow::places_currentRowChanged(int row)
+bool SiteWindow::showsSite() const
 {
+    return m_name->text() == m_site.name && m_latitude->text() == shownNumber(m_site.latitude)
+           && m_longitude->text() == shownNumber(m_site.longitude)
+           && m_elevation->text() == shownNumber(m_site.elevation) && m_zone->currentText() == m_site.timezone;
+}
+
+void SiteWindow::places_itemSelectionChanged()
+{
+    const QList<QListWidgetItem*> chosen = m_placeList->selectedItems();
+    const int row = chosen.isEmpty() ? -1 : m_placeList->row(chosen.first());
     if (row >= 0 && row < m_places.size())
         showSite(m_places.at(row));
 }
@@ -236,6 +269,10 @@ std::optional<ObservingSite> SiteWindow::readFields()
 
 bool SiteWindow::save()
 {
+    m_zone->completer()->popup()->hide();
+    // Nothing changed in a sound file: it stays as it is, byte for byte.
+    if (m_fileSound && showsSite() && QFileInfo::exists(m_path))
+        return true;
     std::optional<ObservingSite> site = readFields();
     if (!site)
         return false;
@@ -246,6 +283,7 @@ bool SiteWindow::save()
         return false;
     }
     m_site = *site;
+    m_fileSound = true;
     m_fault->clear();
     m_fault->hide();
     showSite(m_site);

@@ -34,7 +34,7 @@ Q_SIGNALS:
     void siteChanged(const ObservingSite& site);
 
 private Q_SLOTS:
-    void places_currentRowChanged(int row);
+    void places_itemSelectionChanged();
     void save_Click();
     void ok_Click();
 
@@ -42,7 +42,10 @@ private:
     void createPlaces();
     void createFields();
     void createButtons();
+    void setTabOrderChain();
     void showSite(const ObservingSite& site);
+    // Whether the fields still show the site as read or saved.
+    bool showsSite() const;
     // The fields as a site; the first bad one is reported, focused and gives none.
     std::optional<ObservingSite> readFields();
     std::optional<double> readCoordinate(QLineEdit* box, SiteField field);
@@ -55,6 +58,7 @@ private:
     QString m_path;
     MessageSink m_messages;
     ObservingSite m_site;
+    bool m_fileSound = false;   // the file was read whole and without a fault
     QList<ObservingSite> m_places;
 
     QLabel* m_fault = nullptr;

@@ -1,5 +1,6 @@
 #include "visibilitymapsurface.h"
 
+#include "juliantime.h"
 #include "maplegend.h"
 #include "ui.h"
 
@@ -25,7 +26,7 @@ QString headerText(const almanac::VisibilityMap& map)
 {
     return QStringLiteral("Holdsarló láthatósága – %1 – együttállás: %2 UT")
         .arg(maps::criterionName(map.request.criterion),
-             almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
+             formatLocalMinute(instantOfJulianDay(map.newMoon), QTimeZone::utc()));
 }
 
 QRectF legendArea(const QRect& area)

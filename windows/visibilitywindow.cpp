@@ -598,7 +598,8 @@ void VisibilityWindow::listsFinished(const ListJobResult& result)
     recompute();
     const QString message = listJobMessage(result);
     if (message.isEmpty())
-        m_status->setText(QStringLiteral("Az öt lista elkészült erre a helyre: ") + m_env.site.name);
+        m_status->setText(QStringLiteral("Az öt lista elkészült erre a helyre: ")
+                          + m_lists->items().value(0).settings.siteName);
     else if (result.outcome == ListJobOutcome::Cancelled)
         m_status->setText(message);
     else

@@ -20,8 +20,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 
@@ -442,17 +444,64 @@ private Q_SLOTS:
         VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
         w.show();
         w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
-        auto* dialog = w.findChild<QProgressDialog*>(QStringLiteral("listProgress"));
+        QPointer<QProgressDialog> dialog = w.findChild<QProgressDialog*>(QStringLiteral("listProgress"));
         QVERIFY(dialog && w.listComputation() && w.listComputation()->running());
         QTRY_VERIFY(dialog->value() > 0);
         dialog->findChild<QPushButton*>()->click();
+        // Up, saying so, until the worker has stopped.
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->labelText(), QStringLiteral("Megszakítás…"));
         QTRY_VERIFY_WITH_TIMEOUT(!w.listComputation()->running(), 60'000);
+        QVERIFY(!dialog || !dialog->isVisible());
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("status"))->text(),
                  QStringLiteral("A számítás megszakítva. A listák változatlanok maradtak."));
         QCOMPARE(data.read(QStringLiteral("ujholdak.txt")), old);
         QCOMPARE(data.read(QStringLiteral("holdsarlok.txt")), QByteArray("r\xE9gi\r\n"));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
         QCOMPARE(log.count(), 0);
+    }
+
+    // A site saved while the lists are computed is not the one they name.
+    void statusNamesTheSiteComputedFor()
+    {
+        DataFolder data;
+        MessageLog log;
+        VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
+        w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
+        w.setSite(ObservingSite{});
+        QTRY_VERIFY_WITH_TIMEOUT(!w.listComputation()->running(), 60'000);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("status"))->text(),
+                 QStringLiteral("Az öt lista elkészült erre a helyre: Szeged"));
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("siteName"))->text(), QStringLiteral("Budapest"));
+        QCOMPARE(log.count(), 0);
+    }
+
+    // Each run's thread closes the ephemeris files it opened: the program
+    // holds no more descriptors after four runs than after one.
+    void listRunsCloseTheirFiles()
+    {
+        const Ephemeris eph = Ephemeris::open();
+        QVERIFY(eph.files());
+        DataFolder data;
+        QList<ListJobItem> items =
+            listJobItems([&data](const QString& name) { return data.file(name); }, ListSettings{});
+        for (ListJobItem& i : items)
+            i.settings.fromYear = i.settings.toYear = 2025;
+        const auto run = [&] {
+            ListComputation lists(eph, items);
+            QSignalSpy finished(&lists, &ListComputation::finished);
+            lists.start();
+            QVERIFY(finished.wait(60'000));
+            QCOMPARE(int(finished.at(0).at(0).value<ListJobResult>().outcome), int(ListJobOutcome::Done));
+        };
+        const auto openFiles = [] {
+            return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+        };
+        run();
+        const qsizetype afterOne = openFiles();
+        for (int i = 0; i < 3; ++i)
+            run();
+        QCOMPARE(openFiles(), afterOne);
     }
 
     void failedWritePutsBackTheOldLists()

@@ -1,11 +1,16 @@
 // The window "Megfigyelőhely": a bad field is refused with a message naming it
 // and its range and nothing saved; a good site is written to the file and
-// announced; a damaged file is named and left alone until saved.
+// announced, an unchanged one left as it is; a damaged file, or anything else
+// where the file belongs, is named and left alone until saved; Tab reaches
+// every control.
 #include "messagelog.h"
 #include "siteplaces.h"
 #include "sitewindow.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +19,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tavik;
 using tavik::testing::MessageLog;
@@ -50,6 +58,11 @@ private Q_SLOTS:
     void ok_data();
     void ok();
     void damagedFileIsNamedAndKept();
+    void okWithoutAChangeKeepsTheFile_data();
+    void okWithoutAChangeKeepsTheFile();
+    void whatIsNoSiteFileIsNamed_data();
+    void whatIsNoSiteFileIsNamed();
+    void tabReachesEveryControl();
     void placesLieInHungary();
 
 private:
@@ -151,6 +164,118 @@ void TestSiteWindow::damagedFileIsNamedAndKept()
     press(w, "save");
     QCOMPARE(readSiteConfig(path()).site, ObservingSite{});
     QVERIFY(fault->isHidden());
+}
+
+// The window opens on the file's site, listed or not, and OK leaves the
+// file as it was, however the list got the focus (an item view makes its
+// first row, Budapest, current then).
+void TestSiteWindow::okWithoutAChangeKeepsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("focus");   // how the list gets it after the window opens
+    const QByteArray typed("[site]\nname=Kert\nlatitude=46.2530556\nlongitude=20.1480556\nelevation=80\n"
+                           "timezone=Europe/Budapest\n");
+    const QByteArray listed("[site]\nname=Szeged\nlatitude=46.253\nlongitude=20.148\nelevation=80\n"
+                            "timezone=Europe/Budapest\n");
+    const QByteArray byHand("# kézzel\r\n[site]\r\nname = Tető\r\nlatitude=46.25\r\nlongitude=20.15\r\n");
+    for (const char* focus : {"opening", "Tab", "click"}) {
+        QTest::addRow("typed, %s", focus) << typed << QString::fromLatin1(focus);
+        QTest::addRow("listed, %s", focus) << listed << QString::fromLatin1(focus);
+    }
+    QTest::newRow("written by hand, Tab") << byHand << "Tab";
+}
+
+void TestSiteWindow::okWithoutAChangeKeepsTheFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, focus);
+    QVERIFY(QDir().mkpath(QFileInfo(path()).path()));
+    QVERIFY(replaceWholeFileBytes(path(), bytes).ok());
+    const ObservingSite site = readSiteConfig(path()).site;
+    SiteWindow w(path(), readSiteConfig(path()), failOnMessages());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* places = w.findChild<QListWidget*>(QStringLiteral("places"));
+    if (focus == u"Tab") {
+        w.findChild<QLineEdit*>(QStringLiteral("name"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    } else if (focus == u"click") {
+        w.findChild<QLineEdit*>(QStringLiteral("name"))->setFocus();
+        places->setFocus(Qt::MouseFocusReason);
+    }
+    QCOMPARE(QApplication::focusWidget(), places);
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("name"))->text(), site.name);
+    QCOMPARE(w.findChild<QLineEdit*>(QStringLiteral("longitude"))->text(),
+             siteNumberText(site.longitude).replace(u'.', u','));
+    QSignalSpy changed(&w, &SiteWindow::siteChanged);
+    press(w, "ok");
+    QCOMPARE(bytesOf(path()), bytes);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(!w.isVisible());
+}
+
+// What stands where the file belongs but is none is named, as a damaged
+// file is, and left there.
+void TestSiteWindow::whatIsNoSiteFileIsNamed_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder" << "Ezen a néven mappa van.";
+    QTest::newRow("link to nothing") << "link" << "A fájl helyén nem létező fájlra mutató hivatkozás van.";
+    QTest::newRow("FIFO") << "fifo" << "Nem közönséges fájl (eszköz vagy csővezeték), ezért érintetlen marad.";
+    QTest::newRow("too large") << "large" << "A fájl túl nagy: legfeljebb 64 KB lehet.";
+}
+
+void TestSiteWindow::whatIsNoSiteFileIsNamed()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("tavik.conf"));
+    const QByteArray native = QFile::encodeName(file);
+    if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tavik.conf")));
+    else if (kind == u"link")
+        QCOMPARE(::symlink("nincs.conf", native.constData()), 0);
+    else if (kind == u"fifo")
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    else
+        QVERIFY(replaceWholeFileBytes(file, QByteArray((64 << 10) + 1, '#')).ok());
+    const SiteConfigRead read = readSiteConfig(file);
+    SiteWindow w(file, read, failOnMessages());
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("fileFault"))->text(),
+             QStringLiteral("A 'tavik.conf' fájl NEM olvasható!\n") + reason
+                 + QStringLiteral("\nAddig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem "
+                                  "ment a Megfigyelőhely ablakban."));
+    QCOMPARE(read.site, ObservingSite{});
+    QVERIFY(QFileInfo(file).isSymLink() == (kind == u"link"));
+}
+
+// Tab walks every control in the order they stand, and round again; the zone
+// box's pop-up list does not outlive a save.
+void TestSiteWindow::tabReachesEveryControl()
+{
+    QFile::remove(path());
+    SiteWindow w(path(), readSiteConfig(path()), failOnMessages());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QStringList walked;
+    for (int i = 0; i < 10; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        walked << (qobject_cast<QComboBox*>(focus->parentWidget()) ? focus->parentWidget() : focus)->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(walked, (QStringList{"places", "name", "latitude", "longitude", "elevation", "zone", "save", "ok",
+                                  "cancel", "places"}));
+    auto* zone = w.findChild<QComboBox*>(QStringLiteral("zone"));
+    zone->setFocus();
+    zone->setEditText(QString());
+    QTest::keyClicks(zone->lineEdit(), QStringLiteral("Europe/Buda"));
+    QTRY_VERIFY(zone->completer()->popup()->isVisible());
+    zone->setEditText(QStringLiteral("Europe/Budapest"));
+    press(w, "save");
+    QVERIFY(!zone->completer()->popup()->isVisible());
+    QCOMPARE(readSiteConfig(path()).site, ObservingSite{});
 }
 
 void TestSiteWindow::placesLieInHungary()
