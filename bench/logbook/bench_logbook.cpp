@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <windowbench.h>
 
 #include <chrono>
 
@@ -98,13 +99,5 @@ BENCHMARK(BM_OpenWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMill
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Fixture f;
-    fixture = &f;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, fixture);
 }

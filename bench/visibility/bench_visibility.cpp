@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+#include <windowbench.h>
 
 #include <chrono>
 
@@ -99,13 +100,5 @@ BENCHMARK(BM_OpeningOnTheComingEvening)->UseManualTime()->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Fixture f;
-    fixture = &f;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, fixture);
 }
