@@ -508,6 +508,14 @@ bool validMapRequest(const MapRequest& request)
     return std::llround(r.width() / step) * std::llround(r.height() / step) <= kMaxMapCells;
 }
 
+QList<QDate> mapDates(QDate date, bool morning, int count)
+{
+    QList<QDate> dates;
+    for (int i = 0; i < count; ++i)
+        dates.append(date.addDays(morning ? i - count + 1 : i));
+    return dates;
+}
+
 VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)
     : m_request(request),
       m_epoch(julianDayUt(QDateTime(request.date, QTime(0, 0), QTimeZone::utc()))),
