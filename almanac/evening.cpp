@@ -45,7 +45,7 @@ HuntEvening huntEvening(const Ephemeris& eph, double newMoon, double sunEvent, b
     HuntEvening h;
     h.date = localMinute(sunEvent, zone).date();
     h.sunEvent = sunEvent;
-    h.crescent = crescentOf(eph, newMoon, sunEvent, evening, site);
+    h.crescent = crescentOfNight(eph, newMoon, sunEvent, evening, site);
     if (h.crescent && h.crescent->q)
         h.odehV = crescentGeometry(eph, h.crescent->best, site).odehV;
     return h;

@@ -59,7 +59,7 @@ std::optional<Chance> nextChance(const Ephemeris& eph, double jdUt, const Site& 
         }
         if ((elongation > 0) != e->evening)
             continue;
-        const std::optional<CrescentSighting> c = crescentOf(eph, newMoonNear(eph, e->jd), e->jd, e->evening, site);
+        const std::optional<CrescentSighting> c = crescentOfNight(eph, newMoonNear(eph, e->jd), e->jd, e->evening, site);
         if (!c || c->best <= jdUt || (worst && c->visibility > *worst))
             continue;
         return Chance{*c};
@@ -75,7 +75,7 @@ double dateMoment(const Ephemeris& eph, QDate date, const Site& site, const QTim
     const std::optional<double> sunEvent = nextRiseSet(eph, start, SE_SUN, !evening, site);
     if (!sunEvent || *sunEvent > start + 1.0)
         return noon;
-    const std::optional<CrescentSighting> c = crescentOf(eph, newMoonNear(eph, *sunEvent), *sunEvent, evening, site);
+    const std::optional<CrescentSighting> c = crescentOfNight(eph, newMoonNear(eph, *sunEvent), *sunEvent, evening, site);
     return c ? c->best : *sunEvent;
 }
 

@@ -314,42 +314,11 @@ struct RowHints {
 };
 
 // The Sun's lowest point between from and to: the darkest sky of a night in
-// which the Moon neither sets nor rises. Sampled, then narrowed by golden
-// sections round the lowest sample.
+// which the Moon neither sets nor rises, found as the report finds it, from
+// the tabulated Sun.
 double darkestMoment(const PlaceSky& sky, double from, double to)
 {
-    const auto height = [&](double t) { return altitude(sky.place(), sky.seen(false, t, false)); };
-    constexpr int kParts = 24;
-    const double part = (to - from) / kParts;
-    int lowest = 0;
-    double lowestHeight = height(from);
-    for (int k = 1; k <= kParts; ++k) {
-        const double h = height(from + k * part);
-        if (h < lowestHeight) {
-            lowestHeight = h;
-            lowest = k;
-        }
-    }
-    double a = from + std::max(0, lowest - 1) * part, b = from + std::min(kParts, lowest + 1) * part;
-    constexpr double kGolden = 0.6180339887498949;
-    double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
-    double hc = height(c), hd = height(d);
-    while (b - a > kTimeTolerance) {
-        if (hc < hd) {
-            b = d;
-            d = c;
-            hd = hc;
-            c = b - kGolden * (b - a);
-            hc = height(c);
-        } else {
-            a = c;
-            c = d;
-            hc = hd;
-            d = a + kGolden * (b - a);
-            hd = height(d);
-        }
-    }
-    return (a + b) / 2.0;
+    return lowestPoint(from, to, [&](double t) { return altitude(sky.place(), sky.seen(false, t, false)); });
 }
 
 void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double best)
@@ -506,6 +475,14 @@ bool validMapRequest(const MapRequest& request)
           && r.south < r.north))
         return false;
     return std::llround(r.width() / step) * std::llround(r.height() / step) <= kMaxMapCells;
+}
+
+QList<QDate> mapDates(QDate date, bool morning, int count)
+{
+    QList<QDate> dates;
+    for (int i = 0; i < count; ++i)
+        dates.append(date.addDays(morning ? i - count + 1 : i));
+    return dates;
 }
 
 VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& request)

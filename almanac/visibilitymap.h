@@ -9,6 +9,7 @@
 
 #include <QChar>
 #include <QDate>
+#include <QList>
 
 #include <atomic>
 #include <cstdint>
@@ -90,6 +91,11 @@ bool validMapStep(double step);
 // A region within the world, with a step from kMinRegionStep to kMaxMapStep
 // that gives at most kMaxMapCells places.
 bool validMapRequest(const MapRequest& request);
+
+// The dates of `count` maps from `date`: that evening and the ones after it,
+// or the mornings up to that one, oldest first; so mornings, like the hunt
+// plan's, run up to their conjunction.
+QList<QDate> mapDates(QDate date, bool morning, int count);
 
 class SkyTables;
 

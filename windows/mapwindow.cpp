@@ -205,8 +205,8 @@ maps::MapSheet MapWindow::emptySheet() const
     sheet.criterion = m_criterion;
     sheet.morning = m_env.morning;
     sheet.title = tr("Holdsarló láthatósága – %1").arg(maps::criterionName(m_criterion));
-    for (int i = 0; i < m_eveningCount; ++i)
-        sheet.captions.append(m_env.date.addDays(i).toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+    for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount))
+        sheet.captions.append(date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
                               + (m_env.morning ? tr("hajnalban") : tr("este")));
     return sheet;
 }
@@ -297,8 +297,8 @@ void MapWindow::startWork(bool preview)
     work->preview = preview && m_step != stepFor(m_canvas->degreesPerPixel(), shown, false);
     QStringList far;
     try {
-        for (int i = 0; i < m_eveningCount; ++i) {
-            const almanac::MapRequest request{m_env.date.addDays(i), m_env.morning, m_criterion, m_step,
+        for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount)) {
+            const almanac::MapRequest request{date, m_env.morning, m_criterion, m_step,
                                               cellRegion(shown, m_step)};
             work->jobs.emplace_back(*m_eph, request);
             work->nearNewMoon.push_back(work->jobs.back().nearNewMoon());

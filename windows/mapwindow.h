@@ -39,7 +39,7 @@ struct MapWindowEnvironment {
     MessageSink messages;
     almanac::Site site;                             // marked, and whose zone the times are in
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-    QDate date;                                     // the first evening
+    QDate date;                                     // the first evening, the last morning
     bool morning = false;
     bool nearestNewMoon = false;                    // the evening after the new moon nearest the date
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog

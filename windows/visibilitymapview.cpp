@@ -185,8 +185,8 @@ void VisibilityMapView::startWork()
     }
     auto work = std::make_shared<VisibilityMapWork>();
     try {
-        for (int i = 0; i < m_eveningCount; ++i)
-            work->jobs.emplace_back(*m_eph, almanac::MapRequest{m_date.addDays(i), m_morning, m_criterion, m_step, {}});
+        for (const QDate date : almanac::mapDates(m_date, m_morning, m_eveningCount))
+            work->jobs.emplace_back(*m_eph, almanac::MapRequest{date, m_morning, m_criterion, m_step, {}});
     } catch (const almanac::EphemerisError& e) {
         m_work.reset();
         m_computing = false;

@@ -35,8 +35,8 @@ public:
 
     // The ephemeris the maps are prepared with, on this (the window's) thread.
     void setEphemeris(const almanac::Ephemeris& eph);
-    // The maps of the evening (morning) of the date and the one or two after
-    // it, started at once if the view is shown, else when it is; a map still
+    // The maps of the evening of the date and the one or two after it (of the
+    // morning and the one or two before it, oldest first), started at once if the view is shown, else when it is; a map still
     // being computed for an earlier call is dropped. Each map is shown when
     // it is done, mapsReady() comes after the last. The same evening again
     // changes nothing.

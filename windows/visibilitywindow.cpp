@@ -468,18 +468,20 @@ void VisibilityWindow::showReport()
     const std::optional<double> best =
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
     m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone());
-    showHunt();
-    showMap();
+    showMap(showHunt());
 }
 
-// The map's date is the evening's (morning's) in the site's local mean
-// time, the day the map gives every place in its own.
-void VisibilityWindow::showMap()
+// The map's date is the evening's in the site's local mean time, the day
+// the map gives every place in its own; for mornings the plan's last, the
+// mornings before it come with it.
+void VisibilityWindow::showMap(const QList<HuntEvening>& hunt)
 {
-    const double event = m_report->sunEvent.value_or(m_report->at);
-    const QDate date = utcOf(event + m_env.site.longitude / 360.0).date();
+    double event = m_report->sunEvent.value_or(m_report->at);
+    if (!m_report->evening && !hunt.isEmpty() && hunt.last().sunEvent)
+        event = *hunt.last().sunEvent;
+    m_mapDate = utcOf(event + m_env.site.longitude / 360.0).date();
     m_map->setEphemeris(*m_eph);
-    m_map->setEvening(date, !m_report->evening, m_env.site.position(), m_map->criterion());
+    m_map->setEvening(m_mapDate, !m_report->evening, m_env.site.position(), m_map->criterion());
 }
 
 void VisibilityWindow::Terkep_Click()
@@ -488,8 +490,7 @@ void VisibilityWindow::Terkep_Click()
         Q_EMIT mapWindowRequested(QDate(), false);
         return;
     }
-    const double event = m_report->sunEvent.value_or(m_report->at);
-    Q_EMIT mapWindowRequested(utcOf(event + m_env.site.longitude / 360.0).date(), !m_report->evening);
+    Q_EMIT mapWindowRequested(m_mapDate, !m_report->evening);
 }
 
 void VisibilityWindow::showFigures()
@@ -502,9 +503,9 @@ void VisibilityWindow::showFigures()
     }
 }
 
-void VisibilityWindow::showHunt()
+QList<HuntEvening> VisibilityWindow::showHunt()
 {
-    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
+    QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
     m_hunt->setHorizontalHeaderLabels(huntHeadings(m_report->evening));
     const QList<QStringList> rows = huntRows(hunt, m_env.site.zone());
     m_hunt->setRowCount(int(rows.size()));
@@ -515,6 +516,7 @@ void VisibilityWindow::showHunt()
             m_hunt->setItem(r, c, item);
         }
     }
+    return hunt;
 }
 
 QString VisibilityWindow::reportText() const

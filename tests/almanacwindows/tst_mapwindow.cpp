@@ -95,6 +95,25 @@ private Q_SLOTS:
         }
     }
 
+    // Several mornings run up to the chosen one, oldest first, as the
+    // visibility window's plan runs up to the conjunction.
+    void morningsComeBeforeTheDate()
+    {
+        MapWindowEnvironment env = environment();
+        env.date = QDate(2025, 5, 26);
+        env.morning = true;
+        MapWindow w(env);
+        w.setEveningCount(3);
+        w.resize(1500, 700);
+        w.show();
+        QVERIFY(waitForMaps(w));
+        QStringList dates;
+        for (const almanac::VisibilityMap& m : w.canvas()->maps())
+            dates << m.request.date.toString(QStringLiteral("yyyy.MM.dd"));
+        QCOMPARE(dates, (QStringList{"2025.05.24", "2025.05.25", "2025.05.26"}));
+        QVERIFY(w.canvas()->sheet().captions.first().startsWith(QStringLiteral("2025.05.24.")));
+    }
+
     // Tab goes round every control, each with a name a screen reader says.
     void tabReachesEveryControl()
     {

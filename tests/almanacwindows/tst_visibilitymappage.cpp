@@ -1,12 +1,13 @@
 // The visibility window's "Térkép" page: the map view computes only once
-// the page is shown, for the evening (or morning) of the report at the
-// window's site.
+// the page is shown, for the evenings (or mornings) of the report's plan at
+// the window's site.
 #include "datafolder.h"
 #include "visibilitymapview.h"
 #include "visibilitywindow.h"
 
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace tavik;
@@ -19,16 +20,19 @@ private Q_SLOTS:
     void mapOfTheReportsEvening_data()
     {
         QTest::addColumn<QString>("at");
-        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QStringList>("dates");
         QTest::addColumn<bool>("morning");
-        QTest::newRow("evening after the new moon") << QStringLiteral("2025.05.27 21:05") << QDate(2025, 5, 27) << false;
-        QTest::newRow("morning before it") << QStringLiteral("2025.05.26 04:30") << QDate(2025, 5, 26) << true;
+        QTest::newRow("evening after the new moon") << QStringLiteral("2025.05.27 21:05")
+                                                    << QStringList{"2025.05.27", "2025.05.28", "2025.05.29"} << false;
+        // Up to the conjunction, as the plan's mornings, not on past it.
+        QTest::newRow("morning before it") << QStringLiteral("2025.05.26 04:30")
+                                           << QStringList{"2025.05.25", "2025.05.26", "2025.05.27"} << true;
     }
 
     void mapOfTheReportsEvening()
     {
         QFETCH(QString, at);
-        QFETCH(QDate, date);
+        QFETCH(QStringList, dates);
         QFETCH(bool, morning);
         DataFolder data;
         const ObservingSite site{QStringLiteral("Szeged"), 46.253, 20.148, 80, QStringLiteral("Europe/Budapest")};
@@ -51,8 +55,16 @@ private Q_SLOTS:
         }
         QVERIFY(map->computing());
         QVERIFY(ready.wait(60000));
-        QCOMPARE(map->maps().first().request.date, date);
-        QCOMPARE(map->maps().first().request.morning, morning);
+        auto* plan = w.findChild<QTableWidget*>(QStringLiteral("hunt"));
+        QStringList planned, mapped;
+        for (int r = 0; r < plan->rowCount(); ++r)
+            planned << plan->item(r, 0)->text();
+        for (const almanac::VisibilityMap& m : map->maps()) {
+            mapped << m.request.date.toString(QStringLiteral("yyyy.MM.dd"));
+            QCOMPARE(m.request.morning, morning);
+        }
+        QCOMPARE(planned, dates);
+        QCOMPARE(mapped, dates);
     }
 };
 

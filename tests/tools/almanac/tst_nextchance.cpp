@@ -1,6 +1,7 @@
 // The next chance from Budapest: the coming crescent evening or morning, the
 // next one of class C or better, and the moment a date alone stands for,
-// around the new moons of 2025.05.27 (03:02 UT) and 2025.11.20 (06:47 UT).
+// around the new moons of 2025.05.27 (03:02 UT) and 2025.11.20 (06:47 UT);
+// at 63° N, where the Moon stays up all night, graded as the report grades it.
 #include "ephemeris.h"
 #include "nextchance.h"
 
@@ -11,6 +12,7 @@ using namespace tavik::almanac;
 namespace {
 
 const Site kBudapest{47.4979, 19.0402, 100.0};
+const Site kUmea{63.0, 20.0, 0.0};   // Europe/Stockholm keeps Budapest's clock
 const QTimeZone kZone(QByteArrayLiteral("Europe/Budapest"));
 
 double local(const QString& text)
@@ -20,6 +22,8 @@ double local(const QString& text)
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Site)
+
 class TestNextChance : public QObject {
     Q_OBJECT
     const Ephemeris eph = Ephemeris::open();
@@ -27,25 +31,30 @@ class TestNextChance : public QObject {
 private Q_SLOTS:
     void choice_data()
     {
+        QTest::addColumn<Site>("site");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("coming");      // any class, its time and class letter
         QTest::addColumn<bool>("comingEvening");
         QTest::addColumn<QString>("next");        // class C or better
-        QTest::newRow("evening") << "2025.05.27 12:00" << "2025.05.27 21:00 B" << true << "2025.05.27 21:00 B";
-        QTest::newRow("its best time passed") << "2025.05.27 21:01" << "2025.05.28 21:32 A" << true
+        QTest::newRow("evening") << kBudapest << "2025.05.27 12:00" << "2025.05.27 21:00 B" << true << "2025.05.27 21:00 B";
+        QTest::newRow("its best time passed") << kBudapest << "2025.05.27 21:01" << "2025.05.28 21:32 A" << true
                                               << "2025.05.28 21:32 A";
-        QTest::newRow("morning") << "2025.05.25 12:00" << "2025.05.26 04:27 B" << false << "2025.05.26 04:27 B";
+        QTest::newRow("morning") << kBudapest << "2025.05.25 12:00" << "2025.05.26 04:27 B" << false << "2025.05.26 04:27 B";
         // Past the full moon of 4 December: on to the first morning with the
         // Moon within 60 degrees of the Sun.
-        QTest::newRow("waning gibbous") << "2025.12.07 12:00" << "2025.12.15 05:26 A" << false << "2025.12.15 05:26 A";
+        QTest::newRow("waning gibbous") << kBudapest << "2025.12.07 12:00" << "2025.12.15 05:26 A" << false << "2025.12.15 05:26 A";
         // The Moon sets 28 minutes before the Sun, the next evening is too
         // faint: the third is the next chance.
-        QTest::newRow("Moon sets first") << "2025.11.20 12:00" << "2025.11.20 16:03 F" << true
+        QTest::newRow("Moon sets first") << kBudapest << "2025.11.20 12:00" << "2025.11.20 16:03 F" << true
                                          << "2025.11.22 16:25 A";
+        // The report's best time: the Sun's lowest point of the night.
+        QTest::newRow("Moon up all night at 63 N") << kUmea << "2025.05.28 12:00" << "2025.05.29 00:37 A" << true
+                                                   << "2025.05.29 00:37 A";
     }
 
     void choice()
     {
+        QFETCH(Site, site);
         QFETCH(QString, from);
         QFETCH(QString, coming);
         QFETCH(bool, comingEvening);
@@ -53,8 +62,8 @@ private Q_SLOTS:
         auto text = [](const Chance& c) {
             return formatLocalMinute(c.time(), kZone) + u' ' + yallopLetter(c.visibility());
         };
-        const std::optional<Chance> any = nextChance(eph, local(from), kBudapest);
-        const std::optional<Chance> good = nextChance(eph, local(from), kBudapest, YallopClass::C);
+        const std::optional<Chance> any = nextChance(eph, local(from), site);
+        const std::optional<Chance> good = nextChance(eph, local(from), site, YallopClass::C);
         QVERIFY(any && good);
         QCOMPARE(text(*any), coming);
         QCOMPARE(any->evening(), comingEvening);
