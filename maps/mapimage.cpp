@@ -162,14 +162,6 @@ QString mapTitle(const VisibilityMap& map)
              tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
 }
 
-QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth)
-{
-    MapSheet sheet = sheetOf({map}, kWorld, site);
-    sheet.title = mapTitle(map);
-    sheet.captions = {QString()};
-    return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
-}
-
 namespace {
 
 QFont titleFont()
@@ -260,27 +252,47 @@ QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
     return image;
 }
 
+namespace {
+
+// The first map names the sheet; each map adds its caption and cells.
+void addToSheet(MapSheet& sheet, const VisibilityMap& m)
+{
+    if (sheet.cells.isEmpty()) {
+        sheet.criterion = m.request.criterion;
+        sheet.morning = m.request.morning;
+        sheet.title = QCoreApplication::translate("MapSheet", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
+                          .arg(criterionName(m.request.criterion),
+                               tavik::almanac::formatLocalMinute(m.newMoon, QTimeZone::utc()));
+    }
+    sheet.captions.append(m.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+                          + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
+                                               : QCoreApplication::translate("MapSheet", "este")));
+    sheet.cells.append(cellImage(m));
+    sheet.cellRegions.append(m.request.region);
+}
+
+}  // namespace
+
 MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site)
 {
     MapSheet sheet;
     sheet.region = region;
     sheet.site = site;
-    if (maps.isEmpty())
-        return sheet;
-    const VisibilityMap& first = maps.first();
-    sheet.criterion = first.request.criterion;
-    sheet.morning = first.request.morning;
-    sheet.title = QCoreApplication::translate("MapSheet", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
-                      .arg(criterionName(first.request.criterion),
-                           tavik::almanac::formatLocalMinute(first.newMoon, QTimeZone::utc()));
-    for (const VisibilityMap& m : maps) {
-        sheet.captions.append(m.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
-                              + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
-                                                   : QCoreApplication::translate("MapSheet", "este")));
-        sheet.cells.append(cellImage(m));
-        sheet.cellRegions.append(m.request.region);
-    }
+    for (const VisibilityMap& m : maps)
+        addToSheet(sheet, m);
     return sheet;
+}
+
+QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth)
+{
+    // Not through sheetOf: a 0.1° map is a hundred megabytes, not to be copied.
+    MapSheet sheet;
+    sheet.region = kWorld;
+    sheet.site = site;
+    addToSheet(sheet, map);
+    sheet.title = mapTitle(map);
+    sheet.captions = {QString()};
+    return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
 }
 
 QByteArray pngBytes(const QImage& image, const char* format)
