@@ -243,7 +243,7 @@ QStringList recordTexts(const SightingFigures& f)
             = words(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
               + (imaging ? words(QT_TRANSLATE_NOOP("Sighting", "az együttállás pillanatában"))
                          : signedDurationText(c.record.hours / 24.0))
-              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), QString::fromUtf8(c.record.place));
+              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), words(c.record.place));
         if (c.younger)
             line += *c.younger ? words(QT_TRANSLATE_NOOP("Sighting", ": fiatalabb a rekordnál"))
                                : words(QT_TRANSLATE_NOOP("Sighting", ": nem rekord"));

@@ -100,7 +100,7 @@ AltitudeChart::AltitudeChart(QWidget* parent)
 {
     setObjectName(QStringLiteral("altitudeChart"));
     setMinimumSize(320, 160);
-    setAccessibleName(QStringLiteral("A Nap és a Hold magassága"));
+    setAccessibleName(tr("A Nap és a Hold magassága"));
 }
 
 void AltitudeChart::setSeries(const QList<AltitudeSample>& series, std::optional<double> best, const QTimeZone& zone)
@@ -133,7 +133,7 @@ void AltitudeChart::render(QPainter& p, const QRect& area) const
     p.setPen(kMoonLine);
     p.drawText(QPointF(area.left() + 48, area.top() + 15), QStringLiteral("Hold"));
     p.setPen(ui::kBlack);
-    p.drawText(QPointF(area.left() + 96, area.top() + 15), QStringLiteral("látszó magasság, helyi idő"));
+    p.drawText(QPointF(area.left() + 96, area.top() + 15), tr("látszó magasság, helyi idő"));
     p.restore();
 }
 
