@@ -131,7 +131,7 @@ QString fieldLabel(SightingField field, bool evening)
 
 QString degreesText(double value)
 {
-    return hungarianDecimal(value, 2) + u'°';
+    return decimalText(value, 2) + u'°';
 }
 
 QString whenText(double jd, const QTimeZone& zone)
@@ -142,25 +142,25 @@ QString whenText(double jd, const QTimeZone& zone)
 
 QString widthText(double arcmin)
 {
-    return hungarianDecimal(arcmin, 2) + u'′';
+    return decimalText(arcmin, 2) + u'′';
 }
 
 QString litText(double fraction)
 {
-    return hungarianDecimal(fraction * 100.0, 2) + u'%';
+    return decimalText(fraction * 100.0, 2) + u'%';
 }
 
 QString yallopText(double q)
 {
     const YallopClass c = yallopClass(q);
-    return QStringLiteral("%1 (%2: %3)").arg(hungarianDecimal(q, 3), QString(yallopLetter(c)), yallopWords(c));
+    return QStringLiteral("%1 (%2: %3)").arg(decimalText(q, 3), QString(yallopLetter(c)), yallopWords(c));
 }
 
 QString odehText(double v)
 {
     const OdehZone z = odehZone(v);
     return words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2 zóna: %3)"))
-        .arg(hungarianDecimal(v, 2), QString(odehLetter(z)), odehWords(z));
+        .arg(decimalText(v, 2), QString(odehLetter(z)), odehWords(z));
 }
 
 QString noQText()

@@ -13,7 +13,7 @@ namespace {
 
 QString decimal(double v, int decimals)
 {
-    return almanac::hungarianDecimal(v, decimals);
+    return almanac::decimalText(v, decimals);
 }
 
 }  // namespace

@@ -7,6 +7,143 @@
         <source>Az efemeriszfájlok nem fedik le ezt az időpontot: --%1 &quot;%2&quot; (a fájlok 1800.01.01-től 2399.12.31-ig tartanak, és a számítás hetekkel előtte és utána is olvas belőlük)</source>
         <translation>The ephemeris files do not cover this time: --%1 &quot;%2&quot; (the files run from 1800.01.01 to 2399.12.31, and the computation reads them weeks before and after it)</translation>
     </message>
+    <message>
+        <source>Ez a súgó.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>A program változata.</source>
+        <translation>The version of the program.</translation>
+    </message>
+    <message>
+        <source>Földrajzi szélesség, fok (észak +), a --lon kapcsolóval együtt. Nélkülük a beállított megfigyelőhely számít.</source>
+        <translation>Latitude, degrees (north +), together with --lon. Without them the configured observing site counts.</translation>
+    </message>
+    <message>
+        <source>fok</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>Földrajzi hosszúság, fok (kelet +), a --lat kapcsolóval együtt.</source>
+        <translation>Longitude, degrees (east +), together with --lat.</translation>
+    </message>
+    <message>
+        <source>Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett alapértelmezés 0.</source>
+        <translation>Elevation above sea level, metres (between -500 and 15000); with --lat/--lon the default is 0.</translation>
+    </message>
+    <message>
+        <source>IANA időzóna, például Europe/Budapest; alapértelmezés a beállított megfigyelőhelyé.</source>
+        <translation>IANA time zone, for example Europe/Budapest; the default is the configured observing site&apos;s.</translation>
+    </message>
+    <message>
+        <source>zóna</source>
+        <translation>zone</translation>
+    </message>
+    <message>
+        <source>Az efemeriszfájlok mappája.</source>
+        <translation>The folder of the ephemeris files.</translation>
+    </message>
+    <message>
+        <source>mappa</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Hibás --%1 érték: &quot;%2&quot; (%3 és %4 között kell lennie)</source>
+        <translation>Wrong --%1 value: &quot;%2&quot; (it must be between %3 and %4)</translation>
+    </message>
+    <message>
+        <source>A --lat és a --lon csak együtt adható meg.</source>
+        <translation>--lat and --lon can only be given together.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen időzóna: &quot;%1&quot; (IANA név kell, például Europe/Budapest)</source>
+        <translation>Unknown time zone: &quot;%1&quot; (an IANA name is needed, for example Europe/Budapest)</translation>
+    </message>
+    <message>
+        <source>Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.</source>
+        <translation>No ephemeris files: computing with the built-in Moshier series.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen lista: &quot;%1&quot; (lehet: ujholdak, holdsarlok, napfogyik, holdfogyik, venusz)</source>
+        <translation>Unknown list: &quot;%1&quot; (one of: ujholdak, holdsarlok, napfogyik, holdfogyik, venusz)</translation>
+    </message>
+    <message>
+        <source>A --from év (%1) nem lehet később, mint a --to év (%2)</source>
+        <translation>The --from year (%1) cannot be later than the --to year (%2)</translation>
+    </message>
+    <message>
+        <source>%1: a --from/--to után üres az évtartomány (%2-%3), kihagyva</source>
+        <translation>%1: the year range after --from/--to is empty (%2-%3), skipped</translation>
+    </message>
+    <message>
+        <source>%1: %2 - a fájl nem készült el</source>
+        <translation>%1: %2 - the file was not made</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.
+Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik
+Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),
+és mind az öt fájl.
+Egy megfigyelés körülményei: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (lásd: sighting --help).
+A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).
+Az észlelési napló: tavik-almanac log list (lásd: log --help).
+Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el.</source>
+        <translation>The data files of Tavik (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) with the Swiss Ephemeris.
+Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf, as Tavik&apos;s
+Observing site window saves it), without it Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time),
+and all five files.
+The circumstances of an observation: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (see: sighting --help).
+The world map of crescent visibility: tavik-almanac map --date 2025.05.27 (see: map --help).
+The observation logbook: tavik-almanac log list (see: log --help).
+Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</translation>
+    </message>
+    <message>
+        <source>Első év (helyi idő szerint).</source>
+        <translation>First year (in local time).</translation>
+    </message>
+    <message>
+        <source>év</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Utolsó év (helyi idő szerint).</source>
+        <translation>Last year (in local time).</translation>
+    </message>
+    <message>
+        <source>A célmappa (alapértelmezés: a munkamappa).</source>
+        <translation>The target folder (default: the working folder).</translation>
+    </message>
+    <message>
+        <source>Csak ezek a listák, vesszővel elválasztva.</source>
+        <translation>Only these lists, separated by commas.</translation>
+    </message>
+    <message>
+        <source>listák</source>
+        <translation>lists</translation>
+    </message>
+    <message>
+        <source>lista</source>
+        <translation>list</translation>
+    </message>
+    <message>
+        <source>ujholdak, holdsarlok, napfogyik, holdfogyik vagy venusz.</source>
+        <translation>ujholdak, holdsarlok, napfogyik, holdfogyik or venusz.</translation>
+    </message>
+    <message>
+        <source>[lista...]</source>
+        <translation>[list...]</translation>
+    </message>
+    <message>
+        <source>A célmappa nem hozható létre: %1</source>
+        <translation>The target folder cannot be created: %1</translation>
+    </message>
 </context>
 <context>
     <name>LogCommand</name>
@@ -176,6 +313,14 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
     <message>
         <source>Használat: tavik-almanac log [--db FÁJL] import|export FÁJL.csv, vagy list, add, records, score (lásd: log --help)</source>
         <translation>Usage: tavik-almanac log [--db FILE] import|export FILE.csv, or list, add, records, score (see: log --help)</translation>
+    </message>
+    <message>
+        <source>parancs</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>parancs [FÁJL.csv]</source>
+        <translation>command [FILE.csv]</translation>
     </message>
 </context>
 <context>
@@ -428,6 +573,88 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
 </source>
         <translation>There is no crescent on the --date day (%1): the nearest conjunction is at %2 UT. Maps are drawn for the %3 days before and after a conjunction.
 </translation>
+    </message>
+    <message>
+        <source>Hibás --date dátum: &quot;%1&quot; - például 2025.05.27</source>
+        <translation>Wrong --date: &quot;%1&quot; - for example 2025.05.27</translation>
+    </message>
+    <message>
+        <source>Ismeretlen --criterion: &quot;%1&quot; (lehet: yallop, odeh)</source>
+        <translation>Unknown --criterion: &quot;%1&quot; (one of: yallop, odeh)</translation>
+    </message>
+    <message>
+        <source>Hibás --step rácsköz: &quot;%1&quot; (0,1 és 5 fok között kell lennie)</source>
+        <translation>Wrong --step grid spacing: &quot;%1&quot; (it must be between 0.1 and 5 degrees)</translation>
+    </message>
+    <message>
+        <source>Hiányzik a --date dátum, például --date 2025.05.27</source>
+        <translation>The --date is missing, for example --date 2025.05.27</translation>
+    </message>
+    <message>
+        <source>Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).
+Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),
+és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:
+--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.
+A kép formátuma a --out kiterjesztéséből adódik (png, jpg, bmp...). Az újholdtól 5 napnál
+messzebb eső nap térképe nem készül.
+Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely, a --out és a --table
+ugyanaz a fájl) vagy nem írható fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája.</source>
+        <translation>World map: where the crescent is visible on the evening of the given day (--morning: at its dawn).
+For every grid point sunset, moonset, lag, best time (sunset + 4/9 lag),
+and the value and class of Yallop&apos;s q or Odeh&apos;s V at the best time. The place marked on the map:
+--lat and --lon, without them the configured observing site, or Budapest.
+The picture format follows the extension of --out (png, jpg, bmp...). No map is made for a day
+more than 5 days from new moon.
+Exit code: 0 done, 2 wrong input (date, grid spacing, criterion, place, --out and --table
+the same file) or a file that cannot be written - then neither file is written -, 3 an ephemeris fault.</translation>
+    </message>
+    <message>
+        <source>A nap, például 2025.05.27.</source>
+        <translation>The day, for example 2025.05.27.</translation>
+    </message>
+    <message>
+        <source>dátum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>A hajnali (óhold) sarló térképe az esti helyett.</source>
+        <translation>The map of the dawn (old Moon) crescent instead of the evening one.</translation>
+    </message>
+    <message>
+        <source>yallop (alapértelmezés) vagy odeh.</source>
+        <translation>yallop (default) or odeh.</translation>
+    </message>
+    <message>
+        <source>feltétel</source>
+        <translation>criterion</translation>
+    </message>
+    <message>
+        <source>Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5).</source>
+        <translation>Grid spacing in degrees, 0.1-5 (default: 0.5).</translation>
+    </message>
+    <message>
+        <source>fok</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>A kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png).</source>
+        <translation>The picture (default: holdsarlo-YYYY-MM-DD.png).</translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Táblázat is, tabulátorral tagolt sorokkal.</source>
+        <translation>A table too, in tab-separated lines.</translation>
+    </message>
+    <message>
+        <source>A kép nem készíthető el (kevés a memória?)</source>
+        <translation>The picture cannot be made (not enough memory?)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pont, számítás %3 ms, összesen %4 ms</source>
+        <translation>%1 x %2 points, computing %3 ms, in all %4 ms</translation>
     </message>
 </context>
 <context>
@@ -720,11 +947,11 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
     </message>
     <message>
         <source>W′ (sarló szélessége)</source>
-        <translation>W′ (crescent width)</translation>
+        <translation>W′ (width)</translation>
     </message>
     <message>
         <source>Megvilágított rész</source>
-        <translation>Illuminated fraction</translation>
+        <translation>Illumination</translation>
     </message>
     <message>
         <source>Legjobb időpont</source>
@@ -874,9 +1101,10 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
 --next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első
 este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.
 </source>
-        <translation>A date without a time (--at 2025.05.28): the evening best time of the day, the morning one for a waning Moon.
---next: the next chance after --at (without it the current time, for a date the start of the day): the first
-evening or morning whose best time is later and whose Yallop class at the site is A, B or C.
+        <translation>A date without a time (--at 2025.05.28): the evening best time of the day, the morning one
+for a waning Moon. --next: the next chance after --at (without it the current time, for a
+date the start of the day): the first evening or morning whose best time is later and whose
+Yallop class at the site is A, B or C.
 </translation>
     </message>
     <message>
@@ -886,12 +1114,54 @@ evening or morning whose best time is later and whose Yallop class at the site i
     <message>
         <source>; dátum
 egymagában: a nap legjobb időpontja.</source>
-        <translation>; a date
-alone: the best time of the day.</translation>
+        <translation>; a date alone: the best time of the day.</translation>
     </message>
     <message>
         <source>A következő esély (A, B vagy C osztály) jelentése.</source>
         <translation>The report of the next chance (class A, B or C).</translation>
+    </message>
+    <message>
+        <source>Hibás --at időpont: &quot;%1&quot; - dátum és idő kell, például &quot;2025.05.27 21:05&quot; vagy &quot;2025.05.27&quot;</source>
+        <translation>Wrong --at time: &quot;%1&quot; - a date and a time are needed, for example &quot;2025.05.27 21:05&quot; or &quot;2025.05.27&quot;</translation>
+    </message>
+    <message>
+        <source>Hibás --at időpont: &quot;%1&quot; - hiányzik a dátum, például &quot;2025.05.27 21:05&quot;</source>
+        <translation>Wrong --at time: &quot;%1&quot; - the date is missing, for example &quot;2025.05.27 21:05&quot;</translation>
+    </message>
+    <message>
+        <source>Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,
+ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.
+Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül
+Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).
+</source>
+        <translation>The circumstances of a crescent observation: the age of the Moon, the positions of the Sun
+and the Moon, the lag, ARCL, ARCV, DAZ, the width of the crescent, Yallop&apos;s q and Odeh&apos;s V
+at the best time.
+Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf), without it
+Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
+</translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,
+3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), </source>
+        <translation>Exit code: 0 done, 1 wrong option (place, zone, --ephe), 2 missing or unreadable --at,
+3 an ephemeris fault (a damaged file, or a time outside the files), </translation>
+    </message>
+    <message>
+        <source>A megfigyelés helyi ideje, például &quot;2025.05.27 21:05&quot;</source>
+        <translation>The local time of the observation, for example &quot;2025.05.27 21:05&quot;</translation>
+    </message>
+    <message>
+        <source>időpont</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>Egyetlen JSON objektum a szöveg helyett.</source>
+        <translation>A single JSON object instead of the text.</translation>
+    </message>
+    <message>
+        <source>Hiányzik a --at időpont, például --at &quot;2025.05.27 21:05&quot;</source>
+        <translation>The --at time is missing, for example --at &quot;2025.05.27 21:05&quot;</translation>
     </message>
 </context>
 <context>
