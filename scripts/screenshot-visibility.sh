@@ -6,7 +6,7 @@
 # "map" the window's map page. A time of "-" types none: the window shows
 # the coming evening's chance. TAVIK_SHOT_NOW sets the program's clock
 # (faketime, local time of Budapest, for example "2025-12-21 14:30:00"),
-# TAVIK_SHOT_SCALE its scale factor.
+# TAVIK_SHOT_SCALE its scale factor. LANG=en_US.UTF-8 takes the English window.
 #   scripts/screenshot-visibility.sh [out.png] [program] [time] [site|map|mapwindow]
 # With "mapwindow": the crescent map window opened from its "Térkép…" button,
 # filling the screen.
@@ -97,11 +97,18 @@ xtst.XTestFakeMotionEvent(d, -1, int(sys.argv[1]), int(sys.argv[2]), 0)
 xtst.XTestFakeButtonEvent(d, 1, True, 0); xtst.XTestFakeButtonEvent(d, 1, False, 0)
 x11.XFlush(d); time.sleep(0.3)
 PY
+# Under an English locale (LANG=en_US.UTF-8) the window has its English title
+# and its time box is Alt+T.
+title='Holdsarl'
+timekey='Alt_L+i'
+case "${LANGUAGE:-}:${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
+  en*|:en*) title='Crescent visibility'; timekey='Alt_L+t' ;;
+esac
 keys "Control_L+t"
-shot=$(window 'Holdsarl')
+shot=$(window "$title")
 sleep 1
 if [ "$when" != - ]; then
-  keys "Alt_L+i" "Control_L+a" "text:$when" "Return"
+  keys "$timekey" "Control_L+a" "text:$when" "Return"
 fi
 sleep 2
 if [ "$which" = map ]; then

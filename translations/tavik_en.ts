@@ -1431,6 +1431,21 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <source>látszó magasság, helyi idő</source>
         <translation>apparent altitude, local time</translation>
     </message>
+    <message>
+        <source>legjobb</source>
+        <comment>the best time</comment>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>Nap</source>
+        <comment>the Sun</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <comment>the Moon</comment>
+        <translation>Moon</translation>
+    </message>
 </context>
 <context>
     <name>tavik::AttemptForm</name>
@@ -2509,6 +2524,10 @@ Give the place a name of at most %1 characters.</translation>
 A listából válasszon IANA időzónát (például Europe/Budapest), vagy hagyja üresen: akkor %3 számít.</source>
         <translation>%1 is wrong: “%2”.
 Choose an IANA time zone from the list (for example Europe/Budapest), or leave it empty: then %3 counts.</translation>
+    </message>
+    <message>
+        <source>A hely neve</source>
+        <translation>The name of the place</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,7 @@ void SiteWindow::createPlaces()
 void SiteWindow::createFields()
 {
     auto* form = new QFormLayout;
-    m_name = addBox(this, "name", QStringLiteral("A hely neve"));
+    m_name = addBox(this, "name", tr("A hely neve"));
     m_name->setMaxLength(kNameLimit);
     m_latitude = addBox(this, "latitude", tr("Földrajzi szélesség, fok, észak pozitív"));
     m_longitude = addBox(this, "longitude", tr("Földrajzi hosszúság, fok, kelet pozitív"));
