@@ -157,7 +157,7 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
 QString mapTitle(const VisibilityMap& map)
 {
     return QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT")
-        .arg(map.request.date.toString(QStringLiteral("yyyy.MM.dd.")),
+        .arg(map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")),
              map.request.morning ? QCoreApplication::translate("tavik::maps", "hajnalban")
                                  : QCoreApplication::translate("tavik::maps", "este"),
              criterionName(map.request.criterion),
@@ -276,7 +276,7 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
                       .arg(criterionName(first.request.criterion),
                            tavik::almanac::formatLocalMinute(first.newMoon, QTimeZone::utc()));
     for (const VisibilityMap& m : maps) {
-        sheet.captions.append(m.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+        sheet.captions.append(m.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
                               + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
                                                    : QCoreApplication::translate("MapSheet", "este")));
         sheet.cells.append(cellImage(m));

@@ -2159,6 +2159,11 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <source>PNG kép (*.png)</source>
         <translation>PNG picture (*.png)</translation>
     </message>
+    <message>
+        <source>yyyy.MM.dd.</source>
+        <comment>date format</comment>
+        <translation>yyyy.MM.dd</translation>
+    </message>
 </context>
 <context>
     <name>tavik::MessageSink</name>
@@ -3202,6 +3207,11 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
     <message>
         <source>nincs napnyugta</source>
         <translation>no sunset</translation>
+    </message>
+    <message>
+        <source>yyyy.MM.dd.</source>
+        <comment>date format</comment>
+        <translation>yyyy.MM.dd</translation>
     </message>
 </context>
 </TS>

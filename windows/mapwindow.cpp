@@ -141,7 +141,7 @@ void MapWindow::createControls()
     labelled(tr("&Nézet:"), m_viewBox, "viewBox");
     connect(m_viewBox, &QComboBox::activated, this, [this](int i) { setView(View(i)); });
     m_dateEdit = new QDateEdit(m_env.date, this);
-    m_dateEdit->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
+    m_dateEdit->setDisplayFormat(tr("yyyy.MM.dd.", "date format"));
     m_dateEdit->setCalendarPopup(true);
     labelled(tr("&Dátum:"), m_dateEdit, "dateEdit");
     connect(m_dateEdit, &QDateEdit::dateChanged, this, [this](QDate d) { setEvening(d, m_env.morning); });
@@ -206,7 +206,7 @@ maps::MapSheet MapWindow::emptySheet() const
     sheet.morning = m_env.morning;
     sheet.title = tr("Holdsarló láthatósága – %1").arg(maps::criterionName(m_criterion));
     for (int i = 0; i < m_eveningCount; ++i)
-        sheet.captions.append(m_env.date.addDays(i).toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+        sheet.captions.append(m_env.date.addDays(i).toString(tr("yyyy.MM.dd.", "date format")) + u' '
                               + (m_env.morning ? tr("hajnalban") : tr("este")));
     return sheet;
 }
@@ -305,7 +305,7 @@ void MapWindow::startWork(bool preview)
             if (work->nearNewMoon.back())
                 work->rows += int(std::lround(request.region.height() / m_step));
             else
-                far << request.date.toString(QStringLiteral("yyyy.MM.dd."));
+                far << request.date.toString(tr("yyyy.MM.dd.", "date format"));
         }
     } catch (const almanac::EphemerisError& e) {
         m_statusBar->showMessage(e.message());

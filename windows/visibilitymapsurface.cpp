@@ -19,7 +19,7 @@ constexpr int kLeastMapWidth = 320;   // below this a map says too little
 
 QString eveningText(const almanac::VisibilityMap& map)
 {
-    return map.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+    return map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
            + (map.request.morning ? QCoreApplication::translate("tavik::VisibilityMapSurface", "hajnalban")
                                   : QCoreApplication::translate("tavik::VisibilityMapSurface", "este"));
 }
