@@ -553,6 +553,13 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
         <source>Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D zónájába, ahol szabad szemmel nem várható. Minden észlelés számít, a felhős estéké is, a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt q és V szerint.</source>
         <translation>The prediction is correct if a crescent seen by naked eye fell into Yallop&apos;s classes A–C or Odeh&apos;s zones A–B; if a crescent seen with binoculars, a telescope or a camera fell into Yallop&apos;s classes A–D or Odeh&apos;s zones A–C; and if a crescent not seen fell into Yallop&apos;s classes D–F or Odeh&apos;s zones C–D, where the naked eye could not expect it. Every attempt counts, cloudy evenings too, by q and V computed at the time of the observation (without a time, at the best time).</translation>
     </message>
+    <message numerus="yes">
+        <source>%n jelzés</source>
+        <translation>
+            <numerusform>%n flag</numerusform>
+            <numerusform>%n flags</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MapCommand</name>
