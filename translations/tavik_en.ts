@@ -2440,6 +2440,17 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
 </context>
 <context>
+    <name>tavik::SitePlaces</name>
+    <message>
+        <source>Piszkéstető (csillagvizsgáló)</source>
+        <translation>Piszkéstető (observatory)</translation>
+    </message>
+    <message>
+        <source>Svábhegy (csillagvizsgáló)</source>
+        <translation>Svábhegy (observatory)</translation>
+    </message>
+</context>
+<context>
     <name>tavik::SiteWindow</name>
     <message>
         <source>a rendszer időzónája</source>

@@ -3,15 +3,19 @@
 // tavik_en.ts, and English in every control of every window when chosen.
 #include "appfixture.h"
 #include "siteconfig.h"
+#include "siteplaces.h"
 #include "translation.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -63,6 +67,26 @@ QStringList textsOf(QWidget* window)
             add(w, QStringLiteral("title"), g->title());
         if (auto* m = qobject_cast<QMenu*>(w))
             add(w, QStringLiteral("title"), m->title());
+        if (auto* t = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                add(w, QStringLiteral("tab"), t->tabText(i));
+        }
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < c->count() && i < 50; ++i)
+                add(w, QStringLiteral("item"), c->itemText(i));
+        }
+        // Tables and lists: their headers and the cells shown.
+        if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
+            const QAbstractItemModel* model = v->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                add(w, QStringLiteral("header"), model->headerData(column, Qt::Horizontal).toString());
+                for (int row = 0; row < model->rowCount() && row < 50; ++row) {
+                    const QModelIndex index = model->index(row, column);
+                    add(w, QStringLiteral("cell"), index.data().toString());
+                    add(w, QStringLiteral("cellToolTip"), index.data(Qt::ToolTipRole).toString());
+                }
+            }
+        }
     }
     for (QAction* a : window->findChildren<QAction*>()) {
         add(a, QStringLiteral("text"), a->text());
@@ -73,10 +97,14 @@ QStringList textsOf(QWidget* window)
 
 QStringList hungarianTexts(QWidget* window)
 {
+    // The site window's towns and observatories are names too; the words after them are not.
+    QStringList names = kProperNames;
+    for (const ObservingSite& site : hungarianSites())
+        names << site.name.section(QStringLiteral(" ("), 0, 0);
     QStringList found;
     for (const QString& t : textsOf(window)) {
         QString rest = t.section(QStringLiteral(": "), 1);
-        for (const QString& name : kProperNames)
+        for (const QString& name : std::as_const(names))
             rest.remove(name);
         if (rest.contains(kHungarianLetters))
             found << t;
