@@ -101,8 +101,10 @@ PY
 # and its time box is Alt+T.
 title='Holdsarl'
 timekey='Alt_L+i'
+mapkey='Alt_L+r'
+maptitle='Holdsarló-térkép'
 case "${LANGUAGE:-}:${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
-  en*|:en*) title='Crescent visibility'; timekey='Alt_L+t' ;;
+  en*|:en*) title='Crescent visibility'; timekey='Alt_L+t'; mapkey='Alt_L+p'; maptitle='Crescent map' ;;
 esac
 keys "Control_L+t"
 shot=$(window "$title")
@@ -118,8 +120,8 @@ fi
 if [ "$which" = mapwindow ]; then
   # The map window from the "Térkép…" button, filling the screen, two evenings,
   # the mouse over the first.
-  keys "Alt_L+r"
-  shot=$(window 'Holdsarló-térkép')
+  keys "$mapkey"
+  shot=$(window "$maptitle")
   python3 - "$shot" <<'PY'
 import ctypes, sys, time
 x11 = ctypes.CDLL("libX11.so.6")
