@@ -2791,10 +2791,6 @@ The data that came with the package (read only):
         <translation>in %1 days</translation>
     </message>
     <message>
-        <source>%1 napja</source>
-        <translation>%1 days ago</translation>
-    </message>
-    <message>
         <source>a sarló nem látható</source>
         <translation>the crescent is not visible</translation>
     </message>
@@ -2941,6 +2937,13 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
     <message>
         <source>Az öt lista elkészült erre a helyre: %1</source>
         <translation>The five lists are ready for this site: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n napja</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
     </message>
 </context>
 <context>

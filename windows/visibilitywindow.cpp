@@ -413,7 +413,7 @@ void VisibilityWindow::describeEvening(const QString& heading)
     const QString when = days == 0   ? tr("ma")
                          : days == 1 ? tr("holnap")
                          : days > 1  ? tr("%1 nap múlva").arg(days)
-                                     : tr("%1 napja").arg(-days);
+                                     : tr("%n napja", nullptr, int(-days));
     QString seen = tr("a sarló nem látható");
     if (m_report->best && m_report->crescent) {
         const YallopClass c = yallopClass(m_report->best->q);
