@@ -373,7 +373,7 @@ void InterfaceLanguageTest::paddedTranslationsKeepTheirColumns()
 
 void InterfaceLanguageTest::windows_data()
 {
-    QTest::addColumn<QString>("item");     // the menu item that opens it; empty: the main window
+    QTest::addColumn<QString>("item");     // the menu item that opens it ("item>button": then a button in that); empty: the main window
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
@@ -400,6 +400,7 @@ void InterfaceLanguageTest::windows_data()
         {"lathatosag", "VisibilityWindow", "Holdsarló láthatósága", "Crescent visibility"},
         {"terkep", "mapWindow", "Holdsarló-térkép", "Crescent map"},
         {"eszlelesinaplo", "LogbookWindow", "Észlelési napló", "Observation logbook"},
+        {"eszlelesinaplo>Uj", "AttemptForm", "Új észlelés", "New sighting"},
     };
     for (const auto& r : rows) {
         QTest::addRow("%s hu", r.window) << QString::fromLatin1(r.item) << QString::fromLatin1(r.window) << false
@@ -429,7 +430,16 @@ void InterfaceLanguageTest::windows()
     auto a = makeWindow(data, log);
     a->show();
     if (!item.isEmpty())
-        a->findChild<QAction*>(item)->trigger();
+        a->findChild<QAction*>(item.section(u'>', 0, 0))->trigger();
+    if (const QString button = item.section(u'>', 1); !button.isEmpty()) {
+        QAbstractButton* b = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && !b)
+                b = top->findChild<QAbstractButton*>(button);
+        }
+        QVERIFY(b);
+        b->click();
+    }
     QWidget* w = item.isEmpty() ? a.get() : openWindow(qPrintable(window));
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), title);
