@@ -97,14 +97,15 @@ xtst.XTestFakeMotionEvent(d, -1, int(sys.argv[1]), int(sys.argv[2]), 0)
 xtst.XTestFakeButtonEvent(d, 1, True, 0); xtst.XTestFakeButtonEvent(d, 1, False, 0)
 x11.XFlush(d); time.sleep(0.3)
 PY
-# Under an English locale (LANG=en_US.UTF-8) the window has its English title
-# and its time box is Alt+T.
+# Under an English locale (LANG=en_US.UTF-8) the windows have their English
+# titles and access keys.
 title='Holdsarl'
 timekey='Alt_L+i'
 mapkey='Alt_L+r'
+tabkey='Alt_L+t'
 maptitle='Holdsarló-térkép'
-case "${LANGUAGE:-}:${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
-  en*|:en*) title='Crescent visibility'; timekey='Alt_L+t'; mapkey='Alt_L+p'; maptitle='Crescent map' ;;
+case "${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
+  en*) title='Crescent visibility'; timekey='Alt_L+t'; mapkey='Alt_L+p'; tabkey='Alt_L+m'; maptitle='Crescent map' ;;
 esac
 keys "Control_L+t"
 shot=$(window "$title")
@@ -114,7 +115,7 @@ if [ "$when" != - ]; then
 fi
 sleep 2
 if [ "$which" = map ]; then
-  keys "Alt_L+t"
+  keys "$tabkey"
   sleep 4
 fi
 if [ "$which" = mapwindow ]; then
