@@ -2438,6 +2438,11 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <source>Addig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem ment a Megfigyelőhely ablakban.</source>
         <translation>Until then Budapest is the observing site; the file stays as it is until a new site is saved in the Observing site window.</translation>
     </message>
+    <message>
+        <source> </source>
+        <comment>thousands separator</comment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>tavik::SitePlaces</name>
