@@ -51,7 +51,7 @@ QString localSolarText(const SolarEclipse& e, const QTimeZone& zone)
         return QCoreApplication::translate("tavik::almanac::Lists", "nem látható");
     const bool sameDay = localMinute(v.jd, zone).date() == localMinute(e.greatest, zone).date();
     QString text = (sameDay ? formatLocalTime(v.jd, zone) : formatLocalMinute(v.jd, zone))
-                   + QStringLiteral("  ") + hungarianDecimal(v.magnitude, 3);
+                   + QStringLiteral("  ") + decimalText(v.magnitude, 3);
     if (v.seen == LocalSolarView::Seen::FromSunrise)
         text += QCoreApplication::translate("tavik::almanac::Lists", " napkeltekor");
     else if (v.seen == LocalSolarView::Seen::UntilSunset)
@@ -62,7 +62,7 @@ QString localSolarText(const SolarEclipse& e, const QTimeZone& zone)
 QString solarEclipseRow(const SolarEclipse& e, const QTimeZone& zone)
 {
     return cell(formatLocalMinute(e.greatest, zone), kSolarWhenWidth) + cell(hungarianName(e.type), kSolarTypeWidth)
-           + cell(hungarianDecimal(e.magnitude, 4), kSolarMagnitudeWidth) + localSolarText(e, zone);
+           + cell(decimalText(e.magnitude, 4), kSolarMagnitudeWidth) + localSolarText(e, zone);
 }
 
 QString lunarEclipseRow(const LunarEclipse& e, const QTimeZone& zone)
@@ -71,9 +71,9 @@ QString lunarEclipseRow(const LunarEclipse& e, const QTimeZone& zone)
                               .arg(e.moonAltitude > 0 ? QCoreApplication::translate("tavik::almanac::Lists", "igen") : QCoreApplication::translate("tavik::almanac::Lists", "nem"))
                               .arg(std::lround(e.moonAltitude));
     return cell(formatLocalMinute(e.greatest, zone), kLunarWhenWidth) + cell(hungarianName(e.type), kLunarTypeWidth)
-           + cell(e.type == LunarType::Penumbral ? QStringLiteral("-") : hungarianDecimal(e.umbralMagnitude, 4),
+           + cell(e.type == LunarType::Penumbral ? QStringLiteral("-") : decimalText(e.umbralMagnitude, 4),
                   kLunarUmbralWidth)
-           + cell(hungarianDecimal(e.penumbralMagnitude, 4), kLunarPenumbralWidth) + above;
+           + cell(decimalText(e.penumbralMagnitude, 4), kLunarPenumbralWidth) + above;
 }
 
 // The heading rows, then a row for each eclipse whose greatest phase falls
@@ -100,7 +100,7 @@ QString spanText(const std::optional<DaySpan>& span, const QTimeZone& zone)
 
 }  // namespace
 
-QString hungarianDecimal(double value, int decimals)
+QString decimalText(double value, int decimals)
 {
     QString text = QString::number(value, 'f', decimals);
     if (text.startsWith(u'-') && text.toDouble() == 0.0)
@@ -122,9 +122,9 @@ QString siteText(const Site& site)
 {
     return QStringLiteral("%1 %2°, %3 %4°, %5 m")
         .arg(site.latitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "É", "north") : QCoreApplication::translate("tavik::almanac::Lists", "D", "south"),
-             hungarianDecimal(std::abs(site.latitude), 4),
+             decimalText(std::abs(site.latitude), 4),
              site.longitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "K", "east") : QCoreApplication::translate("tavik::almanac::Lists", "Ny", "west"),
-             hungarianDecimal(std::abs(site.longitude), 4))
+             decimalText(std::abs(site.longitude), 4))
         .arg(std::lround(site.elevation));
 }
 
@@ -198,7 +198,7 @@ QStringList venusLines(const Ephemeris& eph, const ListSettings& s)
         lines.append(cell(formatLocalDate(conjunction, s.zone), kVenusConjunctionWidth)
                      + cell(spanText(v.evening, s.zone), kVenusSpanWidth)
                      + cell(spanText(v.morning, s.zone), kVenusSpanWidth)
-                     + (seen ? hungarianDecimal(v.thinnest * 100.0, 1) + u'%' : QStringLiteral("-")));
+                     + (seen ? decimalText(v.thinnest * 100.0, 1) + u'%' : QStringLiteral("-")));
     }
     return lines;
 }

@@ -52,7 +52,7 @@ inline constexpr int kVenusConjunctionWidth = 13; // "Alsó együttállás"
 inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sarló": two dates
 
 // Pieces shared by the lists and their tests.
-QString hungarianDecimal(double value, int decimals);   // "0,9376"
+QString decimalText(double value, int decimals);   // "0,9376" in Hungarian, "0.9376" in English
 // A signed span of time, for the lists and the report: "16 óra 3 perc",
 // "-25 óra 10 perc", and under an hour "8 perc", "-8 perc" (minutes before
 // the conjunction).

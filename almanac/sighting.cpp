@@ -121,9 +121,9 @@ const std::array<CrescentRecord, 4>& crescentRecords()
     // photographed in daylight at the very moment of the conjunction (T. Legault).
     static const std::array<CrescentRecord, 4> records{{
         {RecordMeans::NakedEye, kNakedEyeRecordHours, "1990.02.25", "Collins Gap, Tennessee", "nakedEye"},
-        {RecordMeans::OpticalAid, kOpticalAidRecordHours, "2002.09.07", "Irán", "opticalAid"},
+        {RecordMeans::OpticalAid, kOpticalAidRecordHours, "2002.09.07", QT_TRANSLATE_NOOP("Sighting", "Irán"), "opticalAid"},
         {RecordMeans::Telescope, 12.1, "1996.01.21", "Tucson, Arizona", "telescope"},
-        {RecordMeans::Imaging, 0.0, "2013.07.08", "Élancourt, Franciaország", "imaging"},
+        {RecordMeans::Imaging, 0.0, "2013.07.08", QT_TRANSLATE_NOOP("Sighting", "Élancourt, Franciaország"), "imaging"},
     }};
     return records;
 }

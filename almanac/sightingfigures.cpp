@@ -131,7 +131,7 @@ QString fieldLabel(SightingField field, bool evening)
 
 QString degreesText(double value)
 {
-    return hungarianDecimal(value, 2) + u'°';
+    return decimalText(value, 2) + u'°';
 }
 
 QString whenText(double jd, const QTimeZone& zone)
@@ -142,25 +142,25 @@ QString whenText(double jd, const QTimeZone& zone)
 
 QString widthText(double arcmin)
 {
-    return hungarianDecimal(arcmin, 2) + u'′';
+    return decimalText(arcmin, 2) + u'′';
 }
 
 QString litText(double fraction)
 {
-    return hungarianDecimal(fraction * 100.0, 2) + u'%';
+    return decimalText(fraction * 100.0, 2) + u'%';
 }
 
 QString yallopText(double q)
 {
     const YallopClass c = yallopClass(q);
-    return QStringLiteral("%1 (%2: %3)").arg(hungarianDecimal(q, 3), QString(yallopLetter(c)), yallopWords(c));
+    return QStringLiteral("%1 (%2: %3)").arg(decimalText(q, 3), QString(yallopLetter(c)), yallopWords(c));
 }
 
 QString odehText(double v)
 {
     const OdehZone z = odehZone(v);
     return words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2 zóna: %3)"))
-        .arg(hungarianDecimal(v, 2), QString(odehLetter(z)), odehWords(z));
+        .arg(decimalText(v, 2), QString(odehLetter(z)), odehWords(z));
 }
 
 QString noQText()
@@ -243,7 +243,7 @@ QStringList recordTexts(const SightingFigures& f)
             = words(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
               + (imaging ? words(QT_TRANSLATE_NOOP("Sighting", "az együttállás pillanatában"))
                          : signedDurationText(c.record.hours / 24.0))
-              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), QString::fromUtf8(c.record.place));
+              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), words(c.record.place));
         if (c.younger)
             line += *c.younger ? words(QT_TRANSLATE_NOOP("Sighting", ": fiatalabb a rekordnál"))
                                : words(QT_TRANSLATE_NOOP("Sighting", ": nem rekord"));

@@ -13,7 +13,7 @@ namespace {
 
 QString decimal(double v, int decimals)
 {
-    return almanac::hungarianDecimal(v, decimals);
+    return almanac::decimalText(v, decimals);
 }
 
 }  // namespace
@@ -70,8 +70,10 @@ QVariant LogbookModel::data(const QModelIndex& index, int role) const
     case Lag: return c.lagMinutes ? decimal(*c.lagMinutes, 0) : QStringLiteral("–");
     case Q: return decimal(c.q, 3) + QStringLiteral(" (") + almanac::yallopLetter(c.yallop) + u')';
     case V: return decimal(c.v, 2) + QStringLiteral(" (") + almanac::odehLetter(c.odeh) + u')';
-    case Flags: return c.flags ? QCoreApplication::translate("Logbook", "%n jelzés", nullptr, std::popcount(c.flags))
-                               : QString();
+    case Flags: {
+        const int flags = std::popcount(c.flags);
+        return flags ? QCoreApplication::translate("Logbook", "%n jelzés", nullptr, flags) : QString();
+    }
     default: return {};
     }
 }

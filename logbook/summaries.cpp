@@ -82,8 +82,8 @@ QString personalRecordValue(const PersonalRecord& r)
 {
     switch (r.kind) {
     case PersonalRecordKind::ShortestLag:
-        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::hungarianDecimal(r.value, 0));
-    case PersonalRecordKind::SmallestArcl: return almanac::hungarianDecimal(r.value, 2) + u'°';
+        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::decimalText(r.value, 0));
+    case PersonalRecordKind::SmallestArcl: return almanac::decimalText(r.value, 2) + u'°';
     default: return almanac::signedDurationText(r.value / 24.0);
     }
 }

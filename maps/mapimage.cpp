@@ -45,8 +45,9 @@ QString degreeText(double deg, bool latitude)
 {
     if (deg == 0)
         return QStringLiteral("0°");
-    const QString side = latitude ? (deg > 0 ? QStringLiteral("É") : QStringLiteral("D"))
-                                  : (deg > 0 ? QStringLiteral("K") : QStringLiteral("Ny"));
+    const QString side = latitude ? (deg > 0 ? QCoreApplication::translate("tavik::maps", "É", "north") : QCoreApplication::translate("tavik::maps", "D", "south"))
+                                  : (deg > 0 ? QCoreApplication::translate("tavik::maps", "K", "east")
+                                             : QCoreApplication::translate("tavik::maps", "Ny", "west"));
     return QString::number(std::abs(deg)) + u'°' + side;
 }
 
@@ -155,9 +156,10 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
 
 QString mapTitle(const VisibilityMap& map)
 {
-    return QStringLiteral("Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT")
-        .arg(map.request.date.toString(QStringLiteral("yyyy.MM.dd.")),
-             map.request.morning ? QStringLiteral("hajnalban") : QStringLiteral("este"),
+    return QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT")
+        .arg(map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")),
+             map.request.morning ? QCoreApplication::translate("tavik::maps", "hajnalban")
+                                 : QCoreApplication::translate("tavik::maps", "este"),
              criterionName(map.request.criterion),
              tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
 }
@@ -264,7 +266,7 @@ void addToSheet(MapSheet& sheet, const VisibilityMap& m)
                           .arg(criterionName(m.request.criterion),
                                tavik::almanac::formatLocalMinute(m.newMoon, QTimeZone::utc()));
     }
-    sheet.captions.append(m.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+    sheet.captions.append(m.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
                           + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
                                                : QCoreApplication::translate("MapSheet", "este")));
     sheet.cells.append(cellImage(m));

@@ -2,6 +2,7 @@
 
 #include "crescents.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -56,7 +57,7 @@ QColor pointColour(Criterion criterion, const MapPoint& p)
 
 QString criterionName(Criterion criterion)
 {
-    return criterion == Criterion::Yallop ? QStringLiteral("Yallop-féle q") : QStringLiteral("Odeh-féle V");
+    return criterion == Criterion::Yallop ? QCoreApplication::translate("tavik::maps", "Yallop-féle q") : QCoreApplication::translate("tavik::maps", "Odeh-féle V");
 }
 
 QList<LegendEntry> legendEntries(Criterion criterion, bool morning)
@@ -67,11 +68,12 @@ QList<LegendEntry> legendEntries(Criterion criterion, bool morning)
                                                              : tavik::almanac::odehWords(OdehZone(g));
         entries.append({classColour(criterion, g), QString(tavik::almanac::gradeLetter(criterion, g)) + QStringLiteral(": ") + words});
     }
-    entries.append({kMoonsetFirst, morning ? QStringLiteral("a Hold a Nap után kel")
-                                           : QStringLiteral("a Hold a Nap előtt nyugszik")});
-    entries.append({kBeforeConjunction, morning ? QStringLiteral("napkelte az együttállás után")
-                                                : QStringLiteral("napnyugta az együttállás előtt")});
-    entries.append({kNoSunset, morning ? QStringLiteral("nincs napkelte") : QStringLiteral("nincs napnyugta")});
+    entries.append({kMoonsetFirst, morning ? QCoreApplication::translate("tavik::maps", "a Hold a Nap után kel")
+                                           : QCoreApplication::translate("tavik::maps", "a Hold a Nap előtt nyugszik")});
+    entries.append({kBeforeConjunction, morning ? QCoreApplication::translate("tavik::maps", "napkelte az együttállás után")
+                                                : QCoreApplication::translate("tavik::maps", "napnyugta az együttállás előtt")});
+    entries.append({kNoSunset, morning ? QCoreApplication::translate("tavik::maps", "nincs napkelte")
+                                     : QCoreApplication::translate("tavik::maps", "nincs napnyugta")});
     return entries;
 }
 

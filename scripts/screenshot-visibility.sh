@@ -6,7 +6,7 @@
 # "map" the window's map page. A time of "-" types none: the window shows
 # the coming evening's chance. TAVIK_SHOT_NOW sets the program's clock
 # (faketime, local time of Budapest, for example "2025-12-21 14:30:00"),
-# TAVIK_SHOT_SCALE its scale factor.
+# TAVIK_SHOT_SCALE its scale factor. LANG=en_US.UTF-8 takes the English window.
 #   scripts/screenshot-visibility.sh [out.png] [program] [time] [site|map|mapwindow]
 # With "mapwindow": the crescent map window opened from its "Térkép…" button,
 # filling the screen.
@@ -38,22 +38,32 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 . "$root/scripts/xwindow.sh"
 
 focusMainWindow
+# Under an English locale (LANG=en_US.UTF-8) the windows have their English
+# titles and access keys.
+title='Holdsarl'
+timekey='Alt_L+i'
+mapkey='Alt_L+r'
+tabkey='Alt_L+t'
+maptitle='Holdsarló-térkép'
+case "${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
+  en*) title='Crescent visibility'; timekey='Alt_L+t'; mapkey='Alt_L+p'; tabkey='Alt_L+m'; maptitle='Crescent map' ;;
+esac
 send "Control_L+t"
-shot=$(window 'Holdsarl')
+shot=$(window "$title")
 sleep 1
 if [ "$when" != - ]; then
-  send "Alt_L+i" "Control_L+a" "text:$when" "Return"
+  send "$timekey" "Control_L+a" "text:$when" "Return"
 fi
 sleep 2
 if [ "$which" = map ]; then
-  send "Alt_L+t"
+  send "$tabkey"
   sleep 4
 fi
 if [ "$which" = mapwindow ]; then
   # The map window from the "Térkép…" button, filling the screen, two evenings,
   # the mouse over the first.
-  send "Alt_L+r"
-  shot=$(window 'Holdsarló-térkép')
+  send "$mapkey"
+  shot=$(window "$maptitle")
   send "resize:$shot,1600,1200"
   sleep 1
   send "Alt_L+e" "Up"

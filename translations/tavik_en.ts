@@ -7,6 +7,559 @@
         <source>Az efemeriszfájlok nem fedik le ezt az időpontot: --%1 &quot;%2&quot; (a fájlok 1800.01.01-től 2399.12.31-ig tartanak, és a számítás hetekkel előtte és utána is olvas belőlük)</source>
         <translation>The ephemeris files do not cover this time: --%1 &quot;%2&quot; (the files run from 1800.01.01 to 2399.12.31, and the computation reads them weeks before and after it)</translation>
     </message>
+    <message>
+        <source>Ez a súgó.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>A program változata.</source>
+        <translation>The version of the program.</translation>
+    </message>
+    <message>
+        <source>Földrajzi szélesség, fok (észak +), a --lon kapcsolóval együtt. Nélkülük a beállított megfigyelőhely számít.</source>
+        <translation>Latitude, degrees (north +), together with --lon. Without them the configured observing site counts.</translation>
+    </message>
+    <message>
+        <source>fok</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>Földrajzi hosszúság, fok (kelet +), a --lat kapcsolóval együtt.</source>
+        <translation>Longitude, degrees (east +), together with --lat.</translation>
+    </message>
+    <message>
+        <source>Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett alapértelmezés 0.</source>
+        <translation>Elevation above sea level, metres (between -500 and 15000); with --lat/--lon the default is 0.</translation>
+    </message>
+    <message>
+        <source>IANA időzóna, például Europe/Budapest; alapértelmezés a beállított megfigyelőhelyé.</source>
+        <translation>IANA time zone, for example Europe/Budapest; the default is the configured observing site&apos;s.</translation>
+    </message>
+    <message>
+        <source>zóna</source>
+        <translation>zone</translation>
+    </message>
+    <message>
+        <source>Az efemeriszfájlok mappája.</source>
+        <translation>The folder of the ephemeris files.</translation>
+    </message>
+    <message>
+        <source>mappa</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>Hibás --%1 érték: &quot;%2&quot; (%3 és %4 között kell lennie)</source>
+        <translation>Wrong --%1 value: &quot;%2&quot; (it must be between %3 and %4)</translation>
+    </message>
+    <message>
+        <source>A --lat és a --lon csak együtt adható meg.</source>
+        <translation>--lat and --lon can only be given together.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen időzóna: &quot;%1&quot; (IANA név kell, például Europe/Budapest)</source>
+        <translation>Unknown time zone: &quot;%1&quot; (an IANA name is needed, for example Europe/Budapest)</translation>
+    </message>
+    <message>
+        <source>Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.</source>
+        <translation>No ephemeris files: computing with the built-in Moshier series.</translation>
+    </message>
+    <message>
+        <source>Ismeretlen lista: &quot;%1&quot; (lehet: ujholdak, holdsarlok, napfogyik, holdfogyik, venusz)</source>
+        <translation>Unknown list: &quot;%1&quot; (one of: ujholdak, holdsarlok, napfogyik, holdfogyik, venusz)</translation>
+    </message>
+    <message>
+        <source>A --from év (%1) nem lehet később, mint a --to év (%2)</source>
+        <translation>The --from year (%1) cannot be later than the --to year (%2)</translation>
+    </message>
+    <message>
+        <source>%1: a --from/--to után üres az évtartomány (%2-%3), kihagyva</source>
+        <translation>%1: the year range after --from/--to is empty (%2-%3), skipped</translation>
+    </message>
+    <message>
+        <source>%1: %2 - a fájl nem készült el</source>
+        <translation>%1: %2 - the file was not made</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sor</source>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.
+Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik
+Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),
+és mind az öt fájl.
+Egy megfigyelés körülményei: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (lásd: sighting --help).
+A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).
+Az észlelési napló: tavik-almanac log list (lásd: log --help).
+Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el.</source>
+        <translation>The data files of Tavik (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) with the Swiss Ephemeris.
+Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf, as Tavik&apos;s
+Observing site window saves it), without it Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time),
+and all five files.
+The circumstances of an observation: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (see: sighting --help).
+The world map of crescent visibility: tavik-almanac map --date 2025.05.27 (see: map --help).
+The observation logbook: tavik-almanac log list (see: log --help).
+Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</translation>
+    </message>
+    <message>
+        <source>Első év (helyi idő szerint).</source>
+        <translation>First year (in local time).</translation>
+    </message>
+    <message>
+        <source>év</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Utolsó év (helyi idő szerint).</source>
+        <translation>Last year (in local time).</translation>
+    </message>
+    <message>
+        <source>A célmappa (alapértelmezés: a munkamappa).</source>
+        <translation>The target folder (default: the working folder).</translation>
+    </message>
+    <message>
+        <source>Csak ezek a listák, vesszővel elválasztva.</source>
+        <translation>Only these lists, separated by commas.</translation>
+    </message>
+    <message>
+        <source>listák</source>
+        <translation>lists</translation>
+    </message>
+    <message>
+        <source>lista</source>
+        <translation>list</translation>
+    </message>
+    <message>
+        <source>ujholdak, holdsarlok, napfogyik, holdfogyik vagy venusz.</source>
+        <translation>ujholdak, holdsarlok, napfogyik, holdfogyik or venusz.</translation>
+    </message>
+    <message>
+        <source>[lista...]</source>
+        <translation>[list...]</translation>
+    </message>
+    <message>
+        <source>A célmappa nem hozható létre: %1</source>
+        <translation>The target folder cannot be created: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LogCommand</name>
+    <message>
+        <source>Semmi sem került a naplóba.</source>
+        <translation>Nothing was added to the logbook.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n észlelés került a naplóba (%1).</source>
+        <translation>
+            <numerusform>%n sighting was added to the logbook (%1).</numerusform>
+            <numerusform>%n sightings were added to the logbook (%1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>legjobb időpont</source>
+        <translation>best time</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>evening</translation>
+    </message>
+    <message>
+        <source>hajnal</source>
+        <translation>dawn</translation>
+    </message>
+    <message>
+        <source>kor %1 óra</source>
+        <translation>age %1 h</translation>
+    </message>
+    <message>
+        <source>késés %1 perc</source>
+        <translation>lag %1 min</translation>
+    </message>
+    <message>
+        <source>még nincs</source>
+        <translation>none yet</translation>
+    </message>
+    <message>
+        <source>; világrekord: %1</source>
+        <translation>; world record: %1</translation>
+    </message>
+    <message>
+        <source>Helyes: %1 / %2</source>
+        <translation>Correct: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Yallop-osztály × eredmény</source>
+        <translation>Yallop class × result</translation>
+    </message>
+    <message>
+        <source>Odeh-zóna × eredmény</source>
+        <translation>Odeh zone × result</translation>
+    </message>
+    <message>
+        <source>Hibás vagy hiányzó --date: &quot;%1&quot; (ÉÉÉÉ-HH-NN kell, például 2025-05-27)</source>
+        <translation>Wrong or missing --date: &quot;%1&quot; (YYYY-MM-DD needed, for example 2025-05-27)</translation>
+    </message>
+    <message>
+        <source>Hibás --time: &quot;%1&quot; (ÓÓ:PP kell, például 20:55)</source>
+        <translation>Wrong --time: &quot;%1&quot; (HH:MM needed, for example 20:55)</translation>
+    </message>
+    <message>
+        <source>Hibás vagy hiányzó --result: &quot;%1&quot; (lehet: naked-eye, binoculars, telescope, camera, not-seen)</source>
+        <translation>Wrong or missing --result: &quot;%1&quot; (one of: naked-eye, binoculars, telescope, camera, not-seen)</translation>
+    </message>
+    <message>
+        <source>Hibás --sky: &quot;%1&quot; (lehet: clear, haze, thin-cloud, cloudy, dust)</source>
+        <translation>Wrong --sky: &quot;%1&quot; (one of: clear, haze, thin-cloud, cloudy, dust)</translation>
+    </message>
+    <message>
+        <source>Rögzítve (%1. észlelés).</source>
+        <translation>Recorded (sighting %1).</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló: minden holdsarló-észlelés a körülményeivel, ellenőrizve.
+Parancsok: import FÁJL.csv, export FÁJL.csv, list, add, records (saját rekordok), score (a feltételek
+az én egemen). A napló alapértelmezése $XDG_DATA_HOME/tavik/eszlelesek.sqlite
+(~/.local/share/tavik/eszlelesek.sqlite); az első íráskor készül el.
+Az add a --lat/--lon/--elevation/--tz nélkül a beállított megfigyelőhelyet veszi.
+Kilépési kód: 0 kész, 1 hibás kapcsoló, 2 hibás bemenet (a CSV egy sora, dátum, eredmény) vagy nem
+olvasható, nem írható napló - ilyenkor a napló változatlan -, 3 az efemerisz hibája.</source>
+        <translation>The observation logbook: every crescent sighting with its circumstances, checked.
+Commands: import FILE.csv, export FILE.csv, list, add, records (personal records), score (the criteria
+under my sky). The logbook defaults to $XDG_DATA_HOME/tavik/eszlelesek.sqlite
+(~/.local/share/tavik/eszlelesek.sqlite); it is created on the first write.
+Without --lat/--lon/--elevation/--tz, add takes the configured observing site.
+Exit code: 0 done, 1 wrong option, 2 wrong input (a CSV line, date, result) or a logbook that
+cannot be read or written - the logbook is then unchanged -, 3 an ephemeris fault.</translation>
+    </message>
+    <message>
+        <source>A napló fájlja (alapértelmezés: ~/.local/share/tavik/eszlelesek.sqlite).</source>
+        <translation>The logbook file (default: ~/.local/share/tavik/eszlelesek.sqlite).</translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>JSON a szöveg helyett (list, records, score).</source>
+        <translation>JSON instead of text (list, records, score).</translation>
+    </message>
+    <message>
+        <source>Az észlelés (helyi) napja, ÉÉÉÉ-HH-NN (add).</source>
+        <translation>The (local) day of the sighting, YYYY-MM-DD (add).</translation>
+    </message>
+    <message>
+        <source>dátum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>Az első megpillantás helyi ideje, ÓÓ:PP; nélküle a legjobb időpont (add).</source>
+        <translation>Local time of the first glimpse, HH:MM; without it, the best time (add).</translation>
+    </message>
+    <message>
+        <source>idő</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>Hajnali (óhold) sarló az esti helyett (add).</source>
+        <translation>A dawn (old Moon) crescent instead of an evening one (add).</translation>
+    </message>
+    <message>
+        <source>naked-eye, binoculars, telescope, camera vagy not-seen (add).</source>
+        <translation>naked-eye, binoculars, telescope, camera or not-seen (add).</translation>
+    </message>
+    <message>
+        <source>eredmény</source>
+        <translation>result</translation>
+    </message>
+    <message>
+        <source>A hely neve (add).</source>
+        <translation>The name of the place (add).</translation>
+    </message>
+    <message>
+        <source>név</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>A megfigyelő (add).</source>
+        <translation>The observer (add).</translation>
+    </message>
+    <message>
+        <source>A műszer, szabad szöveg (add).</source>
+        <translation>The instrument, free text (add).</translation>
+    </message>
+    <message>
+        <source>szöveg</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>Az ég: clear, haze, thin-cloud, cloudy vagy dust (add).</source>
+        <translation>The sky: clear, haze, thin-cloud, cloudy or dust (add).</translation>
+    </message>
+    <message>
+        <source>ég</source>
+        <translation>sky</translation>
+    </message>
+    <message>
+        <source>Megjegyzés (add).</source>
+        <translation>Note (add).</translation>
+    </message>
+    <message>
+        <source>import, export, list, add, records vagy score.</source>
+        <translation>import, export, list, add, records or score.</translation>
+    </message>
+    <message>
+        <source>Használat: tavik-almanac log [--db FÁJL] import|export FÁJL.csv, vagy list, add, records, score (lásd: log --help)</source>
+        <translation>Usage: tavik-almanac log [--db FILE] import|export FILE.csv, or list, add, records, score (see: log --help)</translation>
+    </message>
+    <message>
+        <source>parancs</source>
+        <translation>command</translation>
+    </message>
+    <message>
+        <source>parancs [FÁJL.csv]</source>
+        <translation>command [FILE.csv]</translation>
+    </message>
+</context>
+<context>
+    <name>Logbook</name>
+    <message>
+        <source>szabad szemmel</source>
+        <translation>naked eye</translation>
+    </message>
+    <message>
+        <source>binokulárral</source>
+        <translation>binoculars</translation>
+    </message>
+    <message>
+        <source>távcsővel</source>
+        <translation>telescope</translation>
+    </message>
+    <message>
+        <source>fényképen</source>
+        <translation>camera</translation>
+    </message>
+    <message>
+        <source>nem látszott</source>
+        <translation>not seen</translation>
+    </message>
+    <message>
+        <source>nincs megadva</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>tiszta</source>
+        <translation>clear</translation>
+    </message>
+    <message>
+        <source>párás</source>
+        <translation>haze</translation>
+    </message>
+    <message>
+        <source>vékony felhő</source>
+        <translation>thin cloud</translation>
+    </message>
+    <message>
+        <source>felhős</source>
+        <translation>cloudy</translation>
+    </message>
+    <message>
+        <source>poros</source>
+        <translation>dust</translation>
+    </message>
+    <message>
+        <source>A megadott időpontban a Hold a látóhatár alatt volt, már lenyugodott.</source>
+        <translation>At the given time the Moon was below the horizon; it had already set.</translation>
+    </message>
+    <message>
+        <source>A megadott időpontban a Hold a látóhatár alatt volt, még nem kelt fel.</source>
+        <translation>At the given time the Moon was below the horizon; it had not yet risen.</translation>
+    </message>
+    <message>
+        <source>Aznap este a Hold a Nap előtt nyugodott le.</source>
+        <translation>That evening the Moon set before the Sun.</translation>
+    </message>
+    <message>
+        <source>Aznap reggel a Hold a Nap után kelt fel.</source>
+        <translation>That morning the Moon rose after the Sun.</translation>
+    </message>
+    <message>
+        <source>Esti sarló az együttállás előtt: akkor még nem volt újhold.</source>
+        <translation>An evening crescent before the conjunction: there was no new moon yet.</translation>
+    </message>
+    <message>
+        <source>Hajnali sarló az együttállás után: akkor már elmúlt az újhold.</source>
+        <translation>A dawn crescent after the conjunction: the new moon had already passed.</translation>
+    </message>
+    <message>
+        <source>Szabad szemmel, pedig Odeh D zónája szerint még távcsővel sem látható.</source>
+        <translation>Naked eye, although Odeh&apos;s zone D says it is not visible even by optical aid.</translation>
+    </message>
+    <message>
+        <source>Szabad szemmel, pedig a Nap-Hold távolság kisebb a Danjon-határnál (6,4°).</source>
+        <translation>Naked eye, although the Sun-Moon distance is below the Danjon limit (6.4°).</translation>
+    </message>
+    <message>
+        <source>Fiatalabb sarló, mint az eszközével elért világrekord.</source>
+        <translation>A younger crescent than the world record for its means.</translation>
+    </message>
+    <message>
+        <source>Az együttálláshoz közelebbi óhold, mint az eszközével elért világrekord.</source>
+        <translation>An old Moon closer to the conjunction than the world record for its means.</translation>
+    </message>
+    <message>
+        <source>%1. sor</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>A CSV-fájl nem UTF-8 szöveg (%1).</source>
+        <translation>The CSV file is not UTF-8 text (%1).</translation>
+    </message>
+    <message>
+        <source>A CSV-fájl üres: hiányzik a fejléc sora.</source>
+        <translation>The CSV file is empty: the header line is missing.</translation>
+    </message>
+    <message>
+        <source>%1: egy idézőjeles mező nem zárul le a fájl végéig.</source>
+        <translation>%1: a quoted field is not closed before the end of the file.</translation>
+    </message>
+    <message>
+        <source>A fejlécben ismeretlen oszlop: „%1”.</source>
+        <translation>Unknown column in the header: “%1”.</translation>
+    </message>
+    <message>
+        <source>A fejlécben kétszer szerepel a(z) „%1” oszlop.</source>
+        <translation>The column “%1” appears twice in the header.</translation>
+    </message>
+    <message>
+        <source>A fejlécből hiányzik a(z) „%1” oszlop.</source>
+        <translation>The column “%1” is missing from the header.</translation>
+    </message>
+    <message>
+        <source>%1: %2 mező áll benne, a fejlécben %3.</source>
+        <translation>%1: it has %2 fields, the header %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2 mező: „%3” nem olvasható (dátum ÉÉÉÉ-HH-NN, idő ÓÓ:PP, szám tizedesponttal).</source>
+        <translation>%1, field %2: “%3” cannot be read (date YYYY-MM-DD, time HH:MM, number with a decimal point).</translation>
+    </message>
+    <message>
+        <source>%1, %2 mező: „%3” kívül esik a megengedett tartományon (%4).</source>
+        <translation>%1, field %2: “%3” is outside the allowed range (%4).</translation>
+    </message>
+    <message>
+        <source>%1, %2 mező: ismeretlen érték „%3” (lehet: %4).</source>
+        <translation>%1, field %2: unknown value “%3” (one of: %4).</translation>
+    </message>
+    <message>
+        <source>%1, %2 mező: ismeretlen időzóna „%3” (IANA név, például Europe/Budapest, vagy UTC).</source>
+        <translation>%1, field %2: unknown time zone “%3” (an IANA name, for example Europe/Budapest, or UTC).</translation>
+    </message>
+    <message>
+        <source> (legjobb időpont)</source>
+        <translation> (best time)</translation>
+    </message>
+    <message>
+        <source>Dátum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Hely</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Kor (óra)</source>
+        <translation>Age (h)</translation>
+    </message>
+    <message>
+        <source>Késés (perc)</source>
+        <translation>Lag (min)</translation>
+    </message>
+    <message>
+        <source>Yallop q</source>
+        <translation>Yallop q</translation>
+    </message>
+    <message>
+        <source>Odeh V</source>
+        <translation>Odeh V</translation>
+    </message>
+    <message>
+        <source>Jelzések</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló nem nyitható meg: hiányzik a Qt SQLite-illesztője (a libqt6sql6-sqlite csomag).</source>
+        <translation>The observation logbook cannot be opened: Qt&apos;s SQLite driver is missing (the libqt6sql6-sqlite package).</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló mappája (%1) nem hozható létre.</source>
+        <translation>The folder of the observation logbook (%1) cannot be created.</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló (%1) nem írható: megtelt a lemez. A napló a korábbi tartalmával megmaradt, semmi sem veszett el.</source>
+        <translation>The observation logbook (%1) cannot be written: the disk is full. The logbook keeps its earlier contents; nothing was lost.</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló (%1) nem írható: a fájl, a mappája vagy a lemez csak olvasható, vagy nincs hozzá jogosultság.</source>
+        <translation>The observation logbook (%1) cannot be written: the file, its folder or the disk is read-only, or there is no permission.</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló (%1) sérült, vagy nem is napló. A fájlt a program nem módosítja.</source>
+        <translation>The observation logbook (%1) is damaged, or not a logbook at all. The program does not change the file.</translation>
+    </message>
+    <message>
+        <source>Az észlelési naplót (%1) a Tavik egy újabb változata írta (%2. változat); ez a változat nem módosítja.</source>
+        <translation>The observation logbook (%1) was written by a newer version of Tavik (version %2); this version does not change it.</translation>
+    </message>
+    <message>
+        <source>Az észlelési naplót (%1) egy másik program éppen írja; próbálja újra később.</source>
+        <translation>Another program is writing the observation logbook (%1) right now; try again later.</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló (%1) nem érhető el (SQLite: %2). A napló a korábbi tartalmával megmaradt.</source>
+        <translation>The observation logbook (%1) cannot be reached (SQLite: %2). The logbook keeps its earlier contents.</translation>
+    </message>
+    <message>
+        <source>Legfiatalabb sarló szabad szemmel</source>
+        <translation>Youngest crescent, naked eye</translation>
+    </message>
+    <message>
+        <source>Legfiatalabb sarló binokulárral vagy távcsővel</source>
+        <translation>Youngest crescent, binoculars or telescope</translation>
+    </message>
+    <message>
+        <source>Legfiatalabb sarló fényképen</source>
+        <translation>Youngest crescent, camera</translation>
+    </message>
+    <message>
+        <source>Legrövidebb késés</source>
+        <translation>Shortest lag</translation>
+    </message>
+    <message>
+        <source>Legkisebb ARCL</source>
+        <translation>Smallest ARCL</translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D zónájába, ahol szabad szemmel nem várható. Minden észlelés számít, a felhős estéké is, a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt q és V szerint.</source>
+        <translation>The prediction is correct if a crescent seen by naked eye fell into Yallop&apos;s classes A–C or Odeh&apos;s zones A–B; if a crescent seen with binoculars, a telescope or a camera fell into Yallop&apos;s classes A–D or Odeh&apos;s zones A–C; and if a crescent not seen fell into Yallop&apos;s classes D–F or Odeh&apos;s zones C–D, where the naked eye could not expect it. Every attempt counts, cloudy evenings too, by q and V computed at the time of the observation (without a time, at the best time).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n jelzés</source>
+        <translation>
+            <numerusform>%n flag</numerusform>
+            <numerusform>%n flags</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MapCommand</name>
@@ -27,6 +580,88 @@
 </source>
         <translation>There is no crescent on the --date day (%1): the nearest conjunction is at %2 UT. Maps are drawn for the %3 days before and after a conjunction.
 </translation>
+    </message>
+    <message>
+        <source>Hibás --date dátum: &quot;%1&quot; - például 2025.05.27</source>
+        <translation>Wrong --date: &quot;%1&quot; - for example 2025.05.27</translation>
+    </message>
+    <message>
+        <source>Ismeretlen --criterion: &quot;%1&quot; (lehet: yallop, odeh)</source>
+        <translation>Unknown --criterion: &quot;%1&quot; (one of: yallop, odeh)</translation>
+    </message>
+    <message>
+        <source>Hibás --step rácsköz: &quot;%1&quot; (0,1 és 5 fok között kell lennie)</source>
+        <translation>Wrong --step grid spacing: &quot;%1&quot; (it must be between 0.1 and 5 degrees)</translation>
+    </message>
+    <message>
+        <source>Hiányzik a --date dátum, például --date 2025.05.27</source>
+        <translation>The --date is missing, for example --date 2025.05.27</translation>
+    </message>
+    <message>
+        <source>Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).
+Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),
+és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:
+--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.
+A kép formátuma a --out kiterjesztéséből adódik (png, jpg, bmp...). Az újholdtól 5 napnál
+messzebb eső nap térképe nem készül.
+Kilépési kód: 0 kész, 2 hibás bemenet (dátum, rácsköz, feltétel, hely, a --out és a --table
+ugyanaz a fájl) vagy nem írható fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája.</source>
+        <translation>World map: where the crescent is visible on the evening of the given day (--morning: at its dawn).
+For every grid point sunset, moonset, lag, best time (sunset + 4/9 lag),
+and the value and class of Yallop&apos;s q or Odeh&apos;s V at the best time. The place marked on the map:
+--lat and --lon, without them the configured observing site, or Budapest.
+The picture format follows the extension of --out (png, jpg, bmp...). No map is made for a day
+more than 5 days from new moon.
+Exit code: 0 done, 2 wrong input (date, grid spacing, criterion, place, --out and --table
+the same file) or a file that cannot be written - then neither file is written -, 3 an ephemeris fault.</translation>
+    </message>
+    <message>
+        <source>A nap, például 2025.05.27.</source>
+        <translation>The day, for example 2025.05.27.</translation>
+    </message>
+    <message>
+        <source>dátum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>A hajnali (óhold) sarló térképe az esti helyett.</source>
+        <translation>The map of the dawn (old Moon) crescent instead of the evening one.</translation>
+    </message>
+    <message>
+        <source>yallop (alapértelmezés) vagy odeh.</source>
+        <translation>yallop (default) or odeh.</translation>
+    </message>
+    <message>
+        <source>feltétel</source>
+        <translation>criterion</translation>
+    </message>
+    <message>
+        <source>Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5).</source>
+        <translation>Grid spacing in degrees, 0.1-5 (default: 0.5).</translation>
+    </message>
+    <message>
+        <source>fok</source>
+        <translation>deg</translation>
+    </message>
+    <message>
+        <source>A kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png).</source>
+        <translation>The picture (default: holdsarlo-YYYY-MM-DD.png).</translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Táblázat is, tabulátorral tagolt sorokkal.</source>
+        <translation>A table too, in tab-separated lines.</translation>
+    </message>
+    <message>
+        <source>A kép nem készíthető el (kevés a memória?)</source>
+        <translation>The picture cannot be made (not enough memory?)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pont, számítás %3 ms, összesen %4 ms</source>
+        <translation>%1 x %2 points, computing %3 ms, in all %4 ms</translation>
     </message>
 </context>
 <context>
@@ -228,6 +863,327 @@
     <message>
         <source>a Nap legmélyebb pontja, a legsötétebb ég</source>
         <translation>the Sun&apos;s lowest point, the darkest sky</translation>
+    </message>
+    <message>
+        <source>magasság %1 (fénytöréssel %2), azimut %3 - %4</source>
+        <translation>altitude %1 (refracted %2), azimuth %3 - %4</translation>
+    </message>
+    <message>
+        <source>esti sarló, az együttállás óta</source>
+        <translation>evening crescent, since the conjunction</translation>
+    </message>
+    <message>
+        <source>hajnali sarló, negatív: a következő együttállásig</source>
+        <translation>dawn crescent, negative: until the next conjunction</translation>
+    </message>
+    <message>
+        <source>Holdsarló-megfigyelés körülményei</source>
+        <translation>Circumstances of a crescent sighting</translation>
+    </message>
+    <message>
+        <source>%1 (%2), %3 UT</source>
+        <translation>%1 (%2), %3 UT</translation>
+    </message>
+    <message>
+        <source>nincs a közelében</source>
+        <translation>none near it</translation>
+    </message>
+    <message>
+        <source>nincs (%1)</source>
+        <translation>none (%1)</translation>
+    </message>
+    <message>
+        <source>Időpont</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Hely</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Együttállás előtte</source>
+        <translation>Conjunction before</translation>
+    </message>
+    <message>
+        <source>Együttállás utána</source>
+        <translation>Conjunction after</translation>
+    </message>
+    <message>
+        <source>A Hold kora</source>
+        <translation>Age of the Moon</translation>
+    </message>
+    <message>
+        <source>Nap</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Moon</translation>
+    </message>
+    <message>
+        <source>Napnyugta</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Napkelte</source>
+        <translation>Sunrise</translation>
+    </message>
+    <message>
+        <source>Holdnyugta</source>
+        <translation>Moonset</translation>
+    </message>
+    <message>
+        <source>Holdkelte</source>
+        <translation>Moonrise</translation>
+    </message>
+    <message>
+        <source>Késés</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>ARCL</source>
+        <translation>ARCL</translation>
+    </message>
+    <message>
+        <source>ARCV</source>
+        <translation>ARCV</translation>
+    </message>
+    <message>
+        <source>DAZ</source>
+        <translation>DAZ</translation>
+    </message>
+    <message>
+        <source>W′ (sarló szélessége)</source>
+        <translation>W′ (width)</translation>
+    </message>
+    <message>
+        <source>Megvilágított rész</source>
+        <translation>Illumination</translation>
+    </message>
+    <message>
+        <source>Legjobb időpont</source>
+        <translation>Best time</translation>
+    </message>
+    <message>
+        <source>Yallop q</source>
+        <translation>Yallop q</translation>
+    </message>
+    <message>
+        <source>Odeh V</source>
+        <translation>Odeh V</translation>
+    </message>
+    <message>
+        <source>Rekordok</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>a Nap a látóhatár felett van</source>
+        <translation>the Sun is above the horizon</translation>
+    </message>
+    <message>
+        <source>a Nap lenyugodott</source>
+        <translation>the Sun has set</translation>
+    </message>
+    <message>
+        <source>a Nap még nem kelt fel</source>
+        <translation>the Sun has not risen yet</translation>
+    </message>
+    <message>
+        <source>a Nap egész nap a látóhatár alatt van</source>
+        <translation>the Sun is below the horizon all day</translation>
+    </message>
+    <message>
+        <source>nincs napnyugta</source>
+        <translation>no sunset</translation>
+    </message>
+    <message>
+        <source>nincs napkelte</source>
+        <translation>no sunrise</translation>
+    </message>
+    <message>
+        <source>nincs holdnyugta</source>
+        <translation>no moonset</translation>
+    </message>
+    <message>
+        <source>nincs holdkelte</source>
+        <translation>no moonrise</translation>
+    </message>
+    <message>
+        <source>a Hold a Nap előtt nyugszik</source>
+        <translation>the Moon sets before the Sun</translation>
+    </message>
+    <message>
+        <source>a Hold a Nap után kel</source>
+        <translation>the Moon rises after the Sun</translation>
+    </message>
+    <message>
+        <source>szabad szemmel:</source>
+        <translation>naked eye:</translation>
+    </message>
+    <message>
+        <source>binokulárral:</source>
+        <translation>binoculars:</translation>
+    </message>
+    <message>
+        <source>távcsővel:</source>
+        <translation>telescope:</translation>
+    </message>
+    <message>
+        <source>fényképen:</source>
+        <translation>camera:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 zóna: %3)</source>
+        <translation>%1 (zone %2: %3)</translation>
+    </message>
+    <message>
+        <source>nincs</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>a Hold a látóhatár felett van</source>
+        <translation>the Moon is above the horizon</translation>
+    </message>
+    <message>
+        <source>a Hold a látóhatár alatt van</source>
+        <translation>the Moon is below the horizon</translation>
+    </message>
+    <message>
+        <source>nincs (a Nap ezen a napon nem kel fel)</source>
+        <translation>none (the Sun does not rise on this day)</translation>
+    </message>
+    <message>
+        <source>nincs (a Nap ezen a napon nem nyugszik le)</source>
+        <translation>none (the Sun does not set on this day)</translation>
+    </message>
+    <message>
+        <source>napnyugta + 4/9 késés</source>
+        <translation>sunset + 4/9 lag</translation>
+    </message>
+    <message>
+        <source>napkelte - 4/9 késés</source>
+        <translation>sunrise - 4/9 lag</translation>
+    </message>
+    <message>
+        <source>a Hold nincs a látóhatár felett, amíg a Nap lent van</source>
+        <translation>the Moon is not above the horizon while the Sun is down</translation>
+    </message>
+    <message>
+        <source>a Hold kora a legjobb időpontban %1</source>
+        <translation>age of the Moon at the best time %1</translation>
+    </message>
+    <message>
+        <source>a sarló nem látható (%1), nem vethető össze a rekordokkal</source>
+        <translation>the crescent is not visible (%1); it cannot be compared with the records</translation>
+    </message>
+    <message>
+        <source>az együttállás pillanatában</source>
+        <translation>at the moment of conjunction</translation>
+    </message>
+    <message>
+        <source>: fiatalabb a rekordnál</source>
+        <translation>: younger than the record</translation>
+    </message>
+    <message>
+        <source>: nem rekord</source>
+        <translation>: not a record</translation>
+    </message>
+    <message>
+        <source>Irán</source>
+        <translation>Iran</translation>
+    </message>
+    <message>
+        <source>Élancourt, Franciaország</source>
+        <translation>Élancourt, France</translation>
+    </message>
+</context>
+<context>
+    <name>SightingCommand</name>
+    <message>
+        <source>Nincs A, B vagy C osztályú este vagy reggel 60 napon belül ezen a helyen</source>
+        <translation>No evening or morning of class A, B or C within 60 days at this site</translation>
+    </message>
+    <message>
+        <source>Idő nélküli dátum (--at 2025.05.28): a nap esti legjobb időpontja, fogyó Holdnál a reggeli.
+--next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első
+este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.
+</source>
+        <translation>A date without a time (--at 2025.05.28): the evening best time of the day, the morning one
+for a waning Moon. --next: the next chance after --at (without it the current time, for a
+date the start of the day): the first evening or morning whose best time is later and whose
+Yallop class at the site is A, B or C.
+</translation>
+    </message>
+    <message>
+        <source>4 nincs esély 60 napon belül.</source>
+        <translation>4 no chance within 60 days.</translation>
+    </message>
+    <message>
+        <source>; dátum
+egymagában: a nap legjobb időpontja.</source>
+        <translation>; a date alone: the best time of the day.</translation>
+    </message>
+    <message>
+        <source>A következő esély (A, B vagy C osztály) jelentése.</source>
+        <translation>The report of the next chance (class A, B or C).</translation>
+    </message>
+    <message>
+        <source>Hibás --at időpont: &quot;%1&quot; - dátum és idő kell, például &quot;2025.05.27 21:05&quot; vagy &quot;2025.05.27&quot;</source>
+        <translation>Wrong --at time: &quot;%1&quot; - a date and a time are needed, for example &quot;2025.05.27 21:05&quot; or &quot;2025.05.27&quot;</translation>
+    </message>
+    <message>
+        <source>Hibás --at időpont: &quot;%1&quot; - hiányzik a dátum, például &quot;2025.05.27 21:05&quot;</source>
+        <translation>Wrong --at time: &quot;%1&quot; - the date is missing, for example &quot;2025.05.27 21:05&quot;</translation>
+    </message>
+    <message>
+        <source>Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,
+ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.
+Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül
+Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).
+</source>
+        <translation>The circumstances of a crescent observation: the age of the Moon, the positions of the Sun
+and the Moon, the lag, ARCL, ARCV, DAZ, the width of the crescent, Yallop&apos;s q and Odeh&apos;s V
+at the best time.
+Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf), without it
+Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
+</translation>
+    </message>
+    <message>
+        <source>Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,
+3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), </source>
+        <translation>Exit code: 0 done, 1 wrong option (place, zone, --ephe), 2 missing or unreadable --at,
+3 an ephemeris fault (a damaged file, or a time outside the files), </translation>
+    </message>
+    <message>
+        <source>A megfigyelés helyi ideje, például &quot;2025.05.27 21:05&quot;</source>
+        <translation>The local time of the observation, for example &quot;2025.05.27 21:05&quot;</translation>
+    </message>
+    <message>
+        <source>időpont</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>Egyetlen JSON objektum a szöveg helyett.</source>
+        <translation>A single JSON object instead of the text.</translation>
+    </message>
+    <message>
+        <source>Hiányzik a --at időpont, például --at &quot;2025.05.27 21:05&quot;</source>
+        <translation>The --at time is missing, for example --at &quot;2025.05.27 21:05&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>VisibilityFigures</name>
+    <message>
+        <source>magasság %1, azimut %2</source>
+        <translation>altitude %1, azimuth %2</translation>
+    </message>
+    <message>
+        <source>Dátum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Kor a legjobb időpontban</source>
+        <translation>Age at the best time</translation>
     </message>
 </context>
 <context>
@@ -440,6 +1396,14 @@
         <source>A számítás eredménye</source>
         <translation>The result of the calculation</translation>
     </message>
+    <message>
+        <source>Té&amp;rkép…</source>
+        <translation>&amp;Map…</translation>
+    </message>
+    <message>
+        <source>Ész&amp;lelési napló…</source>
+        <translation>Observation &amp;logbook…</translation>
+    </message>
 </context>
 <context>
     <name>tavik::AboutWindow</name>
@@ -462,6 +1426,171 @@
     <message>
         <source>About %1</source>
         <translation>About %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::AltitudeChart</name>
+    <message>
+        <source>A Nap és a Hold magassága</source>
+        <translation>Altitude of the Sun and the Moon</translation>
+    </message>
+    <message>
+        <source>látszó magasság, helyi idő</source>
+        <translation>apparent altitude, local time</translation>
+    </message>
+    <message>
+        <source>legjobb</source>
+        <comment>the best time</comment>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>Nap</source>
+        <comment>the Sun</comment>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <comment>the Moon</comment>
+        <translation>Moon</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::AttemptForm</name>
+    <message>
+        <source>Észlelés szerkesztése</source>
+        <translation>Edit sighting</translation>
+    </message>
+    <message>
+        <source>Új észlelés</source>
+        <translation>New sighting</translation>
+    </message>
+    <message>
+        <source>Dátum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>&amp;Dátum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Első megpillantás:</source>
+        <translation>&amp;First glimpse:</translation>
+    </message>
+    <message>
+        <source>Az első megpillantás ideje ismert</source>
+        <translation>The time of the first glimpse is known</translation>
+    </message>
+    <message>
+        <source>Az első megpillantás ideje</source>
+        <translation>The time of the first glimpse</translation>
+    </message>
+    <message>
+        <source>Időpont:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source>Idő nélkül az este (hajnal) legjobb időpontjára számol.</source>
+        <translation>Without a time, the best time of the evening (dawn) is used.</translation>
+    </message>
+    <message>
+        <source>Esti vagy hajnali sarló</source>
+        <translation>Evening or dawn crescent</translation>
+    </message>
+    <message>
+        <source>esti (újhold utáni) sarló</source>
+        <translation>evening crescent (after new moon)</translation>
+    </message>
+    <message>
+        <source>hajnali (újhold előtti) sarló</source>
+        <translation>dawn crescent (before new moon)</translation>
+    </message>
+    <message>
+        <source>&amp;Sarló:</source>
+        <translation>&amp;Crescent:</translation>
+    </message>
+    <message>
+        <source>A hely neve</source>
+        <translation>The name of the place</translation>
+    </message>
+    <message>
+        <source>&amp;Hely:</source>
+        <translation>&amp;Place:</translation>
+    </message>
+    <message>
+        <source>Földrajzi szélesség, fok, észak pozitív</source>
+        <translation>Latitude, degrees, north positive</translation>
+    </message>
+    <message>
+        <source>Szé&amp;lesség (°):</source>
+        <translation>&amp;Latitude (°):</translation>
+    </message>
+    <message>
+        <source>Földrajzi hosszúság, fok, kelet pozitív</source>
+        <translation>Longitude, degrees, east positive</translation>
+    </message>
+    <message>
+        <source>Hossz&amp;úság (°):</source>
+        <translation>Lo&amp;ngitude (°):</translation>
+    </message>
+    <message>
+        <source>Tengerszint feletti magasság, méter</source>
+        <translation>Elevation above sea level, metres</translation>
+    </message>
+    <message>
+        <source>&amp;Magasság (m):</source>
+        <translation>&amp;Elevation (m):</translation>
+    </message>
+    <message>
+        <source>Időzóna</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>Idő&amp;zóna:</source>
+        <translation>Time &amp;zone:</translation>
+    </message>
+    <message>
+        <source>Megfigyelő</source>
+        <translation>Observer</translation>
+    </message>
+    <message>
+        <source>Megfi&amp;gyelő:</source>
+        <translation>&amp;Observer:</translation>
+    </message>
+    <message>
+        <source>Eredmény</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>&amp;Eredmény:</source>
+        <translation>&amp;Result:</translation>
+    </message>
+    <message>
+        <source>Műszer</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>&amp;Műszer:</source>
+        <translation>&amp;Instrument:</translation>
+    </message>
+    <message>
+        <source>Az ég állapota</source>
+        <translation>State of the sky</translation>
+    </message>
+    <message>
+        <source>É&amp;g:</source>
+        <translation>S&amp;ky:</translation>
+    </message>
+    <message>
+        <source>Megjegyzés</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Me&amp;gjegyzés:</source>
+        <translation>No&amp;te:</translation>
+    </message>
+    <message>
+        <source>Ismeretlen időzóna: „%1”. IANA név kell, például Europe/Budapest, vagy UTC.</source>
+        <translation>Unknown time zone: “%1”. An IANA name is needed, for example Europe/Budapest, or UTC.</translation>
     </message>
 </context>
 <context>
@@ -549,6 +1678,32 @@
     <message>
         <source>Eredmény</source>
         <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::CriteriaScorePage</name>
+    <message>
+        <source>Yallop osztálya (sor) és az eredmény (oszlop):</source>
+        <translation>Yallop&apos;s class (row) and the result (column):</translation>
+    </message>
+    <message>
+        <source>Yallop osztálya és az eredmény</source>
+        <translation>Yallop&apos;s class and the result</translation>
+    </message>
+    <message>
+        <source>Odeh zónája (sor) és az eredmény (oszlop):</source>
+        <translation>Odeh&apos;s zone (row) and the result (column):</translation>
+    </message>
+    <message>
+        <source>Odeh zónája és az eredmény</source>
+        <translation>Odeh&apos;s zone and the result</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n észlelésből Yallop feltétele %1 (%2), Odeh feltétele %3 (%4) esetben jelzett helyesen.</source>
+        <translation>
+            <numerusform>Of %n sighting, Yallop&apos;s criterion was right in %1 (%2) and Odeh&apos;s in %3 (%4).</numerusform>
+            <numerusform>Of %n sightings, Yallop&apos;s criterion was right in %1 (%2) and Odeh&apos;s in %3 (%4).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -690,6 +1845,167 @@
     </message>
 </context>
 <context>
+    <name>tavik::ListComputation</name>
+    <message>
+        <source>Megszakítás…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>Listák számítása</source>
+        <translation>Computing the lists</translation>
+    </message>
+    <message>
+        <source>&amp;Mégse</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>A listák számításának állása</source>
+        <translation>Progress of the list computation</translation>
+    </message>
+    <message>
+        <source>%1 (%2. lista az %3 közül)</source>
+        <translation>%1 (list %2 of %3)</translation>
+    </message>
+    <message>
+        <source>A listák változatlanok maradtak.</source>
+        <translation>The lists are unchanged.</translation>
+    </message>
+    <message>
+        <source>A számítás megszakítva. </source>
+        <translation>The computation was cancelled. </translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; lista nem számítható ki: %3
+</source>
+        <translation>The list &apos;%2&apos; cannot be computed: %3
+</translation>
+    </message>
+    <message>
+        <source>Egy korábbi lista nem állítható vissza:
+</source>
+        <translation>An earlier list cannot be restored:
+</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::LogbookWindow</name>
+    <message>
+        <source>%1, %2 (%3)</source>
+        <translation>%1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>idő nélkül: a legjobb időpont</source>
+        <translation>no time: the best time</translation>
+    </message>
+    <message>
+        <source>első megpillantás</source>
+        <translation>first glimpse</translation>
+    </message>
+    <message>
+        <source>esti sarló</source>
+        <translation>evening crescent</translation>
+    </message>
+    <message>
+        <source>hajnali sarló</source>
+        <translation>dawn crescent</translation>
+    </message>
+    <message>
+        <source>%1, É %2°, K %3°, %4 m, %5</source>
+        <translation>%1, N %2°, E %3°, %4 m, %5</translation>
+    </message>
+    <message>
+        <source>%1%2%3</source>
+        <translation>%1%2%3</translation>
+    </message>
+    <message>
+        <source>A Hold kora: %1; késés: %2</source>
+        <translation>Age of the Moon: %1; lag: %2</translation>
+    </message>
+    <message>
+        <source>ARCL %1°, ARCV %2°, DAZ %3°, W′ %4′, megvilágított rész %5%, a Hold magassága %6°</source>
+        <translation>ARCL %1°, ARCV %2°, DAZ %3°, W′ %4′, illuminated fraction %5%, altitude of the Moon %6°</translation>
+    </message>
+    <message>
+        <source>Yallop q: %1 (%2: %3); Odeh V: %4 (%5 zóna: %6)</source>
+        <translation>Yallop q: %1 (%2: %3); Odeh V: %4 (zone %5: %6)</translation>
+    </message>
+    <message>
+        <source>(számítás: %1. változat)</source>
+        <translation>(computation: version %1)</translation>
+    </message>
+    <message>
+        <source>Észlelési napló</source>
+        <translation>Observation logbook</translation>
+    </message>
+    <message>
+        <source>Szűrés: dátum, hely, eredmény vagy bármely oszlop szövege</source>
+        <translation>Filter: date, place, result or the text of any column</translation>
+    </message>
+    <message>
+        <source>Szűrés…</source>
+        <translation>Filter…</translation>
+    </message>
+    <message>
+        <source>&amp;Szűrés:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Észlelések</source>
+        <translation>Sightings</translation>
+    </message>
+    <message>
+        <source>A kijelölt észlelés körülményei</source>
+        <translation>Circumstances of the selected sighting</translation>
+    </message>
+    <message>
+        <source>&amp;Észlelések</source>
+        <translation>&amp;Sightings</translation>
+    </message>
+    <message>
+        <source>Saját &amp;rekordjaim</source>
+        <translation>My &amp;records</translation>
+    </message>
+    <message>
+        <source>A &amp;feltételek az én egemen</source>
+        <translation>The &amp;criteria under my sky</translation>
+    </message>
+    <message>
+        <source>Ú&amp;j észlelés…</source>
+        <translation>&amp;New sighting…</translation>
+    </message>
+    <message>
+        <source>Sz&amp;erkesztés…</source>
+        <translation>&amp;Edit…</translation>
+    </message>
+    <message>
+        <source>&amp;Törlés</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Bezárás</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Válasszon egy észlelést a táblázatban a körülményei megtekintéséhez.</source>
+        <translation>Choose a sighting in the table to see its circumstances.</translation>
+    </message>
+    <message>
+        <source>Törli ezt az észlelést: %1, %2, %3?</source>
+        <translation>Delete this sighting: %1, %2, %3?</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::MapCanvas</name>
+    <message>
+        <source>Holdsarló-térkép</source>
+        <translation>Crescent map</translation>
+    </message>
+    <message>
+        <source>Nagyítás: egérgörgő vagy + és -, mozgatás: húzás vagy nyilak</source>
+        <translation>Zoom: mouse wheel or + and -, move: drag or arrows</translation>
+    </message>
+</context>
+<context>
     <name>tavik::MapViewerWindow</name>
     <message>
         <source>Hold térképek</source>
@@ -698,6 +2014,162 @@
     <message>
         <source>Holdkép</source>
         <translation>Moon picture</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::MapWindow</name>
+    <message>
+        <source>É</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Ny</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Holdsarló-térkép</source>
+        <translation>Crescent map</translation>
+    </message>
+    <message>
+        <source>Magyarország</source>
+        <translation>Hungary</translation>
+    </message>
+    <message>
+        <source>Európa</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Egész világ</source>
+        <translation>Whole world</translation>
+    </message>
+    <message>
+        <source>&amp;Nézet:</source>
+        <translation>&amp;View:</translation>
+    </message>
+    <message>
+        <source>&amp;Dátum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>&amp;Hajnal</source>
+        <translation>&amp;Dawn</translation>
+    </message>
+    <message>
+        <source>Hajnali sarló</source>
+        <translation>Dawn crescent</translation>
+    </message>
+    <message>
+        <source>&amp;Esték:</source>
+        <translation>&amp;Evenings:</translation>
+    </message>
+    <message>
+        <source>Yallop (q)</source>
+        <translation>Yallop (q)</translation>
+    </message>
+    <message>
+        <source>Odeh (V)</source>
+        <translation>Odeh (V)</translation>
+    </message>
+    <message>
+        <source>&amp;Feltétel:</source>
+        <translation>&amp;Criterion:</translation>
+    </message>
+    <message>
+        <source>A térkép az egér alatt</source>
+        <translation>The map under the mouse</translation>
+    </message>
+    <message>
+        <source>Mé&amp;ret:</source>
+        <translation>Si&amp;ze:</translation>
+    </message>
+    <message>
+        <source>mint a képernyőn</source>
+        <translation>as on the screen</translation>
+    </message>
+    <message>
+        <source>1920 pont széles</source>
+        <translation>1920 pixels wide</translation>
+    </message>
+    <message>
+        <source>3840 pont széles</source>
+        <translation>3840 pixels wide</translation>
+    </message>
+    <message>
+        <source>A mentett kép mérete</source>
+        <translation>The size of the saved picture</translation>
+    </message>
+    <message>
+        <source>&amp;Kép mentése…</source>
+        <translation>&amp;Save picture…</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága – %1</source>
+        <translation>Crescent visibility – %1</translation>
+    </message>
+    <message>
+        <source>hajnalban</source>
+        <translation>at dawn</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>in the evening</translation>
+    </message>
+    <message>
+        <source>%1: messze az újholdtól, nincs holdsarló (legközelebbi együttállás: %2 UT)</source>
+        <translation>%1: far from new moon, no crescent (nearest conjunction: %2 UT)</translation>
+    </message>
+    <message>
+        <source>Számítás: %1%, %2° rácsköz</source>
+        <translation>Computing: %1%, %2° grid</translation>
+    </message>
+    <message>
+        <source>%1 (%2 UT)</source>
+        <translation>%1 (%2 UT)</translation>
+    </message>
+    <message>
+        <source>napkelte</source>
+        <translation>sunrise</translation>
+    </message>
+    <message>
+        <source>napnyugta</source>
+        <translation>sunset</translation>
+    </message>
+    <message>
+        <source>legjobb időpont</source>
+        <translation>best time</translation>
+    </message>
+    <message>
+        <source>a Hold nem kel fel az éjjel</source>
+        <translation>the Moon does not rise that night</translation>
+    </message>
+    <message>
+        <source>a Hold nem nyugszik le az éjjel</source>
+        <translation>the Moon does not set that night</translation>
+    </message>
+    <message>
+        <source>A térkép képe nem készíthető el.</source>
+        <translation>The picture of the map cannot be made.</translation>
+    </message>
+    <message>
+        <source>Kép mentése</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG kép (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>yyyy.MM.dd.</source>
+        <comment>date format</comment>
+        <translation>yyyy.MM.dd</translation>
     </message>
 </context>
 <context>
@@ -756,6 +2228,37 @@
     <message>
         <source>Menti a változásokat?</source>
         <translation>Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::PersonalRecordsPage</name>
+    <message>
+        <source>Saját rekord</source>
+        <translation>Personal record</translation>
+    </message>
+    <message>
+        <source>Érték</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Dátum és hely</source>
+        <translation>Date and place</translation>
+    </message>
+    <message>
+        <source>Világrekord</source>
+        <translation>World record</translation>
+    </message>
+    <message>
+        <source>Saját rekordok a világrekordok mellett</source>
+        <translation>Personal records beside the world records</translation>
+    </message>
+    <message>
+        <source>Csak a látott sarlók számítanak, és azok sem, amelyeknél a Hold a látóhatár alatt volt, a Nap előtt nyugodott, vagy az esti időpont az együttállás előtt volt. Az órák az együttállástól számítanak.</source>
+        <translation>Only crescents seen count, and not those where the Moon was below the horizon, set before the Sun, or the evening time was before the conjunction. The hours count from the conjunction.</translation>
+    </message>
+    <message>
+        <source>még nincs</source>
+        <translation>none yet</translation>
     </message>
 </context>
 <context>
@@ -935,6 +2438,136 @@
         <source>Addig Budapest a megfigyelőhely; a fájl változatlan marad, amíg új helyet nem ment a Megfigyelőhely ablakban.</source>
         <translation>Until then Budapest is the observing site; the file stays as it is until a new site is saved in the Observing site window.</translation>
     </message>
+    <message>
+        <source> </source>
+        <comment>thousands separator</comment>
+        <translation>,</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::SitePlaces</name>
+    <message>
+        <source>Piszkéstető (csillagvizsgáló)</source>
+        <translation>Piszkéstető (observatory)</translation>
+    </message>
+    <message>
+        <source>Svábhegy (csillagvizsgáló)</source>
+        <translation>Svábhegy (observatory)</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::SiteWindow</name>
+    <message>
+        <source>a rendszer időzónája</source>
+        <translation>the system time zone</translation>
+    </message>
+    <message>
+        <source>46,253 vagy 46.253, illetve 46°15&apos;11&quot; vagy 46 15 11</source>
+        <translation>46.253, or 46°15&apos;11&quot; or 46 15 11</translation>
+    </message>
+    <message>
+        <source>20,148 vagy 20.148, illetve 20°08&apos;53&quot; vagy 20 8 53</source>
+        <translation>20.148, or 20°08&apos;53&quot; or 20 8 53</translation>
+    </message>
+    <message>
+        <source>Megfigyelőhely</source>
+        <translation>Observing site</translation>
+    </message>
+    <message>
+        <source>&amp;Helyek (városok és csillagvizsgálók):</source>
+        <translation>&amp;Places (cities and observatories):</translation>
+    </message>
+    <message>
+        <source>Helyek: városok és csillagvizsgálók</source>
+        <translation>Places: cities and observatories</translation>
+    </message>
+    <message>
+        <source>Földrajzi szélesség, fok, észak pozitív</source>
+        <translation>Latitude, degrees, north positive</translation>
+    </message>
+    <message>
+        <source>Földrajzi hosszúság, fok, kelet pozitív</source>
+        <translation>Longitude, degrees, east positive</translation>
+    </message>
+    <message>
+        <source>Tengerszint feletti magasság, méter</source>
+        <translation>Elevation above sea level, metres</translation>
+    </message>
+    <message>
+        <source>Időzóna</source>
+        <translation>Time zone</translation>
+    </message>
+    <message>
+        <source>&amp;Név:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Szélesség (fok, észak +):</source>
+        <translation>&amp;Latitude (degrees, north +):</translation>
+    </message>
+    <message>
+        <source>H&amp;osszúság (fok, kelet +):</source>
+        <translation>L&amp;ongitude (degrees, east +):</translation>
+    </message>
+    <message>
+        <source>Ma&amp;gasság (méter):</source>
+        <translation>Ele&amp;vation (metres):</translation>
+    </message>
+    <message>
+        <source>&amp;Időzóna:</source>
+        <translation>&amp;Time zone:</translation>
+    </message>
+    <message>
+        <source>Fok tizedes törtként (46,253) vagy fokban, percben és másodpercben (46°15&apos;11&quot; vagy 46 15 11); üres időzóna: %1.</source>
+        <translation>Degrees as a decimal fraction (46.253) or in degrees, minutes and seconds (46°15&apos;11&quot; or 46 15 11); empty time zone: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Mentés</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 hibás: „%2”.
+Fokban adja meg, %3, például %4.</source>
+        <translation>%1 is wrong: “%2”.
+Give it in degrees, %3, for example %4.</translation>
+    </message>
+    <message>
+        <source>%1 hibás: „%2”.
+Méterben adja meg, %3.</source>
+        <translation>%1 is wrong: “%2”.
+Give it in metres, %3.</translation>
+    </message>
+    <message>
+        <source>Hiányzik a hely neve.
+Adjon nevet a helynek, legfeljebb %1 karaktert.</source>
+        <translation>The name of the place is missing.
+Give the place a name of at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>%1 hibás: „%2”.
+A listából válasszon IANA időzónát (például Europe/Budapest), vagy hagyja üresen: akkor %3 számít.</source>
+        <translation>%1 is wrong: “%2”.
+Choose an IANA time zone from the list (for example Europe/Budapest), or leave it empty: then %3 counts.</translation>
+    </message>
+    <message>
+        <source>A hely neve</source>
+        <translation>The name of the place</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::SkyView</name>
+    <message>
+        <source>A Hold nagyítva, a szögek méretarányosak</source>
+        <translation>The Moon magnified, the angles to scale</translation>
+    </message>
+    <message>
+        <source>Az égbolt a Nap felé</source>
+        <translation>The sky towards the Sun</translation>
+    </message>
 </context>
 <context>
     <name>tavik::Startup</name>
@@ -1012,6 +2645,310 @@ A csomaggal érkezett adatok (csak olvasásra):
 The data that came with the package (read only):
   %2
 </translation>
+    </message>
+</context>
+<context>
+    <name>tavik::VisibilityMapSurface</name>
+    <message>
+        <source>hajnalban</source>
+        <translation>at dawn</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>in the evening</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága – %1 – együttállás: %2 UT</source>
+        <translation>Crescent visibility – %1 – conjunction: %2 UT</translation>
+    </message>
+    <message>
+        <source>Holdsarló-láthatósági térkép</source>
+        <translation>Crescent visibility map</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::VisibilityMapView</name>
+    <message>
+        <source>Egész &amp;világ</source>
+        <translation>Whole &amp;world</translation>
+    </message>
+    <message>
+        <source>Egész világ vagy Európa</source>
+        <translation>Whole world or Europe</translation>
+    </message>
+    <message>
+        <source>Esték &amp;száma:</source>
+        <translation>Number of &amp;evenings:</translation>
+    </message>
+    <message>
+        <source>&amp;Feltétel:</source>
+        <translation>&amp;Criterion:</translation>
+    </message>
+    <message>
+        <source>Kép me&amp;ntése…</source>
+        <translation>Save pictu&amp;re…</translation>
+    </message>
+    <message>
+        <source>Nincs még térkép.</source>
+        <translation>No map yet.</translation>
+    </message>
+    <message>
+        <source>A térképhez nincs efemerisz.</source>
+        <translation>There is no ephemeris for the map.</translation>
+    </message>
+    <message>
+        <source>A térkép nem készült el: %1</source>
+        <translation>The map was not made: %1</translation>
+    </message>
+    <message>
+        <source>Számolom a térképet…</source>
+        <translation>Computing the map…</translation>
+    </message>
+    <message>
+        <source>Számolom a következő estét…</source>
+        <translation>Computing the next evening…</translation>
+    </message>
+    <message>
+        <source>Kész (%1 s)</source>
+        <translation>Done (%1 s)</translation>
+    </message>
+    <message>
+        <source>A térkép képe nem készíthető el.</source>
+        <translation>The picture of the map cannot be made.</translation>
+    </message>
+    <message>
+        <source>Kép mentése</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG kép (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::VisibilityWindow</name>
+    <message>
+        <source>&amp;Jelentés</source>
+        <translation>&amp;Report</translation>
+    </message>
+    <message>
+        <source>&amp;Következő esély</source>
+        <translation>&amp;Next chance</translation>
+    </message>
+    <message>
+        <source>A következő este vagy hajnal, amikor a sarló Yallop szerint legalább C osztályú</source>
+        <translation>The next evening or dawn when the crescent is at least class C by Yallop</translation>
+    </message>
+    <message>
+        <source>Melyik este</source>
+        <translation>Which evening</translation>
+    </message>
+    <message>
+        <source>Té&amp;rkép…</source>
+        <translation>Ma&amp;p…</translation>
+    </message>
+    <message>
+        <source>Holdsarló-térkép ablak erre az estére</source>
+        <translation>Crescent map window for this evening</translation>
+    </message>
+    <message>
+        <source>Észlelés &amp;rögzítése…</source>
+        <translation>Record si&amp;ghting…</translation>
+    </message>
+    <message>
+        <source>az időpont mezőben álló „%1” nem olvasható időpont</source>
+        <translation>“%1” in the time field is not a readable time</translation>
+    </message>
+    <message>
+        <source>Hibás időpont; a látható jelentés a(z) %1 időpontra szól.</source>
+        <translation>Wrong time; the report shown is for %1.</translation>
+    </message>
+    <message>
+        <source>A nap legjobb időpontja</source>
+        <translation>The best time of the day</translation>
+    </message>
+    <message>
+        <source>A legközelebbi esély</source>
+        <translation>The nearest chance</translation>
+    </message>
+    <message>
+        <source>A következő, legalább C osztályú esély</source>
+        <translation>The next chance of at least class C</translation>
+    </message>
+    <message>
+        <source>Nincs A, B vagy C osztályú este vagy hajnal 60 napon belül ezen a helyen.</source>
+        <translation>No evening or dawn of class A, B or C within 60 days at this site.</translation>
+    </message>
+    <message>
+        <source>Nincs holdsarló-este vagy -hajnal 60 napon belül ezen a helyen.</source>
+        <translation>No crescent evening or dawn within 60 days at this site.</translation>
+    </message>
+    <message>
+        <source>ma</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>holnap</source>
+        <translation>tomorrow</translation>
+    </message>
+    <message>
+        <source>%1 nap múlva</source>
+        <translation>in %1 days</translation>
+    </message>
+    <message>
+        <source>a sarló nem látható</source>
+        <translation>the crescent is not visible</translation>
+    </message>
+    <message>
+        <source>Yallop %1 (%2)</source>
+        <translation>Yallop %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 – %5</source>
+        <translation>%1: %2 %3, %4 – %5</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>in the evening</translation>
+    </message>
+    <message>
+        <source>hajnalban</source>
+        <translation>at dawn</translation>
+    </message>
+    <message>
+        <source>A jelentés a(z) %1 időpontra szól; az új időponthoz nyomja meg az Entert.</source>
+        <translation>The report is for %1; press Enter for the new time.</translation>
+    </message>
+    <message>
+        <source>az időpont mezőben álló „%1” időponthoz még nincs jelentés (Enter számolja ki)</source>
+        <translation>no report yet for “%1” in the time field (Enter computes it)</translation>
+    </message>
+    <message>
+        <source>Nincs új jelentés a másoláshoz: %1.
+A látható jelentés a(z) %2 időpontra szól; a vágólap nem változott.</source>
+        <translation>No new report to copy: %1.
+The report shown is for %2; the clipboard has not changed.</translation>
+    </message>
+    <message>
+        <source>Nincs jelentés a másoláshoz: %1.</source>
+        <translation>No report to copy: %1.</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága</source>
+        <translation>Crescent visibility</translation>
+    </message>
+    <message>
+        <source>&amp;Időpont:</source>
+        <translation>&amp;Time:</translation>
+    </message>
+    <message>
+        <source>Időpont (helyi idő)</source>
+        <translation>Time (local time)</translation>
+    </message>
+    <message>
+        <source>M&amp;ost</source>
+        <translation>N&amp;ow</translation>
+    </message>
+    <message>
+        <source>Megfigyelőhely neve</source>
+        <translation>Name of the observing site</translation>
+    </message>
+    <message>
+        <source>Megfigyelő&amp;hely…</source>
+        <translation>Observing &amp;site…</translation>
+    </message>
+    <message>
+        <source>Hely:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Jelentés</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;az időpontban&lt;/b&gt;</source>
+        <translation>&lt;b&gt;at the time&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;a legjobb időpontban&lt;/b&gt;</source>
+        <translation>&lt;b&gt;at the best time&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>%1 a legjobb időpontban</source>
+        <translation>%1 at the best time</translation>
+    </message>
+    <message>
+        <source>&amp;Égbolt</source>
+        <translation>S&amp;ky</translation>
+    </message>
+    <message>
+        <source>Térkép</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>&amp;Térkép</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>A holdsarló-vadászat terve</source>
+        <translation>The plan of the crescent hunt</translation>
+    </message>
+    <message>
+        <source>Állapot</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Másolás</source>
+        <translation>C&amp;opy</translation>
+    </message>
+    <message>
+        <source>&amp;Kép mentése…</source>
+        <translation>&amp;Save picture…</translation>
+    </message>
+    <message>
+        <source>&amp;Listák számítása erre a helyre…</source>
+        <translation>&amp;Compute the lists for this site…</translation>
+    </message>
+    <message>
+        <source>&amp;Bezárás</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Hibás időpont: &quot;%1&quot;
+Dátum és idő kell, például 2025.05.27 21:05.</source>
+        <translation>Wrong time: &quot;%1&quot;
+A date and a time are needed, for example 2025.05.27 21:05.</translation>
+    </message>
+    <message>
+        <source>A legjobb időpontban, %1</source>
+        <translation>At the best time, %1</translation>
+    </message>
+    <message>
+        <source>Az időpontban, %1</source>
+        <translation>At the time, %1</translation>
+    </message>
+    <message>
+        <source>A kép elmentve: %1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>Kép mentése</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG kép (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Az öt lista elkészült erre a helyre: %1</source>
+        <translation>The five lists are ready for this site: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n napja</source>
+        <translation>
+            <numerusform>%n day ago</numerusform>
+            <numerusform>%n days ago</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1229,6 +3166,78 @@ The data that came with the package (read only):
         <source>reggel</source>
         <comment>crescent list: 6 characters at most</comment>
         <translation>morn</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::maps</name>
+    <message>
+        <source>É</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Ny</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT</source>
+        <translation>Crescent visibility %1 %2 – %3 – conjunction: %4 UT</translation>
+    </message>
+    <message>
+        <source>hajnalban</source>
+        <translation>at dawn</translation>
+    </message>
+    <message>
+        <source>este</source>
+        <translation>in the evening</translation>
+    </message>
+    <message>
+        <source>Yallop-féle q</source>
+        <translation>Yallop&apos;s q</translation>
+    </message>
+    <message>
+        <source>Odeh-féle V</source>
+        <translation>Odeh&apos;s V</translation>
+    </message>
+    <message>
+        <source>a Hold a Nap után kel</source>
+        <translation>the Moon rises after the Sun</translation>
+    </message>
+    <message>
+        <source>a Hold a Nap előtt nyugszik</source>
+        <translation>the Moon sets before the Sun</translation>
+    </message>
+    <message>
+        <source>napkelte az együttállás után</source>
+        <translation>sunrise after the conjunction</translation>
+    </message>
+    <message>
+        <source>napnyugta az együttállás előtt</source>
+        <translation>sunset before the conjunction</translation>
+    </message>
+    <message>
+        <source>nincs napkelte</source>
+        <translation>no sunrise</translation>
+    </message>
+    <message>
+        <source>nincs napnyugta</source>
+        <translation>no sunset</translation>
+    </message>
+    <message>
+        <source>yyyy.MM.dd.</source>
+        <comment>date format</comment>
+        <translation>yyyy.MM.dd</translation>
     </message>
 </context>
 </TS>

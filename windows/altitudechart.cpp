@@ -100,7 +100,7 @@ AltitudeChart::AltitudeChart(QWidget* parent)
 {
     setObjectName(QStringLiteral("altitudeChart"));
     setMinimumSize(320, 160);
-    setAccessibleName(QStringLiteral("A Nap és a Hold magassága"));
+    setAccessibleName(tr("A Nap és a Hold magassága"));
 }
 
 void AltitudeChart::setSeries(const QList<AltitudeSample>& series, std::optional<double> best, const QTimeZone& zone)
@@ -124,16 +124,16 @@ void AltitudeChart::render(QPainter& p, const QRect& area) const
         if (m_best) {
             p.setPen(QPen(kBestLine, 1.5, Qt::DashLine));
             p.drawLine(a.at(*m_best, a.lo), a.at(*m_best, a.hi));
-            p.drawText(a.at(*m_best, a.hi) + QPointF(3, 10), QStringLiteral("legjobb"));
+            p.drawText(a.at(*m_best, a.hi) + QPointF(3, 10), tr("legjobb", "the best time"));
         }
     }
     p.setFont(ui::font(QStringLiteral("Arial"), 9, true));
     p.setPen(kSunLine);
-    p.drawText(QPointF(area.left() + 8, area.top() + 15), QStringLiteral("Nap"));
+    p.drawText(QPointF(area.left() + 8, area.top() + 15), tr("Nap", "the Sun"));
     p.setPen(kMoonLine);
-    p.drawText(QPointF(area.left() + 48, area.top() + 15), QStringLiteral("Hold"));
+    p.drawText(QPointF(area.left() + 48, area.top() + 15), tr("Hold", "the Moon"));
     p.setPen(ui::kBlack);
-    p.drawText(QPointF(area.left() + 96, area.top() + 15), QStringLiteral("látszó magasság, helyi idő"));
+    p.drawText(QPointF(area.left() + 96, area.top() + 15), tr("látszó magasság, helyi idő"));
     p.restore();
 }
 

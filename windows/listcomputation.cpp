@@ -2,6 +2,7 @@
 
 #include "filefaults.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -64,7 +65,7 @@ void ListComputation::cancel()
 {
     m_cancel = true;
     if (m_dialog && !m_done) {
-        m_dialog->setLabelText(QStringLiteral("Megszakítás…"));
+        m_dialog->setLabelText(tr("Megszakítás…"));
         if (m_cancelButton)
             m_cancelButton->setEnabled(false);
     }
@@ -86,14 +87,14 @@ QProgressDialog* ListComputation::showProgress(QWidget* parent)
 {
     auto* d = new QProgressDialog(parent);
     d->setObjectName(QStringLiteral("listProgress"));
-    d->setWindowTitle(QStringLiteral("Listák számítása"));
+    d->setWindowTitle(tr("Listák számítása"));
     d->setWindowModality(Qt::WindowModal);
-    m_cancelButton = new QPushButton(QStringLiteral("&Mégse"), d);
+    m_cancelButton = new QPushButton(tr("&Mégse"), d);
     d->setCancelButton(m_cancelButton);
     d->setAutoClose(false);
     d->setAutoReset(false);
     d->setMinimumDuration(0);
-    d->setAccessibleName(QStringLiteral("A listák számításának állása"));
+    d->setAccessibleName(tr("A listák számításának állása"));
     d->setAttribute(Qt::WA_DeleteOnClose);
     // The dialog would hide itself on a cancel; it is closed when the worker
     // has stopped instead.
@@ -109,7 +110,7 @@ QProgressDialog* ListComputation::showProgress(QWidget* parent)
 void ListComputation::report(int list, int done, int total)
 {
     if (m_dialog && !m_cancel) {
-        m_dialog->setLabelText(QStringLiteral("%1 (%2. lista az %3 közül)")
+        m_dialog->setLabelText(tr("%1 (%2. lista az %3 közül)")
                                    .arg(m_items.value(list).fileName)
                                    .arg(list + 1)
                                    .arg(m_items.size()));
@@ -131,20 +132,23 @@ void ListComputation::finish(const ListJobResult& result)
 
 QString listJobMessage(const ListJobResult& result)
 {
-    const QString unchanged = QStringLiteral("A listák változatlanok maradtak.");
+    const auto say = [](const char* text) { return QCoreApplication::translate("tavik::ListComputation", text); };
+    const QString unchanged = say(QT_TRANSLATE_NOOP("tavik::ListComputation", "A listák változatlanok maradtak."));
     switch (result.outcome) {
     case ListJobOutcome::Done: return {};
-    case ListJobOutcome::Cancelled: return QStringLiteral("A számítás megszakítva. ") + unchanged;
+    case ListJobOutcome::Cancelled:
+        return say(QT_TRANSLATE_NOOP("tavik::ListComputation", "A számítás megszakítva. ")) + unchanged;
     case ListJobOutcome::EphemerisFault:
-        return hungarianArticle(result.fileName) + QStringLiteral(" '%1' lista nem számítható ki: %2\n")
-                                                         .arg(result.fileName, result.message)
+        // %1 is the Hungarian article of the file name; the English leaves it out.
+        return fillIn(say(QT_TRANSLATE_NOOP("tavik::ListComputation", "%1 '%2' lista nem számítható ki: %3\n")),
+                      {hungarianArticle(result.fileName), result.fileName, result.message})
                + unchanged;
     case ListJobOutcome::WriteFault: break;
     }
     QString text = describeFileFault(result.status) + u'\n';
     if (result.restore.ok())
         return text + unchanged;
-    return text + QStringLiteral("Egy korábbi lista nem állítható vissza:\n") + describeFileFault(result.restore);
+    return text + say(QT_TRANSLATE_NOOP("tavik::ListComputation", "Egy korábbi lista nem állítható vissza:\n")) + describeFileFault(result.restore);
 }
 
 }  // namespace tavik

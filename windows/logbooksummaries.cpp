@@ -39,7 +39,7 @@ QLabel* noteOf(QWidget* parent, const QString& text)
 
 QString percent(int part, int whole)
 {
-    return whole ? almanac::hungarianDecimal(100.0 * part / whole, 0) + u'%' : QStringLiteral("–");
+    return whole ? almanac::decimalText(100.0 * part / whole, 0) + u'%' : QStringLiteral("–");
 }
 
 void fillScore(QStandardItemModel* model, const auto& rows, auto letter)

@@ -25,7 +25,7 @@ namespace {
 
 QString decimal(double v, int decimals)
 {
-    return almanac::hungarianDecimal(v, decimals);
+    return almanac::decimalText(v, decimals);
 }
 
 QString circumstancesOf(const LogEntry& e)

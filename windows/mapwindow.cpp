@@ -4,6 +4,7 @@
 #include "crescents.h"
 #include "datafiles.h"
 #include "filefaults.h"
+#include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
 #include "newmoons.h"
@@ -68,11 +69,18 @@ maps::GeoRect cellRegion(const maps::GeoRect& shown, double step)
                          std::min(90.0, std::ceil(shown.north / step) * step)};
 }
 
+// Numbers as the interface language writes them, as in the sighting report:
+// a decimal comma in Hungarian, a point in English.
+QLocale numberLocale()
+{
+    return almanac::decimalText(0.5, 1) == QLatin1String("0,5") ? QLocale(QLocale::Hungarian) : QLocale::c();
+}
+
 QString degrees(double value, bool latitude)
 {
     const QString side = latitude ? (value >= 0 ? MapWindow::tr("É") : MapWindow::tr("D"))
                                   : (value >= 0 ? MapWindow::tr("K") : MapWindow::tr("Ny"));
-    return QLocale(QLocale::Hungarian).toString(std::abs(value), 'f', 2) + u'°' + side;
+    return numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
 }
 
 QString gradeText(almanac::Criterion criterion, int grade)
@@ -141,7 +149,7 @@ void MapWindow::createControls()
     labelled(tr("&Nézet:"), m_viewBox, "viewBox");
     connect(m_viewBox, &QComboBox::activated, this, [this](int i) { setView(View(i)); });
     m_dateEdit = new QDateEdit(m_env.date, this);
-    m_dateEdit->setDisplayFormat(QStringLiteral("yyyy.MM.dd."));
+    m_dateEdit->setDisplayFormat(tr("yyyy.MM.dd.", "date format"));
     m_dateEdit->setCalendarPopup(true);
     labelled(tr("&Dátum:"), m_dateEdit, "dateEdit");
     connect(m_dateEdit, &QDateEdit::dateChanged, this, [this](QDate d) { setEvening(d, m_env.morning); });
@@ -206,7 +214,7 @@ maps::MapSheet MapWindow::emptySheet() const
     sheet.morning = m_env.morning;
     sheet.title = tr("Holdsarló láthatósága – %1").arg(maps::criterionName(m_criterion));
     for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount))
-        sheet.captions.append(date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
+        sheet.captions.append(date.toString(tr("yyyy.MM.dd.", "date format")) + u' '
                               + (m_env.morning ? tr("hajnalban") : tr("este")));
     return sheet;
 }
@@ -305,7 +313,7 @@ void MapWindow::startWork(bool preview)
             if (work->nearNewMoon.back())
                 work->rows += int(std::lround(request.region.height() / m_step));
             else
-                far << request.date.toString(QStringLiteral("yyyy.MM.dd."));
+                far << request.date.toString(tr("yyyy.MM.dd.", "date format"));
         }
     } catch (const almanac::EphemerisError& e) {
         m_statusBar->showMessage(e.message());
@@ -346,7 +354,7 @@ void MapWindow::showProgress()
         return;
     }
     const int percent = m_work->rows > 0 ? 100 * m_work->rowsDone / m_work->rows : 100;
-    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(QLocale(QLocale::Hungarian).toString(m_step))
+    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(numberLocale().toString(m_step))
                              + (m_note.isEmpty() ? QString() : QStringLiteral(" – ") + m_note));
 }
 
@@ -387,10 +395,10 @@ QString MapWindow::pointText(const QPointF& at) const
     const almanac::MapPoint& p = map.at(row, column);
     using almanac::MapOutcome;
     const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
-    const QLocale hu(QLocale::Hungarian);
+    const QLocale numbers = numberLocale();
     if (graded) {
         text += QStringLiteral(" – ") + (map.request.criterion == almanac::Criterion::Yallop ? QStringLiteral("q") : QStringLiteral("V"))
-                + QStringLiteral(" = ") + hu.toString(p.value, 'f', 3) + QStringLiteral(" – ")
+                + QStringLiteral(" = ") + numbers.toString(p.value, 'f', 3) + QStringLiteral(" – ")
                 + gradeText(map.request.criterion, p.grade);
     } else {
         const QList<maps::LegendEntry> legend = maps::legendEntries(map.request.criterion, map.request.morning);

@@ -3,7 +3,7 @@
 #include "filefaults.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <cmath>
 
 namespace tavik {
 
@@ -14,9 +14,14 @@ QString say(const char* text)
     return QCoreApplication::translate("tavik::SiteFaults", text);
 }
 
+// Thousands grouped as the interface language groups them: "15 000", "15,000".
 QString wholeNumber(double v)
 {
-    return QLocale(QLocale::Hungarian).toString(qlonglong(v)).replace(QChar(0xa0), u' ');
+    const QString separator = QCoreApplication::translate("tavik::SiteFaults", " ", "thousands separator");
+    QString digits = QString::number(qlonglong(std::abs(v)));
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, separator);
+    return v < 0 ? u'-' + digits : digits;
 }
 
 QString faultReason(const SiteConfigFault& fault)

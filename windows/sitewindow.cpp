@@ -7,6 +7,7 @@
 #include "siteplaces.h"
 #include "ui.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFileInfo>
@@ -28,7 +29,10 @@ namespace {
 constexpr QColor kBackground = ui::kLightCyan;
 constexpr QColor kButtonFace = ui::kLightGreen;
 constexpr int kNameLimit = 60;   // characters
-const QString kSystemZone = QStringLiteral("a rendszer időzónája");
+QString systemZoneText()
+{
+    return QCoreApplication::translate("tavik::SiteWindow", "a rendszer időzónája");
+}
 
 // As the file keeps it, with a decimal comma: what was read is saved back
 // unchanged.
@@ -53,8 +57,9 @@ QLineEdit* addBox(QWidget* parent, const char* name, const QString& accessibleNa
 
 QString coordinateHint(SiteField field)
 {
-    return field == SiteField::Latitude ? QStringLiteral("46,253 vagy 46.253, illetve 46°15'11\" vagy 46 15 11")
-                                        : QStringLiteral("20,148 vagy 20.148, illetve 20°08'53\" vagy 20 8 53");
+    return field == SiteField::Latitude
+               ? QCoreApplication::translate("tavik::SiteWindow", "46,253 vagy 46.253, illetve 46°15'11\" vagy 46 15 11")
+               : QCoreApplication::translate("tavik::SiteWindow", "20,148 vagy 20.148, illetve 20°08'53\" vagy 20 8 53");
 }
 
 }  // namespace
@@ -66,7 +71,7 @@ SiteWindow::SiteWindow(QString configPath, const SiteConfigRead& read, MessageSi
     , m_places(hungarianSites())
 {
     setObjectName(QStringLiteral("SiteWindow"));
-    setWindowTitle(QStringLiteral("Megfigyelőhely"));
+    setWindowTitle(tr("Megfigyelőhely"));
     QPalette p = palette();
     p.setColor(QPalette::Window, kBackground);
     setPalette(p);
@@ -94,10 +99,10 @@ SiteWindow::SiteWindow(QString configPath, const SiteConfigRead& read, MessageSi
 
 void SiteWindow::createPlaces()
 {
-    auto* caption = new QLabel(QStringLiteral("&Helyek (városok és csillagvizsgálók):"), this);
+    auto* caption = new QLabel(tr("&Helyek (városok és csillagvizsgálók):"), this);
     m_placeList = new QListWidget(this);
     m_placeList->setObjectName(QStringLiteral("places"));
-    m_placeList->setAccessibleName(QStringLiteral("Helyek: városok és csillagvizsgálók"));
+    m_placeList->setAccessibleName(tr("Helyek: városok és csillagvizsgálók"));
     for (const ObservingSite& s : std::as_const(m_places))
         m_placeList->addItem(s.name);
     caption->setBuddy(m_placeList);
@@ -112,29 +117,29 @@ void SiteWindow::createPlaces()
 void SiteWindow::createFields()
 {
     auto* form = new QFormLayout;
-    m_name = addBox(this, "name", QStringLiteral("A hely neve"));
+    m_name = addBox(this, "name", tr("A hely neve"));
     m_name->setMaxLength(kNameLimit);
-    m_latitude = addBox(this, "latitude", QStringLiteral("Földrajzi szélesség, fok, észak pozitív"));
-    m_longitude = addBox(this, "longitude", QStringLiteral("Földrajzi hosszúság, fok, kelet pozitív"));
-    m_elevation = addBox(this, "elevation", QStringLiteral("Tengerszint feletti magasság, méter"));
+    m_latitude = addBox(this, "latitude", tr("Földrajzi szélesség, fok, észak pozitív"));
+    m_longitude = addBox(this, "longitude", tr("Földrajzi hosszúság, fok, kelet pozitív"));
+    m_elevation = addBox(this, "elevation", tr("Tengerszint feletti magasság, méter"));
     m_zone = new QComboBox(this);
     m_zone->setObjectName(QStringLiteral("zone"));
-    m_zone->setAccessibleName(QStringLiteral("Időzóna"));
+    m_zone->setAccessibleName(tr("Időzóna"));
     m_zone->setEditable(true);
     m_zone->setInsertPolicy(QComboBox::NoInsert);
     m_zone->addItems(zoneIds());
-    m_zone->lineEdit()->setPlaceholderText(kSystemZone);
+    m_zone->lineEdit()->setPlaceholderText(systemZoneText());
     m_zone->completer()->setFilterMode(Qt::MatchContains);
     m_zone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     m_zone->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    form->addRow(QStringLiteral("&Név:"), m_name);
-    form->addRow(QStringLiteral("&Szélesség (fok, észak +):"), m_latitude);
-    form->addRow(QStringLiteral("H&osszúság (fok, kelet +):"), m_longitude);
-    form->addRow(QStringLiteral("Ma&gasság (méter):"), m_elevation);
-    form->addRow(QStringLiteral("&Időzóna:"), m_zone);
-    auto* hint = new QLabel(QStringLiteral("Fok tizedes törtként (46,253) vagy fokban, percben és másodpercben "
+    form->addRow(tr("&Név:"), m_name);
+    form->addRow(tr("&Szélesség (fok, észak +):"), m_latitude);
+    form->addRow(tr("H&osszúság (fok, kelet +):"), m_longitude);
+    form->addRow(tr("Ma&gasság (méter):"), m_elevation);
+    form->addRow(tr("&Időzóna:"), m_zone);
+    auto* hint = new QLabel(tr("Fok tizedes törtként (46,253) vagy fokban, percben és másodpercben "
                                            "(46°15'11\" vagy 46 15 11); üres időzóna: %1.")
-                                .arg(kSystemZone),
+                                .arg(systemZoneText()),
                             this);
     hint->setWordWrap(true);
     static_cast<QVBoxLayout*>(layout())->addLayout(form);
@@ -154,9 +159,9 @@ void SiteWindow::createButtons()
         row->addWidget(b);
         return b;
     };
-    m_save = add("save", QStringLiteral("&Mentés"));
+    m_save = add("save", tr("&Mentés"));
     m_ok = add("ok", QStringLiteral("OK"));
-    m_cancel = add("cancel", QStringLiteral("Mégse"));
+    m_cancel = add("cancel", tr("Mégse"));
     m_ok->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &SiteWindow::save_Click);
     connect(m_ok, &QPushButton::clicked, this, &SiteWindow::ok_Click);
@@ -219,9 +224,8 @@ std::optional<double> SiteWindow::readCoordinate(QLineEdit* box, SiteField field
         parseCoordinate(box->text(), field == SiteField::Latitude ? Axis::Latitude : Axis::Longitude);
     if (v && range.contains(*v))
         return v;
-    refuse(box, siteFieldName(field) + QStringLiteral(" hibás: „") + box->text()
-                    + QStringLiteral("”.\nFokban adja meg, ") + siteFieldRange(field)
-                    + QStringLiteral(", például ") + coordinateHint(field) + u'.');
+    refuse(box, tr("%1 hibás: „%2”.\nFokban adja meg, %3, például %4.")
+                    .arg(siteFieldName(field), box->text(), siteFieldRange(field), coordinateHint(field)));
     return std::nullopt;
 }
 
@@ -233,9 +237,9 @@ std::optional<double> SiteWindow::readElevation()
     const std::optional<double> v = readSiteNumber(text.replace(u',', u'.'));
     if (v && kElevationRange.contains(*v))
         return v;
-    refuse(m_elevation, siteFieldName(SiteField::Elevation) + QStringLiteral(" hibás: „") + m_elevation->text()
-                            + QStringLiteral("”.\nMéterben adja meg, ") + siteFieldRange(SiteField::Elevation)
-                            + u'.');
+    refuse(m_elevation, tr("%1 hibás: „%2”.\nMéterben adja meg, %3.")
+                            .arg(siteFieldName(SiteField::Elevation), m_elevation->text(),
+                                 siteFieldRange(SiteField::Elevation)));
     return std::nullopt;
 }
 
@@ -244,7 +248,7 @@ std::optional<ObservingSite> SiteWindow::readFields()
     ObservingSite site;
     site.name = m_name->text().simplified();
     if (site.name.isEmpty()) {
-        refuse(m_name, QStringLiteral("Hiányzik a hely neve.\nAdjon nevet a helynek, legfeljebb %1 karaktert.")
+        refuse(m_name, tr("Hiányzik a hely neve.\nAdjon nevet a helynek, legfeljebb %1 karaktert.")
                            .arg(kNameLimit));
         return std::nullopt;
     }
@@ -259,9 +263,9 @@ std::optional<ObservingSite> SiteWindow::readFields()
     site.timezone = m_zone->currentText().trimmed();
     if (!site.timezone.isEmpty() && !isKnownZone(site.timezone)) {
         refuse(m_zone->lineEdit(),
-               siteFieldName(SiteField::Zone) + QStringLiteral(" hibás: „") + site.timezone
-                   + QStringLiteral("”.\nA listából válasszon IANA időzónát (például Europe/Budapest), vagy "
-                                    "hagyja üresen: akkor ") + kSystemZone + QStringLiteral(" számít."));
+               tr("%1 hibás: „%2”.\nA listából válasszon IANA időzónát (például Europe/Budapest), vagy "
+                  "hagyja üresen: akkor %3 számít.")
+                   .arg(siteFieldName(SiteField::Zone), site.timezone, systemZoneText()));
         return std::nullopt;
     }
     return site;

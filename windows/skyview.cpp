@@ -148,7 +148,7 @@ SkyView::SkyView(QWidget* parent)
 {
     setObjectName(QStringLiteral("skyView"));
     setMinimumSize(320, 200);
-    setAccessibleName(QStringLiteral("Az égbolt a Nap felé"));
+    setAccessibleName(tr("Az égbolt a Nap felé"));
 }
 
 void SkyView::setScene(const SkyScene& scene, const QString& caption)

@@ -4,6 +4,7 @@
 #include "maplegend.h"
 #include "ui.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTimeZone>
 
@@ -18,13 +19,14 @@ constexpr int kLeastMapWidth = 320;   // below this a map says too little
 
 QString eveningText(const almanac::VisibilityMap& map)
 {
-    return map.request.date.toString(QStringLiteral("yyyy.MM.dd.")) + u' '
-           + (map.request.morning ? QStringLiteral("hajnalban") : QStringLiteral("este"));
+    return map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
+           + (map.request.morning ? QCoreApplication::translate("tavik::VisibilityMapSurface", "hajnalban")
+                                  : QCoreApplication::translate("tavik::VisibilityMapSurface", "este"));
 }
 
 QString headerText(const almanac::VisibilityMap& map)
 {
-    return QStringLiteral("Holdsarló láthatósága – %1 – együttállás: %2 UT")
+    return QCoreApplication::translate("tavik::VisibilityMapSurface", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
         .arg(maps::criterionName(map.request.criterion),
              formatLocalMinute(instantOfJulianDay(map.newMoon), QTimeZone::utc()));
 }
@@ -39,7 +41,7 @@ QRectF legendArea(const QRect& area)
 VisibilityMapSurface::VisibilityMapSurface(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("mapSurface"));
-    setAccessibleName(QStringLiteral("Holdsarló-láthatósági térkép"));
+    setAccessibleName(tr("Holdsarló-láthatósági térkép"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAutoFillBackground(false);
 }

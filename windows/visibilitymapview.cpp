@@ -76,23 +76,23 @@ void VisibilityMapView::createControls()
 {
     setFont(ui::font(QStringLiteral("Arial"), 9));
     auto* controls = new QHBoxLayout;
-    m_worldButton = new QPushButton(QStringLiteral("Egész &világ"), this);
+    m_worldButton = new QPushButton(tr("Egész &világ"), this);
     m_worldButton->setObjectName(QStringLiteral("worldButton"));
     m_worldButton->setCheckable(true);
-    m_worldButton->setAccessibleName(QStringLiteral("Egész világ vagy Európa"));
+    m_worldButton->setAccessibleName(tr("Egész világ vagy Európa"));
     connect(m_worldButton, &QPushButton::toggled, this, &VisibilityMapView::showWholeWorld);
     controls->addWidget(m_worldButton);
-    m_eveningsBox = labelledBox(this, controls, QStringLiteral("Esték &száma:"), "eveningsBox",
+    m_eveningsBox = labelledBox(this, controls, tr("Esték &száma:"), "eveningsBox",
                                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     m_eveningsBox->setCurrentIndex(m_eveningCount - 1);
     connect(m_eveningsBox, &QComboBox::currentIndexChanged, this, [this](int i) { setEveningCount(i + 1); });
-    m_criterionBox = labelledBox(this, controls, QStringLiteral("&Feltétel:"), "criterionBox",
+    m_criterionBox = labelledBox(this, controls, tr("&Feltétel:"), "criterionBox",
                                  {QStringLiteral("Yallop (q)"), QStringLiteral("Odeh (V)")});
     connect(m_criterionBox, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (m_date.isValid())
             setEvening(m_date, m_morning, m_site, i == 0 ? almanac::Criterion::Yallop : almanac::Criterion::Odeh);
     });
-    m_saveButton = new QPushButton(QStringLiteral("Kép me&ntése…"), this);
+    m_saveButton = new QPushButton(tr("Kép me&ntése…"), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &VisibilityMapView::KepMentese_Click);
@@ -101,7 +101,7 @@ void VisibilityMapView::createControls()
     m_status->setObjectName(QStringLiteral("statusLabel"));
     controls->addWidget(m_status, 1);
     m_surface = new VisibilityMapSurface(this);
-    m_surface->setWaiting(QStringLiteral("Nincs még térkép."));
+    m_surface->setWaiting(tr("Nincs még térkép."));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_surface, 1);
@@ -180,7 +180,7 @@ void VisibilityMapView::startWork()
     if (m_work)
         m_work->cancelled = true;
     if (!m_eph) {
-        m_status->setText(QStringLiteral("A térképhez nincs efemerisz."));
+        m_status->setText(tr("A térképhez nincs efemerisz."));
         return;
     }
     auto work = std::make_shared<VisibilityMapWork>();
@@ -190,13 +190,13 @@ void VisibilityMapView::startWork()
     } catch (const almanac::EphemerisError& e) {
         m_work.reset();
         m_computing = false;
-        m_status->setText(QStringLiteral("A térkép nem készült el: ") + e.message());
+        m_status->setText(tr("A térkép nem készült el: %1").arg(e.message()));
         return;
     }
     m_work = work;
     m_computing = true;
-    m_status->setText(QStringLiteral("Számolom a térképet…"));
-    m_surface->setWaiting(QStringLiteral("Számolom a térképet…"));
+    m_status->setText(tr("Számolom a térképet…"));
+    m_surface->setWaiting(tr("Számolom a térképet…"));
     work->timer.start();
     computeNext(work);
 }
@@ -227,13 +227,13 @@ void VisibilityMapView::takeWork(const std::shared_ptr<VisibilityMapWork>& work)
     m_surface->setMaps(m_maps, m_site);
     m_saveButton->setEnabled(true);
     if (std::size_t(work->maps.size()) < work->jobs.size()) {
-        m_surface->setWaiting(QStringLiteral("Számolom a következő estét…"));
+        m_surface->setWaiting(tr("Számolom a következő estét…"));
         computeNext(work);
         return;
     }
     m_work.reset();
     m_computing = false;
-    m_status->setText(QStringLiteral("Kész (%1 s)").arg(QLocale(QLocale::Hungarian).toString(work->timer.elapsed() / 1000.0, 'f', 1)));
+    m_status->setText(tr("Kész (%1 s)").arg(QLocale(QLocale::Hungarian).toString(work->timer.elapsed() / 1000.0, 'f', 1)));
     Q_EMIT mapsReady();
 }
 
@@ -253,7 +253,7 @@ bool VisibilityMapView::savePicture(const QString& path)
 {
     const QByteArray png = maps::pngBytes(picture());
     if (png.isEmpty()) {
-        m_messages.show(this, MessageIcon::Error, QStringLiteral("A térkép képe nem készíthető el."));
+        m_messages.show(this, MessageIcon::Error, tr("A térkép képe nem készíthető el."));
         return false;
     }
     const FileStatus status = replaceWholeFileBytes(path, png);
@@ -267,8 +267,8 @@ bool VisibilityMapView::savePicture(const QString& path)
 void VisibilityMapView::KepMentese_Click()
 {
     const QString name = QStringLiteral("holdsarlo-%1.png").arg(m_date.toString(Qt::ISODate));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Kép mentése"), name,
-                                                QStringLiteral("PNG kép (*.png)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Kép mentése"), name,
+                                                tr("PNG kép (*.png)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))

@@ -78,7 +78,7 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     if (!m_env.clock)
         m_env.clock = [] { return QDateTime::currentDateTime(); };
     setObjectName(QStringLiteral("VisibilityWindow"));
-    setWindowTitle(QStringLiteral("Holdsarló láthatósága"));
+    setWindowTitle(tr("Holdsarló láthatósága"));
     setFont(ui::font(QStringLiteral("Arial"), 9));
     auto* layout = new QVBoxLayout(this);
     createTimeRow();
@@ -143,23 +143,23 @@ void VisibilityWindow::createTimeRow()
 {
     auto* row = new QHBoxLayout;
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    auto* label = new QLabel(QStringLiteral("&Időpont:"), this);
+    auto* label = new QLabel(tr("&Időpont:"), this);
     m_timeBox = new QLineEdit(this);
     m_timeBox->setObjectName(QStringLiteral("timeBox"));
-    m_timeBox->setAccessibleName(QStringLiteral("Időpont (helyi idő)"));
+    m_timeBox->setAccessibleName(tr("Időpont (helyi idő)"));
     m_timeBox->setMaxLength(40);
     label->setBuddy(m_timeBox);
     connect(m_timeBox, &QLineEdit::returnPressed, this, &VisibilityWindow::recompute);
-    auto* now = new QPushButton(QStringLiteral("M&ost"), this);
+    auto* now = new QPushButton(tr("M&ost"), this);
     now->setObjectName(QStringLiteral("Most"));
     connect(now, &QPushButton::clicked, this, &VisibilityWindow::Most_Click);
     QPushButton* next = addButton("KovetkezoEsely", tr("&Következő esély"));
     next->setToolTip(tr("A következő este vagy hajnal, amikor a sarló Yallop szerint legalább C osztályú"));
     connect(next, &QPushButton::clicked, this, &VisibilityWindow::KovetkezoEsely_Click);
     connect(m_timeBox, &QLineEdit::textEdited, this, &VisibilityWindow::timeBoxEdited);
-    m_siteName = valueLabel(this, QStringLiteral("siteName"), QStringLiteral("Megfigyelőhely neve"));
+    m_siteName = valueLabel(this, QStringLiteral("siteName"), tr("Megfigyelőhely neve"));
     m_siteName->setFont(ui::font(QStringLiteral("Arial"), 10, true));
-    m_siteButton = new QPushButton(QStringLiteral("Megfigyelő&hely…"), this);
+    m_siteButton = new QPushButton(tr("Megfigyelő&hely…"), this);
     m_siteButton->setObjectName(QStringLiteral("siteButton"));
     m_siteButton->setEnabled(bool(m_env.openSiteWindow));
     connect(m_siteButton, &QPushButton::clicked, this, [this] {
@@ -171,7 +171,7 @@ void VisibilityWindow::createTimeRow()
     row->addWidget(now);
     row->addWidget(next);
     row->addSpacing(20);
-    row->addWidget(new QLabel(QStringLiteral("Hely:"), this));
+    row->addWidget(new QLabel(tr("Hely:"), this));
     row->addWidget(m_siteName);
     row->addWidget(m_siteButton);
     m_chance = valueLabel(this, QStringLiteral("chance"), tr("Melyik este"));
@@ -181,11 +181,11 @@ void VisibilityWindow::createTimeRow()
 
 void VisibilityWindow::createFigures()
 {
-    auto* box = new QGroupBox(QStringLiteral("Jelentés"), this);
+    auto* box = new QGroupBox(tr("Jelentés"), this);
     box->setObjectName(QStringLiteral("figures"));
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("<b>az időpontban</b>"), box), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("<b>a legjobb időpontban</b>"), box), 0, 2);
+    grid->addWidget(new QLabel(tr("<b>az időpontban</b>"), box), 0, 1);
+    grid->addWidget(new QLabel(tr("<b>a legjobb időpontban</b>"), box), 0, 2);
     // The rows of an evening report; a morning one renames some of them.
     const QList<Figure> rows = reportFigures(SightingReport{}, QTimeZone::utc());
     for (int i = 0; i < rows.size(); ++i) {
@@ -194,7 +194,7 @@ void VisibilityWindow::createFigures()
         name->setObjectName(f.key + QStringLiteral(".label"));
         m_labels.insert(f.key, name);
         QLabel* now = valueLabel(box, f.key, f.label);
-        QLabel* best = valueLabel(box, f.key + QStringLiteral(".best"), f.label + QStringLiteral(" a legjobb időpontban"));
+        QLabel* best = valueLabel(box, f.key + QStringLiteral(".best"), tr("%1 a legjobb időpontban").arg(f.label));
         name->setBuddy(now);
         if (f.key == QStringLiteral("records"))   // the report's columns, as the command prints them
             now->setFont(ui::font(QStringLiteral("Courier New"), 8.5));
@@ -223,14 +223,14 @@ void VisibilityWindow::createPictures()
     m_chart = new AltitudeChart(skyPage);
     column->addWidget(m_sky, 3);
     column->addWidget(m_chart, 2);
-    m_tabs->addTab(skyPage, QStringLiteral("&Égbolt"));
+    m_tabs->addTab(skyPage, tr("&Égbolt"));
     // The visibility map of the evening, computed when its page is shown. Its
     // evenings side by side may want more room than the window has: the page
     // scrolls then, rather than widening the window past the screen.
     auto* mapScroll = new QScrollArea(m_tabs);
     mapScroll->setWidgetResizable(true);
     mapScroll->setFrameShape(QFrame::NoFrame);
-    mapScroll->setAccessibleName(QStringLiteral("Térkép"));
+    mapScroll->setAccessibleName(tr("Térkép"));
     auto* mapPage = new QWidget(mapScroll);
     mapPage->setObjectName(QStringLiteral("mapPage"));
     auto* mapLayout = new QVBoxLayout(mapPage);
@@ -238,16 +238,16 @@ void VisibilityWindow::createPictures()
     m_map = new VisibilityMapView(m_env.messages, mapPage);
     mapLayout->addWidget(m_map);
     mapScroll->setWidget(mapPage);
-    m_tabs->addTab(mapScroll, QStringLiteral("&Térkép"));
+    m_tabs->addTab(mapScroll, tr("&Térkép"));
 }
 
 void VisibilityWindow::createHunt()
 {
-    auto* box = new QGroupBox(QStringLiteral("A holdsarló-vadászat terve"), this);
+    auto* box = new QGroupBox(tr("A holdsarló-vadászat terve"), this);
     auto* column = new QVBoxLayout(box);
     m_hunt = new QTableWidget(3, 6, box);
     m_hunt->setObjectName(QStringLiteral("hunt"));
-    m_hunt->setAccessibleName(QStringLiteral("A holdsarló-vadászat terve"));
+    m_hunt->setAccessibleName(tr("A holdsarló-vadászat terve"));
     m_hunt->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_hunt->verticalHeader()->hide();
     m_hunt->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -270,19 +270,19 @@ QPushButton* VisibilityWindow::addButton(const char* name, const QString& text)
 
 void VisibilityWindow::createButtons()
 {
-    m_status = valueLabel(this, QStringLiteral("status"), QStringLiteral("Állapot"));
+    m_status = valueLabel(this, QStringLiteral("status"), tr("Állapot"));
     m_status->setWordWrap(true);
     layout()->addWidget(m_status);
     auto* row = new QHBoxLayout;
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    QPushButton* copy = addButton("Masolas", QStringLiteral("&Másolás"));
-    QPushButton* save = addButton("KepMentese", QStringLiteral("&Kép mentése…"));
-    QPushButton* lists = addButton("Listak", QStringLiteral("&Listák számítása erre a helyre…"));
+    QPushButton* copy = addButton("Masolas", tr("&Másolás"));
+    QPushButton* save = addButton("KepMentese", tr("&Kép mentése…"));
+    QPushButton* lists = addButton("Listak", tr("&Listák számítása erre a helyre…"));
     QPushButton* map = addButton("Terkep", tr("Té&rkép…"));
     map->setAccessibleName(tr("Holdsarló-térkép ablak erre az estére"));
     connect(map, &QPushButton::clicked, this, &VisibilityWindow::Terkep_Click);
     QPushButton* record = addButton("Rogzites", tr("Észlelés &rögzítése…"));
-    QPushButton* close = addButton("Bezaras", QStringLiteral("&Bezárás"));
+    QPushButton* close = addButton("Bezaras", tr("&Bezárás"));
     connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
     connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);
     connect(save, &QPushButton::clicked, this, &VisibilityWindow::KepMentese_Click);
@@ -328,7 +328,7 @@ bool VisibilityWindow::recompute()
         if (m_report)
             m_status->setText(tr("Hibás időpont; a látható jelentés a(z) %1 időpontra szól.").arg(m_reportText));
         m_env.messages.show(this, MessageIcon::Warning,
-                            QStringLiteral("Hibás időpont: \"%1\"\nDátum és idő kell, például 2025.05.27 21:05.")
+                            tr("Hibás időpont: \"%1\"\nDátum és idő kell, például 2025.05.27 21:05.")
                                 .arg(text));
         return false;
     }
@@ -413,7 +413,7 @@ void VisibilityWindow::describeEvening(const QString& heading)
     const QString when = days == 0   ? tr("ma")
                          : days == 1 ? tr("holnap")
                          : days > 1  ? tr("%1 nap múlva").arg(days)
-                                     : tr("%1 napja").arg(-days);
+                                     : tr("%n napja", nullptr, int(-days));
     QString seen = tr("a sarló nem látható");
     if (m_report->best && m_report->crescent) {
         const YallopClass c = yallopClass(m_report->best->q);
@@ -462,8 +462,8 @@ void VisibilityWindow::showReport()
 {
     showFigures();
     const SkyScene scene = skyScene(*m_eph, *m_report);
-    const QString caption = (scene.atBest ? QStringLiteral("A legjobb időpontban, ") : QStringLiteral("Az időpontban, "))
-                            + formatLocalMinute(scene.jd, m_env.site.zone());
+    const QString caption = (scene.atBest ? tr("A legjobb időpontban, %1") : tr("Az időpontban, %1"))
+                                .arg(formatLocalMinute(scene.jd, m_env.site.zone()));
     m_sky->setScene(scene, caption);
     const std::optional<double> best =
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
@@ -564,7 +564,7 @@ bool VisibilityWindow::savePicture(const QString& path)
         m_env.messages.show(this, MessageIcon::Error, describeFileFault(status));
         return false;
     }
-    m_status->setText(QStringLiteral("A kép elmentve: ") + path);
+    m_status->setText(tr("A kép elmentve: %1").arg(path));
     return true;
 }
 
@@ -572,9 +572,9 @@ void VisibilityWindow::KepMentese_Click()
 {
     const QString path = m_env.askPicturePath
                              ? m_env.askPicturePath(this)
-                             : QFileDialog::getSaveFileName(this, QStringLiteral("Kép mentése"),
+                             : QFileDialog::getSaveFileName(this, tr("Kép mentése"),
                                                             QStringLiteral("holdsarlo.png"),
-                                                            QStringLiteral("PNG kép (*.png)"));
+                                                            tr("PNG kép (*.png)"));
     if (!path.isEmpty())
         savePicture(path);
 }
@@ -600,8 +600,7 @@ void VisibilityWindow::listsFinished(const ListJobResult& result)
     recompute();
     const QString message = listJobMessage(result);
     if (message.isEmpty())
-        m_status->setText(QStringLiteral("Az öt lista elkészült erre a helyre: ")
-                          + m_lists->items().value(0).settings.siteName);
+        m_status->setText(tr("Az öt lista elkészült erre a helyre: %1").arg(m_lists->items().value(0).settings.siteName));
     else if (result.outcome == ListJobOutcome::Cancelled)
         m_status->setText(message);
     else

@@ -74,7 +74,7 @@ QString local(const QJsonValue& iso, const QTimeZone& zone)
 
 QString deg(const QJsonValue& v)
 {
-    return hungarianDecimal(v.toDouble(), 2) + u'°';
+    return decimalText(v.toDouble(), 2) + u'°';
 }
 
 const Place kBudapest{QStringLiteral("Budapest"), 47.4979, 19.0402, 100, "Europe/Budapest"};
@@ -131,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(text("arcl"), deg(now[QStringLiteral("arcl")]));
         QCOMPARE(text("arcv"), deg(now[QStringLiteral("arcv")]));
         QCOMPARE(text("daz"), deg(now[QStringLiteral("daz")]));
-        QCOMPARE(text("lit"), hungarianDecimal(now[QStringLiteral("illuminatedFraction")].toDouble() * 100, 2) + u'%');
+        QCOMPARE(text("lit"), decimalText(now[QStringLiteral("illuminatedFraction")].toDouble() * 100, 2) + u'%');
         QCOMPARE(text("sun"), QStringLiteral("magasság %1, azimut %2")
                                   .arg(deg(j[QStringLiteral("sun")][QStringLiteral("apparentAltitude")]),
                                        deg(j[QStringLiteral("sun")][QStringLiteral("azimuth")])));
@@ -160,13 +160,13 @@ private Q_SLOTS:
         QCOMPARE(text("arcl.best"), deg(b[QStringLiteral("arcl")]));
         QCOMPARE(text("arcv.best"), deg(b[QStringLiteral("arcv")]));
         QCOMPARE(text("daz.best"), deg(b[QStringLiteral("daz")]));
-        QCOMPARE(text("width.best"), hungarianDecimal(b[QStringLiteral("width")].toDouble(), 2) + QStringLiteral("′"));
+        QCOMPARE(text("width.best"), decimalText(b[QStringLiteral("width")].toDouble(), 2) + QStringLiteral("′"));
         QCOMPARE(text("q.best"), QStringLiteral("%1 (%2: %3)")
-                                     .arg(hungarianDecimal(b[QStringLiteral("yallopQ")].toDouble(), 3),
+                                     .arg(decimalText(b[QStringLiteral("yallopQ")].toDouble(), 3),
                                           b[QStringLiteral("yallopClass")].toString(),
                                           b[QStringLiteral("yallopText")].toString()));
         QCOMPARE(text("v.best"), QStringLiteral("%1 (%2 zóna: %3)")
-                                     .arg(hungarianDecimal(b[QStringLiteral("odehV")].toDouble(), 2),
+                                     .arg(decimalText(b[QStringLiteral("odehV")].toDouble(), 2),
                                           b[QStringLiteral("odehZone")].toString(),
                                           b[QStringLiteral("odehText")].toString()));
     }

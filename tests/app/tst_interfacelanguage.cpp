@@ -3,15 +3,19 @@
 // tavik_en.ts, and English in every control of every window when chosen.
 #include "appfixture.h"
 #include "siteconfig.h"
+#include "siteplaces.h"
 #include "translation.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -21,7 +25,7 @@ using namespace tavik::testing;
 namespace {
 
 // Names that keep their letters in every language.
-const QStringList kProperNames{};
+const QStringList kProperNames{QStringLiteral("Élancourt")};
 
 const QRegularExpression kHungarianLetters(QStringLiteral("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]"));
 
@@ -63,6 +67,26 @@ QStringList textsOf(QWidget* window)
             add(w, QStringLiteral("title"), g->title());
         if (auto* m = qobject_cast<QMenu*>(w))
             add(w, QStringLiteral("title"), m->title());
+        if (auto* t = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                add(w, QStringLiteral("tab"), t->tabText(i));
+        }
+        if (auto* c = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < c->count() && i < 50; ++i)
+                add(w, QStringLiteral("item"), c->itemText(i));
+        }
+        // Tables and lists: their headers and the cells shown.
+        if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model()) {
+            const QAbstractItemModel* model = v->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                add(w, QStringLiteral("header"), model->headerData(column, Qt::Horizontal).toString());
+                for (int row = 0; row < model->rowCount() && row < 50; ++row) {
+                    const QModelIndex index = model->index(row, column);
+                    add(w, QStringLiteral("cell"), index.data().toString());
+                    add(w, QStringLiteral("cellToolTip"), index.data(Qt::ToolTipRole).toString());
+                }
+            }
+        }
     }
     for (QAction* a : window->findChildren<QAction*>()) {
         add(a, QStringLiteral("text"), a->text());
@@ -73,10 +97,14 @@ QStringList textsOf(QWidget* window)
 
 QStringList hungarianTexts(QWidget* window)
 {
+    // The site window's towns and observatories are names too; the words after them are not.
+    QStringList names = kProperNames;
+    for (const ObservingSite& site : hungarianSites())
+        names << site.name.section(QStringLiteral(" ("), 0, 0);
     QStringList found;
     for (const QString& t : textsOf(window)) {
         QString rest = t.section(QStringLiteral(": "), 1);
-        for (const QString& name : kProperNames)
+        for (const QString& name : std::as_const(names))
             rest.remove(name);
         if (rest.contains(kHungarianLetters))
             found << t;
@@ -321,7 +349,8 @@ void InterfaceLanguageTest::paddedTranslationsKeepTheirColumns()
         } else if (xml.name() == u"comment") {
             comment = xml.readElementText();
         } else if (xml.name() == u"translation") {
-            const QString english = xml.readElementText();
+            // Plural texts hold their forms in <numerusform> children.
+            const QString english = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (!comment.contains(QStringLiteral("characters")))
                 continue;
             ++checked;
@@ -344,7 +373,7 @@ void InterfaceLanguageTest::paddedTranslationsKeepTheirColumns()
 
 void InterfaceLanguageTest::windows_data()
 {
-    QTest::addColumn<QString>("item");     // the menu item that opens it; empty: the main window
+    QTest::addColumn<QString>("item");     // the menu item that opens it ("item>button": then a button in that); empty: the main window
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("english");
     QTest::addColumn<QString>("title");
@@ -367,6 +396,11 @@ void InterfaceLanguageTest::windows_data()
         {"vonas", "Form4", "Számítások", "Calculations"},
         {"prog", "frmAbout", "About Tavik", "About Tavik"},
         {"leir", "Form2", "Program leírása", "About using the program"},
+        {"megfigyelohely", "SiteWindow", "Megfigyelőhely", "Observing site"},
+        {"lathatosag", "VisibilityWindow", "Holdsarló láthatósága", "Crescent visibility"},
+        {"terkep", "mapWindow", "Holdsarló-térkép", "Crescent map"},
+        {"eszlelesinaplo", "LogbookWindow", "Észlelési napló", "Observation logbook"},
+        {"eszlelesinaplo>Uj", "AttemptForm", "Új észlelés", "New sighting"},
     };
     for (const auto& r : rows) {
         QTest::addRow("%s hu", r.window) << QString::fromLatin1(r.item) << QString::fromLatin1(r.window) << false
@@ -396,7 +430,16 @@ void InterfaceLanguageTest::windows()
     auto a = makeWindow(data, log);
     a->show();
     if (!item.isEmpty())
-        a->findChild<QAction*>(item)->trigger();
+        a->findChild<QAction*>(item.section(u'>', 0, 0))->trigger();
+    if (const QString button = item.section(u'>', 1); !button.isEmpty()) {
+        QAbstractButton* b = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && !b)
+                b = top->findChild<QAbstractButton*>(button);
+        }
+        QVERIFY(b);
+        b->click();
+    }
     QWidget* w = item.isEmpty() ? a.get() : openWindow(qPrintable(window));
     QVERIFY(w);
     QCOMPARE(w->windowTitle(), title);

@@ -111,6 +111,9 @@ private Q_SLOTS:
         QTest::newRow("tavik-almanac") << "hu/tavik-almanac.1" << ALMANAC_EXE
                                        << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}}
                                        << QString();
+        QTest::newRow("tavik-almanac en") << "tavik-almanac.1" << ALMANAC_EXE
+                                          << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}}
+                                          << QStringLiteral("en_US.UTF-8");
     }
 
     void pageFollowsHelp()

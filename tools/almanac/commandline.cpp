@@ -47,9 +47,9 @@ const QStringList kVersionNames{QStringLiteral("v"), QStringLiteral("version")};
 
 void addHelpOptions(QCommandLineParser& p, bool withVersion)
 {
-    p.addOption(QCommandLineOption(kHelpNames, QStringLiteral("Ez a súgó.")));
+    p.addOption(QCommandLineOption(kHelpNames, QCoreApplication::translate("Almanac", "Ez a súgó.")));
     if (withVersion)
-        p.addOption(QCommandLineOption(kVersionNames, QStringLiteral("A program változata.")));
+        p.addOption(QCommandLineOption(kVersionNames, QCoreApplication::translate("Almanac", "A program változata.")));
 }
 
 void answerHelp(QCommandLineParser& p)
@@ -64,19 +64,19 @@ QList<QCommandLineOption> placeOptions()
 {
     return {
         {QStringLiteral("lat"),
-         QStringLiteral("Földrajzi szélesség, fok (észak +), a --lon kapcsolóval együtt. Nélkülük a beállított "
+         QCoreApplication::translate("Almanac", "Földrajzi szélesség, fok (észak +), a --lon kapcsolóval együtt. Nélkülük a beállított "
                         "megfigyelőhely számít."),
-         QStringLiteral("fok")},
-        {QStringLiteral("lon"), QStringLiteral("Földrajzi hosszúság, fok (kelet +), a --lat kapcsolóval együtt."),
-         QStringLiteral("fok")},
+         QCoreApplication::translate("Almanac", "fok")},
+        {QStringLiteral("lon"), QCoreApplication::translate("Almanac", "Földrajzi hosszúság, fok (kelet +), a --lat kapcsolóval együtt."),
+         QCoreApplication::translate("Almanac", "fok")},
         {QStringLiteral("elevation"),
-         QStringLiteral("Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett "
+         QCoreApplication::translate("Almanac", "Tengerszint feletti magasság, méter (-500 és 15000 között); a --lat/--lon mellett "
                         "alapértelmezés 0."),
          QStringLiteral("m")},
         {QStringLiteral("tz"),
-         QStringLiteral("IANA időzóna, például Europe/Budapest; alapértelmezés a beállított megfigyelőhelyé."),
-         QStringLiteral("zóna")},
-        {QStringLiteral("ephe"), QStringLiteral("Az efemeriszfájlok mappája."), QStringLiteral("mappa")},
+         QCoreApplication::translate("Almanac", "IANA időzóna, például Europe/Budapest; alapértelmezés a beállított megfigyelőhelyé."),
+         QCoreApplication::translate("Almanac", "zóna")},
+        {QStringLiteral("ephe"), QCoreApplication::translate("Almanac", "Az efemeriszfájlok mappája."), QCoreApplication::translate("Almanac", "mappa")},
     };
 }
 
@@ -99,8 +99,9 @@ std::optional<double> numberOption(const QCommandLineParser& p, const QString& n
         return fallback;
     const std::optional<double> v = readSiteNumber(p.value(name));
     if (!v || !ValueRange{lo, hi}.contains(*v)) {
-        errorStream() << "Hibás --" << name << " érték: \"" << p.value(name) << "\" (" << lo << " és " << hi
-                      << " között kell lennie)\n";
+        errorStream() << QCoreApplication::translate("Almanac", "Hibás --%1 érték: \"%2\" (%3 és %4 között kell lennie)")
+                             .arg(name, p.value(name), QString::number(lo), QString::number(hi))
+                      << "\n";
         return std::nullopt;
     }
     return v;
@@ -133,7 +134,7 @@ std::optional<Site> siteOption(const QCommandLineParser& p, const ObservingSite&
     if (!lat || !lon || !elev)
         return std::nullopt;
     if (latGiven != lonGiven) {
-        errorStream() << "A --lat és a --lon csak együtt adható meg.\n";
+        errorStream() << QCoreApplication::translate("Almanac", "A --lat és a --lon csak együtt adható meg.") << "\n";
         return std::nullopt;
     }
     return Site{*lat, *lon, *elev};
@@ -145,8 +146,9 @@ std::optional<QTimeZone> zoneOption(const QCommandLineParser& p, const QTimeZone
         return fallback;
     const QString name = p.value(QStringLiteral("tz"));
     if (!isKnownZone(name)) {
-        errorStream() << "Ismeretlen időzóna: \"" << p.value(QStringLiteral("tz"))
-                      << "\" (IANA név kell, például Europe/Budapest)\n";
+        errorStream() << QCoreApplication::translate("Almanac", "Ismeretlen időzóna: \"%1\" (IANA név kell, például Europe/Budapest)")
+                             .arg(p.value(QStringLiteral("tz")))
+                      << "\n";
         return std::nullopt;
     }
     return QTimeZone(name.toUtf8());
@@ -170,7 +172,8 @@ std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)
     try {
         Ephemeris eph = Ephemeris::open(p.value(QStringLiteral("ephe")));
         if (!eph.files())
-            errorStream() << "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.\n";
+            errorStream() << QCoreApplication::translate("Almanac", "Efemeriszfájlok nélkül, a beépített Moshier-sorral számolok.")
+                          << "\n";
         return eph;
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";

@@ -152,10 +152,10 @@ int listEntries(LogbookStore& store, bool json)
         out << e.id << "  " << a.date.toString(QStringLiteral("yyyy.MM.dd")) << " "
             << (a.time ? a.time->toString(QStringLiteral("HH:mm")) : LogCommand::tr("legjobb időpont")) << "  "
             << (a.evening ? LogCommand::tr("este") : LogCommand::tr("hajnal")) << "  " << a.site.name << "  " << resultLabel(a.result)
-            << "  " << LogCommand::tr("kor %1 óra").arg(hungarianDecimal(c.ageHours, 1)) << "  "
-            << LogCommand::tr("késés %1 perc").arg(c.lagMinutes ? hungarianDecimal(*c.lagMinutes, 0) : QStringLiteral("-"))
-            << "  q " << hungarianDecimal(c.q, 3) << " (" << yallopLetter(c.yallop) << ")  V "
-            << hungarianDecimal(c.v, 2) << " (" << odehLetter(c.odeh) << ")\n";
+            << "  " << LogCommand::tr("kor %1 óra").arg(decimalText(c.ageHours, 1)) << "  "
+            << LogCommand::tr("késés %1 perc").arg(c.lagMinutes ? decimalText(*c.lagMinutes, 0) : QStringLiteral("-"))
+            << "  q " << decimalText(c.q, 3) << " (" << yallopLetter(c.yallop) << ")  V "
+            << decimalText(c.v, 2) << " (" << odehLetter(c.odeh) << ")\n";
         for (const QString& flag : flagSentences(c.flags, a.evening))
             out << "    ! " << flag << "\n";
     }
@@ -361,8 +361,8 @@ int runLogCommand(const QStringList& arguments)
         {QStringLiteral("notes"), LogCommand::tr("Megjegyzés (add)."), LogCommand::tr("szöveg")},
     });
     p.addOptions(placeOptions());
-    p.addPositionalArgument(QStringLiteral("parancs"), LogCommand::tr("import, export, list, add, records vagy score."),
-                            QStringLiteral("parancs [FÁJL.csv]"));
+    p.addPositionalArgument(LogCommand::tr("parancs"), LogCommand::tr("import, export, list, add, records vagy score."),
+                            QCoreApplication::translate("LogCommand", "parancs [FÁJL.csv]"));
     if (!p.parse(arguments)) {
         errorStream() << p.errorText() << "\n";
         return BadOption;

@@ -40,8 +40,11 @@ std::optional<QList<const ListFileInfo*>> chosenLists(const QCommandLineParser& 
     for (const QString& n : std::as_const(names)) {
         const ListFileInfo* info = findListFile(n);
         if (!info) {
-            errorStream() << "Ismeretlen lista: \"" << n << "\" (lehet: ujholdak, holdsarlok, napfogyik, "
-                          << "holdfogyik, venusz)\n";
+            errorStream() << QCoreApplication::translate(
+                                 "Almanac",
+                                 "Ismeretlen lista: \"%1\" (lehet: ujholdak, holdsarlok, napfogyik, holdfogyik, venusz)")
+                                 .arg(n)
+                          << "\n";
             return std::nullopt;
         }
         if (!lists.contains(info))
@@ -72,7 +75,10 @@ std::optional<Request> parseRequest(const QCommandLineParser& p)
     if (p.isSet(QStringLiteral("to")))
         r.to = int(*to);
     if (r.from && r.to && *r.from > *r.to) {
-        errorStream() << "A --from év (" << *r.from << ") nem lehet később, mint a --to év (" << *r.to << ")\n";
+        errorStream() << QCoreApplication::translate("Almanac", "A --from év (%1) nem lehet később, mint a --to év (%2)")
+                             .arg(*r.from)
+                             .arg(*r.to)
+                      << "\n";
         return std::nullopt;
     }
     const auto zone = zoneOption(p, configured.zone());
@@ -90,8 +96,11 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     s.fromYear = r.from.value_or(info.defaultFrom);
     s.toYear = r.to.value_or(info.defaultTo);
     if (s.fromYear > s.toYear) {
-        errorStream() << info.fileName << ": a --from/--to után üres az évtartomány (" << s.fromYear << "-"
-                      << s.toYear << "), kihagyva\n";
+        errorStream() << QCoreApplication::translate("Almanac", "%1: a --from/--to után üres az évtartomány (%2-%3), kihagyva")
+                             .arg(info.fileName)
+                             .arg(s.fromYear)
+                             .arg(s.toYear)
+                      << "\n";
         return false;
     }
     QElapsedTimer timer;
@@ -100,7 +109,8 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     try {
         lines = listLines(info.kind, eph, s);
     } catch (const EphemerisError& e) {
-        errorStream() << info.fileName << ": " << e.message() << " - a fájl nem készült el\n";
+        errorStream() << QCoreApplication::translate("Almanac", "%1: %2 - a fájl nem készült el").arg(info.fileName, e.message())
+                      << "\n";
         return false;
     }
     const QString path = QDir(r.outDir).filePath(info.fileName);
@@ -109,7 +119,7 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
         errorStream() << tavik::describeFileFault(status) << "\n";
         return false;
     }
-    QTextStream(stdout) << path << ": " << lines.size() << " sor, " << s.fromYear << "-" << s.toYear
+    QTextStream(stdout) << path << ": " << QCoreApplication::translate("Almanac", "%n sor", nullptr, int(lines.size())) << ", " << s.fromYear << "-" << s.toYear
                         << " (" << timer.elapsed() << " ms)\n";
     return true;
 }
@@ -135,8 +145,7 @@ int main(int argc, char* argv[])
     }
 
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
-        "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
+    p.setApplicationDescription(QCoreApplication::translate("Almanac", "A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.\n"
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik\n"
         "Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),\n"
         "és mind az öt fájl.\n"
@@ -146,16 +155,16 @@ int main(int argc, char* argv[])
         "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({
-        {QStringLiteral("from"), QStringLiteral("Első év (helyi idő szerint)."), QStringLiteral("év")},
-        {QStringLiteral("to"), QStringLiteral("Utolsó év (helyi idő szerint)."), QStringLiteral("év")},
-        {QStringLiteral("out"), QStringLiteral("A célmappa (alapértelmezés: a munkamappa)."),
-         QStringLiteral("mappa"), QStringLiteral(".")},
-        {QStringLiteral("only"), QStringLiteral("Csak ezek a listák, vesszővel elválasztva."), QStringLiteral("listák")},
+        {QStringLiteral("from"), QCoreApplication::translate("Almanac", "Első év (helyi idő szerint)."), QCoreApplication::translate("Almanac", "év")},
+        {QStringLiteral("to"), QCoreApplication::translate("Almanac", "Utolsó év (helyi idő szerint)."), QCoreApplication::translate("Almanac", "év")},
+        {QStringLiteral("out"), QCoreApplication::translate("Almanac", "A célmappa (alapértelmezés: a munkamappa)."),
+         QCoreApplication::translate("Almanac", "mappa"), QStringLiteral(".")},
+        {QStringLiteral("only"), QCoreApplication::translate("Almanac", "Csak ezek a listák, vesszővel elválasztva."), QCoreApplication::translate("Almanac", "listák")},
     });
     p.addOptions(placeOptions());
-    p.addPositionalArgument(QStringLiteral("lista"),
-                            QStringLiteral("ujholdak, holdsarlok, napfogyik, holdfogyik vagy venusz."),
-                            QStringLiteral("[lista...]"));
+    p.addPositionalArgument(QCoreApplication::translate("Almanac", "lista"),
+                            QCoreApplication::translate("Almanac", "ujholdak, holdsarlok, napfogyik, holdfogyik vagy venusz."),
+                            QCoreApplication::translate("Almanac", "[lista...]"));
     p.process(app);
     answerHelp(p);
 
@@ -163,7 +172,7 @@ int main(int argc, char* argv[])
     if (!request)
         return 1;
     if (!QDir().mkpath(request->outDir)) {
-        errorStream() << "A célmappa nem hozható létre: " << request->outDir << "\n";
+        errorStream() << QCoreApplication::translate("Almanac", "A célmappa nem hozható létre: %1").arg(request->outDir) << "\n";
         return 2;
     }
     const std::optional<Ephemeris> eph = ephemerisOption(p);

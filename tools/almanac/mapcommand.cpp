@@ -11,6 +11,7 @@
 #include <datetimeparser.h>
 #include <regional.h>
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -45,7 +46,8 @@ std::optional<QDate> readDate(const QString& text)
 {
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
     if (!c || isTimeAlone(text, RegionalSettings::hungarian())) {
-        errorStream() << "Hibás --date dátum: \"" << text << "\" - például 2025.05.27\n";
+        errorStream() << QCoreApplication::translate("MapCommand", "Hibás --date dátum: \"%1\" - például 2025.05.27").arg(text)
+                      << "\n";
         return std::nullopt;
     }
     const QDate date(c->year, c->month, c->day);
@@ -63,7 +65,8 @@ std::optional<Criterion> readCriterion(const QString& text)
         return Criterion::Yallop;
     if (text == QLatin1String("odeh"))
         return Criterion::Odeh;
-    errorStream() << "Ismeretlen --criterion: \"" << text << "\" (lehet: yallop, odeh)\n";
+    errorStream() << QCoreApplication::translate("MapCommand", "Ismeretlen --criterion: \"%1\" (lehet: yallop, odeh)").arg(text)
+                  << "\n";
     return std::nullopt;
 }
 
@@ -72,7 +75,9 @@ std::optional<double> readStep(const QString& text)
     bool ok = false;
     const double step = QString(text).replace(u',', u'.').toDouble(&ok);
     if (!ok || !validMapStep(step)) {
-        errorStream() << "Hibás --step rácsköz: \"" << text << "\" (0,1 és 5 fok között kell lennie)\n";
+        errorStream() << QCoreApplication::translate("MapCommand", "Hibás --step rácsköz: \"%1\" (0,1 és 5 fok között kell lennie)")
+                             .arg(text)
+                      << "\n";
         return std::nullopt;
     }
     return step;
@@ -116,7 +121,7 @@ std::optional<QByteArray> pictureFormat(const QString& path)
 std::optional<MapJob> readJob(const QCommandLineParser& p)
 {
     if (!p.isSet(QStringLiteral("date"))) {
-        errorStream() << "Hiányzik a --date dátum, például --date 2025.05.27\n";
+        errorStream() << QCoreApplication::translate("MapCommand", "Hiányzik a --date dátum, például --date 2025.05.27") << "\n";
         return std::nullopt;
     }
     const auto date = readDate(p.value(QStringLiteral("date")));
@@ -163,8 +168,7 @@ bool writeBoth(const QString& firstPath, const QByteArray& first, const QString&
 
 QCommandLineParser& describe(QCommandLineParser& p)
 {
-    p.setApplicationDescription(QStringLiteral(
-        "Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).\n"
+    p.setApplicationDescription(QCoreApplication::translate("MapCommand", "Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).\n"
         "Minden rácspontra napnyugta, holdnyugta, késés, legjobb időpont (napnyugta + 4/9 késés),\n"
         "és Yallop q vagy Odeh V értéke és osztálya a legjobb időpontban. A térképen jelölt hely:\n"
         "--lat és --lon, enélkül a beállított megfigyelőhely, vagy Budapest.\n"
@@ -174,15 +178,15 @@ QCommandLineParser& describe(QCommandLineParser& p)
         "ugyanaz a fájl) vagy nem írható fájl - ilyenkor egyik fájl sem íródik -, 3 az efemerisz hibája."));
     addHelpOptions(p, false);
     p.addOptions({
-        {QStringLiteral("date"), QStringLiteral("A nap, például 2025.05.27."), QStringLiteral("dátum")},
-        {QStringLiteral("morning"), QStringLiteral("A hajnali (óhold) sarló térképe az esti helyett.")},
-        {QStringLiteral("criterion"), QStringLiteral("yallop (alapértelmezés) vagy odeh."), QStringLiteral("feltétel"),
+        {QStringLiteral("date"), QCoreApplication::translate("MapCommand", "A nap, például 2025.05.27."), QCoreApplication::translate("MapCommand", "dátum")},
+        {QStringLiteral("morning"), QCoreApplication::translate("MapCommand", "A hajnali (óhold) sarló térképe az esti helyett.")},
+        {QStringLiteral("criterion"), QCoreApplication::translate("MapCommand", "yallop (alapértelmezés) vagy odeh."), QCoreApplication::translate("MapCommand", "feltétel"),
          QStringLiteral("yallop")},
-        {QStringLiteral("step"), QStringLiteral("Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5)."), QStringLiteral("fok"),
+        {QStringLiteral("step"), QCoreApplication::translate("MapCommand", "Rácsköz fokban, 0,1-5 (alapértelmezés: 0,5)."), QCoreApplication::translate("MapCommand", "fok"),
          QStringLiteral("0.5")},
-        {QStringLiteral("out"), QStringLiteral("A kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png)."),
-         QStringLiteral("fájl")},
-        {QStringLiteral("table"), QStringLiteral("Táblázat is, tabulátorral tagolt sorokkal."), QStringLiteral("fájl")},
+        {QStringLiteral("out"), QCoreApplication::translate("MapCommand", "A kép (alapértelmezés: holdsarlo-ÉÉÉÉ-HH-NN.png)."),
+         QCoreApplication::translate("MapCommand", "fájl")},
+        {QStringLiteral("table"), QCoreApplication::translate("MapCommand", "Táblázat is, tabulátorral tagolt sorokkal."), QCoreApplication::translate("MapCommand", "fájl")},
     });
     for (QCommandLineOption o : placeOptions()) {
         // The map has no local times, but the site's reading asks for a zone.
@@ -219,15 +223,19 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
     const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site), job.pictureFormat.constData());
     MapTableRows table(map);
     if (png.isEmpty()) {
-        errorStream() << "A kép nem készíthető el (kevés a memória?)\n";
+        errorStream() << QCoreApplication::translate("MapCommand", "A kép nem készíthető el (kevés a memória?)") << "\n";
         return kBadInput;
     }
     if (!writeBoth(job.picturePath, png, job.tablePath, [&table] { return table.next(); }))
         return kBadInput;
     QTextStream out(stdout);
     out << tavik::maps::mapTitle(map) << "\n"
-        << map.columns << " x " << map.rows << " pont, számítás " << computed << " ms, összesen " << timer.elapsed()
-        << " ms\n" << job.picturePath << "\n";
+        << QCoreApplication::translate("MapCommand", "%1 x %2 pont, számítás %3 ms, összesen %4 ms")
+               .arg(map.columns)
+               .arg(map.rows)
+               .arg(computed)
+               .arg(timer.elapsed())
+        << "\n" << job.picturePath << "\n";
     if (!job.tablePath.isEmpty())
         out << job.tablePath << "\n";
     return 0;

@@ -31,12 +31,18 @@ std::optional<AtTime> readAt(const QString& text, const QTimeZone& zone)
 {
     const std::optional<CivilDateTime> c = parseCivilDateTime(text, RegionalSettings::hungarian());
     if (!c) {
-        errorStream() << "Hibás --at időpont: \"" << text
-                      << "\" - dátum és idő kell, például \"2025.05.27 21:05\" vagy \"2025.05.27\"\n";
+        errorStream() << QCoreApplication::translate(
+                             "SightingCommand",
+                             "Hibás --at időpont: \"%1\" - dátum és idő kell, például \"2025.05.27 21:05\" vagy \"2025.05.27\"")
+                             .arg(text)
+                      << "\n";
         return std::nullopt;
     }
     if (isTimeAlone(text, RegionalSettings::hungarian())) {
-        errorStream() << "Hibás --at időpont: \"" << text << "\" - hiányzik a dátum, például \"2025.05.27 21:05\"\n";
+        errorStream() << QCoreApplication::translate(
+                             "SightingCommand", "Hibás --at időpont: \"%1\" - hiányzik a dátum, például \"2025.05.27 21:05\"")
+                             .arg(text)
+                      << "\n";
         return std::nullopt;
     }
     return AtTime{clockTimeIn(*c, zone), !text.contains(u':')};
@@ -66,8 +72,7 @@ std::optional<double> reportMoment(const Ephemeris& eph, const AtTime& at, bool 
 int runSightingCommand(const QStringList& arguments)
 {
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral(
-        "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
+    p.setApplicationDescription(QCoreApplication::translate("SightingCommand", "Egy holdsarló-megfigyelés körülményei: a Hold kora, a Nap és a Hold helyzete, a késés,\n"
         "ARCL, ARCV, DAZ, a sarló szélessége, Yallop q és Odeh V a legjobb időpontban.\n"
         "Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf), enélkül\n"
         "Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő).\n")
@@ -76,19 +81,18 @@ int runSightingCommand(const QStringList& arguments)
             "Idő nélküli dátum (--at 2025.05.28): a nap esti legjobb időpontja, fogyó Holdnál a reggeli.\n"
             "--next: a következő esély --at (enélkül a mostani idő, dátumnál a nap kezdete) után: az első\n"
             "este vagy reggel, amelynek legjobb időpontja későbbi, és Yallop osztálya a helyen A, B vagy C.\n")
-        + QStringLiteral(
-            "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
+        + QCoreApplication::translate("SightingCommand", "Kilépési kód: 0 kész, 1 hibás kapcsoló (hely, zóna, --ephe), 2 hiányzó vagy olvashatatlan --at,\n"
             "3 az efemerisz hibája (sérült fájl, vagy a fájlokon kívüli időpont), ")
         + QCoreApplication::translate("SightingCommand", "4 nincs esély 60 napon belül."));
     addHelpOptions(p, false);
     p.addOptions({
-        {QStringLiteral("at"), QStringLiteral("A megfigyelés helyi ideje, például \"2025.05.27 21:05\"")
+        {QStringLiteral("at"), QCoreApplication::translate("SightingCommand", "A megfigyelés helyi ideje, például \"2025.05.27 21:05\"")
                                 + QCoreApplication::translate("SightingCommand",
                                                               "; dátum\negymagában: a nap legjobb időpontja."),
-         QStringLiteral("időpont")},
+         QCoreApplication::translate("SightingCommand", "időpont")},
         {QStringLiteral("next"),
          QCoreApplication::translate("SightingCommand", "A következő esély (A, B vagy C osztály) jelentése.")},
-        {QStringLiteral("json"), QStringLiteral("Egyetlen JSON objektum a szöveg helyett.")},
+        {QStringLiteral("json"), QCoreApplication::translate("SightingCommand", "Egyetlen JSON objektum a szöveg helyett.")},
     });
     p.addOptions(placeOptions());
     p.process(arguments);
@@ -105,7 +109,9 @@ int runSightingCommand(const QStringList& arguments)
     const QTimeZone& zone = *chosenZone;
     const bool next = p.isSet(QStringLiteral("next"));
     if (!p.isSet(QStringLiteral("at")) && !next) {
-        errorStream() << "Hiányzik a --at időpont, például --at \"2025.05.27 21:05\"\n";
+        errorStream() << QCoreApplication::translate("SightingCommand",
+                                                     "Hiányzik a --at időpont, például --at \"2025.05.27 21:05\"")
+                      << "\n";
         return 2;
     }
     const std::optional<AtTime> at = p.isSet(QStringLiteral("at"))

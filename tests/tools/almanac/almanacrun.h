@@ -16,12 +16,19 @@ struct Run {
 };
 
 // The configuration folder is the test's own (by default one without a
-// site), never the user's.
-inline Run almanac(const QStringList& args, const QString& configHome = QStringLiteral("/nonexistent"))
+// site), never the user's. A lang ("en_US.UTF-8") starts it as a user of
+// that locale would, with nothing else choosing the language.
+inline Run almanac(const QStringList& args, const QString& configHome = QStringLiteral("/nonexistent"),
+                   const QString& lang = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    if (!lang.isEmpty()) {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("LANG"), lang);
+    }
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(ALMANAC_EXE), args);
     if (!p.waitForFinished(120'000))

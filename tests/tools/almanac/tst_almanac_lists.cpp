@@ -290,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(signedDurationText(-(25.0 / 24 + 10.0 / 1440)), QStringLiteral("-25 óra 10 perc"));
         QCOMPARE(signedDurationText(-19.0 / 1440), QStringLiteral("-19 perc"));
         QCOMPARE(signedDurationText(-0.2 / 1440), QStringLiteral("0 perc"));
-        QCOMPARE(hungarianDecimal(-0.00001, 4), QStringLiteral("0,0000"));
+        QCOMPARE(decimalText(-0.00001, 4), QStringLiteral("0,0000"));
         QCOMPARE(siteText(Site{-33.9, -70.65, 520}), QStringLiteral("D 33,9000°, Ny 70,6500°, 520 m"));
     }
 

@@ -8,6 +8,7 @@
 
 #include <swephexp.h>
 
+#include <QRegularExpression>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -136,6 +137,41 @@ private Q_SLOTS:
             QVERIFY2(r.out.contains(QString::fromUtf8(line)), qPrintable(r.out));
         QVERIFY2(r.out.contains(QStringLiteral("a Nap lenyugodott")), qPrintable(r.out));
         QVERIFY2(r.out.contains(QStringLiteral("a Hold a látóhatár felett van")), qPrintable(r.out));
+    }
+
+    // Under an English locale the report and the help are English, with decimal points.
+    void english_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("report") << QStringList{"--at", "2025.05.27 21:05"}
+                                << QStringList{"Circumstances of a crescent sighting",
+                                               "Place:              N 47.4979°, E 19.0402°, 100 m",
+                                               "Age of the Moon:    16 h 3 min (evening crescent, since the conjunction)",
+                                               "Sunset:             2025.05.27 20:28 (2025.05.27 18:28 UT)",
+                                               "Moonset:            2025.05.27 21:39 (2025.05.27 19:39 UT)",
+                                               "Lag:                1 h 11 min",
+                                               "Best time:          2025.05.27 21:00 (2025.05.27 19:00 UT) (sunset + 4/9 lag)",
+                                               "  Yallop q:         -0.006 (B: visible under perfect conditions)",
+                                               "  Odeh V:           3.32 (zone B: visible by optical aid, could be seen by naked eye)",
+                                               "  binoculars:       11 h 37 min (2002.09.07, Iran): not a record"};
+        QTest::newRow("help") << QStringList{"--help"}
+                              << QStringList{"Usage: ", "Options:", "  -h, --help       This help.",
+                                             "--next           The report of the next chance (class A, B or C).",
+                                             "4 no chance within 60 days."};
+    }
+
+    void english()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, expected);
+        const Run r = almanac(QStringList{QStringLiteral("sighting")} + args, QStringLiteral("/nonexistent"),
+                              QStringLiteral("en_US.UTF-8"));
+        QCOMPARE(r.exitCode, 0);
+        for (const QString& line : expected)
+            QVERIFY2(r.out.contains(line), qPrintable(r.out));
+        static const QRegularExpression hungarian(QStringLiteral("[áéíóöőúüűÁÉÍÓÖŐÚÜŰ]"));
+        QVERIFY2(!QString(r.out).remove(QStringLiteral("Élancourt")).contains(hungarian), qPrintable(r.out));
     }
 
     void json()
