@@ -88,7 +88,8 @@ QList<QStringList> huntRows(const QList<HuntEvening>& hunt, const QTimeZone& zon
                 << QString() << QString();
         } else {
             const CrescentSighting& c = *h.crescent;
-            row << formatLocalTime(*h.sunEvent, zone) << signedDurationText(c.lagDays)
+            // A Moon up all night has no lag, as the report says.
+            row << formatLocalTime(*h.sunEvent, zone) << (c.moonUpAllNight ? noneText() : signedDurationText(c.lagDays))
                 << (c.q ? signedDurationText(c.ageDays) : QString())
                 << (c.q ? yallopText(*c.q) : noQText())
                 << (h.odehV ? odehText(*h.odehV) : QStringLiteral("-"));
