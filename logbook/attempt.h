@@ -11,6 +11,7 @@
 #pragma once
 
 #include <crescents.h>
+#include <siteconfig.h>
 
 #include <QDate>
 #include <QList>
@@ -39,14 +40,9 @@ std::optional<Sky> skyFromKey(const QString& key);
 QString skyLabel(Sky s);
 bool seen(Result r);
 
-struct AttemptSite {
-    QString name;
-    double latitude = 47.4979;    // degrees, north positive
-    double longitude = 19.0402;   // degrees, east positive
-    double elevation = 100.0;     // metres
-    QString zone = QStringLiteral("Europe/Budapest");   // IANA id or "UTC"
-    friend bool operator==(const AttemptSite&, const AttemptSite&) = default;
-};
+// The site of an attempt is an observing site; its zone is always named
+// (an IANA id or "UTC"), never left to the system's.
+using AttemptSite = ObservingSite;
 
 struct Attempt {
     QDate date;                   // local date of the evening (morning)

@@ -57,7 +57,7 @@ QTimeZone attemptZone(const QString& id)
 
 double attemptMoment(const Ephemeris& eph, const Attempt& a, bool* best)
 {
-    const QTimeZone zone = attemptZone(a.site.zone);
+    const QTimeZone zone = attemptZone(a.site.timezone);
     if (best)
         *best = !a.time;
     if (a.time)

@@ -73,9 +73,9 @@ Attempt attemptOf(RowReader& r)
         if (!a.time->isValid())
             r.fail(CsvFaultKind::BadValue, "time", time);
     }
-    a.site.zone = r.text("zone").trimmed();
-    if (!attemptZone(a.site.zone).isValid())
-        r.fail(CsvFaultKind::UnknownZone, "zone", a.site.zone);
+    a.site.timezone = r.text("zone").trimmed();
+    if (!attemptZone(a.site.timezone).isValid())
+        r.fail(CsvFaultKind::UnknownZone, "zone", a.site.timezone);
     const QString crescent = r.text("crescent").trimmed();
     if (crescent == QLatin1String("morning"))
         a.evening = false;
@@ -280,7 +280,7 @@ QByteArray attemptsCsv(const QList<LogEntry>& entries)
         const QStringList fields{
             a.date.toString(QStringLiteral("yyyy-MM-dd")),
             a.time ? a.time->toString(QStringLiteral("HH:mm")) : QString(),
-            a.site.zone,
+            a.site.timezone,
             a.evening ? QStringLiteral("evening") : QStringLiteral("morning"),
             a.site.name,
             siteNumberText(a.site.latitude),

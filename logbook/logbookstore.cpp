@@ -75,7 +75,7 @@ void bindEntry(QSqlQuery& q, const LogEntry& e)
     const Circumstances& c = e.computed;
     const QVariantList values{
         a.date.toString(Qt::ISODate), a.time ? QVariant(a.time->toString(QStringLiteral("HH:mm"))) : QVariant(QMetaType(QMetaType::QString)),
-        a.site.zone, a.evening ? QStringLiteral("evening") : QStringLiteral("morning"), text(a.site.name),
+        a.site.timezone, a.evening ? QStringLiteral("evening") : QStringLiteral("morning"), text(a.site.name),
         a.site.latitude, a.site.longitude, a.site.elevation, text(a.observer), resultKey(a.result),
         text(a.instrument), text(skyKey(a.sky)), text(a.notes), c.version, c.atJd, int(c.bestTime), c.ageHours, optionalNumber(c.lagMinutes),
         c.arcl, c.arcv, c.daz, c.width, c.litFraction, c.moonAltitude, c.q,
@@ -93,7 +93,7 @@ LogEntry entryOf(const QSqlQuery& q)
     a.date = QDate::fromString(v(0).toString(), Qt::ISODate);
     if (!v(1).isNull())
         a.time = QTime::fromString(v(1).toString(), QStringLiteral("HH:mm"));
-    a.site.zone = v(2).toString();
+    a.site.timezone = v(2).toString();
     a.evening = v(3).toString() != QLatin1String("morning");
     a.site.name = v(4).toString();
     a.site.latitude = v(5).toDouble();

@@ -87,7 +87,7 @@ void AttemptForm::createFields(const Attempt& a)
     m_elevation = addNumber("elevation", kElevationRange.low, kElevationRange.high, 0, a.site.elevation);
     m_elevation->setAccessibleName(tr("Tengerszint feletti magasság, méter"));
     form->addRow(tr("&Magasság (m):"), m_elevation);
-    m_zone = named(new QLineEdit(a.site.zone, this), "zone", tr("Időzóna"));
+    m_zone = named(new QLineEdit(a.site.timezone, this), "zone", tr("Időzóna"));
     form->addRow(tr("Idő&zóna:"), m_zone);
 
     m_observer = named(new QLineEdit(a.observer, this), "observer", tr("Megfigyelő"));

@@ -32,7 +32,7 @@ QString circumstancesOf(const LogEntry& e)
 {
     const Attempt& a = e.attempt;
     const Circumstances& c = e.computed;
-    const QTimeZone zone = attemptZone(a.site.zone);
+    const QTimeZone zone = attemptZone(a.site.timezone);
     QStringList lines;
     lines << LogbookWindow::tr("%1, %2 (%3)")
                  .arg(almanac::formatLocalMinute(c.atJd, zone),
@@ -40,7 +40,7 @@ QString circumstancesOf(const LogEntry& e)
                       a.evening ? LogbookWindow::tr("esti sarló") : LogbookWindow::tr("hajnali sarló"))
           << LogbookWindow::tr("%1, É %2°, K %3°, %4 m, %5")
                  .arg(a.site.name, decimal(a.site.latitude, 4), decimal(a.site.longitude, 4),
-                      decimal(a.site.elevation, 0), a.site.zone)
+                      decimal(a.site.elevation, 0), a.site.timezone)
           << LogbookWindow::tr("%1%2%3")
                  .arg(resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
                       a.sky == Sky::Unknown ? QString() : QStringLiteral(", ") + skyLabel(a.sky))

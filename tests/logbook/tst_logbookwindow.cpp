@@ -102,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(a.time, std::optional<QTime>(QTime(20, 55)));
         QVERIFY(a.evening);
         QCOMPARE(a.site.name, QStringLiteral("Budapest"));
-        QCOMPARE(a.site.zone, QStringLiteral("Europe/Budapest"));
+        QCOMPARE(a.site.timezone, QStringLiteral("Europe/Budapest"));
         QCOMPARE(a.result, Result::NakedEye);
         QVERIFY(logbook->circumstancesText().startsWith(
             QStringLiteral("2025.05.28 20:55, első megpillantás (esti sarló)\nBudapest, É 47,4979°, K 19,0402°")));

@@ -49,7 +49,7 @@ QJsonObject entryJson(const LogEntry& e)
         {QStringLiteral("id"), e.id},
         {QStringLiteral("date"), a.date.toString(Qt::ISODate)},
         {QStringLiteral("time"), a.time ? QJsonValue(a.time->toString(QStringLiteral("HH:mm"))) : QJsonValue()},
-        {QStringLiteral("zone"), a.site.zone},
+        {QStringLiteral("zone"), a.site.timezone},
         {QStringLiteral("crescent"), a.evening ? QStringLiteral("evening") : QStringLiteral("morning")},
         {QStringLiteral("site"), a.site.name},
         {QStringLiteral("latitude"), a.site.latitude},
