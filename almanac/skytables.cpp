@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tavik::almanac {
 
@@ -40,6 +41,12 @@ SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
             const double* before = row - kColumns;
             for (int c : {kSun, kMoon, kSidereal})
                 row[c] = unwrapped(row[c], before[c]);
+        }
+        for (const auto& [place, vector] : {std::pair{kSun, kSunVector}, std::pair{kMoon, kMoonVector}}) {
+            const double ra = row[place], dec = row[place + 1], dist = row[place + 2];
+            row[vector] = dist * std::cos(dec) * std::cos(ra);
+            row[vector + 1] = dist * std::cos(dec) * std::sin(ra);
+            row[vector + 2] = dist * std::sin(dec);
         }
     }
 }
@@ -83,6 +90,22 @@ EquatorialPlace SkyTables::placeAt(double jdUt, bool moon, double& sidereal) con
         sidereal += w[k] * v[kSidereal];
     }
     return p;
+}
+
+EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) const
+{
+    double w[4];
+    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
+    const int column = moon ? kMoonVector : kSunVector;
+    EquatorialVector e;
+    sidereal = 0;
+    for (int k = 0; k < 4; ++k, v += kColumns) {
+        e.x += w[k] * v[column];
+        e.y += w[k] * v[column + 1];
+        e.z += w[k] * v[column + 2];
+        sidereal += w[k] * v[kSidereal];
+    }
+    return e;
 }
 
 double SkyTables::siderealTime(double jdUt) const

@@ -75,13 +75,12 @@ struct Seen {
     double x, y, z, dist;
 };
 
-Seen seenFrom(const Place& o, const EquatorialPlace& p, double lst, bool topocentric)
+Seen seenFrom(const Place& o, const EquatorialVector& e, double lst, bool topocentric)
 {
-    const double h = lst - p.ra;
-    const double cd = std::cos(p.dec);
-    double x = p.dist * cd * std::cos(h);
-    const double y = -p.dist * cd * std::sin(h);
-    double z = p.dist * std::sin(p.dec);
+    const double cl = std::cos(lst), sl = std::sin(lst);
+    double x = e.x * cl + e.y * sl;
+    const double y = e.y * cl - e.x * sl;
+    double z = e.z;
     if (topocentric) {
         x -= o.rhoCos;
         z -= o.rhoSin;
@@ -120,8 +119,8 @@ public:
     Seen seen(bool moon, double t, bool topocentric) const
     {
         double sidereal = 0;
-        const EquatorialPlace p = m_sky.placeAt(t, moon, sidereal);
-        return seenFrom(m_place, p, sidereal + m_place.lon, topocentric);
+        const EquatorialVector e = m_sky.vectorAt(t, moon, sidereal);
+        return seenFrom(m_place, e, sidereal + m_place.lon, topocentric);
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
