@@ -105,7 +105,7 @@ double separation(const Seen& a, const Seen& b)   // radians
 class PlaceSky {
 public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
-        : m_sky(sky), m_refraction(refraction), m_cosRefraction(std::cos(refraction)),
+        : m_sky(sky), m_cosRefraction(std::cos(refraction)),
           m_sinRefraction(std::sin(refraction)), m_place(place) {}
 
     // hint: the same event at the place a column to the west, if known.
@@ -156,17 +156,20 @@ private:
         }
         return sampledEvent(moon, rise, after);
     }
-    // The altitude the centre has when the upper limb touches the horizon.
-    double horizon(bool moon, const Seen& s) const
+    // The sine of the altitude the centre has when the upper limb touches
+    // the horizon: -sin(semidiameter + refraction), without the arcsine.
+    double sinHorizon(bool moon, const Seen& s) const
     {
-        return -(std::asin((moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist) + m_refraction);
+        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
+        return -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
     }
 
-    // Positive while the upper limb is up.
+    // Positive while the upper limb is up: the sines of the altitudes, whose
+    // difference has the sign and the zeros of the altitudes'.
     double upness(bool moon, double t) const
     {
         const Seen s = seen(moon, t, true);
-        return altitude(m_place, s) - horizon(moon, s);
+        return s.x * m_place.cosLat + s.z * m_place.sinLat - sinHorizon(moon, s);
     }
 
     // Days until the hour angle reaches that of the rising (setting) for
@@ -175,10 +178,7 @@ private:
     // horizon; beyond ±1 it does not.
     double cosSetHourAngle(bool moon, const Seen& s) const
     {
-        // sin(horizon) = -sin(semidiameter + refraction), without the arcsine.
-        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
-        const double sinHorizon = -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
-        return (sinHorizon - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+        return (sinHorizon(moon, s) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
     }
 
     double gap(bool moon, bool rise, double t, bool forward) const
@@ -220,7 +220,6 @@ private:
     std::optional<double> sampledEvent(bool moon, bool rise, double after) const;
 
     const SkyTables& m_sky;
-    double m_refraction;
     double m_cosRefraction, m_sinRefraction;
     Place m_place;
 };
