@@ -89,9 +89,14 @@ Seen seenFrom(const Place& o, const EquatorialVector& e, double lst, bool topoce
     return Seen{x / d, y / d, z / d, d};
 }
 
+double sinAltitude(const Place& o, const Seen& s)   // airless
+{
+    return s.x * o.cosLat + s.z * o.sinLat;
+}
+
 double altitude(const Place& o, const Seen& s)   // radians, airless
 {
-    return std::asin(std::clamp(s.x * o.cosLat + s.z * o.sinLat, -1.0, 1.0));
+    return std::asin(std::clamp(sinAltitude(o, s), -1.0, 1.0));
 }
 
 double separation(const Seen& a, const Seen& b)   // radians
@@ -169,7 +174,7 @@ private:
     double upness(bool moon, double t) const
     {
         const Seen s = seen(moon, t, true);
-        return s.x * m_place.cosLat + s.z * m_place.sinLat - sinHorizon(moon, s);
+        return sinAltitude(m_place, s) - sinHorizon(moon, s);
     }
 
     // Days until the hour angle reaches that of the rising (setting) for
@@ -316,7 +321,7 @@ struct RowHints {
 // the tabulated Sun.
 double darkestMoment(const PlaceSky& sky, double from, double to)
 {
-    return lowestPoint(from, to, [&](double t) { return altitude(sky.place(), sky.seen(false, t, false)); });
+    return lowestPoint(from, to, [&](double t) { return sinAltitude(sky.place(), sky.seen(false, t, false)); });
 }
 
 void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double best)
