@@ -47,6 +47,11 @@ constexpr double kOneEventSpan = 0.8;          // days: well under a day between
 // clear of it for the day (its declination moves half a degree a day at most).
 constexpr double kRegular = 0.9;
 constexpr double kClear = 1.05;
+// How far above (below) the horizon the Moon's geocentric centre must stay at
+// its culminations, by its declinations at the ends of the samples, to be up
+// (down) all day: its parallax (1.03° at most) and its declination's turning
+// beyond both ends (0.4° at most in 32 hours), with room to spare.
+constexpr double kMoonClear = 2.0 * kDegree;
 
 double wrapHalfTurn(double a)
 {
@@ -56,7 +61,7 @@ double wrapHalfTurn(double a)
 // A place of the grid, at sea level: the geodetic latitude for the zenith,
 // the geocentric offset (AU) for the parallax.
 struct Place {
-    double sinLat, cosLat, lon, rhoCos, rhoSin;
+    double lat, sinLat, cosLat, lon, rhoCos, rhoSin;
     bool quick;
 };
 
@@ -65,7 +70,7 @@ Place placeAt(double latDeg, double lonDeg)
     const double lat = latDeg * kDegree;
     const double b = 1.0 - kEarthFlattening;
     const double c = 1.0 / std::sqrt(std::cos(lat) * std::cos(lat) + b * b * std::sin(lat) * std::sin(lat));
-    return Place{std::sin(lat), std::cos(lat), lonDeg * kDegree, kEarthRadiusAu * c * std::cos(lat),
+    return Place{lat, std::sin(lat), std::cos(lat), lonDeg * kDegree, kEarthRadiusAu * c * std::cos(lat),
                  kEarthRadiusAu * c * b * b * std::sin(lat), std::abs(latDeg) <= kQuickLatitudeLimit};
 }
 
@@ -158,8 +163,24 @@ private:
             const double c1 = cosSetHourAngle(moon, seen(moon, after + kSampleStep * kSamples, true));
             if (std::abs(c1) > kClear && (c0 > 0) == (c1 > 0))
                 return std::nullopt;
+        } else if (moon && moonClear(after)) {
+            return std::nullopt;
         }
         return sampledEvent(moon, rise, after);
+    }
+
+    // Whether the Moon stays well above (below) the horizon from the first
+    // sample to a while after the last, where it neither rises nor sets.
+    bool moonClear(double after) const
+    {
+        const double a = m_sky.moon(after - kSampleStep).dec, b = m_sky.moon(after + kSampleStep * kSamples).dec;
+        const double lat = std::abs(m_place.lat);
+        // Declinations towards the place's pole counted positive.
+        const double low = m_place.lat >= 0 ? std::min(a, b) : -std::max(a, b);
+        const double high = m_place.lat >= 0 ? std::max(a, b) : -std::min(a, b);
+        const bool alwaysUp = lat + low - kPi / 2 > kMoonClear;
+        const bool neverUp = lat - high - kPi / 2 > kMoonClear;
+        return alwaysUp || neverUp;
     }
     // The sine of the altitude the centre has when the upper limb touches
     // the horizon: -sin(semidiameter + refraction), without the arcsine.
