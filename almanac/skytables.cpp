@@ -76,22 +76,6 @@ EquatorialPlace SkyTables::place(double jdUt, int column) const
     return p;
 }
 
-EquatorialPlace SkyTables::placeAt(double jdUt, bool moon, double& sidereal) const
-{
-    double w[4];
-    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
-    const int column = moon ? kMoon : kSun;
-    EquatorialPlace p;
-    sidereal = 0;
-    for (int k = 0; k < 4; ++k, v += kColumns) {
-        p.ra += w[k] * v[column];
-        p.dec += w[k] * v[column + 1];
-        p.dist += w[k] * v[column + 2];
-        sidereal += w[k] * v[kSidereal];
-    }
-    return p;
-}
-
 EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) const
 {
     double w[4];

@@ -36,11 +36,10 @@ public:
     EquatorialPlace moon(double jdUt) const { return place(jdUt, kMoon); }
     // Greenwich apparent sidereal time in radians, not reduced to one turn.
     double siderealTime(double jdUt) const;
-    // The Sun's or the Moon's place and the sidereal time at once, from one
-    // set of interpolation weights.
-    EquatorialPlace placeAt(double jdUt, bool moon, double& sidereal) const;
-    // The same as a vector, interpolated by its components: a place seen
-    // from the ground then takes one sine and cosine, of the sidereal time.
+    // The Sun's or the Moon's place as a vector and the sidereal time at
+    // once, from one set of interpolation weights; interpolated by its
+    // components, so that a place seen from the ground takes one sine and
+    // cosine, of the sidereal time.
     EquatorialVector vectorAt(double jdUt, bool moon, double& sidereal) const;
 
     double first() const { return m_first; }
