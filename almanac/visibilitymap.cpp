@@ -80,9 +80,9 @@ struct Seen {
     double x, y, z, dist;
 };
 
-Seen seenFrom(const Place& o, const EquatorialVector& e, double lst, bool topocentric)
+// cl, sl: the cosine and the sine of the local sidereal time.
+Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, bool topocentric)
 {
-    const double cl = std::cos(lst), sl = std::sin(lst);
     double x = e.x * cl + e.y * sl;
     const double y = e.y * cl - e.x * sl;
     double z = e.z;
@@ -130,7 +130,23 @@ public:
     {
         double sidereal = 0;
         const EquatorialVector e = m_sky.vectorAt(t, moon, sidereal);
-        return seenFrom(m_place, e, sidereal + m_place.lon, topocentric);
+        const double lst = sidereal + m_place.lon;
+        return seenFrom(m_place, e, std::cos(lst), std::sin(lst), topocentric);
+    }
+    // The Moon (geocentric and topocentric) and the Sun at one moment, with
+    // one sine and cosine of the sidereal time.
+    struct Both {
+        Seen moonGeo, moonTopo, sun;
+    };
+    Both seenBoth(double t, bool sunTopocentric) const
+    {
+        double sidereal = 0;
+        const EquatorialVector moon = m_sky.vectorAt(t, true, sidereal);
+        const EquatorialVector sun = m_sky.vectorAt(t, false, sidereal);
+        const double lst = sidereal + m_place.lon;
+        const double cl = std::cos(lst), sl = std::sin(lst);
+        return Both{seenFrom(m_place, moon, cl, sl, false), seenFrom(m_place, moon, cl, sl, true),
+                    seenFrom(m_place, sun, cl, sl, sunTopocentric)};
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -313,12 +329,11 @@ std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after)
 // Yallop's q (geocentric airless altitudes) or Odeh's V (topocentric) at t.
 double criterionValue(const PlaceSky& sky, double t, Criterion criterion)
 {
-    const Seen moonGeo = sky.seen(true, t, false);
+    const bool topo = criterion == Criterion::Odeh;
+    const auto [moonGeo, moonTopo, sun] = sky.seenBoth(t, topo);
     const double moonAlt = altitude(sky.place(), moonGeo) / kDegree;
     const double moonDist = moonGeo.dist;
-    const bool topo = criterion == Criterion::Odeh;
-    const Seen sun = sky.seen(false, t, topo);
-    const Seen moon = topo ? sky.seen(true, t, true) : moonGeo;
+    const Seen& moon = topo ? moonTopo : moonGeo;
     const double arcv = (altitude(sky.place(), moon) - altitude(sky.place(), sun)) / kDegree;
     const double width = crescentWidthArcmin(moonDist, moonAlt, separation(sun, moon) / kDegree);
     return topo ? odehVOf(arcv, width) : yallopQOf(arcv, width);
