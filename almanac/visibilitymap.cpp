@@ -65,12 +65,13 @@ struct Place {
     bool quick;
 };
 
-Place placeAt(double latDeg, double lonDeg)
+// The places of a row differ only in their longitude, set by the caller.
+Place placeAt(double latDeg)
 {
     const double lat = latDeg * kDegree;
     const double b = 1.0 - kEarthFlattening;
     const double c = 1.0 / std::sqrt(std::cos(lat) * std::cos(lat) + b * b * std::sin(lat) * std::sin(lat));
-    return Place{lat, std::sin(lat), std::cos(lat), lonDeg * kDegree, kEarthRadiusAu * c * std::cos(lat),
+    return Place{lat, std::sin(lat), std::cos(lat), 0.0, kEarthRadiusAu * c * std::cos(lat),
                  kEarthRadiusAu * c * b * b * std::sin(lat), std::abs(latDeg) <= kQuickLatitudeLimit};
 }
 
@@ -401,12 +402,14 @@ std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double
     return std::nullopt;
 }
 
-MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
+MapPoint pointAt(const MapWork& w, const Place& row, int column, RowHints& hints)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
     const double lon = map.longitude(column);
-    const PlaceSky sky(w.sky, w.refraction, placeAt(map.latitude(row), lon));
+    Place place = row;
+    place.lon = lon * kDegree;
+    const PlaceSky sky(w.sky, w.refraction, place);
     // The evening after local noon, the morning after local midnight, up to a day later.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
     MapPoint p;
@@ -479,10 +482,11 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
         if (first >= w.map.rows)
             return;
         for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+            const Place place = placeAt(w.map.latitude(row));
             RowHints hints;
             hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
             for (int column = 0; column < w.map.columns; ++column)
-                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
+                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, place, column, hints);
             if (rowsDone)
                 rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
