@@ -128,27 +128,6 @@ double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& 
     return lowestPoint(from, to, [&](double t) { return position(eph, t, SE_SUN, site).alt; });
 }
 
-double lowestPoint(double from, double to, const std::function<double(double)>& altitude)
-{
-    // Golden-section search: the altitude falls to one minimum between a
-    // sunset and the next sunrise.
-    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
-    double a = from, b = to;
-    double c = b - ratio * (b - a), d = a + ratio * (b - a);
-    double fc = altitude(c), fd = altitude(d);
-    constexpr double kTolerance = 5.0 / 86400.0;   // days
-    while (b - a > kTolerance) {
-        if (fc < fd) {
-            b = d, d = c, fd = fc;
-            c = b - ratio * (b - a), fc = altitude(c);
-        } else {
-            a = c, c = d, fc = fd;
-            d = a + ratio * (b - a), fd = altitude(d);
-        }
-    }
-    return (a + b) / 2.0;
-}
-
 std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
                                                 const Site& site)
 {

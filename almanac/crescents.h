@@ -10,7 +10,7 @@
 
 #include "ephemeris.h"
 
-#include <functional>
+#include <cmath>
 #include <optional>
 
 namespace tavik::almanac {
@@ -74,9 +74,30 @@ std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double new
                                                 const Site& site);
 // The moment of the Sun's lowest (airless) altitude between two moments of a
 // night, found to a few seconds; lowestPoint does the search for any altitude
-// with one minimum there (the map passes its tabulated Sun).
+// with one minimum there, or any function rising with it (the map passes the
+// sine of its tabulated Sun's).
 double sunLowestPoint(const Ephemeris& eph, double from, double to, const Site& site);
-double lowestPoint(double from, double to, const std::function<double(double)>& altitude);
+template <class Altitude>
+double lowestPoint(double from, double to, const Altitude& altitude)
+{
+    // Golden-section search: the altitude falls to one minimum between a
+    // sunset and the next sunrise.
+    const double ratio = (std::sqrt(5.0) - 1.0) / 2.0;
+    double a = from, b = to;
+    double c = b - ratio * (b - a), d = a + ratio * (b - a);
+    double fc = altitude(c), fd = altitude(d);
+    constexpr double kTolerance = 5.0 / 86400.0;   // days
+    while (b - a > kTolerance) {
+        if (fc < fd) {
+            b = d, d = c, fd = fc;
+            c = b - ratio * (b - a), fc = altitude(c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + ratio * (b - a), fd = altitude(d);
+        }
+    }
+    return (a + b) / 2.0;
+}
 
 // The circumstances at the given moment.
 CrescentGeometry crescentGeometry(const Ephemeris& eph, double jdUt, const Site& site);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace tavik::almanac {
 
@@ -41,6 +42,12 @@ SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
             for (int c : {kSun, kMoon, kSidereal})
                 row[c] = unwrapped(row[c], before[c]);
         }
+        for (const auto& [place, vector] : {std::pair{kSun, kSunVector}, std::pair{kMoon, kMoonVector}}) {
+            const double ra = row[place], dec = row[place + 1], dist = row[place + 2];
+            row[vector] = dist * std::cos(dec) * std::cos(ra);
+            row[vector + 1] = dist * std::cos(dec) * std::sin(ra);
+            row[vector + 2] = dist * std::sin(dec);
+        }
     }
 }
 
@@ -69,20 +76,20 @@ EquatorialPlace SkyTables::place(double jdUt, int column) const
     return p;
 }
 
-EquatorialPlace SkyTables::placeAt(double jdUt, bool moon, double& sidereal) const
+EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) const
 {
     double w[4];
     const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
-    const int column = moon ? kMoon : kSun;
-    EquatorialPlace p;
+    const int column = moon ? kMoonVector : kSunVector;
+    EquatorialVector e;
     sidereal = 0;
     for (int k = 0; k < 4; ++k, v += kColumns) {
-        p.ra += w[k] * v[column];
-        p.dec += w[k] * v[column + 1];
-        p.dist += w[k] * v[column + 2];
+        e.x += w[k] * v[column];
+        e.y += w[k] * v[column + 1];
+        e.z += w[k] * v[column + 2];
         sidereal += w[k] * v[kSidereal];
     }
-    return p;
+    return e;
 }
 
 double SkyTables::siderealTime(double jdUt) const

@@ -18,6 +18,14 @@ struct EquatorialPlace {
     double dist = 0;
 };
 
+// The same place as a vector of the equator of date (AU): x towards the
+// equinox, z to the pole.
+struct EquatorialVector {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
 class SkyTables {
 public:
     // Hourly from first to last (UT1 Julian days). Throws EphemerisError.
@@ -28,9 +36,11 @@ public:
     EquatorialPlace moon(double jdUt) const { return place(jdUt, kMoon); }
     // Greenwich apparent sidereal time in radians, not reduced to one turn.
     double siderealTime(double jdUt) const;
-    // The Sun's or the Moon's place and the sidereal time at once, from one
-    // set of interpolation weights.
-    EquatorialPlace placeAt(double jdUt, bool moon, double& sidereal) const;
+    // The Sun's or the Moon's place as a vector and the sidereal time at
+    // once, from one set of interpolation weights; interpolated by its
+    // components, so that a place seen from the ground takes one sine and
+    // cosine, of the sidereal time.
+    EquatorialVector vectorAt(double jdUt, bool moon, double& sidereal) const;
 
     double first() const { return m_first; }
     double last() const { return m_first + (m_count - 1) * kStep; }
@@ -40,7 +50,9 @@ private:
     static constexpr int kSun = 0;
     static constexpr int kMoon = 3;
     static constexpr int kSidereal = 6;
-    static constexpr int kColumns = 7;
+    static constexpr int kSunVector = 7;
+    static constexpr int kMoonVector = 10;
+    static constexpr int kColumns = 13;
 
     EquatorialPlace place(double jdUt, int column) const;
     // The four-point Lagrange weights and the first node for the moment.

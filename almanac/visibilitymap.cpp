@@ -47,6 +47,11 @@ constexpr double kOneEventSpan = 0.8;          // days: well under a day between
 // clear of it for the day (its declination moves half a degree a day at most).
 constexpr double kRegular = 0.9;
 constexpr double kClear = 1.05;
+// How far above (below) the horizon the Moon's geocentric centre must stay at
+// its culminations, by its declinations at the ends of the samples, to be up
+// (down) all day: its parallax (1.03° at most) and its declination's turning
+// beyond both ends (0.4° at most in 32 hours), with room to spare.
+constexpr double kMoonClear = 2.0 * kDegree;
 
 double wrapHalfTurn(double a)
 {
@@ -56,16 +61,17 @@ double wrapHalfTurn(double a)
 // A place of the grid, at sea level: the geodetic latitude for the zenith,
 // the geocentric offset (AU) for the parallax.
 struct Place {
-    double sinLat, cosLat, lon, rhoCos, rhoSin;
+    double lat, sinLat, cosLat, lon, rhoCos, rhoSin;
     bool quick;
 };
 
-Place placeAt(double latDeg, double lonDeg)
+// The places of a row differ only in their longitude, set by the caller.
+Place placeAt(double latDeg)
 {
     const double lat = latDeg * kDegree;
     const double b = 1.0 - kEarthFlattening;
     const double c = 1.0 / std::sqrt(std::cos(lat) * std::cos(lat) + b * b * std::sin(lat) * std::sin(lat));
-    return Place{std::sin(lat), std::cos(lat), lonDeg * kDegree, kEarthRadiusAu * c * std::cos(lat),
+    return Place{lat, std::sin(lat), std::cos(lat), 0.0, kEarthRadiusAu * c * std::cos(lat),
                  kEarthRadiusAu * c * b * b * std::sin(lat), std::abs(latDeg) <= kQuickLatitudeLimit};
 }
 
@@ -75,13 +81,12 @@ struct Seen {
     double x, y, z, dist;
 };
 
-Seen seenFrom(const Place& o, const EquatorialPlace& p, double lst, bool topocentric)
+// cl, sl: the cosine and the sine of the local sidereal time.
+Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, bool topocentric)
 {
-    const double h = lst - p.ra;
-    const double cd = std::cos(p.dec);
-    double x = p.dist * cd * std::cos(h);
-    const double y = -p.dist * cd * std::sin(h);
-    double z = p.dist * std::sin(p.dec);
+    double x = e.x * cl + e.y * sl;
+    const double y = e.y * cl - e.x * sl;
+    double z = e.z;
     if (topocentric) {
         x -= o.rhoCos;
         z -= o.rhoSin;
@@ -90,9 +95,14 @@ Seen seenFrom(const Place& o, const EquatorialPlace& p, double lst, bool topocen
     return Seen{x / d, y / d, z / d, d};
 }
 
+double sinAltitude(const Place& o, const Seen& s)   // airless
+{
+    return s.x * o.cosLat + s.z * o.sinLat;
+}
+
 double altitude(const Place& o, const Seen& s)   // radians, airless
 {
-    return std::asin(std::clamp(s.x * o.cosLat + s.z * o.sinLat, -1.0, 1.0));
+    return std::asin(std::clamp(sinAltitude(o, s), -1.0, 1.0));
 }
 
 double separation(const Seen& a, const Seen& b)   // radians
@@ -106,7 +116,7 @@ double separation(const Seen& a, const Seen& b)   // radians
 class PlaceSky {
 public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
-        : m_sky(sky), m_refraction(refraction), m_cosRefraction(std::cos(refraction)),
+        : m_sky(sky), m_cosRefraction(std::cos(refraction)),
           m_sinRefraction(std::sin(refraction)), m_place(place) {}
 
     // hint: the same event at the place a column to the west, if known.
@@ -120,8 +130,24 @@ public:
     Seen seen(bool moon, double t, bool topocentric) const
     {
         double sidereal = 0;
-        const EquatorialPlace p = m_sky.placeAt(t, moon, sidereal);
-        return seenFrom(m_place, p, sidereal + m_place.lon, topocentric);
+        const EquatorialVector e = m_sky.vectorAt(t, moon, sidereal);
+        const double lst = sidereal + m_place.lon;
+        return seenFrom(m_place, e, std::cos(lst), std::sin(lst), topocentric);
+    }
+    // The Moon (geocentric and topocentric) and the Sun at one moment, with
+    // one sine and cosine of the sidereal time.
+    struct Both {
+        Seen moonGeo, moonTopo, sun;
+    };
+    Both seenBoth(double t, bool sunTopocentric) const
+    {
+        double sidereal = 0;
+        const EquatorialVector moon = m_sky.vectorAt(t, true, sidereal);
+        const EquatorialVector sun = m_sky.vectorAt(t, false, sidereal);
+        const double lst = sidereal + m_place.lon;
+        const double cl = std::cos(lst), sl = std::sin(lst);
+        return Both{seenFrom(m_place, moon, cl, sl, false), seenFrom(m_place, moon, cl, sl, true),
+                    seenFrom(m_place, sun, cl, sl, sunTopocentric)};
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -154,20 +180,39 @@ private:
             const double c1 = cosSetHourAngle(moon, seen(moon, after + kSampleStep * kSamples, true));
             if (std::abs(c1) > kClear && (c0 > 0) == (c1 > 0))
                 return std::nullopt;
+        } else if (moon && moonClear(after)) {
+            return std::nullopt;
         }
         return sampledEvent(moon, rise, after);
     }
-    // The altitude the centre has when the upper limb touches the horizon.
-    double horizon(bool moon, const Seen& s) const
+
+    // Whether the Moon stays well above (below) the horizon from the first
+    // sample to a while after the last, where it neither rises nor sets.
+    bool moonClear(double after) const
     {
-        return -(std::asin((moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist) + m_refraction);
+        const double a = m_sky.moon(after - kSampleStep).dec, b = m_sky.moon(after + kSampleStep * kSamples).dec;
+        const double lat = std::abs(m_place.lat);
+        // Declinations towards the place's pole counted positive.
+        const double low = m_place.lat >= 0 ? std::min(a, b) : -std::max(a, b);
+        const double high = m_place.lat >= 0 ? std::max(a, b) : -std::min(a, b);
+        const bool alwaysUp = lat + low - kPi / 2 > kMoonClear;
+        const bool neverUp = lat - high - kPi / 2 > kMoonClear;
+        return alwaysUp || neverUp;
+    }
+    // The sine of the altitude the centre has when the upper limb touches
+    // the horizon: -sin(semidiameter + refraction), without the arcsine.
+    double sinHorizon(bool moon, const Seen& s) const
+    {
+        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
+        return -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
     }
 
-    // Positive while the upper limb is up.
+    // Positive while the upper limb is up: the sines of the altitudes, whose
+    // difference has the sign and the zeros of the altitudes'.
     double upness(bool moon, double t) const
     {
         const Seen s = seen(moon, t, true);
-        return altitude(m_place, s) - horizon(moon, s);
+        return sinAltitude(m_place, s) - sinHorizon(moon, s);
     }
 
     // Days until the hour angle reaches that of the rising (setting) for
@@ -176,10 +221,7 @@ private:
     // horizon; beyond ±1 it does not.
     double cosSetHourAngle(bool moon, const Seen& s) const
     {
-        // sin(horizon) = -sin(semidiameter + refraction), without the arcsine.
-        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
-        const double sinHorizon = -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
-        return (sinHorizon - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+        return (sinHorizon(moon, s) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
     }
 
     double gap(bool moon, bool rise, double t, bool forward) const
@@ -221,7 +263,6 @@ private:
     std::optional<double> sampledEvent(bool moon, bool rise, double after) const;
 
     const SkyTables& m_sky;
-    double m_refraction;
     double m_cosRefraction, m_sinRefraction;
     Place m_place;
 };
@@ -289,12 +330,11 @@ std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after)
 // Yallop's q (geocentric airless altitudes) or Odeh's V (topocentric) at t.
 double criterionValue(const PlaceSky& sky, double t, Criterion criterion)
 {
-    const Seen moonGeo = sky.seen(true, t, false);
+    const bool topo = criterion == Criterion::Odeh;
+    const auto [moonGeo, moonTopo, sun] = sky.seenBoth(t, topo);
     const double moonAlt = altitude(sky.place(), moonGeo) / kDegree;
     const double moonDist = moonGeo.dist;
-    const bool topo = criterion == Criterion::Odeh;
-    const Seen sun = sky.seen(false, t, topo);
-    const Seen moon = topo ? sky.seen(true, t, true) : moonGeo;
+    const Seen& moon = topo ? moonTopo : moonGeo;
     const double arcv = (altitude(sky.place(), moon) - altitude(sky.place(), sun)) / kDegree;
     const double width = crescentWidthArcmin(moonDist, moonAlt, separation(sun, moon) / kDegree);
     return topo ? odehVOf(arcv, width) : yallopQOf(arcv, width);
@@ -318,7 +358,7 @@ struct RowHints {
 // the tabulated Sun.
 double darkestMoment(const PlaceSky& sky, double from, double to)
 {
-    return lowestPoint(from, to, [&](double t) { return altitude(sky.place(), sky.seen(false, t, false)); });
+    return lowestPoint(from, to, [&](double t) { return sinAltitude(sky.place(), sky.seen(false, t, false)); });
 }
 
 void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double best)
@@ -362,12 +402,14 @@ std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double
     return std::nullopt;
 }
 
-MapPoint pointAt(const MapWork& w, int row, int column, RowHints& hints)
+MapPoint pointAt(const MapWork& w, const Place& row, int column, RowHints& hints)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
     const double lon = map.longitude(column);
-    const PlaceSky sky(w.sky, w.refraction, placeAt(map.latitude(row), lon));
+    Place place = row;
+    place.lon = lon * kDegree;
+    const PlaceSky sky(w.sky, w.refraction, place);
     // The evening after local noon, the morning after local midnight, up to a day later.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
     MapPoint p;
@@ -440,10 +482,11 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
         if (first >= w.map.rows)
             return;
         for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+            const Place place = placeAt(w.map.latitude(row));
             RowHints hints;
             hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
             for (int column = 0; column < w.map.columns; ++column)
-                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, row, column, hints);
+                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, place, column, hints);
             if (rowsDone)
                 rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
