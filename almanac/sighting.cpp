@@ -18,22 +18,17 @@ namespace {
 // The conjunctions on either side are searched this far: a lunation is at most 29.9 days.
 constexpr double kConjunctionSearch = 31.0;   // days
 
-// A text of the "Sighting" context, marked for lupdate where it is written.
-QString words(const char* text)
-{
-    return QCoreApplication::translate("Sighting", text);
-}
-
 QString placeText(const SkyPlace& p, const QString& state)
 {
-    return words(QT_TRANSLATE_NOOP("Sighting", "magasság %1 (fénytöréssel %2), azimut %3 - %4"))
+    return sightingWords(QT_TRANSLATE_NOOP("Sighting", "magasság %1 (fénytöréssel %2), azimut %3 - %4"))
         .arg(degreesText(p.altitude), degreesText(p.apparentAltitude), degreesText(p.azimuth), state);
 }
 
 QString ageNote(bool evening)
 {
-    return evening ? words(QT_TRANSLATE_NOOP("Sighting", "esti sarló, az együttállás óta"))
-                   : words(QT_TRANSLATE_NOOP("Sighting", "hajnali sarló, negatív: a következő együttállásig"));
+    return evening
+               ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "esti sarló, az együttállás óta"))
+               : sightingWords(QT_TRANSLATE_NOOP("Sighting", "hajnali sarló, negatív: a következő együttállásig"));
 }
 
 // A line's label, the values in one column.
@@ -168,9 +163,9 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
     const SightingReport& r = f.report;
     const bool ev = r.evening;
     QStringList lines;
-    lines << words(QT_TRANSLATE_NOOP("Sighting", "Holdsarló-megfigyelés körülményei"))
+    lines << sightingWords(QT_TRANSLATE_NOOP("Sighting", "Holdsarló-megfigyelés körülményei"))
           << label(Time)
-                 + words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2), %3 UT"))
+                 + sightingWords(QT_TRANSLATE_NOOP("Sighting", "%1 (%2), %3 UT"))
                        .arg(formatLocalMinute(r.at, zone), QString::fromUtf8(zone.id()),
                            formatLocalMinute(r.at, QTimeZone::utc()))
           << label(Site) + siteText(r.site)
@@ -186,7 +181,7 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
         if (f.moonUpAllNight)
             lines << label(MoonEvent, ev) + moonUpAllNightText(ev);
         else if (!f.moonEvent)
-            lines << label(MoonEvent, ev) + words(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
+            lines << label(MoonEvent, ev) + sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
         else
             lines << label(MoonEvent, ev) + whenText(*f.moonEvent, zone) << label(Lag) + lagText(*f.lagDays, ev);
     }
@@ -200,7 +195,7 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
                      .arg(degreesText(b.arcl), degreesText(b.arcv), degreesText(b.daz), widthText(b.width))
               << subLabel(YallopQ) + yallopText(b.q) << subLabel(OdehV) + odehText(b.odehV);
     } else {
-        lines << label(Best) + words(QT_TRANSLATE_NOOP("Sighting", "nincs (%1)")).arg(noBestText(f))
+        lines << label(Best) + sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (%1)")).arg(noBestText(f))
               << subLabel(YallopQ) + noQText();
     }
     lines << label(Records) + recordsHeadText(f);

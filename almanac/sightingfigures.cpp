@@ -10,12 +10,6 @@ namespace tavik::almanac {
 
 namespace {
 
-// A text of the "Sighting" context, marked for lupdate where it is written.
-QString words(const char* text)
-{
-    return QCoreApplication::translate("Sighting", text);
-}
-
 // Evening and morning forms of each figure's name.
 const char* const kFieldLabels[][2] = {
     {QT_TRANSLATE_NOOP("Sighting", "Időpont"), nullptr},
@@ -90,6 +84,11 @@ SunState sunStateOf(const SkyPlace& sun, double latitude)
 
 }  // namespace
 
+QString sightingWords(const char* text)
+{
+    return QCoreApplication::translate("Sighting", text);
+}
+
 SightingFigures sightingFigures(const SightingReport& r)
 {
     SightingFigures f;
@@ -126,7 +125,7 @@ SightingFigures sightingFigures(const SightingReport& r)
 QString fieldLabel(SightingField field, bool evening)
 {
     const auto& forms = kFieldLabels[indexOf(field)];
-    return words(!evening && forms[1] ? forms[1] : forms[0]);
+    return sightingWords(!evening && forms[1] ? forms[1] : forms[0]);
 }
 
 QString degreesText(double value)
@@ -159,7 +158,7 @@ QString yallopText(double q)
 QString odehText(double v)
 {
     const OdehZone z = odehZone(v);
-    return words(QT_TRANSLATE_NOOP("Sighting", "%1 (%2 zóna: %3)"))
+    return sightingWords(QT_TRANSLATE_NOOP("Sighting", "%1 (%2 zóna: %3)"))
         .arg(decimalText(v, 2), QString(odehLetter(z)), odehWords(z));
 }
 
@@ -170,36 +169,36 @@ QString noQText()
 
 QString noneText()
 {
-    return words(QT_TRANSLATE_NOOP("Sighting", "nincs"));
+    return sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs"));
 }
 
 QString sunStateText(SunState s)
 {
-    return words(kSunStates[indexOf(s)]);
+    return sightingWords(kSunStates[indexOf(s)]);
 }
 
 QString moonStateText(bool up)
 {
-    return up ? words(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár felett van"))
-              : words(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár alatt van"));
+    return up ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár felett van"))
+              : sightingWords(QT_TRANSLATE_NOOP("Sighting", "a Hold a látóhatár alatt van"));
 }
 
 QString noSunEventText(bool polarNight)
 {
-    return polarNight ? words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem kel fel)"))
-                      : words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem nyugszik le)"));
+    return polarNight ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem kel fel)"))
+                      : sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (a Nap ezen a napon nem nyugszik le)"));
 }
 
 QString moonUpAllNightText(bool evening)
 {
-    return evening ? words(QT_TRANSLATE_NOOP("Sighting", "nincs (a Hold ezen az éjszakán nem nyugszik le)"))
-                   : words(QT_TRANSLATE_NOOP(
+    return evening ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (a Hold ezen az éjszakán nem nyugszik le)"))
+                   : sightingWords(QT_TRANSLATE_NOOP(
                        "Sighting", "nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)"));
 }
 
 QString noCrescentText(NoCrescent why, bool evening)
 {
-    return words(kNoCrescent[indexOf(why)][evening ? 0 : 1]);
+    return sightingWords(kNoCrescent[indexOf(why)][evening ? 0 : 1]);
 }
 
 QString lagText(double lagDays, bool evening)
@@ -213,24 +212,24 @@ QString lagText(double lagDays, bool evening)
 QString bestRuleText(const SightingFigures& f)
 {
     if (f.moonUpAllNight)
-        return words(QT_TRANSLATE_NOOP("Sighting", "a Nap legmélyebb pontja, a legsötétebb ég"));
-    return f.report.evening ? words(QT_TRANSLATE_NOOP("Sighting", "napnyugta + 4/9 késés"))
-                            : words(QT_TRANSLATE_NOOP("Sighting", "napkelte - 4/9 késés"));
+        return sightingWords(QT_TRANSLATE_NOOP("Sighting", "a Nap legmélyebb pontja, a legsötétebb ég"));
+    return f.report.evening ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "napnyugta + 4/9 késés"))
+                            : sightingWords(QT_TRANSLATE_NOOP("Sighting", "napkelte - 4/9 késés"));
 }
 
 QString noBestText(const SightingFigures& f)
 {
     if (f.report.sunEvent && f.report.crescent)
-        return words(QT_TRANSLATE_NOOP("Sighting", "a Hold nincs a látóhatár felett, amíg a Nap lent van"));
+        return sightingWords(QT_TRANSLATE_NOOP("Sighting", "a Hold nincs a látóhatár felett, amíg a Nap lent van"));
     return noCrescentText(f.noCrescent.value_or(NoCrescent::NoMoonEvent), f.report.evening);
 }
 
 QString recordsHeadText(const SightingFigures& f)
 {
     if (f.bestAgeDays)
-        return words(QT_TRANSLATE_NOOP("Sighting", "a Hold kora a legjobb időpontban %1"))
+        return sightingWords(QT_TRANSLATE_NOOP("Sighting", "a Hold kora a legjobb időpontban %1"))
             .arg(signedDurationText(*f.bestAgeDays));
-    return words(QT_TRANSLATE_NOOP("Sighting", "a sarló nem látható (%1), nem vethető össze a rekordokkal"))
+    return sightingWords(QT_TRANSLATE_NOOP("Sighting", "a sarló nem látható (%1), nem vethető össze a rekordokkal"))
         .arg(noCrescentText(f.noCrescent.value_or(NoCrescent::NoMoonEvent), f.report.evening));
 }
 
@@ -240,13 +239,13 @@ QStringList recordTexts(const SightingFigures& f)
     for (const RecordComparison& c : f.records) {
         const bool imaging = c.record.means == RecordMeans::Imaging;
         QString line
-            = words(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
-              + (imaging ? words(QT_TRANSLATE_NOOP("Sighting", "az együttállás pillanatában"))
+            = sightingWords(kRecordMeans[indexOf(c.record.means)]).leftJustified(18)
+              + (imaging ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "az együttállás pillanatában"))
                          : signedDurationText(c.record.hours / 24.0))
-              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), words(c.record.place));
+              + QStringLiteral(" (%1, %2)").arg(QLatin1String(c.record.date), sightingWords(c.record.place));
         if (c.younger)
-            line += *c.younger ? words(QT_TRANSLATE_NOOP("Sighting", ": fiatalabb a rekordnál"))
-                               : words(QT_TRANSLATE_NOOP("Sighting", ": nem rekord"));
+            line += *c.younger ? sightingWords(QT_TRANSLATE_NOOP("Sighting", ": fiatalabb a rekordnál"))
+                               : sightingWords(QT_TRANSLATE_NOOP("Sighting", ": nem rekord"));
         lines << line;
     }
     return lines;

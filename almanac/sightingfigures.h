@@ -42,6 +42,9 @@ struct SightingFigures {
 
 SightingFigures sightingFigures(const SightingReport& r);
 
+// A text of the "Sighting" context, marked for lupdate where it is written.
+QString sightingWords(const char* text);
+
 // The names of the figures, as the window labels them; the text adds a colon.
 enum class SightingField {
     Time, Site, ConjunctionBefore, ConjunctionAfter, Age, Sun, Moon, SunEvent, MoonEvent, Lag,
