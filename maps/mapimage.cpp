@@ -129,14 +129,13 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     p.save();
     p.setClipRect(target);
     p.fillRect(target, Qt::white);
+    const QTransform t = projection(target, region);
     if (!cells.isNull()) {
         // Where the cells fall in the target; outside it they are clipped.
-        const QTransform t = projection(target, region);
         const QRectF at = t.mapRect(QRectF(QPointF(cellsRegion.west, cellsRegion.south),
                                            QPointF(cellsRegion.east, cellsRegion.north)));
         p.drawImage(at, cells);
     }
-    const QTransform t = projection(target, region);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9, Qt::DashLine));
