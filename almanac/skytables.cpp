@@ -92,14 +92,4 @@ EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) c
     return e;
 }
 
-double SkyTables::siderealTime(double jdUt) const
-{
-    double w[4];
-    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns + kSidereal];
-    double s = 0;
-    for (int k = 0; k < 4; ++k, v += kColumns)
-        s += w[k] * v[0];
-    return s;
-}
-
 }  // namespace tavik::almanac

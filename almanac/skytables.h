@@ -32,14 +32,11 @@ public:
     SkyTables(const Ephemeris& eph, double first, double last);
 
     // Valid for first + 1 h <= jdUt <= last - 2 h; clamped outside.
-    EquatorialPlace sun(double jdUt) const { return place(jdUt, kSun); }
     EquatorialPlace moon(double jdUt) const { return place(jdUt, kMoon); }
-    // Greenwich apparent sidereal time in radians, not reduced to one turn.
-    double siderealTime(double jdUt) const;
-    // The Sun's or the Moon's place as a vector and the sidereal time at
-    // once, from one set of interpolation weights; interpolated by its
-    // components, so that a place seen from the ground takes one sine and
-    // cosine, of the sidereal time.
+    // The Sun's or the Moon's place as a vector and the sidereal time
+    // (Greenwich apparent, radians, not reduced to one turn) at once, from one
+    // set of interpolation weights; interpolated by its components, so that a
+    // place seen from the ground takes one sine and cosine, of the sidereal time.
     EquatorialVector vectorAt(double jdUt, bool moon, double& sidereal) const;
 
     double first() const { return m_first; }
