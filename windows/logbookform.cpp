@@ -30,6 +30,16 @@ W* named(W* w, const char* name, const QString& accessibleName)
     return w;
 }
 
+// A choice box of count labels, set to current.
+template <class E>
+QComboBox* choiceBox(QComboBox* box, int count, QString (*label)(E), E current)
+{
+    for (int i = 0; i < count; ++i)
+        box->addItem(label(E(i)));
+    box->setCurrentIndex(int(current));
+    return box;
+}
+
 }  // namespace
 
 AttemptForm::AttemptForm(const Attempt& attempt, bool editing, MessageSink messages, QWidget* parent)
@@ -40,10 +50,10 @@ AttemptForm::AttemptForm(const Attempt& attempt, bool editing, MessageSink messa
     createFields(attempt);
 }
 
-QDoubleSpinBox* AttemptForm::addNumber(const char* name, double low, double high, int decimals, double value)
+QDoubleSpinBox* AttemptForm::addNumber(const char* name, const QString& accessibleName, double low, double high,
+                                       int decimals, double value)
 {
-    auto* box = new QDoubleSpinBox(this);
-    box->setObjectName(QLatin1String(name));
+    auto* box = named(new QDoubleSpinBox(this), name, accessibleName);
     box->setRange(low, high);
     box->setDecimals(decimals);
     box->setValue(value);
@@ -78,31 +88,22 @@ void AttemptForm::createFields(const Attempt& a)
 
     m_siteName = named(new QLineEdit(a.site.name, this), "siteName", tr("A hely neve"));
     form->addRow(tr("&Hely:"), m_siteName);
-    m_latitude = addNumber("latitude", kLatitudeRange.low, kLatitudeRange.high, 4, a.site.latitude);
-    m_latitude->setAccessibleName(tr("Földrajzi szélesség, fok, észak pozitív"));
+    m_latitude = addNumber("latitude", tr("Földrajzi szélesség, fok, észak pozitív"), kLatitudeRange.low, kLatitudeRange.high, 4, a.site.latitude);
     form->addRow(tr("Szé&lesség (°):"), m_latitude);
-    m_longitude = addNumber("longitude", kLongitudeRange.low, kLongitudeRange.high, 4, a.site.longitude);
-    m_longitude->setAccessibleName(tr("Földrajzi hosszúság, fok, kelet pozitív"));
+    m_longitude = addNumber("longitude", tr("Földrajzi hosszúság, fok, kelet pozitív"), kLongitudeRange.low, kLongitudeRange.high, 4, a.site.longitude);
     form->addRow(tr("Hossz&úság (°):"), m_longitude);
-    m_elevation = addNumber("elevation", kElevationRange.low, kElevationRange.high, 0, a.site.elevation);
-    m_elevation->setAccessibleName(tr("Tengerszint feletti magasság, méter"));
+    m_elevation = addNumber("elevation", tr("Tengerszint feletti magasság, méter"), kElevationRange.low, kElevationRange.high, 0, a.site.elevation);
     form->addRow(tr("&Magasság (m):"), m_elevation);
     m_zone = named(new QLineEdit(a.site.timezone, this), "zone", tr("Időzóna"));
     form->addRow(tr("Idő&zóna:"), m_zone);
 
     m_observer = named(new QLineEdit(a.observer, this), "observer", tr("Megfigyelő"));
     form->addRow(tr("Megfi&gyelő:"), m_observer);
-    m_result = named(new QComboBox(this), "result", tr("Eredmény"));
-    for (int r = 0; r < kResultCount; ++r)
-        m_result->addItem(resultLabel(Result(r)));
-    m_result->setCurrentIndex(int(a.result));
+    m_result = choiceBox(named(new QComboBox(this), "result", tr("Eredmény")), kResultCount, &resultLabel, a.result);
     form->addRow(tr("&Eredmény:"), m_result);
     m_instrument = named(new QLineEdit(a.instrument, this), "instrument", tr("Műszer"));
     form->addRow(tr("&Műszer:"), m_instrument);
-    m_sky = named(new QComboBox(this), "sky", tr("Az ég állapota"));
-    for (int s = 0; s < kSkyCount; ++s)
-        m_sky->addItem(skyLabel(Sky(s)));
-    m_sky->setCurrentIndex(int(a.sky));
+    m_sky = choiceBox(named(new QComboBox(this), "sky", tr("Az ég állapota")), kSkyCount, &skyLabel, a.sky);
     form->addRow(tr("É&g:"), m_sky);
     m_notes = named(new QPlainTextEdit(a.notes, this), "notes", tr("Megjegyzés"));
     m_notes->setTabChangesFocus(true);

@@ -33,7 +33,8 @@ public Q_SLOTS:
 
 private:
     void createFields(const logbook::Attempt& a);
-    QDoubleSpinBox* addNumber(const char* name, double low, double high, int decimals, double value);
+    QDoubleSpinBox* addNumber(const char* name, const QString& accessibleName, double low, double high, int decimals,
+                              double value);
 
     MessageSink m_messages;
     QDateEdit* m_date = nullptr;
