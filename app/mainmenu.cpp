@@ -186,6 +186,7 @@ void A::fillLanguageMenu()
         QAction* a = addItem(nyelv, item.name, item.text);
         a->setCheckable(true);
         a->setChecked(item.choice == current);
+        a->setData(int(item.choice));
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, choice = item.choice] { chooseLanguage(choice); });
     }
@@ -201,12 +202,10 @@ void A::chooseLanguage(LanguageChoice choice)
     const FileStatus status = writeLanguageChoice(m_env.siteConfig, choice);
     if (!status.ok()) {
         m_env.messages.show(this, MessageIcon::Warning, describeFileFault(status));
-        const LanguageChoice kept = readLanguageChoice(m_env.siteConfig);
-        const char* name = kept == LanguageChoice::Hungarian ? "nyelvMagyar"
-                           : kept == LanguageChoice::English ? "nyelvAngol"
-                                                             : "nyelvRendszer";
-        if (QAction* a = nyelv->findChild<QAction*>(QLatin1String(name)))
-            a->setChecked(true);
+        const int kept = int(readLanguageChoice(m_env.siteConfig));
+        for (QAction* a : nyelv->actions())
+            if (a->isCheckable() && a->data().toInt() == kept)
+                a->setChecked(true);
     }
 }
 
