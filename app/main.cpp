@@ -83,7 +83,9 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const tavik::InterfaceLanguage language = tavik::startupLanguage();
+    // tavik.conf is read once: for the translators and for the language menu.
+    const tavik::LanguageChoice choice = tavik::readLanguageChoice(tavik::siteConfigPath());
+    const tavik::InterfaceLanguage language = tavik::interfaceLanguage(choice, tavik::environmentLanguage());
     const auto line = tavik::parseCommandLine(arguments);
     if (line.action != tavik::CommandLine::Action::Run) {
         // Translators need an application, which needs no display.
@@ -103,7 +105,9 @@ int main(int argc, char* argv[])
     QApplication::setStyle(new tavik::TavikStyle);
     // The forms' own default face; it also spares loading a further font file.
     QApplication::setFont(tavik::ui::font(QStringLiteral("MS Sans Serif"), 8.25));
-    auto* w = new tavik::A(tavik::MainWindowEnvironment::system());
+    tavik::MainWindowEnvironment env = tavik::MainWindowEnvironment::system();
+    env.language = choice;
+    auto* w = new tavik::A(std::move(env));
     w->setAttribute(Qt::WA_DeleteOnClose);
     tavik::exitAfterFirstPaintIfAsked(w);
     w->show();

@@ -171,8 +171,9 @@ void A::fillLanguageMenu()
     nyelv->menuAction()->setObjectName(QStringLiteral("nyelvMenu"));
     nyelv->setFont(menuFont());
     auto* group = new QActionGroup(nyelv);
-    const LanguageChoice current =
-        m_env.siteConfig.isEmpty() ? LanguageChoice::System : readLanguageChoice(m_env.siteConfig);
+    const LanguageChoice current = m_env.language ? *m_env.language
+                                   : m_env.siteConfig.isEmpty() ? LanguageChoice::System
+                                                                : readLanguageChoice(m_env.siteConfig);
     const struct {
         const char* name;
         QString text;

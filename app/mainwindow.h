@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -58,6 +59,7 @@ struct MainWindowEnvironment {
     MessageSink messages;                 // this window's and its companions' messages
     QString siteConfig = {};              // the observing site's file (tavik.conf); empty: none
     QString logbook = {};                 // the logbook's file; empty: the desktop's own
+    std::optional<LanguageChoice> language = {};   // tavik.conf's choice as read at start; none: read it
 
     // The program's own: its data folders, the system's regional settings, the
     // system clock and message boxes.
