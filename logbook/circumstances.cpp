@@ -19,8 +19,6 @@ using namespace tavik::almanac;
 
 namespace {
 
-constexpr double kMoonSemiDiameter = 0.259;   // degrees: the upper limb still shows above this
-
 Site siteOf(const Attempt& a)
 {
     return Site{a.site.latitude, a.site.longitude, a.site.elevation};

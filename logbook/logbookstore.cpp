@@ -161,7 +161,7 @@ QString describeStoreStatus(const StoreStatus& s)
 
 QString defaultLogbookPath()
 {
-    return desktopFolder("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QStringLiteral("/tavik/eszlelesek.sqlite");
+    return DataFolders::userDataHome() + QStringLiteral("/tavik/eszlelesek.sqlite");
 }
 
 LogbookStore::LogbookStore(QString path) : m_path(std::move(path))
