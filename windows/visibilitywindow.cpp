@@ -276,12 +276,12 @@ void VisibilityWindow::createButtons()
     auto* row = new QHBoxLayout;
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     QPushButton* copy = addButton("Masolas", tr("&Másolás"));
-    QPushButton* save = addButton("KepMentese", tr("&Kép mentése…"));
+    QPushButton* save = addButton("KepMentese", tr("Kép m&entése…"));
     QPushButton* lists = addButton("Listak", tr("&Listák számítása erre a helyre…"));
     QPushButton* map = addButton("Terkep", tr("Té&rkép…"));
     map->setAccessibleName(tr("Holdsarló-térkép ablak erre az estére"));
     connect(map, &QPushButton::clicked, this, &VisibilityWindow::Terkep_Click);
-    QPushButton* record = addButton("Rogzites", tr("Észlelés &rögzítése…"));
+    QPushButton* record = addButton("Rogzites", tr("Észlelés rö&gzítése…"));
     QPushButton* close = addButton("Bezaras", tr("&Bezárás"));
     connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
     connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);
