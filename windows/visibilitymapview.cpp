@@ -100,6 +100,7 @@ void VisibilityMapView::createControls()
     controls->addWidget(m_saveButton);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_status->setWordWrap(true);   // a long message takes lines, not the page's width
     controls->addWidget(m_status, 1);
     m_surface = new VisibilityMapSurface(this);
     m_surface->setWaiting(tr("Nincs még térkép."));

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QScrollArea>
+#include <QTabWidget>
 
 using namespace tavik;
 using namespace tavik::testing;
@@ -82,9 +83,21 @@ void CompanionPlacementTest::everyCompanion()
                      && (at & seen).height() * 2 >= std::min(at.height(), seen.height()),
                  qPrintable(control->objectName()));
     }
-    // The visibility window rearranges itself rather than scroll sideways.
-    if (area && item == QStringLiteral("lathatosag"))
-        QVERIFY(!area->horizontalScrollBar()->isVisible());
+    // The visibility window rearranges itself rather than scroll sideways,
+    // and its map page shows the map's controls and legend whole.
+    if (item == QStringLiteral("lathatosag")) {
+        if (area)
+            QVERIFY(!area->horizontalScrollBar()->isVisible());
+        auto* mapScroll = w->findChild<QScrollArea*>(QStringLiteral("mapScroll"));
+        w->findChild<QTabWidget*>(QStringLiteral("pictures"))->setCurrentWidget(mapScroll);
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!mapScroll->horizontalScrollBar()->isVisible());
+        const QRect page = mapScroll->viewport()->rect();
+        for (const char* name : {"saveButton", "statusLabel", "worldButton"}) {
+            const QWidget* c = mapScroll->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(page.contains(QRect(c->mapTo(mapScroll->viewport(), QPoint()), c->size())), name);
+        }
+    }
     // A note's text box, which scrolls by itself, shrinks with its window instead.
     if (auto* box = w->findChild<QPlainTextEdit*>())
         QVERIFY(!area && w->rect().contains(box->geometry()));
