@@ -50,22 +50,18 @@ QAction* addItem(QMenu* menu, const char* name, const QString& text,
     return a;
 }
 
-// Qt's text boxes take Ctrl+E for "end of line" on Linux; in the main
-// window it opens the logbook instead (End still goes to the end).
+// Qt's text boxes take Ctrl+E for "end of line" on Linux; in Tavik's
+// windows it opens the logbook instead (End still goes to the end).
 class LogbookKeyFilter : public QObject {
 public:
-    explicit LogbookKeyFilter(QWidget* window) : QObject(window), m_window(window) {}
+    explicit LogbookKeyFilter(QWidget* window) : QObject(window) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E)
-               && static_cast<QWidget*>(watched)->window() == m_window;
+        return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E);
     }
-
-private:
-    QWidget* m_window;
 };
 
 struct DayItem {
@@ -138,6 +134,9 @@ void A::fillToolsMenu()
     lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
     terkep = addItem(szamit, "terkep", tr("Té&rkép…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    // The evening's three windows open from whichever Tavik window has the keys.
+    for (QAction* a : {lathatosag, terkep, eszlelesinaplo})
+        a->setShortcutContext(Qt::ApplicationShortcut);
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
     connect(naplo, &QAction::triggered, this,

@@ -4,13 +4,20 @@
 # desktop-file-validate, the AppStream metadata through appstreamcli (no
 # network), the files and fields the package must hold, and the two programs
 # run from the unpacked package (never installed into the system) by a user
-# with an empty home. A plain `cmake --install` must still give the portable
-# folder.
+# with an empty home. The package's programs link Debian's shared Swiss
+# Ephemeris (its Depends comes from dpkg-shlibdeps); a plain `cmake --install`
+# must still give the portable folder, linked as the build folder was.
 #   scripts/package.sh [build-dir]    (configured here when it is not yet)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The package links Debian's shared Swiss Ephemeris, so that its security
+# updates reach the programs; the build folder gets its own way back at the
+# end, for the portable folder.
+swe_link=$(sed -n 's/^TAVIK_SWE_LINK:STRING=//p' "$build/CMakeCache.txt")
+swe_link=${swe_link:-STATIC}
+cmake -S . -B "$build" -DTAVIK_SWE_LINK=SHARED >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tavik tavik-almanac
 rm -f "$build"/tavik_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -46,6 +53,11 @@ done
 grep -qx 'Section: science' "$work/control" || fail "section is not science"
 grep -q '^Recommends:.*qt6-translations-l10n' "$work/control" || fail "no Recommends: qt6-translations-l10n"
 grep -q '^Depends:.*libqt6widgets6' "$work/control" || fail "dpkg-shlibdeps found no Qt dependency"
+grep -q '^Depends:.*libswe2\.0' "$work/control" || fail "dpkg-shlibdeps found no Swiss Ephemeris dependency"
+for program in tavik tavik-almanac; do
+  readelf -d "$work/root/usr/bin/$program" | grep -q 'NEEDED.*\[libswe\.so' ||
+    fail "the package's $program does not link the shared Swiss Ephemeris"
+done
 grep -q 'holdsarló kor és fázis számoló' "$work/control" || fail "no Hungarian description"
 head -1 "$work/root/usr/share/doc/tavik/copyright" |
   grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
@@ -89,6 +101,8 @@ echo "== lintian"
 lintian --tag-display-limit 0 --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
 
 echo "== portable install"
+cmake -S . -B "$build" -DTAVIK_SWE_LINK="$swe_link" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target tavik tavik-almanac
 cmake --install "$build" --prefix "$work/portable" >/dev/null
 for f in tavik tavik-almanac Pic/ujholdak.txt Pic/000-ujhold.gif; do
   [ -e "$work/portable/$f" ] || fail "cmake --install gives no $f"

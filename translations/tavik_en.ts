@@ -1274,7 +1274,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>&amp;Korai Holdsarlók</source>
-        <translation>&amp;Early crescents</translation>
+        <translation>Earl&amp;y crescents</translation>
     </message>
     <message>
         <source>&amp;Napfogyatkozások</source>
@@ -1298,7 +1298,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>Lá&amp;thatóság</source>
-        <translation>&amp;Visibility</translation>
+        <translation>Visi&amp;bility</translation>
     </message>
     <message>
         <source>Ny&amp;elv / Language</source>
@@ -1402,7 +1402,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>Ész&amp;lelési napló…</source>
-        <translation>Observation &amp;logbook…</translation>
+        <translation>Observation lo&amp;gbook…</translation>
     </message>
 </context>
 <context>
@@ -1456,6 +1456,14 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
 </context>
 <context>
     <name>tavik::AttemptForm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Mégse</source>
+        <translation>Cancel</translation>
+    </message>
     <message>
         <source>Észlelés szerkesztése</source>
         <translation>Edit sighting</translation>
@@ -1537,7 +1545,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>Elevation above sea level, metres</translation>
     </message>
     <message>
-        <source>&amp;Magasság (m):</source>
+        <source>M&amp;agasság (m):</source>
         <translation>&amp;Elevation (m):</translation>
     </message>
     <message>
@@ -1561,7 +1569,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>Result</translation>
     </message>
     <message>
-        <source>&amp;Eredmény:</source>
+        <source>E&amp;redmény:</source>
         <translation>&amp;Result:</translation>
     </message>
     <message>
@@ -1577,7 +1585,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>State of the sky</translation>
     </message>
     <message>
-        <source>É&amp;g:</source>
+        <source>&amp;Ég:</source>
         <translation>S&amp;ky:</translation>
     </message>
     <message>
@@ -1585,7 +1593,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>Note</translation>
     </message>
     <message>
-        <source>Me&amp;gjegyzés:</source>
+        <source>Meg&amp;jegyzés:</source>
         <translation>No&amp;te:</translation>
     </message>
     <message>
@@ -1983,7 +1991,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>&amp;Bezárás</source>
-        <translation>&amp;Close</translation>
+        <translation>C&amp;lose</translation>
     </message>
     <message>
         <source>Válasszon egy észlelést a táblázatban a körülményei megtekintéséhez.</source>
@@ -2018,6 +2026,11 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
 </context>
 <context>
     <name>tavik::MapWindow</name>
+    <message>
+        <source>holdsarlo-%1.png</source>
+        <comment>file name offered for a saved map</comment>
+        <translation>crescent-%1.png</translation>
+    </message>
     <message>
         <source>É</source>
         <translation>N</translation>
@@ -2060,7 +2073,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>&amp;Hajnal</source>
-        <translation>&amp;Dawn</translation>
+        <translation>Da&amp;wn</translation>
     </message>
     <message>
         <source>Hajnali sarló</source>
@@ -2682,11 +2695,11 @@ The data that came with the package (read only):
     </message>
     <message>
         <source>&amp;Feltétel:</source>
-        <translation>&amp;Criterion:</translation>
+        <translation>Cr&amp;iterion:</translation>
     </message>
     <message>
         <source>Kép me&amp;ntése…</source>
-        <translation>Save pictu&amp;re…</translation>
+        <translation>Sa&amp;ve picture…</translation>
     </message>
     <message>
         <source>Nincs még térkép.</source>
@@ -2733,7 +2746,7 @@ The data that came with the package (read only):
     </message>
     <message>
         <source>&amp;Következő esély</source>
-        <translation>&amp;Next chance</translation>
+        <translation>Ne&amp;xt chance</translation>
     </message>
     <message>
         <source>A következő este vagy hajnal, amikor a sarló Yallop szerint legalább C osztályú</source>
@@ -2745,14 +2758,14 @@ The data that came with the package (read only):
     </message>
     <message>
         <source>Té&amp;rkép…</source>
-        <translation>Ma&amp;p…</translation>
+        <translation>M&amp;ap…</translation>
     </message>
     <message>
         <source>Holdsarló-térkép ablak erre az estére</source>
         <translation>Crescent map window for this evening</translation>
     </message>
     <message>
-        <source>Észlelés &amp;rögzítése…</source>
+        <source>Észlelés rö&amp;gzítése…</source>
         <translation>Record si&amp;ghting…</translation>
     </message>
     <message>
@@ -2847,7 +2860,7 @@ The report shown is for %2; the clipboard has not changed.</translation>
     </message>
     <message>
         <source>M&amp;ost</source>
-        <translation>N&amp;ow</translation>
+        <translation>&amp;Now</translation>
     </message>
     <message>
         <source>Megfigyelőhely neve</source>
@@ -2899,19 +2912,19 @@ The report shown is for %2; the clipboard has not changed.</translation>
     </message>
     <message>
         <source>&amp;Másolás</source>
-        <translation>C&amp;opy</translation>
+        <translation>&amp;Copy</translation>
     </message>
     <message>
-        <source>&amp;Kép mentése…</source>
-        <translation>&amp;Save picture…</translation>
+        <source>Kép m&amp;entése…</source>
+        <translation>Save &amp;picture…</translation>
     </message>
     <message>
         <source>&amp;Listák számítása erre a helyre…</source>
-        <translation>&amp;Compute the lists for this site…</translation>
+        <translation>Compute the &amp;lists for this site…</translation>
     </message>
     <message>
         <source>&amp;Bezárás</source>
-        <translation>&amp;Close</translation>
+        <translation>Cl&amp;ose</translation>
     </message>
     <message>
         <source>Hibás időpont: &quot;%1&quot;

@@ -149,7 +149,15 @@ void prepareCompanion(QWidget* window, const QWidget* beside)
         return;
     const QRect available = screen->availableGeometry();
     const QMargins frame = frameOf(beside);
-    fitInto(window, available.size().shrunkBy(frame));
+    const QSize room = available.size().shrunkBy(frame);
+    // A laid-out window not sized by itself would take its size hint when
+    // first shown, after it was placed by a smaller one: it takes it now,
+    // as far as the screen has room.
+    if (window->layout() && !window->testAttribute(Qt::WA_Resized)) {
+        window->layout()->activate();
+        window->resize(window->sizeHint().boundedTo(room).expandedTo(window->minimumSizeHint()));
+    }
+    fitInto(window, room);
 
     const QSize frameSize = window->size().grownBy(frame);
     QRect placed(QPoint(), frameSize.boundedTo(available.size()));

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -93,25 +94,29 @@ void AttemptForm::createFields(const Attempt& a)
     m_longitude = addNumber("longitude", tr("Földrajzi hosszúság, fok, kelet pozitív"), kLongitudeRange.low, kLongitudeRange.high, 4, a.site.longitude);
     form->addRow(tr("Hossz&úság (°):"), m_longitude);
     m_elevation = addNumber("elevation", tr("Tengerszint feletti magasság, méter"), kElevationRange.low, kElevationRange.high, 0, a.site.elevation);
-    form->addRow(tr("&Magasság (m):"), m_elevation);
+    form->addRow(tr("M&agasság (m):"), m_elevation);
     m_zone = named(new QLineEdit(a.site.timezone, this), "zone", tr("Időzóna"));
     form->addRow(tr("Idő&zóna:"), m_zone);
 
     m_observer = named(new QLineEdit(a.observer, this), "observer", tr("Megfigyelő"));
     form->addRow(tr("Megfi&gyelő:"), m_observer);
     m_result = choiceBox(named(new QComboBox(this), "result", tr("Eredmény")), kResultCount, &resultLabel, a.result);
-    form->addRow(tr("&Eredmény:"), m_result);
+    form->addRow(tr("E&redmény:"), m_result);
     m_instrument = named(new QLineEdit(a.instrument, this), "instrument", tr("Műszer"));
     form->addRow(tr("&Műszer:"), m_instrument);
     m_sky = choiceBox(named(new QComboBox(this), "sky", tr("Az ég állapota")), kSkyCount, &skyLabel, a.sky);
-    form->addRow(tr("É&g:"), m_sky);
+    form->addRow(tr("&Ég:"), m_sky);
     m_notes = named(new QPlainTextEdit(a.notes, this), "notes", tr("Megjegyzés"));
     m_notes->setTabChangesFocus(true);
     m_notes->setMinimumHeight(m_notes->fontMetrics().lineSpacing() * 4);
-    form->addRow(tr("Me&gjegyzés:"), m_notes);
+    form->addRow(tr("Meg&jegyzés:"), m_notes);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
+    // Named here, without access keys: some desktops' "&OK" and "&Cancel" would
+    // take the form's Alt+O and Alt+C; Enter and Esc do their work.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Mégse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &AttemptForm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* column = new QVBoxLayout(this);

@@ -121,6 +121,7 @@ MapWindow::MapWindow(MapWindowEnvironment env, QWidget* parent) : QWidget(parent
     m_canvas->showBox(maps::kHungary);
     const QSize room = screen() ? screen()->availableGeometry().size() * 0.9 : QSize(1200, 800);
     resize(QSize(1200, 800).boundedTo(room).expandedTo(minimumSizeHint()));
+    m_canvas->setFocus();   // + - and the arrows move the map as soon as it opens
 }
 
 MapWindow::~MapWindow()
@@ -450,13 +451,18 @@ bool MapWindow::savePicture(const QString& path, std::optional<int> width)
     return true;
 }
 
+QString crescentPictureName(const QDate& date)
+{
+    return MapWindow::tr("holdsarlo-%1.png", "file name offered for a saved map").arg(date.toString(Qt::ISODate));
+}
+
 void MapWindow::KepMentese_Click()
 {
     QString path;
     if (m_env.askPicturePath) {
         path = m_env.askPicturePath(this);
     } else {
-        const QString name = QStringLiteral("holdsarlo-%1.png").arg(m_env.date.toString(Qt::ISODate));
+        const QString name = crescentPictureName(m_env.date);
         path = QFileDialog::getSaveFileName(this, tr("Kép mentése"), name, tr("PNG kép (*.png)"));
         if (!path.isEmpty() && !path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
             path += QStringLiteral(".png");

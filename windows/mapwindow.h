@@ -33,6 +33,10 @@ class QThread;
 namespace tavik {
 
 class MapCanvas;
+
+// The name a saved crescent map is offered under, in the interface's language:
+// "holdsarlo-2026-12-10.png", "crescent-2026-12-10.png".
+QString crescentPictureName(const QDate& date);
 struct MapWindowWork;
 
 struct MapWindowEnvironment {

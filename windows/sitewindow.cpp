@@ -36,7 +36,12 @@ QString systemZoneText()
 
 // As the file keeps it, with a decimal comma: what was read is saved back
 // unchanged.
-QString shownNumber(double v) { return siteNumberText(v).replace(u'.', u','); }
+// In the interface language's way, as the sighting report writes them; either
+// separator is read back.
+QString shownNumber(double v)
+{
+    return siteNumberText(v).replace(u'.', QCoreApplication::translate("tavik::almanac::Lists", ",", "decimal separator"));
+}
 
 QStringList zoneIds()
 {

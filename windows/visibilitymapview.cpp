@@ -3,6 +3,8 @@
 #include "accessible.h"
 #include "datafiles.h"
 #include "filefaults.h"
+#include "lists.h"
+#include "mapwindow.h"
 #include "ui.h"
 #include "visibilitymapsurface.h"
 
@@ -11,7 +13,6 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -99,6 +100,7 @@ void VisibilityMapView::createControls()
     controls->addWidget(m_saveButton);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
+    m_status->setWordWrap(true);   // a long message takes lines, not the page's width
     controls->addWidget(m_status, 1);
     m_surface = new VisibilityMapSurface(this);
     m_surface->setWaiting(tr("Nincs még térkép."));
@@ -233,7 +235,7 @@ void VisibilityMapView::takeWork(const std::shared_ptr<VisibilityMapWork>& work)
     }
     m_work.reset();
     m_computing = false;
-    m_status->setText(tr("Kész (%1 s)").arg(QLocale(QLocale::Hungarian).toString(work->timer.elapsed() / 1000.0, 'f', 1)));
+    m_status->setText(tr("Kész (%1 s)").arg(almanac::decimalText(work->timer.elapsed() / 1000.0, 1)));
     Q_EMIT mapsReady();
 }
 
@@ -266,7 +268,7 @@ bool VisibilityMapView::savePicture(const QString& path)
 
 void VisibilityMapView::KepMentese_Click()
 {
-    const QString name = QStringLiteral("holdsarlo-%1.png").arg(m_date.toString(Qt::ISODate));
+    const QString name = crescentPictureName(m_date);
     QString path = QFileDialog::getSaveFileName(this, tr("Kép mentése"), name,
                                                 tr("PNG kép (*.png)"));
     if (path.isEmpty())

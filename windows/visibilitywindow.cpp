@@ -123,7 +123,9 @@ void VisibilityWindow::placeFigures()
     constexpr int kBelowTimeRow = 2;
     auto* column = static_cast<QVBoxLayout*>(layout());
     const int margins = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + 16;
-    const int sideBySide = m_figures->sizeHint().width() + m_tabs->minimumSizeHint().width() + margins;
+    // The map page scrolls, so the tabs alone would ask for less than its controls need.
+    const int pictures = std::max(m_tabs->minimumSizeHint().width(), m_map->minimumSizeHint().width() + margins);
+    const int sideBySide = m_figures->sizeHint().width() + pictures + margins;
     if (sideBySide > screenRoom().width()) {
         static_cast<QGroupBox*>(m_figures)->setTitle(QString());   // the tab says it
         m_tabs->insertTab(0, m_figures, tr("&Jelentés"));
@@ -228,6 +230,7 @@ void VisibilityWindow::createPictures()
     // evenings side by side may want more room than the window has: the page
     // scrolls then, rather than widening the window past the screen.
     auto* mapScroll = new QScrollArea(m_tabs);
+    mapScroll->setObjectName(QStringLiteral("mapScroll"));
     mapScroll->setWidgetResizable(true);
     mapScroll->setFrameShape(QFrame::NoFrame);
     mapScroll->setAccessibleName(tr("Térkép"));
@@ -276,12 +279,12 @@ void VisibilityWindow::createButtons()
     auto* row = new QHBoxLayout;
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     QPushButton* copy = addButton("Masolas", tr("&Másolás"));
-    QPushButton* save = addButton("KepMentese", tr("&Kép mentése…"));
+    QPushButton* save = addButton("KepMentese", tr("Kép m&entése…"));
     QPushButton* lists = addButton("Listak", tr("&Listák számítása erre a helyre…"));
     QPushButton* map = addButton("Terkep", tr("Té&rkép…"));
     map->setAccessibleName(tr("Holdsarló-térkép ablak erre az estére"));
     connect(map, &QPushButton::clicked, this, &VisibilityWindow::Terkep_Click);
-    QPushButton* record = addButton("Rogzites", tr("Észlelés &rögzítése…"));
+    QPushButton* record = addButton("Rogzites", tr("Észlelés rö&gzítése…"));
     QPushButton* close = addButton("Bezaras", tr("&Bezárás"));
     connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
     connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);

@@ -142,6 +142,20 @@ private Q_SLOTS:
         QCOMPARE(reached, controls);
     }
 
+    // The map has the keys as soon as the window opens: + zooms in at once.
+    void mapTakesTheKeys()
+    {
+        MapWindow w(environment());
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* canvas = w.findChild<MapCanvas*>(QStringLiteral("mapCanvas"));
+        QCOMPARE(QApplication::focusWidget(), canvas);
+        const double width = canvas->region().width();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);
+        QVERIFY(canvas->region().width() < width);
+    }
+
     // Hungary in a map of some 640 pixels is computed at 0.05°, and covered.
     void hungaryIsFine()
     {
@@ -234,6 +248,7 @@ private Q_SLOTS:
         const QString shown = dir.filePath(QStringLiteral("shown.png"));
         QVERIFY(w.savePicture(shown));
         const QImage saved(shown);
+        w.canvas()->clearFocus();   // its focus frame is the screen's alone
         const QImage screen = w.canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(saved.size(), w.canvas()->size());
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), screen);

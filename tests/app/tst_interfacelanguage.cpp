@@ -1,7 +1,9 @@
 // The interface language: chosen by the environment or by tavik.conf, saved
 // from the Nyelv / Language menu without touching the site, complete in
-// tavik_en.ts, and English in every control of every window when chosen.
+// tavik_en.ts, and English in every control of every window when chosen;
+// in either language no two access keys alike in a window or a menu.
 #include "appfixture.h"
+#include "mapwindow.h"
 #include "siteconfig.h"
 #include "siteplaces.h"
 #include "translation.h"
@@ -11,11 +13,14 @@
 #include <QComboBox>
 #include <QAction>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -112,6 +117,68 @@ QStringList hungarianTexts(QWidget* window)
     return found;
 }
 
+// The Alt+letter keys of what the window shows at once: its buttons, labelled
+// boxes, group boxes, tabs and menu titles. Two alike, and the key only moves
+// the focus between them.
+QStringList windowKeyClashes(QWidget* window, const QString& state)
+{
+    QMap<QString, QStringList> keys;
+    const auto add = [&keys](const QString& text) {
+        if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+            keys[key.toString()] << text;
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            add(b->text());
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            add(l->text());
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            add(g->title());
+        else if (auto* t = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                add(t->tabText(i));
+        } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+            for (const QAction* a : bar->actions())
+                add(a->isVisible() ? a->text() : QString());
+        }
+    }
+    QStringList clashes;
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        if (it->size() > 1)
+            clashes << state + u' ' + it.key() + QStringLiteral(": ") + it->join(QStringLiteral(" / "));
+    }
+    return clashes;
+}
+
+// Every page of every tab in turn, and every menu's items among themselves.
+QStringList keyClashes(QWidget* window)
+{
+    QStringList clashes = windowKeyClashes(window, window->objectName());
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>()) {
+        const int shown = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            clashes << windowKeyClashes(window, tabs->tabText(i));
+        }
+        tabs->setCurrentIndex(shown);
+    }
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        QMap<QString, QStringList> keys;
+        for (const QAction* a : menu->actions()) {
+            if (const QKeySequence key = QKeySequence::mnemonic(a->text()); a->isVisible() && !key.isEmpty())
+                keys[key.toString()] << a->text();
+        }
+        for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+            if (it->size() > 1)
+                clashes << menu->title() + u' ' + it.key() + QStringLiteral(": ") + it->join(QStringLiteral(" / "));
+        }
+    }
+    clashes.removeDuplicates();
+    return clashes;
+}
+
 }  // namespace
 
 class InterfaceLanguageTest : public QObject {
@@ -130,6 +197,8 @@ private Q_SLOTS:
     void paddedTranslationsKeepTheirColumns();
     void windows_data();
     void windows();
+    void pictureName_data();
+    void pictureName();
 
 private:
     void setEnvironment(const QByteArray& language, const QByteArray& lcAll, const QByteArray& lcMessages,
@@ -449,10 +518,37 @@ void InterfaceLanguageTest::windows()
         QVERIFY2(hungarianTexts(w).isEmpty(), qPrintable(hungarianTexts(w).join(u'\n')));
     else
         QVERIFY(!hungarianTexts(w).isEmpty() || !title.contains(kHungarianLetters));
+    // Numbers in the boxes are written as the interface language writes them.
+    static const QRegularExpression kDecimalComma(QStringLiteral("\\d,\\d"));
+    for (const QLineEdit* box : w->findChildren<QLineEdit*>()) {
+        if (english)
+            QVERIFY2(!box->text().contains(kDecimalComma), qPrintable(box->objectName() + u' ' + box->text()));
+    }
+    const QStringList clashes = keyClashes(w);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     for (const Message& m : log.messages) {
         if (english)
             QVERIFY2(!m.text.contains(kHungarianLetters), qPrintable(m.text));
     }
+}
+
+void InterfaceLanguageTest::pictureName_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hu") << false << QStringLiteral("holdsarlo-2026-12-10.png");
+    QTest::newRow("en") << true << QStringLiteral("crescent-2026-12-10.png");
+}
+
+// The name a saved map is offered under.
+void InterfaceLanguageTest::pictureName()
+{
+    QFETCH(bool, english);
+    if (english) {
+        m_translator = installInterfaceLanguage(InterfaceLanguage::English);
+        QVERIFY(m_translator);
+    }
+    QTEST(crescentPictureName(QDate(2026, 12, 10)), "name");
 }
 
 QTEST_MAIN(InterfaceLanguageTest)

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void closedWindowIsMadeAnew();
     void shortcutsOpenDays_data();
     void shortcutsOpenDays();
+    void shortcutsFromEveryWindow_data();
+    void shortcutsFromEveryWindow();
     void pictureClickOpensTheMap();
     void kilepClosesTheMainWindowAlone();
     void companionsOutliveTheMainWindow();
@@ -318,6 +320,45 @@ void MainWindowMenuTest::shortcutsOpenDays()
         QCOMPARE(QApplication::topLevelWidgets().size(), before);
     else
         QCOMPARE(openWindows(window).size(), 1);
+}
+
+void MainWindowMenuTest::shortcutsFromEveryWindow_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("window");
+    const char* const windows[][2] = {{"hold02", "Form3"}, {"jegyzetek", "Form8"}, {"naptar1", "Form6"},
+        {"holdsarlolista", "Form5"}, {"vonas", "Form4"}, {"megfigyelohely", "SiteWindow"},
+        {"lathatosag", "VisibilityWindow"}, {"terkep", "mapWindow"}, {"eszlelesinaplo", "LogbookWindow"},
+        {"prog", "frmAbout"}, {"leir", "Form2"}};
+    for (const auto& w : windows)
+        QTest::newRow(w[1]) << w[0] << w[1];
+}
+
+// Ctrl+T, Ctrl+M and Ctrl+E open their windows from any Tavik window, wherever
+// its focus is, as from the main one.
+void MainWindowMenuTest::shortcutsFromEveryWindow()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, window);
+    DataFolder data;
+    auto a = makeWindow(data, *m_caught);
+    a->show();
+    a->findChild<QAction*>(item)->trigger();
+    const std::pair<QKeyCombination, const char*> keys[] = {{Qt::CTRL | Qt::Key_T, "VisibilityWindow"},
+                                                           {Qt::CTRL | Qt::Key_M, "mapWindow"},
+                                                           {Qt::CTRL | Qt::Key_E, "LogbookWindow"}};
+    for (const auto& [key, opened] : keys) {
+        QWidget* w = openWindows(window).value(0);
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, key.key(), key.keyboardModifiers());
+        QVERIFY2(openWindows(QLatin1String(opened)).size() == 1, opened);
+        if (window != QLatin1String(opened)) {
+            openWindows(QLatin1String(opened)).value(0)->close();
+            flushDeletions();
+        }
+    }
 }
 
 void MainWindowMenuTest::pictureClickOpensTheMap()

@@ -142,6 +142,10 @@ private Q_SLOTS:
                  qPrintable(records.out));
         const Run score = logbook(db, {QStringLiteral("score"), QStringLiteral("--json")});
         QVERIFY2(score.out.contains(QStringLiteral("\"counted\": 7")), qPrintable(score.out));
+        // The table's columns speak the interface's language, not the file's keys.
+        const Run table = logbook(db, {QStringLiteral("score")});
+        QVERIFY2(table.out.contains(QStringLiteral("szabad szemmel  binokulárral")) && !table.out.contains(QStringLiteral("naked-eye")),
+                 qPrintable(table.out));
         const Run missing = logbook(path("none.sqlite"), {QStringLiteral("list")});
         QCOMPARE(missing.exitCode, 0);
         QVERIFY(!QFile::exists(path("none.sqlite")));

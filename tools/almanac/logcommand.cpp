@@ -17,6 +17,7 @@
 #include <QJsonObject>
 #include <QThread>
 
+#include <algorithm>
 #include <optional>
 
 namespace tavik::almanac {
@@ -225,15 +226,19 @@ int showScore(LogbookStore& store, bool json)
         return Done;
     }
     QTextStream out(stdout);
+    // The columns are headed by the results as the interface language names them.
+    QStringList heads;
+    for (int r = 0; r < kResultCount; ++r)
+        heads << resultLabel(Result(r));
     auto print = [&](const QString& title, const auto& rows, auto letter, int right) {
         out << title << "\n        ";
-        for (int r = 0; r < kResultCount; ++r)
-            out << resultKey(Result(r)).leftJustified(12);
+        for (const QString& head : std::as_const(heads))
+            out << head.leftJustified(std::max<qsizetype>(12, head.size() + 2));
         out << "\n";
         for (qsizetype c = 0; c < qsizetype(rows.size()); ++c) {
             out << "   " << letter(int(c)) << "    ";
             for (int r = 0; r < kResultCount; ++r)
-                out << QString::number(rows[c][r]).leftJustified(12);
+                out << QString::number(rows[c][r]).leftJustified(std::max<qsizetype>(12, heads.at(r).size() + 2));
             out << "\n";
         }
         out << LogCommand::tr("Helyes: %1 / %2").arg(right).arg(score.counted) << "\n\n";
