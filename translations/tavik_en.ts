@@ -576,7 +576,7 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
 </translation>
     </message>
     <message>
-        <source>A --date napján (%1) nincs holdsarló: a legközelebbi együttállás %2 UT. A térkép az együttállás előtti és utáni %3 napra készül.
+        <source>A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. A térkép az együttállás előtti és utáni %3 napra készül.
 </source>
         <translation>There is no crescent on the --date day (%1): the nearest conjunction is at %2 UT. Maps are drawn for the %3 days before and after a conjunction.
 </translation>
@@ -883,6 +883,14 @@ the same file) or a file that cannot be written - then neither file is written -
     <message>
         <source>%1 (%2), %3 UT</source>
         <translation>%1 (%2), %3 UT</translation>
+    </message>
+    <message>
+        <source>nincs (a Hold a Nap előtt lenyugodott, és reggelig nem kel fel)</source>
+        <translation>none (the Moon set before the Sun and does not rise before morning)</translation>
+    </message>
+    <message>
+        <source>nincs (a Hold egész éjjel lent van, és csak a Nap után kel fel)</source>
+        <translation>none (the Moon is down all night and rises only after the Sun)</translation>
     </message>
     <message>
         <source>nincs a közelében</source>

@@ -19,8 +19,8 @@ QString place(const SkyPlace& p)
 
 QString moonEventValue(const SightingFigures& f, const QTimeZone& zone)
 {
-    if (f.moonUpAllNight)
-        return moonUpAllNightText(f.report.evening);
+    if (f.moonUpAllNight || f.moonDownAllNight)
+        return noMoonEventText(f);
     return f.moonEvent ? whenText(*f.moonEvent, zone) : noneText();
 }
 
@@ -88,8 +88,9 @@ QList<QStringList> huntRows(const QList<HuntEvening>& hunt, const QTimeZone& zon
                 << QString() << QString();
         } else {
             const CrescentSighting& c = *h.crescent;
-            // A Moon up all night has no lag, as the report says.
-            row << formatLocalTime(*h.sunEvent, zone) << (c.moonUpAllNight ? noneText() : signedDurationText(c.lagDays))
+            // A Moon up (down) all night has no lag, as the report says.
+            const bool noLag = c.moonUpAllNight || c.moonDownAllNight;
+            row << formatLocalTime(*h.sunEvent, zone) << (noLag ? noneText() : signedDurationText(c.lagDays))
                 << (c.q ? signedDurationText(c.ageDays) : QString())
                 << (c.q ? yallopText(*c.q) : noQText())
                 << (h.odehV ? odehText(*h.odehV) : QStringLiteral("-"));
