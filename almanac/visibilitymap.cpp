@@ -531,7 +531,7 @@ QList<QDate> mapDates(QDate date, bool morning, int count)
 {
     QList<QDate> dates;
     for (int i = 0; i < count; ++i)
-        dates.append(date.addDays(morning ? i - count + 1 : i));
+        dates.append(date.addDays(morning ? -i : i));
     return dates;
 }
 

@@ -94,8 +94,8 @@ bool validMapStep(double step);
 bool validMapRequest(const MapRequest& request);
 
 // The dates of `count` maps from `date`: that evening and the ones after it,
-// or the mornings up to that one, oldest first; so mornings, like the hunt
-// plan's, run up to their conjunction.
+// or that morning and the ones before it; the chosen one comes first, the
+// others go away from the conjunction as the Moon's age grows.
 QList<QDate> mapDates(QDate date, bool morning, int count);
 
 class SkyTables;

@@ -1182,8 +1182,8 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
 <context>
     <name>VisibilityFigures</name>
     <message>
-        <source>magasság %1, azimut %2</source>
-        <translation>altitude %1, azimuth %2</translation>
+        <source>magasság %1 (fénytöréssel %2), azimut %3</source>
+        <translation>altitude %1 (refracted %2), azimuth %3</translation>
     </message>
     <message>
         <source>Dátum</source>

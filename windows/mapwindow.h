@@ -11,6 +11,7 @@
 #include "visibilitymap.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QTimeZone>
@@ -41,7 +42,8 @@ struct MapWindowEnvironment {
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
     QDate date;                                     // the first evening, the last morning
     bool morning = false;
-    bool nearestNewMoon = false;                    // the evening after the new moon nearest the date
+    QDateTime chanceAfter;                          // valid: opens on the evening (morning) of the next
+                                                    // chance of class C or better after it, at the site
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
     QString ephemerisFolder;                        // empty: the usual places
 };

@@ -13,8 +13,9 @@ namespace {
 
 QString place(const SkyPlace& p)
 {
-    return QCoreApplication::translate("VisibilityFigures", "magasság %1, azimut %2")
-        .arg(degreesText(p.apparentAltitude), degreesText(p.azimuth));
+    // Airless and refracted, as the report's text gives them.
+    return QCoreApplication::translate("VisibilityFigures", "magasság %1 (fénytöréssel %2), azimut %3")
+        .arg(degreesText(p.altitude), degreesText(p.apparentAltitude), degreesText(p.azimuth));
 }
 
 QString moonEventValue(const SightingFigures& f, const QTimeZone& zone)

@@ -116,8 +116,8 @@ private:
     void timeBoxEdited(const QString& text);
     void showReport();
     void showFigures();
-    QList<almanac::HuntEvening> showHunt();
-    void showMap(const QList<almanac::HuntEvening>& hunt);
+    void showHunt();
+    void showMap();
     void listsFinished(const almanac::ListJobResult& result);
 
     VisibilityEnvironment m_env;
