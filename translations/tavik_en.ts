@@ -2780,6 +2780,18 @@ The data that came with the package (read only):
         <translation>The nearest chance</translation>
     </message>
     <message>
+        <source>%1 este: %2, %3</source>
+        <translation>%1 evening: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 hajnal: %2, %3</source>
+        <translation>%1 dawn: %2, %3</translation>
+    </message>
+    <message>
+        <source>Előtte kihagyva: %1</source>
+        <translation>Passed over before it: %1</translation>
+    </message>
+    <message>
         <source>A következő, legalább C osztályú esély</source>
         <translation>The next chance of at least class C</translation>
     </message>
