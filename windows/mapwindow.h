@@ -40,7 +40,7 @@ struct MapWindowEnvironment {
     MessageSink messages;
     almanac::Site site;                             // marked, and whose zone the times are in
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-    QDate date;                                     // the first evening, the last morning
+    QDate date;                                     // the first evening (morning), the others after (before) it
     bool morning = false;
     QDateTime chanceAfter;                          // valid: opens on the evening (morning) of the next
                                                     // chance of class C or better after it, at the site

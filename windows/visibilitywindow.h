@@ -123,7 +123,7 @@ private:
     VisibilityEnvironment m_env;
     std::optional<almanac::Ephemeris> m_eph;
     std::optional<almanac::SightingReport> m_report;
-    QDate m_mapDate;   // the map's evening, or the last of its mornings
+    QDate m_mapDate;   // the map's first evening (morning): the report's own
     std::unique_ptr<ListComputation> m_lists;
 
     QLineEdit* m_timeBox = nullptr;
