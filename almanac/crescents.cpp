@@ -142,12 +142,18 @@ std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double new
     if (s && (evening ? s->moonEvent < *other : s->moonEvent > *other))
         return s;
     const double best = sunLowestPoint(eph, std::min(sunEvent, *other), std::max(sunEvent, *other), site);
-    if (position(eph, best, SE_MOON, site).alt <= 0)
-        return s;
     CrescentSighting n;
     n.newMoon = newMoon;
     n.evening = evening;
     n.sunEvent = sunEvent;
+    if (position(eph, best, SE_MOON, site).alt <= 0) {
+        // Down the whole night: the Moon has set first.
+        n.moonEvent = n.best = sunEvent;
+        n.ageDays = sunEvent - newMoon;
+        n.visibility = YallopClass::F;
+        n.moonDownAllNight = true;
+        return n;
+    }
     n.best = best;
     n.ageDays = best - newMoon;
     n.q = yallopQ(eph, best, site);

@@ -52,6 +52,12 @@ struct CrescentSighting {
     // after the previous sunset) and stands up at the darkest time: then best is
     // the Sun's lowest point of the night, moonEvent and lagDays are 0.
     bool moonUpAllNight = false;
+    // The Moon is below the horizon at the darkest time of a night in which it
+    // does not set (rise): it set before the Sun and stays down till sunrise
+    // (in the morning: it has been down since sunset and rises after the Sun).
+    // The Moon sets first, as where the lag is negative: best is the Sun's
+    // event, moonEvent that too, lagDays 0, no q, class F.
+    bool moonDownAllNight = false;
 };
 
 // The evening after and the morning before the new moon at the site; a
@@ -69,7 +75,8 @@ std::optional<CrescentSighting> crescentOf(const Ephemeris& eph, double newMoon,
 // (rise after the previous sunset) and stands above the horizon then, the
 // best time is the Sun's lowest point between that sunset and the next
 // sunrise (the previous sunset and that sunrise), the darkest sky, with q
-// there and moonUpAllNight set.
+// there and moonUpAllNight set. Where the Moon stands below the horizon at
+// that darkest time it is the Moon setting first (moonDownAllNight).
 std::optional<CrescentSighting> crescentOfNight(const Ephemeris& eph, double newMoon, double sunEvent, bool evening,
                                                 const Site& site);
 // The moment of the Sun's lowest (airless) altitude between two moments of a

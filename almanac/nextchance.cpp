@@ -67,6 +67,23 @@ std::optional<Chance> nextChance(const Ephemeris& eph, double jdUt, const Site& 
     return std::nullopt;
 }
 
+UsableChance nextUsableChance(const Ephemeris& eph, double jdUt, const Site& site, double days)
+{
+    UsableChance u;
+    double from = jdUt;
+    for (;;) {
+        const std::optional<Chance> c = nextChance(eph, from, site, std::nullopt, jdUt + days - from);
+        if (!c)
+            return u;
+        if (c->visibility() <= YallopClass::C) {
+            u.chance = c;
+            return u;
+        }
+        u.passedOver.append(*c);
+        from = c->time();
+    }
+}
+
 double dateMoment(const Ephemeris& eph, QDate date, const Site& site, const QTimeZone& zone)
 {
     const double start = julianDayUt(date.startOfDay(zone));

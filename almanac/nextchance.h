@@ -9,6 +9,7 @@
 #include "ephemeris.h"
 
 #include <QDate>
+#include <QList>
 #include <QTimeZone>
 
 #include <optional>
@@ -31,6 +32,16 @@ struct Chance {
 // least that good. Throws EphemerisError.
 std::optional<Chance> nextChance(const Ephemeris& eph, double jdUt, const Site& site,
                                  std::optional<YallopClass> worst = std::nullopt, double days = 60.0);
+
+// The next chance a hunter can use, of class C or better, as nextChance
+// with that class finds it; and the nearer evenings and mornings it passed
+// over on the way, each of a worse class, in time order. Throws
+// EphemerisError.
+struct UsableChance {
+    std::optional<Chance> chance;   // none within `days`
+    QList<Chance> passedOver;
+};
+UsableChance nextUsableChance(const Ephemeris& eph, double jdUt, const Site& site, double days = 60.0);
 
 // The moment a date alone stands for: that day's evening best time, or for a
 // waning Moon its morning's; the sunset (sunrise) where the crescent has no

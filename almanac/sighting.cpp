@@ -178,10 +178,8 @@ QStringList sightingLines(const SightingReport& report, const QTimeZone& zone)
         lines << label(SunEvent, ev) + noSunEventText(f.polarNight);
     } else {
         lines << label(SunEvent, ev) + whenText(*r.sunEvent, zone);
-        if (f.moonUpAllNight)
-            lines << label(MoonEvent, ev) + moonUpAllNightText(ev);
-        else if (!f.moonEvent)
-            lines << label(MoonEvent, ev) + sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
+        if (!f.moonEvent)
+            lines << label(MoonEvent, ev) + noMoonEventText(f);
         else
             lines << label(MoonEvent, ev) + whenText(*f.moonEvent, zone) << label(Lag) + lagText(*f.lagDays, ev);
     }
@@ -230,6 +228,7 @@ QJsonObject sightingJson(const SightingReport& report, const QTimeZone& zone)
              f.moonEvent ? instant(*f.moonEvent) : QJsonValue(QJsonValue::Null));
     o.insert(QStringLiteral("lagMinutes"), f.lagDays ? QJsonValue(*f.lagDays * 1440.0) : QJsonValue());
     o.insert(QStringLiteral("moonUpAllNight"), f.moonUpAllNight);
+    o.insert(QStringLiteral("moonDownAllNight"), f.moonDownAllNight);
     if (f.best) {
         QJsonObject best = geometryJson(*f.best);
         best.insert(QStringLiteral("time"), instant(*f.bestTime));

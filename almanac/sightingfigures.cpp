@@ -97,7 +97,8 @@ SightingFigures sightingFigures(const SightingReport& r)
     f.polarNight = sunDownAllDay(r.sun, r.site.latitude);
     const std::optional<CrescentSighting>& c = r.crescent;
     f.moonUpAllNight = c && c->moonUpAllNight;
-    if (c && !c->moonUpAllNight) {
+    f.moonDownAllNight = c && c->moonDownAllNight;
+    if (c && !c->moonUpAllNight && !c->moonDownAllNight) {
         f.moonEvent = c->moonEvent;
         f.lagDays = c->lagDays;
     }
@@ -194,6 +195,22 @@ QString moonUpAllNightText(bool evening)
     return evening ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (a Hold ezen az éjszakán nem nyugszik le)"))
                    : sightingWords(QT_TRANSLATE_NOOP(
                        "Sighting", "nincs (a Hold ezen a hajnalon nem kel fel, egész éjjel fent van)"));
+}
+
+QString moonDownAllNightText(bool evening)
+{
+    return evening ? sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs (a Hold a Nap előtt lenyugodott, és reggelig nem kel fel)"))
+                   : sightingWords(QT_TRANSLATE_NOOP(
+                       "Sighting", "nincs (a Hold egész éjjel lent van, és csak a Nap után kel fel)"));
+}
+
+QString noMoonEventText(const SightingFigures& f)
+{
+    if (f.moonUpAllNight)
+        return moonUpAllNightText(f.report.evening);
+    if (f.moonDownAllNight)
+        return moonDownAllNightText(f.report.evening);
+    return sightingWords(QT_TRANSLATE_NOOP("Sighting", "nincs a közelében"));
 }
 
 QString noCrescentText(NoCrescent why, bool evening)

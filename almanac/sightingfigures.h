@@ -30,6 +30,7 @@ struct SightingFigures {
     bool polarNight = false;                 // no sunset (sunrise): the Sun does not rise that day
     std::optional<double> moonEvent;         // that night's moonset (moonrise)
     bool moonUpAllNight = false;
+    bool moonDownAllNight = false;           // set before the Sun and down till sunrise (mirrored at dawn)
     std::optional<double> lagDays;
     std::optional<double> bestTime;          // with the figures there
     std::optional<CrescentGeometry> best;
@@ -65,6 +66,9 @@ QString sunStateText(SunState s);
 QString moonStateText(bool up);
 QString noSunEventText(bool polarNight);                // "nincs (a Nap ezen a napon nem kel fel)"
 QString moonUpAllNightText(bool evening);
+QString moonDownAllNightText(bool evening);
+// The moonset's (moonrise's) value where there is none of that night.
+QString noMoonEventText(const SightingFigures& f);
 QString lagText(double lagDays, bool evening);          // with a note where the Moon is on the wrong side
 QString noCrescentText(NoCrescent why, bool evening);
 QString bestRuleText(const SightingFigures& f);         // "napnyugta + 4/9 késés"

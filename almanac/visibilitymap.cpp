@@ -370,6 +370,8 @@ void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double be
 
 // The night the Moon spends without setting (rising): from the sunset to the
 // next sunrise (from the previous sunset to the sunrise), a day at most.
+// Where the Moon is down at its darkest moment, as the report tells it, it
+// set before the Sun and stays down (rises after it): the Moon sets first.
 void gradeMoonlessNight(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double sun,
                         std::optional<double> otherSun)
 {
@@ -377,6 +379,11 @@ void gradeMoonlessNight(MapPoint& p, const PlaceSky& sky, const VisibilityMap& m
     const double from = evening ? sun : otherSun.value_or(sun - 1.0);
     const double to = evening ? otherSun.value_or(sun + 1.0) : sun;
     const double best = darkestMoment(sky, from, to);
+    if (altitude(sky.place(), sky.seen(true, best, false)) <= 0) {
+        p.outcome = MapOutcome::MoonsetFirst;
+        p.moonEvent = std::numeric_limits<float>::quiet_NaN();
+        return;
+    }
     p.outcome = MapOutcome::NoMoonset;
     p.moonEvent = float((best - map.epoch) * kSecondsPerDay);
     grade(p, sky, map, best);
@@ -524,7 +531,7 @@ QList<QDate> mapDates(QDate date, bool morning, int count)
 {
     QList<QDate> dates;
     for (int i = 0; i < count; ++i)
-        dates.append(date.addDays(morning ? i - count + 1 : i));
+        dates.append(date.addDays(morning ? -i : i));
     return dates;
 }
 

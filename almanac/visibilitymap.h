@@ -25,7 +25,7 @@ enum class Criterion { Yallop, Odeh };
 // after the conjunction, no sunrise, no moonrise.
 enum class MapOutcome : std::uint8_t {
     Graded,             // value and grade hold
-    MoonsetFirst,       // the Moon sets before the Sun
+    MoonsetFirst,       // the Moon sets before the Sun, or is down all night (no moonset then)
     BeforeConjunction,  // the Sun sets before the conjunction: no young Moon yet
     NoSunset,           // the Sun does not set that day
     NoMoonset,          // no moonset between the sunset and the next sunrise: graded at the
@@ -35,7 +35,8 @@ enum class MapOutcome : std::uint8_t {
 struct MapPoint {
     float sunEvent = 0;    // seconds after the map's epoch: sunset (sunrise)
     float moonEvent = 0;   // moonset (moonrise); the best time where the Moon does not set;
-                           // NaN before the conjunction where it does not
+                           // NaN before the conjunction where it does not, and where it is
+                           // down all night
     float value = 0;       // q or V at the best time
     MapOutcome outcome = MapOutcome::NoSunset;
     std::uint8_t grade = 0;   // 0 for A: a YallopClass or an OdehZone
@@ -93,8 +94,8 @@ bool validMapStep(double step);
 bool validMapRequest(const MapRequest& request);
 
 // The dates of `count` maps from `date`: that evening and the ones after it,
-// or the mornings up to that one, oldest first; so mornings, like the hunt
-// plan's, run up to their conjunction.
+// or that morning and the ones before it; the chosen one comes first, the
+// others go away from the conjunction as the Moon's age grows.
 QList<QDate> mapDates(QDate date, bool morning, int count);
 
 class SkyTables;

@@ -282,7 +282,7 @@ void A::openMapWindow(QDate date, bool morning)
     MapWindow* w = openCompanion(m_mapWindow, this, [&] {
         return new MapWindow(MapWindowEnvironment{m_env.messages, almanac::Site{site.latitude, site.longitude, site.elevation},
                                                   site.zone(), date.isValid() ? date : m_env.clock().date(), morning,
-                                                  !date.isValid(), {}, {}});
+                                                  date.isValid() ? QDateTime() : m_env.clock(), {}, {}});
     });
     if (opened && date.isValid())
         w->setEvening(date, morning);

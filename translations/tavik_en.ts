@@ -576,7 +576,7 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
 </translation>
     </message>
     <message>
-        <source>A --date napján (%1) nincs holdsarló: a legközelebbi együttállás %2 UT. A térkép az együttállás előtti és utáni %3 napra készül.
+        <source>A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. A térkép az együttállás előtti és utáni %3 napra készül.
 </source>
         <translation>There is no crescent on the --date day (%1): the nearest conjunction is at %2 UT. Maps are drawn for the %3 days before and after a conjunction.
 </translation>
@@ -885,6 +885,14 @@ the same file) or a file that cannot be written - then neither file is written -
         <translation>%1 (%2), %3 UT</translation>
     </message>
     <message>
+        <source>nincs (a Hold a Nap előtt lenyugodott, és reggelig nem kel fel)</source>
+        <translation>none (the Moon set before the Sun and does not rise before morning)</translation>
+    </message>
+    <message>
+        <source>nincs (a Hold egész éjjel lent van, és csak a Nap után kel fel)</source>
+        <translation>none (the Moon is down all night and rises only after the Sun)</translation>
+    </message>
+    <message>
         <source>nincs a közelében</source>
         <translation>none near it</translation>
     </message>
@@ -1174,8 +1182,8 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
 <context>
     <name>VisibilityFigures</name>
     <message>
-        <source>magasság %1, azimut %2</source>
-        <translation>altitude %1, azimuth %2</translation>
+        <source>magasság %1 (fénytöréssel %2), azimut %3</source>
+        <translation>altitude %1 (refracted %2), azimuth %3</translation>
     </message>
     <message>
         <source>Dátum</source>
@@ -2783,6 +2791,18 @@ The data that came with the package (read only):
     <message>
         <source>A legközelebbi esély</source>
         <translation>The nearest chance</translation>
+    </message>
+    <message>
+        <source>%1 este: %2, %3</source>
+        <translation>%1 evening: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 hajnal: %2, %3</source>
+        <translation>%1 dawn: %2, %3</translation>
+    </message>
+    <message>
+        <source>Előtte kihagyva: %1</source>
+        <translation>Passed over before it: %1</translation>
     </message>
     <message>
         <source>A következő, legalább C osztályú esély</source>

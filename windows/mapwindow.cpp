@@ -7,7 +7,7 @@
 #include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
-#include "newmoons.h"
+#include "nextchance.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -288,12 +288,17 @@ void MapWindow::startWork(bool preview)
 {
     if (!m_eph && !openEphemeris())
         return;
-    if (std::exchange(m_env.nearestNewMoon, false)) {
+    if (const QDateTime after = std::exchange(m_env.chanceAfter, QDateTime()); after.isValid()) {
         try {
-            const double newMoon = almanac::newMoonNear(
-                *m_eph, almanac::julianDayOfLocalDate(m_env.date, m_env.zone) + 0.5);
-            // The conjunction's own evening if it comes before it, else the next one.
-            setEvening(almanac::localMinute(newMoon + 0.25, m_env.zone).date(), false);
+            // The evening the visibility window opens on: the map's date is
+            // the site's in its local mean time, the day the map gives every
+            // place in its own.
+            const almanac::UsableChance usable =
+                almanac::nextUsableChance(*m_eph, almanac::julianDayUt(after), m_env.site);
+            if (usable.chance) {
+                const double event = usable.chance->sighting.sunEvent + m_env.site.longitude / 360.0;
+                setEvening(almanac::utcOf(event).date(), !usable.chance->evening());
+            }
             m_restart.stop();
         } catch (const almanac::EphemerisError& e) {
             m_statusBar->showMessage(e.message());

@@ -11,6 +11,7 @@
 #include "visibilitymap.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QTimeZone>
@@ -43,9 +44,10 @@ struct MapWindowEnvironment {
     MessageSink messages;
     almanac::Site site;                             // marked, and whose zone the times are in
     QTimeZone zone = QTimeZone(QByteArrayLiteral("Europe/Budapest"));
-    QDate date;                                     // the first evening, the last morning
+    QDate date;                                     // the first evening (morning), the others after (before) it
     bool morning = false;
-    bool nearestNewMoon = false;                    // the evening after the new moon nearest the date
+    QDateTime chanceAfter;                          // valid: opens on the evening (morning) of the next
+                                                    // chance of class C or better after it, at the site
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
     QString ephemerisFolder;                        // empty: the usual places
 };

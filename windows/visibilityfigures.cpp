@@ -13,14 +13,15 @@ namespace {
 
 QString place(const SkyPlace& p)
 {
-    return QCoreApplication::translate("VisibilityFigures", "magasság %1, azimut %2")
-        .arg(degreesText(p.apparentAltitude), degreesText(p.azimuth));
+    // Airless and refracted, as the report's text gives them.
+    return QCoreApplication::translate("VisibilityFigures", "magasság %1 (fénytöréssel %2), azimut %3")
+        .arg(degreesText(p.altitude), degreesText(p.apparentAltitude), degreesText(p.azimuth));
 }
 
 QString moonEventValue(const SightingFigures& f, const QTimeZone& zone)
 {
-    if (f.moonUpAllNight)
-        return moonUpAllNightText(f.report.evening);
+    if (f.moonUpAllNight || f.moonDownAllNight)
+        return noMoonEventText(f);
     return f.moonEvent ? whenText(*f.moonEvent, zone) : noneText();
 }
 
@@ -88,8 +89,9 @@ QList<QStringList> huntRows(const QList<HuntEvening>& hunt, const QTimeZone& zon
                 << QString() << QString();
         } else {
             const CrescentSighting& c = *h.crescent;
-            // A Moon up all night has no lag, as the report says.
-            row << formatLocalTime(*h.sunEvent, zone) << (c.moonUpAllNight ? noneText() : signedDurationText(c.lagDays))
+            // A Moon up (down) all night has no lag, as the report says.
+            const bool noLag = c.moonUpAllNight || c.moonDownAllNight;
+            row << formatLocalTime(*h.sunEvent, zone) << (noLag ? noneText() : signedDurationText(c.lagDays))
                 << (c.q ? signedDurationText(c.ageDays) : QString())
                 << (c.q ? yallopText(*c.q) : noQText())
                 << (h.odehV ? odehText(*h.odehV) : QStringLiteral("-"));

@@ -351,11 +351,38 @@ bool VisibilityWindow::recompute()
     return m_report.has_value();
 }
 
+// The coming chance a hunter can use, class C or better, as "sighting --next"
+// finds it; the nearer evenings (mornings) passed over are named with their
+// classes. Without one within the search, the nearest crescent at all.
 void VisibilityWindow::Most_Click()
 {
     const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone());
-    if (!showChanceAfter(julianDayUt(now), std::nullopt, tr("A legközelebbi esély")) && !m_eph)
-        m_timeBox->setText(now.toString(kTimeFormat));
+    if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris())) {
+        if (!m_eph)
+            m_timeBox->setText(now.toString(kTimeFormat));
+        return;
+    }
+    UsableChance usable;
+    try {
+        usable = nextUsableChance(*m_eph, julianDayUt(now), m_env.site.position());
+    } catch (const EphemerisError& e) {
+        failed(e.message());
+        return;
+    }
+    if (!usable.chance) {
+        showChanceAfter(julianDayUt(now), std::nullopt, tr("A legközelebbi esély"));
+        return;
+    }
+    showMoment(usable.chance->time(), tr("A legközelebbi esély"));
+    if (!m_report || usable.passedOver.isEmpty())
+        return;
+    QStringList passed;
+    for (const Chance& c : usable.passedOver) {
+        const QString date = localMinute(c.sighting.sunEvent, m_env.site.zone()).date().toString(kDateFormat);
+        passed << (c.evening() ? tr("%1 este: %2, %3") : tr("%1 hajnal: %2, %3"))
+                      .arg(date, QString(yallopLetter(c.visibility())), yallopWords(c.visibility()));
+    }
+    m_chance->setText(m_chance->text() + u'\n' + tr("Előtte kihagyva: %1").arg(passed.join(QStringLiteral("; "))));
 }
 
 void VisibilityWindow::KovetkezoEsely_Click()
@@ -364,10 +391,11 @@ void VisibilityWindow::KovetkezoEsely_Click()
     double from = m_report && m_timeBox->text() == m_reportText ? m_report->at
                   : box                                          ? julianDayUt(*box)
                                                                  : julianDayUt(m_env.clock());
-    // A best time shown in the box is rounded to its minute: past the time itself.
+    // A best time shown in the box is rounded to its minute: past the time
+    // itself, by more than a search started elsewhere may find it off.
     constexpr double kHalfMinute = 0.5 / 1440.0;   // days
     if (m_report && m_report->crescent && std::abs(m_report->crescent->best - from) <= kHalfMinute)
-        from = std::max(from, m_report->crescent->best);
+        from = std::max(from, m_report->crescent->best + kHalfMinute);
     showChanceAfter(from, YallopClass::C, tr("A következő, legalább C osztályú esély"));
 }
 
@@ -471,17 +499,16 @@ void VisibilityWindow::showReport()
     const std::optional<double> best =
         m_report->best && m_report->crescent ? std::optional(m_report->crescent->best) : std::nullopt;
     m_chart->setSeries(altitudeSeries(*m_eph, *m_report), best, m_env.site.zone());
-    showMap(showHunt());
+    showHunt();
+    showMap();
 }
 
-// The map's date is the evening's in the site's local mean time, the day
-// the map gives every place in its own; for mornings the plan's last, the
-// mornings before it come with it.
-void VisibilityWindow::showMap(const QList<HuntEvening>& hunt)
+// The map's date is the report's evening (morning) in the site's local mean
+// time, the day the map gives every place in its own; the next evenings (the
+// mornings before it) come after it.
+void VisibilityWindow::showMap()
 {
-    double event = m_report->sunEvent.value_or(m_report->at);
-    if (!m_report->evening && !hunt.isEmpty() && hunt.last().sunEvent)
-        event = *hunt.last().sunEvent;
+    const double event = m_report->sunEvent.value_or(m_report->at);
     m_mapDate = utcOf(event + m_env.site.longitude / 360.0).date();
     m_map->setEphemeris(*m_eph);
     m_map->setEvening(m_mapDate, !m_report->evening, m_env.site.position(), m_map->criterion());
@@ -506,9 +533,9 @@ void VisibilityWindow::showFigures()
     }
 }
 
-QList<HuntEvening> VisibilityWindow::showHunt()
+void VisibilityWindow::showHunt()
 {
-    QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
+    const QList<HuntEvening> hunt = crescentHunt(*m_eph, *m_report, m_env.site.zone());
     m_hunt->setHorizontalHeaderLabels(huntHeadings(m_report->evening));
     const QList<QStringList> rows = huntRows(hunt, m_env.site.zone());
     m_hunt->setRowCount(int(rows.size()));
@@ -519,7 +546,6 @@ QList<HuntEvening> VisibilityWindow::showHunt()
             m_hunt->setItem(r, c, item);
         }
     }
-    return hunt;
 }
 
 QString VisibilityWindow::reportText() const

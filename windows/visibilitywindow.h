@@ -116,14 +116,14 @@ private:
     void timeBoxEdited(const QString& text);
     void showReport();
     void showFigures();
-    QList<almanac::HuntEvening> showHunt();
-    void showMap(const QList<almanac::HuntEvening>& hunt);
+    void showHunt();
+    void showMap();
     void listsFinished(const almanac::ListJobResult& result);
 
     VisibilityEnvironment m_env;
     std::optional<almanac::Ephemeris> m_eph;
     std::optional<almanac::SightingReport> m_report;
-    QDate m_mapDate;   // the map's evening, or the last of its mornings
+    QDate m_mapDate;   // the map's first evening (morning): the report's own
     std::unique_ptr<ListComputation> m_lists;
 
     QLineEdit* m_timeBox = nullptr;

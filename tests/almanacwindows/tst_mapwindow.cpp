@@ -95,8 +95,24 @@ private Q_SLOTS:
         }
     }
 
-    // Several mornings run up to the chosen one, oldest first, as the
-    // visibility window's plan runs up to the conjunction.
+    // Opened without a date (Ctrl+M) on a December evening: the evening of
+    // the next usable chance, the visibility window's, not the conjunction's.
+    void opensOnTheNextUsableChance()
+    {
+        MapWindowEnvironment env = environment();
+        env.site = almanac::Site{kDebrecenLat, kDebrecenLon, 120};
+        env.date = QDate(2026, 12, 7);
+        env.chanceAfter = QDateTime(env.date, QTime(21, 0), env.zone);
+        MapWindow w(env);
+        w.setEveningCount(1);
+        w.resize(900, 600);
+        w.show();
+        QVERIFY(waitForMaps(w));
+        QCOMPARE(w.canvas()->maps().first().request.date, QDate(2026, 12, 10));
+        QVERIFY(!w.canvas()->maps().first().request.morning);
+    }
+
+    // Several mornings: the chosen one first, then the ones before it.
     void morningsComeBeforeTheDate()
     {
         MapWindowEnvironment env = environment();
@@ -110,8 +126,8 @@ private Q_SLOTS:
         QStringList dates;
         for (const almanac::VisibilityMap& m : w.canvas()->maps())
             dates << m.request.date.toString(QStringLiteral("yyyy.MM.dd"));
-        QCOMPARE(dates, (QStringList{"2025.05.24", "2025.05.25", "2025.05.26"}));
-        QVERIFY(w.canvas()->sheet().captions.first().startsWith(QStringLiteral("2025.05.24.")));
+        QCOMPARE(dates, (QStringList{"2025.05.26", "2025.05.25", "2025.05.24"}));
+        QVERIFY(w.canvas()->sheet().captions.first().startsWith(QStringLiteral("2025.05.26.")));
     }
 
     // Tab goes round every control, each with a name a screen reader says.

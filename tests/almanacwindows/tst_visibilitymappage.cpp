@@ -20,18 +20,26 @@ private Q_SLOTS:
     void mapOfTheReportsEvening_data()
     {
         QTest::addColumn<QString>("at");
+        QTest::addColumn<QStringList>("planned");
         QTest::addColumn<QStringList>("dates");
         QTest::addColumn<bool>("morning");
-        QTest::newRow("evening after the new moon") << QStringLiteral("2025.05.27 21:05")
-                                                    << QStringList{"2025.05.27", "2025.05.28", "2025.05.29"} << false;
-        // Up to the conjunction, as the plan's mornings, not on past it.
+        const QStringList evenings{"2025.05.27", "2025.05.28", "2025.05.29"};
+        QTest::newRow("evening after the new moon") << QStringLiteral("2025.05.27 21:05") << evenings << evenings
+                                                    << false;
+        // The report's own morning first, then the ones before it, never
+        // one past the conjunction.
         QTest::newRow("morning before it") << QStringLiteral("2025.05.26 04:30")
-                                           << QStringList{"2025.05.25", "2025.05.26", "2025.05.27"} << true;
+                                           << QStringList{"2025.05.25", "2025.05.26", "2025.05.27"}
+                                           << QStringList{"2025.05.26", "2025.05.25", "2025.05.24"} << true;
+        QTest::newRow("the coming dawn") << QStringLiteral("2026.12.07 21:00")
+                                         << QStringList{"2026.12.06", "2026.12.07", "2026.12.08"}
+                                         << QStringList{"2026.12.08", "2026.12.07", "2026.12.06"} << true;
     }
 
     void mapOfTheReportsEvening()
     {
         QFETCH(QString, at);
+        QFETCH(QStringList, planned);
         QFETCH(QStringList, dates);
         QFETCH(bool, morning);
         DataFolder data;
@@ -56,14 +64,14 @@ private Q_SLOTS:
         QVERIFY(map->computing());
         QVERIFY(ready.wait(60000));
         auto* plan = w.findChild<QTableWidget*>(QStringLiteral("hunt"));
-        QStringList planned, mapped;
+        QStringList plannedRows, mapped;
         for (int r = 0; r < plan->rowCount(); ++r)
-            planned << plan->item(r, 0)->text();
+            plannedRows << plan->item(r, 0)->text();
         for (const almanac::VisibilityMap& m : map->maps()) {
             mapped << m.request.date.toString(QStringLiteral("yyyy.MM.dd"));
             QCOMPARE(m.request.morning, morning);
         }
-        QCOMPARE(planned, dates);
+        QCOMPARE(plannedRows, planned);
         QCOMPARE(mapped, dates);
     }
 };

@@ -83,6 +83,7 @@ const Place kLongyearbyen{QStringLiteral("Longyearbyen"), 78.22, 15.65, 10, "Eur
 const Place kLosAngeles{QStringLiteral("Los Angeles"), 34.05, -118.24, 90, "America/Los_Angeles"};
 const Place kUmea{QStringLiteral("Umeå"), 63.0, 20.0, 0, "Europe/Stockholm"};
 const Place kSantiago{QStringLiteral("Santiago"), -33.45, -70.67, 520, "America/Santiago"};
+const Place kDebrecen{QStringLiteral("Debrecen"), 47.5316, 21.6273, 120, "Europe/Budapest"};
 
 }  // namespace
 
@@ -132,9 +133,12 @@ private Q_SLOTS:
         QCOMPARE(text("arcv"), deg(now[QStringLiteral("arcv")]));
         QCOMPARE(text("daz"), deg(now[QStringLiteral("daz")]));
         QCOMPARE(text("lit"), decimalText(now[QStringLiteral("illuminatedFraction")].toDouble() * 100, 2) + u'%');
-        QCOMPARE(text("sun"), QStringLiteral("magasság %1, azimut %2")
-                                  .arg(deg(j[QStringLiteral("sun")][QStringLiteral("apparentAltitude")]),
-                                       deg(j[QStringLiteral("sun")][QStringLiteral("azimuth")])));
+        for (const char* body : {"sun", "moon"}) {
+            const QJsonValue p = j[QLatin1String(body)];
+            QCOMPARE(text(body), QStringLiteral("magasság %1 (fénytöréssel %2), azimut %3")
+                                     .arg(deg(p[QStringLiteral("altitude")]), deg(p[QStringLiteral("apparentAltitude")]),
+                                          deg(p[QStringLiteral("azimuth")])));
+        }
         const QJsonValue sunEvent = j[evening ? QStringLiteral("sunset") : QStringLiteral("sunrise")];
         QCOMPARE(text("sunEvent"), sunEvent.isNull() ? QStringLiteral("nincs") : local(sunEvent, zone));
         QCOMPARE(text("sunEvent.label"), evening ? QStringLiteral("Napnyugta:") : QStringLiteral("Napkelte:"));
@@ -218,28 +222,36 @@ private Q_SLOTS:
     // to the next of class C or better, "Most" comes back.
     void nextChance_data()
     {
+        QTest::addColumn<Place>("place");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QString>("coming");
         QTest::addColumn<QString>("next");
         const QTimeZone zone("Europe/Budapest");
-        QTest::newRow("evening") << QDateTime(QDate(2025, 5, 27), QTime(12, 0), zone)
+        QTest::newRow("evening") << kBudapest << QDateTime(QDate(2025, 5, 27), QTime(12, 0), zone)
                                  << "2025.05.27 21:00|A legközelebbi esély: 2025.05.27 este, ma – Yallop B (jó időben látható)"
                                  << "2025.05.28 21:32|A következő, legalább C osztályú esély: 2025.05.28 este, holnap – Yallop A (könnyen látható)";
-        QTest::newRow("morning") << QDateTime(QDate(2025, 5, 25), QTime(12, 0), zone)
+        QTest::newRow("morning") << kBudapest << QDateTime(QDate(2025, 5, 25), QTime(12, 0), zone)
                                  << "2025.05.26 04:27|A legközelebbi esély: 2025.05.26 hajnalban, holnap – Yallop B (jó időben látható)"
                                  << "2025.05.27 21:00|A következő, legalább C osztályú esély: 2025.05.27 este, 2 nap múlva – Yallop B (jó időben látható)";
-        QTest::newRow("Moon sets first") << QDateTime(QDate(2025, 11, 20), QTime(12, 0), zone)
-                                         << "2025.11.20 16:03|A legközelebbi esély: 2025.11.20 este, ma – a sarló nem látható"
-                                         << "2025.11.22 16:25|A következő, legalább C osztályú esély: 2025.11.22 este, 2 nap múlva – Yallop A (könnyen látható)";
+        // The evenings a hunter cannot use are passed over, and named.
+        QTest::newRow("Moon sets first") << kBudapest << QDateTime(QDate(2025, 11, 20), QTime(12, 0), zone)
+                                         << "2025.11.22 16:25|A legközelebbi esély: 2025.11.22 este, 2 nap múlva – Yallop A (könnyen látható)\n"
+                                            "Előtte kihagyva: 2025.11.20 este: F, nem látható; 2025.11.21 este: F, nem látható"
+                                         << "2025.11.23 16:50|A következő, legalább C osztályú esély: 2025.11.23 este, 3 nap múlva – Yallop A (könnyen látható)";
+        QTest::newRow("Debrecen in December") << kDebrecen << QDateTime(QDate(2026, 12, 7), QTime(21, 0), zone)
+                                              << "2026.12.10 16:02|A legközelebbi esély: 2026.12.10 este, 3 nap múlva – Yallop C (távcső segíthet)\n"
+                                                 "Előtte kihagyva: 2026.12.08 hajnal: F, nem látható; 2026.12.09 este: F, nem látható"
+                                              << "2026.12.11 16:30|A következő, legalább C osztályú esély: 2026.12.11 este, 4 nap múlva – Yallop A (könnyen látható)";
     }
 
     void nextChance()
     {
+        QFETCH(Place, place);
         QFETCH(QDateTime, now);
         QFETCH(QString, coming);
         QFETCH(QString, next);
         DataFolder data;
-        VisibilityWindow w(environment(data, kBudapest, QString(), failOnMessages(), now));
+        VisibilityWindow w(environment(data, place, QString(), failOnMessages(), now));
         auto shown = [&w] {
             return w.findChild<QLineEdit*>(QStringLiteral("timeBox"))->text() + u'|'
                    + w.findChild<QLabel*>(QStringLiteral("chance"))->text();

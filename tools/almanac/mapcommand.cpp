@@ -207,9 +207,9 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         const VisibilityMapJob work(eph, job.request);
         if (!work.nearNewMoon()) {
             errorStream() << QCoreApplication::translate(
-                                 "MapCommand", "A --date napján (%1) nincs holdsarló: a legközelebbi együttállás %2 UT. "
+                                 "MapCommand", "A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. "
                                                "A térkép az együttállás előtti és utáni %3 napra készül.\n")
-                                 .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd.")),
+                                 .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd")),
                                       formatLocalMinute(work.newMoon(), QTimeZone::utc()))
                                  .arg(int(kMaxMapAge));
             return kBadInput;

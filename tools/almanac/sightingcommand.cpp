@@ -67,6 +67,13 @@ std::optional<double> reportMoment(const Ephemeris& eph, const AtTime& at, bool 
     return chance->time();
 }
 
+// Whether the ephemeris files reach round the moment --next found: its report
+// reads weeks either side of it, as --at's does.
+bool nextCovered(bool next, double moment, const QTimeZone& zone)
+{
+    return !next || coveredByEphemeris(sightingReach(moment), QStringLiteral("next"), formatLocalMinute(moment, zone));
+}
+
 }  // namespace
 
 int runSightingCommand(const QStringList& arguments)
@@ -130,6 +137,8 @@ int runSightingCommand(const QStringList& arguments)
         const std::optional<double> moment = reportMoment(eph, *at, next, *site, zone);
         if (!moment)
             return 4;
+        if (!nextCovered(next, *moment, zone))
+            return 3;
         const SightingReport report = sightingAt(eph, *moment, *site);
         QTextStream out(stdout);
         if (p.isSet(QStringLiteral("json")))

@@ -166,6 +166,18 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).filter(QStringLiteral("new")), QStringList());
     }
 
+    // The Hungarian date's closing dot stays out of the English message.
+    void noCrescentInEnglish()
+    {
+        const Run r = almanac({QStringLiteral("map"), QStringLiteral("--date"), QStringLiteral("2025.02.12"),
+                               QStringLiteral("--out"), at(QStringLiteral("new.png"))},
+                              QStringLiteral("/nonexistent"), QStringLiteral("en_US.UTF-8"));
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.startsWith(QStringLiteral("There is no crescent on the --date day (2025.02.12): the nearest "
+                                                 "conjunction is at 2025.01.29 12:36 UT.")),
+                 qPrintable(r.err));
+    }
+
     void tableFolderFullOrReadOnly_data()
     {
         QTest::addColumn<bool>("readOnly");

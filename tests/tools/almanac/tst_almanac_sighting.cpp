@@ -368,10 +368,15 @@ private Q_SLOTS:
     // reaches two lunations back.
     void momentOutsideTheFiles_data()
     {
-        QTest::addColumn<QString>("at");
-        QTest::newRow("1700") << "1700.03.02 18:00";
-        QTest::newRow("new moons before the files") << "1800.03.25 18:00";
-        QTest::newRow("new moon after the files") << "2399.12.10 18:00";
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("1700") << QStringList{"--at", "1700.03.02 18:00"};
+        QTest::newRow("new moons before the files") << QStringList{"--at", "1800.03.25 18:00"};
+        QTest::newRow("new moon after the files") << QStringList{"--at", "2399.12.10 18:00"};
+        // Sydney's next chance, the evening of 2399.11.29, needs the
+        // conjunctions after the files' end: the search stops short of it.
+        QTest::newRow("next chance after the files")
+            << QStringList{"--next", "--at", "2399.11.27 06:00", "--lat", "-33.87", "--lon", "151.21", "--tz",
+                           "Australia/Sydney"};
     }
 
     // Svalbard's midnight sun: no sunset, no crescent evening to offer.
@@ -386,8 +391,8 @@ private Q_SLOTS:
 
     void momentOutsideTheFiles()
     {
-        QFETCH(QString, at);
-        const Run r = sighting({QStringLiteral("--at"), at});
+        QFETCH(QStringList, args);
+        const Run r = sighting(args);
         QCOMPARE(r.exitCode, 3);
         QVERIFY2(r.err.contains(QStringLiteral("Az efemeriszfájlok nem fedik le ezt az időpontot")), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());

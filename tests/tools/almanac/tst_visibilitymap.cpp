@@ -6,12 +6,17 @@
 #include "ephemeris.h"
 #include "maptable.h"
 #include "sighting.h"
+#include "sightingfigures.h"
 #include "visibilitymap.h"
 
 #include <swephexp.h>
 
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTimeZone>
+
+#include <cmath>
+#include <limits>
 
 using namespace tavik::almanac;
 
@@ -79,6 +84,12 @@ Expected perPlace(const Ephemeris& eph, const VisibilityMap& map, int row, int c
     }
     const bool yallop = map.request.criterion == Criterion::Yallop;
     if (!moon) {
+        const std::optional<CrescentSighting> c = crescentOfNight(eph, map.newMoon, *sun, evening, site);
+        if (c && c->moonDownAllNight) {
+            e.outcome = MapOutcome::MoonsetFirst;
+            e.moonEvent = std::numeric_limits<double>::quiet_NaN();
+            return e;
+        }
         e.outcome = MapOutcome::NoMoonset;
         e.best = evening ? darkest(eph, site, *sun, otherSun.value_or(*sun + 1.0))
                          : darkest(eph, site, otherSun.value_or(*sun - 1.0), *sun);
@@ -146,7 +157,11 @@ private Q_SLOTS:
             const double tolerance = (std::abs(map.latitude(row)) < 60 ? 5 : 60) * kSecond;
             if (e.outcome != MapOutcome::NoSunset)
                 QVERIFY2(std::abs(map.julianDay(p.sunEvent) - e.sunEvent) < tolerance, where);
-            if (e.outcome == MapOutcome::Graded || e.outcome == MapOutcome::MoonsetFirst)
+            if (e.outcome == MapOutcome::MoonsetFirst && std::isnan(e.moonEvent)) {
+                ++moonless;   // down all night
+                QVERIFY2(std::isnan(p.moonEvent), where);
+            }
+            else if (e.outcome == MapOutcome::Graded || e.outcome == MapOutcome::MoonsetFirst)
                 QVERIFY2(std::abs(map.julianDay(p.moonEvent) - e.moonEvent) < tolerance, where);
             if (e.outcome == MapOutcome::NoMoonset) {
                 ++moonless;
@@ -200,6 +215,61 @@ private Q_SLOTS:
         QCOMPARE(map.latitude(row), latitude);
         QCOMPARE(map.longitude(column), longitude);
         QCOMPARE(int(map.at(row, column).outcome), int(perPlace(eph, map, row, column).outcome));
+    }
+
+    // Beyond 60° the Moon may neither set nor rise all night: up, graded at
+    // the darkest moment, or down, set before the Sun (risen after it). The
+    // map's one cell there and the sighting report at its sunset (sunrise)
+    // say the same.
+    void polarNightAsReported_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<bool>("moonUp");
+        QTest::newRow("2026-05-18 evening, south, down") << QDate(2026, 5, 18) << false << -62.5 << -179.5 << false;
+        QTest::newRow("2026-05-18 evening, south, down, 63°") << QDate(2026, 5, 18) << false << -63.0 << -97.0 << false;
+        QTest::newRow("2026-05-18 evening, north, up") << QDate(2026, 5, 18) << false << 69.0 << -23.0 << true;
+        QTest::newRow("2026-01-19 evening, north, down") << QDate(2026, 1, 19) << false << 69.0 << 75.0 << false;
+        QTest::newRow("2025-12-21 evening, south, up") << QDate(2025, 12, 21) << false << -65.0 << -93.0 << true;
+        QTest::newRow("2025-05-27 morning, north, up") << QDate(2025, 5, 27) << true << 67.0 << 53.0 << true;
+        QTest::newRow("2025-05-27 morning, south, down") << QDate(2025, 5, 27) << true << -65.0 << 179.0 << false;
+        QTest::newRow("2026-01-19 morning, south, up") << QDate(2026, 1, 19) << true << -67.0 << 97.0 << true;
+        QTest::newRow("2025-12-19 morning, north, down") << QDate(2025, 12, 19) << true << 67.0 << -97.0 << false;
+    }
+
+    void polarNightAsReported()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, morning);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(bool, moonUp);
+        const MapRegion cell{longitude - 0.5, latitude - 0.5, longitude + 0.5, latitude + 0.5};
+        const VisibilityMap map = computeVisibilityMap(eph, MapRequest{date, morning, Criterion::Yallop, 1.0, cell});
+        QCOMPARE(map.rows * map.columns, 1);
+        const MapPoint& p = map.at(0, 0);
+        QCOMPARE(int(p.outcome), int(moonUp ? MapOutcome::NoMoonset : MapOutcome::MoonsetFirst));
+        const Site site{latitude, longitude, 0.0};
+        const double sun = map.julianDay(p.sunEvent);
+        const SightingReport r = sightingAt(eph, sun + (morning ? -60 : 60) * kSecond, site);
+        QCOMPARE(r.evening, !morning);
+        QVERIFY(r.sunEvent && std::abs(*r.sunEvent - sun) < 60 * kSecond);
+        QVERIFY(r.crescent);
+        QCOMPARE(r.crescent->moonUpAllNight, moonUp);
+        QCOMPARE(r.crescent->moonDownAllNight, !moonUp);
+        const QString moonEvent = sightingLines(r, QTimeZone::utc()).at(9);
+        if (!moonUp) {
+            QVERIFY(!r.best && !r.crescent->q);
+            QCOMPARE(r.crescent->visibility, YallopClass::F);
+            QVERIFY2(moonEvent.endsWith(moonDownAllNightText(!morning)), qPrintable(moonEvent));
+            return;
+        }
+        QVERIFY(r.best);
+        QVERIFY(std::abs(map.julianDay(float(map.bestSeconds(p))) - r.crescent->best) < 2 * 60 * kSecond);
+        QVERIFY2(std::abs(r.best->q - p.value) < 0.01, qPrintable(QString::number(r.best->q)));
+        QCOMPARE(int(yallopClass(r.best->q)), int(p.grade));
     }
 };
 
