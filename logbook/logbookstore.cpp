@@ -230,6 +230,13 @@ LogbookStore::~LogbookStore()
     }
 }
 
+void LogbookStore::close()
+{
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::database(m_connection, false).close();
+    m_open = m_hasSchema = false;
+}
+
 StoreStatus LogbookStore::open(bool create)
 {
     if (m_open)

@@ -60,6 +60,8 @@ public:
     LogbookStore& operator=(const LogbookStore&) = delete;
 
     const QString& path() const noexcept { return m_path; }
+    // Lets go of the file; the next call opens it again.
+    void close();
 
     // Every entry in the order saved; a missing file is an empty logbook, or
     // StoreFault::Missing when mustExist. A record that cannot be read (a

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <sys/stat.h>
@@ -131,6 +132,7 @@ ImportResult importAttemptsCsv(LogbookStore& store, const QString& csvPath, cons
     }
     AttemptCsvReader reader(file);
     const qint64 total = file.size();
+    const bool existed = QFileInfo::exists(store.path());
     const StoreStatus s = store.insertStreamed(
         [&](const LogbookStore::AddEntry& add) { return importer.run(reader, total, add); });
     if (importer.stopped || !result.ephemeris.isEmpty()) {
@@ -142,6 +144,12 @@ ImportResult importAttemptsCsv(LogbookStore& store, const QString& csvPath, cons
     }
     if (!result.faults.isEmpty() || result.cancelled || !result.ephemeris.isEmpty())
         result.added = 0;
+    std::stable_sort(result.faults.begin(), result.faults.end(),
+                     [](const CsvFault& a, const CsvFault& b) { return a.line < b.line; });
+    if (!existed && result.added == 0 && !result.ok()) {   // a logbook made for nothing is not left behind
+        store.close();
+        QFile::remove(store.path());
+    }
     return result;
 }
 
