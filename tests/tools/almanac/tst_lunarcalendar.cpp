@@ -215,10 +215,20 @@ private Q_SLOTS:
         QCOMPARE(uids(second), uids(first));
         QVERIFY(uids(first).size() > 12);
 
-        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-        QProcess probe;
-        probe.start(python, {QStringLiteral("-c"), QStringLiteral("import icalendar")});
-        if (python.isEmpty() || !probe.waitForFinished() || probe.exitCode() != 0)
+        // Debian's python3-icalendar serves the system's Python, which another
+        // python3 first on the PATH may hide.
+        QString python;
+        for (const QString& candidate :
+             {QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable(QStringLiteral("python3"))}) {
+            QProcess probe;
+            probe.start(candidate, {QStringLiteral("-c"), QStringLiteral("import icalendar")});
+            if (!candidate.isEmpty() && probe.waitForFinished() && probe.exitStatus() == QProcess::NormalExit
+                && probe.exitCode() == 0) {
+                python = candidate;
+                break;
+            }
+        }
+        if (python.isEmpty())
             QSKIP("python3-icalendar is not installed (scripts/deps.sh installs it)");
         QProcess p;
         p.start(python, {QStringLiteral("-c"), QStringLiteral(
@@ -234,7 +244,9 @@ private Q_SLOTS:
         QCOMPARE(p.exitCode(), 0);
         const QStringList said = QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(u' ');
         QCOMPARE(said.mid(0, 3), (QStringList{"12", "True", "True"}));
-        QCOMPARE(said.last(), QStringLiteral("2025-03-01"));   // the crescent seen from Szeged on 2025-02-28
+        // Szeged did not see the crescent of 2025-02-28 (Yallop E), so
+        // Sha'ban has 30 days there and Ramadan begins on 2 March.
+        QCOMPARE(said.last(), QStringLiteral("2025-03-02"));
         QVERIFY(said.join(u' ').contains(QStringLiteral("Ramadán 1.")));
     }
 
