@@ -11,11 +11,6 @@ using namespace tavik::almanac;
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("LunarMonths", text);
-}
-
 // The numbers in the interface's language: its decimal comma or point.
 QLocale numberLocale()
 {
@@ -93,61 +88,61 @@ QString hijriMonthName(int month)
         QT_TRANSLATE_NOOP("LunarMonths", "Dzul-kaada"),
         QT_TRANSLATE_NOOP("LunarMonths", "Dzul-hiddzsa"),
     };
-    return month >= 1 && month <= 12 ? tr(names[month - 1]) : QString();
+    return month >= 1 && month <= 12 ? QCoreApplication::translate("LunarMonths", names[month - 1]) : QString();
 }
 
 QString monthRuleName(MonthRule rule)
 {
     switch (rule) {
-    case MonthRule::UmmAlQura: return tr("Umm al-Qura");
-    case MonthRule::Istanbul: return tr("Isztambul 2016");
-    case MonthRule::Mabims: return tr("MABIMS 2021");
-    case MonthRule::Yallop: return tr("Yallop (helyi)");
+    case MonthRule::UmmAlQura: return QCoreApplication::translate("LunarMonths", "Umm al-Qura");
+    case MonthRule::Istanbul: return QCoreApplication::translate("LunarMonths", "Isztambul 2016");
+    case MonthRule::Mabims: return QCoreApplication::translate("LunarMonths", "MABIMS 2021");
+    case MonthRule::Yallop: return QCoreApplication::translate("LunarMonths", "Yallop (helyi)");
     case MonthRule::Odeh: break;
     }
-    return tr("Odeh (helyi)");
+    return QCoreApplication::translate("LunarMonths", "Odeh (helyi)");
 }
 
 QString monthRuleDescription(MonthRule rule)
 {
     switch (rule) {
     case MonthRule::UmmAlQura:
-        return tr("Szaúd-Arábia polgári naptára: a hónap 29. napján Mekkában, ha az együttállás napnyugta előtt "
+        return QCoreApplication::translate("LunarMonths", "Szaúd-Arábia polgári naptára: a hónap 29. napján Mekkában, ha az együttállás napnyugta előtt "
                   "van, és a Hold a Nap után nyugszik, másnap kezdődik az új hónap; különben 30 napos a hónap.");
     case MonthRule::Istanbul:
-        return tr("A 2016-os isztambuli kongresszus egységes naptára (Diyanet): másnap kezdődik a hónap, ha 24:00 "
+        return QCoreApplication::translate("LunarMonths", "A 2016-os isztambuli kongresszus egységes naptára (Diyanet): másnap kezdődik a hónap, ha 24:00 "
                   "UT előtt valahol a Földön napnyugtakor az elongáció legalább 8°, a Hold magassága legalább 5°; "
                   "vagy ha csak utána, Amerika szárazföldjén, és az együttállás Új-Zélandon hajnal előtt van.");
     case MonthRule::Mabims:
-        return tr("Brunei, Indonézia, Malajzia és Szingapúr 2021-es feltétele: a 29. napon napnyugtakor a Hold "
+        return QCoreApplication::translate("LunarMonths", "Brunei, Indonézia, Malajzia és Szingapúr 2021-es feltétele: a 29. napon napnyugtakor a Hold "
                   "magassága legalább 3°, a (geocentrikus) elongáció legalább 6,4° a helyen.");
     case MonthRule::Yallop:
-        return tr("A helyen látható holdsarló: a 29. napon este Yallop A vagy B (távcsővel C is), különben 30 "
+        return QCoreApplication::translate("LunarMonths", "A helyen látható holdsarló: a 29. napon este Yallop A vagy B (távcsővel C is), különben 30 "
                   "napos a hónap.");
     case MonthRule::Odeh: break;
     }
-    return tr("A helyen látható holdsarló: a 29. napon este Odeh A (távcsővel B is), különben 30 napos a hónap.");
+    return QCoreApplication::translate("LunarMonths", "A helyen látható holdsarló: a 29. napon este Odeh A (távcsővel B is), különben 30 napos a hónap.");
 }
 
 QString hijriDateText(int day, const HijriMonthNumber& month)
 {
-    return tr("%3. %2 %1.").arg(day).arg(hijriMonthName(month.month)).arg(month.year);
+    return QCoreApplication::translate("LunarMonths", "%3. %2 %1.").arg(day).arg(hijriMonthName(month.month)).arg(month.year);
 }
 
 QString marginText(double margin, MarginUnit unit)
 {
     switch (unit) {
-    case MarginUnit::Minutes: return tr("%1 perc").arg(signedNumber(margin, 1));
-    case MarginUnit::Degrees: return tr("%1°").arg(signedNumber(margin, 2));
-    case MarginUnit::YallopQ: return tr("q %1").arg(signedNumber(margin, 3));
+    case MarginUnit::Minutes: return QCoreApplication::translate("LunarMonths", "%1 perc").arg(signedNumber(margin, 1));
+    case MarginUnit::Degrees: return QCoreApplication::translate("LunarMonths", "%1°").arg(signedNumber(margin, 2));
+    case MarginUnit::YallopQ: return QCoreApplication::translate("LunarMonths", "q %1").arg(signedNumber(margin, 3));
     case MarginUnit::OdehV: break;
     }
-    return tr("V %1").arg(signedNumber(margin, 2));
+    return QCoreApplication::translate("LunarMonths", "V %1").arg(signedNumber(margin, 2));
 }
 
 QString borderlineText(const LunarMonth& m)
 {
-    return tr("Határeset: a szabály %1 híján dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.")
+    return QCoreApplication::translate("LunarMonths", "Határeset: a szabály %1 híján dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.")
         .arg(marginText(m.margin, m.unit), placeText(m.decidedWhere),
              utcOf(m.decidedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
@@ -169,22 +164,22 @@ QString calendarTsvLine(const LunarMonth& m)
 QStringList calendarTable(const QList<LunarMonth>& months, MonthRule rule)
 {
     QStringList lines{monthRuleName(rule)};
-    const QString head = tr("%1 %2 %3 %4 %5 %6")
-                             .arg(tr("Hónap"), -28)
-                             .arg(tr("Első nap"), -11)
-                             .arg(tr("Nap"), 3)
-                             .arg(tr("Együttállás (UT)"), -17)
-                             .arg(tr("Különbség"), -12)
-                             .arg(tr("Megjegyzés"));
+    const QString head = QCoreApplication::translate("LunarMonths", "%1 %2 %3 %4 %5 %6")
+                             .arg(QCoreApplication::translate("LunarMonths", "Hónap"), -28)
+                             .arg(QCoreApplication::translate("LunarMonths", "Első nap"), -11)
+                             .arg(QCoreApplication::translate("LunarMonths", "Nap"), 3)
+                             .arg(QCoreApplication::translate("LunarMonths", "Együttállás (UT)"), -17)
+                             .arg(QCoreApplication::translate("LunarMonths", "Különbség"), -12)
+                             .arg(QCoreApplication::translate("LunarMonths", "Megjegyzés"));
     lines << head;
     for (const LunarMonth& m : months) {
         QString note;
         if (m.borderline)
-            note = tr("határeset");
+            note = QCoreApplication::translate("LunarMonths", "határeset");
         if (m.shift != 0)
-            note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + tr("kézzel %1 nap").arg(signedNumber(m.shift, 0));
+            note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QCoreApplication::translate("LunarMonths", "kézzel %1 nap").arg(signedNumber(m.shift, 0));
         else if (m.followsShift)
-            note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + tr("az előző igazítást követi");
+            note += (note.isEmpty() ? QString() : QStringLiteral(", ")) + QCoreApplication::translate("LunarMonths", "az előző igazítást követi");
         lines << QStringLiteral("%1 %2 %3 %4 %5 %6")
                      .arg(hijriDateText(1, m.number), -28)
                      .arg(m.firstDay.toString(Qt::ISODate), -11)
@@ -243,23 +238,23 @@ QByteArray calendarIcs(const QList<LunarMonth>& months, const CalendarRequest& r
     addLine(out, QStringLiteral("X-WR-CALNAME:") + escapeIcsText(monthRuleName(r.rule)));
     for (const LunarMonth& m : months) {
         const QString key = QStringLiteral("%1-%2").arg(m.number.year).arg(m.number.month, 2, 10, QLatin1Char('0'));
-        QString description = tr("Együttállás: %1 UT.").arg(utcOf(m.conjunction).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        QString description = QCoreApplication::translate("LunarMonths", "Együttállás: %1 UT.").arg(utcOf(m.conjunction).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         if (m.borderline)
             description += u'\n' + borderlineText(m);
         if (m.shift != 0)
-            description += u'\n' + tr("Kézzel igazítva: %1 nap.").arg(signedNumber(m.shift, 0));
+            description += u'\n' + QCoreApplication::translate("LunarMonths", "Kézzel igazítva: %1 nap.").arg(signedNumber(m.shift, 0));
         addLine(out, QStringLiteral("BEGIN:VEVENT"));
         addLine(out, QStringLiteral("UID:hijri-%1-%2%3@tavik").arg(key, rule, local));
         addLine(out, QStringLiteral("DTSTAMP:") + dtstamp);
         addLine(out, QStringLiteral("DTSTART;VALUE=DATE:") + icsDate(m.firstDay));
         addLine(out, QStringLiteral("DTEND;VALUE=DATE:") + icsDate(m.firstDay.addDays(1)));
         addLine(out, QStringLiteral("SUMMARY:")
-                         + escapeIcsText(tr("%1 (%2)").arg(hijriDateText(1, m.number), monthRuleName(r.rule))));
+                         + escapeIcsText(QCoreApplication::translate("LunarMonths", "%1 (%2)").arg(hijriDateText(1, m.number), monthRuleName(r.rule))));
         addLine(out, QStringLiteral("DESCRIPTION:") + escapeIcsText(description));
         addLine(out, QStringLiteral("TRANSP:TRANSPARENT"));
         addLine(out, QStringLiteral("END:VEVENT"));
         for (const CrescentEvening& e : m.crescents) {
-            const QString summary = tr("Holdsarló-este: Yallop %1 (%2)").arg(yallopLetter(e.yallop)).arg(hijriMonthName(m.number.month));
+            const QString summary = QCoreApplication::translate("LunarMonths", "Holdsarló-este: Yallop %1 (%2)").arg(yallopLetter(e.yallop)).arg(hijriMonthName(m.number.month));
             addLine(out, QStringLiteral("BEGIN:VEVENT"));
             addLine(out, QStringLiteral("UID:crescent-%1-%2-%3%4@tavik").arg(key, icsDate(e.date), rule, local));
             addLine(out, QStringLiteral("DTSTAMP:") + dtstamp);
@@ -267,7 +262,7 @@ QByteArray calendarIcs(const QList<LunarMonth>& months, const CalendarRequest& r
             addLine(out, QStringLiteral("DURATION:PT30M"));
             addLine(out, QStringLiteral("SUMMARY:") + escapeIcsText(summary));
             addLine(out, QStringLiteral("DESCRIPTION:")
-                             + escapeIcsText(tr("A legjobb időpont a holdsarló keresésére; q = %1.")
+                             + escapeIcsText(QCoreApplication::translate("LunarMonths", "A legjobb időpont a holdsarló keresésére; q = %1.")
                                                  .arg(numberLocale().toString(e.q, 'f', 3))));
             addLine(out, QStringLiteral("BEGIN:VALARM"));
             addLine(out, QStringLiteral("ACTION:DISPLAY"));

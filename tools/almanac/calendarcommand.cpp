@@ -16,17 +16,12 @@ namespace tavik::almanac {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CalendarCommand", text);
-}
-
 std::optional<int> yearOption(const QCommandLineParser& p, const QString& name)
 {
     bool ok = false;
     const int year = p.value(name).trimmed().toInt(&ok);
     if (!ok || year < kFirstCalendarYear || year > kLastCalendarYear) {
-        errorStream() << tr("Hibás --%1 év: \"%2\" - hidzsra év kell %3 és %4 között (az efemeriszfájlok "
+        errorStream() << QCoreApplication::translate("CalendarCommand", "Hibás --%1 év: \"%2\" - hidzsra év kell %3 és %4 között (az efemeriszfájlok "
                             "1800 és 2399 között tartanak)")
                              .arg(name, p.value(name))
                              .arg(kFirstCalendarYear)
@@ -43,19 +38,19 @@ int runCalendarCommand(const QStringList& arguments)
 {
     QCommandLineParser p;
     p.setApplicationDescription(
-        tr("A hidzsra hónapok kezdőnapjai egy szabály szerint; az évek hidzsra évek.\n"
+        QCoreApplication::translate("CalendarCommand", "A hidzsra hónapok kezdőnapjai egy szabály szerint; az évek hidzsra évek.\n"
            "Szabályok: ummalqura (Szaúd-Arábia, Mekka), istanbul (2016, az egész Föld), mabims (2021, a helyen),\n"
            "yallop és odeh (a holdsarló láthatósága a helyen; --optical: távcsővel is).\n"
            "Kilépési kód: 0 kész, 2 hibás bemenet (semmi sem íródik), 3 az efemerisz hibája, 4 az --ics fájl nem "
            "írható."));
     addHelpOptions(p, false);
     p.addOptions({
-        {QStringLiteral("rule"), tr("A szabály: ummalqura, istanbul, mabims, yallop vagy odeh."), tr("szabály")},
-        {QStringLiteral("from"), tr("Első hidzsra év."), tr("év")},
-        {QStringLiteral("to"), tr("Utolsó hidzsra év (alapértelmezés: az első)."), tr("év")},
-        {QStringLiteral("optical"), tr("Távcsővel látható holdsarló is elég (Yallop C, Odeh B).")},
-        {QStringLiteral("tsv"), tr("Tabulátorral tagolt sorok fejléccel a táblázat helyett.")},
-        {QStringLiteral("ics"), tr("iCalendar fájl (RFC 5545) írása."), tr("fájl")},
+        {QStringLiteral("rule"), QCoreApplication::translate("CalendarCommand", "A szabály: ummalqura, istanbul, mabims, yallop vagy odeh."), QCoreApplication::translate("CalendarCommand", "szabály")},
+        {QStringLiteral("from"), QCoreApplication::translate("CalendarCommand", "Első hidzsra év."), QCoreApplication::translate("CalendarCommand", "év")},
+        {QStringLiteral("to"), QCoreApplication::translate("CalendarCommand", "Utolsó hidzsra év (alapértelmezés: az első)."), QCoreApplication::translate("CalendarCommand", "év")},
+        {QStringLiteral("optical"), QCoreApplication::translate("CalendarCommand", "Távcsővel látható holdsarló is elég (Yallop C, Odeh B).")},
+        {QStringLiteral("tsv"), QCoreApplication::translate("CalendarCommand", "Tabulátorral tagolt sorok fejléccel a táblázat helyett.")},
+        {QStringLiteral("ics"), QCoreApplication::translate("CalendarCommand", "iCalendar fájl (RFC 5545) írása."), QCoreApplication::translate("CalendarCommand", "fájl")},
     });
     p.addOptions(placeOptions());
     p.process(arguments);
@@ -65,13 +60,13 @@ int runCalendarCommand(const QStringList& arguments)
     }
     const std::optional<MonthRule> rule = monthRuleFromKey(p.value(QStringLiteral("rule")).trimmed());
     if (!rule) {
-        errorStream() << tr("Ismeretlen --rule szabály: \"%1\" (lehet: ummalqura, istanbul, mabims, yallop, odeh)")
+        errorStream() << QCoreApplication::translate("CalendarCommand", "Ismeretlen --rule szabály: \"%1\" (lehet: ummalqura, istanbul, mabims, yallop, odeh)")
                              .arg(p.value(QStringLiteral("rule")))
                       << "\n";
         return 2;
     }
     if (!p.isSet(QStringLiteral("from"))) {
-        errorStream() << tr("Hiányzik a --from év, például --from 1446") << "\n";
+        errorStream() << QCoreApplication::translate("CalendarCommand", "Hiányzik a --from év, például --from 1446") << "\n";
         return 2;
     }
     const std::optional<int> from = yearOption(p, QStringLiteral("from"));
@@ -79,7 +74,7 @@ int runCalendarCommand(const QStringList& arguments)
     if (!from || !to)
         return 2;
     if (*from > *to) {
-        errorStream() << tr("A --from év (%1) nem lehet később, mint a --to év (%2)").arg(*from).arg(*to) << "\n";
+        errorStream() << QCoreApplication::translate("CalendarCommand", "A --from év (%1) nem lehet később, mint a --to év (%2)").arg(*from).arg(*to) << "\n";
         return 2;
     }
     const ObservingSite configured = configuredSite(p);
