@@ -47,6 +47,8 @@ constexpr double kRefineWithin = 0.6;       // degrees below the limit
 // The Moon gains 15.4° a day on the Sun at the most, and stands 5.3° off the
 // ecliptic at the most: an elongation of 8° needs 6° of longitude.
 constexpr double kEarliestEightDegrees = 6.0 / 15.4;   // days after the conjunction
+// The Americas' evening after 24:00 UT ends by 12:00 UT.
+constexpr double kAmericasEveningEnd = 1.5;   // days after 0h UT of the day
 // Wellington, for New Zealand's dawn.
 constexpr GeoPosition kNewZealand{-41.2866, 174.7756, 0.0};
 // The mainland of the Americas, as boxes (south, north, west, east) that keep
@@ -265,10 +267,12 @@ private:
         Decision d;
         d.unit = MarginUnit::Degrees;
         d.margin = -1e9;
-        if (start + 1.0 < conj)
-            return d;
         // The geocentric elongation reaches 8° some 9 hours after the conjunction at the soonest.
-        scan(*sky, MapRegion{}, std::max(start, conj + kEarliestEightDegrees), start + 1.0, d);
+        const double earliest = conj + kEarliestEightDegrees;
+        if (start + kAmericasEveningEnd < earliest)
+            return d;
+        if (start + 1.0 > earliest)
+            scan(*sky, MapRegion{}, std::max(start, earliest), start + 1.0, d);
         if (d.met)
             return d;
         // The exception: the Americas' evening, after 24:00 UT, with the
@@ -285,7 +289,8 @@ private:
         americas.unit = MarginUnit::Degrees;
         americas.margin = -1e9;
         for (const auto& [south, north, west, east] : kAmericas)
-            scan(*sky, MapRegion{west, south, east, north}, start + 1.0, start + 1.5, americas);
+            scan(*sky, MapRegion{west, south, east, north}, std::max(start + 1.0, earliest),
+                 start + kAmericasEveningEnd, americas);
         return americas.met || americas.margin > d.margin ? americas : d;
     }
 
