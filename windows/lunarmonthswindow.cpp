@@ -389,6 +389,9 @@ void LunarMonthsWindow::fillGrid()
     }
     notes << monthRuleDescription(rule());
     m_notes->setText(notes.join(u'\n'));
+    // The shown month's first day chosen, so that its month can be moved at once.
+    if (!m_grid->currentIndex().isValid() || m_grid->currentIndex().data(Qt::UserRole).toDate().month() != m_shown.month())
+        m_grid->setCurrentIndex(m_model->index(lead / kDaysAWeek, lead % kDaysAWeek));
     selectedChanged();
 }
 
