@@ -577,6 +577,84 @@ VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& reque
     return VisibilityMapJob(eph, request).run(threads, cancelled);
 }
 
+std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& region, double step, double from,
+                                    double to, const std::function<double(const SunsetSky&)>& score, double enough,
+                                    int threads)
+{
+    constexpr double kLatitudeLimit = 65.0;
+    // Within 65° of the equator the Sun sets between local noon and midnight:
+    // a column whose such half-day misses [from, to) is passed over.
+    constexpr double kSunsetFrom = 0.5, kSunsetTo = 1.0;   // days of local mean time
+    const double refraction = horizonRefraction();
+    const int columns = std::max(1, int(std::lround(region.width() / step)));
+    const int rows = std::max(1, int(std::lround(region.height() / step)));
+    const double day0 = std::floor(from - 0.5) + 0.5;   // 0h UT starting from's day
+    std::atomic_int nextRow{0};
+    std::atomic_bool done{false};
+    auto work = [&](std::optional<SunsetSky>& best, double& bestScore) {
+        for (int row = nextRow.fetch_add(1); row < rows && !done.load(std::memory_order_relaxed);
+             row = nextRow.fetch_add(1)) {
+            const double latDeg = region.north - (row + 0.5) * region.height() / rows;
+            if (std::abs(latDeg) > kLatitudeLimit)
+                continue;
+            Place place = placeAt(latDeg);
+            std::optional<double> hint;
+            const double shift = region.width() / 360.0 / columns;   // turns from one column to the next
+            for (int column = 0; column < columns; ++column) {
+                const double lonDeg = region.west + (column + 0.5) * region.width() / columns;
+                // The place's local noon and midnight, the days around from.
+                const double offset = -lonDeg / 360.0;
+                bool possible = false;
+                for (int d = -1; d <= 1 && !possible; ++d)
+                    possible = day0 + d + offset + kSunsetFrom < to && day0 + d + offset + kSunsetTo > from;
+                if (!possible) {
+                    hint.reset();
+                    continue;
+                }
+                place.lon = lonDeg * kDegree;
+                const PlaceSky here(sky, refraction, place);
+                const std::optional<double> sunset = here.nextEvent(
+                    false, false, from, hint ? std::optional(*hint - shift * kTurn / kSunHourRate) : hint);
+                hint = sunset;
+                if (!sunset || *sunset >= to)
+                    continue;
+                const auto [moonGeo, moonTopo, sun] = here.seenBoth(*sunset, false);
+                SunsetSky s;
+                s.latitude = latDeg;
+                s.longitude = lonDeg;
+                s.sunset = *sunset;
+                s.moonAltitude = altitude(place, moonTopo) / kDegree;
+                s.elongation = separation(sun, moonGeo) / kDegree;
+                const double v = score(s);
+                if (!best || v > bestScore) {
+                    best = s;
+                    bestScore = v;
+                    if (v >= enough)
+                        done.store(true, std::memory_order_relaxed);
+                }
+            }
+        }
+    };
+    if (threads <= 0)
+        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::optional<SunsetSky>> bests(static_cast<std::size_t>(threads));
+    std::vector<double> scores(static_cast<std::size_t>(threads), 0.0);
+    {
+        std::vector<std::jthread> helpers;
+        for (int i = 1; i < threads; ++i)
+            helpers.emplace_back([&, i] { work(bests[std::size_t(i)], scores[std::size_t(i)]); });
+        work(bests[0], scores[0]);
+    }
+    std::optional<SunsetSky> best;
+    double bestScore = 0;
+    for (std::size_t i = 0; i < bests.size(); ++i)
+        if (bests[i] && (!best || scores[i] > bestScore)) {
+            best = bests[i];
+            bestScore = scores[i];
+        }
+    return best;
+}
+
 QChar gradeLetter(Criterion, int grade)
 {
     return gradeLetter(grade);

@@ -12,8 +12,10 @@
 #include <QList>
 
 #include <atomic>
+#include <functional>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tavik::almanac {
@@ -131,6 +133,22 @@ private:
 // Both steps at once, whatever the date. Throws EphemerisError.
 VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
                                    const std::atomic_bool* cancelled = nullptr);
+
+// A place's sunset from the map's tables, with the Moon as seen there then:
+// for the rules that look for a crescent anywhere within a region.
+struct SunsetSky {
+    double latitude = 0, longitude = 0;   // degrees
+    double sunset = 0;                     // UT1 Julian day
+    double moonAltitude = 0;               // topocentric, airless, of the centre, degrees
+    double elongation = 0;                 // geocentric, degrees
+};
+// The place of the region's grid (step degrees, within 65° of the equator)
+// whose sunset falls within [from, to) with the highest score, on `threads`
+// threads (0: every core); the search stops once a score reaches `enough`.
+// None where no sunset falls within. The tables must reach a day beyond both ends.
+std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& region, double step, double from,
+                                    double to, const std::function<double(const SunsetSky&)>& score, double enough,
+                                    int threads = 0);
 
 // The letter of a grade under the criterion: A..F (Yallop), A..D (Odeh).
 QChar gradeLetter(Criterion criterion, int grade);

@@ -7,6 +7,7 @@
 #include "converter.h"
 #include "description.h"
 #include "logbookwindow.h"
+#include "lunarmonthswindow.h"
 #include "mapviewer.h"
 #include "notewindow.h"
 #include "reflist.h"
@@ -134,8 +135,9 @@ void A::fillToolsMenu()
     lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
     terkep = addItem(szamit, "terkep", tr("Té&rkép…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    holdhonapok = addItem(szamit, "holdhonapok", tr("Hold&hónapok…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     // The evening's three windows open from whichever Tavik window has the keys.
-    for (QAction* a : {lathatosag, terkep, eszlelesinaplo})
+    for (QAction* a : {lathatosag, terkep, eszlelesinaplo, holdhonapok})
         a->setShortcutContext(Qt::ApplicationShortcut);
 
     connect(jegyzetek, &QAction::triggered, this, [this, notes] { notes(m_form8, NoteKind::Notes); });
@@ -157,6 +159,11 @@ void A::fillToolsMenu()
     connect(megfigyelohely, &QAction::triggered, this, &A::openSiteWindow);
     connect(lathatosag, &QAction::triggered, this, &A::openVisibility);
     connect(terkep, &QAction::triggered, this, [this] { openMapWindow(); });
+    connect(holdhonapok, &QAction::triggered, this, [this] {
+        openCompanion(m_lunarMonths, this, [this] {
+            return new LunarMonthsWindow(LunarMonthsEnvironment{m_env.data, m_env.messages, siteRead().site, {}, {}, {}});
+        });
+    });
     fillLanguageMenu();
     connect(eszlelesinaplo, &QAction::triggered, this, &A::openLogbook);
     qApp->installEventFilter(new LogbookKeyFilter(this));

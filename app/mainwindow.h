@@ -44,6 +44,7 @@ class SiteWindow;
 class LogbookWindow;
 class VisibilityWindow;
 class MapWindow;
+class LunarMonthsWindow;
 
 // The calculator's record files in the data folder: the last new moon, the
 // last saved observation, and the log every calculation is appended to.
@@ -186,6 +187,7 @@ private:
     QMenu* nyelv = nullptr;   // the interface language, kept in tavik.conf
     QAction* eszlelesinaplo = nullptr;
     QAction* terkep = nullptr;
+    QAction* holdhonapok = nullptr;
     QMenu* prg = nullptr;
     QAction* prog = nullptr;
     QAction* leir = nullptr;
@@ -208,6 +210,7 @@ private:
     QPointer<VisibilityWindow> m_visibility;
     QPointer<LogbookWindow> m_logbook;
     QPointer<MapWindow> m_mapWindow;
+    QPointer<LunarMonthsWindow> m_lunarMonths;
 };
 
 }  // namespace tavik

@@ -20,7 +20,7 @@ packages=(
   # the Debian package and its checks
   file lintian desktop-file-utils appstream
   # start-up benchmark and screenshots under Xvfb (scripts/screenshot.sh)
-  xvfb xauth x11-utils imagemagick python3 libxtst6 faketime
+  xvfb xauth x11-utils imagemagick python3 python3-icalendar libxtst6 faketime
 )
 missing=()
 for p in "${packages[@]}"; do

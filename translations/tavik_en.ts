@@ -87,24 +87,6 @@
         </translation>
     </message>
     <message>
-        <source>A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.
-Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik
-Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),
-és mind az öt fájl.
-Egy megfigyelés körülményei: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (lásd: sighting --help).
-A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).
-Az észlelési napló: tavik-almanac log list (lásd: log --help).
-Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el.</source>
-        <translation>The data files of Tavik (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) with the Swiss Ephemeris.
-Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf, as Tavik&apos;s
-Observing site window saves it), without it Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time),
-and all five files.
-The circumstances of an observation: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (see: sighting --help).
-The world map of crescent visibility: tavik-almanac map --date 2025.05.27 (see: map --help).
-The observation logbook: tavik-almanac log list (see: log --help).
-Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</translation>
-    </message>
-    <message>
         <source>Első év (helyi idő szerint).</source>
         <translation>First year (in local time).</translation>
     </message>
@@ -143,6 +125,91 @@ Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</t
     <message>
         <source>A célmappa nem hozható létre: %1</source>
         <translation>The target folder cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>A Tavik adatfájljai (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) a Swiss Ephemeris-szel.
+Alapértelmezés: a beállított megfigyelőhely ($XDG_CONFIG_HOME/tavik/tavik.conf, ahogy a Tavik
+Megfigyelőhely ablaka menti), enélkül Budapest (É 47,4979°, K 19,0402°, 100 m, Europe/Budapest idő),
+és mind az öt fájl.
+Egy megfigyelés körülményei: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (lásd: sighting --help).
+A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).
+Az észlelési napló: tavik-almanac log list (lásd: log --help).
+A hidzsra hónapok egy szabály szerint: tavik-almanac calendar --rule ummalqura --from 1446 (lásd: calendar --help).
+Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el.</source>
+        <translation>The data files of Tavik (ujholdak, holdsarlok, napfogyik, holdfogyik, venusz) with the Swiss Ephemeris.
+Default: the configured observing site ($XDG_CONFIG_HOME/tavik/tavik.conf, as Tavik&apos;s
+Observing site window saves it), without it Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time),
+and all five files.
+The circumstances of an observation: tavik-almanac sighting --at &quot;2025.05.27 21:05&quot; (see: sighting --help).
+The world map of crescent visibility: tavik-almanac map --date 2025.05.27 (see: map --help).
+The observation logbook: tavik-almanac log list (see: log --help).
+The Hijri months by a rule: tavik-almanac calendar --rule ummalqura --from 1446 (see: calendar --help).
+Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarCommand</name>
+    <message>
+        <source>Hibás --%1 év: &quot;%2&quot; - hidzsra év kell %3 és %4 között (az efemeriszfájlok 1800 és 2399 között tartanak)</source>
+        <translation>Wrong --%1 year: &quot;%2&quot; - a Hijri year between %3 and %4 is needed (the ephemeris files run from 1800 to 2399)</translation>
+    </message>
+    <message>
+        <source>A hidzsra hónapok kezdőnapjai egy szabály szerint; az évek hidzsra évek.
+Szabályok: ummalqura (Szaúd-Arábia, Mekka), istanbul (2016, az egész Föld), mabims (2021, a helyen),
+yallop és odeh (a holdsarló láthatósága a helyen; --optical: távcsővel is).
+Kilépési kód: 0 kész, 2 hibás bemenet (semmi sem íródik), 3 az efemerisz hibája, 4 az --ics fájl nem írható.</source>
+        <translation>The first days of the Hijri months by a rule; the years are Hijri years.
+Rules: ummalqura (Saudi Arabia, Mecca), istanbul (2016, the whole Earth), mabims (2021, at the site),
+yallop and odeh (the crescent&apos;s visibility at the site; --optical: with optical aid too).
+Exit code: 0 done, 2 bad input (nothing is written), 3 a fault of the ephemeris, 4 the --ics file cannot be written.</translation>
+    </message>
+    <message>
+        <source>A szabály: ummalqura, istanbul, mabims, yallop vagy odeh.</source>
+        <translation>The rule: ummalqura, istanbul, mabims, yallop or odeh.</translation>
+    </message>
+    <message>
+        <source>szabály</source>
+        <translation>rule</translation>
+    </message>
+    <message>
+        <source>Első hidzsra év.</source>
+        <translation>First Hijri year.</translation>
+    </message>
+    <message>
+        <source>év</source>
+        <translation>year</translation>
+    </message>
+    <message>
+        <source>Utolsó hidzsra év (alapértelmezés: az első).</source>
+        <translation>Last Hijri year (default: the first).</translation>
+    </message>
+    <message>
+        <source>Távcsővel látható holdsarló is elég (Yallop C, Odeh B).</source>
+        <translation>A crescent seen with optical aid is enough too (Yallop C, Odeh B).</translation>
+    </message>
+    <message>
+        <source>Tabulátorral tagolt sorok fejléccel a táblázat helyett.</source>
+        <translation>Tab-separated lines with a header instead of the table.</translation>
+    </message>
+    <message>
+        <source>iCalendar fájl (RFC 5545) írása.</source>
+        <translation>Writes an iCalendar file (RFC 5545).</translation>
+    </message>
+    <message>
+        <source>fájl</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Ismeretlen --rule szabály: &quot;%1&quot; (lehet: ummalqura, istanbul, mabims, yallop, odeh)</source>
+        <translation>Unknown --rule: &quot;%1&quot; (one of: ummalqura, istanbul, mabims, yallop, odeh)</translation>
+    </message>
+    <message>
+        <source>Hiányzik a --from év, például --from 1446</source>
+        <translation>The --from year is missing, for example --from 1446</translation>
+    </message>
+    <message>
+        <source>A --from év (%1) nem lehet később, mint a --to év (%2)</source>
+        <translation>The --from year (%1) cannot be later than the --to year (%2)</translation>
     </message>
 </context>
 <context>
@@ -623,6 +690,186 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
     <message>
         <source>Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D zónájába, ahol szabad szemmel nem várható. A felhős ég alatt nem látott sarló nem próbája a feltételeknek, kimarad; a párás, vékony felhős és poros ég alatti észlelések külön is szerepelnek. A q és a V a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt.</source>
         <translation>The prediction is correct if a crescent seen by naked eye fell into Yallop&apos;s classes A–C or Odeh&apos;s zones A–B; if a crescent seen with binoculars, a telescope or a camera fell into Yallop&apos;s classes A–D or Odeh&apos;s zones A–C; and if a crescent not seen fell into Yallop&apos;s classes D–F or Odeh&apos;s zones C–D, where the naked eye could not expect it. A crescent not seen under a cloudy sky is no test of the criteria and is left out; attempts under haze, thin cloud or dust are also shown apart. q and V are computed at the time of the observation (without a time, at the best time).</translation>
+    </message>
+</context>
+<context>
+    <name>LunarMonths</name>
+    <message>
+        <source>hu_HU</source>
+        <comment>the locale of the numbers</comment>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>Moharrem</source>
+        <translation>Muharram</translation>
+    </message>
+    <message>
+        <source>Szafar</source>
+        <translation>Safar</translation>
+    </message>
+    <message>
+        <source>Rabí al-avval</source>
+        <translation>Rabi&apos; al-Awwal</translation>
+    </message>
+    <message>
+        <source>Rabí asz-száni</source>
+        <translation>Rabi&apos; al-Thani</translation>
+    </message>
+    <message>
+        <source>Dzsumáda l-úla</source>
+        <translation>Jumada al-Ula</translation>
+    </message>
+    <message>
+        <source>Dzsumáda l-áhira</source>
+        <translation>Jumada al-Akhirah</translation>
+    </message>
+    <message>
+        <source>Radzsab</source>
+        <translation>Rajab</translation>
+    </message>
+    <message>
+        <source>Sabán</source>
+        <translation>Sha&apos;ban</translation>
+    </message>
+    <message>
+        <source>Ramadán</source>
+        <translation>Ramadan</translation>
+    </message>
+    <message>
+        <source>Savvál</source>
+        <translation>Shawwal</translation>
+    </message>
+    <message>
+        <source>Dzul-kaada</source>
+        <translation>Dhu al-Qi&apos;dah</translation>
+    </message>
+    <message>
+        <source>Dzul-hiddzsa</source>
+        <translation>Dhu al-Hijjah</translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation>Umm al-Qura</translation>
+    </message>
+    <message>
+        <source>Isztambul 2016</source>
+        <translation>Istanbul 2016</translation>
+    </message>
+    <message>
+        <source>MABIMS 2021</source>
+        <translation>MABIMS 2021</translation>
+    </message>
+    <message>
+        <source>Yallop (helyi)</source>
+        <translation>Yallop (local)</translation>
+    </message>
+    <message>
+        <source>Odeh (helyi)</source>
+        <translation>Odeh (local)</translation>
+    </message>
+    <message>
+        <source>Szaúd-Arábia polgári naptára: a hónap 29. napján Mekkában, ha az együttállás napnyugta előtt van, és a Hold a Nap után nyugszik, másnap kezdődik az új hónap; különben 30 napos a hónap.</source>
+        <translation>Saudi Arabia&apos;s civil calendar: on the 29th day of a month at Mecca, if the conjunction comes before sunset and the Moon sets after the Sun, the new month begins the next day; otherwise the month has 30 days.</translation>
+    </message>
+    <message>
+        <source>A 2016-os isztambuli kongresszus egységes naptára (Diyanet): másnap kezdődik a hónap, ha 24:00 UT előtt valahol a Földön napnyugtakor az elongáció legalább 8°, a Hold magassága legalább 5°; vagy ha csak utána, Amerika szárazföldjén, és az együttállás Új-Zélandon hajnal előtt van.</source>
+        <translation>The unified calendar of the 2016 Istanbul congress (Diyanet): the month begins the next day if, before 24:00 UT, somewhere on Earth at sunset the elongation is at least 8° and the Moon&apos;s altitude at least 5°; or if only after it, on the mainland of the Americas, with the conjunction before dawn in New Zealand.</translation>
+    </message>
+    <message>
+        <source>Brunei, Indonézia, Malajzia és Szingapúr 2021-es feltétele: a 29. napon napnyugtakor a Hold magassága legalább 3°, a (geocentrikus) elongáció legalább 6,4° a helyen.</source>
+        <translation>The 2021 criterion of Brunei, Indonesia, Malaysia and Singapore: on the 29th day at sunset, the Moon&apos;s altitude at least 3° and the (geocentric) elongation at least 6.4° at the site.</translation>
+    </message>
+    <message>
+        <source>A helyen látható holdsarló: a 29. napon este Yallop A vagy B (távcsővel C is), különben 30 napos a hónap.</source>
+        <translation>The crescent seen at the site: on the evening of the 29th day Yallop A or B (with optical aid C too); otherwise the month has 30 days.</translation>
+    </message>
+    <message>
+        <source>A helyen látható holdsarló: a 29. napon este Odeh A (távcsővel B is), különben 30 napos a hónap.</source>
+        <translation>The crescent seen at the site: on the evening of the 29th day Odeh A (with optical aid B too); otherwise the month has 30 days.</translation>
+    </message>
+    <message>
+        <source>%3. %2 %1.</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 perc</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>q %1</source>
+        <translation>q %1</translation>
+    </message>
+    <message>
+        <source>V %1</source>
+        <translation>V %1</translation>
+    </message>
+    <message>
+        <source>Határeset: a szabály %1 híján dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.</source>
+        <translation>Borderline: the rule was decided by %1 (%2, %3 UT); the official calendar may differ by a day.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4 %5 %6</source>
+        <translation>%1 %2 %3 %4 %5 %6</translation>
+    </message>
+    <message>
+        <source>Hónap</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Első nap</source>
+        <translation>First day</translation>
+    </message>
+    <message>
+        <source>Nap</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Együttállás (UT)</source>
+        <translation>Conjunction (UT)</translation>
+    </message>
+    <message>
+        <source>Különbség</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Megjegyzés</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>határeset</source>
+        <translation>borderline</translation>
+    </message>
+    <message>
+        <source>kézzel %1 nap</source>
+        <translation>moved by hand %1 days</translation>
+    </message>
+    <message>
+        <source>az előző igazítást követi</source>
+        <translation>follows the earlier move</translation>
+    </message>
+    <message>
+        <source>Együttállás: %1 UT.</source>
+        <translation>Conjunction: %1 UT.</translation>
+    </message>
+    <message>
+        <source>Kézzel igazítva: %1 nap.</source>
+        <translation>Moved by hand: %1 days.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Holdsarló-este: Yallop %1 (%2)</source>
+        <translation>Crescent evening: Yallop %1 (%2)</translation>
+    </message>
+    <message>
+        <source>A legjobb időpont a holdsarló keresésére; q = %1.</source>
+        <translation>The best time to look for the crescent; q = %1.</translation>
     </message>
 </context>
 <context>
@@ -1476,6 +1723,10 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <source>Ész&amp;lelési napló…</source>
         <translation>Observation lo&amp;gbook…</translation>
     </message>
+    <message>
+        <source>Hold&amp;hónapok…</source>
+        <translation>Lunar &amp;months…</translation>
+    </message>
 </context>
 <context>
     <name>tavik::AboutWindow</name>
@@ -2072,6 +2323,146 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     <message>
         <source>Törli ezt az észlelést: %1, %2, %3?</source>
         <translation>Delete this sighting: %1, %2, %3?</translation>
+    </message>
+</context>
+<context>
+    <name>tavik::LunarMonthsWindow</name>
+    <message>
+        <source>Holdhónapok</source>
+        <translation>Lunar months</translation>
+    </message>
+    <message>
+        <source>&amp;Szabály:</source>
+        <translation>&amp;Rule:</translation>
+    </message>
+    <message>
+        <source>Szabály</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>&amp;Távcsővel is</source>
+        <translation>With o&amp;ptical aid</translation>
+    </message>
+    <message>
+        <source>Távcsővel látható holdsarló is elég</source>
+        <translation>A crescent seen with optical aid is enough too</translation>
+    </message>
+    <message>
+        <source>◀ &amp;Előző</source>
+        <translation>◀ &amp;Previous</translation>
+    </message>
+    <message>
+        <source>Előző hónap</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>&amp;Következő ▶</source>
+        <translation>&amp;Next ▶</translation>
+    </message>
+    <message>
+        <source>Következő hónap</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>A hónap napjai a hidzsra dátumokkal</source>
+        <translation>The days of the month with their Hijri dates</translation>
+    </message>
+    <message>
+        <source> nap</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>A kijelölt nap hónapjának eltolása napokban</source>
+        <translation>Move of the selected day&apos;s month, in days</translation>
+    </message>
+    <message>
+        <source>&amp;Mentés iCalendarba…</source>
+        <translation>&amp;Save as iCalendar…</translation>
+    </message>
+    <message>
+        <source>A számítás állása</source>
+        <translation>Progress of the computation</translation>
+    </message>
+    <message>
+        <source>Mé&amp;gse</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>A számítás leállítása</source>
+        <translation>Stops the computation</translation>
+    </message>
+    <message>
+        <source>A számítás leállt; a hónapok nem készültek el.</source>
+        <translation>The computation was stopped; the months were not made.</translation>
+    </message>
+    <message>
+        <source>yyyy. MMMM</source>
+        <comment>the month shown</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>kézzel %1 nap</source>
+        <translation>moved %1 days</translation>
+    </message>
+    <message>
+        <source>A hónap kezdetét kézzel tolta el %1 nappal.</source>
+        <translation>The month&apos;s beginning was moved by hand by %1 days.</translation>
+    </message>
+    <message>
+        <source>igazítást követ</source>
+        <translation>follows a move</translation>
+    </message>
+    <message>
+        <source>Egy korábbi hónap kézi eltolását követi.</source>
+        <translation>Follows an earlier month&apos;s move by hand.</translation>
+    </message>
+    <message>
+        <source>⚠ határeset</source>
+        <translation>⚠ borderline</translation>
+    </message>
+    <message>
+        <source>● újhold %1</source>
+        <translation>● new moon %1</translation>
+    </message>
+    <message>
+        <source>Újhold (együttállás): %1</source>
+        <translation>New moon (conjunction): %1</translation>
+    </message>
+    <message>
+        <source>☾ Yallop %1</source>
+        <translation>☾ Yallop %1</translation>
+    </message>
+    <message>
+        <source>Holdsarló-este: Yallop %1, legjobb időpont %2</source>
+        <translation>Crescent evening: Yallop %1, best time %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 nap.</source>
+        <translation>%1: %2, %3 days.</translation>
+    </message>
+    <message>
+        <source>A hónap &amp;kezdete:</source>
+        <translation>The month&apos;s &amp;beginning:</translation>
+    </message>
+    <message>
+        <source>%1 &amp;kezdete:</source>
+        <translation>&amp;Beginning of %1:</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Mentés iCalendarba</source>
+        <translation>Save as iCalendar</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,9 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
     QTest::newRow("terkep") << s << 10 << "terkep" << QStringLiteral("Té&rkép…") << QKeySequence(Qt::CTRL | Qt::Key_M);
-    QTest::newRow("nyelv") << s << 12 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
+    QTest::newRow("holdhonapok") << s << 12 << "holdhonapok" << QStringLiteral("Hold&hónapok…")
+                                 << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
+    QTest::newRow("nyelv") << s << 13 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
     QTest::newRow("eszlelesinaplo") << s << 11 << "eszlelesinaplo" << QStringLiteral("Ész&lelési napló…")
                                     << QKeySequence(Qt::CTRL | Qt::Key_E);
 
@@ -151,7 +153,7 @@ void MainWindowMenuTest::noItemOnF10()
     }
     QVERIFY(items >= 22);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("holdmap"))->actions().size(), 10);
-    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 13);
+    QCOMPARE(a->findChild<QMenu*>(QStringLiteral("szamit"))->actions().size(), 14);
     QCOMPARE(a->findChild<QMenu*>(QStringLiteral("prg"))->actions().size(), 4);
 }
 

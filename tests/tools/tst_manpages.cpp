@@ -109,10 +109,10 @@ private Q_SLOTS:
         QTest::newRow("tavik en") << "tavik.1" << TAVIK_EXE << QList<QStringList>{{"--help"}}
                                   << QStringLiteral("en_US.UTF-8");
         QTest::newRow("tavik-almanac") << "hu/tavik-almanac.1" << ALMANAC_EXE
-                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}}
+                                       << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}, {"calendar", "--help"}}
                                        << QString();
         QTest::newRow("tavik-almanac en") << "tavik-almanac.1" << ALMANAC_EXE
-                                          << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}}
+                                          << QList<QStringList>{{"--help"}, {"sighting", "--help"}, {"map", "--help"}, {"log", "--help"}, {"calendar", "--help"}}
                                           << QStringLiteral("en_US.UTF-8");
     }
 

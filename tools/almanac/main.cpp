@@ -1,5 +1,6 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
+#include "calendarcommand.h"
 #include "commandline.h"
 #include "filefaults.h"
 #include "listfiles.h"
@@ -139,6 +140,10 @@ int main(int argc, char* argv[])
         arguments.removeAt(1);
         return runSightingCommand(arguments);
     }
+    if (arguments.size() > 1 && arguments.at(1) == QStringLiteral("calendar")) {
+        arguments.removeAt(1);
+        return runCalendarCommand(arguments);
+    }
     if (arguments.size() > 1 && arguments.at(1) == QStringLiteral("log")) {
         arguments.removeAt(1);
         return runLogCommand(arguments);
@@ -152,6 +157,7 @@ int main(int argc, char* argv[])
         "Egy megfigyelés körülményei: tavik-almanac sighting --at \"2025.05.27 21:05\" (lásd: sighting --help).\n"
         "A holdsarló láthatóságának világtérképe: tavik-almanac map --date 2025.05.27 (lásd: map --help).\n"
         "Az észlelési napló: tavik-almanac log list (lásd: log --help).\n"
+        "A hidzsra hónapok egy szabály szerint: tavik-almanac calendar --rule ummalqura --from 1446 (lásd: calendar --help).\n"
         "Kilépési kód: 0 kész, 1 hibás kapcsoló vagy efemeriszmappa, 2 egy lista nem készült el."));
     addHelpOptions(p, true);
     p.addOptions({
