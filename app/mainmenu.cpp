@@ -135,8 +135,8 @@ void A::fillToolsMenu()
     lathatosag = addItem(szamit, "lathatosag", tr("Lá&thatóság"), QKeySequence(Qt::CTRL | Qt::Key_T));
     terkep = addItem(szamit, "terkep", tr("Té&rkép…"), QKeySequence(Qt::CTRL | Qt::Key_M));
     eszlelesinaplo = addItem(szamit, "eszlelesinaplo", tr("Ész&lelési napló…"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    holdhonapok = addItem(szamit, "holdhonapok", tr("Hold&hónapok…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    // The evening's three windows open from whichever Tavik window has the keys.
+    holdhonapok = addItem(szamit, "holdhonapok", tr("Holdhóna&pok…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    // The hunter's windows open from whichever Tavik window has the keys.
     for (QAction* a : {lathatosag, terkep, eszlelesinaplo, holdhonapok})
         a->setShortcutContext(Qt::ApplicationShortcut);
 

@@ -1724,8 +1724,8 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>Observation lo&amp;gbook…</translation>
     </message>
     <message>
-        <source>Hold&amp;hónapok…</source>
-        <translation>Lunar &amp;months…</translation>
+        <source>Holdhóna&amp;pok…</source>
+        <translation>Lunar mon&amp;ths…</translation>
     </message>
 </context>
 <context>

@@ -470,6 +470,7 @@ void InterfaceLanguageTest::windows_data()
         {"terkep", "mapWindow", "Holdsarló-térkép", "Crescent map"},
         {"eszlelesinaplo", "LogbookWindow", "Észlelési napló", "Observation logbook"},
         {"eszlelesinaplo>Uj", "AttemptForm", "Új észlelés", "New sighting"},
+        {"holdhonapok", "lunarMonths", "Holdhónapok", "Lunar months"},
     };
     for (const auto& r : rows) {
         QTest::addRow("%s hu", r.window) << QString::fromLatin1(r.item) << QString::fromLatin1(r.window) << false

@@ -109,7 +109,7 @@ void MainWindowMenuTest::items_data()
     QTest::newRow("venusz") << s << 6 << "venusz" << QStringLiteral("&Vénusz sarlók") << QKeySequence();
     QTest::newRow("vonas") << s << 7 << "vonas" << QStringLiteral("&Fok - Vonás calculator") << QKeySequence();
     QTest::newRow("terkep") << s << 10 << "terkep" << QStringLiteral("Té&rkép…") << QKeySequence(Qt::CTRL | Qt::Key_M);
-    QTest::newRow("holdhonapok") << s << 12 << "holdhonapok" << QStringLiteral("Hold&hónapok…")
+    QTest::newRow("holdhonapok") << s << 12 << "holdhonapok" << QStringLiteral("Holdhóna&pok…")
                                  << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
     QTest::newRow("nyelv") << s << 13 << "nyelvMenu" << "Ny&elv / Language" << QKeySequence();
     QTest::newRow("eszlelesinaplo") << s << 11 << "eszlelesinaplo" << QStringLiteral("Ész&lelési napló…")
@@ -331,7 +331,7 @@ void MainWindowMenuTest::shortcutsFromEveryWindow_data()
     const char* const windows[][2] = {{"hold02", "Form3"}, {"jegyzetek", "Form8"}, {"naptar1", "Form6"},
         {"holdsarlolista", "Form5"}, {"vonas", "Form4"}, {"megfigyelohely", "SiteWindow"},
         {"lathatosag", "VisibilityWindow"}, {"terkep", "mapWindow"}, {"eszlelesinaplo", "LogbookWindow"},
-        {"prog", "frmAbout"}, {"leir", "Form2"}};
+        {"holdhonapok", "lunarMonths"}, {"prog", "frmAbout"}, {"leir", "Form2"}};
     for (const auto& w : windows)
         QTest::newRow(w[1]) << w[0] << w[1];
 }
