@@ -6,16 +6,23 @@
 #include <circumstances.h>
 #include <lists.h>
 
+#include <QEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <climits>
 
 namespace tavik {
 
@@ -27,6 +34,38 @@ QString decimal(double v, int decimals)
 {
     return almanac::decimalText(v, decimals);
 }
+
+// The most of a typed text the details show; the rest is named by its length.
+constexpr qsizetype kShownNoteLength = 4000;
+// The most of a typed text a table cell shows, on one line.
+constexpr qsizetype kCellLength = 60;
+
+QString capped(const QString& text, qsizetype length)
+{
+    if (text.size() <= length)
+        return text;
+    return LogbookWindow::tr("%1… (még %n karakter)", nullptr, int(std::min<qsizetype>(text.size() - length, INT_MAX)))
+        .arg(text.left(length));
+}
+
+// The table as shown: a long text (a site's name) on one line, cut short.
+class ShownLogbook : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const bool tip = role == Qt::ToolTipRole && index.column() == LogbookModel::Site;
+        if (role != Qt::DisplayRole && !tip)
+            return QSortFilterProxyModel::data(index, role);
+        QString text = QSortFilterProxyModel::data(index, Qt::DisplayRole).toString();
+        if (text.size() <= kCellLength && !text.contains(u'\n'))
+            return tip ? QVariant() : QVariant(text);
+        text = capped(text, kShownNoteLength).replace(u'\n', u' ');
+        if (tip)
+            return text;
+        return text.left(kCellLength - 1) + u'…';
+    }
+};
 
 QString circumstancesOf(const LogEntry& e)
 {
@@ -41,8 +80,9 @@ QString circumstancesOf(const LogEntry& e)
           << LogbookWindow::tr("%1, É %2°, K %3°, %4 m, %5")
                  .arg(a.site.name, decimal(a.site.latitude, 4), decimal(a.site.longitude, 4),
                       decimal(a.site.elevation, 0), a.site.timezone)
-          << LogbookWindow::tr("%1%2%3")
-                 .arg(resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
+          << LogbookWindow::tr("%1%2%3%4")
+                 .arg(a.observer.isEmpty() ? QString() : LogbookWindow::tr("Megfigyelő: %1; ").arg(a.observer),
+                      resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
                       a.sky == Sky::Unknown ? QString() : QStringLiteral(", ") + skyLabel(a.sky))
           << LogbookWindow::tr("A Hold kora: %1; késés: %2")
                  .arg(almanac::signedDurationText(c.ageHours / 24.0),
@@ -56,7 +96,7 @@ QString circumstancesOf(const LogEntry& e)
     for (const QString& flag : flagSentences(c.flags, a.evening))
         lines << QStringLiteral("⚠ ") + flag;
     if (!a.notes.isEmpty())
-        lines << a.notes;
+        lines << capped(a.notes, kShownNoteLength);
     lines << LogbookWindow::tr("(számítás: %1. változat)").arg(c.version);
     return lines.join(u'\n');
 }
@@ -75,6 +115,13 @@ LogbookWindow::LogbookWindow(LogbookEnvironment env, QWidget* parent)
     createTable();
     createSummaries();
     createButtons();
+    m_reloadSoon = new QTimer(this);
+    m_reloadSoon->setSingleShot(true);
+    m_reloadSoon->setInterval(200);   // a save touches the file and its journal several times
+    connect(m_reloadSoon, &QTimer::timeout, this, &LogbookWindow::reload);
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_reloadSoon, qOverload<>(&QTimer::start));
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_reloadSoon, qOverload<>(&QTimer::start));
     load();
 }
 
@@ -97,7 +144,7 @@ void LogbookWindow::createTable()
     column->addLayout(filterRow);
 
     m_model = new LogbookModel(this);
-    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy = new ShownLogbook(this);
     m_proxy->setSourceModel(m_model);
     m_proxy->setSortRole(Qt::UserRole);
     m_proxy->setFilterKeyColumn(-1);
@@ -124,14 +171,16 @@ void LogbookWindow::createTable()
     connect(m_table, &QTableView::doubleClicked, this, &LogbookWindow::Szerkesztes_Click);
     column->addWidget(m_table, 1);
 
-    m_circumstances = new QLabel(page);
+    // Read-only text that wraps anywhere and scrolls: a long note neither
+    // widens the window nor spills over the table.
+    m_circumstances = new QPlainTextEdit(page);
     m_circumstances->setObjectName(QStringLiteral("korulmenyek"));
     m_circumstances->setAccessibleName(tr("A kijelölt észlelés körülményei"));
-    m_circumstances->setWordWrap(true);
-    m_circumstances->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_circumstances->setReadOnly(true);
+    m_circumstances->setTabChangesFocus(true);
+    m_circumstances->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_circumstances->setFocusPolicy(Qt::TabFocus);
     m_circumstances->setMinimumHeight(m_circumstances->fontMetrics().lineSpacing() * 8);
-    m_circumstances->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(m_circumstances);
     m_tabs->addTab(page, tr("&Észlelések"));
 }
@@ -176,6 +225,49 @@ void LogbookWindow::load()
     refreshSummaries();
     showChosen();
     m_table->setFocus();
+    watchFile();
+}
+
+void LogbookWindow::watchFile()
+{
+    // The folder too: SQLite's journal comes and goes there, and a file
+    // replaced or made anew is seen only from its folder.
+    const QFileInfo file(m_env.path);
+    for (const QString& path : {file.absoluteFilePath(), file.absolutePath()}) {
+        if (!m_watcher->files().contains(path) && !m_watcher->directories().contains(path) && QFileInfo::exists(path))
+            m_watcher->addPath(path);
+    }
+}
+
+void LogbookWindow::reload()
+{
+    watchFile();
+    QList<LogEntry> entries;
+    if (!m_store.load(entries).ok())
+        return;
+    const QList<LogEntry>& shown = m_model->entries();
+    if (std::equal(entries.begin(), entries.end(), shown.begin(), shown.end(),
+                   [](const LogEntry& a, const LogEntry& b) { return a.id == b.id && a.attempt == b.attempt; }))
+        return;
+    showEntries(std::move(entries));
+}
+
+void LogbookWindow::showEntries(QList<LogEntry> entries)
+{
+    const int row = chosenRow();
+    const qint64 chosen = row >= 0 ? m_model->entryAt(row).id : 0;
+    m_model->setEntries(std::move(entries));
+    refreshSummaries();
+    if (const int again = chosen ? m_model->rowOf(chosen) : -1; again >= 0)
+        m_table->setCurrentIndex(m_proxy->mapFromSource(m_model->index(again, 0)));
+    showChosen();
+}
+
+void LogbookWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_reloadSoon->start();
+    QWidget::changeEvent(event);
 }
 
 void LogbookWindow::refreshSummaries()
@@ -195,7 +287,7 @@ void LogbookWindow::showChosen()
     const int row = chosenRow();
     m_edit->setEnabled(row >= 0);
     m_delete->setEnabled(row >= 0);
-    m_circumstances->setText(row >= 0 ? circumstancesOf(m_model->entryAt(row))
+    m_circumstances->setPlainText(row >= 0 ? circumstancesOf(m_model->entryAt(row))
                                       : tr("Válasszon egy észlelést a táblázatban a körülményei megtekintéséhez."));
 }
 
@@ -206,7 +298,7 @@ AttemptForm* LogbookWindow::form() const
 
 QString LogbookWindow::circumstancesText() const
 {
-    return m_circumstances->text();
+    return m_circumstances->toPlainText();
 }
 
 void LogbookWindow::addAttempt(const Attempt& prefill)
@@ -253,15 +345,25 @@ void LogbookWindow::Torles_Click()
 
 void LogbookWindow::openForm(const Attempt& attempt, qint64 id)
 {
-    if (m_form)
-        m_form->close();
-    m_form = new AttemptForm(attempt, id != 0, m_env.messages, this);
+    if (m_form && !m_form->close())
+        return;   // what was typed there is kept
+    Attempt filled = attempt;
+    if (id == 0) {
+        // The observer and instrument of the latest saved attempt, offered again.
+        const QList<LogEntry>& entries = m_model->entries();
+        const auto latest = std::max_element(entries.begin(), entries.end(),
+                                             [](const LogEntry& a, const LogEntry& b) { return a.id < b.id; });
+        if (latest != entries.end()) {
+            if (filled.observer.isEmpty())
+                filled.observer = latest->attempt.observer;
+            if (filled.instrument.isEmpty())
+                filled.instrument = latest->attempt.instrument;
+        }
+    }
+    m_form = new AttemptForm(filled, id != 0, m_env.messages, this);
     m_form->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<AttemptForm> form = m_form;
-    connect(m_form, &QDialog::accepted, this, [this, form, id] {
-        if (form)
-            saveForm(form->attempt(), id);
-    });
+    m_form->setClock(m_env.clock);
+    m_form->setSaver([this, id](const Attempt& a) { return saveForm(a, id); });
     m_form->open();
 }
 

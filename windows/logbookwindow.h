@@ -22,8 +22,10 @@
 #include <memory>
 #include <optional>
 
-class QLabel;
+class QFileSystemWatcher;
 class QLineEdit;
+class QPlainTextEdit;
+class QTimer;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTabWidget;
@@ -54,6 +56,9 @@ public:
     // The form while it is open.
     AttemptForm* form() const;
     QString circumstancesText() const;
+    // Reads the file again when it changed since last read; silent about a
+    // file that cannot be read just now (another program writing it).
+    void reload();
 
 public Q_SLOTS:
     // Opens the form filled in with this attempt, to add it.
@@ -62,11 +67,17 @@ public Q_SLOTS:
     void Szerkesztes_Click();
     void Torles_Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createTable();
     void createSummaries();
     void createButtons();
     void load();
+    // The entries into the table, the chosen one kept chosen.
+    void showEntries(QList<logbook::LogEntry> entries);
+    void watchFile();
     void openForm(const logbook::Attempt& attempt, qint64 id);
     // Computes and saves the form's attempt; false after a reported fault.
     bool saveForm(const logbook::Attempt& attempt, qint64 id);
@@ -82,7 +93,9 @@ private:
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_filter = nullptr;
     QTableView* m_table = nullptr;
-    QLabel* m_circumstances = nullptr;
+    QPlainTextEdit* m_circumstances = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_reloadSoon = nullptr;
     QPushButton* m_edit = nullptr;
     QPushButton* m_delete = nullptr;
     PersonalRecordsPage* m_records = nullptr;
