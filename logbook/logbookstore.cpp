@@ -153,6 +153,14 @@ QString describeStoreStatus(const StoreStatus& s)
     case StoreFault::Busy:
         return QCoreApplication::translate("Logbook", "Az észlelési naplót (%1) egy másik program éppen írja; próbálja újra később.")
             .arg(file);
+    case StoreFault::Vanished:
+        return QCoreApplication::translate("Logbook", "Az észlelést (%1.) közben törölték az észlelési naplóból (%2), egy "
+                          "másik ablakban vagy programban; a változtatás nem került a naplóba.").arg(s.detail, file);
+    case StoreFault::NotALogbook:
+        return QCoreApplication::translate("Logbook", "A(z) %1 egy másik program SQLite-adatbázisa, nem a Tavik észlelési "
+                          "naplója. A fájlt a program nem módosítja.").arg(file);
+    case StoreFault::Missing:
+        return QCoreApplication::translate("Logbook", "Nincs észlelési napló: %1. Semmi sem készült.").arg(file);
     case StoreFault::Other: break;
     }
     return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem érhető el (SQLite: %2). A napló a korábbi "
@@ -250,11 +258,22 @@ StoreStatus LogbookStore::inTransaction(const std::function<StoreStatus()>& chan
     return s;
 }
 
-StoreStatus LogbookStore::load(QList<LogEntry>& entries)
+StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>&, QList<qint64>*)
+{
+    return {StoreFault::Other, m_path, QStringLiteral("not yet")};
+}
+
+StoreStatus LogbookStore::count(qint64& records)
+{
+    records = 0;
+    return {StoreFault::Other, m_path, QStringLiteral("not yet")};
+}
+
+StoreStatus LogbookStore::load(QList<LogEntry>& entries, bool mustExist, QList<qint64>*)
 {
     entries.clear();
     if (!QFileInfo::exists(m_path))
-        return {};
+        return mustExist ? StoreStatus{StoreFault::Missing, m_path, {}} : StoreStatus{};
     if (StoreStatus s = open(false); !s.ok())
         return s;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));

@@ -26,6 +26,9 @@ enum class StoreFault {
     NewerSchema,    // written by a newer Tavik; detail: its version
     Busy,           // another program holds it locked
     Other,          // detail: SQLite's own words
+    Vanished,       // the record was deleted meanwhile (another window or program); detail: its id
+    NotALogbook,    // an SQLite file of another program: left as it is
+    Missing,        // no logbook at that path (for reading only: export, list, records, score)
 };
 
 struct StoreStatus {
@@ -50,11 +53,19 @@ public:
 
     const QString& path() const noexcept { return m_path; }
 
-    // Every entry in the order saved; a missing file is an empty logbook.
-    StoreStatus load(QList<LogEntry>& entries);
+    // Every entry in the order saved; a missing file is an empty logbook, or
+    // StoreFault::Missing when mustExist. A record that cannot be read (a
+    // damaged row) is left out and its id put in *unreadable when given.
+    StoreStatus load(QList<LogEntry>& entries, bool mustExist = false, QList<qint64>* unreadable = nullptr);
+    // Calls each(entry) for every record in the order saved, without holding
+    // them all; each returns false to stop.
+    StoreStatus forEach(const std::function<bool(const LogEntry&)>& each, QList<qint64>* unreadable = nullptr);
+    // How many records; 0 for a missing file.
+    StoreStatus count(qint64& records);
     // Saves them all in one transaction or none; each gets its id. afterRow
     // is called after each row is written, before the commit.
     StoreStatus insert(QList<LogEntry>& entries, const std::function<void(qsizetype row)>& afterRow = {});
+    // StoreFault::Vanished when no record has the entry's id (any more).
     StoreStatus update(const LogEntry& entry);
     StoreStatus remove(qint64 id);
 
