@@ -5,9 +5,11 @@
 
 #include <circumstances.h>
 #include <lists.h>
+#include <transfer.h>
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QFileDialog>
 #include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
@@ -125,7 +128,13 @@ LogbookWindow::LogbookWindow(LogbookEnvironment env, QWidget* parent)
     load();
 }
 
-LogbookWindow::~LogbookWindow() = default;
+LogbookWindow::~LogbookWindow()
+{
+    // An import not finished is rolled back.
+    m_cancel = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}
 
 void LogbookWindow::createTable()
 {
@@ -205,11 +214,19 @@ void LogbookWindow::createButtons()
     QPushButton* fresh = add("Uj", tr("Ú&j észlelés…"));
     m_edit = add("Szerkesztes", tr("Sz&erkesztés…"));
     m_delete = add("Torles", tr("&Törlés"));
-    row->addStretch(1);
+    m_import = add("Importalas", tr("&Importálás…"));
+    m_export = add("Exportalas", tr("E&xportálás…"));
+    m_outcome = new QLabel(this);
+    m_outcome->setObjectName(QStringLiteral("kimenet"));
+    m_outcome->setWordWrap(true);
+    m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_outcome, 1);
     QPushButton* close = add("Bezaras", tr("&Bezárás"));
     connect(fresh, &QPushButton::clicked, this, &LogbookWindow::Uj_Click);
     connect(m_edit, &QPushButton::clicked, this, &LogbookWindow::Szerkesztes_Click);
     connect(m_delete, &QPushButton::clicked, this, &LogbookWindow::Torles_Click);
+    connect(m_import, &QPushButton::clicked, this, &LogbookWindow::Importalas_Click);
+    connect(m_export, &QPushButton::clicked, this, &LogbookWindow::Exportalas_Click);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
@@ -379,7 +396,20 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
         return false;
     }
     QList<LogEntry> one{entry};
-    const StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
+    StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
+    if (s.fault == StoreFault::Vanished) {
+        // Deleted meanwhile elsewhere: what was typed is kept, as a new
+        // attempt or in the form left open.
+        if (m_env.messages.ask(this, describeStoreStatus(s) + u'\n'
+                                         + tr("Menti új észlelésként? (Nem: az űrlap nyitva marad.)"))
+            != Answer::Yes)
+            return false;
+        if (const int gone = m_model->rowOf(id); gone >= 0)
+            m_model->removeAt(gone);
+        id = 0;
+        one.first().id = 0;
+        s = m_store.insert(one);
+    }
     if (!s.ok()) {
         m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
         return false;
@@ -395,6 +425,176 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
     m_table->scrollTo(shown);
     showChosen();
     return true;
+}
+
+QProgressDialog* LogbookWindow::transferProgress() const
+{
+    return m_progress.data();
+}
+
+QString LogbookWindow::transferOutcome() const
+{
+    return m_outcome->text();
+}
+
+void LogbookWindow::Importalas_Click()
+{
+    const QString csv = m_env.chooseCsv
+                            ? m_env.chooseCsv(this, false)
+                            : QFileDialog::getOpenFileName(this, tr("Észlelések importálása"), QString(),
+                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
+    if (!csv.isEmpty())
+        importFrom(csv);
+}
+
+void LogbookWindow::Exportalas_Click()
+{
+    const QString csv = m_env.chooseCsv
+                            ? m_env.chooseCsv(this, true)
+                            : QFileDialog::getSaveFileName(this, tr("Észlelések exportálása"), QString(),
+                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
+    if (!csv.isEmpty())
+        exportTo(csv);
+}
+
+namespace {
+
+QString importOutcome(const QString& csv, const ImportResult& r)
+{
+    const QString nothing = LogbookWindow::tr("Semmi sem került a naplóba.");
+    if (r.cancelled)
+        return LogbookWindow::tr("Az importálás megszakítva.") + u' ' + nothing;
+    if (!r.file.ok())
+        return describeFileFault(r.file) + u' ' + nothing;
+    if (!r.faults.isEmpty()) {
+        QStringList lines{LogbookWindow::tr("%1: %n hibás sor vagy mező.", nullptr, int(r.faults.size())).arg(csv)
+                          + u' ' + nothing};
+        for (const CsvFault& f : r.faults)
+            lines << describeCsvFault(f);
+        if (r.moreFaults)
+            lines << LogbookWindow::tr("További hibák is vannak; a fenti %n az első.", nullptr, int(r.faults.size()));
+        return lines.join(u'\n');
+    }
+    if (!r.store.ok())
+        return describeStoreStatus(r.store);
+    return LogbookWindow::tr("%1: %2, %3").arg(csv,
+        LogbookWindow::tr("%n új észlelés került a naplóba", nullptr, int(r.added)),
+        LogbookWindow::tr("%n már benne volt.", nullptr, int(r.alreadyThere)));
+}
+
+QString exportOutcome(const QString& csv, const ExportResult& r)
+{
+    if (r.sameFile)
+        return LogbookWindow::tr("A CSV-fájl (%1) maga az észlelési napló; semmi sem készült.").arg(csv);
+    if (!r.store.ok())
+        return describeStoreStatus(r.store);
+    if (!r.file.ok())
+        return describeFileFault(r.file);
+    QString text = LogbookWindow::tr("%n észlelés került a fájlba (%1).", nullptr, int(r.written)).arg(csv);
+    if (!r.unreadable.isEmpty()) {
+        QStringList ids;
+        for (qint64 id : r.unreadable)
+            ids << QString::number(id);
+        text += u'\n' + LogbookWindow::tr("%n sérült észlelés nem olvasható, kimaradt: %1.", nullptr,
+                                          int(r.unreadable.size())).arg(ids.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+}  // namespace
+
+void LogbookWindow::importFrom(const QString& csv)
+{
+    ImportOptions options;
+    options.ephemerisFolder = m_env.ephemerisFolder;
+    startTransfer(tr("Észlelések importálása"), [csv, options](LogbookStore& store, const TransferProgress& progress) {
+        const ImportResult r = importAttemptsCsv(store, csv, options, progress);
+        return std::pair{importOutcome(csv, r), !r.ok()};
+    });
+}
+
+void LogbookWindow::exportTo(const QString& csv)
+{
+    startTransfer(tr("Észlelések exportálása"), [csv](LogbookStore& store, const TransferProgress& progress) {
+        const ExportResult r = exportAttemptsCsv(store, csv, progress);
+        return std::pair{exportOutcome(csv, r), !r.ok() || !r.unreadable.isEmpty()};
+    });
+}
+
+void LogbookWindow::startTransfer(const QString& title, Transfer work)
+{
+    if (m_worker.joinable())
+        return;
+    m_cancel = false;
+    m_done = 0;
+    m_total = 0;
+    auto* d = new QProgressDialog(this);
+    d->setObjectName(QStringLiteral("atvitel"));
+    d->setWindowTitle(title);
+    d->setLabelText(title + QStringLiteral("…"));
+    d->setAccessibleName(tr("Az átvitel állása"));
+    d->setWindowModality(Qt::WindowModal);
+    d->setCancelButtonText(tr("&Mégse"));
+    d->setAutoClose(false);
+    d->setAutoReset(false);
+    d->setMinimumDuration(0);
+    d->setRange(0, 0);
+    // Mégse only asks the worker to stop (an import then rolls back); the
+    // dialog stays until it has.
+    disconnect(d, &QProgressDialog::canceled, d, nullptr);
+    connect(d, &QProgressDialog::canceled, this, [this] {
+        m_cancel = true;
+        if (m_progress)
+            m_progress->setLabelText(tr("Megszakítás…"));
+    });
+    m_progress = d;
+    if (!m_progressTimer) {
+        m_progressTimer = new QTimer(this);
+        m_progressTimer->setInterval(100);
+        connect(m_progressTimer, &QTimer::timeout, this, [this] {
+            const qint64 total = m_total;
+            if (m_progress && total > 0 && !m_cancel) {
+                // In thousandths: a byte count does not fit the dialog's int.
+                m_progress->setMaximum(1000);
+                m_progress->setValue(int(std::clamp<qint64>(m_done * 1000 / total, 0, 1000)));
+            }
+        });
+    }
+    m_progressTimer->start();
+    d->show();
+    m_import->setEnabled(false);
+    m_export->setEnabled(false);
+    const QString path = m_env.path;
+    m_worker = std::thread([this, path, work = std::move(work)] {
+        std::pair<QString, bool> outcome;
+        {
+            LogbookStore store(path);   // this thread's own connection
+            outcome = work(store, [this](qint64 done, qint64 total) {
+                m_done = done;
+                m_total = total;
+                return !m_cancel.load();
+            });
+        }
+        QMetaObject::invokeMethod(this, [this, outcome] { finishTransfer(outcome.first, outcome.second); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void LogbookWindow::finishTransfer(const QString& outcome, bool fault)
+{
+    if (m_worker.joinable())
+        m_worker.join();
+    m_progressTimer->stop();
+    if (m_progress)
+        m_progress->deleteLater();
+    m_progress.clear();
+    m_import->setEnabled(true);
+    m_export->setEnabled(true);
+    m_outcome->setText(outcome.left(kShownNoteLength));
+    reload();
+    if (fault)
+        m_env.messages.show(this, MessageIcon::Error, outcome);
+    Q_EMIT transferFinished();
 }
 
 }  // namespace tavik
