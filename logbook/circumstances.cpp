@@ -1,5 +1,7 @@
 #include "circumstances.h"
 
+#include <localzone.h>
+
 #include <newmoons.h>
 #include <sighting.h>
 
@@ -58,8 +60,11 @@ double attemptMoment(const Ephemeris& eph, const Attempt& a, bool* best)
     const QTimeZone zone = attemptZone(a.site.timezone);
     if (best)
         *best = !a.time;
-    if (a.time)
-        return julianDayUt(QDateTime(a.date, *a.time, zone));
+    if (a.time) {
+        // A clock time the clocks skip or repeat is read by the program's one rule.
+        const CivilDateTime clock{a.date.year(), a.date.month(), a.date.day(), a.time->hour(), a.time->minute(), 0};
+        return julianDayUt(clockTimeIn(clock, zone));
+    }
     const std::optional<double> sunEvent = sunEventOf(eph, a, zone);
     if (!sunEvent)   // polar day or night: the local noon (midnight) stands for it
         return julianDayOfLocalDate(a.date, zone) + (a.evening ? 0.5 : 0.0);
@@ -143,12 +148,13 @@ BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemeris
                 try {
                     result.computed[i] = computeCircumstances(eph, attempts.at(i));
                 } catch (const EphemerisError& e) {
+                    // A date beyond the files fails alone: the others go on, so all are named.
                     const std::lock_guard lock(failureLock);
                     if (result.failedIndex < 0 || i < result.failedIndex) {
                         result.failedIndex = i;
                         result.failure = e.message();
                     }
-                    failed = true;
+                    result.failedRows.append(i);
                 }
                 const qsizetype n = ++done;
                 if (progress && (n % 64 == 0 || n == attempts.size()))

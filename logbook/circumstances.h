@@ -34,6 +34,7 @@ struct BatchResult {
     QList<Circumstances> computed;   // in the attempts' order, when all went well
     qsizetype failedIndex = -1;      // the first attempt the ephemeris failed on
     QString failure;                 // its Hungarian message
+    QList<qsizetype> failedRows;     // every attempt the ephemeris failed on, in no order
     bool ok() const noexcept { return failedIndex < 0 && failure.isEmpty(); }
 };
 BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemerisFolder, int threads,

@@ -1,13 +1,16 @@
 #include "csvfile.h"
 
 #include "circumstances.h"
+#include "logbookstore.h"
 
 #include <siteconfig.h>
 
 #include <QCoreApplication>
+#include <QBuffer>
 #include <QHash>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavik::logbook {
@@ -24,6 +27,33 @@ QString quoted(const QString& field)
     return u'"' + q + u'"';
 }
 
+// Whether the file ends inside a UTF-8 sequence.
+bool incompleteUtf8Tail(QByteArrayView tail)
+{
+    for (qsizetype back = 1; back <= std::min<qsizetype>(4, tail.size()); ++back) {
+        const auto b = static_cast<unsigned char>(tail.at(tail.size() - back));
+        if ((b & 0xC0) == 0x80)
+            continue;   // a continuation byte
+        const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return length > back;
+    }
+    return false;
+}
+
+bool formulaStart(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// Leading apostrophes, then a character a spreadsheet takes for a formula.
+bool looksLikeFormula(const QString& text, qsizetype apostrophes)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == u'\'')
+        ++i;
+    return i >= apostrophes && i < text.size() && formulaStart(text.at(i));
+}
+
 QString fixed(double v, int decimals)
 {
     return QString::number(v, 'f', decimals);
@@ -33,7 +63,7 @@ struct RowReader {
     const QHash<QString, qsizetype>& columns;
     const QStringList& fields;
     int line;
-    std::optional<CsvFault> fault;
+    QList<CsvFault> faults;
 
     QString text(const char* name) const
     {
@@ -42,8 +72,7 @@ struct RowReader {
     }
     void fail(CsvFaultKind kind, const char* name, const QString& value, const QString& detail = {})
     {
-        if (!fault)
-            fault = CsvFault{kind, line, QLatin1String(name), value, detail};
+        faults.append(CsvFault{kind, line, QLatin1String(name), value, detail});
     }
     double number(const char* name, ValueRange range, double fallback)
     {
@@ -74,31 +103,31 @@ Attempt attemptOf(RowReader& r)
             r.fail(CsvFaultKind::BadValue, "time", time);
     }
     a.site.timezone = r.text("zone").trimmed();
-    if (!attemptZone(a.site.timezone).isValid())
+    if (!attemptZoneKnown(a.site.timezone))
         r.fail(CsvFaultKind::UnknownZone, "zone", a.site.timezone);
     const QString crescent = r.text("crescent").trimmed();
     if (crescent == QLatin1String("morning"))
         a.evening = false;
     else if (!crescent.isEmpty() && crescent != QLatin1String("evening"))
         r.fail(CsvFaultKind::UnknownWord, "crescent", crescent, QStringLiteral("evening, morning"));
-    a.site.name = r.text("site");
+    a.site.name = readCell(r.text("site"));
     a.site.latitude = r.number("latitude", kLatitudeRange, NAN);
     a.site.longitude = r.number("longitude", kLongitudeRange, NAN);
     a.site.elevation = r.number("elevation_m", kElevationRange, 0.0);
-    a.observer = r.text("observer");
+    a.observer = readCell(r.text("observer"));
     const QString result = r.text("result").trimmed();
     if (const auto rr = resultFromKey(result))
         a.result = *rr;
     else
         r.fail(CsvFaultKind::UnknownWord, "result", result,
                QStringLiteral("naked-eye, binoculars, telescope, camera, not-seen"));
-    a.instrument = r.text("instrument");
+    a.instrument = readCell(r.text("instrument"));
     const QString sky = r.text("sky").trimmed();
     if (const auto s = skyFromKey(sky))
         a.sky = *s;
     else
         r.fail(CsvFaultKind::UnknownWord, "sky", sky, QStringLiteral("clear, haze, thin-cloud, cloudy, dust"));
-    a.notes = r.text("notes");
+    a.notes = readCell(r.text("notes"));
     return a;
 }
 
@@ -145,128 +174,229 @@ QString describeCsvFault(const CsvFault& f)
     case CsvFaultKind::UnknownZone:
         return QCoreApplication::translate("Logbook", "%1, %2 mező: ismeretlen időzóna „%3” (IANA név, például Europe/Budapest, vagy UTC).")
             .arg(where, f.field, f.value);
+    case CsvFaultKind::OutsideEphemeris:
+        return QCoreApplication::translate("Logbook", "%1, %2 mező: „%3” kívül esik az efemerisz-fájlok időszakán.")
+            .arg(where, f.field, f.value);
     }
     return {};
+}
+
+QString defusedCell(const QString& text)
+{
+    return looksLikeFormula(text, 0) ? u'\'' + text : text;
+}
+
+QString readCell(const QString& cell)
+{
+    return looksLikeFormula(cell, 1) ? cell.mid(1) : cell;
+}
+
+void CsvSplitter::endRecord(const std::function<void(QStringList&, int)>& record)
+{
+    m_record << m_field;
+    // A blank line is no record.
+    if (!(m_record.size() == 1 && m_record.constFirst().isEmpty() && !m_fieldStarted))
+        record(m_record, m_recordLine);
+    m_record.clear();
+    m_field.clear();
+    m_fieldStarted = false;
+}
+
+void CsvSplitter::feed(QStringView text, const std::function<void(QStringList&, int)>& record)
+{
+    for (const QChar c : text) {
+        if (m_crPending) {
+            m_crPending = false;
+            if (c == u'\n')
+                continue;
+        }
+        if (m_quotePending) {
+            m_quotePending = false;
+            if (c == u'"') {
+                m_field += u'"';
+                continue;
+            }
+            m_inQuotes = false;
+        }
+        if (m_inQuotes) {
+            if (c == u'"') {
+                m_quotePending = true;
+            } else {
+                if (c == u'\n')
+                    ++m_line;
+                m_field += c;
+            }
+            continue;
+        }
+        if (c == u'"' && m_field.isEmpty()) {
+            m_inQuotes = m_fieldStarted = true;
+            m_quoteLine = m_line;
+        } else if (c == u',') {
+            m_record << m_field;
+            m_field.clear();
+            m_fieldStarted = true;
+        } else if (c == u'\r' || c == u'\n') {
+            m_crPending = c == u'\r';
+            endRecord(record);
+            m_recordLine = ++m_line;
+        } else {
+            m_field += c;
+            m_fieldStarted = true;
+        }
+    }
+}
+
+void CsvSplitter::finish(const std::function<void(QStringList&, int)>& record)
+{
+    if (m_quotePending) {
+        m_quotePending = false;
+        m_inQuotes = false;
+    }
+    if (m_inQuotes)
+        return;
+    if (m_fieldStarted || !m_field.isEmpty() || !m_record.isEmpty())
+        endRecord(record);
 }
 
 CsvRecords splitCsv(const QString& text)
 {
     CsvRecords out;
-    QStringList record;
-    QString field;
-    bool inQuotes = false, fieldStarted = false;
-    int line = 1, recordLine = 1, quoteLine = 0;
-    const qsizetype n = text.size();
-    auto endRecord = [&] {
-        record << field;
-        if (!(record.size() == 1 && record.constFirst().isEmpty() && !fieldStarted)) {
-            out.records << record;
-            out.lines << recordLine;
-        }
-        record.clear();
-        field.clear();
-        fieldStarted = false;
+    CsvSplitter splitter;
+    auto take = [&](QStringList& fields, int line) {
+        out.records << fields;
+        out.lines << line;
     };
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
-            if (c == u'"') {
-                if (i + 1 < n && text.at(i + 1) == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                if (c == u'\n')
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == u'"' && field.isEmpty()) {
-            inQuotes = fieldStarted = true;
-            quoteLine = line;
-        } else if (c == u',') {
-            record << field;
-            field.clear();
-            fieldStarted = true;
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-                ++i;
-            endRecord();
-            recordLine = ++line;
-        } else {
-            field += c;
-            fieldStarted = true;
-        }
+    splitter.feed(text, take);
+    splitter.finish(take);
+    if (splitter.unclosedLine()) {
+        out.unclosedLine = splitter.unclosedLine();
+        out.records.clear();
+        out.lines.clear();
     }
-    if (inQuotes) {
-        out.unclosedLine = quoteLine;
-        return out;
-    }
-    if (fieldStarted || !field.isEmpty() || !record.isEmpty())
-        endRecord();
     return out;
 }
 
-CsvRead readAttemptsCsv(QByteArrayView bytes)
+AttemptCsvReader::AttemptCsvReader(QIODevice& in)
+    : m_in(in), m_decoder(QStringDecoder::Utf8)
 {
-    CsvRead out;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    if (decoder.hasError()) {
-        out.fault = CsvFault{CsvFaultKind::NotUtf8, 1, {}, {}, {}};
-        return out;
+}
+
+// Decodes the next piece of the file into records; false at the end.
+bool AttemptCsvReader::fill()
+{
+    if (m_end)
+        return false;
+    auto take = [&](QStringList& fields, int line) { m_ready.append({std::move(fields), line}); };
+    QByteArray piece = m_in.read(qint64(1) << 16);
+    if (piece.isEmpty()) {
+        m_end = true;
+        if (incompleteUtf8Tail(m_tail)) {
+            m_fileFaults.append(CsvFault{CsvFaultKind::NotUtf8, m_splitter.line(), {}, {}, {}});
+            return false;
+        }
+        m_splitter.finish(take);
+        if (m_splitter.unclosedLine())
+            m_fileFaults.append(CsvFault{CsvFaultKind::UnclosedQuote, m_splitter.unclosedLine(), {}, {}, {}});
+        return !m_ready.isEmpty();
     }
-    const CsvRecords split = splitCsv(text);
-    if (split.unclosedLine) {
-        out.fault = CsvFault{CsvFaultKind::UnclosedQuote, split.unclosedLine, {}, {}, {}};
-        return out;
+    m_bytes += piece.size();
+    m_tail = (m_tail + piece).right(4);
+    QByteArrayView bytes(piece);
+    if (m_first) {
+        m_first = false;
+        if (bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
     }
-    if (split.records.isEmpty()) {
-        out.fault = CsvFault{CsvFaultKind::NoHeader, 1, {}, {}, {}};
-        return out;
+    const QString text = m_decoder(bytes);
+    if (m_decoder.hasError()) {
+        const qsizetype bad = text.indexOf(QChar::ReplacementCharacter);
+        const int line = m_splitter.line() + int(QStringView(text).left(bad < 0 ? text.size() : bad).count(u'\n'));
+        m_fileFaults.append(CsvFault{CsvFaultKind::NotUtf8, line, {}, {}, {}});
+        m_end = true;
+        return false;
     }
-    QHash<QString, qsizetype> columns;
-    const QStringList& header = split.records.constFirst();
+    m_splitter.feed(text, take);
+    return true;
+}
+
+bool AttemptCsvReader::readHeader(QStringList& header, int line)
+{
     for (qsizetype i = 0; i < header.size(); ++i) {
         const QString name = header.at(i).trimmed();
-        if (!attemptColumns().contains(name) && !computedColumns().contains(name)) {
-            out.fault = CsvFault{CsvFaultKind::UnknownColumn, 1, name, {}, {}};
-            return out;
-        }
-        if (columns.contains(name)) {
-            out.fault = CsvFault{CsvFaultKind::DuplicateColumn, 1, name, {}, {}};
-            return out;
-        }
-        columns.insert(name, i);
+        if (!attemptColumns().contains(name) && !computedColumns().contains(name))
+            m_fileFaults.append(CsvFault{CsvFaultKind::UnknownColumn, line, name, {}, {}});
+        else if (m_columns.contains(name))
+            m_fileFaults.append(CsvFault{CsvFaultKind::DuplicateColumn, line, name, {}, {}});
+        else
+            m_columns.insert(name, i);
     }
     for (const char* required : {"date", "zone", "latitude", "longitude", "result"}) {
-        if (!columns.contains(QLatin1String(required))) {
-            out.fault = CsvFault{CsvFaultKind::MissingColumn, 1, QLatin1String(required), {}, {}};
-            return out;
-        }
+        if (!m_columns.contains(QLatin1String(required)))
+            m_fileFaults.append(CsvFault{CsvFaultKind::MissingColumn, line, QLatin1String(required), {}, {}});
     }
-    for (qsizetype r = 1; r < split.records.size(); ++r) {
-        const QStringList& fields = split.records.at(r);
-        const int line = split.lines.at(r);
-        if (fields.size() != header.size()) {
-            out.fault = CsvFault{CsvFaultKind::FieldCount, line, {}, QString::number(fields.size()),
-                                 QString::number(header.size())};
-            out.attempts.clear();
-            return out;
+    m_headerSize = header.size();
+    return m_fileFaults.isEmpty();
+}
+
+bool AttemptCsvReader::next(Row& row)
+{
+    for (;;) {
+        if (!m_fileFaults.isEmpty())
+            return false;
+        if (m_readyAt == m_ready.size()) {
+            m_ready.clear();
+            m_readyAt = 0;
+            if (!fill()) {
+                if (m_headerSize < 0 && m_fileFaults.isEmpty())
+                    m_fileFaults.append(CsvFault{CsvFaultKind::NoHeader, 1, {}, {}, {}});
+                if (m_ready.isEmpty() || !m_fileFaults.isEmpty())
+                    return false;
+            }
+            continue;
         }
-        RowReader reader{columns, fields, line, std::nullopt};
-        const Attempt a = attemptOf(reader);
-        if (reader.fault) {
-            out.fault = reader.fault;
-            out.attempts.clear();
-            return out;
+        auto& [fields, line] = m_ready[m_readyAt++];
+        if (m_headerSize < 0) {
+            if (!readHeader(fields, line))
+                return false;
+            continue;
         }
-        out.attempts << a;
+        row = Row{line, {}, {}};
+        if (fields.size() != m_headerSize) {
+            row.faults.append(CsvFault{CsvFaultKind::FieldCount, line, {}, QString::number(fields.size()),
+                                       QString::number(m_headerSize)});
+        } else {
+            RowReader reader{m_columns, fields, line, {}};
+            row.attempt = attemptOf(reader);
+            row.faults = std::move(reader.faults);
+        }
+        fields.clear();
+        return true;
+    }
+}
+
+CsvRead readAttemptsCsv(QByteArrayView bytes, int maxFaults)
+{
+    CsvRead out;
+    QByteArray copy = bytes.toByteArray();
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    AttemptCsvReader reader(buffer);
+    AttemptCsvReader::Row row;
+    while (reader.next(row)) {
+        for (const CsvFault& f : std::as_const(row.faults)) {
+            if (out.faults.size() < maxFaults)
+                out.faults.append(f);
+        }
+        if (out.faults.isEmpty())
+            out.attempts << row.attempt;
+    }
+    for (const CsvFault& f : reader.fileFaults()) {
+        if (out.faults.size() < maxFaults)
+            out.faults.append(f);
+    }
+    if (!out.faults.isEmpty()) {
+        out.attempts.clear();
+        out.fault = out.faults.constFirst();
     }
     return out;
 }
@@ -282,15 +412,15 @@ QByteArray attemptsCsv(const QList<LogEntry>& entries)
             a.time ? a.time->toString(QStringLiteral("HH:mm")) : QString(),
             a.site.timezone,
             a.evening ? QStringLiteral("evening") : QStringLiteral("morning"),
-            a.site.name,
+            defusedCell(a.site.name),
             siteNumberText(a.site.latitude),
             siteNumberText(a.site.longitude),
             siteNumberText(a.site.elevation),
-            a.observer,
+            defusedCell(a.observer),
             resultKey(a.result),
-            a.instrument,
+            defusedCell(a.instrument),
             skyKey(a.sky),
-            a.notes,
+            defusedCell(a.notes),
             fixed(c.ageHours, 2),
             c.lagMinutes ? fixed(*c.lagMinutes, 1) : QString(),
             fixed(c.arcl, 2),

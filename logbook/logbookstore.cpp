@@ -3,14 +3,21 @@
 #include <datafolders.h>
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimeZone>
 #include <QVariant>
 
 #include <atomic>
+#include <cmath>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavik::logbook {
 
@@ -125,6 +132,22 @@ LogEntry entryOf(const QSqlQuery& q)
     return e;
 }
 
+// Whether a record read back is one the program could have written: a damaged
+// row (bytes changed inside the file) would make its CSV unreadable.
+bool plausible(const QSqlQuery& q, const LogEntry& e)
+{
+    auto v = [&](int column) { return q.value(column + 1); };
+    const Attempt& a = e.attempt;
+    const Circumstances& c = e.computed;
+    const bool words = resultFromKey(v(9).toString()) && skyFromKey(v(11).toString())
+                       && (v(3).toString() == QLatin1String("evening") || v(3).toString() == QLatin1String("morning"));
+    const bool numbers = kLatitudeRange.contains(a.site.latitude) && kLongitudeRange.contains(a.site.longitude)
+                         && kElevationRange.contains(a.site.elevation) && std::isfinite(c.ageHours)
+                         && std::isfinite(c.q) && std::isfinite(c.v) && std::isfinite(c.arcl);
+    return a.date.isValid() && (!a.time || a.time->isValid()) && words && numbers
+           && attemptZoneKnown(a.site.timezone);
+}
+
 
 }  // namespace
 
@@ -139,6 +162,9 @@ QString describeStoreStatus(const StoreStatus& s)
     case StoreFault::FolderNotMade:
         return QCoreApplication::translate("Logbook", "Az észlelési napló mappája (%1) nem hozható létre.").arg(QDir::toNativeSeparators(s.detail));
     case StoreFault::DiskFull:
+        if (s.newFile)
+            return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem hozható létre: megtelt a lemez. "
+                                               "Nem maradt utána fájl.").arg(file);
         return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem írható: megtelt a lemez. A napló a korábbi "
                           "tartalmával megmaradt, semmi sem veszett el.").arg(file);
     case StoreFault::NotWritable:
@@ -167,6 +193,24 @@ QString describeStoreStatus(const StoreStatus& s)
                       "tartalmával megmaradt.").arg(file, s.detail);
 }
 
+bool attemptZoneKnown(const QString& id)
+{
+    return id == QLatin1String("UTC") || QTimeZone::isTimeZoneIdAvailable(id.toUtf8());
+}
+
+QByteArray attemptKey(const Attempt& a)
+{
+    const QStringList parts{a.date.toString(Qt::ISODate),
+                            a.time ? a.time->toString(QStringLiteral("HH:mm")) : QString(),
+                            a.evening ? QStringLiteral("e") : QStringLiteral("m"),
+                            a.site.name,
+                            QString::number(a.site.latitude, 'g', 17),
+                            QString::number(a.site.longitude, 'g', 17),
+                            a.observer,
+                            resultKey(a.result)};
+    return QCryptographicHash::hash(parts.join(QChar(0)).toUtf8(), QCryptographicHash::Sha1).left(16);
+}
+
 QString defaultLogbookPath()
 {
     return DataFolders::userDataHome() + QStringLiteral("/tavik/eszlelesek.sqlite");
@@ -186,12 +230,25 @@ LogbookStore::~LogbookStore()
     }
 }
 
+void LogbookStore::close()
+{
+    if (QSqlDatabase::contains(m_connection))
+        QSqlDatabase::database(m_connection, false).close();
+    m_open = m_hasSchema = false;
+}
+
 StoreStatus LogbookStore::open(bool create)
 {
     if (m_open)
-        return {};
+        return create && !m_hasSchema ? makeSchema() : StoreStatus{};
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return {StoreFault::NoDriver, m_path, {}};
+    const QByteArray native = QFile::encodeName(m_path);
+    struct stat before {};
+    const bool existed = ::stat(native.constData(), &before) == 0;
+    // A file nobody may write is not written, not even by root, as the data files' writer refuses it.
+    if (create && existed && S_ISREG(before.st_mode) && (before.st_mode & 0222) == 0)
+        return {StoreFault::NotWritable, m_path, {}};
     if (create) {
         const QString folder = QFileInfo(m_path).absolutePath();
         if (!QDir().mkpath(folder))
@@ -201,46 +258,68 @@ StoreStatus LogbookStore::open(bool create)
                           ? QSqlDatabase::database(m_connection, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
-    if (!db.open())
-        return statusOf(db.lastError(), m_path);
-    QSqlQuery q(db);
-    // The rollback journal, synced in full: a commit is on the disk or not at all.
-    for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL", "PRAGMA busy_timeout=2000"}) {
-        if (!q.exec(QLatin1String(pragma))) {
-            const StoreStatus s = statusOf(q.lastError(), m_path);
-            db.close();
-            return s;
+    auto fail = [&](const StoreStatus& status) {
+        db.close();
+        StoreStatus s = status;
+        if (!existed) {   // made by this open: nothing is left behind
+            QFile::remove(m_path);
+            QFile::remove(m_path + QStringLiteral("-journal"));
+            s.newFile = true;
         }
-    }
-    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        const StoreStatus s = statusOf(q.lastError(), m_path);
-        db.close();
         return s;
-    }
+    };
+    if (!db.open())
+        return fail(statusOf(db.lastError(), m_path));
+    QSqlQuery q(db);
+    // Only reads until the file is known to be a logbook: another program's
+    // database is left byte for byte.
+    if (!q.exec(QStringLiteral("PRAGMA busy_timeout=2000")))
+        return fail(statusOf(q.lastError(), m_path));
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return fail(statusOf(q.lastError(), m_path));
     const int version = q.value(0).toInt();
-    if (version > kSchemaVersion) {
-        db.close();
-        return {StoreFault::NewerSchema, m_path, QString::number(version)};
+    if (!q.exec(QStringLiteral("SELECT count(*), count(CASE WHEN name='attempts' THEN 1 END) FROM sqlite_master "
+                               "WHERE type='table'"))
+        || !q.next())
+        return fail(statusOf(q.lastError(), m_path));
+    const int tables = q.value(0).toInt();
+    const bool ours = q.value(1).toInt() == 1;
+    q.finish();
+    if (version > kSchemaVersion && ours)
+        return fail({StoreFault::NewerSchema, m_path, QString::number(version)});
+    if ((tables > 0 && !ours) || (ours && version == 0) || version > kSchemaVersion)
+        return fail({StoreFault::NotALogbook, m_path, {}});
+    // The rollback journal, synced in full: a commit is on the disk or not at all.
+    for (const char* pragma : {"PRAGMA journal_mode=DELETE", "PRAGMA synchronous=FULL"}) {
+        if (!q.exec(QLatin1String(pragma)))
+            return fail(statusOf(q.lastError(), m_path));
     }
     m_open = true;
-    if (version == 0) {
-        const StoreStatus made = inTransaction([&] {
-            QSqlQuery make(db);
-            for (const char* sql : kCreate) {
-                if (!make.exec(QLatin1String(sql)))
-                    return statusOf(make.lastError(), m_path);
-            }
-            if (!make.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)))
-                return statusOf(make.lastError(), m_path);
-            return StoreStatus{};
-        });
-        if (!made.ok()) {
+    m_hasSchema = ours;
+    if (create && !ours) {
+        if (StoreStatus made = makeSchema(); !made.ok()) {
             m_open = false;
-            db.close();
-            return made;
+            return fail(made);
         }
     }
     return {};
+}
+
+StoreStatus LogbookStore::makeSchema()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const StoreStatus made = inTransaction([&] {
+        QSqlQuery make(db);
+        for (const char* sql : kCreate) {
+            if (!make.exec(QLatin1String(sql)))
+                return statusOf(make.lastError(), m_path);
+        }
+        if (!make.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)))
+            return statusOf(make.lastError(), m_path);
+        return StoreStatus{};
+    });
+    m_hasSchema = made.ok();
+    return made;
 }
 
 StoreStatus LogbookStore::inTransaction(const std::function<StoreStatus()>& change)
@@ -258,33 +337,66 @@ StoreStatus LogbookStore::inTransaction(const std::function<StoreStatus()>& chan
     return s;
 }
 
-StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>&, QList<qint64>*)
+StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>& each, QList<qint64>* unreadable,
+                                  qint64 afterId, qint64 limit, qint64* lastId)
 {
-    return {StoreFault::Other, m_path, QStringLiteral("not yet")};
+    if (!QFileInfo::exists(m_path))
+        return {};
+    if (StoreStatus s = open(false); !s.ok())
+        return s;
+    if (!m_hasSchema)
+        return {};
+    QSqlQuery q(QSqlDatabase::database(m_connection, false));
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("SELECT id, %1 FROM attempts WHERE id > ? ORDER BY id LIMIT ?")
+                       .arg(QLatin1String(kColumns))))
+        return statusOf(q.lastError(), m_path);
+    q.bindValue(0, afterId);
+    q.bindValue(1, limit);
+    if (!q.exec())
+        return statusOf(q.lastError(), m_path);
+    while (q.next()) {
+        const LogEntry e = entryOf(q);
+        if (lastId)
+            *lastId = e.id;
+        if (!plausible(q, e)) {
+            if (unreadable)
+                unreadable->append(e.id);
+            continue;
+        }
+        if (!each(e))
+            break;
+    }
+    if (q.lastError().isValid())
+        return statusOf(q.lastError(), m_path);
+    return {};
 }
 
 StoreStatus LogbookStore::count(qint64& records)
 {
     records = 0;
-    return {StoreFault::Other, m_path, QStringLiteral("not yet")};
-}
-
-StoreStatus LogbookStore::load(QList<LogEntry>& entries, bool mustExist, QList<qint64>*)
-{
-    entries.clear();
     if (!QFileInfo::exists(m_path))
-        return mustExist ? StoreStatus{StoreFault::Missing, m_path, {}} : StoreStatus{};
+        return {};
     if (StoreStatus s = open(false); !s.ok())
         return s;
+    if (!m_hasSchema)
+        return {};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT id, %1 FROM attempts ORDER BY id").arg(QLatin1String(kColumns))))
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM attempts")) || !q.next())
         return statusOf(q.lastError(), m_path);
-    while (q.next())
-        entries.append(entryOf(q));
-    if (q.lastError().isValid())
-        return statusOf(q.lastError(), m_path);
+    records = q.value(0).toLongLong();
     return {};
+}
+
+StoreStatus LogbookStore::load(QList<LogEntry>& entries, bool mustExist, QList<qint64>* unreadable)
+{
+    entries.clear();
+    if (mustExist && !QFileInfo::exists(m_path))
+        return {StoreFault::Missing, m_path, {}};
+    return forEach([&](const LogEntry& e) {
+        entries.append(e);
+        return true;
+    }, unreadable);
 }
 
 StoreStatus LogbookStore::insert(QList<LogEntry>& entries, const std::function<void(qsizetype)>& afterRow)
@@ -317,6 +429,28 @@ StoreStatus LogbookStore::insert(QList<LogEntry>& entries, const std::function<v
     return s;
 }
 
+StoreStatus LogbookStore::insertStreamed(const std::function<StoreStatus(const AddEntry&)>& produce)
+{
+    if (StoreStatus s = open(true); !s.ok())
+        return s;
+    return inTransaction([&] {
+        QSqlQuery q(QSqlDatabase::database(m_connection, false));
+        QStringList marks;
+        for (int i = 0; i < kColumnCount; ++i)
+            marks << QStringLiteral("?");
+        if (!q.prepare(QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)")
+                           .arg(QLatin1String(kColumns), marks.join(u','))))
+            return statusOf(q.lastError(), m_path);
+        return produce([&](LogEntry& e) {
+            bindEntry(q, e);
+            if (!q.exec())
+                return statusOf(q.lastError(), m_path);
+            e.id = q.lastInsertId().toLongLong();
+            return StoreStatus{};
+        });
+    });
+}
+
 StoreStatus LogbookStore::update(const LogEntry& entry)
 {
     if (StoreStatus s = open(true); !s.ok())
@@ -332,6 +466,8 @@ StoreStatus LogbookStore::update(const LogEntry& entry)
         q.bindValue(kColumnCount, entry.id);
         if (!q.exec())
             return statusOf(q.lastError(), m_path);
+        if (q.numRowsAffected() == 0)
+            return StoreStatus{StoreFault::Vanished, m_path, QString::number(entry.id)};
         return StoreStatus{};
     });
 }
@@ -342,10 +478,13 @@ StoreStatus LogbookStore::remove(qint64 id)
         return s;
     return inTransaction([&] {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
-        q.prepare(QStringLiteral("DELETE FROM attempts WHERE id=?"));
+        if (!q.prepare(QStringLiteral("DELETE FROM attempts WHERE id=?")))
+            return statusOf(q.lastError(), m_path);
         q.bindValue(0, id);
         if (!q.exec())
             return statusOf(q.lastError(), m_path);
+        if (q.numRowsAffected() == 0)
+            return StoreStatus{StoreFault::Vanished, m_path, QString::number(id)};
         return StoreStatus{};
     });
 }

@@ -119,20 +119,42 @@ QString scoreRule()
         "Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B "
         "zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, "
         "illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D "
-        "zónájába, ahol szabad szemmel nem várható. Minden észlelés számít, a felhős estéké is, a "
-        "megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt q és V szerint.");
+        "zónájába, ahol szabad szemmel nem várható. A felhős ég alatt nem látott sarló nem próbája a "
+        "feltételeknek, kimarad; a párás, vékony felhős és poros ég alatti észlelések külön is "
+        "szerepelnek. A q és a V a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt.");
+}
+
+bool countsForScore(const Attempt& a)
+{
+    return !(a.result == Result::NotSeen && a.sky == Sky::Cloudy);
+}
+
+bool veiledSky(Sky s)
+{
+    return s == Sky::Haze || s == Sky::ThinCloud || s == Sky::Dust;
 }
 
 CriteriaScore scoreCriteria(const QList<LogEntry>& entries)
 {
     CriteriaScore s;
     for (const LogEntry& e : entries) {
+        if (!countsForScore(e.attempt)) {
+            ++s.leftOut;
+            continue;
+        }
         const int result = int(e.attempt.result);
         ++s.yallop[int(e.computed.yallop)][result];
         ++s.odeh[int(e.computed.odeh)][result];
         ++s.counted;
-        s.yallopRight += yallopRight(e.computed.yallop, e.attempt.result);
-        s.odehRight += odehRight(e.computed.odeh, e.attempt.result);
+        const bool y = yallopRight(e.computed.yallop, e.attempt.result);
+        const bool o = odehRight(e.computed.odeh, e.attempt.result);
+        s.yallopRight += y;
+        s.odehRight += o;
+        if (veiledSky(e.attempt.sky)) {
+            ++s.veiledCounted;
+            s.veiledYallopRight += y;
+            s.veiledOdehRight += o;
+        }
     }
     return s;
 }

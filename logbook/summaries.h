@@ -41,7 +41,16 @@ struct CriteriaScore {
     int counted = 0;
     int yallopRight = 0;
     int odehRight = 0;
+    // Not seen under a cloudy sky: no test of a criterion, left out of all the above.
+    int leftOut = 0;
+    // Of those counted, the ones under haze, thin cloud or dust, apart.
+    int veiledCounted = 0;
+    int veiledYallopRight = 0;
+    int veiledOdehRight = 0;
 };
+// Whether an attempt tests the criteria at all (see CriteriaScore::leftOut).
+bool countsForScore(const Attempt& a);
+bool veiledSky(Sky s);
 CriteriaScore scoreCriteria(const QList<LogEntry>& entries);
 
 }  // namespace tavik::logbook

@@ -38,7 +38,8 @@ struct ImportResult {
     FileStatus file;           // the CSV could not be read
     StoreStatus store;         // the logbook could not be read or written
     bool cancelled = false;    // the progress callback said stop; nothing was added
-    bool ok() const noexcept { return faults.isEmpty() && file.ok() && store.ok() && !cancelled; }
+    QString ephemeris;         // the ephemeris could not be opened at all: its message; nothing was added
+    bool ok() const noexcept { return faults.isEmpty() && file.ok() && store.ok() && !cancelled && ephemeris.isEmpty(); }
 };
 
 ImportResult importAttemptsCsv(LogbookStore& store, const QString& csvPath, const ImportOptions& options = {},

@@ -2,9 +2,12 @@
 // reads what it writes, and a change of the file is whole or not there at
 // all, whether the program is killed half-way or the disk is full.
 #include "circumstances.h"
+#include "clocktimes.h"
 #include "csvfile.h"
 #include "logbookstore.h"
 #include "smalldisk.h"
+#include "summaries.h"
+#include "transfer.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -71,7 +74,32 @@ int importAndDie(const QString& path, int count)
     return 0;   // not reached
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// The store faults: what is done to which file, and what must come of it.
+enum class Case { VanishedUpdate, VanishedDelete, ForeignList, ForeignAdd, ForeignExport, SelfExport,
+                  SelfExportByLink, MissingExport, MissingList, ReadOnlyAsRoot, FullDiskNewFile, DamagedRow };
+
+const QByteArray kTwoRows = "date,time,zone,crescent,site,latitude,longitude,elevation_m,observer,result,"
+                            "instrument,sky,notes\r\n"
+                            "2025-05-28,21:00,Europe/Budapest,evening,Szeged,46.253,20.148,80,Kovács Anna,"
+                            "naked-eye,,clear,első\r\n"
+                            "2025-05-26,,Europe/Budapest,morning,Budapest,47.4979,19.0402,100,,binoculars,"
+                            "10x50,haze,\r\n";
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Case)
 
 class TestLogbook : public QObject {
     Q_OBJECT
@@ -182,6 +210,231 @@ private Q_SLOTS:
         QVERIFY(read.fault);
         QCOMPARE(describeCsvFault(*read.fault), message);
         QVERIFY(read.attempts.isEmpty());
+    }
+
+    // The one rule of clock times the clocks skip or repeat, for the form, "add" and the CSV alike.
+    void clockTimesOfAnAttempt_data() { tavik::testing::addSkippedAndRepeatedClockTimes(); }
+
+    void clockTimesOfAnAttempt()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(tavik::CivilDateTime, clock);
+        QFETCH(QString, utc);
+        Attempt a = budapest("2025-01-01", "00:00", Result::NotSeen);
+        a.date = QDate(clock.year, clock.month, clock.day);
+        a.time = QTime(clock.hour, clock.minute);
+        a.site.timezone = QString::fromLatin1(zone);
+        const double expected = tavik::almanac::julianDayUt(QDateTime::fromString(utc, Qt::ISODate));
+        QCOMPARE(attemptMoment(eph, a), expected);
+    }
+
+    void storeFaults_data()
+    {
+        QTest::addColumn<Case>("what");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("message");
+        const int none = int(StoreFault::None);
+        QTest::newRow("edit of a record deleted meanwhile") << Case::VanishedUpdate << int(StoreFault::Vanished)
+            << "Az észlelést (2.) közben törölték az észlelési naplóból (%1), egy másik ablakban vagy programban; a "
+               "változtatás nem került a naplóba.";
+        QTest::newRow("delete of a record deleted meanwhile") << Case::VanishedDelete << int(StoreFault::Vanished)
+                                                              << QString();
+        QTest::newRow("another program's database, listed") << Case::ForeignList << int(StoreFault::NotALogbook)
+            << "A(z) %1 egy másik program SQLite-adatbázisa, nem a Tavik észlelési naplója. A fájlt a program nem "
+               "módosítja.";
+        QTest::newRow("another program's database, added to") << Case::ForeignAdd << int(StoreFault::NotALogbook)
+                                                               << QString();
+        QTest::newRow("another program's database, exported") << Case::ForeignExport
+                                                               << int(StoreFault::NotALogbook) << QString();
+        QTest::newRow("export over the logbook itself") << Case::SelfExport << none << QString();
+        QTest::newRow("export over the logbook through a link") << Case::SelfExportByLink << none << QString();
+        QTest::newRow("export of a mistyped logbook") << Case::MissingExport << int(StoreFault::Missing)
+                                                      << "Nincs észlelési napló: %1. Semmi sem készült.";
+        QTest::newRow("list of a mistyped logbook") << Case::MissingList << int(StoreFault::Missing) << QString();
+        QTest::newRow("a logbook nobody may write, as root") << Case::ReadOnlyAsRoot << int(StoreFault::NotWritable)
+                                                             << QString();
+        QTest::newRow("a full disk while making a new logbook") << Case::FullDiskNewFile << int(StoreFault::DiskFull)
+            << "Az észlelési napló (%1) nem hozható létre: megtelt a lemez. Nem maradt utána fájl.";
+        QTest::newRow("a damaged record is left out of the export") << Case::DamagedRow << none << QString();
+    }
+
+    void storeFaults()
+    {
+        QFETCH(Case, what);
+        QFETCH(int, fault);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("eszlelesek.sqlite"));
+        const QString csv = dir.filePath(QStringLiteral("mentes.csv"));
+        QVERIFY(writeBytes(csv, "the backup\n"));
+        std::optional<tavik::testing::SmallDisk> disk;
+        if (what == Case::FullDiskNewFile) {
+            disk.emplace(64);
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->whyNot()));
+            path = disk->filePath(QStringLiteral("eszlelesek.sqlite"));
+            QVERIFY(disk->fill(0));
+        } else if (what == Case::ForeignList || what == Case::ForeignAdd || what == Case::ForeignExport) {
+            pragma(path, "CREATE TABLE birds (name TEXT)");
+        } else if (what != Case::MissingExport && what != Case::MissingList) {
+            LogbookStore store(path);
+            QList<LogEntry> three = madeUp(3);
+            QVERIFY(store.insert(three).ok());
+        }
+        if (what == Case::ReadOnlyAsRoot) {
+            if (::geteuid() != 0)
+                QSKIP("a file nobody may write is writable only for root");
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        }
+        if (what == Case::DamagedRow)
+            pragma(path, "UPDATE attempts SET result='n\xC3\xA1ked', latitude='x' WHERE id=2");
+        const QByteArray before = fileBytes(path);
+        LogbookStore store(path);
+        LogbookStore other(path);
+        QList<LogEntry> entries;
+        StoreStatus s;
+        ExportResult exported;
+        switch (what) {
+        case Case::VanishedUpdate:
+        case Case::VanishedDelete: {
+            QVERIFY(store.load(entries).ok());
+            QVERIFY(other.remove(2).ok());
+            s = what == Case::VanishedUpdate ? store.update(entries.at(1)) : store.remove(2);
+            break;
+        }
+        case Case::ForeignList:
+        case Case::MissingList: s = store.load(entries, true); break;
+        case Case::ForeignAdd:
+        case Case::ReadOnlyAsRoot:
+        case Case::FullDiskNewFile: entries = madeUp(1); s = store.insert(entries); break;
+        case Case::SelfExportByLink:
+            QVERIFY(QFile::link(path, dir.filePath(QStringLiteral("link.csv"))));
+            exported = exportAttemptsCsv(store, dir.filePath(QStringLiteral("link.csv")));
+            QVERIFY(exported.sameFile);
+            break;
+        case Case::SelfExport:
+            exported = exportAttemptsCsv(store, path);
+            QVERIFY(exported.sameFile);
+            break;
+        case Case::ForeignExport:
+        case Case::MissingExport:
+        case Case::DamagedRow:
+            exported = exportAttemptsCsv(store, csv);
+            s = exported.store;
+            break;
+        }
+        QCOMPARE(int(s.fault), fault);
+        if (!message.isEmpty())
+            QCOMPARE(describeStoreStatus(s), message.arg(path));
+        if (what == Case::DamagedRow) {
+            QCOMPARE(exported.unreadable, QList<qint64>{2});
+            QCOMPARE(exported.written, 2);
+            const CsvRead back = readAttemptsCsv(fileBytes(csv));
+            QVERIFY(!back.fault);
+            QCOMPARE(back.attempts.size(), 2);
+            return;
+        }
+        // Nothing else changed: the logbook byte for byte (none where there was none), the backup untouched.
+        QCOMPARE(fileBytes(path), what == Case::VanishedUpdate || what == Case::VanishedDelete ? fileBytes(path) : before);
+        if (what == Case::VanishedUpdate || what == Case::VanishedDelete) {
+            QVERIFY(store.load(entries).ok());
+            QCOMPARE(entries.size(), 2);
+        }
+        QCOMPARE(fileBytes(csv), QByteArray("the backup\n"));
+        QVERIFY(!QFile::exists(path + QStringLiteral("-journal")));
+    }
+
+    // An attempt already kept is not added again, and the import says so.
+    void importTwice()
+    {
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("season.csv"));
+        QVERIFY(writeBytes(csv, kTwoRows));
+        LogbookStore store(dir.filePath(QStringLiteral("eszlelesek.sqlite")));
+        qint64 calls = 0;
+        const ImportResult first = importAttemptsCsv(store, csv, {}, [&](qint64 done, qint64 total) {
+            ++calls;
+            return done <= total;
+        });
+        QVERIFY(first.ok());
+        QCOMPARE(first.added, 2);
+        QCOMPARE(first.alreadyThere, 0);
+        QVERIFY(calls > 0);
+        const ImportResult second = importAttemptsCsv(store, csv);
+        QVERIFY(second.ok());
+        QCOMPARE(second.added, 0);
+        QCOMPARE(second.alreadyThere, 2);
+        QList<LogEntry> entries;
+        QVERIFY(store.load(entries).ok());
+        QCOMPARE(entries.size(), 2);
+        // Cancelled: rolled back.
+        QVERIFY(writeBytes(csv, QByteArray(kTwoRows).replace("2025-05-28", "2025-06-27")));
+        const ImportResult cancelled = importAttemptsCsv(store, csv, {}, [](qint64, qint64) { return false; });
+        QVERIFY(cancelled.cancelled);
+        QVERIFY(store.load(entries).ok());
+        QCOMPARE(entries.size(), 2);
+    }
+
+    // Every bad line and field named at once, a date beyond the ephemeris among them; nothing imported.
+    void severalBadLines()
+    {
+        QTemporaryDir dir;
+        const QString csv = dir.filePath(QStringLiteral("bad.csv"));
+        QVERIFY(writeBytes(csv, "date,zone,latitude,longitude,result\n"
+                                "9999-05-01,UTC,47,19,naked-eye\n"
+                                "2025-05-28,UTC,47,19,camera\n"
+                                "2025-05-28,Mars/Olympus,95,19,seen\n"
+                                "2025-05-28,UTC,47\n"));
+        const QString path = dir.filePath(QStringLiteral("eszlelesek.sqlite"));
+        LogbookStore store(path);
+        const ImportResult r = importAttemptsCsv(store, csv);
+        QStringList named;
+        for (const CsvFault& f : r.faults)
+            named << describeCsvFault(f);
+        QCOMPARE(named, (QStringList{
+            "2. sor, date mező: „9999-05-01” kívül esik az efemerisz-fájlok időszakán.",
+            "4. sor, zone mező: ismeretlen időzóna „Mars/Olympus” (IANA név, például Europe/Budapest, vagy UTC).",
+            "4. sor, latitude mező: „95” kívül esik a megengedett tartományon (-90 … 90).",
+            "4. sor, result mező: ismeretlen érték „seen” (lehet: naked-eye, binoculars, telescope, camera, not-seen).",
+            "5. sor: 3 mező áll benne, a fejlécben 5."}));
+        QCOMPARE(r.added, 0);
+        QVERIFY(!QFile::exists(path));
+        const CsvRead read = readAttemptsCsv(fileBytes(csv), 2);
+        QCOMPARE(read.faults.size(), 2);
+        QVERIFY(read.attempts.isEmpty());
+    }
+
+    // A cell a spreadsheet would run gets an apostrophe; import reads it as typed; export again is byte-exact.
+    void formulasRoundTrip_data()
+    {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QByteArray>("cell");
+        QTest::newRow("equals") << "=HYPERLINK(\"http://x\",\"y\")" << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+        QTest::newRow("at") << "@SUM(1)" << QByteArray("'@SUM(1)");
+        QTest::newRow("plus") << "+1+1" << QByteArray("'+1+1");
+        QTest::newRow("minus") << "-2" << QByteArray("'-2");
+        QTest::newRow("tab") << "\tx" << QByteArray("'\tx");
+        QTest::newRow("carriage return") << "\rx" << QByteArray("\"'\rx\"");
+        QTest::newRow("typed apostrophe before a formula") << "'=1" << QByteArray("''=1");
+        QTest::newRow("typed apostrophe") << "'tis" << QByteArray("'tis");
+        QTest::newRow("plain") << "a = b" << QByteArray("a = b");
+    }
+
+    void formulasRoundTrip()
+    {
+        QFETCH(QString, notes);
+        QFETCH(QByteArray, cell);
+        QList<LogEntry> entries = madeUp(1);
+        entries[0].attempt.notes = notes;
+        entries[0].attempt.observer = notes;
+        const QByteArray csv = attemptsCsv(entries);
+        QVERIFY2(csv.contains(",naked-eye,,,"  + cell + ",") && csv.contains("," + cell + ",naked-eye"), csv.constData());
+        const CsvRead read = readAttemptsCsv(csv);
+        QVERIFY(!read.fault);
+        QCOMPARE(read.attempts.constFirst().notes, notes);
+        QCOMPARE(read.attempts.constFirst().observer, notes);
+        QList<LogEntry> again{LogEntry{0, read.attempts.constFirst(), entries[0].computed}};
+        QCOMPARE(attemptsCsv(again), csv);
     }
 
     void killedImportLeavesTheLogbook()

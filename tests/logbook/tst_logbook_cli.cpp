@@ -143,7 +143,7 @@ private Q_SLOTS:
         const Run score = logbook(db, {QStringLiteral("score"), QStringLiteral("--json")});
         QVERIFY2(score.out.contains(QStringLiteral("\"counted\": 7")), qPrintable(score.out));
         const Run missing = logbook(path("none.sqlite"), {QStringLiteral("list")});
-        QCOMPARE(missing.exitCode, 0);
+        QCOMPARE(missing.exitCode, 2);
         QVERIFY(!QFile::exists(path("none.sqlite")));
         const Run wrong = logbook(db, {QStringLiteral("import")});
         QCOMPARE(wrong.exitCode, 1);

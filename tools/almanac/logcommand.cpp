@@ -8,6 +8,7 @@
 #include <lists.h>
 #include <logbookstore.h>
 #include <summaries.h>
+#include <transfer.h>
 
 #include <datafiles.h>
 
@@ -17,7 +18,10 @@
 #include <QJsonObject>
 #include <QThread>
 
+#include <algorithm>
 #include <optional>
+
+#include <unistd.h>
 
 namespace tavik::almanac {
 
@@ -91,43 +95,73 @@ int storeFailed(const StoreStatus& s)
     return BadInput;
 }
 
+// A progress line on the terminal, rewritten in place; nothing when standard
+// error is not a terminal (a pipe, a log file).
+TransferProgress progressLine(const QString& what)
+{
+    if (!::isatty(STDERR_FILENO))
+        return {};
+    return [what, last = -1](qint64 done, qint64 total) mutable {
+        const int percent = total > 0 ? int(std::min<qint64>(100, done * 100 / total)) : 100;
+        if (percent != last) {
+            last = percent;
+            errorStream() << "\r" << what << " " << percent << " %" << (percent == 100 ? "\n" : "");
+            errorStream().flush();
+        }
+        return true;
+    };
+}
+
 int importCsv(LogbookStore& store, const QString& file, const QString& ephe)
 {
-    const FileRead<QByteArray> read = readFileBytes(file, kMaxListBytes);
-    if (!read.ok()) {
-        errorStream() << describeFileFault(read.status) << "\n";
+    ImportOptions options;
+    options.ephemerisFolder = ephe;
+    const ImportResult r = importAttemptsCsv(store, file, options, progressLine(LogCommand::tr("Betöltés:")));
+    if (!r.file.ok()) {
+        errorStream() << describeFileFault(r.file) << "\n";
         return BadInput;
     }
-    const CsvRead csv = readAttemptsCsv(read.value);
-    if (csv.fault) {
-        errorStream() << file << ": " << describeCsvFault(*csv.fault) << " " << LogCommand::tr("Semmi sem került a naplóba.")
-                      << "\n";
-        return BadInput;
-    }
-    const BatchResult computed = computeMany(csv.attempts, ephe, QThread::idealThreadCount());
-    if (!computed.ok()) {
-        errorStream() << file << ": " << computed.failure << " " << LogCommand::tr("Semmi sem került a naplóba.") << "\n";
+    if (!r.store.ok())
+        return storeFailed(r.store);
+    if (!r.ephemeris.isEmpty()) {
+        errorStream() << file << ": " << r.ephemeris << " " << LogCommand::tr("Semmi sem került a naplóba.") << "\n";
         return EphemerisFault;
     }
-    QList<LogEntry> entries;
-    entries.reserve(csv.attempts.size());
-    for (qsizetype i = 0; i < csv.attempts.size(); ++i)
-        entries.append(LogEntry{0, csv.attempts.at(i), computed.computed.at(i)});
-    if (const StoreStatus s = store.insert(entries); !s.ok())
-        return storeFailed(s);
-    QTextStream(stdout) << LogCommand::tr("%n észlelés került a naplóba (%1).", nullptr, int(entries.size())).arg(store.path())
-                        << "\n";
+    if (!r.faults.isEmpty()) {
+        for (const CsvFault& f : r.faults)
+            errorStream() << file << ": " << describeCsvFault(f) << "\n";
+        if (r.moreFaults)
+            errorStream() << LogCommand::tr("További hibás sorok is vannak; az első %n látható.", nullptr, int(r.faults.size()))
+                          << "\n";
+        errorStream() << LogCommand::tr("Semmi sem került a naplóba.") << "\n";
+        return BadInput;
+    }
+    QTextStream(stdout) << LogCommand::tr("%n új észlelés került a naplóba (%1)", nullptr, int(r.added)).arg(store.path())
+                        << LogCommand::tr("; %n már benne volt.", nullptr, int(r.alreadyThere)) << "\n";
     return Done;
 }
 
 int exportCsv(LogbookStore& store, const QString& file)
 {
-    QList<LogEntry> entries;
-    if (const StoreStatus s = store.load(entries); !s.ok())
-        return storeFailed(s);
-    const FileStatus written = replaceWholeFileBytes(file, attemptsCsv(entries));
-    if (!written.ok()) {
-        errorStream() << describeFileFault(written) << "\n";
+    const ExportResult r = exportAttemptsCsv(store, file, progressLine(LogCommand::tr("Mentés:")));
+    if (r.sameFile) {
+        errorStream() << LogCommand::tr("A CSV-fájl (%1) maga a napló; nem íródott semmi.").arg(file) << "\n";
+        return BadOption;
+    }
+    if (!r.store.ok())
+        return storeFailed(r.store);
+    if (!r.file.ok()) {
+        errorStream() << describeFileFault(r.file) << "\n";
+        return BadInput;
+    }
+    if (!r.unreadable.isEmpty()) {
+        QStringList ids;
+        for (qint64 id : r.unreadable)
+            ids << QString::number(id);
+        errorStream() << LogCommand::tr("%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.", nullptr,
+                                        int(r.unreadable.size()))
+                             .arg(ids.join(QStringLiteral(", ")))
+                      << "\n";
         return BadInput;
     }
     return Done;
@@ -136,7 +170,7 @@ int exportCsv(LogbookStore& store, const QString& file)
 int listEntries(LogbookStore& store, bool json)
 {
     QList<LogEntry> entries;
-    if (const StoreStatus s = store.load(entries); !s.ok())
+    if (const StoreStatus s = store.load(entries, true); !s.ok())
         return storeFailed(s);
     if (json) {
         QJsonArray all;
@@ -165,7 +199,7 @@ int listEntries(LogbookStore& store, bool json)
 int showRecords(LogbookStore& store, bool json)
 {
     QList<LogEntry> entries;
-    if (const StoreStatus s = store.load(entries); !s.ok())
+    if (const StoreStatus s = store.load(entries, true); !s.ok())
         return storeFailed(s);
     const QList<PersonalRecord> records = personalRecords(entries);
     static const char* const kKeys[] = {"nakedEye", "opticalAid", "camera", "shortestLag", "smallestArcl"};
@@ -202,7 +236,7 @@ int showRecords(LogbookStore& store, bool json)
 int showScore(LogbookStore& store, bool json)
 {
     QList<LogEntry> entries;
-    if (const StoreStatus s = store.load(entries); !s.ok())
+    if (const StoreStatus s = store.load(entries, true); !s.ok())
         return storeFailed(s);
     const CriteriaScore score = scoreCriteria(entries);
     if (json) {
@@ -221,7 +255,12 @@ int showScore(LogbookStore& store, bool json)
             {QStringLiteral("yallop"), table(score.yallop, [](int c) { return yallopLetter(YallopClass(c)); })},
             {QStringLiteral("odeh"), table(score.odeh, [](int c) { return odehLetter(OdehZone(c)); })},
             {QStringLiteral("yallopRight"), score.yallopRight},
-            {QStringLiteral("odehRight"), score.odehRight}});
+            {QStringLiteral("odehRight"), score.odehRight},
+            {QStringLiteral("leftOutCloudyNotSeen"), score.leftOut},
+            {QStringLiteral("hazeThinCloudDust"),
+             QJsonObject{{QStringLiteral("counted"), score.veiledCounted},
+                         {QStringLiteral("yallopRight"), score.veiledYallopRight},
+                         {QStringLiteral("odehRight"), score.veiledOdehRight}}}});
         return Done;
     }
     QTextStream out(stdout);
@@ -238,9 +277,15 @@ int showScore(LogbookStore& store, bool json)
         }
         out << LogCommand::tr("Helyes: %1 / %2").arg(right).arg(score.counted) << "\n\n";
     };
+    auto veiled = [&](int right) {
+        return LogCommand::tr("ebből párás, vékony felhős vagy poros ég alatt: %1 / %2").arg(right).arg(score.veiledCounted);
+    };
     print(LogCommand::tr("Yallop-osztály × eredmény"), score.yallop, [](int c) { return yallopLetter(YallopClass(c)); },
           score.yallopRight);
     print(LogCommand::tr("Odeh-zóna × eredmény"), score.odeh, [](int c) { return odehLetter(OdehZone(c)); }, score.odehRight);
+    out << LogCommand::tr("Yallop: ") << veiled(score.veiledYallopRight) << "\n"
+        << LogCommand::tr("Odeh: ") << veiled(score.veiledOdehRight) << "\n"
+        << LogCommand::tr("Kimaradt %n felhős ég alatt nem látott észlelés.", nullptr, score.leftOut) << "\n\n";
     out << scoreRule() << "\n";
     return Done;
 }
