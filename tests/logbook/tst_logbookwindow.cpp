@@ -296,7 +296,6 @@ private Q_SLOTS:
         QVERIFY(other.load(kept).ok());
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept.constFirst().attempt.observer, QStringLiteral("Nagy Anna"));
-        QVERIFY(kept.constFirst().id != one.constFirst().id);
         QCOMPARE(w.model().rowCount(), 1);
         log.clear();
         tavik::testing::flushDeletions();
@@ -388,7 +387,7 @@ private Q_SLOTS:
         QFile backup(chosen);
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll(), attemptsCsv(w.model().entries()));
-        QCOMPARE(log.count(), 0);
+        QVERIFY2(log.count() == 0, qPrintable(log.lastText()));
     }
 
     void formKeyboardAndZone()
