@@ -7,6 +7,7 @@
 #include <lists.h>
 #include <transfer.h>
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -218,7 +219,8 @@ void LogbookWindow::createButtons()
     m_export = add("Exportalas", tr("E&xportálás…"));
     m_outcome = new QLabel(this);
     m_outcome->setObjectName(QStringLiteral("kimenet"));
-    m_outcome->setWordWrap(true);
+    // Its first line only, never widening the window; the whole in its tip.
+    m_outcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_outcome, 1);
     QPushButton* close = add("Bezaras", tr("&Bezárás"));
@@ -258,6 +260,8 @@ void LogbookWindow::watchFile()
 
 void LogbookWindow::reload()
 {
+    if (m_worker.joinable())
+        return;   // read again when the import is over
     watchFile();
     QList<LogEntry> entries;
     if (!m_store.load(entries).ok())
@@ -278,6 +282,16 @@ void LogbookWindow::showEntries(QList<LogEntry> entries)
     if (const int again = chosen ? m_model->rowOf(chosen) : -1; again >= 0)
         m_table->setCurrentIndex(m_proxy->mapFromSource(m_model->index(again, 0)));
     showChosen();
+}
+
+void LogbookWindow::closeEvent(QCloseEvent* event)
+{
+    // The form asks before what was typed there is thrown away.
+    if (m_form && !m_form->close()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void LogbookWindow::changeEvent(QEvent* event)
@@ -434,7 +448,7 @@ QProgressDialog* LogbookWindow::transferProgress() const
 
 QString LogbookWindow::transferOutcome() const
 {
-    return m_outcome->text();
+    return m_lastOutcome;
 }
 
 void LogbookWindow::Importalas_Click()
@@ -469,10 +483,13 @@ QString importOutcome(const QString& csv, const ImportResult& r)
     if (!r.faults.isEmpty()) {
         QStringList lines{LogbookWindow::tr("%1: %n hibás sor vagy mező.", nullptr, int(r.faults.size())).arg(csv)
                           + u' ' + nothing};
-        for (const CsvFault& f : r.faults)
-            lines << describeCsvFault(f);
-        if (r.moreFaults)
-            lines << LogbookWindow::tr("További hibák is vannak; a fenti %n az első.", nullptr, int(r.faults.size()));
+        // As many as a message box shows on a screen; the rest counted.
+        constexpr qsizetype kNamed = 20;
+        for (qsizetype i = 0; i < std::min(kNamed, r.faults.size()); ++i)
+            lines << describeCsvFault(r.faults.at(i));
+        if (r.faults.size() > kNamed || r.moreFaults)
+            lines << LogbookWindow::tr("További hibák is vannak; a fenti %n az első.", nullptr,
+                                       int(std::min(kNamed, r.faults.size())));
         return lines.join(u'\n');
     }
     if (!r.store.ok())
@@ -590,7 +607,9 @@ void LogbookWindow::finishTransfer(const QString& outcome, bool fault)
     m_progress.clear();
     m_import->setEnabled(true);
     m_export->setEnabled(true);
-    m_outcome->setText(outcome.left(kShownNoteLength));
+    m_lastOutcome = outcome;
+    m_outcome->setText(outcome.section(u'\n', 0, 0));
+    m_outcome->setToolTip(outcome.left(kShownNoteLength));
     reload();
     if (fault)
         m_env.messages.show(this, MessageIcon::Error, outcome);

@@ -91,6 +91,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createTable();
@@ -130,6 +131,7 @@ private:
     CriteriaScorePage* m_score = nullptr;
     QPointer<AttemptForm> m_form;
     QLabel* m_outcome = nullptr;
+    QString m_lastOutcome;
     QPushButton* m_import = nullptr;
     QPushButton* m_export = nullptr;
     std::thread m_worker;

@@ -370,6 +370,7 @@ private Q_SLOTS:
         LogbookWindow w(env);
         w.show();
         QSignalSpy done(&w, &LogbookWindow::transferFinished);
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Importalas")) && w.findChild<QPushButton*>(QStringLiteral("Exportalas")));
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
         QVERIFY(w.transferProgress());
         QVERIFY(done.wait(60000));
