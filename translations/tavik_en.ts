@@ -2053,53 +2053,10 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>The import was cancelled.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: %n hibás sor vagy mező.</source>
-        <translation>
-            <numerusform>%1: %n bad line or field.</numerusform>
-            <numerusform>%1: %n bad lines or fields.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>További hibák is vannak; a fenti %n az első.</source>
-        <translation>
-            <numerusform>There are more faults; the one above is the first.</numerusform>
-            <numerusform>There are more faults; the %n above are the first.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: %2, %3</source>
-        <translation>%1: %2, %3</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n új észlelés került a naplóba</source>
-        <translation>
-            <numerusform>%n new attempt added to the logbook</numerusform>
-            <numerusform>%n new attempts added to the logbook</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n már benne volt.</source>
-        <translation>
-            <numerusform>%n was there already.</numerusform>
-            <numerusform>%n were there already.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A CSV-fájl (%1) maga az észlelési napló; semmi sem készült.</source>
-        <translation>The CSV file (%1) is the logbook itself; nothing was written.</translation>
-    </message>
-    <message numerus="yes">
         <source>%n észlelés került a fájlba (%1).</source>
         <translation>
             <numerusform>%n attempt written to the file (%1).</numerusform>
             <numerusform>%n attempts written to the file (%1).</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n sérült észlelés nem olvasható, kimaradt: %1.</source>
-        <translation>
-            <numerusform>%n damaged attempt could not be read and was left out: %1.</numerusform>
-            <numerusform>%n damaged attempts could not be read and were left out: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2113,6 +2070,38 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     <message>
         <source>Megszakítás…</source>
         <translation>Cancelling…</translation>
+    </message>
+    <message numerus="yes">
+        <source>További hibás sorok is vannak; az első %n látható.</source>
+        <translation>
+            <numerusform>There are more bad lines; the first %n is shown.</numerusform>
+            <numerusform>There are more bad lines; the first %n are shown.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n új észlelés került a naplóba (%1)</source>
+        <translation>
+            <numerusform>%n new attempt added to the logbook (%1)</numerusform>
+            <numerusform>%n new attempts added to the logbook (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n már benne volt.</source>
+        <translation>
+            <numerusform>; %n was there already.</numerusform>
+            <numerusform>; %n were there already.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A CSV-fájl (%1) maga a napló; nem íródott semmi.</source>
+        <translation>The CSV file (%1) is the logbook itself; nothing was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.</source>
+        <translation>
+            <numerusform>%n damaged attempt could not be read and was left out of the CSV: %1.</numerusform>
+            <numerusform>%n damaged attempts could not be read and were left out of the CSV: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -473,36 +473,38 @@ void LogbookWindow::Exportalas_Click()
 
 namespace {
 
-QString importOutcome(const QString& csv, const ImportResult& r)
+// The command's words (tavik-almanac log import), a bad line's list kept to
+// what a message box shows on a screen.
+QString importOutcome(const QString& csv, const QString& logbook, const ImportResult& r)
 {
     const QString nothing = LogbookWindow::tr("Semmi sem került a naplóba.");
     if (r.cancelled)
         return LogbookWindow::tr("Az importálás megszakítva.") + u' ' + nothing;
     if (!r.file.ok())
-        return describeFileFault(r.file) + u' ' + nothing;
-    if (!r.faults.isEmpty()) {
-        QStringList lines{LogbookWindow::tr("%1: %n hibás sor vagy mező.", nullptr, int(r.faults.size())).arg(csv)
-                          + u' ' + nothing};
-        // As many as a message box shows on a screen; the rest counted.
-        constexpr qsizetype kNamed = 20;
-        for (qsizetype i = 0; i < std::min(kNamed, r.faults.size()); ++i)
-            lines << describeCsvFault(r.faults.at(i));
-        if (r.faults.size() > kNamed || r.moreFaults)
-            lines << LogbookWindow::tr("További hibák is vannak; a fenti %n az első.", nullptr,
-                                       int(std::min(kNamed, r.faults.size())));
-        return lines.join(u'\n');
-    }
+        return describeFileFault(r.file);
     if (!r.store.ok())
         return describeStoreStatus(r.store);
-    return LogbookWindow::tr("%1: %2, %3").arg(csv,
-        LogbookWindow::tr("%n új észlelés került a naplóba", nullptr, int(r.added)),
-        LogbookWindow::tr("%n már benne volt.", nullptr, int(r.alreadyThere)));
+    if (!r.ephemeris.isEmpty())
+        return csv + QStringLiteral(": ") + r.ephemeris + u' ' + nothing;
+    if (!r.faults.isEmpty()) {
+        constexpr qsizetype kNamed = 20;
+        const qsizetype named = std::min(kNamed, r.faults.size());
+        QStringList lines;
+        for (qsizetype i = 0; i < named; ++i)
+            lines << csv + QStringLiteral(": ") + describeCsvFault(r.faults.at(i));
+        if (r.faults.size() > named || r.moreFaults)
+            lines << LogbookWindow::tr("További hibás sorok is vannak; az első %n látható.", nullptr, int(named));
+        lines << nothing;
+        return lines.join(u'\n');
+    }
+    return LogbookWindow::tr("%n új észlelés került a naplóba (%1)", nullptr, int(r.added)).arg(logbook)
+           + LogbookWindow::tr("; %n már benne volt.", nullptr, int(r.alreadyThere));
 }
 
 QString exportOutcome(const QString& csv, const ExportResult& r)
 {
     if (r.sameFile)
-        return LogbookWindow::tr("A CSV-fájl (%1) maga az észlelési napló; semmi sem készült.").arg(csv);
+        return LogbookWindow::tr("A CSV-fájl (%1) maga a napló; nem íródott semmi.").arg(csv);
     if (!r.store.ok())
         return describeStoreStatus(r.store);
     if (!r.file.ok())
@@ -512,7 +514,7 @@ QString exportOutcome(const QString& csv, const ExportResult& r)
         QStringList ids;
         for (qint64 id : r.unreadable)
             ids << QString::number(id);
-        text += u'\n' + LogbookWindow::tr("%n sérült észlelés nem olvasható, kimaradt: %1.", nullptr,
+        text += u'\n' + LogbookWindow::tr("%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.", nullptr,
                                           int(r.unreadable.size())).arg(ids.join(QStringLiteral(", ")));
     }
     return text;
@@ -526,7 +528,7 @@ void LogbookWindow::importFrom(const QString& csv)
     options.ephemerisFolder = m_env.ephemerisFolder;
     startTransfer(tr("Észlelések importálása"), [csv, options](LogbookStore& store, const TransferProgress& progress) {
         const ImportResult r = importAttemptsCsv(store, csv, options, progress);
-        return std::pair{importOutcome(csv, r), !r.ok()};
+        return std::pair{importOutcome(csv, store.path(), r), !r.ok() && !r.cancelled};
     });
 }
 

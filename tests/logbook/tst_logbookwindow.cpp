@@ -374,11 +374,11 @@ private Q_SLOTS:
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
         QVERIFY(w.transferProgress());
         QVERIFY(done.wait(60000));
-        QCOMPARE(w.transferOutcome(), csv + QStringLiteral(": 2 új észlelés került a naplóba, 0 már benne volt."));
+        QCOMPARE(w.transferOutcome(), QStringLiteral("2 új észlelés került a naplóba (%1); 0 már benne volt.").arg(path));
         QCOMPARE(w.model().rowCount(), 2);
         QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
         QVERIFY(done.wait(60000));
-        QCOMPARE(w.transferOutcome(), csv + QStringLiteral(": 0 új észlelés került a naplóba, 2 már benne volt."));
+        QCOMPARE(w.transferOutcome(), QStringLiteral("0 új észlelés került a naplóba (%1); 2 már benne volt.").arg(path));
         QCOMPARE(w.model().rowCount(), 2);
 
         chosen = dir.filePath(QStringLiteral("backup.csv"));
