@@ -8,9 +8,9 @@ seconds=${1:-60}
 build=${TAVIK_FUZZ_BUILD:-build-fuzz}
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAVIK_FUZZ_ONLY=ON -DTAVIK_BUILD_FUZZ=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_datetime fuzz_number fuzz_lines
+cmake --build "$build" -j"$(nproc)" --target fuzz_datetime fuzz_number fuzz_lines fuzz_csv
 failed=0
-for name in fuzz_datetime fuzz_number fuzz_lines; do
+for name in fuzz_datetime fuzz_number fuzz_lines fuzz_csv; do
   t="$build/fuzz/$name"
   corpus="$build/corpus/$name"
   log="$build/$name.log"

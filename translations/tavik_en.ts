@@ -151,13 +151,6 @@ Exit code: 0 done, 1 wrong option or ephemeris folder, 2 a list was not made.</t
         <source>Semmi sem került a naplóba.</source>
         <translation>Nothing was added to the logbook.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n észlelés került a naplóba (%1).</source>
-        <translation>
-            <numerusform>%n sighting was added to the logbook (%1).</numerusform>
-            <numerusform>%n sightings were added to the logbook (%1).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>legjobb időpont</source>
         <translation>best time</translation>
@@ -321,6 +314,57 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
     <message>
         <source>parancs [FÁJL.csv]</source>
         <translation>command [FILE.csv]</translation>
+    </message>
+    <message>
+        <source>Betöltés:</source>
+        <translation>Importing:</translation>
+    </message>
+    <message numerus="yes">
+        <source>További hibás sorok is vannak; az első %n látható.</source>
+        <translation>
+            <numerusform>There are more bad lines; the first %n is shown.</numerusform>
+            <numerusform>There are more bad lines; the first %n are shown.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n új észlelés került a naplóba (%1)</source>
+        <translation>
+            <numerusform>%n new attempt was added to the logbook (%1)</numerusform>
+            <numerusform>%n new attempts were added to the logbook (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n már benne volt.</source>
+        <translation>
+            <numerusform>; %n was already there.</numerusform>
+            <numerusform>; %n were already there.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mentés:</source>
+        <translation>Exporting:</translation>
+    </message>
+    <message>
+        <source>A CSV-fájl (%1) maga a napló; nem íródott semmi.</source>
+        <translation>The CSV file (%1) is the logbook itself; nothing was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.</source>
+        <translation>
+            <numerusform>%n damaged attempt cannot be read and was left out of the CSV: %1.</numerusform>
+            <numerusform>%n damaged attempts cannot be read and were left out of the CSV: %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Kimaradt %n felhős ég alatt nem látott észlelés.</source>
+        <translation>
+            <numerusform>%n attempt not seen under a cloudy sky was left out.</numerusform>
+            <numerusform>%n attempts not seen under a cloudy sky were left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ebből párás, vékony felhős vagy poros ég alatt: Yallop %1 / %3, Odeh %2 / %3.</source>
+        <translation>Of these, under haze, thin cloud or dust: Yallop %1 / %3, Odeh %2 / %3.</translation>
     </message>
 </context>
 <context>
@@ -549,16 +593,36 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
         <source>%1 perc</source>
         <translation>%1 min</translation>
     </message>
-    <message>
-        <source>Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D zónájába, ahol szabad szemmel nem várható. Minden észlelés számít, a felhős estéké is, a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt q és V szerint.</source>
-        <translation>The prediction is correct if a crescent seen by naked eye fell into Yallop&apos;s classes A–C or Odeh&apos;s zones A–B; if a crescent seen with binoculars, a telescope or a camera fell into Yallop&apos;s classes A–D or Odeh&apos;s zones A–C; and if a crescent not seen fell into Yallop&apos;s classes D–F or Odeh&apos;s zones C–D, where the naked eye could not expect it. Every attempt counts, cloudy evenings too, by q and V computed at the time of the observation (without a time, at the best time).</translation>
-    </message>
     <message numerus="yes">
         <source>%n jelzés</source>
         <translation>
             <numerusform>%n flag</numerusform>
             <numerusform>%n flags</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2 mező: „%3” kívül esik az efemerisz-fájlok időszakán.</source>
+        <translation>%1, field %2: “%3” lies outside the period of the ephemeris files.</translation>
+    </message>
+    <message>
+        <source>Az észlelési napló (%1) nem hozható létre: megtelt a lemez. Nem maradt utána fájl.</source>
+        <translation>The observing logbook (%1) cannot be created: the disk is full. No file was left behind.</translation>
+    </message>
+    <message>
+        <source>Az észlelést (%1.) közben törölték az észlelési naplóból (%2), egy másik ablakban vagy programban; a változtatás nem került a naplóba.</source>
+        <translation>Attempt %1 was deleted from the observing logbook (%2) meanwhile, in another window or program; the change was not saved.</translation>
+    </message>
+    <message>
+        <source>A(z) %1 egy másik program SQLite-adatbázisa, nem a Tavik észlelési naplója. A fájlt a program nem módosítja.</source>
+        <translation>%1 is another program&apos;s SQLite database, not a Tavik observing logbook. The program does not change the file.</translation>
+    </message>
+    <message>
+        <source>Nincs észlelési napló: %1. Semmi sem készült.</source>
+        <translation>There is no observing logbook at %1. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D zónájába, ahol szabad szemmel nem várható. A felhős ég alatt nem látott sarló nem próbája a feltételeknek, kimarad; a párás, vékony felhős és poros ég alatti észlelések külön is szerepelnek. A q és a V a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt.</source>
+        <translation>The prediction is correct if a crescent seen by naked eye fell into Yallop&apos;s classes A–C or Odeh&apos;s zones A–B; if a crescent seen with binoculars, a telescope or a camera fell into Yallop&apos;s classes A–D or Odeh&apos;s zones A–C; and if a crescent not seen fell into Yallop&apos;s classes D–F or Odeh&apos;s zones C–D, where the naked eye could not expect it. A crescent not seen under a cloudy sky is no test of the criteria and is left out; attempts under haze, thin cloud or dust are also shown apart. q and V are computed at the time of the observation (without a time, at the best time).</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,62 @@ private Q_SLOTS:
         }
     }
 
+    // What the command refuses leaves both files as they were, and a terminal-less run prints no progress.
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("export over the logbook") << QStringList{"--db", "kept.sqlite", "export", "kept.sqlite"} << 1
+                                                 << "A CSV-fájl (kept.sqlite) maga a napló; nem íródott semmi.";
+        QTest::newRow("export over a link to it") << QStringList{"--db", "kept.sqlite", "export", "link.csv"} << 1
+                                                  << "A CSV-fájl (link.csv) maga a napló; nem íródott semmi.";
+        QTest::newRow("a mistyped --db for export") << QStringList{"--db", "typo.sqlite", "export", "backup.csv"} << 2
+                                                    << "Nincs észlelési napló: typo.sqlite. Semmi sem készült.";
+        QTest::newRow("a mistyped --db for score") << QStringList{"--db", "typo.sqlite", "score"} << 2
+                                                   << "Nincs észlelési napló: typo.sqlite.";
+    }
+
+    void refusals()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QTemporaryDir work;
+        QVERIFY(writeBytes(work.filePath("rows.csv"), kHeader + kGoodRows));
+        QVERIFY(writeBytes(work.filePath("backup.csv"), "the backup\n"));
+        QProcess p;
+        p.setWorkingDirectory(work.path());
+        p.start(QStringLiteral(ALMANAC_EXE), {"log", "--db", "kept.sqlite", "import", "rows.csv"});
+        QVERIFY(p.waitForFinished(120'000) && p.exitCode() == 0);
+        QVERIFY(p.readAllStandardError().isEmpty());   // no progress line without a terminal
+        QVERIFY(QFile::link("kept.sqlite", work.filePath("link.csv")));
+        const QByteArray kept = fileBytes(work.filePath("kept.sqlite"));
+        p.start(QStringLiteral(ALMANAC_EXE), QStringList{"log"} + args);
+        QVERIFY(p.waitForFinished(120'000));
+        QCOMPARE(p.exitCode(), exitCode);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QCOMPARE(fileBytes(work.filePath("kept.sqlite")), kept);
+        QCOMPARE(fileBytes(work.filePath("backup.csv")), QByteArray("the backup\n"));
+        QVERIFY(!QFile::exists(work.filePath("typo.sqlite")));
+    }
+
+    // A clock time in the spring gap: "add" gives the age "sighting --at" gives (14 h 32 min).
+    void clockTimeInTheGap()
+    {
+        const QString db = path("gap.sqlite");
+        QCOMPARE(logbook(db, {"add", "--date", "2025-03-30", "--time", "02:30", "--tz", "Europe/Budapest", "--lat", "47.5",
+                              "--lon", "19", "--result", "not-seen"}).exitCode, 0);
+        const Run sighting = almanac({"sighting", "--at", "2025.03.30 02:30", "--lat", "47.5", "--lon", "19", "--tz",
+                                      "Europe/Budapest"});
+        QVERIFY2(sighting.out.contains(QStringLiteral("14 óra 32 perc (esti sarló")), qPrintable(sighting.out));
+        const Run list = logbook(db, {"list"});
+        QVERIFY2(list.out.contains(QStringLiteral("kor 14,5 óra")), qPrintable(list.out));
+        const Run json = logbook(db, {"list", "--json"});
+        QVERIFY2(json.out.contains(QStringLiteral("\"ageHours\": 14.5")), qPrintable(json.out));
+    }
+
     void listsAndSummaries()
     {
         const QString db = path("summaries.sqlite");

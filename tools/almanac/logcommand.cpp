@@ -277,14 +277,15 @@ int showScore(LogbookStore& store, bool json)
         }
         out << LogCommand::tr("Helyes: %1 / %2").arg(right).arg(score.counted) << "\n\n";
     };
-    auto veiled = [&](int right) {
-        return LogCommand::tr("ebből párás, vékony felhős vagy poros ég alatt: %1 / %2").arg(right).arg(score.veiledCounted);
-    };
+
     print(LogCommand::tr("Yallop-osztály × eredmény"), score.yallop, [](int c) { return yallopLetter(YallopClass(c)); },
           score.yallopRight);
     print(LogCommand::tr("Odeh-zóna × eredmény"), score.odeh, [](int c) { return odehLetter(OdehZone(c)); }, score.odehRight);
-    out << LogCommand::tr("Yallop: ") << veiled(score.veiledYallopRight) << "\n"
-        << LogCommand::tr("Odeh: ") << veiled(score.veiledOdehRight) << "\n"
+    out << LogCommand::tr("Ebből párás, vékony felhős vagy poros ég alatt: Yallop %1 / %3, Odeh %2 / %3.")
+               .arg(score.veiledYallopRight)
+               .arg(score.veiledOdehRight)
+               .arg(score.veiledCounted)
+        << "\n"
         << LogCommand::tr("Kimaradt %n felhős ég alatt nem látott észlelés.", nullptr, score.leftOut) << "\n\n";
     out << scoreRule() << "\n";
     return Done;
