@@ -1923,6 +1923,22 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <source>Ismeretlen időzóna: „%1”. IANA név kell, például Europe/Budapest, vagy UTC.</source>
         <translation>Unknown time zone: “%1”. An IANA name is needed, for example Europe/Budapest, or UTC.</translation>
     </message>
+    <message>
+        <source>– válasszon –</source>
+        <translation>– choose –</translation>
+    </message>
+    <message>
+        <source>Válassza ki az eredményt: mivel látta a sarlót, vagy nem látta.</source>
+        <translation>Choose the result: what you saw the crescent with, or that you did not see it.</translation>
+    </message>
+    <message>
+        <source>Az észlelés ideje (%1) a jövőben van. Mégis menti?</source>
+        <translation>The time of the attempt (%1) is in the future. Save it anyway?</translation>
+    </message>
+    <message>
+        <source>Elveti a beírt adatokat?</source>
+        <translation>Discard what you typed?</translation>
+    </message>
 </context>
 <context>
     <name>tavik::CalendarWindow</name>
@@ -2245,10 +2261,6 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>%1, N %2°, E %3°, %4 m, %5</translation>
     </message>
     <message>
-        <source>%1%2%3</source>
-        <translation>%1%2%3</translation>
-    </message>
-    <message>
         <source>A Hold kora: %1; késés: %2</source>
         <translation>Age of the Moon: %1; lag: %2</translation>
     </message>
@@ -2323,6 +2335,104 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     <message>
         <source>Törli ezt az észlelést: %1, %2, %3?</source>
         <translation>Delete this sighting: %1, %2, %3?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1… (még %n karakter)</source>
+        <translation>
+            <numerusform>%1… (%n more character)</numerusform>
+            <numerusform>%1… (%n more characters)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1%2%3%4</source>
+        <translation>%1%2%3%4</translation>
+    </message>
+    <message>
+        <source>Megfigyelő: %1; </source>
+        <translation>Observer: %1; </translation>
+    </message>
+    <message>
+        <source>&amp;Importálás…</source>
+        <translation>&amp;Import…</translation>
+    </message>
+    <message>
+        <source>E&amp;xportálás…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>Menti új észlelésként? (Nem: az űrlap nyitva marad.)</source>
+        <translation>Save it as a new attempt? (No: the form stays open.)</translation>
+    </message>
+    <message>
+        <source>Észlelések importálása</source>
+        <translation>Import attempts</translation>
+    </message>
+    <message>
+        <source>CSV-fájlok (*.csv);;Minden fájl (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Észlelések exportálása</source>
+        <translation>Export attempts</translation>
+    </message>
+    <message>
+        <source>Semmi sem került a naplóba.</source>
+        <translation>Nothing was added to the logbook.</translation>
+    </message>
+    <message>
+        <source>Az importálás megszakítva.</source>
+        <translation>The import was cancelled.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n észlelés került a fájlba (%1).</source>
+        <translation>
+            <numerusform>%n attempt written to the file (%1).</numerusform>
+            <numerusform>%n attempts written to the file (%1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Az átvitel állása</source>
+        <translation>Progress of the transfer</translation>
+    </message>
+    <message>
+        <source>&amp;Mégse</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Megszakítás…</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message numerus="yes">
+        <source>További hibás sorok is vannak; az első %n látható.</source>
+        <translation>
+            <numerusform>There are more bad lines; the first %n is shown.</numerusform>
+            <numerusform>There are more bad lines; the first %n are shown.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n új észlelés került a naplóba (%1)</source>
+        <translation>
+            <numerusform>%n new attempt added to the logbook (%1)</numerusform>
+            <numerusform>%n new attempts added to the logbook (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n már benne volt.</source>
+        <translation>
+            <numerusform>; %n was there already.</numerusform>
+            <numerusform>; %n were there already.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A CSV-fájl (%1) maga a napló; nem íródott semmi.</source>
+        <translation>The CSV file (%1) is the logbook itself; nothing was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.</source>
+        <translation>
+            <numerusform>%n damaged attempt could not be read and was left out of the CSV: %1.</numerusform>
+            <numerusform>%n damaged attempts could not be read and were left out of the CSV: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -75,7 +75,9 @@ bool ListComputation::eventFilter(QObject* watched, QEvent* event)
 {
     // Closed from the title bar, the dialog only cancels: it stays until the
     // worker has stopped.
-    if (watched == m_dialog && event->type() == QEvent::Close && !m_done) {
+    if (watched != m_filtered)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Close && !m_done) {
         cancel();
         event->ignore();
         return true;
@@ -101,6 +103,8 @@ QProgressDialog* ListComputation::showProgress(QWidget* parent)
     disconnect(d, &QProgressDialog::canceled, d, nullptr);
     connect(d, &QProgressDialog::canceled, this, &ListComputation::cancel);
     d->installEventFilter(this);
+    m_filtered = d;
+    connect(d, &QObject::destroyed, this, [this] { m_filtered = nullptr; });
     m_dialog = d;
     report(0, 0, 1);
     d->show();

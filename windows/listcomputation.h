@@ -57,6 +57,9 @@ private:
     bool m_done = false;
     std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
+    // The dialog as the event filter compares it: a QPointer must not be read
+    // while its object is being destroyed, and the filter still sees events then.
+    const QObject* m_filtered = nullptr;
     QPointer<QPushButton> m_cancelButton;
 };
 

@@ -49,6 +49,9 @@ AttemptForm::AttemptForm(const Attempt& attempt, bool editing, MessageSink messa
     setObjectName(QStringLiteral("AttemptForm"));
     setWindowTitle(editing ? tr("Észlelés szerkesztése") : tr("Új észlelés"));
     createFields(attempt);
+    if (!editing)
+        m_result->setCurrentIndex(-1);
+    m_opened = state();
 }
 
 QDoubleSpinBox* AttemptForm::addNumber(const char* name, const QString& accessibleName, double low, double high,
@@ -101,6 +104,7 @@ void AttemptForm::createFields(const Attempt& a)
     m_observer = named(new QLineEdit(a.observer, this), "observer", tr("Megfigyelő"));
     form->addRow(tr("Megfi&gyelő:"), m_observer);
     m_result = choiceBox(named(new QComboBox(this), "result", tr("Eredmény")), kResultCount, &resultLabel, a.result);
+    m_result->setPlaceholderText(tr("– válasszon –"));
     form->addRow(tr("E&redmény:"), m_result);
     m_instrument = named(new QLineEdit(a.instrument, this), "instrument", tr("Műszer"));
     form->addRow(tr("&Műszer:"), m_instrument);
@@ -134,7 +138,7 @@ Attempt AttemptForm::attempt() const
     a.site = AttemptSite{m_siteName->text().trimmed(), m_latitude->value(), m_longitude->value(), m_elevation->value(),
                          m_zone->text().trimmed()};
     a.observer = m_observer->text().trimmed();
-    a.result = Result(m_result->currentIndex());
+    a.result = Result(std::max(m_result->currentIndex(), 0));
     a.instrument = m_instrument->text().trimmed();
     a.sky = Sky(m_sky->currentIndex());
     a.notes = m_notes->toPlainText();
@@ -151,7 +155,57 @@ void AttemptForm::accept()
         m_zone->selectAll();
         return;
     }
+    if (m_result->currentIndex() < 0) {
+        m_messages.show(this, MessageIcon::Warning,
+                        tr("Válassza ki az eredményt: mivel látta a sarlót, vagy nem látta."));
+        m_result->setFocus();
+        return;
+    }
+    const Attempt a = attempt();
+    if (inFuture(a)
+        && m_messages.ask(this, tr("Az észlelés ideje (%1) a jövőben van. Mégis menti?")
+                                    .arg(a.date.toString(QStringLiteral("yyyy.MM.dd"))
+                                         + (a.time ? u' ' + a.time->toString(QStringLiteral("HH:mm")) : QString())))
+               != Answer::Yes) {
+        m_date->setFocus();
+        return;
+    }
+    if (m_saver && !m_saver(a))
+        return;
     QDialog::accept();
+}
+
+void AttemptForm::reject()
+{
+    if (changed() && m_messages.ask(this, tr("Elveti a beírt adatokat?")) != Answer::Yes)
+        return;
+    QDialog::reject();
+}
+
+bool AttemptForm::inFuture(const Attempt& a) const
+{
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    const QTimeZone zone = attemptZone(a.site.timezone);
+    const QDate today = now.toTimeZone(zone).date();
+    if (!a.time)
+        return a.date > today;
+    // A morning's time is on its own date, an evening's too.
+    return QDateTime(a.date, *a.time, zone) > now;
+}
+
+bool AttemptForm::changed() const
+{
+    return state() != m_opened;
+}
+
+QString AttemptForm::state() const
+{
+    QStringList fields{m_date->date().toString(Qt::ISODate), QString::number(m_timeKnown->isChecked()),
+                       m_time->time().toString(Qt::ISODate), QString::number(m_crescent->currentIndex()),
+                       m_siteName->text(), m_latitude->text(), m_longitude->text(), m_elevation->text(),
+                       m_zone->text(), m_observer->text(), QString::number(m_result->currentIndex()),
+                       m_instrument->text(), QString::number(m_sky->currentIndex()), m_notes->toPlainText()};
+    return fields.join(QChar(0));
 }
 
 }  // namespace tavik

@@ -7,7 +7,10 @@
 
 #include <attempt.h>
 
+#include <QDateTime>
 #include <QDialog>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -22,21 +25,39 @@ namespace tavik {
 class AttemptForm : public QDialog {
     Q_OBJECT
 public:
+    // Saves the attempt; false after a reported fault, the form kept open.
+    using Saver = std::function<bool(const logbook::Attempt&)>;
+
+    // A new attempt (not editing) starts with no result chosen.
     AttemptForm(const logbook::Attempt& attempt, bool editing, MessageSink messages, QWidget* parent = nullptr);
 
-    // The fields as an attempt (valid after accept()).
+    void setSaver(Saver saver) { m_saver = std::move(saver); }
+    // The clock a time in the future is told by; none: the computer's.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+    // The fields as an attempt.
     logbook::Attempt attempt() const;
+    // Whether anything was typed or changed since the form was opened.
+    bool changed() const;
 
 public Q_SLOTS:
-    // Refuses an unknown time zone with a message, the box focused.
+    // Refuses an unknown time zone or a missing result with a message, asks
+    // about a time in the future, then saves: only a successful save closes.
     void accept() override;
+    // Asks before throwing away what was typed.
+    void reject() override;
 
 private:
     void createFields(const logbook::Attempt& a);
+    QString state() const;
+    bool inFuture(const logbook::Attempt& a) const;
     QDoubleSpinBox* addNumber(const char* name, const QString& accessibleName, double low, double high, int decimals,
                               double value);
 
     MessageSink m_messages;
+    Saver m_saver;
+    std::function<QDateTime()> m_clock;
+    QString m_opened;   // state() as opened
     QDateEdit* m_date = nullptr;
     QCheckBox* m_timeKnown = nullptr;
     QTimeEdit* m_time = nullptr;

@@ -5,17 +5,28 @@
 
 #include <circumstances.h>
 #include <lists.h>
+#include <transfer.h>
 
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFileDialog>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <climits>
 
 namespace tavik {
 
@@ -27,6 +38,38 @@ QString decimal(double v, int decimals)
 {
     return almanac::decimalText(v, decimals);
 }
+
+// The most of a typed text the details show; the rest is named by its length.
+constexpr qsizetype kShownNoteLength = 4000;
+// The most of a typed text a table cell shows, on one line.
+constexpr qsizetype kCellLength = 60;
+
+QString capped(const QString& text, qsizetype length)
+{
+    if (text.size() <= length)
+        return text;
+    return LogbookWindow::tr("%1… (még %n karakter)", nullptr, int(std::min<qsizetype>(text.size() - length, INT_MAX)))
+        .arg(text.left(length));
+}
+
+// The table as shown: a long text (a site's name) on one line, cut short.
+class ShownLogbook : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const bool tip = role == Qt::ToolTipRole && index.column() == LogbookModel::Site;
+        if (role != Qt::DisplayRole && !tip)
+            return QSortFilterProxyModel::data(index, role);
+        QString text = QSortFilterProxyModel::data(index, Qt::DisplayRole).toString();
+        if (text.size() <= kCellLength && !text.contains(u'\n'))
+            return tip ? QVariant() : QVariant(text);
+        text = capped(text, kShownNoteLength).replace(u'\n', u' ');
+        if (tip)
+            return text;
+        return text.left(kCellLength - 1) + u'…';
+    }
+};
 
 QString circumstancesOf(const LogEntry& e)
 {
@@ -41,8 +84,9 @@ QString circumstancesOf(const LogEntry& e)
           << LogbookWindow::tr("%1, É %2°, K %3°, %4 m, %5")
                  .arg(a.site.name, decimal(a.site.latitude, 4), decimal(a.site.longitude, 4),
                       decimal(a.site.elevation, 0), a.site.timezone)
-          << LogbookWindow::tr("%1%2%3")
-                 .arg(resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
+          << LogbookWindow::tr("%1%2%3%4")
+                 .arg(a.observer.isEmpty() ? QString() : LogbookWindow::tr("Megfigyelő: %1; ").arg(a.observer),
+                      resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
                       a.sky == Sky::Unknown ? QString() : QStringLiteral(", ") + skyLabel(a.sky))
           << LogbookWindow::tr("A Hold kora: %1; késés: %2")
                  .arg(almanac::signedDurationText(c.ageHours / 24.0),
@@ -56,7 +100,7 @@ QString circumstancesOf(const LogEntry& e)
     for (const QString& flag : flagSentences(c.flags, a.evening))
         lines << QStringLiteral("⚠ ") + flag;
     if (!a.notes.isEmpty())
-        lines << a.notes;
+        lines << capped(a.notes, kShownNoteLength);
     lines << LogbookWindow::tr("(számítás: %1. változat)").arg(c.version);
     return lines.join(u'\n');
 }
@@ -75,10 +119,23 @@ LogbookWindow::LogbookWindow(LogbookEnvironment env, QWidget* parent)
     createTable();
     createSummaries();
     createButtons();
+    m_reloadSoon = new QTimer(this);
+    m_reloadSoon->setSingleShot(true);
+    m_reloadSoon->setInterval(200);   // a save touches the file and its journal several times
+    connect(m_reloadSoon, &QTimer::timeout, this, &LogbookWindow::reload);
+    m_watcher = new QFileSystemWatcher(this);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, m_reloadSoon, qOverload<>(&QTimer::start));
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_reloadSoon, qOverload<>(&QTimer::start));
     load();
 }
 
-LogbookWindow::~LogbookWindow() = default;
+LogbookWindow::~LogbookWindow()
+{
+    // An import not finished is rolled back.
+    m_cancel = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}
 
 void LogbookWindow::createTable()
 {
@@ -97,7 +154,7 @@ void LogbookWindow::createTable()
     column->addLayout(filterRow);
 
     m_model = new LogbookModel(this);
-    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy = new ShownLogbook(this);
     m_proxy->setSourceModel(m_model);
     m_proxy->setSortRole(Qt::UserRole);
     m_proxy->setFilterKeyColumn(-1);
@@ -124,14 +181,16 @@ void LogbookWindow::createTable()
     connect(m_table, &QTableView::doubleClicked, this, &LogbookWindow::Szerkesztes_Click);
     column->addWidget(m_table, 1);
 
-    m_circumstances = new QLabel(page);
+    // Read-only text that wraps anywhere and scrolls: a long note neither
+    // widens the window nor spills over the table.
+    m_circumstances = new QPlainTextEdit(page);
     m_circumstances->setObjectName(QStringLiteral("korulmenyek"));
     m_circumstances->setAccessibleName(tr("A kijelölt észlelés körülményei"));
-    m_circumstances->setWordWrap(true);
-    m_circumstances->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_circumstances->setReadOnly(true);
+    m_circumstances->setTabChangesFocus(true);
+    m_circumstances->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_circumstances->setFocusPolicy(Qt::TabFocus);
     m_circumstances->setMinimumHeight(m_circumstances->fontMetrics().lineSpacing() * 8);
-    m_circumstances->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(m_circumstances);
     m_tabs->addTab(page, tr("&Észlelések"));
 }
@@ -156,11 +215,20 @@ void LogbookWindow::createButtons()
     QPushButton* fresh = add("Uj", tr("Ú&j észlelés…"));
     m_edit = add("Szerkesztes", tr("Sz&erkesztés…"));
     m_delete = add("Torles", tr("&Törlés"));
-    row->addStretch(1);
+    m_import = add("Importalas", tr("&Importálás…"));
+    m_export = add("Exportalas", tr("E&xportálás…"));
+    m_outcome = new QLabel(this);
+    m_outcome->setObjectName(QStringLiteral("kimenet"));
+    // Its first line only, never widening the window; the whole in its tip.
+    m_outcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_outcome, 1);
     QPushButton* close = add("Bezaras", tr("&Bezárás"));
     connect(fresh, &QPushButton::clicked, this, &LogbookWindow::Uj_Click);
     connect(m_edit, &QPushButton::clicked, this, &LogbookWindow::Szerkesztes_Click);
     connect(m_delete, &QPushButton::clicked, this, &LogbookWindow::Torles_Click);
+    connect(m_import, &QPushButton::clicked, this, &LogbookWindow::Importalas_Click);
+    connect(m_export, &QPushButton::clicked, this, &LogbookWindow::Exportalas_Click);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
@@ -176,6 +244,61 @@ void LogbookWindow::load()
     refreshSummaries();
     showChosen();
     m_table->setFocus();
+    watchFile();
+}
+
+void LogbookWindow::watchFile()
+{
+    // The folder too: SQLite's journal comes and goes there, and a file
+    // replaced or made anew is seen only from its folder.
+    const QFileInfo file(m_env.path);
+    for (const QString& path : {file.absoluteFilePath(), file.absolutePath()}) {
+        if (!m_watcher->files().contains(path) && !m_watcher->directories().contains(path) && QFileInfo::exists(path))
+            m_watcher->addPath(path);
+    }
+}
+
+void LogbookWindow::reload()
+{
+    if (m_worker.joinable())
+        return;   // read again when the import is over
+    watchFile();
+    QList<LogEntry> entries;
+    if (!m_store.load(entries).ok())
+        return;
+    const QList<LogEntry>& shown = m_model->entries();
+    if (std::equal(entries.begin(), entries.end(), shown.begin(), shown.end(),
+                   [](const LogEntry& a, const LogEntry& b) { return a.id == b.id && a.attempt == b.attempt; }))
+        return;
+    showEntries(std::move(entries));
+}
+
+void LogbookWindow::showEntries(QList<LogEntry> entries)
+{
+    const int row = chosenRow();
+    const qint64 chosen = row >= 0 ? m_model->entryAt(row).id : 0;
+    m_model->setEntries(std::move(entries));
+    refreshSummaries();
+    if (const int again = chosen ? m_model->rowOf(chosen) : -1; again >= 0)
+        m_table->setCurrentIndex(m_proxy->mapFromSource(m_model->index(again, 0)));
+    showChosen();
+}
+
+void LogbookWindow::closeEvent(QCloseEvent* event)
+{
+    // The form asks before what was typed there is thrown away.
+    if (m_form && !m_form->close()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void LogbookWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_reloadSoon->start();
+    QWidget::changeEvent(event);
 }
 
 void LogbookWindow::refreshSummaries()
@@ -195,7 +318,7 @@ void LogbookWindow::showChosen()
     const int row = chosenRow();
     m_edit->setEnabled(row >= 0);
     m_delete->setEnabled(row >= 0);
-    m_circumstances->setText(row >= 0 ? circumstancesOf(m_model->entryAt(row))
+    m_circumstances->setPlainText(row >= 0 ? circumstancesOf(m_model->entryAt(row))
                                       : tr("Válasszon egy észlelést a táblázatban a körülményei megtekintéséhez."));
 }
 
@@ -206,7 +329,7 @@ AttemptForm* LogbookWindow::form() const
 
 QString LogbookWindow::circumstancesText() const
 {
-    return m_circumstances->text();
+    return m_circumstances->toPlainText();
 }
 
 void LogbookWindow::addAttempt(const Attempt& prefill)
@@ -253,15 +376,25 @@ void LogbookWindow::Torles_Click()
 
 void LogbookWindow::openForm(const Attempt& attempt, qint64 id)
 {
-    if (m_form)
-        m_form->close();
-    m_form = new AttemptForm(attempt, id != 0, m_env.messages, this);
+    if (m_form && !m_form->close())
+        return;   // what was typed there is kept
+    Attempt filled = attempt;
+    if (id == 0) {
+        // The observer and instrument of the latest saved attempt, offered again.
+        const QList<LogEntry>& entries = m_model->entries();
+        const auto latest = std::max_element(entries.begin(), entries.end(),
+                                             [](const LogEntry& a, const LogEntry& b) { return a.id < b.id; });
+        if (latest != entries.end()) {
+            if (filled.observer.isEmpty())
+                filled.observer = latest->attempt.observer;
+            if (filled.instrument.isEmpty())
+                filled.instrument = latest->attempt.instrument;
+        }
+    }
+    m_form = new AttemptForm(filled, id != 0, m_env.messages, this);
     m_form->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<AttemptForm> form = m_form;
-    connect(m_form, &QDialog::accepted, this, [this, form, id] {
-        if (form)
-            saveForm(form->attempt(), id);
-    });
+    m_form->setClock(m_env.clock);
+    m_form->setSaver([this, id](const Attempt& a) { return saveForm(a, id); });
     m_form->open();
 }
 
@@ -277,7 +410,20 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
         return false;
     }
     QList<LogEntry> one{entry};
-    const StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
+    StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
+    if (s.fault == StoreFault::Vanished) {
+        // Deleted meanwhile elsewhere: what was typed is kept, as a new
+        // attempt or in the form left open.
+        if (m_env.messages.ask(this, describeStoreStatus(s) + u'\n'
+                                         + tr("Menti új észlelésként? (Nem: az űrlap nyitva marad.)"))
+            != Answer::Yes)
+            return false;
+        if (const int gone = m_model->rowOf(id); gone >= 0)
+            m_model->removeAt(gone);
+        id = 0;
+        one.first().id = 0;
+        s = m_store.insert(one);
+    }
     if (!s.ok()) {
         m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
         return false;
@@ -293,6 +439,183 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
     m_table->scrollTo(shown);
     showChosen();
     return true;
+}
+
+QProgressDialog* LogbookWindow::transferProgress() const
+{
+    return m_progress.data();
+}
+
+QString LogbookWindow::transferOutcome() const
+{
+    return m_lastOutcome;
+}
+
+void LogbookWindow::Importalas_Click()
+{
+    const QString csv = m_env.chooseCsv
+                            ? m_env.chooseCsv(this, false)
+                            : QFileDialog::getOpenFileName(this, tr("Észlelések importálása"), QString(),
+                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
+    if (!csv.isEmpty())
+        importFrom(csv);
+}
+
+void LogbookWindow::Exportalas_Click()
+{
+    const QString csv = m_env.chooseCsv
+                            ? m_env.chooseCsv(this, true)
+                            : QFileDialog::getSaveFileName(this, tr("Észlelések exportálása"), QString(),
+                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
+    if (!csv.isEmpty())
+        exportTo(csv);
+}
+
+namespace {
+
+// The command's words (tavik-almanac log import), a bad line's list kept to
+// what a message box shows on a screen.
+QString importOutcome(const QString& csv, const QString& logbook, const ImportResult& r)
+{
+    const QString nothing = LogbookWindow::tr("Semmi sem került a naplóba.");
+    if (r.cancelled)
+        return LogbookWindow::tr("Az importálás megszakítva.") + u' ' + nothing;
+    if (!r.file.ok())
+        return describeFileFault(r.file);
+    if (!r.store.ok())
+        return describeStoreStatus(r.store);
+    if (!r.ephemeris.isEmpty())
+        return csv + QStringLiteral(": ") + r.ephemeris + u' ' + nothing;
+    if (!r.faults.isEmpty()) {
+        constexpr qsizetype kNamed = 20;
+        const qsizetype named = std::min(kNamed, r.faults.size());
+        QStringList lines;
+        for (qsizetype i = 0; i < named; ++i)
+            lines << csv + QStringLiteral(": ") + describeCsvFault(r.faults.at(i));
+        if (r.faults.size() > named || r.moreFaults)
+            lines << LogbookWindow::tr("További hibás sorok is vannak; az első %n látható.", nullptr, int(named));
+        lines << nothing;
+        return lines.join(u'\n');
+    }
+    return LogbookWindow::tr("%n új észlelés került a naplóba (%1)", nullptr, int(r.added)).arg(logbook)
+           + LogbookWindow::tr("; %n már benne volt.", nullptr, int(r.alreadyThere));
+}
+
+QString exportOutcome(const QString& csv, const ExportResult& r)
+{
+    if (r.sameFile)
+        return LogbookWindow::tr("A CSV-fájl (%1) maga a napló; nem íródott semmi.").arg(csv);
+    if (!r.store.ok())
+        return describeStoreStatus(r.store);
+    if (!r.file.ok())
+        return describeFileFault(r.file);
+    QString text = LogbookWindow::tr("%n észlelés került a fájlba (%1).", nullptr, int(r.written)).arg(csv);
+    if (!r.unreadable.isEmpty()) {
+        QStringList ids;
+        for (qint64 id : r.unreadable)
+            ids << QString::number(id);
+        text += u'\n' + LogbookWindow::tr("%n sérült észlelés nem olvasható, kimaradt a CSV-ből: %1.", nullptr,
+                                          int(r.unreadable.size())).arg(ids.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+}  // namespace
+
+void LogbookWindow::importFrom(const QString& csv)
+{
+    ImportOptions options;
+    options.ephemerisFolder = m_env.ephemerisFolder;
+    startTransfer(tr("Észlelések importálása"), [csv, options](LogbookStore& store, const TransferProgress& progress) {
+        const ImportResult r = importAttemptsCsv(store, csv, options, progress);
+        return std::pair{importOutcome(csv, store.path(), r), !r.ok() && !r.cancelled};
+    });
+}
+
+void LogbookWindow::exportTo(const QString& csv)
+{
+    startTransfer(tr("Észlelések exportálása"), [csv](LogbookStore& store, const TransferProgress& progress) {
+        const ExportResult r = exportAttemptsCsv(store, csv, progress);
+        return std::pair{exportOutcome(csv, r), !r.ok() || !r.unreadable.isEmpty()};
+    });
+}
+
+void LogbookWindow::startTransfer(const QString& title, Transfer work)
+{
+    if (m_worker.joinable())
+        return;
+    m_cancel = false;
+    m_done = 0;
+    m_total = 0;
+    auto* d = new QProgressDialog(this);
+    d->setObjectName(QStringLiteral("atvitel"));
+    d->setWindowTitle(title);
+    d->setLabelText(title + QStringLiteral("…"));
+    d->setAccessibleName(tr("Az átvitel állása"));
+    d->setWindowModality(Qt::WindowModal);
+    d->setCancelButtonText(tr("&Mégse"));
+    d->setAutoClose(false);
+    d->setAutoReset(false);
+    d->setMinimumDuration(0);
+    d->setRange(0, 0);
+    // Mégse only asks the worker to stop (an import then rolls back); the
+    // dialog stays until it has.
+    disconnect(d, &QProgressDialog::canceled, d, nullptr);
+    connect(d, &QProgressDialog::canceled, this, [this] {
+        m_cancel = true;
+        if (m_progress)
+            m_progress->setLabelText(tr("Megszakítás…"));
+    });
+    m_progress = d;
+    if (!m_progressTimer) {
+        m_progressTimer = new QTimer(this);
+        m_progressTimer->setInterval(100);
+        connect(m_progressTimer, &QTimer::timeout, this, [this] {
+            const qint64 total = m_total;
+            if (m_progress && total > 0 && !m_cancel) {
+                // In thousandths: a byte count does not fit the dialog's int.
+                m_progress->setMaximum(1000);
+                m_progress->setValue(int(std::clamp<qint64>(m_done * 1000 / total, 0, 1000)));
+            }
+        });
+    }
+    m_progressTimer->start();
+    d->show();
+    m_import->setEnabled(false);
+    m_export->setEnabled(false);
+    const QString path = m_env.path;
+    m_worker = std::thread([this, path, work = std::move(work)] {
+        std::pair<QString, bool> outcome;
+        {
+            LogbookStore store(path);   // this thread's own connection
+            outcome = work(store, [this](qint64 done, qint64 total) {
+                m_done = done;
+                m_total = total;
+                return !m_cancel.load();
+            });
+        }
+        QMetaObject::invokeMethod(this, [this, outcome] { finishTransfer(outcome.first, outcome.second); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+void LogbookWindow::finishTransfer(const QString& outcome, bool fault)
+{
+    if (m_worker.joinable())
+        m_worker.join();
+    m_progressTimer->stop();
+    if (m_progress)
+        m_progress->deleteLater();
+    m_progress.clear();
+    m_import->setEnabled(true);
+    m_export->setEnabled(true);
+    m_lastOutcome = outcome;
+    m_outcome->setText(outcome.section(u'\n', 0, 0));
+    m_outcome->setToolTip(outcome.left(kShownNoteLength));
+    reload();
+    if (fault)
+        m_env.messages.show(this, MessageIcon::Error, outcome);
+    Q_EMIT transferFinished();
 }
 
 }  // namespace tavik

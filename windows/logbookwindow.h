@@ -19,11 +19,17 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <atomic>
 #include <memory>
 #include <optional>
+#include <thread>
 
+class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QProgressDialog;
+class QTimer;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTabWidget;
@@ -41,6 +47,9 @@ struct LogbookEnvironment {
     logbook::AttemptSite site;     // the configured site, for a new attempt
     std::function<QDateTime()> clock;   // the date of a new attempt
     QString ephemerisFolder;       // empty: the usual places
+    // The CSV file to import (save false) or export to (save true); empty: none.
+    // None given: a file dialog.
+    std::function<QString(QWidget* parent, bool save)> chooseCsv = {};
 };
 
 class LogbookWindow : public QWidget {
@@ -54,6 +63,18 @@ public:
     // The form while it is open.
     AttemptForm* form() const;
     QString circumstancesText() const;
+    // Reads the file again when it changed since last read; silent about a
+    // file that cannot be read just now (another program writing it).
+    void reload();
+    // An import or export running (its progress dialog open).
+    bool transferring() const noexcept { return m_worker.joinable(); }
+    QProgressDialog* transferProgress() const;
+    // The sentence of the last import or export.
+    QString transferOutcome() const;
+
+Q_SIGNALS:
+    // An import or export is over, its outcome told.
+    void transferFinished();
 
 public Q_SLOTS:
     // Opens the form filled in with this attempt, to add it.
@@ -61,12 +82,31 @@ public Q_SLOTS:
     void Uj_Click();
     void Szerkesztes_Click();
     void Torles_Click();
+    void Importalas_Click();
+    void Exportalas_Click();
+    // The CSV into the logbook off the window's thread, with a progress
+    // dialog whose Mégse rolls it back; the logbook to the CSV.
+    void importFrom(const QString& csv);
+    void exportTo(const QString& csv);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createTable();
     void createSummaries();
     void createButtons();
     void load();
+    // The entries into the table, the chosen one kept chosen.
+    void showEntries(QList<logbook::LogEntry> entries);
+    void watchFile();
+    // Runs work on a thread of its own with its own connection to the file;
+    // its sentence (and whether it is a fault) is told when it is done.
+    using Transfer = std::function<std::pair<QString, bool>(logbook::LogbookStore& store,
+                                                            const std::function<bool(qint64, qint64)>& progress)>;
+    void startTransfer(const QString& title, Transfer work);
+    void finishTransfer(const QString& outcome, bool fault);
     void openForm(const logbook::Attempt& attempt, qint64 id);
     // Computes and saves the form's attempt; false after a reported fault.
     bool saveForm(const logbook::Attempt& attempt, qint64 id);
@@ -82,12 +122,24 @@ private:
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_filter = nullptr;
     QTableView* m_table = nullptr;
-    QLabel* m_circumstances = nullptr;
+    QPlainTextEdit* m_circumstances = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_reloadSoon = nullptr;
     QPushButton* m_edit = nullptr;
     QPushButton* m_delete = nullptr;
     PersonalRecordsPage* m_records = nullptr;
     CriteriaScorePage* m_score = nullptr;
     QPointer<AttemptForm> m_form;
+    QLabel* m_outcome = nullptr;
+    QString m_lastOutcome;
+    QPushButton* m_import = nullptr;
+    QPushButton* m_export = nullptr;
+    std::thread m_worker;
+    std::atomic<bool> m_cancel{false};
+    std::atomic<qint64> m_done{0};
+    std::atomic<qint64> m_total{0};
+    QPointer<QProgressDialog> m_progress;
+    QTimer* m_progressTimer = nullptr;
 };
 
 }  // namespace tavik

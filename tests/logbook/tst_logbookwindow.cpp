@@ -1,6 +1,8 @@
 // The logbook window driven for real: tonight's attempt recorded from the
 // visibility window in two clicks, the table filtered and sorted, an attempt
-// deleted only after the question, the summaries, and the form's keyboard.
+// deleted only after the question, the summaries, and the form's keyboard;
+// what was typed kept through a failed save and a record deleted meanwhile,
+// the file followed, long texts kept in bounds, import and export.
 #include "logbookform.h"
 #include "logbooksummaries.h"
 #include "logbookwindow.h"
@@ -8,13 +10,20 @@
 #include "messagelog.h"
 #include "visibilitywindow.h"
 
+#include <csvfile.h>
 #include <logbookstore.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -90,6 +99,14 @@ private Q_SLOTS:
         auto* logbook = openWindow<LogbookWindow>("LogbookWindow");
         QVERIFY(logbook && logbook->form());
         QAbstractButton* ok = logbook->form()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        // No result is chosen for the user: OK asks for one, nothing saved.
+        QCOMPARE(logbook->form()->findChild<QComboBox*>(QStringLiteral("result"))->currentIndex(), -1);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QCOMPARE(log.lastText(), QStringLiteral("Válassza ki az eredményt: mivel látta a sarlót, vagy nem látta."));
+        QVERIFY(logbook->form() && logbook->form()->isVisible());
+        QVERIFY(!QFile::exists(path));
+        log.clear();
+        logbook->form()->findChild<QComboBox*>(QStringLiteral("result"))->setCurrentIndex(int(Result::NakedEye));
         QTest::mouseClick(ok, Qt::LeftButton);   // two
         QCOMPARE(log.count(), 0);
 
@@ -178,7 +195,10 @@ private Q_SLOTS:
         w.Szerkesztes_Click();
         QVERIFY(w.form());
         w.form()->findChild<QLineEdit*>(QStringLiteral("observer"))->setText(QStringLiteral("Kiss Péter"));
+        // A month after the window's clock: asked about first.
+        log.answers = {Answer::Yes};
         w.form()->accept();
+        QCOMPARE(log.lastText(), QStringLiteral("Az észlelés ideje (2025.07.25 20:30) a jövőben van. Mégis menti?"));
         QVERIFY(store.load(left).ok());
         QCOMPARE(left.size(), 2);
         const auto edited = std::find_if(left.begin(), left.end(), [&](const LogEntry& e) { return e.id == id; });
@@ -187,7 +207,188 @@ private Q_SLOTS:
         QCOMPARE(edited->computed.version, kComputationVersion);
         QVERIFY2(std::abs(edited->computed.ageHours - 20.0) > 1.0, "computed anew, not the made-up age");
         QVERIFY(w.circumstancesText().contains(QStringLiteral("Yallop q: ")));
+        QVERIFY(w.circumstancesText().contains(QStringLiteral("Megfigyelő: Kiss Péter; ")));
         log.clear();
+
+        // A new attempt offers the observer last saved again.
+        w.Uj_Click();
+        QCOMPARE(w.form()->findChild<QLineEdit*>(QStringLiteral("observer"))->text(), QStringLiteral("Kiss Péter"));
+        QVERIFY(w.form()->close());   // nothing typed: closed without a question
+        QCOMPARE(log.count(), 0);
+    }
+
+    // A save that fails keeps the form open with what was typed; Esc asks
+    // before throwing it away.
+    void failedSaveKeepsTheForm_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("another program holds the file") << true << QStringLiteral("egy másik program éppen írja");
+        QTest::newRow("its folder cannot be made") << false << QStringLiteral("nem hozható létre");
+    }
+    void failedSaveKeepsTheForm()
+    {
+        QFETCH(bool, locked);
+        QFETCH(QString, message);
+        QString path = fresh("locked.sqlite");
+        QSqlDatabase holder;
+        if (locked) {
+            LogbookStore store(path);
+            QList<LogEntry> one{entry("2025-05-27", QStringLiteral("Szeged"), Result::NakedEye, 16.0, 0.0)};
+            QVERIFY(store.insert(one).ok());
+            holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            holder.setDatabaseName(path);
+            QVERIFY(holder.open());
+            QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        } else {
+            QFile plain(fresh("plain-file"));
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+            path = plain.fileName() + QStringLiteral("/napló/eszlelesek.sqlite");
+        }
+        {
+            LogbookWindow w(environment(path));
+            log.clear();
+            w.show();
+            w.Uj_Click();
+            QPointer<AttemptForm> form = w.form();
+            form->findChild<QComboBox*>(QStringLiteral("result"))->setCurrentIndex(int(Result::NotSeen));
+            form->findChild<QPlainTextEdit*>(QStringLiteral("notes"))->setPlainText(QStringLiteral("felhős alja"));
+            form->accept();
+            QVERIFY2(log.lastText().contains(message), qPrintable(log.lastText()));
+            QVERIFY(form && form->isVisible());
+            QCOMPARE(form->attempt().notes, QStringLiteral("felhős alja"));
+            log.answers = {Answer::No};
+            QTest::keyClick(form, Qt::Key_Escape);
+            QCOMPARE(log.lastText(), QStringLiteral("Elveti a beírt adatokat?"));
+            QVERIFY(form && form->isVisible());
+            log.clear();
+        }
+        if (locked) {
+            holder.close();
+            holder = {};
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        }
+        tavik::testing::flushDeletions();
+    }
+
+    // An edit of a record deleted meanwhile elsewhere: told so, and what was
+    // typed is kept, in the form or as a new record.
+    void editOfARecordDeletedElsewhere()
+    {
+        const QString path = fresh("vanished.sqlite");
+        LogbookStore other(path);
+        QList<LogEntry> one{entry("2025-05-27", QStringLiteral("Szeged"), Result::NakedEye, 16.0, 0.0)};
+        QVERIFY(other.insert(one).ok());
+        LogbookWindow w(environment(path));
+        w.show();
+        w.findChild<QTableView*>(QStringLiteral("tabla"))->setCurrentIndex(w.proxy()->index(0, 0));
+        w.Szerkesztes_Click();
+        QPointer<AttemptForm> form = w.form();
+        form->findChild<QLineEdit*>(QStringLiteral("observer"))->setText(QStringLiteral("Nagy Anna"));
+        QVERIFY(other.remove(one.constFirst().id).ok());
+        log.answers = {Answer::No};
+        form->accept();
+        QVERIFY2(log.lastText().contains(QStringLiteral("közben törölték")), qPrintable(log.lastText()));
+        QVERIFY(form && form->isVisible());
+        log.answers = {Answer::Yes};
+        form->accept();
+        QList<LogEntry> kept;
+        QVERIFY(other.load(kept).ok());
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept.constFirst().attempt.observer, QStringLiteral("Nagy Anna"));
+        QCOMPARE(w.model().rowCount(), 1);
+        log.clear();
+        tavik::testing::flushDeletions();
+    }
+
+    // Changes made elsewhere are shown without reopening the window.
+    void followsTheFile()
+    {
+        const QString path = fresh("followed.sqlite");
+        LogbookStore other(path);
+        QList<LogEntry> first{entry("2025-05-27", QStringLiteral("Szeged"), Result::NakedEye, 16.0, 0.0)};
+        QVERIFY(other.insert(first).ok());
+        LogbookWindow w(environment(path));
+        w.show();
+        QCOMPARE(w.model().rowCount(), 1);
+        QList<LogEntry> second{entry("2025-06-26", QStringLiteral("Piszkéstető"), Result::Binoculars, 33.0, 0.6)};
+        QVERIFY(other.insert(second).ok());
+        QTRY_COMPARE(w.model().rowCount(), 2);
+        QVERIFY(other.remove(first.constFirst().id).ok());
+        QTRY_COMPARE(w.model().rowCount(), 1);
+        QCOMPARE(w.model().entryAt(0).attempt.site.name, QStringLiteral("Piszkéstető"));
+    }
+
+    // A long note or site name neither widens the window past the screen nor
+    // holds it up: cut short in the table, wrapped and capped in the details.
+    void longTexts_data()
+    {
+        QTest::addColumn<int>("siteLength");
+        QTest::addColumn<int>("noteLength");
+        QTest::newRow("340-character note") << 10 << 340;
+        QTest::newRow("340-character site") << 340 << 0;
+        QTest::newRow("10 MB note") << 10 << 10'000'000;
+    }
+    void longTexts()
+    {
+        QFETCH(int, siteLength);
+        QFETCH(int, noteLength);
+        const QString path = fresh("long.sqlite");
+        {
+            LogbookStore store(path);
+            QList<LogEntry> one{entry("2025-05-27", QString(siteLength, u'H'), Result::NakedEye, 16.0, 0.0)};
+            one.first().attempt.notes = QString(noteLength, u'x');
+            QVERIFY(store.insert(one).ok());
+        }
+        LogbookWindow w(environment(path));
+        w.show();
+        w.findChild<QTableView*>(QStringLiteral("tabla"))->setCurrentIndex(w.proxy()->index(0, 0));
+        QVERIFY(w.proxy()->index(0, LogbookModel::Site).data().toString().size() <= 60);
+        QVERIFY(w.circumstancesText().size() < 6000);
+        QVERIFY2(w.minimumSizeHint().width() < QApplication::primaryScreen()->availableGeometry().width(),
+                 qPrintable(QString::number(w.minimumSizeHint().width())));
+        QVERIFY(w.sizeHint().width() < QApplication::primaryScreen()->availableGeometry().width());
+    }
+
+    // The same CSV imported twice keeps one copy; export writes what import takes.
+    void importTwiceAndExport()
+    {
+        const QString path = fresh("imported.sqlite");
+        const QString csv = dir.filePath(QStringLiteral("season.csv"));
+        QList<LogEntry> season{entry("2025-05-27", QStringLiteral("Szeged"), Result::NakedEye, 16.0, 0.0),
+                               entry("2025-06-26", QStringLiteral("Piszkéstető"), Result::Binoculars, 33.0, 0.6)};
+        for (LogEntry& e : season)
+            e.attempt.site.timezone = QStringLiteral("Europe/Budapest");
+        {
+            QFile f(csv);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(attemptsCsv(season));
+        }
+        LogbookEnvironment env = environment(path);
+        QString chosen = csv;
+        env.chooseCsv = [&](QWidget*, bool) { return chosen; };
+        LogbookWindow w(env);
+        w.show();
+        QSignalSpy done(&w, &LogbookWindow::transferFinished);
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Importalas")) && w.findChild<QPushButton*>(QStringLiteral("Exportalas")));
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
+        QVERIFY(w.transferProgress());
+        QVERIFY(done.wait(60000));
+        QCOMPARE(w.transferOutcome(), QStringLiteral("2 új észlelés került a naplóba (%1); 0 már benne volt.").arg(path));
+        QCOMPARE(w.model().rowCount(), 2);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(w.transferOutcome(), QStringLiteral("0 új észlelés került a naplóba (%1); 2 már benne volt.").arg(path));
+        QCOMPARE(w.model().rowCount(), 2);
+
+        chosen = dir.filePath(QStringLiteral("backup.csv"));
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Exportalas")), Qt::LeftButton);
+        QVERIFY(done.wait(60000));
+        QCOMPARE(w.transferOutcome(), QStringLiteral("2 észlelés került a fájlba (%1).").arg(chosen));
+        QFile backup(chosen);
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), attemptsCsv(w.model().entries()));
+        QVERIFY2(log.count() == 0, qPrintable(log.lastText()));
     }
 
     void formKeyboardAndZone()
