@@ -2451,7 +2451,7 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
     <message>
         <source>&amp;Távcsővel is</source>
-        <translation>With o&amp;ptical aid</translation>
+        <translation>With optical ai&amp;d</translation>
     </message>
     <message>
         <source>Távcsővel látható holdsarló is elég</source>
