@@ -808,7 +808,7 @@ cannot be read or written - the logbook is then unchanged -, 3 an ephemeris faul
         <translation>V %1</translation>
     </message>
     <message>
-        <source>Határeset: a szabály %1 híján dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.</source>
+        <source>Határeset: a szabály %1 különbséggel dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.</source>
         <translation>Borderline: the rule was decided by %1 (%2, %3 UT); the official calendar may differ by a day.</translation>
     </message>
     <message>

@@ -142,7 +142,7 @@ QString marginText(double margin, MarginUnit unit)
 
 QString borderlineText(const LunarMonth& m)
 {
-    return QCoreApplication::translate("LunarMonths", "Határeset: a szabály %1 híján dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.")
+    return QCoreApplication::translate("LunarMonths", "Határeset: a szabály %1 különbséggel dőlt el (%2, %3 UT); a hivatalos naptár egy nappal eltérhet.")
         .arg(marginText(m.margin, m.unit), placeText(m.decidedWhere),
              utcOf(m.decidedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
