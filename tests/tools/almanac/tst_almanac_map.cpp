@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArrayList>("rows");
         QTest::addColumn<QString>("title");
+        // The SHA-256 of the whole table as the row-by-row writer wrote it: the
+        // block writer must keep every byte.
+        QTest::addColumn<QByteArray>("digest");
         const QStringList evening{QStringLiteral("--date"), QStringLiteral("2025.05.27")};
         // Budapest's neighbourhood sees the crescent at q = 0.000 (class B);
         // the sighting report says the same for 47.5° N 17.5° E at 19:06 UT.
@@ -51,13 +55,20 @@ private Q_SLOTS:
                               "62.500\t-2.500\t2025-05-27T21:35:31Z\t\t2025-05-28T00:07:00Z\t\t-0.206\tD",
                               "47.500\t17.500\t2025-05-27T18:34:36Z\t2025-05-27T19:45:32Z\t2025-05-27T19:06:07Z\t70.9\t0.000\tB",
                               "-2.500\t177.500\t2025-05-27T06:06:50Z\t2025-05-27T06:05:38Z\t\t-1.2\t\tmoonset-first"}
-            << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT");
+            << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("3538bbc2a6cc0a018b2eca0c8d6a8246badcd4a82b7584729eb3ff81bdbcd375");
         QTest::newRow("evening before the conjunction, Odeh, a site given")
             << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--criterion"),
                            QStringLiteral("odeh"), QStringLiteral("--lat"), QStringLiteral("46.25"), QStringLiteral("--lon"),
                            QStringLiteral("20.15")}
             << QByteArrayList{"47.500\t17.500\t2025-05-26T18:33:32Z\t2025-05-26T18:21:09Z\t\t-12.4\t\tbefore-conjunction"}
-            << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT");
+            << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("6689b6906ee62c95c65403e8d65ed4b600e939c42a10c998d6961c73c5301ff2");
+        QTest::newRow("morning before the conjunction")
+            << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--morning")}
+            << QByteArrayList{}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.26. hajnalban – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("26542656197e55f7dbb8cdd8186ffa02655d51e6a670e2f7608dd9dcfbbfcedb");
     }
 
     void tableAndPicture()
@@ -65,6 +76,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QByteArrayList, rows);
         QFETCH(QString, title);
+        QFETCH(QByteArray, digest);
         const Run r = almanac(QStringList{QStringLiteral("map")} + args
                               + QStringList{QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"),
                                             at(QStringLiteral("m.png")), QStringLiteral("--table"), at(QStringLiteral("m.tsv"))});
@@ -77,6 +89,7 @@ private Q_SLOTS:
         QCOMPARE(lines.last(), QByteArray());
         for (const QByteArray& row : rows)
             QVERIFY2(lines.contains(row), row);
+        QCOMPARE(QCryptographicHash::hash(bytesOf(at(QStringLiteral("m.tsv"))), QCryptographicHash::Sha256).toHex(), digest);
         const QImage picture(at(QStringLiteral("m.png")));
         QCOMPARE(picture.size(), QSize(1464, 809));
     }
