@@ -577,6 +577,20 @@ VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& reque
     return VisibilityMapJob(eph, request).run(threads, cancelled);
 }
 
+bool beyondConjunctionEverywhere(const VisibilityMap& map)
+{
+    if (!map.complete || map.points.empty())
+        return false;
+    bool any = false;
+    for (const MapPoint& p : map.points) {
+        if (p.outcome == MapOutcome::BeforeConjunction)
+            any = true;
+        else if (p.outcome != MapOutcome::NoSunset)
+            return false;
+    }
+    return any;
+}
+
 QChar gradeLetter(Criterion, int grade)
 {
     return gradeLetter(grade);

@@ -132,6 +132,11 @@ private:
 VisibilityMap computeVisibilityMap(const Ephemeris& eph, const MapRequest& request, int threads = 0,
                                    const std::atomic_bool* cancelled = nullptr);
 
+// Whether a complete map has no crescent anywhere because the whole of it is
+// on the wrong side of the conjunction: every place whose Sun sets (rises)
+// does so before (after) it.
+bool beyondConjunctionEverywhere(const VisibilityMap& map);
+
 // The letter of a grade under the criterion: A..F (Yallop), A..D (Odeh).
 QChar gradeLetter(Criterion criterion, int grade);
 int gradeCount(Criterion criterion);

@@ -193,6 +193,21 @@ QString mapTitle(const VisibilityMap& map)
              tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
 }
 
+QString beyondConjunctionNote(const VisibilityMap& map)
+{
+    if (!tavik::almanac::beyondConjunctionEverywhere(map))
+        return {};
+    const QString date = map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format"));
+    const QString conjunction = tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc());
+    return map.request.morning
+               ? QCoreApplication::translate("tavik::maps", "%1 hajnalán sehol sincs óhold: a térkép minden pontján az együttállás (%2 UT) után kel a Nap. "
+                                                            "Az óholdat a korábbi hajnalok térképe mutatja.")
+                     .arg(date, conjunction)
+               : QCoreApplication::translate("tavik::maps", "%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. "
+                                                            "Az újholdat a későbbi esték térképe mutatja.")
+                     .arg(date, conjunction);
+}
+
 namespace {
 
 QFont titleFont()
