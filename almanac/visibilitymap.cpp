@@ -142,8 +142,8 @@ public:
     Both seenBoth(double t, bool sunTopocentric) const
     {
         double sidereal = 0;
-        const EquatorialVector moon = m_sky.vectorAt(t, true, sidereal);
-        const EquatorialVector sun = m_sky.vectorAt(t, false, sidereal);
+        EquatorialVector moon, sun;
+        m_sky.vectorsAt(t, moon, sun, sidereal);
         const double lst = sidereal + m_place.lon;
         const double cl = std::cos(lst), sl = std::sin(lst);
         return Both{seenFrom(m_place, moon, cl, sl, false), seenFrom(m_place, moon, cl, sl, true),
