@@ -4,51 +4,32 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace tavik::almanac {
 
 namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
+// The days a map's times fall on: the date and those round it.
+constexpr int kFirstDay = -2;
+constexpr int kDays = 7;
+constexpr qsizetype kPieceBytes = 1 << 20;
+// The longest line: two coordinates, three times, the lag, the value and the
+// longest word, each well under 32 bytes, and the tabs.
+constexpr qsizetype kLongestLine = 7 * 32 + 24;
 
-class Row {
-public:
-    Row(QByteArray& out, const QDate& date) : m_out(out)
-    {
-        // The days a map's times fall on: the date and those round it.
-        for (int d = 0; d < kDays; ++d)
-            m_days[d] = date.addDays(d + kFirstDay).toString(Qt::ISODate).toLatin1() + 'T';
+// Fixed-point with the given decimals, correctly rounded, at `out`; returns
+// the end. "-0.000" reads as a sign that is not there, so it loses it.
+char* fixed(char* out, double v, int decimals)
+{
+    const auto r = std::to_chars(out, out + 32, v, std::chars_format::fixed, decimals);
+    if (out[0] == '-' && std::all_of(out + 1, r.ptr, [](char c) { return c == '0' || c == '.'; })) {
+        std::memmove(out, out + 1, std::size_t(r.ptr - out - 1));
+        return r.ptr - 1;
     }
-
-    void number(double v, int decimals)
-    {
-        char buf[32];
-        const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-        // "-0.000" reads as a sign that is not there.
-        const bool negativeZero = buf[0] == '-' && std::all_of(buf + 1, r.ptr, [](char c) { return c == '0' || c == '.'; });
-        m_out.append(negativeZero ? buf + 1 : buf, r.ptr - buf - (negativeZero ? 1 : 0));
-    }
-    void tab() { m_out.append('\t'); }
-    void text(const QByteArray& t) { m_out.append(t); }
-    // Whole seconds after the date's 0h UTC, as 2025-05-27T18:33:12Z.
-    void time(double seconds)
-    {
-        const qint64 s = std::llround(seconds);
-        const qint64 days = s >= 0 ? s / kSecondsPerDay : -((-s + kSecondsPerDay - 1) / kSecondsPerDay);
-        const int rest = int(s - days * kSecondsPerDay);
-        m_out.append(m_days[std::clamp(int(days) - kFirstDay, 0, kDays - 1)]);
-        const char hms[9] = {char('0' + rest / 36000), char('0' + rest / 3600 % 10), ':',
-                             char('0' + rest / 600 % 6), char('0' + rest / 60 % 10), ':',
-                             char('0' + rest % 60 / 10), char('0' + rest % 10), 'Z'};
-        m_out.append(hms, sizeof hms);
-    }
-
-private:
-    static constexpr int kFirstDay = -2;
-    static constexpr int kDays = 7;
-    QByteArray& m_out;
-    std::array<QByteArray, kDays> m_days;
-};
+    return r.ptr;
+}
 
 }  // namespace
 
@@ -64,54 +45,102 @@ QByteArray mapClassText(const VisibilityMap& map, const MapPoint& p)
     return QByteArrayLiteral("no-sunset");
 }
 
-MapTableRows::MapTableRows(const VisibilityMap& map) : m_map(map) {}
+MapTableRows::MapTableRows(const VisibilityMap& map) : m_map(map)
+{
+    char buf[40];
+    m_longitudeEnds.reserve(std::size_t(map.columns));
+    for (int c = 0; c < map.columns; ++c) {
+        char* end = fixed(buf, map.longitude(c), 3);
+        *end++ = '\t';
+        m_longitudes.append(buf, end - buf);
+        m_longitudeEnds.push_back(int(m_longitudes.size()));
+    }
+    for (int d = 0; d < kDays; ++d) {
+        const QByteArray day = map.request.date.addDays(d + kFirstDay).toString(Qt::ISODate).toLatin1() + 'T';
+        std::fill(m_days[d].begin(), m_days[d].end(), '0');
+        std::copy_n(day.constData(), std::min<qsizetype>(day.size(), qsizetype(m_days[d].size())), m_days[d].begin());
+    }
+    for (int g = 0; g < 6; ++g)
+        m_classes[g] = QByteArray(1, char(gradeLetter(map.request.criterion, g).toLatin1()));
+    m_classes[6] = QByteArrayLiteral("moonset-first");
+    m_classes[7] = QByteArrayLiteral("before-conjunction");
+    m_classes[8] = QByteArrayLiteral("no-sunset");
+}
 
 QByteArrayView MapTableRows::next()
 {
-    m_piece.clear();
+    m_piece.resize(0);
     if (m_next < 0) {
         m_piece.append("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n");
-    } else if (m_next < m_map.rows) {
-        m_piece.reserve(qsizetype(m_map.columns) * 75);   // a little more than a usual line
-        appendRow(m_next);
+        ++m_next;
+        return m_piece;
     }
-    ++m_next;
+    m_piece.reserve(kPieceBytes + qsizetype(m_map.columns) * kLongestLine);
+    while (m_next < m_map.rows && m_piece.size() < kPieceBytes)
+        appendRow(m_next++);
     return m_piece;
 }
 
 void MapTableRows::appendRow(int r)
 {
     const VisibilityMap& map = m_map;
-    Row row(m_piece, map.request.date);
+    char lat[40];
+    char* latEnd = fixed(lat, map.latitude(r), 3);
+    *latEnd++ = '\t';
+    const std::size_t latSize = std::size_t(latEnd - lat);
+    qsizetype used = m_piece.size();
+    m_piece.resize(used + qsizetype(map.columns) * kLongestLine);
+    char* const begin = m_piece.data();
+    char* out = begin + used;
+    // Whole seconds after the date's 0h UTC, as 2025-05-27T18:33:12Z.
+    const auto time = [this](char* o, double seconds) {
+        const qint64 s = std::llround(seconds);
+        const qint64 days = s >= 0 ? s / kSecondsPerDay : -((-s + kSecondsPerDay - 1) / kSecondsPerDay);
+        const int rest = int(s - days * kSecondsPerDay);
+        const auto& day = m_days[std::size_t(std::clamp(int(days) - kFirstDay, 0, kDays - 1))];
+        o = std::copy(day.begin(), day.end(), o);
+        const char hms[9] = {char('0' + rest / 36000), char('0' + rest / 3600 % 10), ':',
+                             char('0' + rest / 600 % 6), char('0' + rest / 60 % 10), ':',
+                             char('0' + rest % 60 / 10), char('0' + rest % 10), 'Z'};
+        return std::copy(hms, hms + sizeof hms, o);
+    };
     for (int c = 0; c < map.columns; ++c) {
         const MapPoint& p = map.at(r, c);
-        row.number(map.latitude(r), 3);
-        row.tab();
-        row.number(map.longitude(c), 3);
-        row.tab();
+        out = std::copy(lat, lat + latSize, out);
+        const int lonBegin = c == 0 ? 0 : m_longitudeEnds[std::size_t(c - 1)];
+        out = std::copy(m_longitudes.constData() + lonBegin, m_longitudes.constData() + m_longitudeEnds[std::size_t(c)], out);
         const bool hasSun = p.outcome != MapOutcome::NoSunset;
         const bool hasMoon = hasSun && p.outcome != MapOutcome::NoMoonset && !std::isnan(p.moonEvent);
         const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
         if (hasSun)
-            row.time(p.sunEvent);
-        row.tab();
+            out = time(out, p.sunEvent);
+        *out++ = '\t';
         if (hasMoon)
-            row.time(p.moonEvent);
-        row.tab();
+            out = time(out, p.moonEvent);
+        *out++ = '\t';
         if (graded)
-            row.time(map.bestSeconds(p));
-        row.tab();
+            out = time(out, map.bestSeconds(p));
+        *out++ = '\t';
         if (hasMoon) {
             const double lag = map.request.morning ? p.sunEvent - p.moonEvent : p.moonEvent - p.sunEvent;
-            row.number(lag / 60.0, 1);
+            out = fixed(out, lag / 60.0, 1);
         }
-        row.tab();
+        *out++ = '\t';
         if (graded)
-            row.number(p.value, 3);
-        row.tab();
-        row.text(mapClassText(map, p));
-        m_piece.append('\n');
+            out = fixed(out, p.value, 3);
+        *out++ = '\t';
+        int word = 8;
+        switch (p.outcome) {
+        case MapOutcome::Graded:
+        case MapOutcome::NoMoonset: word = std::clamp(int(p.grade), 0, 5); break;
+        case MapOutcome::MoonsetFirst: word = 6; break;
+        case MapOutcome::BeforeConjunction: word = 7; break;
+        case MapOutcome::NoSunset: break;
+        }
+        out = std::copy(m_classes[std::size_t(word)].cbegin(), m_classes[std::size_t(word)].cend(), out);
+        *out++ = '\n';
     }
+    m_piece.resize(out - begin);
 }
 
 QByteArray mapTable(const VisibilityMap& map)

@@ -6,6 +6,9 @@
 
 #include <QByteArray>
 
+#include <array>
+#include <vector>
+
 namespace tavik::almanac {
 
 // The header "lat lon sunset_ut moonset_ut best_ut lag_min value class"
@@ -18,9 +21,9 @@ namespace tavik::almanac {
 // the darkest moment. Lines end in LF.
 QByteArray mapTable(const VisibilityMap& map);
 
-// The same table piece by piece, the header first and then a grid row at a
-// time, so that a fine map's table (75 MB at 0.25°) is written without being
-// held whole; an empty piece follows the last.
+// The same table piece by piece, the header first and then whole grid rows
+// in pieces of about a megabyte, so that a fine map's table (75 MB at 0.25°)
+// is written without being held whole; an empty piece follows the last.
 class MapTableRows {
 public:
     explicit MapTableRows(const VisibilityMap& map);
@@ -31,6 +34,12 @@ private:
     const VisibilityMap& m_map;
     int m_next = -1;
     QByteArray m_piece;
+    // What repeats: each column's "lon\t", each day's "YYYY-MM-DDT", the
+    // class words.
+    QByteArray m_longitudes;
+    std::vector<int> m_longitudeEnds;
+    std::array<std::array<char, 11>, 7> m_days{};
+    std::array<QByteArray, 9> m_classes;   // grades A-F, then the three words
 };
 
 // The word (or letter) of the class column for one place.

@@ -92,4 +92,21 @@ EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) c
     return e;
 }
 
+void SkyTables::vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun, double& sidereal) const
+{
+    double w[4];
+    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
+    moon = sun = EquatorialVector{};
+    sidereal = 0;
+    for (int k = 0; k < 4; ++k, v += kColumns) {
+        moon.x += w[k] * v[kMoonVector];
+        moon.y += w[k] * v[kMoonVector + 1];
+        moon.z += w[k] * v[kMoonVector + 2];
+        sun.x += w[k] * v[kSunVector];
+        sun.y += w[k] * v[kSunVector + 1];
+        sun.z += w[k] * v[kSunVector + 2];
+        sidereal += w[k] * v[kSidereal];
+    }
+}
+
 }  // namespace tavik::almanac

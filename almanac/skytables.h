@@ -38,6 +38,9 @@ public:
     // set of interpolation weights; interpolated by its components, so that a
     // place seen from the ground takes one sine and cosine, of the sidereal time.
     EquatorialVector vectorAt(double jdUt, bool moon, double& sidereal) const;
+    // Both bodies and the sidereal time at one moment, from one set of
+    // weights: the same numbers as two calls of vectorAt.
+    void vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun, double& sidereal) const;
 
     double first() const { return m_first; }
     double last() const { return m_first + (m_count - 1) * kStep; }

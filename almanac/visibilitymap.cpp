@@ -142,8 +142,8 @@ public:
     Both seenBoth(double t, bool sunTopocentric) const
     {
         double sidereal = 0;
-        const EquatorialVector moon = m_sky.vectorAt(t, true, sidereal);
-        const EquatorialVector sun = m_sky.vectorAt(t, false, sidereal);
+        EquatorialVector moon, sun;
+        m_sky.vectorsAt(t, moon, sun, sidereal);
         const double lst = sidereal + m_place.lon;
         const double cl = std::cos(lst), sl = std::sin(lst);
         return Both{seenFrom(m_place, moon, cl, sl, false), seenFrom(m_place, moon, cl, sl, true),
@@ -653,6 +653,20 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
             bestScore = scores[i];
         }
     return best;
+}
+
+bool beyondConjunctionEverywhere(const VisibilityMap& map)
+{
+    if (!map.complete || map.points.empty())
+        return false;
+    bool any = false;
+    for (const MapPoint& p : map.points) {
+        if (p.outcome == MapOutcome::BeforeConjunction)
+            any = true;
+        else if (p.outcome != MapOutcome::NoSunset)
+            return false;
+    }
+    return any;
 }
 
 QChar gradeLetter(Criterion, int grade)

@@ -150,6 +150,11 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
                                     double to, const std::function<double(const SunsetSky&)>& score, double enough,
                                     int threads = 0);
 
+// Whether a complete map has no crescent anywhere because the whole of it is
+// on the wrong side of the conjunction: every place whose Sun sets (rises)
+// does so before (after) it.
+bool beyondConjunctionEverywhere(const VisibilityMap& map);
+
 // The letter of a grade under the criterion: A..F (Yallop), A..D (Odeh).
 QChar gradeLetter(Criterion criterion, int grade);
 int gradeCount(Criterion criterion);

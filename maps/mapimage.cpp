@@ -13,6 +13,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -106,11 +107,40 @@ void paintSite(QPainter& p, const QPointF& at)
 
 QImage cellImage(const VisibilityMap& map)
 {
+    using tavik::almanac::MapOutcome;
+    // The colours by outcome and grade, looked up once: the key is the
+    // outcome times eight plus the grade, which counts only where graded.
+    constexpr int kGrades = 8;
+    constexpr int kOutcomes = int(MapOutcome::NoMoonset) + 1;
+    std::array<QRgb, kOutcomes * kGrades> colours{};
+    std::array<bool, kOutcomes * kGrades> known{};
+    const Criterion criterion = map.request.criterion;
+    for (int o = 0; o < kOutcomes; ++o) {
+        const auto outcome = MapOutcome(o);
+        const bool graded = outcome == MapOutcome::Graded || outcome == MapOutcome::NoMoonset;
+        for (int g = 0; g < kGrades; ++g) {
+            if (graded && g >= tavik::almanac::gradeCount(criterion))
+                continue;
+            tavik::almanac::MapPoint p;
+            p.outcome = outcome;
+            p.grade = std::uint8_t(g);
+            colours[std::size_t(o * kGrades + g)] = pointColour(criterion, p).rgb();
+            known[std::size_t(o * kGrades + g)] = true;
+        }
+    }
     QImage image(map.columns, map.rows, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     for (int r = 0; r < map.rows; ++r) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
-        for (int c = 0; c < map.columns; ++c)
-            line[c] = pointColour(map.request.criterion, map.at(r, c)).rgb();
+        const tavik::almanac::MapPoint* points = &map.at(r, 0);
+        for (int c = 0; c < map.columns; ++c) {
+            const tavik::almanac::MapPoint& p = points[c];
+            const std::size_t key = std::size_t(p.outcome) * kGrades + p.grade;
+            line[c] = std::size_t(p.outcome) < kOutcomes && p.grade < kGrades && known[key]
+                          ? colours[key]
+                          : pointColour(criterion, p).rgb();
+        }
     }
     return image;
 }
@@ -161,6 +191,21 @@ QString mapTitle(const VisibilityMap& map)
                                  : QCoreApplication::translate("tavik::maps", "este"),
              criterionName(map.request.criterion),
              tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
+}
+
+QString beyondConjunctionNote(const VisibilityMap& map)
+{
+    if (!tavik::almanac::beyondConjunctionEverywhere(map))
+        return {};
+    const QString date = map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format"));
+    const QString conjunction = tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc());
+    return map.request.morning
+               ? QCoreApplication::translate("tavik::maps", "%1 hajnalán sehol sincs óhold: a térkép minden pontján az együttállás (%2 UT) után kel a Nap. "
+                                                            "Az óholdat a korábbi hajnalok térképe mutatja.")
+                     .arg(date, conjunction)
+               : QCoreApplication::translate("tavik::maps", "%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. "
+                                                            "Az újholdat a későbbi esték térképe mutatja.")
+                     .arg(date, conjunction);
 }
 
 namespace {

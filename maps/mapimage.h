@@ -80,6 +80,9 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
 // "Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás:
 // 2025.05.27 03:02 UT".
 QString mapTitle(const VisibilityMap& map);
+// Why a map shows no crescent at all where its date is on the wrong side of
+// the conjunction everywhere; empty for any other map.
+QString beyondConjunctionNote(const VisibilityMap& map);
 
 // The whole picture for a file: title, the world mapWidth pixels wide (and
 // half as high), legend.

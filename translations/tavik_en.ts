@@ -3769,6 +3769,14 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
 <context>
     <name>tavik::maps</name>
     <message>
+        <source>%1 hajnalán sehol sincs óhold: a térkép minden pontján az együttállás (%2 UT) után kel a Nap. Az óholdat a korábbi hajnalok térképe mutatja.</source>
+        <translation>No old crescent anywhere on the morning of %1: the Sun rises after the conjunction (%2 UT) at every place of the map. The maps of the mornings before show the old Moon.</translation>
+    </message>
+    <message>
+        <source>%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. Az újholdat a későbbi esték térképe mutatja.</source>
+        <translation>No young crescent anywhere on the evening of %1: the Sun sets before the conjunction (%2 UT) at every place of the map. The maps of the evenings after show the young Moon.</translation>
+    </message>
+    <message>
         <source>É</source>
         <comment>north</comment>
         <translation>N</translation>

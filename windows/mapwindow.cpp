@@ -371,8 +371,14 @@ void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
     m_work.reset();
     m_progress.stop();
     m_statusBar->clearMessage();
+    QStringList notes;
     if (!m_note.isEmpty())
-        m_statusBar->showMessage(m_note);
+        notes << m_note;
+    for (const almanac::VisibilityMap& map : work->maps)
+        if (const QString note = maps::beyondConjunctionNote(map); !note.isEmpty())
+            notes << note;
+    if (!notes.isEmpty())
+        m_statusBar->showMessage(notes.join(QStringLiteral(" – ")));
     maps::MapSheet sheet = maps::sheetOf(work->maps, m_canvas->region(), m_env.site);
     m_canvas->setSheet(sheet, work->maps);
     if (work->preview) {

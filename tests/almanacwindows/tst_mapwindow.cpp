@@ -130,6 +130,23 @@ private Q_SLOTS:
         QVERIFY(w.canvas()->sheet().captions.first().startsWith(QStringLiteral("2025.05.26.")));
     }
 
+    // A morning a day after the conjunction: every sunrise comes after it;
+    // the status line says why the map has no crescent.
+    void aMorningAfterTheConjunctionSaysSo()
+    {
+        MapWindowEnvironment env = environment();
+        env.date = QDate(2025, 5, 28);
+        env.morning = true;
+        MapWindow w(env);
+        w.setEveningCount(1);
+        w.resize(900, 600);
+        w.show();
+        QVERIFY(waitForMaps(w));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("2025.05.28. hajnalán sehol sincs óhold: a térkép minden pontján az együttállás "
+                                "(2025.05.27 03:02 UT) után kel a Nap. Az óholdat a korábbi hajnalok térképe mutatja."));
+    }
+
     // Tab goes round every control, each with a name a screen reader says.
     void tabReachesEveryControl()
     {

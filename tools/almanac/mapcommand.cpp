@@ -238,6 +238,8 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         << "\n" << job.picturePath << "\n";
     if (!job.tablePath.isEmpty())
         out << job.tablePath << "\n";
+    if (const QString note = tavik::maps::beyondConjunctionNote(map); !note.isEmpty())
+        errorStream() << note << "\n";
     return 0;
 }
 

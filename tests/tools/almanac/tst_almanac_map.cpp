@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +41,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArrayList>("rows");
         QTest::addColumn<QString>("title");
+        // The SHA-256 of the whole table as the row-by-row writer wrote it: the
+        // block writer must keep every byte.
+        QTest::addColumn<QByteArray>("digest");
+        QTest::addColumn<QString>("note");   // on stderr
         const QStringList evening{QStringLiteral("--date"), QStringLiteral("2025.05.27")};
         // Budapest's neighbourhood sees the crescent at q = 0.000 (class B);
         // the sighting report says the same for 47.5° N 17.5° E at 19:06 UT.
@@ -51,13 +56,36 @@ private Q_SLOTS:
                               "62.500\t-2.500\t2025-05-27T21:35:31Z\t\t2025-05-28T00:07:00Z\t\t-0.206\tD",
                               "47.500\t17.500\t2025-05-27T18:34:36Z\t2025-05-27T19:45:32Z\t2025-05-27T19:06:07Z\t70.9\t0.000\tB",
                               "-2.500\t177.500\t2025-05-27T06:06:50Z\t2025-05-27T06:05:38Z\t\t-1.2\t\tmoonset-first"}
-            << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT");
+            << QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("3538bbc2a6cc0a018b2eca0c8d6a8246badcd4a82b7584729eb3ff81bdbcd375") << QString();
         QTest::newRow("evening before the conjunction, Odeh, a site given")
             << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--criterion"),
                            QStringLiteral("odeh"), QStringLiteral("--lat"), QStringLiteral("46.25"), QStringLiteral("--lon"),
                            QStringLiteral("20.15")}
             << QByteArrayList{"47.500\t17.500\t2025-05-26T18:33:32Z\t2025-05-26T18:21:09Z\t\t-12.4\t\tbefore-conjunction"}
-            << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT");
+            << QStringLiteral("Holdsarló láthatósága 2025.05.26. este – Odeh-féle V – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("6689b6906ee62c95c65403e8d65ed4b600e939c42a10c998d6961c73c5301ff2") << QString();
+        QTest::newRow("morning before the conjunction")
+            << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.26"), QStringLiteral("--morning")}
+            << QByteArrayList{}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.26. hajnalban – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("26542656197e55f7dbb8cdd8186ffa02655d51e6a670e2f7608dd9dcfbbfcedb") << QString();
+        // A day after the conjunction every sunrise comes after it, a day and
+        // a half before it every sunset before it: the map is drawn, and the
+        // note says why it has no crescent.
+        QTest::newRow("morning after the conjunction everywhere")
+            << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.28"), QStringLiteral("--morning")}
+            << QByteArrayList{"47.500\t17.500\t2025-05-28T02:59:34Z\t2025-05-28T03:25:14Z\t\t-25.7\t\tbefore-conjunction"}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.28. hajnalban – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("6d0cc607f8b5d73cdac5aefd83545d9b20f09332f416326a590e64fb07eb7cd7")
+            << QStringLiteral("2025.05.28. hajnalán sehol sincs óhold: a térkép minden pontján az együttállás (2025.05.27 03:02 UT) "
+                              "után kel a Nap. Az óholdat a korábbi hajnalok térképe mutatja.\n");
+        QTest::newRow("evening before the conjunction everywhere")
+            << QStringList{QStringLiteral("--date"), QStringLiteral("2025.05.25")} << QByteArrayList{}
+            << QStringLiteral("Holdsarló láthatósága 2025.05.25. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT")
+            << QByteArray("621cf0f6dbf718d9152a858233853a1999a62f4ff9064dfd1ef65d3808c90ecf")
+            << QStringLiteral("2025.05.25. estéjén sehol sincs újhold: a térkép minden pontján az együttállás (2025.05.27 03:02 UT) "
+                              "előtt nyugszik a Nap. Az újholdat a későbbi esték térképe mutatja.\n");
     }
 
     void tableAndPicture()
@@ -65,11 +93,13 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QByteArrayList, rows);
         QFETCH(QString, title);
+        QFETCH(QByteArray, digest);
+        QFETCH(QString, note);
         const Run r = almanac(QStringList{QStringLiteral("map")} + args
                               + QStringList{QStringLiteral("--step"), QStringLiteral("5"), QStringLiteral("--out"),
                                             at(QStringLiteral("m.png")), QStringLiteral("--table"), at(QStringLiteral("m.tsv"))});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.err, QString());
+        QCOMPARE(r.err, note);
         QVERIFY(r.out.startsWith(title + u'\n'));
         const QByteArrayList lines = bytesOf(at(QStringLiteral("m.tsv"))).split('\n');
         QCOMPARE(lines.size(), 1 + 72 * 36 + 1);   // the header, the places, nothing after the last LF
@@ -77,6 +107,7 @@ private Q_SLOTS:
         QCOMPARE(lines.last(), QByteArray());
         for (const QByteArray& row : rows)
             QVERIFY2(lines.contains(row), row);
+        QCOMPARE(QCryptographicHash::hash(bytesOf(at(QStringLiteral("m.tsv"))), QCryptographicHash::Sha256).toHex(), digest);
         const QImage picture(at(QStringLiteral("m.png")));
         QCOMPARE(picture.size(), QSize(1464, 809));
     }

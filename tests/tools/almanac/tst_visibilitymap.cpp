@@ -7,6 +7,7 @@
 #include "maptable.h"
 #include "sighting.h"
 #include "sightingfigures.h"
+#include "skytables.h"
 #include "visibilitymap.h"
 
 #include <swephexp.h>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -270,6 +272,31 @@ private Q_SLOTS:
         QVERIFY(std::abs(map.julianDay(float(map.bestSeconds(p))) - r.crescent->best) < 2 * 60 * kSecond);
         QVERIFY2(std::abs(r.best->q - p.value) < 0.01, qPrintable(QString::number(r.best->q)));
         QCOMPARE(int(yallopClass(r.best->q)), int(p.grade));
+    }
+
+    // The Moon, the Sun and the sidereal time from one set of weights are
+    // the very numbers each body's own lookup gives: the map's bytes rest
+    // on it.
+    void bothBodiesAtOnce()
+    {
+        const double jd = 2460822.5;   // 2025-05-27 0h UT
+        const SkyTables sky(eph, jd - 1.5, jd + 3.5);
+        QRandomGenerator random(27);
+        for (int i = 0; i < 200; ++i) {
+            const double t = jd - 1.5 + 5.0 * random.generateDouble();
+            EquatorialVector moon, sun;
+            double sidereal = 0, moonSidereal = 0, sunSidereal = 0;
+            sky.vectorsAt(t, moon, sun, sidereal);
+            const EquatorialVector moonAlone = sky.vectorAt(t, true, moonSidereal);
+            const EquatorialVector sunAlone = sky.vectorAt(t, false, sunSidereal);
+            // Bit for bit: QCOMPARE would let doubles differ in their last digits.
+            const auto bits = [](const EquatorialVector& a, double b) {
+                return QList<quint64>{std::bit_cast<quint64>(a.x), std::bit_cast<quint64>(a.y),
+                                      std::bit_cast<quint64>(a.z), std::bit_cast<quint64>(b)};
+            };
+            QCOMPARE(bits(moon, sidereal), bits(moonAlone, moonSidereal));
+            QCOMPARE(bits(sun, sidereal), bits(sunAlone, sunSidereal));
+        }
     }
 };
 
