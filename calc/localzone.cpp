@@ -54,6 +54,15 @@ bool isKnownZone(const QString& name)
         && QTimeZone(name.toUtf8()).isValid();
 }
 
+QTimeZone zoneNamed(const QString& name, EmptyZone empty)
+{
+    if (name.isEmpty())
+        return empty == EmptyZone::System ? QTimeZone::systemTimeZone() : QTimeZone();
+    if (name == QLatin1String("UTC"))
+        return QTimeZone::utc();
+    return isKnownZone(name) ? QTimeZone(name.toUtf8()) : QTimeZone();
+}
+
 int utcOffsetAt(DateTimeValue local, const QTimeZone& zone)
 {
     if (!zone.isValid() || !std::isfinite(local) || std::fabs(local) > kLargestDateValue)

@@ -29,4 +29,14 @@ QDateTime clockTimeIn(const CivilDateTime& clock, const QTimeZone& zone);
 // any other name as a POSIX rule: "Budapest" as UTC, "xyz+99" as 99 hours west.
 bool isKnownZone(const QString& name);
 
+// What an empty zone setting stands for. A site's settings leave it empty for
+// the computer's own zone; an attempt in the logbook has no zone without one,
+// as its record must say where its clock times were read.
+enum class EmptyZone { System, None };
+
+// The program's one reading of a zone setting: "UTC" is UTC, a name of the zone
+// database (isKnownZone) that zone, an empty one as `empty` says, and any other
+// name no zone (invalid), never a POSIX rule guessed from it.
+QTimeZone zoneNamed(const QString& name, EmptyZone empty);
+
 }  // namespace tavik

@@ -180,9 +180,7 @@ void makeFolders(const QString& folder)
 
 QTimeZone ObservingSite::zone() const
 {
-    if (timezone.isEmpty())
-        return QTimeZone::systemTimeZone();
-    return QTimeZone(timezone.toUtf8());
+    return zoneNamed(timezone, EmptyZone::System);
 }
 
 std::optional<double> readSiteNumber(const QString& text)

@@ -49,10 +49,7 @@ std::optional<double> sunEventOf(const Ephemeris& eph, const Attempt& a, const Q
 
 QTimeZone attemptZone(const QString& id)
 {
-    if (id == QLatin1String("UTC"))
-        return QTimeZone::utc();
-    const QByteArray bytes = id.toUtf8();
-    return QTimeZone::isTimeZoneIdAvailable(bytes) ? QTimeZone(bytes) : QTimeZone();
+    return zoneNamed(id, EmptyZone::None);
 }
 
 double attemptMoment(const Ephemeris& eph, const Attempt& a, bool* best)

@@ -12,7 +12,8 @@
 
 namespace tavik::logbook {
 
-// The zone of an attempt's site: an IANA id or "UTC"; invalid when unknown.
+// The zone of an attempt's site, by the program's one reading of zones
+// (zoneNamed): an attempt without a zone has none, not the computer's.
 QTimeZone attemptZone(const QString& id);
 
 // The moment of the attempt: the time given, in the site's zone; without one

@@ -1,6 +1,7 @@
 #include "logbookstore.h"
 
 #include <datafolders.h>
+#include <localzone.h>
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -15,6 +16,8 @@
 
 #include <atomic>
 #include <cmath>
+#include <iterator>
+#include <string_view>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,25 +28,6 @@ namespace {
 
 constexpr int kSqliteBusy = 5, kSqliteReadOnly = 8, kSqliteIoError = 10, kSqliteCorrupt = 11,
               kSqliteFull = 13, kSqliteCantOpen = 14, kSqliteNotADatabase = 26, kSqlitePermission = 3;
-
-const char* const kCreate[] = {
-    "CREATE TABLE attempts ("
-    " id INTEGER PRIMARY KEY,"
-    " date TEXT NOT NULL, time TEXT, zone TEXT NOT NULL, crescent TEXT NOT NULL,"
-    " site TEXT NOT NULL, latitude REAL NOT NULL, longitude REAL NOT NULL, elevation REAL NOT NULL,"
-    " observer TEXT NOT NULL, result TEXT NOT NULL, instrument TEXT NOT NULL, sky TEXT NOT NULL,"
-    " notes TEXT NOT NULL,"
-    " computation INTEGER NOT NULL, at_jd REAL NOT NULL, best_time INTEGER NOT NULL,"
-    " age_h REAL NOT NULL, lag_min REAL, arcl REAL NOT NULL, arcv REAL NOT NULL, daz REAL NOT NULL,"
-    " w_arcmin REAL NOT NULL, lit REAL NOT NULL, moon_alt REAL NOT NULL, q REAL NOT NULL,"
-    " yallop TEXT NOT NULL, v REAL NOT NULL, odeh TEXT NOT NULL, flags INTEGER NOT NULL)",
-};
-
-constexpr const char* kColumns =
-    "date, time, zone, crescent, site, latitude, longitude, elevation, observer, result, instrument, sky, notes,"
-    " computation, at_jd, best_time, age_h, lag_min, arcl, arcv, daz, w_arcmin, lit, moon_alt, q, yallop, v,"
-    " odeh, flags";
-constexpr int kColumnCount = 29;
 
 StoreStatus statusOf(const QSqlError& e, const QString& path)
 {
@@ -65,70 +49,162 @@ StoreStatus statusOf(const QSqlError& e, const QString& path)
     return s;
 }
 
-QVariant optionalNumber(const std::optional<double>& v)
-{
-    return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
-}
-
 // Qt binds a null string as NULL; the text columns hold "" instead.
 QString text(const QString& s)
 {
     return s.isNull() ? QStringLiteral("") : s;
 }
 
+// One column of the attempts table: its name, its declaration, how a record
+// gives its value and how a value read back goes into a record. The table
+// below is the one place the columns' order is written: CREATE, INSERT,
+// UPDATE and SELECT are all made from it.
+struct Column {
+    const char* name;
+    const char* declaration;
+    QVariant (*value)(const LogEntry&);
+    void (*read)(LogEntry&, const QVariant&);   // none: derived from other columns
+};
+
+constexpr Column kColumns[] = {
+    {"date", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.date.toString(Qt::ISODate); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.date = QDate::fromString(v.toString(), Qt::ISODate); }},
+    {"time", "TEXT",
+     [](const LogEntry& e) {
+         return e.attempt.time ? QVariant(e.attempt.time->toString(QStringLiteral("HH:mm")))
+                               : QVariant(QMetaType(QMetaType::QString));
+     },
+     [](LogEntry& e, const QVariant& v) {
+         if (!v.isNull())
+             e.attempt.time = QTime::fromString(v.toString(), QStringLiteral("HH:mm"));
+     }},
+    {"zone", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.site.timezone; },
+     [](LogEntry& e, const QVariant& v) { e.attempt.site.timezone = v.toString(); }},
+    {"crescent", "TEXT NOT NULL",
+     [](const LogEntry& e) -> QVariant {
+         return e.attempt.evening ? QStringLiteral("evening") : QStringLiteral("morning");
+     },
+     [](LogEntry& e, const QVariant& v) { e.attempt.evening = v.toString() != QLatin1String("morning"); }},
+    {"site", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return text(e.attempt.site.name); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.site.name = v.toString(); }},
+    {"latitude", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.site.latitude; },
+     [](LogEntry& e, const QVariant& v) { e.attempt.site.latitude = v.toDouble(); }},
+    {"longitude", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.site.longitude; },
+     [](LogEntry& e, const QVariant& v) { e.attempt.site.longitude = v.toDouble(); }},
+    {"elevation", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.site.elevation; },
+     [](LogEntry& e, const QVariant& v) { e.attempt.site.elevation = v.toDouble(); }},
+    {"observer", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return text(e.attempt.observer); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.observer = v.toString(); }},
+    {"result", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return resultKey(e.attempt.result); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.result = resultFromKey(v.toString()).value_or(Result::NotSeen); }},
+    {"instrument", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return text(e.attempt.instrument); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.instrument = v.toString(); }},
+    {"sky", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return text(skyKey(e.attempt.sky)); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.sky = skyFromKey(v.toString()).value_or(Sky::Unknown); }},
+    {"notes", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return text(e.attempt.notes); },
+     [](LogEntry& e, const QVariant& v) { e.attempt.notes = v.toString(); }},
+    {"computation", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.version; },
+     [](LogEntry& e, const QVariant& v) { e.computed.version = v.toInt(); }},
+    {"at_jd", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.atJd; },
+     [](LogEntry& e, const QVariant& v) { e.computed.atJd = v.toDouble(); }},
+    {"best_time", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return int(e.computed.bestTime); },
+     [](LogEntry& e, const QVariant& v) { e.computed.bestTime = v.toInt() != 0; }},
+    {"age_h", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.ageHours; },
+     [](LogEntry& e, const QVariant& v) { e.computed.ageHours = v.toDouble(); }},
+    {"lag_min", "REAL",
+     [](const LogEntry& e) {
+         return e.computed.lagMinutes ? QVariant(*e.computed.lagMinutes) : QVariant(QMetaType(QMetaType::Double));
+     },
+     [](LogEntry& e, const QVariant& v) {
+         if (!v.isNull())
+             e.computed.lagMinutes = v.toDouble();
+     }},
+    {"arcl", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.arcl; },
+     [](LogEntry& e, const QVariant& v) { e.computed.arcl = v.toDouble(); }},
+    {"arcv", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.arcv; },
+     [](LogEntry& e, const QVariant& v) { e.computed.arcv = v.toDouble(); }},
+    {"daz", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.daz; },
+     [](LogEntry& e, const QVariant& v) { e.computed.daz = v.toDouble(); }},
+    {"w_arcmin", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.width; },
+     [](LogEntry& e, const QVariant& v) { e.computed.width = v.toDouble(); }},
+    {"lit", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.litFraction; },
+     [](LogEntry& e, const QVariant& v) { e.computed.litFraction = v.toDouble(); }},
+    {"moon_alt", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.moonAltitude; },
+     [](LogEntry& e, const QVariant& v) { e.computed.moonAltitude = v.toDouble(); }},
+    {"q", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.q; },
+     [](LogEntry& e, const QVariant& v) { e.computed.q = v.toDouble(); }},
+    // The class letters are kept for other readers of the file; read back, they follow from q and V.
+    {"yallop", "TEXT NOT NULL",
+     [](const LogEntry& e) -> QVariant { return QString(almanac::yallopLetter(e.computed.yallop)); }, nullptr},
+    {"v", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.v; },
+     [](LogEntry& e, const QVariant& v) { e.computed.v = v.toDouble(); }},
+    {"odeh", "TEXT NOT NULL",
+     [](const LogEntry& e) -> QVariant { return QString(almanac::odehLetter(e.computed.odeh)); }, nullptr},
+    {"flags", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.flags; },
+     [](LogEntry& e, const QVariant& v) { e.computed.flags = v.toUInt(); }},
+};
+
+// The position of a column in the table (and after the id in a SELECT).
+constexpr int columnIndex(std::string_view name)
+{
+    for (int i = 0; i < int(std::size(kColumns)); ++i) {
+        if (name == kColumns[i].name)
+            return i;
+    }
+    return -1;
+}
+
+// The statements, each made once from the table: every column's name,
+// followed by `after` (and its declaration when asked).
+QString columnList(const char* after = "", bool declared = false)
+{
+    QStringList parts;
+    for (const Column& c : kColumns) {
+        parts << QLatin1String(c.name) + QLatin1String(after)
+                     + (declared ? u' ' + QLatin1String(c.declaration) : QString());
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString createStatement()
+{
+    return QStringLiteral("CREATE TABLE attempts ( id INTEGER PRIMARY KEY, %1)").arg(columnList("", true));
+}
+
+QString insertStatement()
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < qsizetype(std::size(kColumns)); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)").arg(columnList(), marks.join(u','));
+}
+
+QString updateStatement()
+{
+    return QStringLiteral("UPDATE attempts SET %1 WHERE id=?").arg(columnList("=?"));
+}
+
+QString selectStatement()
+{
+    return QStringLiteral("SELECT id, %1 FROM attempts WHERE id > ? ORDER BY id LIMIT ?").arg(columnList());
+}
+
 void bindEntry(QSqlQuery& q, const LogEntry& e)
 {
-    const Attempt& a = e.attempt;
-    const Circumstances& c = e.computed;
-    const QVariantList values{
-        a.date.toString(Qt::ISODate), a.time ? QVariant(a.time->toString(QStringLiteral("HH:mm"))) : QVariant(QMetaType(QMetaType::QString)),
-        a.site.timezone, a.evening ? QStringLiteral("evening") : QStringLiteral("morning"), text(a.site.name),
-        a.site.latitude, a.site.longitude, a.site.elevation, text(a.observer), resultKey(a.result),
-        text(a.instrument), text(skyKey(a.sky)), text(a.notes), c.version, c.atJd, int(c.bestTime), c.ageHours, optionalNumber(c.lagMinutes),
-        c.arcl, c.arcv, c.daz, c.width, c.litFraction, c.moonAltitude, c.q,
-        QString(almanac::yallopLetter(c.yallop)), c.v, QString(almanac::odehLetter(c.odeh)), c.flags};
-    for (int i = 0; i < values.size(); ++i)
-        q.bindValue(i, values.at(i));
+    for (int i = 0; i < int(std::size(kColumns)); ++i)
+        q.bindValue(i, kColumns[i].value(e));
 }
 
 LogEntry entryOf(const QSqlQuery& q)
 {
     LogEntry e;
     e.id = q.value(0).toLongLong();
-    auto v = [&](int column) { return q.value(column + 1); };
-    Attempt& a = e.attempt;
-    a.date = QDate::fromString(v(0).toString(), Qt::ISODate);
-    if (!v(1).isNull())
-        a.time = QTime::fromString(v(1).toString(), QStringLiteral("HH:mm"));
-    a.site.timezone = v(2).toString();
-    a.evening = v(3).toString() != QLatin1String("morning");
-    a.site.name = v(4).toString();
-    a.site.latitude = v(5).toDouble();
-    a.site.longitude = v(6).toDouble();
-    a.site.elevation = v(7).toDouble();
-    a.observer = v(8).toString();
-    a.result = resultFromKey(v(9).toString()).value_or(Result::NotSeen);
-    a.instrument = v(10).toString();
-    a.sky = skyFromKey(v(11).toString()).value_or(Sky::Unknown);
-    a.notes = v(12).toString();
-    Circumstances& c = e.computed;
-    c.version = v(13).toInt();
-    c.atJd = v(14).toDouble();
-    c.bestTime = v(15).toInt() != 0;
-    c.ageHours = v(16).toDouble();
-    if (!v(17).isNull())
-        c.lagMinutes = v(17).toDouble();
-    c.arcl = v(18).toDouble();
-    c.arcv = v(19).toDouble();
-    c.daz = v(20).toDouble();
-    c.width = v(21).toDouble();
-    c.litFraction = v(22).toDouble();
-    c.moonAltitude = v(23).toDouble();
-    c.q = v(24).toDouble();
-    c.yallop = almanac::yallopClass(c.q);
-    c.v = v(26).toDouble();
-    c.odeh = almanac::odehZone(c.v);
-    c.flags = v(28).toUInt();
+    for (int i = 0; i < int(std::size(kColumns)); ++i) {
+        if (kColumns[i].read)
+            kColumns[i].read(e, q.value(i + 1));
+    }
+    e.computed.yallop = almanac::yallopClass(e.computed.q);
+    e.computed.odeh = almanac::odehZone(e.computed.v);
     return e;
 }
 
@@ -136,11 +212,11 @@ LogEntry entryOf(const QSqlQuery& q)
 // row (bytes changed inside the file) would make its CSV unreadable.
 bool plausible(const QSqlQuery& q, const LogEntry& e)
 {
-    auto v = [&](int column) { return q.value(column + 1); };
+    auto v = [&](std::string_view column) { return q.value(columnIndex(column) + 1).toString(); };
     const Attempt& a = e.attempt;
     const Circumstances& c = e.computed;
-    const bool words = resultFromKey(v(9).toString()) && skyFromKey(v(11).toString())
-                       && (v(3).toString() == QLatin1String("evening") || v(3).toString() == QLatin1String("morning"));
+    const bool words = resultFromKey(v("result")) && skyFromKey(v("sky"))
+                       && (v("crescent") == QLatin1String("evening") || v("crescent") == QLatin1String("morning"));
     const bool numbers = kLatitudeRange.contains(a.site.latitude) && kLongitudeRange.contains(a.site.longitude)
                          && kElevationRange.contains(a.site.elevation) && std::isfinite(c.ageHours)
                          && std::isfinite(c.q) && std::isfinite(c.v) && std::isfinite(c.arcl);
@@ -195,7 +271,7 @@ QString describeStoreStatus(const StoreStatus& s)
 
 bool attemptZoneKnown(const QString& id)
 {
-    return id == QLatin1String("UTC") || QTimeZone::isTimeZoneIdAvailable(id.toUtf8());
+    return zoneNamed(id, EmptyZone::None).isValid();
 }
 
 QByteArray attemptKey(const Attempt& a)
@@ -310,10 +386,8 @@ StoreStatus LogbookStore::makeSchema()
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     const StoreStatus made = inTransaction([&] {
         QSqlQuery make(db);
-        for (const char* sql : kCreate) {
-            if (!make.exec(QLatin1String(sql)))
-                return statusOf(make.lastError(), m_path);
-        }
+        if (!make.exec(createStatement()))
+            return statusOf(make.lastError(), m_path);
         if (!make.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)))
             return statusOf(make.lastError(), m_path);
         return StoreStatus{};
@@ -348,8 +422,7 @@ StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>& ea
         return {};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT id, %1 FROM attempts WHERE id > ? ORDER BY id LIMIT ?")
-                       .arg(QLatin1String(kColumns))))
+    if (!q.prepare(selectStatement()))
         return statusOf(q.lastError(), m_path);
     q.bindValue(0, afterId);
     q.bindValue(1, limit);
@@ -406,11 +479,7 @@ StoreStatus LogbookStore::insert(QList<LogEntry>& entries, const std::function<v
     QList<qint64> ids;
     const StoreStatus s = inTransaction([&] {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
-        QStringList marks;
-        for (int i = 0; i < kColumnCount; ++i)
-            marks << QStringLiteral("?");
-        if (!q.prepare(QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)")
-                           .arg(QLatin1String(kColumns), marks.join(u','))))
+        if (!q.prepare(insertStatement()))
             return statusOf(q.lastError(), m_path);
         for (qsizetype row = 0; row < entries.size(); ++row) {
             bindEntry(q, entries.at(row));
@@ -435,11 +504,7 @@ StoreStatus LogbookStore::insertStreamed(const std::function<StoreStatus(const A
         return s;
     return inTransaction([&] {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
-        QStringList marks;
-        for (int i = 0; i < kColumnCount; ++i)
-            marks << QStringLiteral("?");
-        if (!q.prepare(QStringLiteral("INSERT INTO attempts (%1) VALUES (%2)")
-                           .arg(QLatin1String(kColumns), marks.join(u','))))
+        if (!q.prepare(insertStatement()))
             return statusOf(q.lastError(), m_path);
         return produce([&](LogEntry& e) {
             bindEntry(q, e);
@@ -457,13 +522,10 @@ StoreStatus LogbookStore::update(const LogEntry& entry)
         return s;
     return inTransaction([&] {
         QSqlQuery q(QSqlDatabase::database(m_connection, false));
-        QStringList sets;
-        for (const QString& column : QString::fromLatin1(kColumns).split(u','))
-            sets << column.trimmed() + QStringLiteral("=?");
-        if (!q.prepare(QStringLiteral("UPDATE attempts SET %1 WHERE id=?").arg(sets.join(u','))))
+        if (!q.prepare(updateStatement()))
             return statusOf(q.lastError(), m_path);
         bindEntry(q, entry);
-        q.bindValue(kColumnCount, entry.id);
+        q.bindValue(int(std::size(kColumns)), entry.id);
         if (!q.exec())
             return statusOf(q.lastError(), m_path);
         if (q.numRowsAffected() == 0)

@@ -4,6 +4,7 @@
 #include "logbooksummaries.h"
 
 #include <circumstances.h>
+#include <logbookservice.h>
 #include <lists.h>
 #include <transfer.h>
 
@@ -114,7 +115,7 @@ LogbookWindow::LogbookWindow(LogbookEnvironment env, QWidget* parent)
     setWindowTitle(tr("Észlelési napló"));
     auto* column = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("lapok"));
+    m_tabs->setObjectName(QStringLiteral("tabs"));
     column->addWidget(m_tabs);
     createTable();
     createSummaries();
@@ -143,7 +144,7 @@ void LogbookWindow::createTable()
     auto* column = new QVBoxLayout(page);
     auto* filterRow = new QHBoxLayout;
     m_filter = new QLineEdit(page);
-    m_filter->setObjectName(QStringLiteral("szures"));
+    m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setAccessibleName(tr("Szűrés: dátum, hely, eredmény vagy bármely oszlop szövege"));
     m_filter->setPlaceholderText(tr("Szűrés…"));
     m_filter->setClearButtonEnabled(true);
@@ -162,7 +163,7 @@ void LogbookWindow::createTable()
     connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
 
     m_table = new QTableView(page);
-    m_table->setObjectName(QStringLiteral("tabla"));
+    m_table->setObjectName(QStringLiteral("table"));
     m_table->setAccessibleName(tr("Észlelések"));
     m_table->setModel(m_proxy);
     m_table->setSortingEnabled(true);
@@ -178,13 +179,13 @@ void LogbookWindow::createTable()
     m_table->setMinimumSize(m_table->fontMetrics().averageCharWidth() * 125,
                             m_table->verticalHeader()->defaultSectionSize() * 12);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &LogbookWindow::showChosen);
-    connect(m_table, &QTableView::doubleClicked, this, &LogbookWindow::Szerkesztes_Click);
+    connect(m_table, &QTableView::doubleClicked, this, &LogbookWindow::editAttempt);
     column->addWidget(m_table, 1);
 
     // Read-only text that wraps anywhere and scrolls: a long note neither
     // widens the window nor spills over the table.
     m_circumstances = new QPlainTextEdit(page);
-    m_circumstances->setObjectName(QStringLiteral("korulmenyek"));
+    m_circumstances->setObjectName(QStringLiteral("circumstances"));
     m_circumstances->setAccessibleName(tr("A kijelölt észlelés körülményei"));
     m_circumstances->setReadOnly(true);
     m_circumstances->setTabChangesFocus(true);
@@ -212,23 +213,23 @@ void LogbookWindow::createButtons()
         row->addWidget(b);
         return b;
     };
-    QPushButton* fresh = add("Uj", tr("Ú&j észlelés…"));
-    m_edit = add("Szerkesztes", tr("Sz&erkesztés…"));
-    m_delete = add("Torles", tr("&Törlés"));
-    m_import = add("Importalas", tr("&Importálás…"));
-    m_export = add("Exportalas", tr("E&xportálás…"));
+    QPushButton* fresh = add("newAttempt", tr("Ú&j észlelés…"));
+    m_edit = add("editAttempt", tr("Sz&erkesztés…"));
+    m_delete = add("deleteAttempt", tr("&Törlés"));
+    m_import = add("importAttempts", tr("&Importálás…"));
+    m_export = add("exportAttempts", tr("E&xportálás…"));
     m_outcome = new QLabel(this);
-    m_outcome->setObjectName(QStringLiteral("kimenet"));
+    m_outcome->setObjectName(QStringLiteral("outcome"));
     // Its first line only, never widening the window; the whole in its tip.
     m_outcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_outcome, 1);
-    QPushButton* close = add("Bezaras", tr("&Bezárás"));
-    connect(fresh, &QPushButton::clicked, this, &LogbookWindow::Uj_Click);
-    connect(m_edit, &QPushButton::clicked, this, &LogbookWindow::Szerkesztes_Click);
-    connect(m_delete, &QPushButton::clicked, this, &LogbookWindow::Torles_Click);
-    connect(m_import, &QPushButton::clicked, this, &LogbookWindow::Importalas_Click);
-    connect(m_export, &QPushButton::clicked, this, &LogbookWindow::Exportalas_Click);
+    QPushButton* close = add("close", tr("&Bezárás"));
+    connect(fresh, &QPushButton::clicked, this, &LogbookWindow::newAttempt);
+    connect(m_edit, &QPushButton::clicked, this, &LogbookWindow::editAttempt);
+    connect(m_delete, &QPushButton::clicked, this, &LogbookWindow::deleteAttempt);
+    connect(m_import, &QPushButton::clicked, this, &LogbookWindow::importAttempts);
+    connect(m_export, &QPushButton::clicked, this, &LogbookWindow::exportAttempts);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
@@ -337,7 +338,7 @@ void LogbookWindow::addAttempt(const Attempt& prefill)
     openForm(prefill, 0);
 }
 
-void LogbookWindow::Uj_Click()
+void LogbookWindow::newAttempt()
 {
     Attempt a;
     const QDateTime now = m_env.clock ? m_env.clock() : QDateTime::currentDateTime();
@@ -347,14 +348,14 @@ void LogbookWindow::Uj_Click()
     openForm(a, 0);
 }
 
-void LogbookWindow::Szerkesztes_Click()
+void LogbookWindow::editAttempt()
 {
     const int row = chosenRow();
     if (row >= 0)
         openForm(m_model->entryAt(row).attempt, m_model->entryAt(row).id);
 }
 
-void LogbookWindow::Torles_Click()
+void LogbookWindow::deleteAttempt()
 {
     const int row = chosenRow();
     if (row < 0)
@@ -400,41 +401,41 @@ void LogbookWindow::openForm(const Attempt& attempt, qint64 id)
 
 bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
 {
-    LogEntry entry{id, attempt, {}};
     try {
         if (!m_eph)
             m_eph = almanac::Ephemeris::open(m_env.ephemerisFolder);
-        entry.computed = computeCircumstances(*m_eph, attempt);
     } catch (const almanac::EphemerisError& e) {
         m_env.messages.show(this, MessageIcon::Error, e.message());
         return false;
     }
-    QList<LogEntry> one{entry};
-    StoreStatus s = id ? m_store.update(entry) : m_store.insert(one);
-    if (s.fault == StoreFault::Vanished) {
+    SaveResult saved = saveAttempt(m_store, *m_eph, attempt, id);
+    if (saved.store.fault == StoreFault::Vanished) {
         // Deleted meanwhile elsewhere: what was typed is kept, as a new
         // attempt or in the form left open.
-        if (m_env.messages.ask(this, describeStoreStatus(s) + u'\n'
+        if (m_env.messages.ask(this, describeStoreStatus(saved.store) + u'\n'
                                          + tr("Menti új észlelésként? (Nem: az űrlap nyitva marad.)"))
             != Answer::Yes)
             return false;
         if (const int gone = m_model->rowOf(id); gone >= 0)
             m_model->removeAt(gone);
         id = 0;
-        one.first().id = 0;
-        s = m_store.insert(one);
+        saved = saveAttempt(m_store, *m_eph, attempt);
     }
-    if (!s.ok()) {
-        m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(s));
+    if (saved.ephemeris) {
+        m_env.messages.show(this, MessageIcon::Error, saved.ephemeris->message());
+        return false;
+    }
+    if (!saved.store.ok()) {
+        m_env.messages.show(this, MessageIcon::Error, describeStoreStatus(saved.store));
         return false;
     }
     const int existing = id ? m_model->rowOf(id) : -1;
     if (existing >= 0)
-        m_model->replace(existing, one.constFirst());
+        m_model->replace(existing, saved.entry);
     else
-        m_model->append(one.constFirst());
+        m_model->append(saved.entry);
     refreshSummaries();
-    const QModelIndex shown = m_proxy->mapFromSource(m_model->index(m_model->rowOf(one.constFirst().id), 0));
+    const QModelIndex shown = m_proxy->mapFromSource(m_model->index(m_model->rowOf(saved.entry.id), 0));
     m_table->setCurrentIndex(shown);
     m_table->scrollTo(shown);
     showChosen();
@@ -451,7 +452,7 @@ QString LogbookWindow::transferOutcome() const
     return m_lastOutcome;
 }
 
-void LogbookWindow::Importalas_Click()
+void LogbookWindow::importAttempts()
 {
     const QString csv = m_env.chooseCsv
                             ? m_env.chooseCsv(this, false)
@@ -461,7 +462,7 @@ void LogbookWindow::Importalas_Click()
         importFrom(csv);
 }
 
-void LogbookWindow::Exportalas_Click()
+void LogbookWindow::exportAttempts()
 {
     const QString csv = m_env.chooseCsv
                             ? m_env.chooseCsv(this, true)
@@ -548,7 +549,7 @@ void LogbookWindow::startTransfer(const QString& title, Transfer work)
     m_done = 0;
     m_total = 0;
     auto* d = new QProgressDialog(this);
-    d->setObjectName(QStringLiteral("atvitel"));
+    d->setObjectName(QStringLiteral("transfer"));
     d->setWindowTitle(title);
     d->setLabelText(title + QStringLiteral("…"));
     d->setAccessibleName(tr("Az átvitel állása"));

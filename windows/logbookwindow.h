@@ -79,11 +79,11 @@ Q_SIGNALS:
 public Q_SLOTS:
     // Opens the form filled in with this attempt, to add it.
     void addAttempt(const tavik::logbook::Attempt& prefill);
-    void Uj_Click();
-    void Szerkesztes_Click();
-    void Torles_Click();
-    void Importalas_Click();
-    void Exportalas_Click();
+    void newAttempt();
+    void editAttempt();
+    void deleteAttempt();
+    void importAttempts();
+    void exportAttempts();
     // The CSV into the logbook off the window's thread, with a progress
     // dialog whose Mégse rolls it back; the logbook to the CSV.
     void importFrom(const QString& csv);

@@ -191,8 +191,8 @@ void MapWindow::createControls()
     access::nameAfterCaption(m_sizeBox, tr("A mentett kép mérete"));
     sizeLabel->setBuddy(m_sizeBox);
     m_saveButton = new QPushButton(tr("&Kép mentése…"), m_statusBar);
-    m_saveButton->setObjectName(QStringLiteral("KepMentese"));
-    connect(m_saveButton, &QPushButton::clicked, this, &MapWindow::KepMentese_Click);
+    m_saveButton->setObjectName(QStringLiteral("savePicture"));
+    connect(m_saveButton, &QPushButton::clicked, this, &MapWindow::savePictureAs);
     m_statusBar->addPermanentWidget(sizeLabel);
     m_statusBar->addPermanentWidget(m_sizeBox);
     m_statusBar->addPermanentWidget(m_saveButton);
@@ -467,7 +467,7 @@ QString crescentPictureName(const QDate& date)
     return MapWindow::tr("holdsarlo-%1.png", "file name offered for a saved map").arg(date.toString(Qt::ISODate));
 }
 
-void MapWindow::KepMentese_Click()
+void MapWindow::savePictureAs()
 {
     QString path;
     if (m_env.askPicturePath) {

@@ -82,7 +82,7 @@ Q_SIGNALS:
     void previewShown();
 
 public Q_SLOTS:
-    void KepMentese_Click();
+    void savePictureAs();
 
 private:
     void createControls();

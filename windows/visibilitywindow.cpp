@@ -100,7 +100,7 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
     } else {
         m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
         if (openEphemeris())
-            Most_Click();
+            showNow();
     }
     placeFigures();
     // Its size before it is first shown is what it is placed by: the whole
@@ -153,11 +153,11 @@ void VisibilityWindow::createTimeRow()
     label->setBuddy(m_timeBox);
     connect(m_timeBox, &QLineEdit::returnPressed, this, &VisibilityWindow::recompute);
     auto* now = new QPushButton(tr("M&ost"), this);
-    now->setObjectName(QStringLiteral("Most"));
-    connect(now, &QPushButton::clicked, this, &VisibilityWindow::Most_Click);
-    QPushButton* next = addButton("KovetkezoEsely", tr("&Következő esély"));
+    now->setObjectName(QStringLiteral("now"));
+    connect(now, &QPushButton::clicked, this, &VisibilityWindow::showNow);
+    QPushButton* next = addButton("nextChance", tr("&Következő esély"));
     next->setToolTip(tr("A következő este vagy hajnal, amikor a sarló Yallop szerint legalább C osztályú"));
-    connect(next, &QPushButton::clicked, this, &VisibilityWindow::KovetkezoEsely_Click);
+    connect(next, &QPushButton::clicked, this, &VisibilityWindow::showNextChance);
     connect(m_timeBox, &QLineEdit::textEdited, this, &VisibilityWindow::timeBoxEdited);
     m_siteName = valueLabel(this, QStringLiteral("siteName"), tr("Megfigyelőhely neve"));
     m_siteName->setFont(ui::font(QStringLiteral("Arial"), 10, true));
@@ -278,18 +278,18 @@ void VisibilityWindow::createButtons()
     layout()->addWidget(m_status);
     auto* row = new QHBoxLayout;
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
-    QPushButton* copy = addButton("Masolas", tr("&Másolás"));
-    QPushButton* save = addButton("KepMentese", tr("Kép m&entése…"));
-    QPushButton* lists = addButton("Listak", tr("&Listák számítása erre a helyre…"));
-    QPushButton* map = addButton("Terkep", tr("Té&rkép…"));
+    QPushButton* copy = addButton("copy", tr("&Másolás"));
+    QPushButton* save = addButton("savePicture", tr("Kép m&entése…"));
+    QPushButton* lists = addButton("lists", tr("&Listák számítása erre a helyre…"));
+    QPushButton* map = addButton("map", tr("Té&rkép…"));
     map->setAccessibleName(tr("Holdsarló-térkép ablak erre az estére"));
-    connect(map, &QPushButton::clicked, this, &VisibilityWindow::Terkep_Click);
-    QPushButton* record = addButton("Rogzites", tr("Észlelés rö&gzítése…"));
-    QPushButton* close = addButton("Bezaras", tr("&Bezárás"));
-    connect(record, &QPushButton::clicked, this, &VisibilityWindow::Rogzites_Click);
-    connect(copy, &QPushButton::clicked, this, &VisibilityWindow::Masolas_Click);
-    connect(save, &QPushButton::clicked, this, &VisibilityWindow::KepMentese_Click);
-    connect(lists, &QPushButton::clicked, this, &VisibilityWindow::Listak_Click);
+    connect(map, &QPushButton::clicked, this, &VisibilityWindow::openMap);
+    QPushButton* record = addButton("record", tr("Észlelés rö&gzítése…"));
+    QPushButton* close = addButton("close", tr("&Bezárás"));
+    connect(record, &QPushButton::clicked, this, &VisibilityWindow::recordReport);
+    connect(copy, &QPushButton::clicked, this, &VisibilityWindow::copyReport);
+    connect(save, &QPushButton::clicked, this, &VisibilityWindow::savePictureAs);
+    connect(lists, &QPushButton::clicked, this, &VisibilityWindow::openLists);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     row->addWidget(copy);
     row->addWidget(save);
@@ -354,7 +354,7 @@ bool VisibilityWindow::recompute()
 // The coming chance a hunter can use, class C or better, as "sighting --next"
 // finds it; the nearer evenings (mornings) passed over are named with their
 // classes. Without one within the search, the nearest crescent at all.
-void VisibilityWindow::Most_Click()
+void VisibilityWindow::showNow()
 {
     const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone());
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris())) {
@@ -385,7 +385,7 @@ void VisibilityWindow::Most_Click()
     m_chance->setText(m_chance->text() + u'\n' + tr("Előtte kihagyva: %1").arg(passed.join(QStringLiteral("; "))));
 }
 
-void VisibilityWindow::KovetkezoEsely_Click()
+void VisibilityWindow::showNextChance()
 {
     const std::optional<QDateTime> box = readObservationTime(m_timeBox->text(), m_env.regional, m_env.site.zone());
     double from = m_report && m_timeBox->text() == m_reportText ? m_report->at
@@ -514,7 +514,7 @@ void VisibilityWindow::showMap()
     m_map->setEvening(m_mapDate, !m_report->evening, m_env.site.position(), m_map->criterion());
 }
 
-void VisibilityWindow::Terkep_Click()
+void VisibilityWindow::openMap()
 {
     if (!m_report) {
         Q_EMIT mapWindowRequested(QDate(), false);
@@ -553,7 +553,7 @@ QString VisibilityWindow::reportText() const
     return m_report ? sightingText(*m_report, m_env.site.zone()) : QString();
 }
 
-void VisibilityWindow::Masolas_Click()
+void VisibilityWindow::copyReport()
 {
     if (m_report && m_timeBox->text() == m_reportText) {
         QGuiApplication::clipboard()->setText(reportText());
@@ -597,7 +597,7 @@ bool VisibilityWindow::savePicture(const QString& path)
     return true;
 }
 
-void VisibilityWindow::KepMentese_Click()
+void VisibilityWindow::savePictureAs()
 {
     const QString path = m_env.askPicturePath
                              ? m_env.askPicturePath(this)
@@ -608,7 +608,7 @@ void VisibilityWindow::KepMentese_Click()
         savePicture(path);
 }
 
-void VisibilityWindow::Listak_Click()
+void VisibilityWindow::openLists()
 {
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris()))
         return;
@@ -636,7 +636,7 @@ void VisibilityWindow::listsFinished(const ListJobResult& result)
         m_env.messages.show(this, MessageIcon::Error, message);
 }
 
-void VisibilityWindow::Rogzites_Click()
+void VisibilityWindow::recordReport()
 {
     const QDateTime when = m_report ? utcOf(m_report->at).toTimeZone(m_env.site.zone()) : m_env.clock();
     Q_EMIT recordAttempt(when, m_report ? m_report->evening : when.time().hour() >= 12, m_env.site);

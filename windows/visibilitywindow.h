@@ -83,15 +83,15 @@ public Q_SLOTS:
     // Reads the time box and computes; a bad text is reported.
     bool recompute();
     // The coming evening (morning) whose best time has not passed.
-    void Most_Click();
+    void showNow();
     // The next evening (morning) of class C or better after the report's time.
-    void KovetkezoEsely_Click();
-    void Masolas_Click();
-    void KepMentese_Click();
-    void Listak_Click();
-    void Terkep_Click();
+    void showNextChance();
+    void copyReport();
+    void savePictureAs();
+    void openLists();
+    void openMap();
     // Asks for the report's moment and site to be recorded in the logbook.
-    void Rogzites_Click();
+    void recordReport();
 
 Q_SIGNALS:
     void recordAttempt(const QDateTime& when, bool evening, const tavik::ObservingSite& site);

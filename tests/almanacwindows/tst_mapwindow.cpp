@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QStringList controls{QStringLiteral("viewBox"), QStringLiteral("dateEdit"), QStringLiteral("morningBox"),
                                    QStringLiteral("eveningsBox"), QStringLiteral("criterionBox"), QStringLiteral("mapCanvas"),
-                                   QStringLiteral("sizeBox"), QStringLiteral("KepMentese")};
+                                   QStringLiteral("sizeBox"), QStringLiteral("savePicture")};
         w.findChild<QWidget*>(controls.first())->setFocus();
         QStringList reached;
         for (int i = 0; i < 2 * controls.size() && QApplication::focusWidget(); ++i) {

@@ -115,7 +115,7 @@ private Q_SLOTS:
         DataFolder data;
         VisibilityWindow w(environment(data, place, at, failOnMessages()));
         QVERIFY(w.report());
-        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("copy"))->click();
         QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), command(at, place, false));
         const QJsonObject j = QJsonDocument::fromJson(command(at, place, true)).object();
         const QTimeZone zone(place.zone);
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QCOMPARE(w.figureLabel(QStringLiteral("time"))->text(), shown + QStringLiteral(" (Europe/Budapest)"));
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("chance"))->text(), chance);
         QGuiApplication::clipboard()->clear();
-        w.findChild<QPushButton*>(QStringLiteral("Masolas"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("copy"))->click();
         QCOMPARE(log.lastText(), message);
         QCOMPARE(QGuiApplication::clipboard()->text(), message.isEmpty() ? w.reportText() : QString());
         QCOMPARE(box->text(), message.isEmpty() ? shown : typed);
@@ -257,10 +257,10 @@ private Q_SLOTS:
                    + w.findChild<QLabel*>(QStringLiteral("chance"))->text();
         };
         QCOMPARE(shown(), coming);
-        w.findChild<QPushButton*>(QStringLiteral("KovetkezoEsely"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("nextChance"))->click();
         QCOMPARE(shown(), next);
         QCOMPARE(formatLocalMinute(w.report()->at, QTimeZone("Europe/Budapest")), next.section(u'|', 0, 0));
-        w.findChild<QPushButton*>(QStringLiteral("Most"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("now"))->click();
         QCOMPARE(shown(), coming);
     }
 
@@ -467,7 +467,7 @@ private Q_SLOTS:
         MessageLog log;
         VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
         w.show();
-        w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("lists"))->click();
         QPointer<QProgressDialog> dialog = w.findChild<QProgressDialog*>(QStringLiteral("listProgress"));
         QVERIFY(dialog && w.listComputation() && w.listComputation()->running());
         QTRY_VERIFY(dialog->value() > 0);
@@ -491,7 +491,7 @@ private Q_SLOTS:
         DataFolder data;
         MessageLog log;
         VisibilityWindow w(environment(data, kSzeged, QStringLiteral("2025.05.27 21:05"), log.sink()));
-        w.findChild<QPushButton*>(QStringLiteral("Listak"))->click();
+        w.findChild<QPushButton*>(QStringLiteral("lists"))->click();
         w.setSite(ObservingSite{});
         QTRY_VERIFY_WITH_TIMEOUT(!w.listComputation()->running(), 60'000);
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("status"))->text(),

@@ -31,7 +31,7 @@ void CompanionPlacementTest::everyCompanion_data()
         {"Form6", "naptar1"}, {"Form5", "holdsarlolista"}, {"Form7", "jelensegnaptar"}, {"Form12", "holdfogyi"},
         {"Form9", "venusz"}, {"Form4", "vonas"}, {"frmAbout", "prog"}, {"Form2", "leir"},
         {"SiteWindow", "megfigyelohely"}, {"VisibilityWindow", "lathatosag"},
-        {"mapWindow", "terkep"}, {"LogbookWindow", "eszlelesinaplo"}, {"AttemptForm", "eszlelesinaplo>Uj"}};
+        {"mapWindow", "terkep"}, {"LogbookWindow", "eszlelesinaplo"}, {"AttemptForm", "eszlelesinaplo>newAttempt"}};
     for (const auto& w : windows)
         QTest::newRow(w[0]) << w[1];
 }

@@ -469,7 +469,7 @@ void InterfaceLanguageTest::windows_data()
         {"lathatosag", "VisibilityWindow", "Holdsarló láthatósága", "Crescent visibility"},
         {"terkep", "mapWindow", "Holdsarló-térkép", "Crescent map"},
         {"eszlelesinaplo", "LogbookWindow", "Észlelési napló", "Observation logbook"},
-        {"eszlelesinaplo>Uj", "AttemptForm", "Új észlelés", "New sighting"},
+        {"eszlelesinaplo>newAttempt", "AttemptForm", "Új észlelés", "New sighting"},
         {"holdhonapok", "lunarMonths", "Holdhónapok", "Lunar months"},
     };
     for (const auto& r : rows) {

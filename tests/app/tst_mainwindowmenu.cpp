@@ -218,7 +218,7 @@ void MainWindowMenuTest::visibilityOpensTheMapWindow()
     a->findChild<QAction*>(QStringLiteral("lathatosag"))->trigger();
     auto* v = qobject_cast<VisibilityWindow*>(openWindows(QStringLiteral("VisibilityWindow")).value(0));
     QVERIFY(v && v->report());
-    v->findChild<QPushButton*>(QStringLiteral("Terkep"))->click();
+    v->findChild<QPushButton*>(QStringLiteral("map"))->click();
     QWidget* map = openWindows(QStringLiteral("mapWindow")).value(0);
     QVERIFY(map);
     const almanac::SightingReport& r = *v->report();

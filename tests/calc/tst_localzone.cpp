@@ -2,6 +2,7 @@
 // summer time in both hemispheres.
 #include "clocktimes.h"
 #include "localzone.h"
+#include "siteconfig.h"
 
 #include <QTest>
 #include <limits>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void skippedAndRepeatedClockTimes();
     void knownZones_data();
     void knownZones();
+    void zoneOfASetting_data();
+    void zoneOfASetting();
 };
 
 void TestLocalZone::offsets_data()
@@ -129,6 +132,41 @@ void TestLocalZone::knownZones()
     QFETCH(QString, name);
     QFETCH(bool, known);
     QCOMPARE(isKnownZone(name), known);
+}
+
+// A site's empty setting is the computer's zone, an attempt's is none; any
+// other name not in the zone database is no zone, for both.
+void TestLocalZone::zoneOfASetting_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("empty");
+    QTest::addColumn<QByteArray>("zone");   // empty: no (invalid) zone
+    const int site = int(EmptyZone::System), attempt = int(EmptyZone::None);
+    QTest::newRow("empty, a site") << QString() << site << QTimeZone::systemTimeZoneId();
+    QTest::newRow("empty, an attempt") << QString() << attempt << QByteArray();
+    QTest::newRow("UTC, a site") << QStringLiteral("UTC") << site << QByteArray("UTC");
+    QTest::newRow("UTC, an attempt") << QStringLiteral("UTC") << attempt << QByteArray("UTC");
+    QTest::newRow("a link, an attempt") << QStringLiteral("Europe/Kiev") << attempt << QByteArray("Europe/Kiev");
+    QTest::newRow("not a zone, a site") << QStringLiteral("Budapest") << site << QByteArray();
+    QTest::newRow("not a zone, an attempt") << QStringLiteral("xyz+99") << attempt << QByteArray();
+}
+
+void TestLocalZone::zoneOfASetting()
+{
+    QFETCH(QString, name);
+    QFETCH(int, empty);
+    QFETCH(QByteArray, zone);
+    const QTimeZone resolved = zoneNamed(name, EmptyZone(empty));
+    QCOMPARE(resolved.isValid(), !zone.isEmpty());
+    if (!zone.isEmpty())
+        QCOMPARE(resolved.id(), zone);
+    if (EmptyZone(empty) == EmptyZone::System) {
+        ObservingSite s;
+        s.timezone = name;
+        QCOMPARE(s.zone().isValid(), resolved.isValid());
+        if (resolved.isValid())
+            QCOMPARE(s.zone().id(), resolved.id());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLocalZone)

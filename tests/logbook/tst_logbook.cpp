@@ -4,6 +4,7 @@
 #include "circumstances.h"
 #include "clocktimes.h"
 #include "csvfile.h"
+#include "logbookservice.h"
 #include "logbookstore.h"
 #include "smalldisk.h"
 #include "summaries.h"
@@ -490,6 +491,79 @@ private Q_SLOTS:
         LogbookStore again(path);
         QCOMPARE(csvOf(again), before);
         QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // One call computes, checks and stores; a date beyond the ephemeris and a
+    // record deleted meanwhile store nothing.
+    void saveAnAttempt()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("napló.sqlite"));
+        LogbookStore store(path);
+        SaveResult r = saveAttempt(store, eph, budapest("9999-05-01", "", Result::NakedEye));
+        QVERIFY(r.ephemeris && !r.ok());
+        QVERIFY(!QFile::exists(path));
+        const Attempt a = budapest("2025-05-28", "21:00", Result::NakedEye);
+        r = saveAttempt(store, eph, a);
+        QVERIFY(r.ok());
+        QCOMPARE(r.entry.id, 1);
+        const Circumstances expected = computeCircumstances(eph, a);
+        QCOMPARE(r.entry.computed.q, expected.q);
+        QCOMPARE(r.entry.computed.flags, expected.flags);
+        Attempt edited = a;
+        edited.result = Result::NotSeen;
+        r = saveAttempt(store, eph, edited, 1);
+        QVERIFY(r.ok());
+        r = saveAttempt(store, eph, a, 7);
+        QCOMPARE(int(r.store.fault), int(StoreFault::Vanished));
+        QCOMPARE(r.store.detail, QStringLiteral("7"));
+        QList<LogEntry> read;
+        QVERIFY(store.load(read).ok());
+        QCOMPARE(read.size(), 1);
+        QCOMPARE(int(read.first().attempt.result), int(Result::NotSeen));
+        QCOMPARE(read.first().computed.atJd, expected.atJd);
+    }
+
+    // The attempts table is declared as the first logbooks declared it, so a
+    // file written then opens now, and one written now opens there.
+    void schemaStaysTheSame()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("napló.sqlite"));
+        QList<LogEntry> written = madeUp(2);
+        {
+            LogbookStore store(path);
+            QVERIFY(store.insert(written).ok());
+            written.first().attempt.notes = QStringLiteral("javítva");
+            QVERIFY(store.update(written.first()).ok());
+        }
+        QCOMPARE(pragma(path, "SELECT sql FROM sqlite_master WHERE name='attempts'"),
+                 QStringLiteral(
+                     "CREATE TABLE attempts ( id INTEGER PRIMARY KEY, date TEXT NOT NULL, time TEXT, zone TEXT NOT "
+                     "NULL, crescent TEXT NOT NULL, site TEXT NOT NULL, latitude REAL NOT NULL, longitude REAL NOT "
+                     "NULL, elevation REAL NOT NULL, observer TEXT NOT NULL, result TEXT NOT NULL, instrument TEXT NOT "
+                     "NULL, sky TEXT NOT NULL, notes TEXT NOT NULL, computation INTEGER NOT NULL, at_jd REAL NOT "
+                     "NULL, best_time INTEGER NOT NULL, age_h REAL NOT NULL, lag_min REAL, arcl REAL NOT NULL, arcv "
+                     "REAL NOT NULL, daz REAL NOT NULL, w_arcmin REAL NOT NULL, lit REAL NOT NULL, moon_alt REAL NOT "
+                     "NULL, q REAL NOT NULL, yallop TEXT NOT NULL, v REAL NOT NULL, odeh TEXT NOT NULL, flags "
+                     "INTEGER NOT NULL)"));
+        QCOMPARE(pragma(path, "PRAGMA user_version"), QString::number(kSchemaVersion));
+        // Each value in the column it always had.
+        QCOMPARE(pragma(path, "SELECT date || '|' || zone || '|' || crescent || '|' || result || '|' || notes || '|' "
+                              "|| yallop || '|' || odeh || '|' || flags FROM attempts ORDER BY id LIMIT 1"),
+                 written.first().attempt.date.toString(Qt::ISODate) + u'|' + written.first().attempt.site.timezone
+                     + (written.first().attempt.evening ? QStringLiteral("|evening|") : QStringLiteral("|morning|"))
+                     + resultKey(written.first().attempt.result) + QStringLiteral("|javítva|")
+                     + QChar(tavik::almanac::yallopLetter(written.first().computed.yallop)) + u'|'
+                     + QChar(tavik::almanac::odehLetter(written.first().computed.odeh)) + u'|'
+                     + QString::number(written.first().computed.flags));
+        LogbookStore again(path);
+        QList<LogEntry> read;
+        QVERIFY(again.load(read).ok());
+        QCOMPARE(read.size(), 2);
+        QCOMPARE(read.first().attempt.notes, QStringLiteral("javítva"));
+        QCOMPARE(read.first().computed.q, written.first().computed.q);
+        QCOMPARE(read.last().computed.lagMinutes, written.last().computed.lagMinutes);
     }
 
     void newerSchemaIsLeftAlone()

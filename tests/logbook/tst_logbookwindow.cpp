@@ -95,7 +95,7 @@ private Q_SLOTS:
         auto* visibility = openWindow<VisibilityWindow>("VisibilityWindow");
         QVERIFY(visibility);
 
-        QTest::mouseClick(visibility->findChild<QPushButton*>(QStringLiteral("Rogzites")), Qt::LeftButton);   // one
+        QTest::mouseClick(visibility->findChild<QPushButton*>(QStringLiteral("record")), Qt::LeftButton);   // one
         auto* logbook = openWindow<LogbookWindow>("LogbookWindow");
         QVERIFY(logbook && logbook->form());
         QAbstractButton* ok = logbook->form()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -155,9 +155,9 @@ private Q_SLOTS:
         w.show();
         QSortFilterProxyModel* proxy = w.proxy();
         QCOMPARE(proxy->rowCount(), 3);
-        w.findChild<QLineEdit*>(QStringLiteral("szures"))->setText(QStringLiteral("szeged"));
+        w.findChild<QLineEdit*>(QStringLiteral("filter"))->setText(QStringLiteral("szeged"));
         QCOMPARE(proxy->rowCount(), 2);
-        w.findChild<QLineEdit*>(QStringLiteral("szures"))->clear();
+        w.findChild<QLineEdit*>(QStringLiteral("filter"))->clear();
         proxy->sort(LogbookModel::Age, Qt::AscendingOrder);
         QCOMPARE(proxy->index(0, LogbookModel::Age).data().toString(), QStringLiteral("16,0"));
         QCOMPARE(proxy->index(2, LogbookModel::Site).data().toString(), QStringLiteral("Piszkéstető"));
@@ -174,14 +174,14 @@ private Q_SLOTS:
                                                  "esetben jelzett helyesen."));
 
         // Deleting the first row (Szeged, 16 h): asked first, kept on "Nem".
-        auto* table = w.findChild<QTableView*>(QStringLiteral("tabla"));
+        auto* table = w.findChild<QTableView*>(QStringLiteral("table"));
         table->setCurrentIndex(proxy->index(0, 0));
         log.answers = {Answer::No};
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Torles")), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("deleteAttempt")), Qt::LeftButton);
         QCOMPARE(log.lastText(), QStringLiteral("Törli ezt az észlelést: 2025.05.27, Szeged, szabad szemmel?"));
         QCOMPARE(w.model().rowCount(), 3);
         log.answers = {Answer::Yes};
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Torles")), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("deleteAttempt")), Qt::LeftButton);
         QCOMPARE(w.model().rowCount(), 2);
         LogbookStore store(path);
         QList<LogEntry> left;
@@ -192,7 +192,7 @@ private Q_SLOTS:
         // An edit is saved over the same record, its circumstances computed anew.
         const qint64 id = w.model().entryAt(proxy->mapToSource(proxy->index(0, 0)).row()).id;
         table->setCurrentIndex(proxy->index(0, 0));
-        w.Szerkesztes_Click();
+        w.editAttempt();
         QVERIFY(w.form());
         w.form()->findChild<QLineEdit*>(QStringLiteral("observer"))->setText(QStringLiteral("Kiss Péter"));
         // A month after the window's clock: asked about first.
@@ -211,7 +211,7 @@ private Q_SLOTS:
         log.clear();
 
         // A new attempt offers the observer last saved again.
-        w.Uj_Click();
+        w.newAttempt();
         QCOMPARE(w.form()->findChild<QLineEdit*>(QStringLiteral("observer"))->text(), QStringLiteral("Kiss Péter"));
         QVERIFY(w.form()->close());   // nothing typed: closed without a question
         QCOMPARE(log.count(), 0);
@@ -249,7 +249,7 @@ private Q_SLOTS:
             LogbookWindow w(environment(path));
             log.clear();
             w.show();
-            w.Uj_Click();
+            w.newAttempt();
             QPointer<AttemptForm> form = w.form();
             form->findChild<QComboBox*>(QStringLiteral("result"))->setCurrentIndex(int(Result::NotSeen));
             form->findChild<QPlainTextEdit*>(QStringLiteral("notes"))->setPlainText(QStringLiteral("felhős alja"));
@@ -281,8 +281,8 @@ private Q_SLOTS:
         QVERIFY(other.insert(one).ok());
         LogbookWindow w(environment(path));
         w.show();
-        w.findChild<QTableView*>(QStringLiteral("tabla"))->setCurrentIndex(w.proxy()->index(0, 0));
-        w.Szerkesztes_Click();
+        w.findChild<QTableView*>(QStringLiteral("table"))->setCurrentIndex(w.proxy()->index(0, 0));
+        w.editAttempt();
         QPointer<AttemptForm> form = w.form();
         form->findChild<QLineEdit*>(QStringLiteral("observer"))->setText(QStringLiteral("Nagy Anna"));
         QVERIFY(other.remove(one.constFirst().id).ok());
@@ -342,7 +342,7 @@ private Q_SLOTS:
         }
         LogbookWindow w(environment(path));
         w.show();
-        w.findChild<QTableView*>(QStringLiteral("tabla"))->setCurrentIndex(w.proxy()->index(0, 0));
+        w.findChild<QTableView*>(QStringLiteral("table"))->setCurrentIndex(w.proxy()->index(0, 0));
         QVERIFY(w.proxy()->index(0, LogbookModel::Site).data().toString().size() <= 60);
         QVERIFY(w.circumstancesText().size() < 6000);
         QVERIFY2(w.minimumSizeHint().width() < QApplication::primaryScreen()->availableGeometry().width(),
@@ -370,19 +370,19 @@ private Q_SLOTS:
         LogbookWindow w(env);
         w.show();
         QSignalSpy done(&w, &LogbookWindow::transferFinished);
-        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Importalas")) && w.findChild<QPushButton*>(QStringLiteral("Exportalas")));
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("importAttempts")) && w.findChild<QPushButton*>(QStringLiteral("exportAttempts")));
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("importAttempts")), Qt::LeftButton);
         QVERIFY(w.transferProgress());
         QVERIFY(done.wait(60000));
         QCOMPARE(w.transferOutcome(), QStringLiteral("2 új észlelés került a naplóba (%1); 0 már benne volt.").arg(path));
         QCOMPARE(w.model().rowCount(), 2);
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Importalas")), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("importAttempts")), Qt::LeftButton);
         QVERIFY(done.wait(60000));
         QCOMPARE(w.transferOutcome(), QStringLiteral("0 új észlelés került a naplóba (%1); 2 már benne volt.").arg(path));
         QCOMPARE(w.model().rowCount(), 2);
 
         chosen = dir.filePath(QStringLiteral("backup.csv"));
-        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("Exportalas")), Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("exportAttempts")), Qt::LeftButton);
         QVERIFY(done.wait(60000));
         QCOMPARE(w.transferOutcome(), QStringLiteral("2 észlelés került a fájlba (%1).").arg(chosen));
         QFile backup(chosen);
@@ -397,17 +397,17 @@ private Q_SLOTS:
         w.show();
         // Tab goes round the window's own controls too, each named for screen readers.
         QStringList round;
-        for (QWidget* at = w.findChild<QWidget*>(QStringLiteral("szures")); !round.contains(at->objectName());
+        for (QWidget* at = w.findChild<QWidget*>(QStringLiteral("filter")); !round.contains(at->objectName());
              at = at->nextInFocusChain()) {
             if (at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus) && !at->objectName().isEmpty())
                 round << at->objectName();
         }
-        for (const char* name : {"szures", "tabla", "korulmenyek", "Uj", "Bezaras"}) {
+        for (const char* name : {"filter", "table", "circumstances", "newAttempt", "close"}) {
             QVERIFY2(round.contains(QLatin1String(name)), name);
             auto* control = w.findChild<QWidget*>(QLatin1String(name));
             QVERIFY2(!control->accessibleName().isEmpty() || qobject_cast<QPushButton*>(control), name);
         }
-        w.Uj_Click();
+        w.newAttempt();
         AttemptForm* form = w.form();
         QVERIFY(form);
         QVERIFY(QTest::qWaitForWindowExposed(form));

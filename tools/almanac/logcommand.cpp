@@ -6,6 +6,7 @@
 #include <circumstances.h>
 #include <csvfile.h>
 #include <lists.h>
+#include <logbookservice.h>
 #include <logbookstore.h>
 #include <summaries.h>
 #include <transfer.h>
@@ -364,18 +365,16 @@ int addAttempt(LogbookStore& store, const QCommandLineParser& p)
     const std::optional<Ephemeris> eph = ephemerisOption(p);
     if (!eph)
         return BadOption;
-    QList<LogEntry> entries{LogEntry{0, *a, {}}};
-    try {
-        entries[0].computed = computeCircumstances(*eph, *a);
-    } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+    const SaveResult saved = saveAttempt(store, *eph, *a);
+    if (saved.ephemeris) {
+        errorStream() << saved.ephemeris->message() << "\n";
         return EphemerisFault;
     }
-    if (const StoreStatus s = store.insert(entries); !s.ok())
-        return storeFailed(s);
+    if (!saved.store.ok())
+        return storeFailed(saved.store);
     QTextStream out(stdout);
-    out << LogCommand::tr("Rögzítve (%1. észlelés).").arg(entries[0].id) << "\n";
-    for (const QString& flag : flagSentences(entries[0].computed.flags, a->evening))
+    out << LogCommand::tr("Rögzítve (%1. észlelés).").arg(saved.entry.id) << "\n";
+    for (const QString& flag : flagSentences(saved.entry.computed.flags, a->evening))
         out << "  ! " << flag << "\n";
     return Done;
 }
