@@ -18,16 +18,16 @@ inline int idealWorkerCount()
     return std::max(1, QThread::idealThreadCount());
 }
 
-// Runs worker() on `count` threads at once (at least one). Each worker takes
-// its items from a counter it shares with the others, so a slow item does not
-// hold the rest back.
+// Runs worker(index) on `count` threads at once (at least one), index 0 to
+// count - 1 (for a result slot per thread). Workers take their items from a
+// counter they share, so a slow item does not hold the rest back.
 template <typename Worker>
 void onWorkerThreads(int count, const Worker& worker)
 {
     std::vector<std::thread> threads;
     threads.reserve(std::size_t(std::max(1, count)));
     for (int t = 0; t < std::max(1, count); ++t)
-        threads.emplace_back([&worker] { worker(); });
+        threads.emplace_back([&worker, t] { worker(t); });
     for (std::thread& t : threads)
         t.join();
 }

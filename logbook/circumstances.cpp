@@ -169,7 +169,7 @@ BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemeris
     };
     const int count = std::clamp<qsizetype>(threads, 1, std::max<qsizetype>(1, attempts.size() / 8));
     // Never on the caller's thread, whose own ephemeris swe_close() would close.
-    onWorkerThreads(count, work);
+    onWorkerThreads(count, [&work](int) { work(); });
     return result;
 }
 
