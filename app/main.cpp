@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "backgroundwork.h"
 #include "firstpaint.h"
 #include "mainwindow.h"
 #include "style.h"
@@ -11,7 +12,6 @@
 
 #include <cstdio>
 #include <fontconfig/fontconfig.h>
-#include <future>
 
 namespace {
 
@@ -27,15 +27,15 @@ QString programFolder(const char* argv0)
 
 // Preloading, the one place for it: the main window's constructor only builds
 // widgets. Loading the font configuration (fontconfig parses its files and
-// reads its cache) is a third of the start-up and needs no Qt; a second
-// thread does it while QApplication connects to the display. The main thread
+// reads its cache) is a third of the start-up and needs no Qt; the background
+// pool does it while QApplication connects to the display. The main thread
 // meanwhile decodes the banner into Qt's pixmap cache, where the main window
 // finds it, and then waits: a first font before the configuration is ready
 // would load it a second time.
 class Preloading {
 public:
     Preloading()
-        : m_fonts(std::async(std::launch::async, [] { FcInit(); }))
+        : m_fonts(tavik::runInBackground([] { FcInit(); }))
     {
     }
 
@@ -43,11 +43,11 @@ public:
     void finish()
     {
         QPixmap(QStringLiteral(":/banner.jpg"));
-        m_fonts.wait();
+        m_fonts.waitForFinished();
     }
 
 private:
-    std::future<void> m_fonts;
+    QFuture<void> m_fonts;
 };
 
 void print(std::FILE* stream, const QString& text)

@@ -1,6 +1,7 @@
 #include "circumstances.h"
 
 #include <localzone.h>
+#include <parallel.h>
 
 #include <newmoons.h>
 #include <sighting.h>
@@ -13,7 +14,6 @@
 #include <atomic>
 #include <cmath>
 #include <mutex>
-#include <thread>
 
 namespace tavik::logbook {
 
@@ -166,11 +166,7 @@ BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemeris
     };
     const int count = std::clamp<qsizetype>(threads, 1, std::max<qsizetype>(1, attempts.size() / 8));
     // Never on the caller's thread, whose own ephemeris swe_close() would close.
-    std::vector<std::thread> workers;
-    for (int t = 0; t < count; ++t)
-        workers.emplace_back(work);
-    for (std::thread& w : workers)
-        w.join();
+    onWorkerThreads(count, [&work](int) { work(); });
     return result;
 }
 

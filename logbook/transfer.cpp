@@ -2,10 +2,11 @@
 
 #include "circumstances.h"
 
+#include <parallel.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -44,7 +45,7 @@ struct Importer {
     {
         if (batch.isEmpty())
             return {};
-        const int threads = options.threads > 0 ? options.threads : QThread::idealThreadCount();
+        const int threads = options.threads > 0 ? options.threads : idealWorkerCount();
         const BatchResult computed = computeMany(batch, options.ephemerisFolder, threads);
         if (!computed.ok() && computed.failedRows.isEmpty()) {   // the ephemeris itself is missing
             result.ephemeris = computed.failure;

@@ -1,5 +1,6 @@
 #include "listcomputation.h"
 
+#include "backgroundwork.h"
 #include "filefaults.h"
 
 #include <QCoreApplication>
@@ -21,22 +22,19 @@ ListComputation::ListComputation(const Ephemeris& eph, QList<ListJobItem> items,
 ListComputation::~ListComputation()
 {
     m_cancel = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    stopBackgroundWork(this);
 }
 
 void ListComputation::start()
 {
-    m_worker = std::thread([this] {
-        ListJobResult result;
-        {
-            // This thread's own set-up of the library, its files closed
-            // before the window hears that the lists are done.
-            const EphemerisThread library(m_eph);
-            result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) { post(list, done, total); });
-        }
-        QMetaObject::invokeMethod(this, [this, result] { finish(result); }, Qt::QueuedConnection);
-    });
+    m_started = true;
+    auto result = std::make_shared<ListJobResult>();
+    runAndDeliver(this, [this, result] {
+        // This thread's own set-up of the library, its files closed
+        // before the window hears that the lists are done.
+        const EphemerisThread library(m_eph);
+        *result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) { post(list, done, total); });
+    }, [this, result] { finish(*result); });
 }
 
 void ListComputation::post(int list, int done, int total)
@@ -126,8 +124,6 @@ void ListComputation::report(int list, int done, int total)
 
 void ListComputation::finish(const ListJobResult& result)
 {
-    if (m_worker.joinable())
-        m_worker.join();
     m_done = true;
     if (m_dialog)
         m_dialog->close();

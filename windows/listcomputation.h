@@ -13,7 +13,6 @@
 #include <atomic>
 #include <mutex>
 #include <memory>
-#include <thread>
 
 class QProgressDialog;
 class QPushButton;
@@ -31,7 +30,7 @@ public:
 
     void start();
     void cancel();
-    bool running() const noexcept { return m_worker.joinable() && !m_done; }
+    bool running() const { return m_started && !m_done; }
     // Shows a dialog on the parent that follows the lists and cancels them.
     QProgressDialog* showProgress(QWidget* parent);
     const QList<almanac::ListJobItem>& items() const noexcept { return m_items; }
@@ -54,8 +53,8 @@ private:
     std::atomic<bool> m_reportPending{false};
     std::mutex m_latestMutex;
     std::array<int, 3> m_latest{};   // list, done, total
+    bool m_started = false;
     bool m_done = false;
-    std::thread m_worker;
     QPointer<QProgressDialog> m_dialog;
     // The dialog as the event filter compares it: a QPointer must not be read
     // while its object is being destroyed, and the filter still sees events then.

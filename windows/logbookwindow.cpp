@@ -1,5 +1,6 @@
 #include "logbookwindow.h"
 
+#include "backgroundwork.h"
 #include "logbookform.h"
 #include "logbooksummaries.h"
 
@@ -134,8 +135,7 @@ LogbookWindow::~LogbookWindow()
 {
     // An import not finished is rolled back.
     m_cancel = true;
-    if (m_worker.joinable())
-        m_worker.join();
+    stopBackgroundWork(this);
 }
 
 void LogbookWindow::createTable()
@@ -261,7 +261,7 @@ void LogbookWindow::watchFile()
 
 void LogbookWindow::reload()
 {
-    if (m_worker.joinable())
+    if (m_transferring)
         return;   // read again when the import is over
     watchFile();
     QList<LogEntry> entries;
@@ -543,7 +543,7 @@ void LogbookWindow::exportTo(const QString& csv)
 
 void LogbookWindow::startTransfer(const QString& title, Transfer work)
 {
-    if (m_worker.joinable())
+    if (m_transferring)
         return;
     m_cancel = false;
     m_done = 0;
@@ -585,25 +585,21 @@ void LogbookWindow::startTransfer(const QString& title, Transfer work)
     m_import->setEnabled(false);
     m_export->setEnabled(false);
     const QString path = m_env.path;
-    m_worker = std::thread([this, path, work = std::move(work)] {
-        std::pair<QString, bool> outcome;
-        {
-            LogbookStore store(path);   // this thread's own connection
-            outcome = work(store, [this](qint64 done, qint64 total) {
-                m_done = done;
-                m_total = total;
-                return !m_cancel.load();
-            });
-        }
-        QMetaObject::invokeMethod(this, [this, outcome] { finishTransfer(outcome.first, outcome.second); },
-                                  Qt::QueuedConnection);
-    });
+    m_transferring = true;
+    auto outcome = std::make_shared<std::pair<QString, bool>>();
+    runAndDeliver(this, [this, path, outcome, work = std::move(work)] {
+        LogbookStore store(path);   // this thread's own connection
+        *outcome = work(store, [this](qint64 done, qint64 total) {
+            m_done = done;
+            m_total = total;
+            return !m_cancel.load();
+        });
+    }, [this, outcome] { finishTransfer(outcome->first, outcome->second); });
 }
 
 void LogbookWindow::finishTransfer(const QString& outcome, bool fault)
 {
-    if (m_worker.joinable())
-        m_worker.join();
+    m_transferring = false;
     m_progressTimer->stop();
     if (m_progress)
         m_progress->deleteLater();

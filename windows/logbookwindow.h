@@ -22,7 +22,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
 
 class QFileSystemWatcher;
 class QLabel;
@@ -67,7 +66,7 @@ public:
     // file that cannot be read just now (another program writing it).
     void reload();
     // An import or export running (its progress dialog open).
-    bool transferring() const noexcept { return m_worker.joinable(); }
+    bool transferring() const noexcept { return m_transferring; }
     QProgressDialog* transferProgress() const;
     // The sentence of the last import or export.
     QString transferOutcome() const;
@@ -101,7 +100,7 @@ private:
     // The entries into the table, the chosen one kept chosen.
     void showEntries(QList<logbook::LogEntry> entries);
     void watchFile();
-    // Runs work on a thread of its own with its own connection to the file;
+    // Runs work off the window's thread with its own connection to the file;
     // its sentence (and whether it is a fault) is told when it is done.
     using Transfer = std::function<std::pair<QString, bool>(logbook::LogbookStore& store,
                                                             const std::function<bool(qint64, qint64)>& progress)>;
@@ -134,7 +133,7 @@ private:
     QString m_lastOutcome;
     QPushButton* m_import = nullptr;
     QPushButton* m_export = nullptr;
-    std::thread m_worker;
+    bool m_transferring = false;
     std::atomic<bool> m_cancel{false};
     std::atomic<qint64> m_done{0};
     std::atomic<qint64> m_total{0};

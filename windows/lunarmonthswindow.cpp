@@ -1,5 +1,6 @@
 #include "lunarmonthswindow.h"
 
+#include "backgroundwork.h"
 #include "filefaults.h"
 
 #include <datafiles.h>
@@ -22,7 +23,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
 #include <cmath>
@@ -267,7 +267,7 @@ void LunarMonthsWindow::compute()
     m_save->setEnabled(false);
     m_shift->setEnabled(false);
     const Ephemeris eph = *m_eph;
-    m_watcher.setFuture(QtConcurrent::run(&computeMonths, eph, r));
+    m_watcher.setFuture(runInBackground(&computeMonths, eph, r));
 }
 
 void LunarMonthsWindow::cancel()

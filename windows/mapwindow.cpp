@@ -1,6 +1,7 @@
 #include "mapwindow.h"
 
 #include "accessible.h"
+#include "backgroundwork.h"
 #include "crescents.h"
 #include "datafiles.h"
 #include "filefaults.h"
@@ -21,7 +22,6 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -128,10 +128,7 @@ MapWindow::~MapWindow()
 {
     if (m_work)
         m_work->cancelled = true;
-    for (QThread* t : std::as_const(m_threads)) {
-        t->wait();
-        delete t;
-    }
+    stopBackgroundWork(this);
 }
 
 void MapWindow::createControls()
@@ -332,7 +329,7 @@ void MapWindow::startWork(bool preview)
                                           almanac::formatLocalMinute(work->jobs.front().newMoon(), QTimeZone::utc())));
     }
     m_work = work;
-    QThread* thread = QThread::create([work] {
+    runAndDeliver(this, [work] {
         for (std::size_t i = 0; i < work->jobs.size() && !work->cancelled; ++i) {
             almanac::VisibilityMap map;
             if (work->nearNewMoon[i])
@@ -341,14 +338,7 @@ void MapWindow::startWork(bool preview)
                 map.request = work->jobs[i].request();
             work->maps.append(std::move(map));
         }
-    });
-    m_threads.append(thread);
-    connect(thread, &QThread::finished, this, [this, thread, work] {
-        m_threads.removeOne(thread);
-        thread->deleteLater();
-        workDone(work);
-    });
-    thread->start();
+    }, [this, work] { workDone(work); });
     m_progress.start();
     showProgress();
 }

@@ -29,7 +29,6 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QStatusBar;
-class QThread;
 
 namespace tavik {
 
@@ -102,7 +101,6 @@ private:
     double m_step = 0;
     QString m_note;   // evenings too far from the new moon
     std::shared_ptr<MapWindowWork> m_work;
-    QList<QThread*> m_threads;
     QTimer m_restart;
     QTimer m_progress;
 

@@ -1,6 +1,7 @@
 #include "visibilitymapview.h"
 
 #include "accessible.h"
+#include "backgroundwork.h"
 #include "datafiles.h"
 #include "filefaults.h"
 #include "lists.h"
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <atomic>
@@ -67,10 +67,7 @@ VisibilityMapView::~VisibilityMapView()
 {
     if (m_work)
         m_work->cancelled = true;
-    for (QThread* t : std::as_const(m_threads)) {
-        t->wait();
-        delete t;
-    }
+    stopBackgroundWork(this);
 }
 
 void VisibilityMapView::createControls()
@@ -208,16 +205,9 @@ void VisibilityMapView::startWork()
 void VisibilityMapView::computeNext(const std::shared_ptr<VisibilityMapWork>& work)
 {
     const std::size_t index = std::size_t(work->maps.size());
-    QThread* thread = QThread::create([work, index] {
+    runAndDeliver(this, [work, index] {
         work->next = work->jobs[index].run(kWorkerThreads, &work->cancelled);
-    });
-    m_threads.append(thread);
-    connect(thread, &QThread::finished, this, [this, thread, work] {
-        m_threads.removeOne(thread);
-        thread->deleteLater();
-        takeWork(work);
-    });
-    thread->start(QThread::LowPriority);
+    }, [this, work] { takeWork(work); });
 }
 
 void VisibilityMapView::takeWork(const std::shared_ptr<VisibilityMapWork>& work)

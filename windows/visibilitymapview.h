@@ -20,7 +20,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QThread;
 
 namespace tavik {
 
@@ -83,7 +82,6 @@ private:
     bool m_computing = false;
     QList<almanac::VisibilityMap> m_maps;
     std::shared_ptr<VisibilityMapWork> m_work;
-    QList<QThread*> m_threads;
 
     VisibilityMapSurface* m_surface = nullptr;
     QPushButton* m_worldButton = nullptr;

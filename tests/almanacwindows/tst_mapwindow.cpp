@@ -7,6 +7,7 @@
 #include "sighting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -297,6 +298,34 @@ private Q_SLOTS:
             --lowest;
         }
         QVERIFY2(big.height() - lowest <= 20, qPrintable(QString::number(big.height() - lowest)));
+    }
+
+    // Closed while its maps are computed, the window stops the work and
+    // leaves no thread behind (nor a report that would reach it afterwards).
+    void closedWhileComputing()
+    {
+        const auto threads = [] {
+            return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+        };
+        {
+            // Qt's own threads (the display's, the fonts') started by a first window stay.
+            MapWindow first(environment());
+            first.show();
+            QVERIFY(waitForMaps(first));
+        }
+        const qsizetype before = threads();
+        auto* w = new MapWindow(environment());
+        w->resize(1700, 1300);
+        w->show();
+        QVERIFY(waitForMaps(*w));
+        QSignalSpy preview(w, &MapWindow::previewShown);
+        w->setView(MapWindow::View::Europe);
+        QVERIFY(preview.wait(60000));   // the fine maps are computed next
+        QVERIFY(w->computing());
+        w->close();
+        delete w;
+        // Qt's threads are detached: the system lets an ended one go a moment later.
+        QTRY_COMPARE(threads(), before);
     }
 };
 
