@@ -246,7 +246,7 @@ void LunarMonthsWindow::compute()
 {
     if (!m_eph)
         return;
-    if (m_watcher.isRunning()) {
+    if (m_pending) {
         m_again = true;
         m_watcher.cancel();
         return;
@@ -267,6 +267,7 @@ void LunarMonthsWindow::compute()
     m_save->setEnabled(false);
     m_shift->setEnabled(false);
     const Ephemeris eph = *m_eph;
+    m_pending = true;
     m_watcher.setFuture(runInBackground(&computeMonths, eph, r));
 }
 
@@ -277,7 +278,7 @@ void LunarMonthsWindow::cancel()
 
 bool LunarMonthsWindow::busy() const
 {
-    return m_watcher.isRunning() || m_again;
+    return m_pending || m_again;
 }
 
 void LunarMonthsWindow::waitForMonths()
@@ -291,6 +292,7 @@ void LunarMonthsWindow::waitForMonths()
 
 void LunarMonthsWindow::received()
 {
+    m_pending = false;
     m_progress->setVisible(false);
     m_cancel->setEnabled(false);
     const QFuture<LunarMonthsResult> future = m_watcher.future();

@@ -90,6 +90,9 @@ private:
     QList<almanac::LunarMonth> m_months;
     almanac::CalendarRequest m_request;
     QFutureWatcher<LunarMonthsResult> m_watcher;
+    // Until its result is taken in received(): the future stops running a
+    // moment before the watcher's finished() arrives.
+    bool m_pending = false;
     bool m_again = false;   // a new request came while one ran
 
     QComboBox* m_rule = nullptr;
