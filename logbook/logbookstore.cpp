@@ -66,6 +66,14 @@ struct Column {
     void (*read)(LogEntry&, const QVariant&);   // none: derived from other columns
 };
 
+// A computed figure kept as a REAL.
+template <double Circumstances::*field>
+constexpr Column computedReal(const char* name)
+{
+    return {name, "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.*field; },
+            [](LogEntry& e, const QVariant& v) { e.computed.*field = v.toDouble(); }};
+}
+
 constexpr Column kColumns[] = {
     {"date", "TEXT NOT NULL", [](const LogEntry& e) -> QVariant { return e.attempt.date.toString(Qt::ISODate); },
      [](LogEntry& e, const QVariant& v) { e.attempt.date = QDate::fromString(v.toString(), Qt::ISODate); }},
@@ -105,12 +113,10 @@ constexpr Column kColumns[] = {
      [](LogEntry& e, const QVariant& v) { e.attempt.notes = v.toString(); }},
     {"computation", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.version; },
      [](LogEntry& e, const QVariant& v) { e.computed.version = v.toInt(); }},
-    {"at_jd", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.atJd; },
-     [](LogEntry& e, const QVariant& v) { e.computed.atJd = v.toDouble(); }},
+    computedReal<&Circumstances::atJd>("at_jd"),
     {"best_time", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return int(e.computed.bestTime); },
      [](LogEntry& e, const QVariant& v) { e.computed.bestTime = v.toInt() != 0; }},
-    {"age_h", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.ageHours; },
-     [](LogEntry& e, const QVariant& v) { e.computed.ageHours = v.toDouble(); }},
+    computedReal<&Circumstances::ageHours>("age_h"),
     {"lag_min", "REAL",
      [](const LogEntry& e) {
          return e.computed.lagMinutes ? QVariant(*e.computed.lagMinutes) : QVariant(QMetaType(QMetaType::Double));
@@ -119,25 +125,17 @@ constexpr Column kColumns[] = {
          if (!v.isNull())
              e.computed.lagMinutes = v.toDouble();
      }},
-    {"arcl", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.arcl; },
-     [](LogEntry& e, const QVariant& v) { e.computed.arcl = v.toDouble(); }},
-    {"arcv", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.arcv; },
-     [](LogEntry& e, const QVariant& v) { e.computed.arcv = v.toDouble(); }},
-    {"daz", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.daz; },
-     [](LogEntry& e, const QVariant& v) { e.computed.daz = v.toDouble(); }},
-    {"w_arcmin", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.width; },
-     [](LogEntry& e, const QVariant& v) { e.computed.width = v.toDouble(); }},
-    {"lit", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.litFraction; },
-     [](LogEntry& e, const QVariant& v) { e.computed.litFraction = v.toDouble(); }},
-    {"moon_alt", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.moonAltitude; },
-     [](LogEntry& e, const QVariant& v) { e.computed.moonAltitude = v.toDouble(); }},
-    {"q", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.q; },
-     [](LogEntry& e, const QVariant& v) { e.computed.q = v.toDouble(); }},
+    computedReal<&Circumstances::arcl>("arcl"),
+    computedReal<&Circumstances::arcv>("arcv"),
+    computedReal<&Circumstances::daz>("daz"),
+    computedReal<&Circumstances::width>("w_arcmin"),
+    computedReal<&Circumstances::litFraction>("lit"),
+    computedReal<&Circumstances::moonAltitude>("moon_alt"),
+    computedReal<&Circumstances::q>("q"),
     // The class letters are kept for other readers of the file; read back, they follow from q and V.
     {"yallop", "TEXT NOT NULL",
      [](const LogEntry& e) -> QVariant { return QString(almanac::yallopLetter(e.computed.yallop)); }, nullptr},
-    {"v", "REAL NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.v; },
-     [](LogEntry& e, const QVariant& v) { e.computed.v = v.toDouble(); }},
+    computedReal<&Circumstances::v>("v"),
     {"odeh", "TEXT NOT NULL",
      [](const LogEntry& e) -> QVariant { return QString(almanac::odehLetter(e.computed.odeh)); }, nullptr},
     {"flags", "INTEGER NOT NULL", [](const LogEntry& e) -> QVariant { return e.computed.flags; },

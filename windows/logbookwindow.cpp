@@ -452,23 +452,24 @@ QString LogbookWindow::transferOutcome() const
     return m_lastOutcome;
 }
 
+QString LogbookWindow::chooseCsvFile(bool saving)
+{
+    if (m_env.chooseCsv)
+        return m_env.chooseCsv(this, saving);
+    const QString filter = tr("CSV-fájlok (*.csv);;Minden fájl (*)");
+    return saving ? QFileDialog::getSaveFileName(this, tr("Észlelések exportálása"), QString(), filter)
+                  : QFileDialog::getOpenFileName(this, tr("Észlelések importálása"), QString(), filter);
+}
+
 void LogbookWindow::importAttempts()
 {
-    const QString csv = m_env.chooseCsv
-                            ? m_env.chooseCsv(this, false)
-                            : QFileDialog::getOpenFileName(this, tr("Észlelések importálása"), QString(),
-                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
-    if (!csv.isEmpty())
+    if (const QString csv = chooseCsvFile(false); !csv.isEmpty())
         importFrom(csv);
 }
 
 void LogbookWindow::exportAttempts()
 {
-    const QString csv = m_env.chooseCsv
-                            ? m_env.chooseCsv(this, true)
-                            : QFileDialog::getSaveFileName(this, tr("Észlelések exportálása"), QString(),
-                                                           tr("CSV-fájlok (*.csv);;Minden fájl (*)"));
-    if (!csv.isEmpty())
+    if (const QString csv = chooseCsvFile(true); !csv.isEmpty())
         exportTo(csv);
 }
 

@@ -93,6 +93,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The file to import or export: the environment's chooser, else a file dialog.
+    QString chooseCsvFile(bool saving);
     void createTable();
     void createSummaries();
     void createButtons();
