@@ -409,15 +409,25 @@ StoreStatus LogbookStore::inTransaction(const std::function<StoreStatus()>& chan
     return s;
 }
 
-StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>& each, QList<qint64>* unreadable,
-                                  qint64 afterId, qint64 limit, qint64* lastId)
+// A missing file, or one without our table, is an empty logbook to read:
+// readable says whether there are rows to ask for.
+StoreStatus LogbookStore::openToRead(bool& readable)
 {
+    readable = false;
     if (!QFileInfo::exists(m_path))
         return {};
     if (StoreStatus s = open(false); !s.ok())
         return s;
-    if (!m_hasSchema)
-        return {};
+    readable = m_hasSchema;
+    return {};
+}
+
+StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>& each, QList<qint64>* unreadable,
+                                  qint64 afterId, qint64 limit, qint64* lastId)
+{
+    bool readable = false;
+    if (StoreStatus s = openToRead(readable); !s.ok() || !readable)
+        return s;
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     q.setForwardOnly(true);
     if (!q.prepare(selectStatement()))
@@ -446,12 +456,9 @@ StoreStatus LogbookStore::forEach(const std::function<bool(const LogEntry&)>& ea
 StoreStatus LogbookStore::count(qint64& records)
 {
     records = 0;
-    if (!QFileInfo::exists(m_path))
-        return {};
-    if (StoreStatus s = open(false); !s.ok())
+    bool readable = false;
+    if (StoreStatus s = openToRead(readable); !s.ok() || !readable)
         return s;
-    if (!m_hasSchema)
-        return {};
     QSqlQuery q(QSqlDatabase::database(m_connection, false));
     if (!q.exec(QStringLiteral("SELECT count(*) FROM attempts")) || !q.next())
         return statusOf(q.lastError(), m_path);

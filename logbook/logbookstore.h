@@ -88,6 +88,7 @@ public:
 
 private:
     StoreStatus open(bool create);
+    StoreStatus openToRead(bool& readable);
     StoreStatus makeSchema();
     StoreStatus inTransaction(const std::function<StoreStatus()>& change);
 
