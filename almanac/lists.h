@@ -20,7 +20,7 @@ struct ListSettings {
 };
 
 // Each list throws EphemerisError on a fault of the ephemeris.
-// "ujholdak.txt": "yyyy.MM.dd HH:mm", ascending.
+// "ujholdak.txt": date and minute (2026.12.09 00:52), ascending.
 QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s);
 // "holdsarlok.txt": time, "este"/"reggel", age, Yallop class; two heading
 // rows with what the window's labels above the columns do not say.

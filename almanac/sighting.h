@@ -23,7 +23,7 @@ enum class RecordMeans { NakedEye, OpticalAid, Telescope, Imaging };
 struct CrescentRecord {
     RecordMeans means;
     double hours;
-    const char* date;     // "yyyy.MM.dd", of the evening
+    const char* date;     // of the evening, as 2026.12.08
     const char* place;    // Hungarian
     const char* key;      // the JSON name of the figure
 };

@@ -38,12 +38,12 @@ QDateTime localMinute(const QDateTime& instant, const QTimeZone& zone)
 
 QString formatLocalMinute(const QDateTime& instant, const QTimeZone& zone)
 {
-    return localMinute(instant, zone).toString(QStringLiteral("yyyy.MM.dd HH:mm"));
+    return localMinute(instant, zone).toString(QLatin1String(kDatePattern) + QStringLiteral(" HH:mm"));
 }
 
 QString formatLocalDate(const QDateTime& instant, const QTimeZone& zone)
 {
-    return localMinute(instant, zone).toString(QStringLiteral("yyyy.MM.dd"));
+    return localMinute(instant, zone).toString(QLatin1String(kDatePattern));
 }
 
 QString formatLocalTime(const QDateTime& instant, const QTimeZone& zone)

@@ -2192,6 +2192,14 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     </message>
 </context>
 <context>
+    <name>tavik::Language</name>
+    <message>
+        <source>hu</source>
+        <comment>language code</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
     <name>tavik::ListComputation</name>
     <message>
         <source>Megszakítás…</source>

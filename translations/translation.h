@@ -24,4 +24,9 @@ QTranslator* installInterfaceLanguage(InterfaceLanguage language, const QString&
 // The same with Qt's own translations folder.
 QTranslator* installInterfaceLanguage(InterfaceLanguage language);
 
+// The language whose texts are installed now: English while our English
+// translator is installed (it is forgotten when removed or deleted),
+// Hungarian otherwise. The words layer takes its formats from this.
+InterfaceLanguage installedLanguage();
+
 }  // namespace tavik
