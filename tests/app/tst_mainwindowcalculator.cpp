@@ -1,5 +1,6 @@
 // "Megfigyelés" and "Most!": the boxes they fill, the phase picture, the drawn
 // result lines, the saved new moon and the calculation log, byte for byte.
+#include "grab.h"
 #include "appfixture.h"
 
 #include "observation.h"
@@ -61,7 +62,7 @@ std::pair<int, int> inkColumns(ResultSurface* s, const ResultSurface::Piece& pie
 {
     s->clearText();
     static_cast<DrawingSurface*>(s)->drawText(piece.topLeft, piece.text);
-    const QImage image = s->grab().toImage();
+    const QImage image = grabLogical(s);
     int first = -1;
     int last = -1;
     for (int x = 0; x < image.width(); ++x) {

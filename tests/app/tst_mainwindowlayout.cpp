@@ -1,5 +1,6 @@
 // The main window as it opens: title, size, controls, colours, fonts, tab
 // order, focus and the character limits of the two boxes.
+#include "grab.h"
 #include "appfixture.h"
 
 #include <QLabel>
@@ -125,7 +126,7 @@ void MainWindowLayoutTest::controlColours()
     QCOMPARE(w->palette().color(w->backgroundRole()), back);
     QCOMPARE(w->palette().color(w->foregroundRole()), text);
     // What is actually painted: a pixel inside the border, away from any text.
-    const QImage image = w->grab().toImage();
+    const QImage image = grabLogical(w);
     QCOMPARE(image.pixelColor(image.width() - 40, image.height() / 2), back);
 }
 
@@ -154,7 +155,7 @@ void MainWindowLayoutTest::buttonFaces()
     QCOMPARE(b->palette().color(QPalette::Button), face);
     QCOMPARE(b->palette().color(QPalette::ButtonText), QColor(Qt::black));
     // The painted face beside the caption, and the raised border around it.
-    const QImage image = b->grab().toImage();
+    const QImage image = grabLogical(b);
     QCOMPARE(image.pixelColor(5, image.height() / 2), face);
     QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
     QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::black));
@@ -300,7 +301,7 @@ void MainWindowLayoutTest::surfaceDrawsFramesAndKeepsText()
     QCOMPARE(s->font().family(), QStringLiteral("Liberation Serif"));
     QCOMPARE(s->font().pointSizeF(), 14.25);
 
-    QImage image = s->grab().toImage();
+    QImage image = grabLogical(s);
     const QColor grey(0x808080);
     QCOMPARE(image.pixelColor(440, 200), grey);   // Shape1's left edge
     QCOMPARE(image.pixelColor(24, 200), grey);    // Shape2's left edge
@@ -310,7 +311,7 @@ void MainWindowLayoutTest::surfaceDrawsFramesAndKeepsText()
 
     s->drawText(650, 1265, QStringLiteral("MMMMMMMM"));
     // Painted again from what it keeps, after being covered.
-    image = s->grab().toImage();
+    image = grabLogical(s);
     bool green = false;
     for (int x = 43; x < 120 && !green; ++x) {
         for (int y = 84; y < 104 && !green; ++y)

@@ -1,5 +1,6 @@
 // The Moon map viewer on real picture files: layout, unscaled drawing at the
 // top-left of Picture3, cutting, replacing and missing or unreadable files.
+#include "grab.h"
 #include "companionslot.h"
 #include "datafolder.h"
 #include "messagelog.h"
@@ -52,7 +53,7 @@ bool near(QColor a, QColor b)
     return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
 }
 
-QImage shot(QWidget& w) { return w.grab().toImage(); }
+QImage shot(QWidget& w) { return grabLogical(w); }
 
 QString shippedPicture(const QString& name)
 {

@@ -1,5 +1,6 @@
 // The reference list windows on real files: rows, layout, failures and the
 // single-instance opening.
+#include "grab.h"
 #include "companionslot.h"
 #include "datafolder.h"
 #include "messagelog.h"
@@ -288,7 +289,7 @@ void TestReferenceLists::okButtonIsLightGreen()
     ReferenceListWindow w(list, data.folders(), log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QImage face = w.okButton()->grab().toImage();
+    const QImage face = grabLogical(w.okButton());
     // Beside the caption, inside the border.
     QCOMPARE(face.pixelColor(6, face.height() / 2), QColor(0xC0FFC0));
 }
@@ -329,7 +330,7 @@ void TestReferenceLists::noRowLooksChosenUntilTheUserMoves()
 
     // The first row is drawn in the list's own colour, frame and all.
     const QRect row = view->visualRect(view->model()->index(0, 0));
-    const QImage image = view->viewport()->grab().toImage();
+    const QImage image = grabLogical(view->viewport());
     const QColor base = view->palette().color(QPalette::Base);
     int tinted = 0;
     for (int x = row.width() / 2; x < row.right(); ++x) {

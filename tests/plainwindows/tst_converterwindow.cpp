@@ -1,3 +1,4 @@
+#include "grab.h"
 #include "converter.h"
 #include "drawingsurface.h"
 #include "messagelog.h"
@@ -193,21 +194,21 @@ void ConverterWindowTest::resultsSurviveRepaints()
     ConverterWindow w(RegionalSettings::hungarian(), m_log.sink());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(darkPixels(w.grab().toImage(), kResult1Area), 0);
+    QCOMPARE(darkPixels(grabLogical(w), kResult1Area), 0);
 
     enter(w, "Text41", "360");
     QTest::mouseClick(w.findChild<QPushButton*>("Command41"), Qt::LeftButton);
     w.repaint();
-    const int drawn = darkPixels(w.grab().toImage(), kResult1Area);
+    const int drawn = darkPixels(grabLogical(w), kResult1Area);
     QVERIFY2(drawn > 20, qPrintable(QString::number(drawn)));
     w.hide();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(darkPixels(w.grab().toImage(), kResult1Area), drawn);
+    QCOMPARE(darkPixels(grabLogical(w), kResult1Area), drawn);
 
     enter(w, "Text42", "6000");
     QTest::mouseClick(w.findChild<QPushButton*>("Command42"), Qt::LeftButton);
-    const QImage after = w.grab().toImage();
+    const QImage after = grabLogical(w);
     QCOMPARE(darkPixels(after, kResult1Area), 0);
     QVERIFY(darkPixels(after, kResult2Area) > 20);
 
