@@ -1,13 +1,13 @@
 // The hunter's logbook: one attempt to see a young (or old) crescent, what
 // was computed for it when it was saved, and the checks that flag a doubtful
-// claim. The words shown for each value come from here, translatable.
+// claim. Its values are facts: enums, numbers, flags and the keys the CSV and
+// the command line write; the words layer says them (words/logbookwords.h).
 //
 // attempt        one attempt, its results, flags and their words
 // circumstances  the computation and the checks (almanac), for many at once
 // logbookstore   the SQLite file: schema, transactions, faults
 // csvfile        the CSV form for import and export
 // summaries      personal records and the criteria against what was seen
-// logbookmodel   the table the window sorts and filters
 #pragma once
 
 #include <crescents.h>
@@ -31,13 +31,11 @@ inline constexpr int kResultCount = 5;
 enum class Sky { Unknown, Clear, Haze, ThinCloud, Cloudy, Dust };
 inline constexpr int kSkyCount = 6;
 
-// The CSV and command-line words ("naked-eye") and their Hungarian labels.
+// The CSV and command-line words ("naked-eye").
 QString resultKey(Result r);
 std::optional<Result> resultFromKey(const QString& key);
-QString resultLabel(Result r);
 QString skyKey(Sky s);   // empty for Unknown
 std::optional<Sky> skyFromKey(const QString& key);
-QString skyLabel(Sky s);
 bool seen(Result r);
 
 // The site of an attempt is an observing site; its zone is always named
@@ -72,11 +70,9 @@ inline constexpr unsigned kAllFlags[] = {MoonBelowHorizon, MoonSetFirst, BeforeC
 inline constexpr double kDanjonLimitDegrees = 6.4;
 
 QString flagKey(unsigned flag);                  // "moon-below-horizon"
-QString flagSentence(unsigned flag, bool evening);   // a Hungarian sentence
 // "moon-below-horizon;moonset-first"; and back, none for an unknown word.
 QString flagKeys(unsigned flags);
 std::optional<unsigned> flagsFromKeys(const QString& text);
-QStringList flagSentences(unsigned flags, bool evening);
 
 struct Circumstances {
     int version = kComputationVersion;

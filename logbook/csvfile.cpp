@@ -5,7 +5,6 @@
 
 #include <siteconfig.h>
 
-#include <QCoreApplication>
 #include <QBuffer>
 #include <QHash>
 #include <QStringDecoder>
@@ -145,40 +144,6 @@ const QStringList& computedColumns()
     static const QStringList c{"age_h", "lag_min", "arcl", "arcv", "daz", "w_arcmin",
                                "q",     "yallop",  "v",    "odeh", "flags"};
     return c;
-}
-
-QString describeCsvFault(const CsvFault& f)
-{
-    const QString where = QCoreApplication::translate("Logbook", "%1. sor").arg(f.line);
-    switch (f.kind) {
-    case CsvFaultKind::NotUtf8: return QCoreApplication::translate("Logbook", "A CSV-fájl nem UTF-8 szöveg (%1).").arg(where);
-    case CsvFaultKind::NoHeader: return QCoreApplication::translate("Logbook", "A CSV-fájl üres: hiányzik a fejléc sora.");
-    case CsvFaultKind::UnclosedQuote:
-        return QCoreApplication::translate("Logbook", "%1: egy idézőjeles mező nem zárul le a fájl végéig.").arg(where);
-    case CsvFaultKind::UnknownColumn:
-        return QCoreApplication::translate("Logbook", "A fejlécben ismeretlen oszlop: „%1”.").arg(f.field);
-    case CsvFaultKind::DuplicateColumn:
-        return QCoreApplication::translate("Logbook", "A fejlécben kétszer szerepel a(z) „%1” oszlop.").arg(f.field);
-    case CsvFaultKind::MissingColumn:
-        return QCoreApplication::translate("Logbook", "A fejlécből hiányzik a(z) „%1” oszlop.").arg(f.field);
-    case CsvFaultKind::FieldCount:
-        return QCoreApplication::translate("Logbook", "%1: %2 mező áll benne, a fejlécben %3.").arg(where, f.value, f.detail);
-    case CsvFaultKind::BadValue:
-        return QCoreApplication::translate("Logbook", "%1, %2 mező: „%3” nem olvasható (dátum ÉÉÉÉ-HH-NN, idő ÓÓ:PP, szám tizedesponttal).")
-            .arg(where, f.field, f.value);
-    case CsvFaultKind::OutOfRange:
-        return QCoreApplication::translate("Logbook", "%1, %2 mező: „%3” kívül esik a megengedett tartományon (%4).")
-            .arg(where, f.field, f.value, f.detail);
-    case CsvFaultKind::UnknownWord:
-        return QCoreApplication::translate("Logbook", "%1, %2 mező: ismeretlen érték „%3” (lehet: %4).").arg(where, f.field, f.value, f.detail);
-    case CsvFaultKind::UnknownZone:
-        return QCoreApplication::translate("Logbook", "%1, %2 mező: ismeretlen időzóna „%3” (IANA név, például Europe/Budapest, vagy UTC).")
-            .arg(where, f.field, f.value);
-    case CsvFaultKind::OutsideEphemeris:
-        return QCoreApplication::translate("Logbook", "%1, %2 mező: „%3” kívül esik az efemerisz-fájlok időszakán.")
-            .arg(where, f.field, f.value);
-    }
-    return {};
 }
 
 QString defusedCell(const QString& text)

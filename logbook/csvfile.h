@@ -47,9 +47,6 @@ struct CsvFault {
     QString detail;
 };
 
-// A Hungarian sentence naming the line, the field and what it should be.
-QString describeCsvFault(const CsvFault& fault);
-
 struct CsvRead {
     QList<Attempt> attempts;
     std::optional<CsvFault> fault;   // the first bad row: then no attempt at all

@@ -3,7 +3,6 @@
 #include <datafolders.h>
 #include <localzone.h>
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -224,48 +223,6 @@ bool plausible(const QSqlQuery& q, const LogEntry& e)
 
 
 }  // namespace
-
-QString describeStoreStatus(const StoreStatus& s)
-{
-    const QString file = QDir::toNativeSeparators(s.path);
-    switch (s.fault) {
-    case StoreFault::None: return {};
-    case StoreFault::NoDriver:
-        return QCoreApplication::translate("Logbook", "Az észlelési napló nem nyitható meg: hiányzik a Qt SQLite-illesztője "
-                          "(a libqt6sql6-sqlite csomag).");
-    case StoreFault::FolderNotMade:
-        return QCoreApplication::translate("Logbook", "Az észlelési napló mappája (%1) nem hozható létre.").arg(QDir::toNativeSeparators(s.detail));
-    case StoreFault::DiskFull:
-        if (s.newFile)
-            return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem hozható létre: megtelt a lemez. "
-                                               "Nem maradt utána fájl.").arg(file);
-        return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem írható: megtelt a lemez. A napló a korábbi "
-                          "tartalmával megmaradt, semmi sem veszett el.").arg(file);
-    case StoreFault::NotWritable:
-        return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem írható: a fájl, a mappája vagy a lemez csak "
-                          "olvasható, vagy nincs hozzá jogosultság.").arg(file);
-    case StoreFault::Damaged:
-        return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) sérült, vagy nem is napló. A fájlt a program nem "
-                          "módosítja.").arg(file);
-    case StoreFault::NewerSchema:
-        return QCoreApplication::translate("Logbook", "Az észlelési naplót (%1) a Tavik egy újabb változata írta (%2. változat); "
-                          "ez a változat nem módosítja.").arg(file, s.detail);
-    case StoreFault::Busy:
-        return QCoreApplication::translate("Logbook", "Az észlelési naplót (%1) egy másik program éppen írja; próbálja újra később.")
-            .arg(file);
-    case StoreFault::Vanished:
-        return QCoreApplication::translate("Logbook", "Az észlelést (%1.) közben törölték az észlelési naplóból (%2), egy "
-                          "másik ablakban vagy programban; a változtatás nem került a naplóba.").arg(s.detail, file);
-    case StoreFault::NotALogbook:
-        return QCoreApplication::translate("Logbook", "A(z) %1 egy másik program SQLite-adatbázisa, nem a Tavik észlelési "
-                          "naplója. A fájlt a program nem módosítja.").arg(file);
-    case StoreFault::Missing:
-        return QCoreApplication::translate("Logbook", "Nincs észlelési napló: %1. Semmi sem készült.").arg(file);
-    case StoreFault::Other: break;
-    }
-    return QCoreApplication::translate("Logbook", "Az észlelési napló (%1) nem érhető el (SQLite: %2). A napló a korábbi "
-                      "tartalmával megmaradt.").arg(file, s.detail);
-}
 
 bool attemptZoneKnown(const QString& id)
 {

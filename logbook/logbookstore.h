@@ -39,9 +39,6 @@ struct StoreStatus {
     bool ok() const noexcept { return fault == StoreFault::None; }
 };
 
-// A Hungarian sentence naming the file and the reason.
-QString describeStoreStatus(const StoreStatus& status);
-
 // Whether an attempt's zone is one the program can read ("UTC" or an IANA id).
 bool attemptZoneKnown(const QString& id);
 

@@ -1,9 +1,7 @@
 #include "summaries.h"
 
-#include <lists.h>
 #include <sighting.h>
 
-#include <QCoreApplication>
 
 #include <cmath>
 
@@ -62,32 +60,6 @@ QList<PersonalRecord> personalRecords(const QList<LogEntry>& entries)
     return records;
 }
 
-QString personalRecordLabel(PersonalRecordKind kind)
-{
-    switch (kind) {
-    case PersonalRecordKind::NakedEye:
-        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló szabad szemmel");
-    case PersonalRecordKind::OpticalAid:
-        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló binokulárral vagy távcsővel");
-    case PersonalRecordKind::Camera:
-        return QCoreApplication::translate("Logbook", "Legfiatalabb sarló fényképen");
-    case PersonalRecordKind::ShortestLag:
-        return QCoreApplication::translate("Logbook", "Legrövidebb késés");
-    case PersonalRecordKind::SmallestArcl: break;
-    }
-    return QCoreApplication::translate("Logbook", "Legkisebb ARCL");
-}
-
-QString personalRecordValue(const PersonalRecord& r)
-{
-    switch (r.kind) {
-    case PersonalRecordKind::ShortestLag:
-        return QCoreApplication::translate("Logbook", "%1 perc").arg(almanac::decimalText(r.value, 0));
-    case PersonalRecordKind::SmallestArcl: return almanac::decimalText(r.value, 2) + u'°';
-    default: return almanac::signedDurationText(r.value / 24.0);
-    }
-}
-
 bool yallopRight(YallopClass c, Result r)
 {
     switch (r) {
@@ -110,18 +82,6 @@ bool odehRight(OdehZone z, Result r)
     case Result::NotSeen: break;
     }
     return z >= OdehZone::C;
-}
-
-QString scoreRule()
-{
-    return QCoreApplication::translate(
-        "Logbook",
-        "Helyes az előrejelzés, ha a szabad szemmel látott sarló Yallop A–C osztályába, illetve Odeh A–B "
-        "zónájába esett; ha a binokulárral, távcsővel vagy fényképen látott sarló Yallop A–D osztályába, "
-        "illetve Odeh A–C zónájába; és ha a nem látott sarló Yallop D–F osztályába, illetve Odeh C–D "
-        "zónájába, ahol szabad szemmel nem várható. A felhős ég alatt nem látott sarló nem próbája a "
-        "feltételeknek, kimarad; a párás, vékony felhős és poros ég alatti észlelések külön is "
-        "szerepelnek. A q és a V a megfigyelés időpontjában (idő nélkül a legjobb időpontban) számolt.");
 }
 
 bool countsForScore(const Attempt& a)

@@ -25,15 +25,11 @@ struct PersonalRecord {
 // for a Moon below the horizon, setting first or before the conjunction.
 bool countsForRecords(const LogEntry& e);
 QList<PersonalRecord> personalRecords(const QList<LogEntry>& entries);
-QString personalRecordLabel(PersonalRecordKind kind);
-// The record's value in Hungarian: "13 óra 0 perc", "31 perc", "8,09°".
-QString personalRecordValue(const PersonalRecord& r);
 
-// Whether a criterion's class foretold the result: see scoreRule().
+// Whether a criterion's class foretold the result (the words layer's
+// scoreRule() says it in words).
 bool yallopRight(almanac::YallopClass c, Result r);
 bool odehRight(almanac::OdehZone z, Result r);
-// How "right" is counted, in Hungarian.
-QString scoreRule();
 
 struct CriteriaScore {
     std::array<std::array<int, kResultCount>, 6> yallop{};   // class x result

@@ -2,6 +2,8 @@
 
 #include "commandline.h"
 #include "filefaults.h"
+#include "logbookwords.h"
+#include "wordslanguage.h"
 
 #include <circumstances.h>
 #include <csvfile.h>
@@ -183,7 +185,7 @@ int listEntries(LogbookStore& store, bool json)
     for (const LogEntry& e : std::as_const(entries)) {
         const Attempt& a = e.attempt;
         const Circumstances& c = e.computed;
-        out << e.id << "  " << a.date.toString(QStringLiteral("yyyy.MM.dd")) << " "
+        out << e.id << "  " << words::Language::date(a.date) << " "
             << (a.time ? a.time->toString(QStringLiteral("HH:mm")) : LogCommand::tr("legjobb időpont")) << "  "
             << (a.evening ? LogCommand::tr("este") : LogCommand::tr("hajnal")) << "  " << a.site.name << "  " << resultLabel(a.result)
             << "  " << LogCommand::tr("kor %1 óra").arg(decimalText(c.ageHours, 1)) << "  "
@@ -222,7 +224,7 @@ int showRecords(LogbookStore& store, bool json)
     for (const PersonalRecord& r : records) {
         out << personalRecordLabel(r.kind) << ": ";
         if (r.entry)
-            out << personalRecordValue(r) << " (" << r.entry->attempt.date.toString(QStringLiteral("yyyy.MM.dd")) << ", "
+            out << personalRecordValue(r) << " (" << words::Language::date(r.entry->attempt.date) << ", "
                 << r.entry->attempt.site.name << ")";
         else
             out << LogCommand::tr("még nincs");

@@ -1,7 +1,9 @@
 #include "logbookform.h"
 
 #include <circumstances.h>
+#include <logbookwords.h>
 #include <siteconfig.h>
+#include <wordslanguage.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +71,7 @@ void AttemptForm::createFields(const Attempt& a)
     auto* form = new QFormLayout;
     m_date = named(new QDateEdit(a.date, this), "date", tr("Dátum"));
     m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy.MM.dd"));
+    m_date->setDisplayFormat(words::Language::datePattern());
     form->addRow(tr("&Dátum:"), m_date);
 
     auto* timeRow = new QHBoxLayout;
@@ -164,7 +166,7 @@ void AttemptForm::accept()
     const Attempt a = attempt();
     if (inFuture(a)
         && m_messages.ask(this, tr("Az észlelés ideje (%1) a jövőben van. Mégis menti?")
-                                    .arg(a.date.toString(QStringLiteral("yyyy.MM.dd"))
+                                    .arg(words::Language::date(a.date)
                                          + (a.time ? u' ' + a.time->toString(QStringLiteral("HH:mm")) : QString())))
                != Answer::Yes) {
         m_date->setFocus();

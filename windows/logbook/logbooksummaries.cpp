@@ -1,7 +1,9 @@
 #include "logbooksummaries.h"
 
 #include <lists.h>
+#include <logbookwords.h>
 #include <summaries.h>
+#include <wordslanguage.h>
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -73,7 +75,7 @@ void PersonalRecordsPage::show(const QList<LogEntry>& entries)
     m_model->setRowCount(int(records.size()));
     for (int i = 0; i < records.size(); ++i) {
         const PersonalRecord& r = records.at(i);
-        const QString when = r.entry ? r.entry->attempt.date.toString(QStringLiteral("yyyy.MM.dd")) + QStringLiteral(", ")
+        const QString when = r.entry ? words::Language::date(r.entry->attempt.date) + QStringLiteral(", ")
                                            + r.entry->attempt.site.name
                                      : QString();
         const QString world = r.worldHours ? almanac::signedDurationText(*r.worldHours / 24.0) : QStringLiteral("–");

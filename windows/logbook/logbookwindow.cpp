@@ -7,7 +7,9 @@
 #include <circumstances.h>
 #include <logbookservice.h>
 #include <lists.h>
+#include <logbookwords.h>
 #include <transfer.h>
+#include <wordslanguage.h>
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -362,7 +364,7 @@ void LogbookWindow::deleteAttempt()
         return;
     const LogEntry& e = m_model->entryAt(row);
     const QString question = tr("Törli ezt az észlelést: %1, %2, %3?")
-                                 .arg(e.attempt.date.toString(QStringLiteral("yyyy.MM.dd")), e.attempt.site.name,
+                                 .arg(words::Language::date(e.attempt.date), e.attempt.site.name,
                                       resultLabel(e.attempt.result));
     if (m_env.messages.ask(this, question) != Answer::Yes)
         return;

@@ -9,11 +9,11 @@
 // logbooksummaries the two summary pages
 #pragma once
 
+#include "logbookmodel.h"
 #include "messages.h"
 
 #include <attempt.h>
 #include <ephemeris.h>
-#include <logbookmodel.h>
 #include <logbookstore.h>
 
 #include <QPointer>
@@ -57,7 +57,7 @@ public:
     explicit LogbookWindow(LogbookEnvironment env, QWidget* parent = nullptr);
     ~LogbookWindow() override;
 
-    const logbook::LogbookModel& model() const noexcept { return *m_model; }
+    const LogbookModel& model() const noexcept { return *m_model; }
     QSortFilterProxyModel* proxy() const noexcept { return m_proxy; }
     // The form while it is open.
     AttemptForm* form() const;
@@ -118,7 +118,7 @@ private:
     LogbookEnvironment m_env;
     logbook::LogbookStore m_store;
     std::optional<almanac::Ephemeris> m_eph;
-    logbook::LogbookModel* m_model = nullptr;
+    LogbookModel* m_model = nullptr;
     QSortFilterProxyModel* m_proxy = nullptr;
     QTabWidget* m_tabs = nullptr;
     QLineEdit* m_filter = nullptr;

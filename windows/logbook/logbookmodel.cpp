@@ -1,13 +1,17 @@
 #include "logbookmodel.h"
 
 #include <lists.h>
+#include <logbookwords.h>
+#include <wordslanguage.h>
 
 #include <QCoreApplication>
 
 #include <bit>
 #include <cmath>
 
-namespace tavik::logbook {
+namespace tavik {
+
+using namespace logbook;
 
 namespace {
 
@@ -59,7 +63,7 @@ QVariant LogbookModel::data(const QModelIndex& index, int role) const
         return {};
     switch (index.column()) {
     case Date: {
-        QString text = a.date.toString(QStringLiteral("yyyy.MM.dd"));
+        QString text = words::Language::date(a.date);
         text += a.time ? u' ' + a.time->toString(QStringLiteral("HH:mm"))
                        : QCoreApplication::translate("Logbook", " (legjobb időpont)");
         return text;
@@ -129,4 +133,4 @@ void LogbookModel::removeAt(int row)
     endRemoveRows();
 }
 
-}  // namespace tavik::logbook
+}  // namespace tavik

@@ -2,12 +2,12 @@
 // the hunter sorts and filters by. Sorting reads Qt::UserRole: numbers.
 #pragma once
 
-#include "attempt.h"
+#include <attempt.h>
 
 #include <QAbstractTableModel>
 #include <QList>
 
-namespace tavik::logbook {
+namespace tavik {
 
 class LogbookModel : public QAbstractTableModel {
     Q_OBJECT
@@ -21,17 +21,17 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    void setEntries(QList<LogEntry> entries);
-    const QList<LogEntry>& entries() const noexcept { return m_entries; }
-    const LogEntry& entryAt(int row) const { return m_entries.at(row); }
+    void setEntries(QList<logbook::LogEntry> entries);
+    const QList<logbook::LogEntry>& entries() const noexcept { return m_entries; }
+    const logbook::LogEntry& entryAt(int row) const { return m_entries.at(row); }
     // The row of the entry with that id, -1 when there is none.
     int rowOf(qint64 id) const;
-    void append(const LogEntry& entry);
-    void replace(int row, const LogEntry& entry);
+    void append(const logbook::LogEntry& entry);
+    void replace(int row, const logbook::LogEntry& entry);
     void removeAt(int row);
 
 private:
-    QList<LogEntry> m_entries;
+    QList<logbook::LogEntry> m_entries;
 };
 
-}  // namespace tavik::logbook
+}  // namespace tavik
