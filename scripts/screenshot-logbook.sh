@@ -4,11 +4,10 @@
 # the first attempt and saves a PNG of that window.
 #   scripts/screenshot-logbook.sh [out.png] [build folder]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-. "$root/scripts/shot.sh"
+. "$(dirname "$0")/shot.sh"
+inXvfb 2560x1440 "$@"
 out=$(realpath -m "${1:-docs/screenshot-logbook.png}")
 build=$(realpath -m "${2:-$root/build}")
-inXvfb 2560x1440 "$out" "$build"
 
 newScratch "$build/app/tavik"
 mkdir -p "$scratch/data/tavik"

@@ -3,14 +3,9 @@
 # in the month of Ramadan 1446 (March 2025), into docs/screenshot-lunarmonths.png.
 #   scripts/screenshot-lunarmonths.sh [out.png] [program]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-. "$root/scripts/shot.sh"
-out=$(realpath -m "${1:-docs/screenshot-lunarmonths.png}")
-program=$(realpath -m "${2:-$root/build/app/tavik}")
-inXvfb 1600x1200 "$out" "$program"
-
-newScratch "$program"
-szegedSite
+. "$(dirname "$0")/shot.sh"
+inXvfb 1600x1200 "$@"
+programShot docs/screenshot-lunarmonths.png "$@"
 mkdir -p "$scratch/data"
 # 2025-03-10 12:00 UTC: the window opens on March 2025.
 XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" TZ=Europe/Budapest \

@@ -11,16 +11,11 @@
 # With "mapwindow": the crescent map window opened from its "Térkép…" button,
 # filling the screen.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-. "$root/scripts/shot.sh"
-out=$(realpath -m "${1:-docs/screenshot-visibility.png}")
-program=$(realpath -m "${2:-$root/build/app/tavik}")
+. "$(dirname "$0")/shot.sh"
+inXvfb 1600x1200 "$@"
+programShot docs/screenshot-visibility.png "$@"
 when=${3:-2025.05.28 20:55}
 which=${4:-visibility}
-inXvfb 1600x1200 "$out" "$program" "$when" "$which"
-
-newScratch "$program"
-szegedSite
 clock=()
 if [ -n "${TAVIK_SHOT_NOW:-}" ]; then
   clock=(env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "@$TAVIK_SHOT_NOW")

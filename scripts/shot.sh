@@ -1,6 +1,7 @@
-# What the screenshot scripts share, sourced by them once they have set root
-# (the source tree): the run under Xvfb, the scratch folder the program runs
-# from, its site and its end.
+# What the screenshot scripts share, sourced by them first: the source tree
+# (root), the run under Xvfb, the scratch folder the program runs from, its
+# site and its end.
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 # inXvfb WxH ARGS...: the calling script again, with ARGS, under an Xvfb
 # screen of that size; nothing when it already runs under one.
@@ -16,6 +17,16 @@ newScratch() {
   scratch=$(mktemp -d)
   cp -r "$root/Pic" "$scratch/"
   cp "$1" "$scratch/"
+}
+
+# programShot DEFAULT [out.png] [program]: out (DEFAULT unless told) and
+# program (build/app/tavik unless told), the program in a new scratch folder
+# with Szeged as its site.
+programShot() {
+  out=$(realpath -m "${2:-$1}")
+  program=$(realpath -m "${3:-$root/build/app/tavik}")
+  newScratch "$program"
+  szegedSite
 }
 
 # szegedSite: the observing site Szeged in the scratch folder's config/.
