@@ -82,6 +82,7 @@ QImage MapCanvas::picture(std::optional<int> width) const
 void MapCanvas::setKeepBoxShape(bool keep)
 {
     m_keepBoxShape = keep;
+    updateGeometry();
     if (m_box)
         showBox(*m_box);
 }

@@ -46,8 +46,9 @@ public:
     // Which map is under the point and where on Earth (longitude, latitude).
     std::optional<std::pair<int, QPointF>> geoAt(const QPointF& at) const;
 
-    QSize sizeHint() const override { return {1100, 700}; }
-    QSize minimumSizeHint() const override { return {320, 260}; }
+    // A window of its own wants a large map; a page fits what room it has.
+    QSize sizeHint() const override { return m_keepBoxShape ? minimumSizeHint() : QSize(1100, 700); }
+    QSize minimumSizeHint() const override { return m_keepBoxShape ? QSize(360, 260) : QSize(320, 260); }
 
 Q_SIGNALS:
     void regionChanged();
