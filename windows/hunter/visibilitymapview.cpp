@@ -211,7 +211,8 @@ int VisibilityMapView::shownEvenings() const
 void VisibilityMapView::showMaps()
 {
     const QList<almanac::VisibilityMap> shown = m_maps.first(shownEvenings());
-    maps::MapSheet sheet = maps::sheetOf(shown, m_canvas->region(), m_site);
+    maps::MapSheet sheet = maps::sheetOf(shown, m_canvas->region(),
+                                         shown.isEmpty() ? std::nullopt : std::optional(m_site));
     for (int i = 0; i < shown.size(); ++i)
         sheet.captions[i] = eveningText(shown[i]);
     if (shown.isEmpty()) {
