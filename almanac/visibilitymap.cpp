@@ -3,6 +3,7 @@
 #include "crescentformulas.h"
 #include "crescents.h"
 #include "newmoons.h"
+#include "parallel.h"
 #include "skytables.h"
 
 #include <swephexp.h>
@@ -16,7 +17,6 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
-#include <thread>
 
 namespace tavik::almanac {
 
@@ -560,13 +560,9 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     map.points.resize(std::size_t(map.rows) * map.columns);
     const MapWork work{*m_sky, m_refraction, map};
     if (threads <= 0)
-        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+        threads = idealWorkerCount();
     std::atomic_int nextRow{0};
-    std::vector<std::jthread> helpers;
-    for (int i = 1; i < threads; ++i)
-        helpers.emplace_back([&] { computeRows(work, nextRow, cancelled, rowsDone); });
-    computeRows(work, nextRow, cancelled, rowsDone);
-    helpers.clear();
+    onWorkerThreads(threads, [&](int) { computeRows(work, nextRow, cancelled, rowsDone); });
     map.complete = !(cancelled && cancelled->load());
     return map;
 }
@@ -636,15 +632,10 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
         }
     };
     if (threads <= 0)
-        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+        threads = idealWorkerCount();
     std::vector<std::optional<SunsetSky>> bests(static_cast<std::size_t>(threads));
     std::vector<double> scores(static_cast<std::size_t>(threads), 0.0);
-    {
-        std::vector<std::jthread> helpers;
-        for (int i = 1; i < threads; ++i)
-            helpers.emplace_back([&, i] { work(bests[std::size_t(i)], scores[std::size_t(i)]); });
-        work(bests[0], scores[0]);
-    }
+    onWorkerThreads(threads, [&](int i) { work(bests[std::size_t(i)], scores[std::size_t(i)]); });
     std::optional<SunsetSky> best;
     double bestScore = 0;
     for (std::size_t i = 0; i < bests.size(); ++i)

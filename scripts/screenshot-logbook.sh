@@ -4,24 +4,17 @@
 # the first attempt and saves a PNG of that window.
 #   scripts/screenshot-logbook.sh [out.png] [build folder]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+. "$(dirname "$0")/shot.sh"
+inXvfb 2560x1440 "$@"
 out=$(realpath -m "${1:-docs/screenshot-logbook.png}")
 build=$(realpath -m "${2:-$root/build}")
-if [ -z "${TAVIK_SHOT_INNER:-}" ]; then
-  exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 2560x1440x24" "$0" "$out" "$build"
-fi
 
-scratch=$(mktemp -d)
-cp -r "$root/Pic" "$scratch/"
-cp "$build/app/tavik" "$scratch/"
+newScratch "$build/app/tavik"
 mkdir -p "$scratch/data/tavik"
 XDG_CONFIG_HOME=/nonexistent "$build/tools/almanac/tavik-almanac" log --db "$scratch/data/tavik/eszlelesek.sqlite" \
   import "$root/docs/logbook-sample.csv" >/dev/null
 XDG_CONFIG_HOME=/nonexistent XDG_DATA_HOME="$scratch/data" "$scratch/tavik" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-
-. "$root/scripts/xwindow.sh"
+watchProgram
 
 focusMainWindow
 send "Control_L+e"

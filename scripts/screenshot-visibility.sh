@@ -11,31 +11,18 @@
 # With "mapwindow": the crescent map window opened from its "Térkép…" button,
 # filling the screen.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(realpath -m "${1:-docs/screenshot-visibility.png}")
-program=$(realpath -m "${2:-$root/build/app/tavik}")
+. "$(dirname "$0")/shot.sh"
+inXvfb 1600x1200 "$@"
+programShot docs/screenshot-visibility.png "$@"
 when=${3:-2025.05.28 20:55}
 which=${4:-visibility}
-if [ -z "${TAVIK_SHOT_INNER:-}" ]; then
-  exec env TAVIK_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$out" "$program" "$when" "$which"
-fi
-
-scratch=$(mktemp -d)
-cp -r "$root/Pic" "$scratch/"
-cp "$program" "$scratch/"
-mkdir -p "$scratch/config/tavik"
-printf '[site]\nname=Szeged\nlatitude=46.253\nlongitude=20.148\nelevation=80\ntimezone=Europe/Budapest\n' \
-  > "$scratch/config/tavik/tavik.conf"
 clock=()
 if [ -n "${TAVIK_SHOT_NOW:-}" ]; then
   clock=(env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "@$TAVIK_SHOT_NOW")
 fi
 XDG_CONFIG_HOME="$scratch/config" TZ=Europe/Budapest QT_SCALE_FACTOR="${TAVIK_SHOT_SCALE:-1}" \
   "${clock[@]}" "$scratch/$(basename "$program")" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-
-. "$root/scripts/xwindow.sh"
+watchProgram
 
 focusMainWindow
 # Under an English locale (LANG=en_US.UTF-8) the windows have their English

@@ -3252,10 +3252,6 @@ The data that came with the package (read only):
         <translation>in the evening</translation>
     </message>
     <message>
-        <source>Holdsarló láthatósága – %1 – együttállás: %2 UT</source>
-        <translation>Crescent visibility – %1 – conjunction: %2 UT</translation>
-    </message>
-    <message>
         <source>Holdsarló-láthatósági térkép</source>
         <translation>Crescent visibility map</translation>
     </message>
@@ -3305,10 +3301,6 @@ The data that came with the package (read only):
     <message>
         <source>Kész (%1 s)</source>
         <translation>Done (%1 s)</translation>
-    </message>
-    <message>
-        <source>A térkép képe nem készíthető el.</source>
-        <translation>The picture of the map cannot be made.</translation>
     </message>
     <message>
         <source>Kép mentése</source>

@@ -1,8 +1,8 @@
 // The visibility map view: computed off the window's thread, Europe first
 // and the world a click away, as many evenings as fit, the site marked, and
 // "Kép mentése…" through the safe writer.
+#include "mapcanvas.h"
 #include "maplegend.h"
-#include "visibilitymapsurface.h"
 #include "visibilitymapview.h"
 
 #include <QPushButton>
@@ -83,9 +83,9 @@ private Q_SLOTS:
         if (world)
             QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("worldButton")), Qt::LeftButton);
         QCOMPARE(view->region().west, world ? -180.0 : maps::kEurope.west);
-        auto* surface = view->findChild<VisibilityMapSurface*>(QStringLiteral("mapSurface"));
+        auto* surface = view->findChild<MapCanvas*>(QStringLiteral("mapSurface"));
         const QImage shot = surface->grab().toImage();
-        const QList<QRectF> rects = surface->mapRects(surface->rect());
+        const QList<QRectF> rects = surface->layoutFor(surface->size()).maps;
         QCOMPARE(rects.size(), 3);
         for (int i = 0; i < 3; ++i) {
             const almanac::VisibilityMap& map = view->maps()[i];

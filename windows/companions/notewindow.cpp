@@ -130,17 +130,28 @@ void NoteWindow::createMenu()
     m_menu->setPalette(systemPalette(m_menu));
     m_menu->setAutoFillBackground(true);
     // Both commands sit on the bar itself and act at once.
-    m_save = m_menu->addAction(tr("Mentés"));
-    m_save->setObjectName(QString::fromUtf8(m_layout.saveCommand));
-    m_ok = m_menu->addAction(tr("OK"));
-    m_ok->setObjectName(QString::fromUtf8(m_layout.okCommand));
-    connect(m_save, &QAction::triggered, this, &NoteWindow::Save_Click);
-    connect(m_ok, &QAction::triggered, this, &NoteWindow::OK_Click);
+    QAction* save = m_menu->addAction(tr("Mentés"));
+    save->setObjectName(QString::fromUtf8(m_layout.saveCommand));
+    QAction* ok = m_menu->addAction(tr("OK"));
+    ok->setObjectName(QString::fromUtf8(m_layout.okCommand));
+    connect(save, &QAction::triggered, this, &NoteWindow::Save_Click);
+    connect(ok, &QAction::triggered, this, &NoteWindow::OK_Click);
 
     const QSize client = ui::twipsSize(m_layout.client);
     const int menuHeight = m_menu->sizeHint().height();
     m_menu->setGeometry(0, 0, client.width(), menuHeight);
     setFixedSize(client.width(), menuHeight + client.height());
+}
+
+// The bar holds the two commands, "Mentés" first.
+QAction* NoteWindow::saveAction() const
+{
+    return m_menu->actions().value(0);
+}
+
+QAction* NoteWindow::okAction() const
+{
+    return m_menu->actions().value(1);
 }
 
 void NoteWindow::createTextBox()

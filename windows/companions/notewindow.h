@@ -27,8 +27,8 @@ public:
     // The file the text is kept in, as the data folder names it: "jegyzetek.txt".
     QString fileName() const;
     QPlainTextEdit* textBox() const noexcept { return m_text; }
-    QAction* saveAction() const noexcept { return m_save; }
-    QAction* okAction() const noexcept { return m_ok; }
+    QAction* saveAction() const;
+    QAction* okAction() const;
 
     // The text box's text with CR LF line breaks, as it goes to the file
     // (without the line end that saving adds).
@@ -65,8 +65,6 @@ private:
     // The text as loaded or last saved, as fileText() gives it.
     QString m_savedText;
     QMenuBar* m_menu = nullptr;
-    QAction* m_save = nullptr;
-    QAction* m_ok = nullptr;
     QPlainTextEdit* m_text = nullptr;
 };
 

@@ -1,5 +1,9 @@
 #include "mapcanvas.h"
 
+#include "datafiles.h"
+#include "filefaults.h"
+
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,14 +40,51 @@ void MapCanvas::setSheet(const maps::MapSheet& sheet, const QList<almanac::Visib
     m_sheet.shape = shape;
     m_maps = maps;
     m_sheet.region = region();
-    if (before != sheet.captions.size())
+    if (before != sheet.captions.size() && m_keepBoxShape && m_box)
+        showBox(*m_box);   // the maps' shape stays, their size follows their count
+    else if (before != sheet.captions.size())
         changed();
     update();
 }
 
 maps::SheetLayout MapCanvas::layoutFor(QSize size) const
 {
-    return maps::layoutSheet(m_sheet, size, true);
+    if (!m_keepBoxShape || m_sheet.shape <= 0)
+        return maps::layoutSheet(m_sheet, size, true);
+    // The maps side by side, as wide as the width allows, lower and narrower
+    // where the height would not hold them, the row centred.
+    maps::MapSheet shaped = m_sheet;
+    shaped.region = maps::GeoRect{0, 0, m_sheet.shape, 1};
+    maps::SheetLayout l = maps::layoutSheet(shaped, QSize(size.width(), 0), false);
+    const QRectF first = l.maps.first();
+    const qreal gap = l.maps.size() > 1 ? l.maps[1].left() - first.right() : 0;
+    const qreal room = size.height() - (l.size.height() - first.height());
+    const qreal height = std::max<qreal>(1, std::min(first.height(), room));
+    const qreal width = height * m_sheet.shape;
+    const qreal row = l.maps.size() * width + (l.maps.size() - 1) * gap;
+    const qreal left = first.left() + (l.maps.last().right() - first.left() - row) / 2;
+    for (int i = 0; i < l.maps.size(); ++i) {
+        l.maps[i] = QRectF(left + i * (width + gap), first.top(), width, height);
+        l.captions[i] = QRectF(l.maps[i].left(), l.captions[i].top(), width, l.captions[i].height());
+    }
+    l.legend.moveTop(l.legend.top() - first.height() + height);
+    l.size = size;
+    return l;
+}
+
+QImage MapCanvas::picture(std::optional<int> width) const
+{
+    if (!width)
+        return maps::sheetImage(m_sheet, layoutFor(size()));
+    return maps::sheetImage(m_sheet, maps::layoutSheet(m_sheet, QSize(*width, 0), false));
+}
+
+void MapCanvas::setKeepBoxShape(bool keep)
+{
+    m_keepBoxShape = keep;
+    updateGeometry();
+    if (m_box)
+        showBox(*m_box);
 }
 
 QSizeF MapCanvas::paneSize() const
@@ -185,6 +226,22 @@ void MapCanvas::mouseMoveEvent(QMouseEvent* event)
 void MapCanvas::mouseReleaseEvent(QMouseEvent*)
 {
     m_dragFrom.reset();
+}
+
+bool saveMapPicture(QWidget* parent, const MessageSink& messages, const QImage& picture, const QString& path)
+{
+    const QByteArray png = maps::pngBytes(picture);
+    if (png.isEmpty()) {
+        messages.show(parent, MessageIcon::Error,
+                      QCoreApplication::translate("tavik::MapWindow", "A térkép képe nem készíthető el."));
+        return false;
+    }
+    const FileStatus status = replaceWholeFileBytes(path, png);
+    if (!status.ok()) {
+        messages.show(parent, MessageIcon::Error, describeFileFault(status));
+        return false;
+    }
+    return true;
 }
 
 }  // namespace tavik

@@ -5,8 +5,10 @@
 #pragma once
 
 #include "mapimage.h"
+#include "messages.h"
 #include "visibilitymap.h"
 
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QWidget>
@@ -28,18 +30,25 @@ public:
 
     // Shows the whole box in each map, as large as the maps' room allows.
     void showBox(const maps::GeoRect& box);
+    // With keep, each map has the shape of the box last shown and is as large
+    // as the room allows, so that the box shows whole and nothing beside it;
+    // without it (at first), the maps fill all the room.
+    void setKeepBoxShape(bool keep);
     // What each map shows now.
     maps::GeoRect region() const;
     double degreesPerPixel() const { return m_scale; }
     void zoom(double factor);
     void pan(double dx, double dy);   // pixels
     maps::SheetLayout layoutFor(QSize size) const;
+    // What is shown; at another width, the maps as high as their region.
+    QImage picture(std::optional<int> width = std::nullopt) const;
 
     // Which map is under the point and where on Earth (longitude, latitude).
     std::optional<std::pair<int, QPointF>> geoAt(const QPointF& at) const;
 
-    QSize sizeHint() const override { return {1100, 700}; }
-    QSize minimumSizeHint() const override { return {320, 260}; }
+    // A window of its own wants a large map; a page fits what room it has.
+    QSize sizeHint() const override { return m_keepBoxShape ? minimumSizeHint() : QSize(1100, 700); }
+    QSize minimumSizeHint() const override { return m_keepBoxShape ? QSize(360, 260) : QSize(320, 260); }
 
 Q_SIGNALS:
     void regionChanged();
@@ -65,6 +74,11 @@ private:
     double m_scale = 0.05;           // degrees a pixel
     std::optional<maps::GeoRect> m_box;   // shown whole until the user moves the map
     std::optional<QPointF> m_dragFrom;
+    bool m_keepBoxShape = false;
 };
+
+// Writes a map's picture as PNG through the safe writer; a fault is told
+// through messages, in parent's name.
+bool saveMapPicture(QWidget* parent, const MessageSink& messages, const QImage& picture, const QString& path);
 
 }  // namespace tavik

@@ -3,8 +3,6 @@
 #include "accessible.h"
 #include "backgroundwork.h"
 #include "crescents.h"
-#include "datafiles.h"
-#include "filefaults.h"
 #include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
@@ -431,25 +429,12 @@ void MapWindow::showPoint(const QPointF& at)
 
 QImage MapWindow::picture(std::optional<int> width) const
 {
-    const maps::MapSheet& sheet = m_canvas->sheet();
-    if (!width)
-        return maps::sheetImage(sheet, m_canvas->layoutFor(m_canvas->size()));
-    return maps::sheetImage(sheet, maps::layoutSheet(sheet, QSize(*width, 0), false));
+    return m_canvas->picture(width);
 }
 
 bool MapWindow::savePicture(const QString& path, std::optional<int> width)
 {
-    const QByteArray png = maps::pngBytes(picture(width));
-    if (png.isEmpty()) {
-        m_env.messages.show(this, MessageIcon::Error, tr("A térkép képe nem készíthető el."));
-        return false;
-    }
-    const FileStatus status = replaceWholeFileBytes(path, png);
-    if (!status.ok()) {
-        m_env.messages.show(this, MessageIcon::Error, describeFileFault(status));
-        return false;
-    }
-    return true;
+    return saveMapPicture(this, m_env.messages, picture(width), path);
 }
 
 QString crescentPictureName(const QDate& date)

@@ -2,19 +2,18 @@
 
 #include "accessible.h"
 #include "backgroundwork.h"
-#include "datafiles.h"
-#include "filefaults.h"
 #include "lists.h"
+#include "mapcanvas.h"
 #include "mapwindow.h"
 #include "ui.h"
-#include "visibilitymapsurface.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
+#include <QPromise>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -28,6 +27,15 @@ namespace {
 
 constexpr int kWorkerThreads = 2;
 constexpr int kPictureMapWidth = 900;   // pixels of one map in a saved picture
+constexpr int kMargin = 8;              // pixels
+constexpr int kLeastMapWidth = 320;     // below this a map says too little
+
+QString eveningText(const almanac::VisibilityMap& map)
+{
+    return map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
+           + (map.request.morning ? QCoreApplication::translate("tavik::VisibilityMapSurface", "hajnalban")
+                                  : QCoreApplication::translate("tavik::VisibilityMapSurface", "este"));
+}
 
 // A combo box with its label before it, the label's mnemonic leading to it.
 QComboBox* labelledBox(QWidget* parent, QHBoxLayout* row, const QString& caption, const char* name,
@@ -47,14 +55,28 @@ QComboBox* labelledBox(QWidget* parent, QHBoxLayout* row, const QString& caption
 }  // namespace
 
 // One call's maps: prepared on the window's thread (they read the
-// ephemeris), computed on a worker.
+// ephemeris), computed in the background.
 struct VisibilityMapWork {
     std::vector<almanac::VisibilityMapJob> jobs;
-    QList<almanac::VisibilityMap> maps;   // those done, on the window's thread
-    almanac::VisibilityMap next;          // the worker's
     std::atomic_bool cancelled{false};
     QElapsedTimer timer;
 };
+
+namespace {
+
+// One evening after the other, each map handed over when it is done, so that
+// the first is shown while the next are computed.
+void computeMaps(QPromise<almanac::VisibilityMap>& promise, const std::shared_ptr<VisibilityMapWork>& work)
+{
+    for (const almanac::VisibilityMapJob& job : work->jobs) {
+        almanac::VisibilityMap map = job.run(kWorkerThreads, &work->cancelled);
+        if (!map.complete || promise.isCanceled())
+            return;
+        promise.addResult(std::move(map));
+    }
+}
+
+}  // namespace
 
 VisibilityMapView::VisibilityMapView(MessageSink messages, QWidget* parent)
     : QWidget(parent), m_messages(std::move(messages))
@@ -67,7 +89,8 @@ VisibilityMapView::~VisibilityMapView()
 {
     if (m_work)
         m_work->cancelled = true;
-    stopBackgroundWork(this);
+    if (m_watcher)
+        m_watcher->waitForFinished();
 }
 
 void VisibilityMapView::createControls()
@@ -93,17 +116,26 @@ void VisibilityMapView::createControls()
     m_saveButton = new QPushButton(tr("Kép me&ntése…"), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     m_saveButton->setEnabled(false);
-    connect(m_saveButton, &QPushButton::clicked, this, &VisibilityMapView::KepMentese_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &VisibilityMapView::savePictureAs);
     controls->addWidget(m_saveButton);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("statusLabel"));
     m_status->setWordWrap(true);   // a long message takes lines, not the page's width
     controls->addWidget(m_status, 1);
-    m_surface = new VisibilityMapSurface(this);
-    m_surface->setWaiting(tr("Nincs még térkép."));
+    m_canvas = new MapCanvas(this);
+    m_canvas->setObjectName(QStringLiteral("mapSurface"));
+    m_canvas->setAccessibleName(QCoreApplication::translate("tavik::VisibilityMapSurface", "Holdsarló-láthatósági térkép"));
+    m_canvas->setKeepBoxShape(true);
+    m_canvas->showBox(maps::kEurope);
+    // A wider or narrower page shows as many evenings as fit.
+    connect(m_canvas, &MapCanvas::regionChanged, this, [this] {
+        if (shownEvenings() != m_canvas->maps().size())
+            showMaps();
+    });
+    showMaps();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(m_surface, 1);
+    layout->addWidget(m_canvas, 1);
 }
 
 void VisibilityMapView::setEphemeris(const almanac::Ephemeris& eph)
@@ -160,17 +192,35 @@ void VisibilityMapView::setGridStep(double step)
 void VisibilityMapView::showWholeWorld(bool world)
 {
     m_worldButton->setChecked(world);
-    m_surface->setRegion(world ? maps::kWorld : maps::kEurope);
+    m_canvas->showBox(world ? maps::kWorld : maps::kEurope);
 }
 
 maps::GeoRect VisibilityMapView::region() const
 {
-    return m_surface->region();
+    return m_canvas->region();
 }
 
 int VisibilityMapView::shownEvenings() const
 {
-    return m_maps.isEmpty() ? 0 : m_surface->fitting(m_surface->width());
+    if (m_maps.isEmpty())
+        return 0;
+    const int fit = std::max(1, (m_canvas->width() - kMargin) / (kLeastMapWidth + kMargin));
+    return std::clamp(int(m_maps.size()), 1, fit);
+}
+
+void VisibilityMapView::showMaps()
+{
+    const QList<almanac::VisibilityMap> shown = m_maps.first(shownEvenings());
+    maps::MapSheet sheet = maps::sheetOf(shown, m_canvas->region(),
+                                         shown.isEmpty() ? std::nullopt : std::optional(m_site));
+    for (int i = 0; i < shown.size(); ++i)
+        sheet.captions[i] = eveningText(shown[i]);
+    if (shown.isEmpty()) {
+        sheet.criterion = m_criterion;
+        sheet.morning = m_morning;
+        sheet.title = m_computing ? tr("Számolom a térképet…") : tr("Nincs még térkép.");
+    }
+    m_canvas->setSheet(sheet, shown);
 }
 
 void VisibilityMapView::startWork()
@@ -178,6 +228,8 @@ void VisibilityMapView::startWork()
     m_pending = false;
     if (m_work)
         m_work->cancelled = true;
+    delete m_watcher;   // what it watches ends by itself
+    m_watcher = nullptr;
     if (!m_eph) {
         m_status->setText(tr("A térképhez nincs efemerisz."));
         return;
@@ -195,68 +247,48 @@ void VisibilityMapView::startWork()
     m_work = work;
     m_computing = true;
     m_status->setText(tr("Számolom a térképet…"));
-    m_surface->setWaiting(tr("Számolom a térképet…"));
+    if (m_maps.isEmpty())
+        showMaps();
     work->timer.start();
-    computeNext(work);
+    m_watcher = new QFutureWatcher<almanac::VisibilityMap>(this);
+    connect(m_watcher, &QFutureWatcherBase::resultReadyAt, this, &VisibilityMapView::takeMap);
+    connect(m_watcher, &QFutureWatcherBase::finished, this, &VisibilityMapView::workDone);
+    m_watcher->setFuture(runInBackground(computeMaps, work));
 }
 
-// One evening at a time, so that the first is shown while the next are
-// computed.
-void VisibilityMapView::computeNext(const std::shared_ptr<VisibilityMapWork>& work)
+void VisibilityMapView::takeMap(int index)
 {
-    const std::size_t index = std::size_t(work->maps.size());
-    runAndDeliver(this, [work, index] {
-        work->next = work->jobs[index].run(kWorkerThreads, &work->cancelled);
-    }, [this, work] { takeWork(work); });
-}
-
-void VisibilityMapView::takeWork(const std::shared_ptr<VisibilityMapWork>& work)
-{
-    if (work != m_work || work->cancelled || !work->next.complete)
-        return;
-    work->maps.append(std::move(work->next));
-    m_maps = work->maps;
-    m_surface->setMaps(m_maps, m_site);
+    if (index == 0)
+        m_maps.clear();
+    m_maps.append(m_watcher->resultAt(index));
+    showMaps();
     m_saveButton->setEnabled(true);
-    if (std::size_t(work->maps.size()) < work->jobs.size()) {
-        m_surface->setWaiting(tr("Számolom a következő estét…"));
-        computeNext(work);
+    if (std::size_t(m_maps.size()) < m_work->jobs.size())
+        m_status->setText(tr("Számolom a következő estét…"));
+}
+
+void VisibilityMapView::workDone()
+{
+    if (m_work->cancelled || std::size_t(m_maps.size()) < m_work->jobs.size())
         return;
-    }
+    const qint64 elapsed = m_work->timer.elapsed();
     m_work.reset();
     m_computing = false;
-    m_status->setText(tr("Kész (%1 s)").arg(almanac::decimalText(work->timer.elapsed() / 1000.0, 1)));
+    m_status->setText(tr("Kész (%1 s)").arg(almanac::decimalText(elapsed / 1000.0, 1)));
     Q_EMIT mapsReady();
 }
 
 QImage VisibilityMapView::picture() const
 {
-    const int n = std::max(1, shownEvenings());
-    const maps::GeoRect r = region();
-    const QSize size(n * (kPictureMapWidth + 8) + 8, int(kPictureMapWidth * r.height() / r.width()) + 140);
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
-    QRect area(QPoint(0, 0), size);
-    m_surface->paintMaps(p, area);
-    return image;
+    return m_canvas->picture(std::max(1, shownEvenings()) * (kPictureMapWidth + kMargin) + kMargin);
 }
 
 bool VisibilityMapView::savePicture(const QString& path)
 {
-    const QByteArray png = maps::pngBytes(picture());
-    if (png.isEmpty()) {
-        m_messages.show(this, MessageIcon::Error, tr("A térkép képe nem készíthető el."));
-        return false;
-    }
-    const FileStatus status = replaceWholeFileBytes(path, png);
-    if (!status.ok()) {
-        m_messages.show(this, MessageIcon::Error, describeFileFault(status));
-        return false;
-    }
-    return true;
+    return saveMapPicture(this, m_messages, picture(), path);
 }
 
-void VisibilityMapView::KepMentese_Click()
+void VisibilityMapView::savePictureAs()
 {
     const QString name = crescentPictureName(m_date);
     QString path = QFileDialog::getSaveFileName(this, tr("Kép mentése"), name,

@@ -1,7 +1,8 @@
 // Where the crescent can be seen, as a map for the visibility window: Europe
 // first and the whole world a click away, the evenings (mornings) after the
-// given one side by side where they fit, the site marked; the maps are
-// computed on a worker thread, so the window never waits for them.
+// given one side by side where they fit, the site marked, on the map
+// window's canvas; the maps are computed in the background, so the window
+// never waits for them.
 #pragma once
 
 #include "ephemeris.h"
@@ -10,6 +11,7 @@
 #include "visibilitymap.h"
 
 #include <QDate>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QList>
 #include <QWidget>
@@ -23,7 +25,7 @@ class QPushButton;
 
 namespace tavik {
 
-class VisibilityMapSurface;
+class MapCanvas;
 struct VisibilityMapWork;
 
 class VisibilityMapView : public QWidget {
@@ -66,9 +68,11 @@ protected:
 private:
     void createControls();
     void startWork();
-    void computeNext(const std::shared_ptr<VisibilityMapWork>& work);
-    void takeWork(const std::shared_ptr<VisibilityMapWork>& work);
-    void KepMentese_Click();
+    void takeMap(int index);
+    void workDone();
+    // The maps that fit side by side on the canvas, with their captions.
+    void showMaps();
+    void savePictureAs();
 
     std::optional<almanac::Ephemeris> m_eph;
     bool m_pending = false;   // asked for while hidden
@@ -82,8 +86,9 @@ private:
     bool m_computing = false;
     QList<almanac::VisibilityMap> m_maps;
     std::shared_ptr<VisibilityMapWork> m_work;
+    QFutureWatcher<almanac::VisibilityMap>* m_watcher = nullptr;
 
-    VisibilityMapSurface* m_surface = nullptr;
+    MapCanvas* m_canvas = nullptr;
     QPushButton* m_worldButton = nullptr;
     QComboBox* m_eveningsBox = nullptr;
     QComboBox* m_criterionBox = nullptr;
