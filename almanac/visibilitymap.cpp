@@ -344,6 +344,7 @@ struct MapWork {
     const SkyTables& sky;
     double refraction;
     VisibilityMap& map;
+    const MapRowsSink& sink;   // where the rows go when the map does not hold them
 };
 
 // The last place's sunset and moonset, to start the next one's from.
@@ -482,21 +483,27 @@ double horizonRefraction()
 void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled,
                  std::atomic_int* rowsDone)
 {
+    std::vector<MapPoint> chunk(w.sink ? std::size_t(kRowsPerChunk) * w.map.columns : 0);
     for (;;) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
             return;
         const int first = nextRow.fetch_add(kRowsPerChunk);
         if (first >= w.map.rows)
             return;
-        for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+        const int end = std::min(first + kRowsPerChunk, w.map.rows);
+        MapPoint* const points = w.sink ? chunk.data() : &w.map.points[std::size_t(first) * w.map.columns];
+        for (int row = first; row < end; ++row) {
             const Place place = placeAt(w.map.latitude(row));
             RowHints hints;
             hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
+            MapPoint* const line = points + std::size_t(row - first) * w.map.columns;
             for (int column = 0; column < w.map.columns; ++column)
-                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, place, column, hints);
+                line[column] = pointAt(w, place, column, hints);
             if (rowsDone)
                 rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
+        if (w.sink)
+            w.sink(first, end - first, points);
     }
 }
 
@@ -549,7 +556,7 @@ bool VisibilityMapJob::nearNewMoon() const
     return std::abs(m_epoch + 0.5 - m_newMoon) <= kMaxMapAge;
 }
 
-VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone) const
+VisibilityMap VisibilityMapJob::frame() const
 {
     VisibilityMap map;
     map.request = m_request;
@@ -557,8 +564,16 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     map.newMoon = m_newMoon;
     map.columns = std::max(1, int(std::lround(m_request.region.width() / m_request.step)));
     map.rows = std::max(1, int(std::lround(m_request.region.height() / m_request.step)));
-    map.points.resize(std::size_t(map.rows) * map.columns);
-    const MapWork work{*m_sky, m_refraction, map};
+    return map;
+}
+
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone,
+                                    const MapRowsSink& sink) const
+{
+    VisibilityMap map = frame();
+    if (!sink)
+        map.points.resize(std::size_t(map.rows) * map.columns);
+    const MapWork work{*m_sky, m_refraction, map, sink};
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
     std::atomic_int nextRow{0};
