@@ -356,7 +356,8 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         compute();
         if (!drawPicture())
             return noPicture();
-        if (keepFile(job.picturePath, kMaxPictureBytes, status))   // as with a table: an unreadable old picture stays
+        // As with a table: an old picture that stands but cannot be read is left alone.
+        if (keepFile(job.picturePath, kMaxPictureBytes, status))
             status = replaceWholeFileBytes(job.picturePath, png);
     } else {
         std::thread computing(compute);
