@@ -71,26 +71,40 @@ QByteArrayView MapTableRows::next()
 {
     m_piece.resize(0);
     if (m_next < 0) {
-        m_piece.append("lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n");
+        m_piece.append(header());
         ++m_next;
         return m_piece;
     }
     m_piece.reserve(kPieceBytes + qsizetype(m_map.columns) * kLongestLine);
-    while (m_next < m_map.rows && m_piece.size() < kPieceBytes)
-        appendRow(m_next++);
+    while (m_next < m_map.rows && m_piece.size() < kPieceBytes) {
+        appendRow(m_piece, m_next, &m_map.at(m_next, 0));
+        ++m_next;
+    }
     return m_piece;
 }
 
-void MapTableRows::appendRow(int r)
+QByteArrayView MapTableRows::header()
+{
+    return "lat\tlon\tsunset_ut\tmoonset_ut\tbest_ut\tlag_min\tvalue\tclass\n";
+}
+
+void MapTableRows::appendRows(QByteArray& out, int first, int count, const MapPoint* points) const
+{
+    out.reserve(out.size() + qsizetype(count) * m_map.columns * kLongestLine);
+    for (int r = first; r < first + count; ++r)
+        appendRow(out, r, points + std::size_t(r - first) * m_map.columns);
+}
+
+void MapTableRows::appendRow(QByteArray& piece, int r, const MapPoint* points) const
 {
     const VisibilityMap& map = m_map;
     char lat[40];
     char* latEnd = fixed(lat, map.latitude(r), 3);
     *latEnd++ = '\t';
     const std::size_t latSize = std::size_t(latEnd - lat);
-    qsizetype used = m_piece.size();
-    m_piece.resize(used + qsizetype(map.columns) * kLongestLine);
-    char* const begin = m_piece.data();
+    qsizetype used = piece.size();
+    piece.resize(used + qsizetype(map.columns) * kLongestLine);
+    char* const begin = piece.data();
     char* out = begin + used;
     // Whole seconds after the date's 0h UTC, as 2025-05-27T18:33:12Z.
     const auto time = [this](char* o, double seconds) {
@@ -105,7 +119,7 @@ void MapTableRows::appendRow(int r)
         return std::copy(hms, hms + sizeof hms, o);
     };
     for (int c = 0; c < map.columns; ++c) {
-        const MapPoint& p = map.at(r, c);
+        const MapPoint& p = points[c];
         out = std::copy(lat, lat + latSize, out);
         const int lonBegin = c == 0 ? 0 : m_longitudeEnds[std::size_t(c - 1)];
         out = std::copy(m_longitudes.constData() + lonBegin, m_longitudes.constData() + m_longitudeEnds[std::size_t(c)], out);
@@ -140,7 +154,7 @@ void MapTableRows::appendRow(int r)
         out = std::copy(m_classes[std::size_t(word)].cbegin(), m_classes[std::size_t(word)].cend(), out);
         *out++ = '\n';
     }
-    m_piece.resize(out - begin);
+    piece.resize(out - begin);
 }
 
 QByteArray mapTable(const VisibilityMap& map)

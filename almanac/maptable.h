@@ -29,8 +29,15 @@ public:
     explicit MapTableRows(const VisibilityMap& map);
     QByteArrayView next();   // valid until the next call
 
+    // For a map whose places are handed on row by row (MapRowsSink) rather
+    // than held: the header line, then the lines of `count` grid rows from
+    // `first` appended to `out`. The map given to the constructor needs no
+    // places then; appendRows may be called from several threads at once.
+    static QByteArrayView header();
+    void appendRows(QByteArray& out, int first, int count, const MapPoint* points) const;
+
 private:
-    void appendRow(int r);
+    void appendRow(QByteArray& out, int r, const MapPoint* points) const;
     const VisibilityMap& m_map;
     int m_next = -1;
     QByteArray m_piece;

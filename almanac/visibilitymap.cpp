@@ -81,12 +81,23 @@ struct Seen {
     double x, y, z, dist;
 };
 
+// A body's place (AU) turned into the frame of a meridian, before the
+// parallax: the same for every place of a column.
+struct Turned {
+    double x, y, z;
+};
+
 // cl, sl: the cosine and the sine of the local sidereal time.
-Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, bool topocentric)
+Turned turned(const EquatorialVector& e, double cl, double sl)
 {
-    double x = e.x * cl + e.y * sl;
-    const double y = e.y * cl - e.x * sl;
-    double z = e.z;
+    return Turned{e.x * cl + e.y * sl, e.y * cl - e.x * sl, e.z};
+}
+
+Seen seenFrom(const Place& o, const Turned& t, bool topocentric)
+{
+    double x = t.x;
+    const double y = t.y;
+    double z = t.z;
     if (topocentric) {
         x -= o.rhoCos;
         z -= o.rhoSin;
@@ -94,6 +105,51 @@ Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, b
     const double d = std::sqrt(x * x + y * y + z * z);
     return Seen{x / d, y / d, z / d, d};
 }
+
+Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, bool topocentric)
+{
+    return seenFrom(o, turned(e, cl, sl), topocentric);
+}
+
+// Near the poles the Sun's rising or setting is sampled every two hours from
+// the start of the place's own evening (morning), which depends on its
+// longitude alone: the Sun's samples, turned to the column's meridian, serve
+// every place of the column, and a thread works them out once for its rows;
+// so are the Sun's places at the start and at the end of the samples, which
+// tell whether it stays clear of the horizon.
+class ColumnSuns {
+public:
+    static constexpr int kAtStart = kSamples;
+    static constexpr int kAtEnd = kSamples + 1;
+    explicit ColumnSuns(int columns) : m_filled(std::size_t(columns), false) {}
+    // The samples of the column from `after` (the same for every call of a
+    // column), then the Sun at kAtStart and kAtEnd.
+    const Turned* samples(const SkyTables& sky, int column, double after, double lon)
+    {
+        if (m_samples.empty())
+            m_samples.resize(m_filled.size() * kEach);
+        Turned* const s = &m_samples[std::size_t(column) * kEach];
+        if (!m_filled[std::size_t(column)]) {
+            const auto at = [&](double t) {
+                double sidereal = 0;
+                const EquatorialVector e = sky.vectorAt(t, false, sidereal);
+                const double lst = sidereal + lon;
+                return turned(e, std::cos(lst), std::sin(lst));
+            };
+            for (int k = 0; k < kSamples; ++k)
+                s[k] = at(after - kSampleStep + k * kSampleStep);
+            s[kAtStart] = at(after);
+            s[kAtEnd] = at(after + kSampleStep * kSamples);
+            m_filled[std::size_t(column)] = true;
+        }
+        return s;
+    }
+
+private:
+    static constexpr int kEach = kSamples + 2;
+    std::vector<bool> m_filled;
+    std::vector<Turned> m_samples;   // kEach a column, once needed
+};
 
 double sinAltitude(const Place& o, const Seen& s)   // airless
 {
@@ -118,6 +174,15 @@ public:
     PlaceSky(const SkyTables& sky, double refraction, const Place& place)
         : m_sky(sky), m_cosRefraction(std::cos(refraction)),
           m_sinRefraction(std::sin(refraction)), m_place(place) {}
+
+    // The Sun's samples of the place's column from `after` (ColumnSuns), taken
+    // when a search of the Sun from that moment samples.
+    void shareSunSamples(ColumnSuns* suns, int column, double after)
+    {
+        m_suns = suns;
+        m_column = column;
+        m_sunsAfter = after;
+    }
 
     // hint: the same event at the place a column to the west, if known.
     std::optional<double> nextEvent(bool moon, bool rise, double after, std::optional<double> hint) const
@@ -171,19 +236,28 @@ private:
     // has no event; the rest is sampled.
     std::optional<double> polarEvent(bool moon, bool rise, double after, std::optional<double> hint) const
     {
-        const double c0 = cosSetHourAngle(moon, seen(moon, after, true));
+        const Turned* shared = sharedSun(moon, after);
+        const double c0 = cosSetHourAngle(moon, shared ? seenFrom(m_place, shared[ColumnSuns::kAtStart], true)
+                                                       : seen(moon, after, true));
         if (std::abs(c0) < kRegular) {
             const std::optional<double> t = hintedEvent(moon, rise, after, hint);
             if (t && *t < after + kOneEventSpan && std::abs(cosSetHourAngle(moon, seen(moon, *t, true))) < kRegular)
                 return t;
         } else if (!moon && std::abs(c0) > kClear) {
-            const double c1 = cosSetHourAngle(moon, seen(moon, after + kSampleStep * kSamples, true));
+            const double c1 = cosSetHourAngle(moon, shared ? seenFrom(m_place, shared[ColumnSuns::kAtEnd], true)
+                                                           : seen(moon, after + kSampleStep * kSamples, true));
             if (std::abs(c1) > kClear && (c0 > 0) == (c1 > 0))
                 return std::nullopt;
         } else if (moon && moonClear(after)) {
             return std::nullopt;
         }
         return sampledEvent(moon, rise, after);
+    }
+
+    // The column's Sun (ColumnSuns) where a search of the Sun starts from its start.
+    const Turned* sharedSun(bool moon, double after) const
+    {
+        return !moon && m_suns && after == m_sunsAfter ? m_suns->samples(m_sky, m_column, after, m_place.lon) : nullptr;
     }
 
     // Whether the Moon stays well above (below) the horizon from the first
@@ -209,11 +283,8 @@ private:
 
     // Positive while the upper limb is up: the sines of the altitudes, whose
     // difference has the sign and the zeros of the altitudes'.
-    double upness(bool moon, double t) const
-    {
-        const Seen s = seen(moon, t, true);
-        return sinAltitude(m_place, s) - sinHorizon(moon, s);
-    }
+    double upness(bool moon, double t) const { return upness(moon, seen(moon, t, true)); }
+    double upness(bool moon, const Seen& s) const { return sinAltitude(m_place, s) - sinHorizon(moon, s); }
 
     // Days until the hour angle reaches that of the rising (setting) for
     // the body's place at t: forward, or the nearest either way.
@@ -265,6 +336,9 @@ private:
     const SkyTables& m_sky;
     double m_cosRefraction, m_sinRefraction;
     Place m_place;
+    ColumnSuns* m_suns = nullptr;
+    int m_column = 0;
+    double m_sunsAfter = 0;
 };
 
 // The root of f between a and b (fa and fb of opposite signs), by the
@@ -300,9 +374,10 @@ std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after)
 {
     const auto f = [&](double t) { return upness(moon, t); };
     std::array<std::pair<double, double>, 2 * kSamples> s;   // time, height
+    const Turned* shared = sharedSun(moon, after);
     for (int k = 0; k < kSamples; ++k) {
         const double t = after - kSampleStep + k * kSampleStep;
-        s[k] = {t, f(t)};
+        s[k] = {t, shared ? upness(false, seenFrom(m_place, shared[k], true)) : f(t)};
     }
     int n = kSamples;
     for (int k = 1; k + 1 < kSamples; ++k) {
@@ -344,6 +419,7 @@ struct MapWork {
     const SkyTables& sky;
     double refraction;
     VisibilityMap& map;
+    const MapRowsSink& sink;   // where the rows go when the map does not hold them
 };
 
 // The last place's sunset and moonset, to start the next one's from.
@@ -409,16 +485,17 @@ std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double
     return std::nullopt;
 }
 
-MapPoint pointAt(const MapWork& w, const Place& row, int column, RowHints& hints)
+MapPoint pointAt(const MapWork& w, const Place& row, int column, RowHints& hints, ColumnSuns& suns)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
     const double lon = map.longitude(column);
     Place place = row;
     place.lon = lon * kDegree;
-    const PlaceSky sky(w.sky, w.refraction, place);
+    PlaceSky sky(w.sky, w.refraction, place);
     // The evening after local noon, the morning after local midnight, up to a day later.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
+    sky.shareSunSamples(&suns, column, start);
     MapPoint p;
     auto hint = [&](double last, double rate) {
         return std::isnan(last) ? std::nullopt : std::optional<double>(last - hints.shift * kTurn / rate);
@@ -482,21 +559,28 @@ double horizonRefraction()
 void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_bool* cancelled,
                  std::atomic_int* rowsDone)
 {
+    std::vector<MapPoint> chunk(w.sink ? std::size_t(kRowsPerChunk) * w.map.columns : 0);
+    ColumnSuns suns(w.map.columns);
     for (;;) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
             return;
         const int first = nextRow.fetch_add(kRowsPerChunk);
         if (first >= w.map.rows)
             return;
-        for (int row = first; row < std::min(first + kRowsPerChunk, w.map.rows); ++row) {
+        const int end = std::min(first + kRowsPerChunk, w.map.rows);
+        MapPoint* const points = w.sink ? chunk.data() : &w.map.points[std::size_t(first) * w.map.columns];
+        for (int row = first; row < end; ++row) {
             const Place place = placeAt(w.map.latitude(row));
             RowHints hints;
             hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
+            MapPoint* const line = points + std::size_t(row - first) * w.map.columns;
             for (int column = 0; column < w.map.columns; ++column)
-                w.map.points[std::size_t(row) * w.map.columns + column] = pointAt(w, place, column, hints);
+                line[column] = pointAt(w, place, column, hints, suns);
             if (rowsDone)
                 rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
+        if (w.sink)
+            w.sink(first, end - first, points);
     }
 }
 
@@ -549,7 +633,7 @@ bool VisibilityMapJob::nearNewMoon() const
     return std::abs(m_epoch + 0.5 - m_newMoon) <= kMaxMapAge;
 }
 
-VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone) const
+VisibilityMap VisibilityMapJob::frame() const
 {
     VisibilityMap map;
     map.request = m_request;
@@ -557,8 +641,16 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     map.newMoon = m_newMoon;
     map.columns = std::max(1, int(std::lround(m_request.region.width() / m_request.step)));
     map.rows = std::max(1, int(std::lround(m_request.region.height() / m_request.step)));
-    map.points.resize(std::size_t(map.rows) * map.columns);
-    const MapWork work{*m_sky, m_refraction, map};
+    return map;
+}
+
+VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancelled, std::atomic_int* rowsDone,
+                                    const MapRowsSink& sink) const
+{
+    VisibilityMap map = frame();
+    if (!sink)
+        map.points.resize(std::size_t(map.rows) * map.columns);
+    const MapWork work{*m_sky, m_refraction, map, sink};
     if (threads <= 0)
         threads = idealWorkerCount();
     std::atomic_int nextRow{0};

@@ -102,6 +102,12 @@ QList<QDate> mapDates(QDate date, bool morning, int count);
 
 class SkyTables;
 
+// The rows of a map handed on as they are done, for a map too fine to be held
+// whole (a 0.1° world is 104 MB of places): `count` rows from `first`, the
+// places row by row. Called on the computing threads, each row once and in no
+// set order, so it must be safe to call from several threads at once.
+using MapRowsSink = std::function<void(int first, int count, const MapPoint* points)>;
+
 // A map in two steps: what needs the ephemeris (the conjunction, the Sun
 // and Moon tables), done where the ephemeris is used, for the library is
 // not safe to call from two threads at once; then the places, which need
@@ -113,10 +119,14 @@ public:
 
     // The places on `threads` threads (0: every core). A set `cancelled`
     // stops it between rows; the map is then not complete.
-    // rowsDone, when given, counts the rows as they are done.
+    // rowsDone, when given, counts the rows as they are done. With a sink the
+    // places go to it and the map returned has none.
     VisibilityMap run(int threads = 0, const std::atomic_bool* cancelled = nullptr,
-                      std::atomic_int* rowsDone = nullptr) const;
+                      std::atomic_int* rowsDone = nullptr, const MapRowsSink& sink = {}) const;
 
+    // The map as run() returns it, without its places: the grid, the epoch,
+    // the conjunction; complete is false.
+    VisibilityMap frame() const;
     const MapRequest& request() const { return m_request; }
     double newMoon() const { return m_newMoon; }
     // Whether the date is within kMaxMapAge of the conjunction nearest it.

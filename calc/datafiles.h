@@ -134,6 +134,13 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes,
 // bytes piece by piece, and an empty piece ends the file.
 FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
                                     const FileSystemCalls& calls = FileSystemCalls::system());
+// The same with a last step once the new bytes are safely on the disk and
+// before they take the file's name: where it fails, the file stays as it was
+// and its failure is returned. For a change of several files, whose others are
+// written then, when this one is known to be whole.
+FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
+                                    const std::function<FileStatus()>& beforeRename,
+                                    const FileSystemCalls& calls = FileSystemCalls::system());
 // Appends the text exactly, in one piece, under a lock that other copies of the
 // program respect: on failure the file is cut back to its former length (or
 // removed, when this call created it). A file that nobody may write is refused.

@@ -223,6 +223,12 @@ FileStatus replaceWholeFileBytes(const QString& path, QByteArrayView bytes, cons
 FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
                                     const FileSystemCalls& calls)
 {
+    return replaceWholeFileStreamed(path, nextPiece, {}, calls);
+}
+
+FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QByteArrayView()>& nextPiece,
+                                    const std::function<FileStatus()>& beforeRename, const FileSystemCalls& calls)
+{
     WriteStart start{FileStatus{FileError::None, QFileInfo(path).fileName(), {}}, {}, writeTarget(path)};
     if (std::optional<FileStatus> refused = refusedTarget(path, start.target))
         return *refused;
@@ -264,6 +270,12 @@ FileStatus replaceWholeFileStreamed(const QString& path, const std::function<QBy
         return fail(error);
     if (const int error = fd.reset())
         return fail(error);
+    if (beforeRename) {
+        if (FileStatus last = beforeRename(); !last.ok()) {
+            ::unlink(temporary.constData());
+            return last;
+        }
+    }
     if (calls.rename(temporary.constData(), nativePath(target).constData()) != 0)
         return fail(errno);
     syncFolder(folder);

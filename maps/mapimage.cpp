@@ -105,16 +105,10 @@ void paintSite(QPainter& p, const QPointF& at)
 
 }  // namespace
 
-QImage cellImage(const VisibilityMap& map)
+CellColours::CellColours(Criterion criterion) : m_criterion(criterion)
 {
     using tavik::almanac::MapOutcome;
-    // The colours by outcome and grade, looked up once: the key is the
-    // outcome times eight plus the grade, which counts only where graded.
-    constexpr int kGrades = 8;
-    constexpr int kOutcomes = int(MapOutcome::NoMoonset) + 1;
-    std::array<QRgb, kOutcomes * kGrades> colours{};
-    std::array<bool, kOutcomes * kGrades> known{};
-    const Criterion criterion = map.request.criterion;
+    // The key is the outcome times eight plus the grade, which counts only where graded.
     for (int o = 0; o < kOutcomes; ++o) {
         const auto outcome = MapOutcome(o);
         const bool graded = outcome == MapOutcome::Graded || outcome == MapOutcome::NoMoonset;
@@ -124,24 +118,31 @@ QImage cellImage(const VisibilityMap& map)
             tavik::almanac::MapPoint p;
             p.outcome = outcome;
             p.grade = std::uint8_t(g);
-            colours[std::size_t(o * kGrades + g)] = pointColour(criterion, p).rgb();
-            known[std::size_t(o * kGrades + g)] = true;
+            m_colours[std::size_t(o * kGrades + g)] = pointColour(criterion, p).rgb();
+            m_known[std::size_t(o * kGrades + g)] = true;
         }
     }
+}
+
+void CellColours::colourRow(const tavik::almanac::MapPoint* points, int count, QRgb* line) const
+{
+    for (int c = 0; c < count; ++c) {
+        const tavik::almanac::MapPoint& p = points[c];
+        const std::size_t key = std::size_t(p.outcome) * kGrades + p.grade;
+        line[c] = std::size_t(p.outcome) < kOutcomes && p.grade < kGrades && m_known[key]
+                      ? m_colours[key]
+                      : pointColour(m_criterion, p).rgb();
+    }
+}
+
+QImage cellImage(const VisibilityMap& map)
+{
+    const CellColours colours(map.request.criterion);
     QImage image(map.columns, map.rows, QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    for (int r = 0; r < map.rows; ++r) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(r));
-        const tavik::almanac::MapPoint* points = &map.at(r, 0);
-        for (int c = 0; c < map.columns; ++c) {
-            const tavik::almanac::MapPoint& p = points[c];
-            const std::size_t key = std::size_t(p.outcome) * kGrades + p.grade;
-            line[c] = std::size_t(p.outcome) < kOutcomes && p.grade < kGrades && known[key]
-                          ? colours[key]
-                          : pointColour(criterion, p).rgb();
-        }
-    }
+    for (int r = 0; r < map.rows; ++r)
+        colours.colourRow(&map.at(r, 0), map.columns, reinterpret_cast<QRgb*>(image.scanLine(r)));
     return image;
 }
 
@@ -301,7 +302,7 @@ QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
 namespace {
 
 // The first map names the sheet; each map adds its caption and cells.
-void addToSheet(MapSheet& sheet, const VisibilityMap& m)
+void addToSheet(MapSheet& sheet, const VisibilityMap& m, const QImage& cells)
 {
     if (sheet.cells.isEmpty()) {
         sheet.criterion = m.request.criterion;
@@ -313,7 +314,7 @@ void addToSheet(MapSheet& sheet, const VisibilityMap& m)
     sheet.captions.append(m.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
                           + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
                                                : QCoreApplication::translate("MapSheet", "este")));
-    sheet.cells.append(cellImage(m));
+    sheet.cells.append(cells);
     sheet.cellRegions.append(m.request.region);
 }
 
@@ -325,17 +326,22 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
     sheet.region = region;
     sheet.site = site;
     for (const VisibilityMap& m : maps)
-        addToSheet(sheet, m);
+        addToSheet(sheet, m, cellImage(m));
     return sheet;
 }
 
 QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth)
 {
     // Not through sheetOf: a 0.1° map is a hundred megabytes, not to be copied.
+    return mapPicture(map, cellImage(map), site, mapWidth);
+}
+
+QImage mapPicture(const VisibilityMap& map, const QImage& cells, const std::optional<Site>& site, int mapWidth)
+{
     MapSheet sheet;
     sheet.region = kWorld;
     sheet.site = site;
-    addToSheet(sheet, map);
+    addToSheet(sheet, map, cells);
     sheet.title = mapTitle(map);
     sheet.captions = {QString()};
     return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QPainter;
@@ -32,6 +33,22 @@ inline constexpr GeoRect kHungary{13.0, 44.5, 27.0, 50.0};
 
 // The places as one pixel each, row 0 the northernmost.
 QImage cellImage(const VisibilityMap& map);
+
+// The colour of each place, looked up once: for cells coloured row by row as
+// a streamed map's rows come (VisibilityMapJob::run with a sink).
+class CellColours {
+public:
+    explicit CellColours(tavik::almanac::Criterion criterion);
+    // The places of one row into the line of pixels.
+    void colourRow(const tavik::almanac::MapPoint* points, int count, QRgb* line) const;
+
+private:
+    static constexpr int kGrades = 8;
+    static constexpr int kOutcomes = int(tavik::almanac::MapOutcome::NoMoonset) + 1;
+    tavik::almanac::Criterion m_criterion;
+    std::array<QRgb, kOutcomes * kGrades> m_colours{};
+    std::array<bool, kOutcomes * kGrades> m_known{};
+};
 
 // The region of the map drawn into target, from cells (made by cellImage)
 // that cover cellsRegion, with the lines over it, the towns labelled where
@@ -87,6 +104,10 @@ QString beyondConjunctionNote(const VisibilityMap& map);
 // The whole picture for a file: title, the world mapWidth pixels wide (and
 // half as high), legend.
 QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth = 1440);
+// The same from the map's cells (as cellImage makes them), for a map whose
+// places were streamed rather than held.
+QImage mapPicture(const VisibilityMap& map, const QImage& cells, const std::optional<Site>& site,
+                  int mapWidth = 1440);
 
 // The picture as PNG bytes (or in another format Qt writes, named as
 // QImageWriter names it); empty when it cannot be encoded.

@@ -22,8 +22,13 @@
 #include <QTimeZone>
 #include <QTranslator>
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <map>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -146,26 +151,6 @@ std::optional<MapJob> readJob(const QCommandLineParser& p)
     return job;
 }
 
-// Writes both files or neither: when the second cannot be written, the
-// first gets back what it held (or goes, if it was new).
-// The second comes piece by piece: a fine map's table is not held whole.
-bool writeBoth(const QString& firstPath, const QByteArray& first, const QString& secondPath,
-               const std::function<QByteArrayView()>& second)
-{
-    FileStatus status;
-    const std::optional<KeptFile> old = keepFile(firstPath, kMaxPictureBytes, status);
-    if (old)
-        status = replaceWholeFileBytes(firstPath, first);
-    if (status.ok() && !secondPath.isEmpty()) {
-        status = replaceWholeFileStreamed(secondPath, second);
-        if (!status.ok())
-            old->putBack();
-    }
-    if (!status.ok())
-        errorStream() << describeFileFault(status) << "\n";
-    return status.ok();
-}
-
 QCommandLineParser& describe(QCommandLineParser& p)
 {
     p.setApplicationDescription(QCoreApplication::translate("MapCommand", "Világtérkép: hol látható a holdsarló a megadott nap estéjén (--morning: hajnalán).\n"
@@ -197,37 +182,216 @@ QCommandLineParser& describe(QCommandLineParser& p)
     return p;
 }
 
-// The map, its picture and its table, made in memory and then written.
+// The rows of the map as they are computed, never held whole (a 0.1° world
+// would take 104 MB of places): each row is coloured into the cells at once,
+// and its table lines are formatted on the computing thread that made it and
+// handed to the table's writer in order, a few rows ahead of it at most.
+class MapStream {
+public:
+    MapStream(const VisibilityMap& frame, bool table)
+        : m_cells(frame.columns, frame.rows, QImage::Format_RGB32), m_colours(frame.request.criterion),
+          m_rows(frame.rows), m_columns(frame.columns)
+    {
+        if (table)
+            m_table.emplace(frame);
+        if (!m_cells.isNull()) {
+            m_bits = m_cells.bits();
+            m_lineBytes = m_cells.bytesPerLine();
+        }
+    }
+    bool ok() const { return m_bits != nullptr; }
+    const QImage& cells() const { return m_cells; }
+    const std::atomic_bool* cancelled() const { return &m_cancelled; }
+
+    // The sink of the computation, called on its threads.
+    void take(int first, int count, const MapPoint* points)
+    {
+        bool before = false, other = false;
+        for (int r = 0; r < count; ++r) {
+            const MapPoint* row = points + std::size_t(r) * m_columns;
+            m_colours.colourRow(row, m_columns, reinterpret_cast<QRgb*>(m_bits + qsizetype(first + r) * m_lineBytes));
+            for (int c = 0; c < m_columns; ++c) {
+                before = before || row[c].outcome == MapOutcome::BeforeConjunction;
+                other = other || (row[c].outcome != MapOutcome::BeforeConjunction && row[c].outcome != MapOutcome::NoSunset);
+            }
+        }
+        if (before)
+            m_anyBefore.store(true, std::memory_order_relaxed);
+        if (other)
+            m_anyOther.store(true, std::memory_order_relaxed);
+        if (!m_table)
+            return;
+        QByteArray text;
+        m_table->appendRows(text, first, count, points);
+        std::unique_lock lock(m_mutex);
+        // The rows the writer waits for are never held back.
+        m_room.wait(lock, [&] { return m_abandoned || first < m_written + kRowsAhead; });
+        if (m_abandoned)
+            return;
+        m_ready.emplace(first, Rows{count, std::move(text)});
+        m_arrived.notify_all();
+    }
+
+    // The table's pieces in order, for the file's writer: the header, then
+    // the rows as they come; an empty piece after the last.
+    QByteArrayView nextPiece()
+    {
+        if (!m_headerGiven) {
+            m_headerGiven = true;
+            return MapTableRows::header();
+        }
+        std::unique_lock lock(m_mutex);
+        if (m_written >= m_rows)
+            return {};
+        m_arrived.wait(lock, [&] { return m_ready.contains(m_written) || m_finished; });
+        const auto rows = m_ready.find(m_written);
+        if (rows == m_ready.end())
+            return {};   // called off
+        m_piece = std::move(rows->second.text);
+        m_written += rows->second.count;
+        m_ready.erase(rows);
+        m_room.notify_all();
+        return m_piece;
+    }
+
+    // The computation has ended, whether or not every row came.
+    void finished()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_finished = true;
+        m_arrived.notify_all();
+    }
+    // The table is not wanted any more: the computation stops and nothing waits.
+    void abandon()
+    {
+        m_cancelled.store(true);
+        const std::lock_guard lock(m_mutex);
+        m_abandoned = true;
+        m_room.notify_all();
+    }
+
+    // A map of the same outcomes as far as beyondConjunctionNote tells them:
+    // one place before the conjunction where every place with a sunset is,
+    // none otherwise.
+    VisibilityMap summary(const VisibilityMap& frame) const
+    {
+        VisibilityMap map = frame;
+        map.points.clear();
+        if (m_anyBefore.load() && !m_anyOther.load()) {
+            MapPoint p;
+            p.outcome = MapOutcome::BeforeConjunction;
+            map.points.push_back(p);
+        }
+        return map;
+    }
+
+private:
+    static constexpr int kRowsAhead = 32;
+    struct Rows {
+        int count = 0;
+        QByteArray text;
+    };
+    QImage m_cells;
+    uchar* m_bits = nullptr;
+    qsizetype m_lineBytes = 0;
+    const tavik::maps::CellColours m_colours;
+    const int m_rows, m_columns;
+    std::optional<MapTableRows> m_table;
+    std::atomic_bool m_cancelled{false}, m_anyBefore{false}, m_anyOther{false};
+    std::mutex m_mutex;
+    std::condition_variable m_room, m_arrived;
+    std::map<int, Rows> m_ready;   // by their first row
+    int m_written = 0;             // rows handed to the writer
+    bool m_finished = false, m_abandoned = false, m_headerGiven = false;
+    QByteArray m_piece;
+};
+
+// The map streamed into its picture and its table, and both written or
+// neither: the table goes to its temporary file as its rows come, the
+// picture is drawn and written once the table is whole on the disk, and the
+// table takes its name only then (when that last step fails, the picture
+// gets back what it held, or goes, if it was new).
 int drawAndWrite(const Ephemeris& eph, const MapJob& job)
 {
     QElapsedTimer timer;
     timer.start();
-    VisibilityMap map;
+    std::optional<VisibilityMapJob> work;
     try {
-        const VisibilityMapJob work(eph, job.request);
-        if (!work.nearNewMoon()) {
+        work.emplace(eph, job.request);
+        if (!work->nearNewMoon()) {
             errorStream() << QCoreApplication::translate(
                                  "MapCommand", "A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. "
                                                "A térkép az együttállás előtti és utáni %3 napra készül.\n")
                                  .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd")),
-                                      formatLocalMinute(work.newMoon(), QTimeZone::utc()))
+                                      formatLocalMinute(work->newMoon(), QTimeZone::utc()))
                                  .arg(int(kMaxMapAge));
             return kBadInput;
         }
-        map = work.run();
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";
         return kEphemerisFault;
     }
-    const qint64 computed = timer.elapsed();
-    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site), job.pictureFormat.constData());
-    MapTableRows table(map);
-    if (png.isEmpty()) {
+    VisibilityMap map = work->frame();
+    MapStream stream(map, !job.tablePath.isEmpty());
+    const auto noPicture = [] {
         errorStream() << QCoreApplication::translate("MapCommand", "A kép nem készíthető el (kevés a memória?)") << "\n";
         return kBadInput;
+    };
+    if (!stream.ok())
+        return noPicture();
+    qint64 computed = 0;
+    const auto compute = [&] {
+        map = work->run(0, stream.cancelled(), nullptr,
+                        [&stream](int first, int count, const MapPoint* points) { stream.take(first, count, points); });
+        computed = timer.elapsed();
+        stream.finished();
+    };
+    QByteArray png;
+    const auto drawPicture = [&] {
+        png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, stream.cells(), job.site), job.pictureFormat.constData());
+        return !png.isEmpty();
+    };
+    FileStatus status;
+    if (job.tablePath.isEmpty()) {
+        compute();
+        if (!drawPicture())
+            return noPicture();
+        // As with a table: an old picture that stands but cannot be read is left alone.
+        if (keepFile(job.picturePath, kMaxPictureBytes, status))
+            status = replaceWholeFileBytes(job.picturePath, png);
+    } else {
+        std::thread computing(compute);
+        bool pictureFailed = false, pictureWritten = false;
+        std::optional<KeptFile> old;
+        status = replaceWholeFileStreamed(
+            job.tablePath, [&stream] { return stream.nextPiece(); },
+            [&] {
+                computing.join();
+                FileStatus kept;
+                if (!drawPicture()) {
+                    pictureFailed = true;
+                    kept.error = FileError::NotWritable;   // anything but None: the table is not to be renamed
+                    return kept;
+                }
+                old = keepFile(job.picturePath, kMaxPictureBytes, kept);
+                if (!old)
+                    return kept;
+                const FileStatus written = replaceWholeFileBytes(job.picturePath, png);
+                pictureWritten = written.ok();
+                return written;
+            });
+        stream.abandon();
+        if (computing.joinable())
+            computing.join();
+        if (pictureFailed)
+            return noPicture();
+        if (!status.ok() && pictureWritten)
+            old->putBack();   // the picture was written, the table could not take its name
     }
-    if (!writeBoth(job.picturePath, png, job.tablePath, [&table] { return table.next(); }))
+    if (!status.ok()) {
+        errorStream() << describeFileFault(status) << "\n";
         return kBadInput;
+    }
     QTextStream out(stdout);
     out << tavik::maps::mapTitle(map) << "\n"
         << QCoreApplication::translate("MapCommand", "%1 x %2 pont, számítás %3 ms, összesen %4 ms")
@@ -238,7 +402,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         << "\n" << job.picturePath << "\n";
     if (!job.tablePath.isEmpty())
         out << job.tablePath << "\n";
-    if (const QString note = tavik::maps::beyondConjunctionNote(map); !note.isEmpty())
+    if (const QString note = tavik::maps::beyondConjunctionNote(stream.summary(map)); !note.isEmpty())
         errorStream() << note << "\n";
     return 0;
 }

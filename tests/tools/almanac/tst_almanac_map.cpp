@@ -171,6 +171,12 @@ private Q_SLOTS:
                                                      "A térkép az együttállás előtti és utáni 5 napra készül.")
                                    << true;
         QTest::newRow("table folder missing, new picture") << table << QStringLiteral("m.tsv") << false;
+        // The table is whole on the disk before the picture is written: a
+        // picture that cannot be written leaves no table, nor its temporary file.
+        QTest::newRow("picture folder missing, table given")
+            << step5 + QStringList{QStringLiteral("--out"), at(QStringLiteral("nincs/new.png")), QStringLiteral("--table"),
+                                   at(QStringLiteral("new.tsv"))}
+            << QStringLiteral("new.png") << false;
     }
 
     // An old picture keeps its bytes, a new one goes again; the table is not made.

@@ -17,6 +17,7 @@
 #include <QTimeZone>
 
 #include <bit>
+#include <mutex>
 #include <cmath>
 #include <limits>
 
@@ -272,6 +273,53 @@ private Q_SLOTS:
         QVERIFY(std::abs(map.julianDay(float(map.bestSeconds(p))) - r.crescent->best) < 2 * 60 * kSecond);
         QVERIFY2(std::abs(r.best->q - p.value) < 0.01, qPrintable(QString::number(r.best->q)));
         QCOMPARE(int(yallopClass(r.best->q)), int(p.grade));
+    }
+
+    // A map handed on row by row, as the command streams a fine map into its
+    // picture and table, is the held map to the bit: each row comes once,
+    // and its table lines are the held map's.
+    void streamedRows_data()
+    {
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<Criterion>("criterion");
+        QTest::newRow("evening, Yallop") << false << Criterion::Yallop;
+        QTest::newRow("morning, Odeh") << true << Criterion::Odeh;
+    }
+
+    void streamedRows()
+    {
+        QFETCH(bool, morning);
+        QFETCH(Criterion, criterion);
+        const VisibilityMapJob job(eph, MapRequest{QDate(2025, 5, 27), morning, criterion, 2.0, {}});
+        const VisibilityMap held = job.run(2);
+        const VisibilityMap frame = job.frame();
+        const MapTableRows table(frame);
+        std::vector<MapPoint> points(held.points.size());
+        std::vector<QByteArray> lines(std::size_t(held.rows));
+        std::vector<int> seen(std::size_t(held.rows), 0);
+        std::mutex mutex;
+        const VisibilityMap streamed = job.run(2, nullptr, nullptr, [&](int first, int count, const MapPoint* p) {
+            QByteArray text;
+            table.appendRows(text, first, count, p);
+            const std::lock_guard lock(mutex);
+            std::copy_n(p, std::size_t(count) * held.columns, points.begin() + std::ptrdiff_t(first) * held.columns);
+            lines[std::size_t(first)] = text;
+            for (int r = first; r < first + count; ++r)
+                ++seen[std::size_t(r)];
+        });
+        QVERIFY(streamed.complete);
+        QVERIFY(streamed.points.empty());
+        QCOMPARE(seen, std::vector<int>(std::size_t(held.rows), 1));
+        const auto bits = [](const MapPoint& p) {
+            return QList<quint32>{std::bit_cast<quint32>(p.sunEvent), std::bit_cast<quint32>(p.moonEvent),
+                                  std::bit_cast<quint32>(p.value), quint32(p.outcome), p.grade};
+        };
+        for (std::size_t i = 0; i < points.size(); ++i)
+            QCOMPARE(bits(points[i]), bits(held.points[i]));
+        QByteArray whole = MapTableRows::header().toByteArray();
+        for (const QByteArray& text : lines)
+            whole += text;
+        QCOMPARE(whole, mapTable(held));
     }
 
     // The Moon, the Sun and the sidereal time from one set of weights are
