@@ -294,6 +294,35 @@ private Q_SLOTS:
         QVERIFY(graded > shown.rows * shown.columns / 2);
     }
 
+    // Zoomed in, the shores are GSHHG's intermediate level and a lake is
+    // water: Balaton (46.72–47.07° N, 17.25–18.18° E) with Tihany's
+    // peninsula (46.91° N, 17.89° E) land in it; Lake Neusiedl too.
+    void lakesAreWater_data()
+    {
+        QTest::addColumn<QPointF>("at");   // longitude, latitude
+        QTest::addColumn<bool>("water");
+        QTest::newRow("Balaton, off Siófok") << QPointF(17.98, 46.94) << true;
+        QTest::newRow("Balaton, off Keszthely") << QPointF(17.40, 46.76) << true;
+        QTest::newRow("Tihany") << QPointF(17.885, 46.915) << false;
+        QTest::newRow("Veszprém") << QPointF(17.91, 47.09) << false;
+        QTest::newRow("Fertő") << QPointF(16.75, 47.80) << true;
+    }
+
+    void lakesAreWater()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(bool, water);
+        MapWindow w(environment());
+        w.resize(1200, 800);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.canvas()->showBox(maps::GeoRect{16.3, 46.5, 18.5, 48.0});
+        QVERIFY(waitForMaps(w));
+        const QImage picture = w.picture();
+        const QPoint pixel = pixelOf(*w.canvas(), at.y(), at.x()).toPoint();
+        QCOMPARE(picture.pixelColor(pixel) == QColor(0xB4, 0xD7, 0xF0), water);
+    }
+
     // The status line over Debrecen names the class the sighting report
     // gives at the centre of that cell, at the map's best time.
     void statusLineAgreesWithSighting_data()
