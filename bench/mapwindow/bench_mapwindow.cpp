@@ -1,6 +1,6 @@
 // The crescent map window of 1600 x 1000 pixels over Hungary on the evening
 // of 2025-05-27: the time from a pan or a zoom to the maps drawn, the wait
-// for the view to settle (120 ms) included. A pan is a tenth of the map's
+// for the view to settle (60 ms) included. A pan is a tenth of the map's
 // width, as an arrow key moves it; a zoom in or out by two crosses a step of
 // the grid, so that its cells are computed anew: first the coarser preview
 // (preview:1), then the view's own (preview:0). Draw is the painting alone.

@@ -36,7 +36,7 @@ namespace tavik {
 namespace {
 
 constexpr int kWorkerThreads = 2;
-constexpr int kRestartMs = 120;    // a pan or zoom settles before the work starts
+constexpr int kRestartMs = 60;     // a drag or the wheel settles before the work starts
 constexpr int kProgressMs = 100;
 // The grid steps a map may have, degrees: the finest whose cells are at
 // least two pixels wide, small enough not to look blocky and few enough for
