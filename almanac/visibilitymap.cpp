@@ -628,6 +628,14 @@ VisibilityMapJob::VisibilityMapJob(const Ephemeris& eph, const MapRequest& reque
 {
 }
 
+VisibilityMapJob VisibilityMapJob::part(const MapRegion& region, double step) const
+{
+    VisibilityMapJob job(*this);
+    job.m_request.region = region;
+    job.m_request.step = step;
+    return job;
+}
+
 bool VisibilityMapJob::nearNewMoon() const
 {
     return std::abs(m_epoch + 0.5 - m_newMoon) <= kMaxMapAge;

@@ -129,6 +129,9 @@ public:
     VisibilityMap frame() const;
     const MapRequest& request() const { return m_request; }
     double newMoon() const { return m_newMoon; }
+    // The same evening (morning) over another region at another step, with
+    // what was read from the ephemeris shared: a map computed in parts.
+    VisibilityMapJob part(const MapRegion& region, double step) const;
     // Whether the date is within kMaxMapAge of the conjunction nearest it.
     bool nearNewMoon() const;
 

@@ -24,6 +24,12 @@ namespace {
 constexpr int kMargin = 12;           // pixels round the picture's parts
 constexpr int kGap = 8;               // pixels between a sheet's maps
 constexpr int kLeastSideBySide = 300; // pixels of width a map needs beside another
+// Closer than this (pixels a degree) the shores and borders are GSHHG's
+// intermediate level: Hungary in the map window, not the world nor Europe.
+constexpr double kDetailPixelsPerDegree = 40.0;
+constexpr QColor kWater(0xB4, 0xD7, 0xF0);
+// Degrees the detailed lines are taken beyond the view, for the pens' width.
+constexpr double kDetailMargin = 0.05;
 // Degrees between the lines of the graticule, the finest whose labels keep apart.
 constexpr double kGraticules[] = {0.5, 1, 2, 5, 10, 15, 30, 60};
 
@@ -169,10 +175,25 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9, Qt::DashLine));
-    p.drawPath(t.map(border));
-    p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
-    p.drawPath(t.map(coast));
+    if (target.width() / region.width() >= kDetailPixelsPerDegree && !detailedShores().isEmpty()) {
+        // Only the pieces in view: the whole world's would be mapped to
+        // millions of pixels for nothing.
+        const QRectF box = QRectF(QPointF(region.west, region.south), QPointF(region.east, region.north))
+                               .adjusted(-kDetailMargin, -kDetailMargin, kDetailMargin, kDetailMargin);
+        QPainterPath lakes = t.map(detailedLakes().within(box));
+        lakes.setFillRule(Qt::OddEvenFill);   // the islands in them stay land
+        p.fillPath(lakes, kWater);
+        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9, Qt::DashLine));
+        p.drawPath(t.map(detailedBorders().within(box)));
+        p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
+        p.drawPath(t.map(detailedShores().within(box)));
+        p.drawPath(lakes);
+    } else {
+        p.setPen(QPen(QColor(0x30, 0x30, 0x30), 0.9, Qt::DashLine));
+        p.drawPath(t.map(border));
+        p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
+        p.drawPath(t.map(coast));
+    }
     paintGraticule(p, target, region, t);
     paintPlaceLabels(p, target, t, region.width());
     if (site && site->longitude >= region.west && site->longitude <= region.east && site->latitude >= region.south

@@ -19,6 +19,8 @@ packages=(
   clang libclang-rt-14-dev
   # the Debian package and its checks
   file lintian desktop-file-utils appstream
+  # the shores and borders of the maps, remade by scripts/coastlines.sh (maps/data)
+  gmt gmt-gshhg-low gmt-gshhg-high
   # start-up benchmark and screenshots under Xvfb (scripts/screenshot.sh)
   xvfb xauth x11-utils imagemagick python3 python3-icalendar libxtst6 faketime
 )

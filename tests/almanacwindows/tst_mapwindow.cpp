@@ -227,6 +227,102 @@ private Q_SLOTS:
         QCOMPARE(w.canvas()->maps().first().request.step, 0.1);
     }
 
+    // A pan computes only the strip that came into view and keeps the rest:
+    // the maps then shown are, cell for cell, a fresh computation of the
+    // whole view. The engine starts a row's searches from the western
+    // neighbour's, so its times may differ in the last hundredths of a
+    // second with where the row began; the outcome and grade may not.
+    void panKeepsTheCells_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<QPointF>("by");   // of the map's width and height
+        // 27 May 2025, a day after the new moon of 03:02 UT; 26 May, a morning before it.
+        for (const bool morning : {false, true}) {
+            const QDate date = morning ? QDate(2025, 5, 26) : QDate(2025, 5, 27);
+            const char* when = morning ? "morning" : "evening";
+            QTest::addRow("%s, east", when) << date << morning << QPointF(0.2, 0);
+            QTest::addRow("%s, west", when) << date << morning << QPointF(-0.2, 0);
+            QTest::addRow("%s, north", when) << date << morning << QPointF(0, -0.25);
+            QTest::addRow("%s, south", when) << date << morning << QPointF(0, 0.25);
+        }
+    }
+
+    void panKeepsTheCells()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, morning);
+        QFETCH(QPointF, by);
+        MapWindowEnvironment env = environment();
+        env.date = date;
+        env.morning = morning;
+        MapWindow w(env);
+        w.resize(900, 650);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(waitForMaps(w));
+        MapCanvas* canvas = w.canvas();
+        const QSizeF pane = canvas->layoutFor(canvas->size()).maps.first().size();
+        const qint64 before = qint64(canvas->maps().first().points.size());
+        canvas->pan(by.x() * pane.width(), by.y() * pane.height());
+        QVERIFY(waitForMaps(w));
+        const almanac::VisibilityMap& shown = canvas->maps().first();
+        QVERIFY(shown.complete);
+        // The new strip and the tiles' edge, well under the half of the view.
+        QVERIFY2(w.placesComputed() > 0 && w.placesComputed() < before / 2,
+                 qPrintable(QStringLiteral("%1 of %2").arg(w.placesComputed()).arg(before)));
+        const maps::GeoRect r = canvas->region();
+        const almanac::MapRegion& cells = shown.request.region;
+        QVERIFY(cells.west <= r.west && cells.east >= r.east && cells.south <= r.south && cells.north >= r.north);
+        const almanac::VisibilityMap fresh = almanac::computeVisibilityMap(almanac::Ephemeris::open(), shown.request, 2);
+        QCOMPARE(fresh.rows, shown.rows);
+        QCOMPARE(fresh.columns, shown.columns);
+        int graded = 0;
+        for (int row = 0; row < shown.rows; ++row) {
+            for (int column = 0; column < shown.columns; ++column) {
+                const almanac::MapPoint& a = shown.at(row, column);
+                const almanac::MapPoint& b = fresh.at(row, column);
+                const QString where = QStringLiteral("row %1, column %2").arg(row).arg(column);
+                QVERIFY2(a.outcome == b.outcome && a.grade == b.grade, qPrintable(where));
+                QVERIFY2(std::abs(a.sunEvent - b.sunEvent) < 0.5f, qPrintable(where));
+                QVERIFY2(std::isnan(a.moonEvent) == std::isnan(b.moonEvent)
+                             && !(std::abs(a.moonEvent - b.moonEvent) >= 0.5f), qPrintable(where));
+                QVERIFY2(std::abs(a.value - b.value) < 1e-4f, qPrintable(where));
+                graded += a.outcome == almanac::MapOutcome::Graded;
+            }
+        }
+        QVERIFY(graded > shown.rows * shown.columns / 2);
+    }
+
+    // Zoomed in, the shores are GSHHG's intermediate level and a lake is
+    // water: Balaton (46.72–47.07° N, 17.25–18.18° E) with Tihany's
+    // peninsula (46.91° N, 17.89° E) land in it; Lake Neusiedl too.
+    void lakesAreWater_data()
+    {
+        QTest::addColumn<QPointF>("at");   // longitude, latitude
+        QTest::addColumn<bool>("water");
+        QTest::newRow("Balaton, off Siófok") << QPointF(17.98, 46.94) << true;
+        QTest::newRow("Balaton, off Keszthely") << QPointF(17.40, 46.76) << true;
+        QTest::newRow("Tihany") << QPointF(17.885, 46.915) << false;
+        QTest::newRow("Veszprém") << QPointF(17.91, 47.09) << false;
+        QTest::newRow("Fertő") << QPointF(16.75, 47.80) << true;
+    }
+
+    void lakesAreWater()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(bool, water);
+        MapWindow w(environment());
+        w.resize(1200, 800);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.canvas()->showBox(maps::GeoRect{16.3, 46.5, 18.5, 48.0});
+        QVERIFY(waitForMaps(w));
+        const QImage picture = w.picture();
+        const QPoint pixel = pixelOf(*w.canvas(), at.y(), at.x()).toPoint();
+        QCOMPARE(picture.pixelColor(pixel) == QColor(0xB4, 0xD7, 0xF0), water);
+    }
+
     // The status line over Debrecen names the class the sighting report
     // gives at the centre of that cell, at the map's best time.
     void statusLineAgreesWithSighting_data()

@@ -23,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include <atomic>
+#include <map>
+#include <tuple>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -32,7 +34,7 @@ namespace tavik {
 namespace {
 
 constexpr int kWorkerThreads = 2;
-constexpr int kRestartMs = 120;    // a pan or zoom settles before the work starts
+constexpr int kRestartMs = 60;     // a drag or the wheel settles before the work starts
 constexpr int kProgressMs = 100;
 // The grid steps a map may have, degrees: the finest whose cells are at
 // least two pixels wide, small enough not to look blocky and few enough for
@@ -58,13 +60,42 @@ double stepFor(double degreesPerPixel, const maps::GeoRect& region, bool preview
     return almanac::kMaxMapStep;
 }
 
-// The shown region widened to whole cells, within the world.
-maps::GeoRect cellRegion(const maps::GeoRect& shown, double step)
+// The cells are computed in tiles of the world's grid at a step, kTile cells
+// a side from its north-west corner, and kept: a pan computes only the tiles
+// that come into view, and a cell is the same whatever view it came with (a
+// row's places start their searches from their western neighbours', so a
+// cell's last digits would otherwise depend on where its row began).
+constexpr int kTile = 32;
+// The tiles kept, in places (16 bytes each): some 64 MB.
+constexpr qint64 kKeptPlaces = 4'000'000;
+
+struct TileRange {
+    int west = 0, east = 0, north = 0, south = 0;   // tile indices, east and south past the last
+    int count() const { return (east - west) * (south - north); }
+};
+
+int worldColumns(double step) { return int(std::lround(360.0 / step)); }
+int worldRows(double step) { return int(std::lround(180.0 / step)); }
+
+TileRange tilesOver(const maps::GeoRect& shown, double step)
 {
-    return maps::GeoRect{std::max(-180.0, std::floor(shown.west / step) * step),
-                         std::max(-90.0, std::floor(shown.south / step) * step),
-                         std::min(180.0, std::ceil(shown.east / step) * step),
-                         std::min(90.0, std::ceil(shown.north / step) * step)};
+    const double side = kTile * step;
+    const int across = (worldColumns(step) + kTile - 1) / kTile, down = (worldRows(step) + kTile - 1) / kTile;
+    TileRange t;
+    t.west = std::clamp(int(std::floor((shown.west + 180.0) / side)), 0, across - 1);
+    t.east = std::clamp(int(std::ceil((shown.east + 180.0) / side)), t.west + 1, across);
+    t.north = std::clamp(int(std::floor((90.0 - shown.north) / side)), 0, down - 1);
+    t.south = std::clamp(int(std::ceil((90.0 - shown.south) / side)), t.north + 1, down);
+    return t;
+}
+
+// The region of a tile, or of the tiles from (x0, y0) to before (x1, y1).
+maps::GeoRect tileRegion(double step, int x0, int y0, int x1, int y1)
+{
+    const int columns = worldColumns(step), rows = worldRows(step);
+    auto lon = [&](int x) { return std::min(kTile * x, columns) == columns ? 180.0 : -180.0 + kTile * x * step; };
+    auto lat = [&](int y) { return std::min(kTile * y, rows) == rows ? -90.0 : 90.0 - kTile * y * step; };
+    return maps::GeoRect{lon(x0), lat(y1), lon(x1), lat(y0)};
 }
 
 // Numbers as the interface language writes them, as in the sighting report:
@@ -91,19 +122,124 @@ QString gradeText(almanac::Criterion criterion, int grade)
 
 }  // namespace
 
-// One view's maps: the ephemeris read on the window's thread, the places
-// computed on a worker; dropped when the view changes.
+// The tiles computed so far, for the evenings and criterion shown.
+struct MapTileCache {
+    struct Key {
+        qint64 day;   // the evening's Julian day number
+        double step;
+        int x, y;
+        bool operator<(const Key& o) const { return std::tie(day, step, x, y) < std::tie(o.day, o.step, o.x, o.y); }
+    };
+    struct Entry {
+        std::shared_ptr<const almanac::VisibilityMap> tile;
+        quint64 used = 0;
+    };
+    std::map<Key, Entry> tiles;
+    std::map<QDate, almanac::VisibilityMapJob> days;   // what each evening read from the ephemeris
+    quint64 clock = 0;
+    int generation = 0;   // counts the drops: a tile of an older one is not taken
+
+    const almanac::VisibilityMap* find(const Key& key)
+    {
+        const auto it = tiles.find(key);
+        if (it == tiles.end())
+            return nullptr;
+        it->second.used = ++clock;
+        return it->second.tile.get();
+    }
+
+    // The least recently used go first, down to kKeptPlaces.
+    void trim()
+    {
+        qint64 places = 0;
+        std::vector<std::pair<quint64, Key>> order;
+        for (const auto& [key, entry] : tiles) {
+            places += qint64(entry.tile->points.size());
+            order.emplace_back(entry.used, key);
+        }
+        std::sort(order.begin(), order.end());
+        for (const auto& [used, key] : order) {
+            if (places <= kKeptPlaces)
+                break;
+            places -= qint64(tiles[key].tile->points.size());
+            tiles.erase(key);
+        }
+    }
+};
+
+// The tiles that together make the maps of a view: the ephemeris read on the
+// window's thread, the places computed on a worker; dropped when the view
+// changes (the tiles done by then are kept).
 struct MapWindowWork {
-    std::vector<almanac::VisibilityMapJob> jobs;
+    struct Part {
+        MapTileCache::Key key;
+        almanac::VisibilityMapJob job;
+        almanac::VisibilityMap tile;   // the worker's until it ends
+    };
+    std::vector<Part> parts;
+    std::vector<almanac::VisibilityMapJob> days;   // one an evening
     std::vector<bool> nearNewMoon;
-    QList<almanac::VisibilityMap> maps;   // the worker's until it ends
     std::atomic_bool cancelled{false};
     std::atomic_int rowsDone{0};
     int rows = 0;
+    int generation = 0;
+    double step = 0;
+    TileRange range;
     bool preview = false;   // coarser cells, shown while the view's own are computed
 };
 
-MapWindow::MapWindow(MapWindowEnvironment env, QWidget* parent) : QWidget(parent), m_env(std::move(env))
+namespace {
+
+// The maps of a view, each made of its evening's tiles: all of them are in the cache.
+QList<almanac::VisibilityMap> assembleMaps(MapTileCache& cache, const MapWindowWork& work)
+{
+    QList<almanac::VisibilityMap> maps;
+    const TileRange& t = work.range;
+    for (std::size_t d = 0; d < work.days.size(); ++d) {
+        almanac::VisibilityMap map;
+        map.request = work.days[d].request();
+        map.request.step = work.step;
+        map.request.region = tileRegion(work.step, t.west, t.north, t.east, t.south);
+        map.newMoon = work.days[d].newMoon();
+        if (!work.nearNewMoon[d]) {
+            maps.append(std::move(map));
+            continue;
+        }
+        map.complete = true;
+        std::vector<const almanac::VisibilityMap*> row;
+        for (int y = t.north; y < t.south; ++y) {
+            row.clear();
+            for (int x = t.west; x < t.east; ++x) {
+                const almanac::VisibilityMap* tile = cache.find({map.request.date.toJulianDay(), work.step, x, y});
+                if (!tile)
+                    return {};
+                row.push_back(tile);
+            }
+            if (y == t.north) {
+                map.epoch = row.front()->epoch;
+                for (const almanac::VisibilityMap* tile : row)
+                    map.columns += tile->columns;
+            }
+            const int rows = row.front()->rows;
+            const std::size_t top = map.points.size();
+            map.points.resize(top + std::size_t(rows) * map.columns);
+            int left = 0;
+            for (const almanac::VisibilityMap* tile : row) {
+                for (int r = 0; r < rows; ++r)
+                    std::copy_n(&tile->at(r, 0), tile->columns, map.points.begin() + qsizetype(top) + qsizetype(r) * map.columns + left);
+                left += tile->columns;
+            }
+            map.rows += rows;
+        }
+        maps.append(std::move(map));
+    }
+    return maps;
+}
+
+}  // namespace
+
+MapWindow::MapWindow(MapWindowEnvironment env, QWidget* parent)
+    : QWidget(parent), m_env(std::move(env)), m_tiles(std::make_unique<MapTileCache>())
 {
     setObjectName(QStringLiteral("mapWindow"));
     setWindowTitle(tr("Holdsarló-térkép"));
@@ -224,6 +360,7 @@ void MapWindow::setEvening(QDate date, bool morning)
     const QSignalBlocker quietDate(m_dateEdit), quietMorning(m_morningBox);
     m_dateEdit->setDate(date);
     m_morningBox->setChecked(morning);
+    dropCells();
     m_canvas->setSheet(emptySheet(), {});
     scheduleWork();
 }
@@ -244,6 +381,7 @@ void MapWindow::setEveningCount(int count)
     if (count == m_eveningCount)
         return;
     m_eveningCount = count;
+    dropCells();
     m_canvas->setSheet(emptySheet(), {});
     scheduleWork();
 }
@@ -255,8 +393,16 @@ void MapWindow::setCriterion(almanac::Criterion criterion)
     if (criterion == m_criterion)
         return;
     m_criterion = criterion;
+    dropCells();
     m_canvas->setSheet(emptySheet(), {});
     scheduleWork();
+}
+
+void MapWindow::dropCells()
+{
+    m_tiles->tiles.clear();
+    m_tiles->days.clear();
+    ++m_tiles->generation;
 }
 
 // A change of view drops the work for the old one at once.
@@ -301,40 +447,74 @@ void MapWindow::startWork(bool preview)
         }
     }
     const maps::GeoRect shown = m_canvas->region();
-    m_step = stepFor(m_canvas->degreesPerPixel(), shown, preview);
+    const double fine = stepFor(m_canvas->degreesPerPixel(), shown, false);
     auto work = std::make_shared<MapWindowWork>();
-    work->preview = preview && m_step != stepFor(m_canvas->degreesPerPixel(), shown, false);
+    work->generation = m_tiles->generation;
     QStringList far;
     try {
         for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount)) {
-            const almanac::MapRequest request{date, m_env.morning, m_criterion, m_step,
-                                              cellRegion(shown, m_step)};
-            work->jobs.emplace_back(*m_eph, request);
-            work->nearNewMoon.push_back(work->jobs.back().nearNewMoon());
-            if (work->nearNewMoon.back())
-                work->rows += int(std::lround(request.region.height() / m_step));
-            else
-                far << request.date.toString(tr("yyyy.MM.dd.", "date format"));
+            auto day = m_tiles->days.find(date);
+            if (day == m_tiles->days.end()) {
+                const almanac::MapRequest request{date, m_env.morning, m_criterion, fine, maps::kWorld};
+                day = m_tiles->days.emplace(date, almanac::VisibilityMapJob(*m_eph, request)).first;
+            }
+            work->days.push_back(day->second);
+            work->nearNewMoon.push_back(day->second.nearNewMoon());
+            if (!work->nearNewMoon.back())
+                far << date.toString(tr("yyyy.MM.dd.", "date format"));
         }
     } catch (const almanac::EphemerisError& e) {
         m_statusBar->showMessage(e.message());
         return;
     }
+    // The tiles of the view not yet computed, at a step: a view of many
+    // places is first computed coarser.
+    auto missing = [&](double step) {
+        std::vector<MapWindowWork::Part> parts;
+        const TileRange t = tilesOver(shown, step);
+        for (std::size_t d = 0; d < work->days.size(); ++d) {
+            if (!work->nearNewMoon[d])
+                continue;
+            const qint64 date = work->days[d].request().date.toJulianDay();
+            for (int y = t.north; y < t.south; ++y)
+                for (int x = t.west; x < t.east; ++x)
+                    if (!m_tiles->find({date, step, x, y}))
+                        parts.push_back({{date, step, x, y}, work->days[d].part(tileRegion(step, x, y, x + 1, y + 1), step), {}});
+        }
+        return parts;
+    };
+    const auto places = [](const std::vector<MapWindowWork::Part>& parts) {
+        qint64 n = 0;
+        for (const MapWindowWork::Part& p : parts)
+            n += std::llround(p.job.request().region.width() / p.job.request().step)
+                 * std::llround(p.job.request().region.height() / p.job.request().step);
+        return n;
+    };
+    m_step = fine;
+    work->parts = missing(fine);
+    const double coarse = stepFor(m_canvas->degreesPerPixel(), shown, true);
+    if (preview && coarse != fine && double(places(work->parts)) > kPreviewPlaces) {
+        m_step = coarse;
+        work->parts = missing(coarse);
+        work->preview = true;
+    }
+    work->step = m_step;
+    work->range = tilesOver(shown, m_step);
+    m_placesComputed = places(work->parts);
+    for (const MapWindowWork::Part& p : work->parts)
+        work->rows += int(std::lround(p.job.request().region.height() / m_step));
     m_note.clear();
     if (!far.isEmpty()) {
         m_note = (tr("%1: messze az újholdtól, nincs holdsarló (legközelebbi együttállás: %2 UT)")
                                      .arg(far.join(QStringLiteral(", ")),
-                                          almanac::formatLocalMinute(work->jobs.front().newMoon(), QTimeZone::utc())));
+                                          almanac::formatLocalMinute(work->days.front().newMoon(), QTimeZone::utc())));
     }
     m_work = work;
     runAndDeliver(this, [work] {
-        for (std::size_t i = 0; i < work->jobs.size() && !work->cancelled; ++i) {
-            almanac::VisibilityMap map;
-            if (work->nearNewMoon[i])
-                map = work->jobs[i].run(kWorkerThreads, &work->cancelled, &work->rowsDone);
-            else
-                map.request = work->jobs[i].request();
-            work->maps.append(std::move(map));
+        for (MapWindowWork::Part& part : work->parts) {
+            if (work->cancelled)
+                break;
+            part.tile = part.job.run(kWorkerThreads, &work->cancelled, &work->rowsDone);
         }
     }, [this, work] { workDone(work); });
     m_progress.start();
@@ -354,21 +534,31 @@ void MapWindow::showProgress()
 
 void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
 {
-    if (work != m_work || work->cancelled)
+    // The tiles done are kept, even those of a view left meanwhile.
+    if (work->generation == m_tiles->generation) {
+        for (MapWindowWork::Part& part : work->parts)
+            if (part.tile.complete)
+                m_tiles->tiles[part.key] = {std::make_shared<const almanac::VisibilityMap>(std::move(part.tile)), ++m_tiles->clock};
+    }
+    if (work != m_work || work->cancelled) {
+        m_tiles->trim();
         return;
+    }
+    const QList<almanac::VisibilityMap> maps = assembleMaps(*m_tiles, *work);
+    m_tiles->trim();
     m_work.reset();
     m_progress.stop();
     m_statusBar->clearMessage();
     QStringList notes;
     if (!m_note.isEmpty())
         notes << m_note;
-    for (const almanac::VisibilityMap& map : work->maps)
+    for (const almanac::VisibilityMap& map : maps)
         if (const QString note = maps::beyondConjunctionNote(map); !note.isEmpty())
             notes << note;
     if (!notes.isEmpty())
         m_statusBar->showMessage(notes.join(QStringLiteral(" – ")));
-    maps::MapSheet sheet = maps::sheetOf(work->maps, m_canvas->region(), m_env.site);
-    m_canvas->setSheet(sheet, work->maps);
+    maps::MapSheet sheet = maps::sheetOf(maps, m_canvas->region(), m_env.site);
+    m_canvas->setSheet(sheet, maps);
     if (work->preview) {
         Q_EMIT previewShown();
         startWork(false);

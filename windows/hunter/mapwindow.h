@@ -38,6 +38,7 @@ class MapCanvas;
 // "holdsarlo-2026-12-10.png", "crescent-2026-12-10.png".
 QString crescentPictureName(const QDate& date);
 struct MapWindowWork;
+struct MapTileCache;
 
 struct MapWindowEnvironment {
     MessageSink messages;
@@ -69,6 +70,9 @@ public:
     bool computing() const { return m_work != nullptr; }
     // The step of the maps being shown (or computed), degrees.
     double step() const { return m_step; }
+    // The places the last maps shown needed computed: after a pan, only those
+    // of the strip that came into view; the rest were kept.
+    qint64 placesComputed() const { return m_placesComputed; }
     // The status line's text for a point of the canvas.
     QString pointText(const QPointF& at) const;
     // What the canvas shows; at another width, the maps as high as their region.
@@ -93,6 +97,8 @@ private:
     void showPoint(const QPointF& at);
     maps::MapSheet emptySheet() const;
     bool openEphemeris();
+    // Forgets the cells computed: the evenings or the criterion changed.
+    void dropCells();
 
     MapWindowEnvironment m_env;
     std::optional<almanac::Ephemeris> m_eph;
@@ -101,6 +107,8 @@ private:
     double m_step = 0;
     QString m_note;   // evenings too far from the new moon
     std::shared_ptr<MapWindowWork> m_work;
+    std::unique_ptr<MapTileCache> m_tiles;
+    qint64 m_placesComputed = 0;
     QTimer m_restart;
     QTimer m_progress;
 

@@ -6,6 +6,10 @@
 #include "maplegend.h"
 
 #include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <utility>
 #include <QTest>
 
 using namespace tavik;
@@ -35,6 +39,49 @@ private Q_SLOTS:
             for (const QPointF& p : line)
                 QVERIFY(p.x() >= -180 && p.x() <= 180 && p.y() >= -90 && p.y() <= 90);
         }
+    }
+
+    // The close views' lines: no step of a line longer than ten degrees (no
+    // line across the antimeridian or joined to a wrong piece; the 49th
+    // parallel's border and some Arctic shores are straight for a few), no sliver
+    // of two points left of a thinned lake or island, every lake a ring
+    // (but one in Chukotka, cut by the antimeridian).
+    void detailedGeoLines_data()
+    {
+        QTest::addColumn<int>("layer");
+        QTest::addColumn<int>("least");   // subpaths
+        QTest::newRow("shores") << 0 << 20000;
+        QTest::newRow("lakes") << 1 << 5000;
+        QTest::newRow("borders") << 2 << 1000;
+    }
+
+    void detailedGeoLines()
+    {
+        QFETCH(int, layer);
+        QFETCH(int, least);
+        const maps::GeoLines& lines = layer == 0 ? maps::detailedShores() : layer == 1 ? maps::detailedLakes() : maps::detailedBorders();
+        const QPainterPath path = lines.within(QRectF(QPointF(-180, -90), QPointF(180, 90)));
+        QList<QPolygonF> subpaths;
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            if (e.isMoveTo())
+                subpaths.append(QPolygonF());
+            subpaths.last().append(QPointF(e.x, e.y));
+        }
+        QVERIFY2(subpaths.size() >= least, qPrintable(QString::number(subpaths.size())));
+        for (const QPolygonF& line : std::as_const(subpaths)) {
+            const QString where = QStringLiteral("%1, %2").arg(line.first().x()).arg(line.first().y());
+            QVERIFY2(line.size() >= (layer == 1 ? 4 : 2), qPrintable(where));
+            if (layer == 1)
+                QVERIFY2(line.first() == line.last() || std::abs(line.first().x()) == 180,   // cut at the world's edge
+                         qPrintable(where));
+            for (qsizetype k = 1; k < line.size(); ++k)
+                QVERIFY2(std::abs(line[k].x() - line[k - 1].x()) <= 10 && std::abs(line[k].y() - line[k - 1].y()) <= 10,
+                         qPrintable(where));
+        }
+        // Balaton's ring and nothing else near Siófok's shore.
+        const QPainterPath near = maps::detailedLakes().within(QRectF(QPointF(18.0, 46.9), QPointF(18.05, 46.95)));
+        QVERIFY(near.contains(QPointF(17.7, 46.85)));
     }
 
     void damagedGeoLines_data()
