@@ -1,4 +1,5 @@
-// The computing libraries' one parallel loop. Work that keeps state per
+// The computing libraries' one way to start threads: a parallel loop, and a
+// producer beside its caller. Work that keeps state per
 // thread (the ephemeris library keeps its files and settings per thread)
 // runs on threads of its own, never on the caller's, whose state it would
 // otherwise close; the call returns when every thread has ended.
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace tavik {
@@ -30,6 +32,15 @@ void onWorkerThreads(int count, const Worker& worker)
         threads.emplace_back([&worker, t] { worker(t); });
     for (std::thread& t : threads)
         t.join();
+}
+
+// Runs work on a thread of its own while the caller goes on, for a producer
+// whose output the caller takes as it comes (a map's table written while its
+// rows are computed). The thread is joined by join() or by the destructor.
+template <typename Work>
+std::jthread besideCaller(Work&& work)
+{
+    return std::jthread(std::forward<Work>(work));
 }
 
 }  // namespace tavik

@@ -9,6 +9,7 @@
 
 #include <datafiles.h>
 #include <datetimeparser.h>
+#include <parallel.h>
 #include <regional.h>
 
 #include <QCoreApplication>
@@ -28,7 +29,6 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 #include <sys/stat.h>
 
@@ -360,7 +360,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         if (keepFile(job.picturePath, kMaxPictureBytes, status))
             status = replaceWholeFileBytes(job.picturePath, png);
     } else {
-        std::thread computing(compute);
+        auto computing = besideCaller(compute);   // the rows are computed while the table is written
         bool pictureFailed = false, pictureWritten = false;
         std::optional<KeptFile> old;
         status = replaceWholeFileStreamed(

@@ -7,6 +7,7 @@
 #include "mapcanvas.h"
 #include "maplegend.h"
 #include "nextchance.h"
+#include "wordslanguage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,8 +94,9 @@ TileRange tilesOver(const maps::GeoRect& shown, double step)
 maps::GeoRect tileRegion(double step, int x0, int y0, int x1, int y1)
 {
     const int columns = worldColumns(step), rows = worldRows(step);
-    auto lon = [&](int x) { return std::min(kTile * x, columns) == columns ? 180.0 : -180.0 + kTile * x * step; };
-    auto lat = [&](int y) { return std::min(kTile * y, rows) == rows ? -90.0 : 90.0 - kTile * y * step; };
+    // The last tile of a row or column ends at the world's edge.
+    auto lon = [&](int x) { return kTile * x >= columns ? 180.0 : -180.0 + kTile * x * step; };
+    auto lat = [&](int y) { return kTile * y >= rows ? -90.0 : 90.0 - kTile * y * step; };
     return maps::GeoRect{lon(x0), lat(y1), lon(x1), lat(y0)};
 }
 
@@ -102,7 +104,7 @@ maps::GeoRect tileRegion(double step, int x0, int y0, int x1, int y1)
 // a decimal comma in Hungarian, a point in English.
 QLocale numberLocale()
 {
-    return almanac::decimalText(0.5, 1) == QLatin1String("0,5") ? QLocale(QLocale::Hungarian) : QLocale::c();
+    return words::Language::installed().numberLocale();
 }
 
 QString degrees(double value, bool latitude)
