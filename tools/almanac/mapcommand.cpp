@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "filefaults.h"
 #include "mapimage.h"
+#include "mapwords.h"
 #include "maptable.h"
 #include "newmoons.h"
 #include "visibilitymap.h"
@@ -198,7 +199,7 @@ QCommandLineParser& describe(QCommandLineParser& p)
 }
 
 // The map, its picture and its table, made in memory and then written.
-int drawAndWrite(const Ephemeris& eph, const MapJob& job)
+int drawAndWrite(const Ephemeris& eph, const MapJob& job, const tavik::words::Language& language)
 {
     QElapsedTimer timer;
     timer.start();
@@ -209,7 +210,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
             errorStream() << QCoreApplication::translate(
                                  "MapCommand", "A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. "
                                                "A térkép az együttállás előtti és utáni %3 napra készül.\n")
-                                 .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd")),
+                                 .arg(tavik::words::Language::date(job.request.date),
                                       formatLocalMinute(work.newMoon(), QTimeZone::utc()))
                                  .arg(int(kMaxMapAge));
             return kBadInput;
@@ -220,7 +221,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         return kEphemerisFault;
     }
     const qint64 computed = timer.elapsed();
-    const QByteArray png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, job.site), job.pictureFormat.constData());
+    const QByteArray png = tavik::maps::pngBytes(tavik::words::mapPicture(language, map, job.site), job.pictureFormat.constData());
     MapTableRows table(map);
     if (png.isEmpty()) {
         errorStream() << QCoreApplication::translate("MapCommand", "A kép nem készíthető el (kevés a memória?)") << "\n";
@@ -229,7 +230,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
     if (!writeBoth(job.picturePath, png, job.tablePath, [&table] { return table.next(); }))
         return kBadInput;
     QTextStream out(stdout);
-    out << tavik::maps::mapTitle(map) << "\n"
+    out << tavik::words::mapTitle(language, map) << "\n"
         << QCoreApplication::translate("MapCommand", "%1 x %2 pont, számítás %3 ms, összesen %4 ms")
                .arg(map.columns)
                .arg(map.rows)
@@ -238,7 +239,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         << "\n" << job.picturePath << "\n";
     if (!job.tablePath.isEmpty())
         out << job.tablePath << "\n";
-    if (const QString note = tavik::maps::beyondConjunctionNote(map); !note.isEmpty())
+    if (const QString note = tavik::words::beyondConjunctionNote(language, map); !note.isEmpty())
         errorStream() << note << "\n";
     return 0;
 }
@@ -284,7 +285,7 @@ int runMapCommand(int argc, char* argv[])
     const std::optional<Ephemeris> eph = ephemerisOption(p);
     if (!eph)
         return kEphemerisFault;
-    return drawAndWrite(*eph, *job);
+    return drawAndWrite(*eph, *job, tavik::words::Language::installed());
 }
 
 }  // namespace tavik::almanac

@@ -8,6 +8,7 @@
 #include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
+#include "mapwords.h"
 #include "nextchance.h"
 
 #include <QCheckBox>
@@ -69,18 +70,11 @@ maps::GeoRect cellRegion(const maps::GeoRect& shown, double step)
                          std::min(90.0, std::ceil(shown.north / step) * step)};
 }
 
-// Numbers as the interface language writes them, as in the sighting report:
-// a decimal comma in Hungarian, a point in English.
-QLocale numberLocale()
-{
-    return almanac::decimalText(0.5, 1) == QLatin1String("0,5") ? QLocale(QLocale::Hungarian) : QLocale::c();
-}
-
-QString degrees(double value, bool latitude)
+QString degrees(const words::Language& language, double value, bool latitude)
 {
     const QString side = latitude ? (value >= 0 ? MapWindow::tr("É") : MapWindow::tr("D"))
                                   : (value >= 0 ? MapWindow::tr("K") : MapWindow::tr("Ny"));
-    return numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
+    return language.numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
 }
 
 QString gradeText(almanac::Criterion criterion, int grade)
@@ -147,7 +141,7 @@ void MapWindow::createControls()
     labelled(tr("&Nézet:"), m_viewBox, "viewBox");
     connect(m_viewBox, &QComboBox::activated, this, [this](int i) { setView(View(i)); });
     m_dateEdit = new QDateEdit(m_env.date, this);
-    m_dateEdit->setDisplayFormat(tr("yyyy.MM.dd.", "date format"));
+    m_dateEdit->setDisplayFormat(m_env.language.captionDatePattern());
     m_dateEdit->setCalendarPopup(true);
     labelled(tr("&Dátum:"), m_dateEdit, "dateEdit");
     connect(m_dateEdit, &QDateEdit::dateChanged, this, [this](QDate d) { setEvening(d, m_env.morning); });
@@ -208,12 +202,11 @@ maps::MapSheet MapWindow::emptySheet() const
 {
     maps::MapSheet sheet;
     sheet.site = m_env.site;
-    sheet.criterion = m_criterion;
-    sheet.morning = m_env.morning;
-    sheet.title = tr("Holdsarló láthatósága – %1").arg(maps::criterionName(m_criterion));
+    sheet.title = tr("Holdsarló láthatósága – %1").arg(words::criterionName(m_criterion));
     for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount))
-        sheet.captions.append(date.toString(tr("yyyy.MM.dd.", "date format")) + u' '
-                              + (m_env.morning ? tr("hajnalban") : tr("este")));
+        sheet.captions.append(words::eveningCaption(m_env.language, date, m_env.morning));
+    sheet.legend = words::legendEntries(m_criterion, m_env.morning);
+    sheet.labels = words::mapLabels();
     return sheet;
 }
 
@@ -316,7 +309,7 @@ void MapWindow::startWork(bool preview)
             if (work->nearNewMoon.back())
                 work->rows += int(std::lround(request.region.height() / m_step));
             else
-                far << request.date.toString(tr("yyyy.MM.dd.", "date format"));
+                far << m_env.language.captionDate(request.date);
         }
     } catch (const almanac::EphemerisError& e) {
         m_statusBar->showMessage(e.message());
@@ -350,7 +343,7 @@ void MapWindow::showProgress()
         return;
     }
     const int percent = m_work->rows > 0 ? 100 * m_work->rowsDone / m_work->rows : 100;
-    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(numberLocale().toString(m_step))
+    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(m_env.language.numberLocale().toString(m_step))
                              + (m_note.isEmpty() ? QString() : QStringLiteral(" – ") + m_note));
 }
 
@@ -365,11 +358,11 @@ void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
     if (!m_note.isEmpty())
         notes << m_note;
     for (const almanac::VisibilityMap& map : work->maps)
-        if (const QString note = maps::beyondConjunctionNote(map); !note.isEmpty())
+        if (const QString note = words::beyondConjunctionNote(m_env.language, map); !note.isEmpty())
             notes << note;
     if (!notes.isEmpty())
         m_statusBar->showMessage(notes.join(QStringLiteral(" – ")));
-    maps::MapSheet sheet = maps::sheetOf(work->maps, m_canvas->region(), m_env.site);
+    maps::MapSheet sheet = words::mapSheet(m_env.language, work->maps, m_canvas->region(), m_env.site);
     m_canvas->setSheet(sheet, work->maps);
     if (work->preview) {
         Q_EMIT previewShown();
@@ -384,7 +377,7 @@ QString MapWindow::pointText(const QPointF& at) const
     if (!hit)
         return {};
     const auto& [index, geo] = *hit;
-    QString text = degrees(geo.y(), true) + QStringLiteral(", ") + degrees(geo.x(), false);
+    QString text = degrees(m_env.language, geo.y(), true) + QStringLiteral(", ") + degrees(m_env.language, geo.x(), false);
     const QList<almanac::VisibilityMap>& maps = m_canvas->maps();
     if (index >= maps.size() || maps[index].points.empty())
         return text;
@@ -397,13 +390,13 @@ QString MapWindow::pointText(const QPointF& at) const
     const almanac::MapPoint& p = map.at(row, column);
     using almanac::MapOutcome;
     const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
-    const QLocale numbers = numberLocale();
+    const QLocale numbers = m_env.language.numberLocale();
     if (graded) {
         text += QStringLiteral(" – ") + (map.request.criterion == almanac::Criterion::Yallop ? QStringLiteral("q") : QStringLiteral("V"))
                 + QStringLiteral(" = ") + numbers.toString(p.value, 'f', 3) + QStringLiteral(" – ")
                 + gradeText(map.request.criterion, p.grade);
     } else {
-        const QList<maps::LegendEntry> legend = maps::legendEntries(map.request.criterion, map.request.morning);
+        const QList<maps::LegendEntry> legend = words::legendEntries(map.request.criterion, map.request.morning);
         for (const maps::LegendEntry& e : legend) {
             if (e.colour == maps::pointColour(map.request.criterion, p))
                 text += QStringLiteral(" – ") + e.text;

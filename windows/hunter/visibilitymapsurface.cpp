@@ -2,6 +2,7 @@
 
 #include "juliantime.h"
 #include "maplegend.h"
+#include "mapwords.h"
 #include "ui.h"
 
 #include <QCoreApplication>
@@ -19,15 +20,13 @@ constexpr int kLeastMapWidth = 320;   // below this a map says too little
 
 QString eveningText(const almanac::VisibilityMap& map)
 {
-    return map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
-           + (map.request.morning ? QCoreApplication::translate("tavik::VisibilityMapSurface", "hajnalban")
-                                  : QCoreApplication::translate("tavik::VisibilityMapSurface", "este"));
+    return words::eveningCaption(words::Language::installed(), map.request.date, map.request.morning);
 }
 
 QString headerText(const almanac::VisibilityMap& map)
 {
     return QCoreApplication::translate("tavik::VisibilityMapSurface", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
-        .arg(maps::criterionName(map.request.criterion),
+        .arg(words::criterionName(map.request.criterion),
              formatLocalMinute(instantOfJulianDay(map.newMoon), QTimeZone::utc()));
 }
 
@@ -82,7 +81,7 @@ QList<QRectF> VisibilityMapSurface::mapRects(const QRect& area) const
         return rects;
     const almanac::VisibilityMap& first = m_maps.first();
     const qreal line = QFontMetricsF(ui::font(QStringLiteral("Arial"), 10, true)).height() + 4;
-    const qreal legend = maps::layoutLegend(nullptr, legendArea(area), first.request.criterion, first.request.morning);
+    const qreal legend = maps::layoutLegend(nullptr, legendArea(area), words::legendEntries(first.request.criterion, first.request.morning));
     const int n = fitting(area.width());
     const qreal width = (area.width() - (n + 1) * kMargin) / qreal(n);
     const qreal height = area.height() - 2 * line - legend - 3 * kMargin;
@@ -111,16 +110,17 @@ void VisibilityMapSurface::paintMaps(QPainter& p, const QRect& area) const
     p.drawText(QRectF(area.left() + kMargin, area.top() + kMargin, area.width() - 2 * kMargin, line),
                Qt::AlignLeft | Qt::AlignVCenter, headerText(first));
     const QList<QRectF> rects = mapRects(area);
+    const maps::MapLabels labels = words::mapLabels();
     for (int i = 0; i < rects.size(); ++i) {
         p.setFont(font);
         p.setPen(Qt::black);
         p.drawText(QRectF(rects[i].left(), rects[i].top() - line, rects[i].width(), line),
                    Qt::AlignLeft | Qt::AlignVCenter, eveningText(m_maps[i]));
-        maps::paintMap(p, rects[i], m_cells[i], m_region, m_site);
+        maps::paintMap(p, rects[i], m_cells[i], m_region, m_site, labels);
     }
     QRectF legend = legendArea(area);
     legend.moveTop(rects.first().bottom() + kMargin);
-    maps::layoutLegend(&p, legend, first.request.criterion, first.request.morning);
+    maps::layoutLegend(&p, legend, words::legendEntries(first.request.criterion, first.request.morning));
     if (!m_waiting.isEmpty()) {
         p.setPen(QColor(0x60, 0x60, 0x60));
         p.drawText(QRectF(area).adjusted(kMargin, kMargin, -kMargin, -kMargin), Qt::AlignRight | Qt::AlignTop, m_waiting);

@@ -4,6 +4,7 @@
 #include "coastlines.h"
 #include "mapimage.h"
 #include "maplegend.h"
+#include "mapwords.h"
 
 #include <QPainter>
 #include <QTest>
@@ -86,7 +87,7 @@ private Q_SLOTS:
         QFETCH(QStringList, texts);
         QStringList shown;
         QSet<QRgb> colours;
-        for (const maps::LegendEntry& e : maps::legendEntries(criterion, morning)) {
+        for (const maps::LegendEntry& e : words::legendEntries(criterion, morning)) {
             shown << e.text;
             colours.insert(e.colour.rgb());
         }
@@ -111,7 +112,7 @@ private Q_SLOTS:
         const QImage cells = maps::cellImage(map);
         QImage picture(400, 200, QImage::Format_RGB32);
         QPainter p(&picture);
-        maps::paintMap(p, QRectF(0, 0, 400, 200), cells, maps::kWorld, std::nullopt);
+        maps::paintMap(p, QRectF(0, 0, 400, 200), cells, maps::kWorld, std::nullopt, words::mapLabels());
         p.end();
         // A place of open sea in each cell, off the graticule.
         const QPointF seas[8] = {{-140, 15}, {-40, 25}, {65, 15}, {160, 25},
