@@ -5,7 +5,6 @@
 #include "crescents.h"
 #include "datafiles.h"
 #include "filefaults.h"
-#include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
 #include "mapwords.h"

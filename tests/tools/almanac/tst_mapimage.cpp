@@ -6,6 +6,7 @@
 #include "maplegend.h"
 #include "mapwords.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTest>
 
@@ -121,6 +122,44 @@ private Q_SLOTS:
             const QPoint at(int((seas[i].x() + 180) / 360 * 400), int((90 - seas[i].y()) / 180 * 200));
             QCOMPARE(picture.pixel(at), maps::pointColour(Criterion::Yallop, map.points[i]).rgb());
         }
+    }
+
+    // The map names the places it is given, in the words given, and no other.
+    void placesAsGiven_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("none") << QString();
+        QTest::newRow("Hungarian") << QStringLiteral("Bécs");
+        QTest::newRow("English") << QStringLiteral("Vienna");
+    }
+
+    void placesAsGiven()
+    {
+        QFETCH(QString, name);
+        maps::MapLabels labels;
+        if (!name.isEmpty())
+            labels.capitals.append({name, 48.21, 16.37});
+        const maps::GeoRect region{14.0, 47.0, 19.0, 49.5};
+        const auto draw = [&](const maps::MapLabels& l) {
+            QImage picture(500, 250, QImage::Format_RGB32);
+            QPainter p(&picture);
+            maps::paintMap(p, QRectF(0, 0, 500, 250), QImage(), region, std::nullopt, l);
+            return picture;
+        };
+        const QImage named = draw(labels), bare = draw(maps::MapLabels());
+        // The dot, and the name (with its halo) right of it, as wide as the name.
+        const int x = int((16.37 - region.west) / region.width() * 500), y = int((region.north - 48.21) / region.height() * 250);
+        QCOMPARE(named.pixel(x, y) == qRgb(0, 0, 0), !name.isEmpty());
+        int right = x;
+        for (int cx = x; cx < 500; ++cx)
+            for (int cy = y - 10; cy <= y + 10; ++cy)
+                if (named.pixel(cx, cy) != bare.pixel(cx, cy))
+                    right = cx;
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(11);
+        const qreal width = name.isEmpty() ? 0 : 4.5 + QFontMetricsF(f).horizontalAdvance(name);
+        QVERIFY2(std::abs(right - x - width) <= 3, qPrintable(QString::number(right - x)));
+        QCOMPARE(named == bare, name.isEmpty());
     }
 };
 
