@@ -5,12 +5,10 @@
 #include "placelabels.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
@@ -48,13 +46,11 @@ QTransform projection(const QRectF& target, const GeoRect& r)
     return QTransform(sx, 0, 0, -sy, target.left() - r.west * sx, target.top() + r.north * sy);
 }
 
-QString degreeText(double deg, bool latitude)
+QString degreeText(double deg, bool latitude, const MapLabels& labels)
 {
     if (deg == 0)
         return QStringLiteral("0°");
-    const QString side = latitude ? (deg > 0 ? QCoreApplication::translate("tavik::maps", "É", "north") : QCoreApplication::translate("tavik::maps", "D", "south"))
-                                  : (deg > 0 ? QCoreApplication::translate("tavik::maps", "K", "east")
-                                             : QCoreApplication::translate("tavik::maps", "Ny", "west"));
+    const QString& side = latitude ? (deg > 0 ? labels.north : labels.south) : (deg > 0 ? labels.east : labels.west);
     return QString::number(std::abs(deg)) + u'°' + side;
 }
 
@@ -76,7 +72,7 @@ double graticuleStep(const QRectF& target, const GeoRect& r)
     return kGraticules[std::size(kGraticules) - 1];
 }
 
-void paintGraticule(QPainter& p, const QRectF& target, const GeoRect& r, const QTransform& t)
+void paintGraticule(QPainter& p, const QRectF& target, const GeoRect& r, const QTransform& t, const MapLabels& labels)
 {
     p.setFont(graticuleFont());
     const double step = graticuleStep(target, r);
@@ -85,14 +81,14 @@ void paintGraticule(QPainter& p, const QRectF& target, const GeoRect& r, const Q
         p.setPen(QPen(QColor(0, 0, 0, 70), 1, Qt::DashLine));
         p.drawLine(QPointF(x, target.top()), QPointF(x, target.bottom()));
         p.setPen(QColor(0x20, 0x20, 0x20));
-        p.drawText(QPointF(x + 3, target.bottom() - 4), degreeText(lon, false));
+        p.drawText(QPointF(x + 3, target.bottom() - 4), degreeText(lon, false, labels));
     }
     for (double lat = std::floor(r.south / step + 1) * step; lat < r.north; lat += step) {
         const double y = t.map(QPointF(0, lat)).y();
         p.setPen(QPen(QColor(0, 0, 0, 70), 1, Qt::DashLine));
         p.drawLine(QPointF(target.left(), y), QPointF(target.right(), y));
         p.setPen(QColor(0x20, 0x20, 0x20));
-        p.drawText(QPointF(target.left() + 3, y - 3), degreeText(lat, true));
+        p.drawText(QPointF(target.left() + 3, y - 3), degreeText(lat, true, labels));
     }
 }
 
@@ -153,13 +149,13 @@ QImage cellImage(const VisibilityMap& map)
 }
 
 void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& region,
-              const std::optional<Site>& site)
+              const std::optional<Site>& site, const MapLabels& labels)
 {
-    paintMap(p, target, cells, kWorld, region, site);
+    paintMap(p, target, cells, kWorld, region, site, labels);
 }
 
 void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
-              const GeoRect& region, const std::optional<Site>& site)
+              const GeoRect& region, const std::optional<Site>& site, const MapLabels& labels)
 {
     static const QPainterPath coast = pathOf(coastlines());
     static const QPainterPath border = pathOf(borders());
@@ -194,8 +190,8 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
         p.setPen(QPen(QColor(0x10, 0x10, 0x10), 0.9));
         p.drawPath(t.map(coast));
     }
-    paintGraticule(p, target, region, t);
-    paintPlaceLabels(p, target, t, region.width());
+    paintGraticule(p, target, region, t, labels);
+    paintPlaceLabels(p, target, t, region.width(), labels);
     if (site && site->longitude >= region.west && site->longitude <= region.east && site->latitude >= region.south
         && site->latitude <= region.north)
         paintSite(p, t.map(QPointF(site->longitude, site->latitude)));
@@ -203,31 +199,6 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     p.setPen(QColor(0x40, 0x40, 0x40));
     p.setBrush(Qt::NoBrush);
     p.drawRect(target);
-}
-
-QString mapTitle(const VisibilityMap& map)
-{
-    return QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT")
-        .arg(map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")),
-             map.request.morning ? QCoreApplication::translate("tavik::maps", "hajnalban")
-                                 : QCoreApplication::translate("tavik::maps", "este"),
-             criterionName(map.request.criterion),
-             tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc()));
-}
-
-QString beyondConjunctionNote(const VisibilityMap& map)
-{
-    if (!tavik::almanac::beyondConjunctionEverywhere(map))
-        return {};
-    const QString date = map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format"));
-    const QString conjunction = tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc());
-    return map.request.morning
-               ? QCoreApplication::translate("tavik::maps", "%1 hajnalán sehol sincs óhold: a térkép minden pontján az együttállás (%2 UT) után kel a Nap. "
-                                                            "Az óholdat a korábbi hajnalok térképe mutatja.")
-                     .arg(date, conjunction)
-               : QCoreApplication::translate("tavik::maps", "%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. "
-                                                            "Az újholdat a későbbi esték térképe mutatja.")
-                     .arg(date, conjunction);
 }
 
 namespace {
@@ -258,7 +229,7 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
     l.title = QRectF(kMargin, kMargin, width, QFontMetricsF(titleFont()).height());
     const bool captioned = std::any_of(sheet.captions.begin(), sheet.captions.end(), [](const QString& c) { return !c.isEmpty(); });
     const qreal caption = captioned ? QFontMetricsF(captionFont()).height() + 2 : 0;
-    const qreal legend = layoutLegend(nullptr, QRectF(kMargin, 0, width, 0), sheet.criterion, sheet.morning);
+    const qreal legend = layoutLegend(nullptr, QRectF(kMargin, 0, width, 0), sheet.legend);
     const qreal top = l.title.bottom() + kMargin;
     const qreal aspect = sheet.region.width() / sheet.region.height();
     qreal mapWidth = 0, mapHeight = 0;
@@ -304,9 +275,9 @@ void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
         }
         const QImage cells = i < sheet.cells.size() ? sheet.cells[i] : QImage();
         const GeoRect cellsRegion = i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld;
-        paintMap(p, l.maps[i], cells, cellsRegion, sheet.region, sheet.site);
+        paintMap(p, l.maps[i], cells, cellsRegion, sheet.region, sheet.site, sheet.labels);
     }
-    layoutLegend(&p, l.legend, sheet.criterion, sheet.morning);
+    layoutLegend(&p, l.legend, sheet.legend);
 }
 
 QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
@@ -320,51 +291,20 @@ QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
     return image;
 }
 
-namespace {
-
-// The first map names the sheet; each map adds its caption and cells.
-void addToSheet(MapSheet& sheet, const VisibilityMap& m, const QImage& cells)
-{
-    if (sheet.cells.isEmpty()) {
-        sheet.criterion = m.request.criterion;
-        sheet.morning = m.request.morning;
-        sheet.title = QCoreApplication::translate("MapSheet", "Holdsarló láthatósága – %1 – együttállás: %2 UT")
-                          .arg(criterionName(m.request.criterion),
-                               tavik::almanac::formatLocalMinute(m.newMoon, QTimeZone::utc()));
-    }
-    sheet.captions.append(m.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
-                          + (m.request.morning ? QCoreApplication::translate("MapSheet", "hajnalban")
-                                               : QCoreApplication::translate("MapSheet", "este")));
-    sheet.cells.append(cells);
-    sheet.cellRegions.append(m.request.region);
-}
-
-}  // namespace
-
 MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site)
 {
     MapSheet sheet;
     sheet.region = region;
     sheet.site = site;
-    for (const VisibilityMap& m : maps)
-        addToSheet(sheet, m, cellImage(m));
+    for (const VisibilityMap& m : maps) {
+        sheet.cells.append(cellImage(m));
+        sheet.cellRegions.append(m.request.region);
+    }
     return sheet;
 }
 
-QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth)
+QImage mapPicture(const MapSheet& sheet, int mapWidth)
 {
-    // Not through sheetOf: a 0.1° map is a hundred megabytes, not to be copied.
-    return mapPicture(map, cellImage(map), site, mapWidth);
-}
-
-QImage mapPicture(const VisibilityMap& map, const QImage& cells, const std::optional<Site>& site, int mapWidth)
-{
-    MapSheet sheet;
-    sheet.region = kWorld;
-    sheet.site = site;
-    addToSheet(sheet, map, cells);
-    sheet.title = mapTitle(map);
-    sheet.captions = {QString()};
     return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
 }
 

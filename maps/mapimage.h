@@ -1,10 +1,14 @@
 // The picture of a visibility map: equirectangular, the places in the
 // legend's colours, shore lines and borders, a graticule whose labels keep
 // apart, town names where there is room, the observer's site; as a sheet,
-// with the Hungarian title above and the legend below.
+// with the title above and the legend below. Every word on it is handed in
+// (MapLabels, the sheet's title, captions and legend), rendered by the words
+// layer in the interface's language.
 #pragma once
 
 #include "ephemeris.h"
+#include "maplegend.h"
+#include "placelabels.h"
 #include "visibilitymap.h"
 
 #include <QByteArray>
@@ -54,21 +58,21 @@ private:
 // that cover cellsRegion, with the lines over it, the towns labelled where
 // there is room, and the site marked where it falls inside.
 void paintMap(QPainter& painter, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
-              const GeoRect& region, const std::optional<Site>& site);
+              const GeoRect& region, const std::optional<Site>& site, const MapLabels& labels);
 void paintMap(QPainter& painter, const QRectF& target, const QImage& cells, const GeoRect& region,
-              const std::optional<Site>& site);
+              const std::optional<Site>& site, const MapLabels& labels);
 
 // A picture of one or more evenings of a region: a title, each map under its
 // caption, one legend. The window and the command line draw the same sheet.
 struct MapSheet {
     QString title;
     QStringList captions;          // one a map, empty for none
+    QList<LegendEntry> legend;
+    MapLabels labels;              // the words on the maps' face
     QList<QImage> cells;           // one a map, made by cellImage
     QList<GeoRect> cellRegions;    // what each map's cells cover
     GeoRect region = kWorld;       // what is shown
     std::optional<Site> site;
-    tavik::almanac::Criterion criterion = tavik::almanac::Criterion::Yallop;
-    bool morning = false;
     double shape = 0;   // width over height the maps would best have when filling; 0: any
 };
 
@@ -91,23 +95,12 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill);
 void paintSheet(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout);
 QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout);
 
-// The sheet of the maps, captioned with their evenings, shown over region.
+// The cells of the maps shown over region, without words.
 MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site);
 
-// "Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás:
-// 2025.05.27 03:02 UT".
-QString mapTitle(const VisibilityMap& map);
-// Why a map shows no crescent at all where its date is on the wrong side of
-// the conjunction everywhere; empty for any other map.
-QString beyondConjunctionNote(const VisibilityMap& map);
-
-// The whole picture for a file: title, the world mapWidth pixels wide (and
-// half as high), legend.
-QImage mapPicture(const VisibilityMap& map, const std::optional<Site>& site, int mapWidth = 1440);
-// The same from the map's cells (as cellImage makes them), for a map whose
-// places were streamed rather than held.
-QImage mapPicture(const VisibilityMap& map, const QImage& cells, const std::optional<Site>& site,
-                  int mapWidth = 1440);
+// The whole picture of a sheet for a file: title, the maps mapWidth pixels
+// wide (the world half as high), legend.
+QImage mapPicture(const MapSheet& sheet, int mapWidth = 1440);
 
 // The picture as PNG bytes (or in another format Qt writes, named as
 // QImageWriter names it); empty when it cannot be encoded.

@@ -1,8 +1,5 @@
 #include "maplegend.h"
 
-#include "crescents.h"
-
-#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,8 +10,6 @@ namespace tavik::maps {
 
 using tavik::almanac::MapOutcome;
 using tavik::almanac::MapPoint;
-using tavik::almanac::OdehZone;
-using tavik::almanac::YallopClass;
 
 namespace {
 
@@ -55,29 +50,26 @@ QColor pointColour(Criterion criterion, const MapPoint& p)
     return kNoSunset;
 }
 
-QString criterionName(Criterion criterion)
+QList<LegendKey> legendKeys(Criterion criterion)
 {
-    return criterion == Criterion::Yallop ? QCoreApplication::translate("tavik::maps", "Yallop-féle q") : QCoreApplication::translate("tavik::maps", "Odeh-féle V");
+    QList<LegendKey> keys;
+    for (int g = 0; g < tavik::almanac::gradeCount(criterion); ++g)
+        keys.append({MapOutcome::Graded, g});
+    keys.append({MapOutcome::MoonsetFirst, 0});
+    keys.append({MapOutcome::BeforeConjunction, 0});
+    keys.append({MapOutcome::NoSunset, 0});
+    return keys;
 }
 
-QList<LegendEntry> legendEntries(Criterion criterion, bool morning)
+QColor legendColour(Criterion criterion, const LegendKey& key)
 {
-    QList<LegendEntry> entries;
-    for (int g = 0; g < tavik::almanac::gradeCount(criterion); ++g) {
-        const QString words = criterion == Criterion::Yallop ? tavik::almanac::yallopWords(YallopClass(g))
-                                                             : tavik::almanac::odehWords(OdehZone(g));
-        entries.append({classColour(criterion, g), QString(tavik::almanac::gradeLetter(criterion, g)) + QStringLiteral(": ") + words});
-    }
-    entries.append({kMoonsetFirst, morning ? QCoreApplication::translate("tavik::maps", "a Hold a Nap után kel")
-                                           : QCoreApplication::translate("tavik::maps", "a Hold a Nap előtt nyugszik")});
-    entries.append({kBeforeConjunction, morning ? QCoreApplication::translate("tavik::maps", "napkelte az együttállás után")
-                                                : QCoreApplication::translate("tavik::maps", "napnyugta az együttállás előtt")});
-    entries.append({kNoSunset, morning ? QCoreApplication::translate("tavik::maps", "nincs napkelte")
-                                     : QCoreApplication::translate("tavik::maps", "nincs napnyugta")});
-    return entries;
+    MapPoint p;
+    p.outcome = key.outcome;
+    p.grade = std::uint8_t(key.grade);
+    return pointColour(criterion, p);
 }
 
-qreal layoutLegend(QPainter* painter, const QRectF& area, Criterion criterion, bool morning)
+qreal layoutLegend(QPainter* painter, const QRectF& area, const QList<LegendEntry>& entries)
 {
     const QFont font = legendFont();
     const QFontMetricsF metrics(font);
@@ -88,7 +80,7 @@ qreal layoutLegend(QPainter* painter, const QRectF& area, Criterion criterion, b
         painter->setFont(font);
     }
     qreal x = area.left(), y = area.top();
-    for (const LegendEntry& e : legendEntries(criterion, morning)) {
+    for (const LegendEntry& e : entries) {
         const qreal width = box + 6 + metrics.horizontalAdvance(e.text) + 18;
         if (x > area.left() && x + width > area.right()) {
             x = area.left();

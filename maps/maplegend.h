@@ -1,7 +1,7 @@
 // The colours of a visibility map and their legend, one scheme for both
 // criteria and for every place a map is shown: the classes from green (easily
 // seen) to grey (not seen), and a shade of its own for each reason a place
-// has no class.
+// has no class. The legend's words come from the words layer.
 #pragma once
 
 #include "visibilitymap.h"
@@ -24,15 +24,17 @@ struct LegendEntry {
 
 QColor pointColour(Criterion criterion, const tavik::almanac::MapPoint& p);
 
-// The classes of the criterion, then the four reasons, worded for the
-// evening or the morning.
-QList<LegendEntry> legendEntries(Criterion criterion, bool morning);
-
-// "Yallop-féle q" or "Odeh-féle V".
-QString criterionName(Criterion criterion);
+// What the legend's entries stand for, in its order: the criterion's classes
+// (grade 0 up), then the three reasons a place has no class.
+struct LegendKey {
+    tavik::almanac::MapOutcome outcome;
+    int grade;   // counts only for MapOutcome::Graded
+};
+QList<LegendKey> legendKeys(Criterion criterion);
+QColor legendColour(Criterion criterion, const LegendKey& key);
 
 // The legend in rows of boxes and words filling the width; returns the
 // height it takes (drawn only when painter is given).
-qreal layoutLegend(QPainter* painter, const QRectF& area, Criterion criterion, bool morning);
+qreal layoutLegend(QPainter* painter, const QRectF& area, const QList<LegendEntry>& entries);
 
 }  // namespace tavik::maps

@@ -2709,14 +2709,6 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>Crescent visibility – %1</translation>
     </message>
     <message>
-        <source>hajnalban</source>
-        <translation>at dawn</translation>
-    </message>
-    <message>
-        <source>este</source>
-        <translation>in the evening</translation>
-    </message>
-    <message>
         <source>%1: messze az újholdtól, nincs holdsarló (legközelebbi együttállás: %2 UT)</source>
         <translation>%1: far from new moon, no crescent (nearest conjunction: %2 UT)</translation>
     </message>
@@ -2759,11 +2751,6 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     <message>
         <source>PNG kép (*.png)</source>
         <translation>PNG picture (*.png)</translation>
-    </message>
-    <message>
-        <source>yyyy.MM.dd.</source>
-        <comment>date format</comment>
-        <translation>yyyy.MM.dd</translation>
     </message>
 </context>
 <context>
@@ -3243,14 +3230,6 @@ The data that came with the package (read only):
 </context>
 <context>
     <name>tavik::VisibilityMapSurface</name>
-    <message>
-        <source>hajnalban</source>
-        <translation>at dawn</translation>
-    </message>
-    <message>
-        <source>este</source>
-        <translation>in the evening</translation>
-    </message>
     <message>
         <source>Holdsarló-láthatósági térkép</source>
         <translation>Crescent visibility map</translation>
@@ -3839,11 +3818,6 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
     <message>
         <source>nincs napnyugta</source>
         <translation>no sunset</translation>
-    </message>
-    <message>
-        <source>yyyy.MM.dd.</source>
-        <comment>date format</comment>
-        <translation>yyyy.MM.dd</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "filefaults.h"
 #include "mapimage.h"
+#include "mapwords.h"
 #include "maptable.h"
 #include "newmoons.h"
 #include "visibilitymap.h"
@@ -270,20 +271,9 @@ public:
         m_room.notify_all();
     }
 
-    // A map of the same outcomes as far as beyondConjunctionNote tells them:
-    // one place before the conjunction where every place with a sunset is,
-    // none otherwise.
-    VisibilityMap summary(const VisibilityMap& frame) const
-    {
-        VisibilityMap map = frame;
-        map.points.clear();
-        if (m_anyBefore.load() && !m_anyOther.load()) {
-            MapPoint p;
-            p.outcome = MapOutcome::BeforeConjunction;
-            map.points.push_back(p);
-        }
-        return map;
-    }
+    // Whether every place whose Sun sets (rises) does so before (after) the
+    // conjunction: what almanac::beyondConjunctionEverywhere tells of a held map.
+    bool beyondConjunctionEverywhere() const { return m_anyBefore.load() && !m_anyOther.load(); }
 
 private:
     static constexpr int kRowsAhead = 32;
@@ -311,7 +301,7 @@ private:
 // picture is drawn and written once the table is whole on the disk, and the
 // table takes its name only then (when that last step fails, the picture
 // gets back what it held, or goes, if it was new).
-int drawAndWrite(const Ephemeris& eph, const MapJob& job)
+int drawAndWrite(const Ephemeris& eph, const MapJob& job, const tavik::words::Language& language)
 {
     QElapsedTimer timer;
     timer.start();
@@ -322,7 +312,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
             errorStream() << QCoreApplication::translate(
                                  "MapCommand", "A --date napján (%1.) nincs holdsarló: a legközelebbi együttállás %2 UT. "
                                                "A térkép az együttállás előtti és utáni %3 napra készül.\n")
-                                 .arg(job.request.date.toString(QStringLiteral("yyyy.MM.dd")),
+                                 .arg(language.date(job.request.date),
                                       formatLocalMinute(work->newMoon(), QTimeZone::utc()))
                                  .arg(int(kMaxMapAge));
             return kBadInput;
@@ -348,7 +338,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
     };
     QByteArray png;
     const auto drawPicture = [&] {
-        png = tavik::maps::pngBytes(tavik::maps::mapPicture(map, stream.cells(), job.site), job.pictureFormat.constData());
+        png = tavik::maps::pngBytes(tavik::words::mapPicture(language, map, stream.cells(), job.site), job.pictureFormat.constData());
         return !png.isEmpty();
     };
     FileStatus status;
@@ -393,7 +383,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         return kBadInput;
     }
     QTextStream out(stdout);
-    out << tavik::maps::mapTitle(map) << "\n"
+    out << tavik::words::mapTitle(language, map) << "\n"
         << QCoreApplication::translate("MapCommand", "%1 x %2 pont, számítás %3 ms, összesen %4 ms")
                .arg(map.columns)
                .arg(map.rows)
@@ -402,8 +392,8 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job)
         << "\n" << job.picturePath << "\n";
     if (!job.tablePath.isEmpty())
         out << job.tablePath << "\n";
-    if (const QString note = tavik::maps::beyondConjunctionNote(stream.summary(map)); !note.isEmpty())
-        errorStream() << note << "\n";
+    if (map.complete && stream.beyondConjunctionEverywhere())
+        errorStream() << tavik::words::beyondConjunctionNote(language, map) << "\n";
     return 0;
 }
 
@@ -448,7 +438,7 @@ int runMapCommand(int argc, char* argv[])
     const std::optional<Ephemeris> eph = ephemerisOption(p);
     if (!eph)
         return kEphemerisFault;
-    return drawAndWrite(*eph, *job);
+    return drawAndWrite(*eph, *job, tavik::words::Language::installed());
 }
 
 }  // namespace tavik::almanac

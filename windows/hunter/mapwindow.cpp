@@ -3,9 +3,9 @@
 #include "accessible.h"
 #include "backgroundwork.h"
 #include "crescents.h"
-#include "lists.h"
 #include "mapcanvas.h"
 #include "maplegend.h"
+#include "mapwords.h"
 #include "nextchance.h"
 #include "wordslanguage.h"
 
@@ -100,18 +100,11 @@ maps::GeoRect tileRegion(double step, int x0, int y0, int x1, int y1)
     return maps::GeoRect{lon(x0), lat(y1), lon(x1), lat(y0)};
 }
 
-// Numbers as the interface language writes them, as in the sighting report:
-// a decimal comma in Hungarian, a point in English.
-QLocale numberLocale()
-{
-    return words::Language::installed().numberLocale();
-}
-
-QString degrees(double value, bool latitude)
+QString degrees(const words::Language& language, double value, bool latitude)
 {
     const QString side = latitude ? (value >= 0 ? MapWindow::tr("É") : MapWindow::tr("D"))
                                   : (value >= 0 ? MapWindow::tr("K") : MapWindow::tr("Ny"));
-    return numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
+    return language.numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
 }
 
 QString gradeText(almanac::Criterion criterion, int grade)
@@ -283,7 +276,7 @@ void MapWindow::createControls()
     labelled(tr("&Nézet:"), m_viewBox, "viewBox");
     connect(m_viewBox, &QComboBox::activated, this, [this](int i) { setView(View(i)); });
     m_dateEdit = new QDateEdit(m_env.date, this);
-    m_dateEdit->setDisplayFormat(tr("yyyy.MM.dd.", "date format"));
+    m_dateEdit->setDisplayFormat(m_env.language.captionDatePattern());
     m_dateEdit->setCalendarPopup(true);
     labelled(tr("&Dátum:"), m_dateEdit, "dateEdit");
     connect(m_dateEdit, &QDateEdit::dateChanged, this, [this](QDate d) { setEvening(d, m_env.morning); });
@@ -344,12 +337,11 @@ maps::MapSheet MapWindow::emptySheet() const
 {
     maps::MapSheet sheet;
     sheet.site = m_env.site;
-    sheet.criterion = m_criterion;
-    sheet.morning = m_env.morning;
-    sheet.title = tr("Holdsarló láthatósága – %1").arg(maps::criterionName(m_criterion));
+    sheet.title = tr("Holdsarló láthatósága – %1").arg(words::criterionName(m_criterion));
     for (const QDate date : almanac::mapDates(m_env.date, m_env.morning, m_eveningCount))
-        sheet.captions.append(date.toString(tr("yyyy.MM.dd.", "date format")) + u' '
-                              + (m_env.morning ? tr("hajnalban") : tr("este")));
+        sheet.captions.append(words::eveningCaption(m_env.language, date, m_env.morning));
+    sheet.legend = words::legendEntries(m_criterion, m_env.morning);
+    sheet.labels = words::mapLabels();
     return sheet;
 }
 
@@ -463,7 +455,7 @@ void MapWindow::startWork(bool preview)
             work->days.push_back(day->second);
             work->nearNewMoon.push_back(day->second.nearNewMoon());
             if (!work->nearNewMoon.back())
-                far << date.toString(tr("yyyy.MM.dd.", "date format"));
+                far << m_env.language.captionDate(date);
         }
     } catch (const almanac::EphemerisError& e) {
         m_statusBar->showMessage(e.message());
@@ -530,7 +522,7 @@ void MapWindow::showProgress()
         return;
     }
     const int percent = m_work->rows > 0 ? 100 * m_work->rowsDone / m_work->rows : 100;
-    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(numberLocale().toString(m_step))
+    m_statusBar->showMessage(tr("Számítás: %1%, %2° rácsköz").arg(percent).arg(m_env.language.numberLocale().toString(m_step))
                              + (m_note.isEmpty() ? QString() : QStringLiteral(" – ") + m_note));
 }
 
@@ -555,11 +547,11 @@ void MapWindow::workDone(const std::shared_ptr<MapWindowWork>& work)
     if (!m_note.isEmpty())
         notes << m_note;
     for (const almanac::VisibilityMap& map : maps)
-        if (const QString note = maps::beyondConjunctionNote(map); !note.isEmpty())
-            notes << note;
+        if (almanac::beyondConjunctionEverywhere(map))
+            notes << words::beyondConjunctionNote(m_env.language, map);
     if (!notes.isEmpty())
         m_statusBar->showMessage(notes.join(QStringLiteral(" – ")));
-    maps::MapSheet sheet = maps::sheetOf(maps, m_canvas->region(), m_env.site);
+    maps::MapSheet sheet = words::mapSheet(m_env.language, maps, m_canvas->region(), m_env.site);
     m_canvas->setSheet(sheet, maps);
     if (work->preview) {
         Q_EMIT previewShown();
@@ -574,7 +566,7 @@ QString MapWindow::pointText(const QPointF& at) const
     if (!hit)
         return {};
     const auto& [index, geo] = *hit;
-    QString text = degrees(geo.y(), true) + QStringLiteral(", ") + degrees(geo.x(), false);
+    QString text = degrees(m_env.language, geo.y(), true) + QStringLiteral(", ") + degrees(m_env.language, geo.x(), false);
     const QList<almanac::VisibilityMap>& maps = m_canvas->maps();
     if (index >= maps.size() || maps[index].points.empty())
         return text;
@@ -587,13 +579,13 @@ QString MapWindow::pointText(const QPointF& at) const
     const almanac::MapPoint& p = map.at(row, column);
     using almanac::MapOutcome;
     const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
-    const QLocale numbers = numberLocale();
+    const QLocale numbers = m_env.language.numberLocale();
     if (graded) {
         text += QStringLiteral(" – ") + (map.request.criterion == almanac::Criterion::Yallop ? QStringLiteral("q") : QStringLiteral("V"))
                 + QStringLiteral(" = ") + numbers.toString(p.value, 'f', 3) + QStringLiteral(" – ")
                 + gradeText(map.request.criterion, p.grade);
     } else {
-        const QList<maps::LegendEntry> legend = maps::legendEntries(map.request.criterion, map.request.morning);
+        const QList<maps::LegendEntry> legend = words::legendEntries(map.request.criterion, map.request.morning);
         for (const maps::LegendEntry& e : legend) {
             if (e.colour == maps::pointColour(map.request.criterion, p))
                 text += QStringLiteral(" – ") + e.text;

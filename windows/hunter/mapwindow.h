@@ -9,6 +9,7 @@
 #include "mapimage.h"
 #include "messages.h"
 #include "visibilitymap.h"
+#include "wordslanguage.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -50,6 +51,7 @@ struct MapWindowEnvironment {
                                                     // chance of class C or better after it, at the site
     std::function<QString(QWidget*)> askPicturePath;   // none: a file dialog
     QString ephemerisFolder;                        // empty: the usual places
+    words::Language language = words::Language::installed();   // of the sheet and the status line
 };
 
 class MapWindow : public QWidget {

@@ -2,6 +2,7 @@
 
 #include "lists.h"
 #include "sightingfigures.h"
+#include "wordslanguage.h"
 
 #include <QCoreApplication>
 
@@ -81,7 +82,7 @@ QList<QStringList> huntRows(const QList<HuntEvening>& hunt, const QTimeZone& zon
 {
     QList<QStringList> rows;
     for (const HuntEvening& h : hunt) {
-        QStringList row{h.date.toString(QStringLiteral("yyyy.MM.dd"))};
+        QStringList row{words::Language::date(h.date)};
         if (!h.sunEvent) {
             row << noneText() << QString() << QString() << QString() << QString();
         } else if (!h.crescent) {

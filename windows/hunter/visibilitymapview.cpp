@@ -5,6 +5,7 @@
 #include "lists.h"
 #include "mapcanvas.h"
 #include "mapwindow.h"
+#include "mapwords.h"
 #include "ui.h"
 
 #include <QComboBox>
@@ -29,13 +30,6 @@ constexpr int kWorkerThreads = 2;
 constexpr int kPictureMapWidth = 900;   // pixels of one map in a saved picture
 constexpr int kMargin = 8;              // pixels
 constexpr int kLeastMapWidth = 320;     // below this a map says too little
-
-QString eveningText(const almanac::VisibilityMap& map)
-{
-    return map.request.date.toString(QCoreApplication::translate("tavik::maps", "yyyy.MM.dd.", "date format")) + u' '
-           + (map.request.morning ? QCoreApplication::translate("tavik::VisibilityMapSurface", "hajnalban")
-                                  : QCoreApplication::translate("tavik::VisibilityMapSurface", "este"));
-}
 
 // A combo box with its label before it, the label's mnemonic leading to it.
 QComboBox* labelledBox(QWidget* parent, QHBoxLayout* row, const QString& caption, const char* name,
@@ -211,13 +205,10 @@ int VisibilityMapView::shownEvenings() const
 void VisibilityMapView::showMaps()
 {
     const QList<almanac::VisibilityMap> shown = m_maps.first(shownEvenings());
-    maps::MapSheet sheet = maps::sheetOf(shown, m_canvas->region(),
-                                         shown.isEmpty() ? std::nullopt : std::optional(m_site));
-    for (int i = 0; i < shown.size(); ++i)
-        sheet.captions[i] = eveningText(shown[i]);
+    maps::MapSheet sheet = words::mapSheet(words::Language::installed(), shown, m_canvas->region(),
+                                           shown.isEmpty() ? std::nullopt : std::optional(m_site));
     if (shown.isEmpty()) {
-        sheet.criterion = m_criterion;
-        sheet.morning = m_morning;
+        sheet.legend = words::legendEntries(m_criterion, m_morning);
         sheet.title = m_computing ? tr("Számolom a térképet…") : tr("Nincs még térkép.");
     }
     m_canvas->setSheet(sheet, shown);

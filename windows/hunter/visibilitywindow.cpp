@@ -10,6 +10,7 @@
 #include "ui.h"
 #include "visibilityfigures.h"
 #include "visibilitymapview.h"
+#include "wordslanguage.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -38,9 +39,6 @@ namespace tavik {
 using namespace almanac;
 
 namespace {
-
-const QString kTimeFormat = QStringLiteral("yyyy.MM.dd HH:mm");
-const QString kDateFormat = QStringLiteral("yyyy.MM.dd");
 
 // A date typed without a time: every time the parser reads has a colon.
 bool dateAlone(const QString& text)
@@ -93,12 +91,12 @@ VisibilityWindow::VisibilityWindow(VisibilityEnvironment env, QWidget* parent)
         readObservationTime(m_env.observationText, m_env.regional, m_env.site.zone());
     m_siteName->setText(m_env.site.name);
     if (typed) {
-        m_timeBox->setText(dateAlone(m_env.observationText) ? typed->date().toString(kDateFormat)
-                                                            : typed->toString(kTimeFormat));
+        m_timeBox->setText(dateAlone(m_env.observationText) ? words::Language::date(typed->date())
+                                                            : words::Language::dateTime(*typed));
         if (openEphemeris())
             recompute();
     } else {
-        m_timeBox->setText(m_env.clock().toTimeZone(m_env.site.zone()).toString(kTimeFormat));
+        m_timeBox->setText(words::Language::dateTime(m_env.clock().toTimeZone(m_env.site.zone())));
         if (openEphemeris())
             showNow();
     }
@@ -359,7 +357,7 @@ void VisibilityWindow::showNow()
     const QDateTime now = m_env.clock().toTimeZone(m_env.site.zone());
     if ((m_lists && m_lists->running()) || (!m_eph && !openEphemeris())) {
         if (!m_eph)
-            m_timeBox->setText(now.toString(kTimeFormat));
+            m_timeBox->setText(words::Language::dateTime(now));
         return;
     }
     UsableChance usable;
@@ -378,7 +376,7 @@ void VisibilityWindow::showNow()
         return;
     QStringList passed;
     for (const Chance& c : usable.passedOver) {
-        const QString date = localMinute(c.sighting.sunEvent, m_env.site.zone()).date().toString(kDateFormat);
+        const QString date = words::Language::date(localMinute(c.sighting.sunEvent, m_env.site.zone()).date());
         passed << (c.evening() ? tr("%1 este: %2, %3") : tr("%1 hajnal: %2, %3"))
                       .arg(date, QString(yallopLetter(c.visibility())), yallopWords(c.visibility()));
     }
@@ -426,7 +424,7 @@ bool VisibilityWindow::showChanceAfter(double jd, std::optional<YallopClass> wor
 void VisibilityWindow::showMoment(double jd, const QString& heading)
 {
     const QDateTime wall = localMinute(jd, m_env.site.zone());
-    m_timeBox->setText(wall.toString(kTimeFormat));
+    m_timeBox->setText(words::Language::dateTime(wall));
     computeAt(QDateTime(wall.date(), wall.time(), m_env.site.zone()));
     describeEvening(heading);
 }
@@ -451,7 +449,7 @@ void VisibilityWindow::describeEvening(const QString& heading)
         seen = tr("Yallop %1 (%2)").arg(yallopLetter(c)).arg(yallopWords(c));
     }
     m_chance->setText(tr("%1: %2 %3, %4 – %5")
-                          .arg(heading, day.toString(kDateFormat),
+                          .arg(heading, words::Language::date(day),
                                m_report->evening ? tr("este") : tr("hajnalban"), when, seen));
 }
 

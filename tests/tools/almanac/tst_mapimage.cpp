@@ -4,7 +4,9 @@
 #include "coastlines.h"
 #include "mapimage.h"
 #include "maplegend.h"
+#include "mapwords.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -133,7 +135,7 @@ private Q_SLOTS:
         QFETCH(QStringList, texts);
         QStringList shown;
         QSet<QRgb> colours;
-        for (const maps::LegendEntry& e : maps::legendEntries(criterion, morning)) {
+        for (const maps::LegendEntry& e : words::legendEntries(criterion, morning)) {
             shown << e.text;
             colours.insert(e.colour.rgb());
         }
@@ -158,7 +160,7 @@ private Q_SLOTS:
         const QImage cells = maps::cellImage(map);
         QImage picture(400, 200, QImage::Format_RGB32);
         QPainter p(&picture);
-        maps::paintMap(p, QRectF(0, 0, 400, 200), cells, maps::kWorld, std::nullopt);
+        maps::paintMap(p, QRectF(0, 0, 400, 200), cells, maps::kWorld, std::nullopt, words::mapLabels());
         p.end();
         // A place of open sea in each cell, off the graticule.
         const QPointF seas[8] = {{-140, 15}, {-40, 25}, {65, 15}, {160, 25},
@@ -167,6 +169,44 @@ private Q_SLOTS:
             const QPoint at(int((seas[i].x() + 180) / 360 * 400), int((90 - seas[i].y()) / 180 * 200));
             QCOMPARE(picture.pixel(at), maps::pointColour(Criterion::Yallop, map.points[i]).rgb());
         }
+    }
+
+    // The map names the places it is given, in the words given, and no other.
+    void placesAsGiven_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("none") << QString();
+        QTest::newRow("Hungarian") << QStringLiteral("Bécs");
+        QTest::newRow("English") << QStringLiteral("Vienna");
+    }
+
+    void placesAsGiven()
+    {
+        QFETCH(QString, name);
+        maps::MapLabels labels;
+        if (!name.isEmpty())
+            labels.capitals.append({name, 48.21, 16.37});
+        const maps::GeoRect region{14.0, 47.0, 19.0, 49.5};
+        const auto draw = [&](const maps::MapLabels& l) {
+            QImage picture(500, 250, QImage::Format_RGB32);
+            QPainter p(&picture);
+            maps::paintMap(p, QRectF(0, 0, 500, 250), QImage(), region, std::nullopt, l);
+            return picture;
+        };
+        const QImage named = draw(labels), bare = draw(maps::MapLabels());
+        // The dot, and the name (with its halo) right of it, as wide as the name.
+        const int x = int((16.37 - region.west) / region.width() * 500), y = int((region.north - 48.21) / region.height() * 250);
+        QCOMPARE(named.pixel(x, y) == qRgb(0, 0, 0), !name.isEmpty());
+        int right = x;
+        for (int cx = x; cx < 500; ++cx)
+            for (int cy = y - 10; cy <= y + 10; ++cy)
+                if (named.pixel(cx, cy) != bare.pixel(cx, cy))
+                    right = cx;
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(11);
+        const qreal width = name.isEmpty() ? 0 : 4.5 + QFontMetricsF(f).horizontalAdvance(name);
+        QVERIFY2(std::abs(right - x - width) <= 3, qPrintable(QString::number(right - x)));
+        QCOMPARE(named == bare, name.isEmpty());
     }
 };
 
