@@ -2,12 +2,14 @@
 
 #include "lists.h"
 #include "sightingfigures.h"
+#include "sightingwords.h"
 
 #include <QCoreApplication>
 
 namespace tavik {
 
 using namespace almanac;
+using namespace words;
 
 namespace {
 
