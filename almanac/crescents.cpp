@@ -2,7 +2,6 @@
 
 #include "crescentformulas.h"
 
-#include <QCoreApplication>
 
 #include <swephexp.h>
 
@@ -222,19 +221,6 @@ QChar yallopLetter(YallopClass c)
     return gradeLetter(static_cast<int>(c));
 }
 
-QString yallopWords(YallopClass c)
-{
-    switch (c) {
-    case YallopClass::A: return QCoreApplication::translate("tavik::almanac::Crescents", "könnyen látható");
-    case YallopClass::B: return QCoreApplication::translate("tavik::almanac::Crescents", "jó időben látható");
-    case YallopClass::C: return QCoreApplication::translate("tavik::almanac::Crescents", "távcső segíthet");
-    case YallopClass::D: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel");
-    case YallopClass::E: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem");
-    case YallopClass::F: break;
-    }
-    return QCoreApplication::translate("tavik::almanac::Crescents", "nem látható");
-}
-
 OdehZone odehZone(double v)
 {
     return static_cast<OdehZone>(gradeOf(v, kOdehLimits, std::greater_equal<>()));
@@ -243,17 +229,6 @@ OdehZone odehZone(double v)
 QChar odehLetter(OdehZone z)
 {
     return gradeLetter(static_cast<int>(z));
-}
-
-QString odehWords(OdehZone z)
-{
-    switch (z) {
-    case OdehZone::A: return QCoreApplication::translate("tavik::almanac::Crescents", "szabad szemmel látható");
-    case OdehZone::B: return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel látható, szabad szemmel is lehet");
-    case OdehZone::C: return QCoreApplication::translate("tavik::almanac::Crescents", "csak távcsővel látható");
-    case OdehZone::D: break;
-    }
-    return QCoreApplication::translate("tavik::almanac::Crescents", "távcsővel sem látható");
 }
 
 }  // namespace tavik::almanac

@@ -115,15 +115,15 @@ YallopClass yallopClass(double q);
 QChar yallopLetter(YallopClass c);
 // A grade's letter on either scale: A for the best.
 QChar gradeLetter(int grade);
-// A short Hungarian phrase for the class: "könnyen látható" ... "nem látható".
-QString yallopWords(YallopClass c);
 
 OdehZone odehZone(double v);
 QChar odehLetter(OdehZone z);
-QString odehWords(OdehZone z);
 
 // The next rise or set of the Sun or the Moon after jdUt (upper limb,
 // standard refraction); none where it has none within a day or so.
 std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, bool rise, const Site& site);
 
 }  // namespace tavik::almanac
+
+// yallopWords(), odehWords(): said by the words layer.
+#include <almanacterms.h>

@@ -2,7 +2,6 @@
 
 #include <swephexp.h>
 
-#include <QCoreApplication>
 
 #include <cmath>
 #include <optional>
@@ -155,27 +154,6 @@ QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, d
         e.moonAltitude = attr[kApparentAltitude];
     };
     return eclipsesBetween<LunarEclipse>(eph, jdStart, jdEnd, swe_lun_eclipse_when, describe);
-}
-
-QString hungarianName(SolarType t)
-{
-    switch (t) {
-    case SolarType::Total: return QCoreApplication::translate("tavik::almanac::Eclipses", "teljes");
-    case SolarType::Annular: return QCoreApplication::translate("tavik::almanac::Eclipses", "gyűrűs");
-    case SolarType::Hybrid: return QCoreApplication::translate("tavik::almanac::Eclipses", "hibrid");
-    case SolarType::Partial: break;
-    }
-    return QCoreApplication::translate("tavik::almanac::Eclipses", "részleges");
-}
-
-QString hungarianName(LunarType t)
-{
-    switch (t) {
-    case LunarType::Total: return QCoreApplication::translate("tavik::almanac::Eclipses", "teljes");
-    case LunarType::Partial: return QCoreApplication::translate("tavik::almanac::Eclipses", "részleges");
-    case LunarType::Penumbral: break;
-    }
-    return QCoreApplication::translate("tavik::almanac::Eclipses", "félárnyékos");
 }
 
 }  // namespace tavik::almanac

@@ -39,7 +39,8 @@ struct LunarEclipse {
 QList<SolarEclipse> solarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
 QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
 
-QString hungarianName(SolarType t);   // "teljes", "gyűrűs", "hibrid", "részleges"
-QString hungarianName(LunarType t);   // "teljes", "részleges", "félárnyékos"
 
 }  // namespace tavik::almanac
+
+// hungarianName(): said by the words layer.
+#include <almanacterms.h>

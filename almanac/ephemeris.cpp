@@ -2,7 +2,6 @@
 
 #include <swephexp.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -36,26 +35,26 @@ QString momentText(double jdUt)
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-// The library's reason in the interface language where it names a file it could not use;
-// its own words otherwise.
-QString reasonText(const QString& serr)
+// What the library's error text names: a file it could not use, or the
+// time span; its own words otherwise.
+EphemerisReason reasonOf(const QString& serr, QString& file)
 {
     static const QRegularExpression fileName(QStringLiteral("([A-Za-z0-9_]+\\.se1)"));
-    const QString file = fileName.match(serr).captured(1);
+    file = fileName.match(serr).captured(1);
     if (!file.isEmpty()) {
         if (serr.contains(QLatin1String("not found"), Qt::CaseInsensitive))
-            return QCoreApplication::translate("tavik::almanac::Ephemeris", "hiányzik a(z) %1 efemeriszfájl").arg(file);
+            return EphemerisReason::FileMissing;
         if (serr.contains(QLatin1String("damaged"), Qt::CaseInsensitive)
             || serr.contains(QLatin1String("corrupt"), Qt::CaseInsensitive)
             || serr.contains(QLatin1String("error"), Qt::CaseInsensitive))
-            return QCoreApplication::translate("tavik::almanac::Ephemeris", "sérült a(z) %1 efemeriszfájl").arg(file);
-        return QCoreApplication::translate("tavik::almanac::Ephemeris", "a(z) %1 efemeriszfájl nem használható").arg(file);
+            return EphemerisReason::FileDamaged;
+        return EphemerisReason::FileUnusable;
     }
     if (serr.contains(QLatin1String("out of"), Qt::CaseInsensitive)
         || serr.contains(QLatin1String("outside"), Qt::CaseInsensitive)
         || serr.contains(QLatin1String("range"), Qt::CaseInsensitive))
-        return QCoreApplication::translate("tavik::almanac::Ephemeris", "az időpont kívül esik az efemerisz időszakán");
-    return serr.trimmed();
+        return EphemerisReason::OutOfRange;
+    return EphemerisReason::LibraryText;
 }
 
 void pointLibraryAt(const EphemerisSource& source)
@@ -66,18 +65,23 @@ void pointLibraryAt(const EphemerisSource& source)
 
 }  // namespace
 
-EphemerisError::EphemerisError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
-QString EphemerisError::message() const
+EphemerisError::EphemerisError(const QString& folder)
+    : std::runtime_error("ephemeris files missing from the folder"), m_fault(EphemerisFault::NoFilesInFolder),
+      m_folder(folder)
 {
-    return QString::fromStdString(what());
+}
+
+EphemerisError::EphemerisError(EphemerisFault fault, double jdUt, const QString& libraryText, EphemerisReason silent)
+    : std::runtime_error(libraryText.toStdString()), m_fault(fault), m_moment(momentText(jdUt)),
+      m_libraryText(libraryText)
+{
+    m_reason = libraryText.isEmpty() ? silent : reasonOf(libraryText, m_file);
 }
 
 Ephemeris Ephemeris::open(const QString& folder)
 {
     if (!folder.isEmpty() && !holdsEphemerisFiles(folder)) {
-        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "A(z) %1 mappában nincsenek efemeriszfájlok (sepl_18.se1, semo_18.se1).")
-                                 .arg(QDir::toNativeSeparators(folder)));
+        throw EphemerisError(folder);
     }
     QStringList candidates;
     if (!folder.isEmpty())
@@ -118,9 +122,7 @@ void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) con
 {
     const QString text = QString::fromLocal8Bit(serr).trimmed();
     if (rc < 0) {
-        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "Az efemerisz nem tudott számolni (%1): %2")
-                                 .arg(momentText(jdUt),
-                                      text.isEmpty() ? QCoreApplication::translate("tavik::almanac::Ephemeris", "ismeretlen hiba") : reasonText(text)));
+        throw EphemerisError(EphemerisFault::CannotCompute, jdUt, text, EphemerisReason::Unknown);
     }
     if (!files())
         return;
@@ -129,10 +131,7 @@ void Ephemeris::check(int rc, const char* serr, double jdUt, bool rcIsFlags) con
     // as the lists are meant to come from the files.
     const bool fellBack = rcIsFlags && !(rc & SEFLG_SWIEPH);
     if (fellBack || text.contains(QLatin1String("not found"), Qt::CaseInsensitive)) {
-        throw EphemerisError(QCoreApplication::translate("tavik::almanac::Ephemeris", "Az efemeriszfájlok nem fedik le ezt az időpontot (%1): %2")
-                                 .arg(momentText(jdUt),
-                                      text.isEmpty() ? QCoreApplication::translate("tavik::almanac::Ephemeris", "a könyvtár a beépített sorra váltott")
-                                                     : reasonText(text)));
+        throw EphemerisError(EphemerisFault::FilesDoNotCover, jdUt, text, EphemerisReason::FellBack);
     }
 }
 

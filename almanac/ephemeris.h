@@ -30,10 +30,48 @@ struct EphemerisSource {
 
 // A fault of the ephemeris: a call that failed, a damaged file, or a moment
 // the files do not cover. The message is Hungarian, for the user.
+// What went wrong, as a fault code and the fields its sentence names; the
+// words layer says it (words/almanacterms.h).
+enum class EphemerisFault {
+    NoFilesInFolder,   // the folder asked for lacks sepl_18.se1 or semo_18.se1: folder()
+    CannotCompute,     // the library failed: moment(), reason()
+    FilesDoNotCover,   // the library fell back to its built-in series: moment(), reason()
+};
+// The library's reason, recognised where it names a file or the time span.
+enum class EphemerisReason {
+    Unknown,        // the library said nothing
+    FellBack,       // it said nothing, but left the files for the built-in series
+    FileMissing,    // file()
+    FileDamaged,    // file()
+    FileUnusable,   // file()
+    OutOfRange,
+    LibraryText,    // its own words: libraryText()
+};
+
 class EphemerisError : public std::runtime_error {
 public:
-    explicit EphemerisError(const QString& message);
+    // A folder without the files.
+    explicit EphemerisError(const QString& folder);
+    // A failed call at the moment jdUt, with the library's error text.
+    EphemerisError(EphemerisFault fault, double jdUt, const QString& libraryText, EphemerisReason silent);
+
+    EphemerisFault fault() const { return m_fault; }
+    const QString& folder() const { return m_folder; }
+    const QString& moment() const { return m_moment; }   // "2026.12.08 18:05 UT"
+    EphemerisReason reason() const { return m_reason; }
+    const QString& file() const { return m_file; }       // "semo_18.se1"
+    const QString& libraryText() const { return m_libraryText; }
+    // The sentence in the interface's language, rendered by the words layer
+    // (words/almanacterms.cpp), which every program catching it links.
     QString message() const;
+
+private:
+    EphemerisFault m_fault = EphemerisFault::CannotCompute;
+    QString m_folder;
+    QString m_moment;
+    EphemerisReason m_reason = EphemerisReason::Unknown;
+    QString m_file;
+    QString m_libraryText;
 };
 
 // The ephemeris the almanac computes with. Every call into the library goes

@@ -60,11 +60,6 @@ HuntEvening noSunEvent(double jd, const QTimeZone& zone)
 
 }  // namespace
 
-QString sightingText(const SightingReport& r, const QTimeZone& zone)
-{
-    return sightingLines(r, zone).join(u'\n') + u'\n';
-}
-
 QList<AltitudeSample> altitudeSeries(const Ephemeris& eph, const SightingReport& r, double stepMinutes)
 {
     const Span span = twilightSpan(r);

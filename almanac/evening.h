@@ -1,5 +1,5 @@
 // The evening (or morning) of a sighting report, for the visibility window:
-// the report's text as the command prints it, the Sun's and the Moon's
+// the Sun's and the Moon's
 // altitudes through the twilight, the sky at the best time, and the next
 // evenings of a crescent hunt.
 #pragma once
@@ -15,10 +15,6 @@
 #include <optional>
 
 namespace tavik::almanac {
-
-// The report exactly as "tavik-almanac sighting" prints it: its lines, each
-// ended by a line feed.
-QString sightingText(const SightingReport& r, const QTimeZone& zone);
 
 struct AltitudeSample {
     double jd = 0;     // UT1 Julian day

@@ -26,18 +26,6 @@ const ListFileInfo* findListFile(const QString& name)
     return nullptr;
 }
 
-QStringList listLines(ListKind kind, const Ephemeris& eph, const ListSettings& s)
-{
-    switch (kind) {
-    case ListKind::NewMoons: return newMoonLines(eph, s);
-    case ListKind::Crescents: return crescentLines(eph, s);
-    case ListKind::SolarEclipses: return solarEclipseLines(eph, s);
-    case ListKind::LunarEclipses: return lunarEclipseLines(eph, s);
-    case ListKind::Venus: break;
-    }
-    return venusLines(eph, s);
-}
-
 FileStatus writeListFile(const QString& path, const QStringList& lines)
 {
     return replaceWholeFile(path, joinWithCrLf(lines));

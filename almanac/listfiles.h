@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace tavik::almanac {
 
 enum class ListKind { NewMoons, Crescents, SolarEclipses, LunarEclipses, Venus };
@@ -25,8 +27,9 @@ struct ListFileInfo {
 const QList<ListFileInfo>& listFileInfos();
 const ListFileInfo* findListFile(const QString& name);   // by name, with or without ".txt"
 
-// The lines of one list; an ephemeris fault throws EphemerisError.
-QStringList listLines(ListKind kind, const Ephemeris& eph, const ListSettings& s);
+// The lines of one list, written by the words layer (words::listLines); an
+// ephemeris fault throws EphemerisError.
+using ListLines = std::function<QStringList(ListKind kind, const Ephemeris& eph, const ListSettings& s)>;
 
 // The lines, each ended by CR LF, in Windows-1250, replacing the file whole.
 FileStatus writeListFile(const QString& path, const QStringList& lines);

@@ -1,6 +1,5 @@
 #include "listjob.h"
 
-
 namespace tavik::almanac {
 
 namespace {
@@ -49,7 +48,7 @@ int listHeadingRows(ListKind kind)
 }
 
 std::optional<QStringList> listLinesByYear(ListKind kind, const Ephemeris& eph, const ListSettings& s,
-                                           const std::atomic<bool>& cancel,
+                                           const ListLines& listLines, const std::atomic<bool>& cancel,
                                            const std::function<void(int done, int total)>& progress)
 {
     const int total = s.toYear - s.fromYear + 1;
@@ -81,27 +80,27 @@ QList<ListJobItem> listJobItems(const std::function<QString(const QString&)>& wr
     return items;
 }
 
-ListJobResult runListJob(const Ephemeris& eph, const QList<ListJobItem>& items, const std::atomic<bool>& cancel,
-                         const ListJobProgress& progress)
+ListJobResult runListJob(const Ephemeris& eph, const QList<ListJobItem>& items, const ListLines& listLines,
+                         const std::atomic<bool>& cancel, const ListJobProgress& progress)
 {
     QList<QStringList> lists;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const ListJobItem& item = items[i];
         std::optional<QStringList> lines;
         try {
-            lines = listLinesByYear(item.kind, eph, item.settings, cancel, [&](int done, int total) {
+            lines = listLinesByYear(item.kind, eph, item.settings, listLines, cancel, [&](int done, int total) {
                 if (progress)
                     progress(int(i), done, total);
             });
         } catch (const EphemerisError& e) {
-            return ListJobResult{ListJobOutcome::EphemerisFault, item.fileName, e.message(), {}, {}};
+            return ListJobResult{ListJobOutcome::EphemerisFault, item.fileName, {}, {}, {}, e};
         }
         if (!lines)
-            return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}};
+            return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}, {}};
         lists.append(*lines);
     }
     if (cancel.load())
-        return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}};
+        return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}, {}};
     return writeAll(items, lists);
 }
 

@@ -23,9 +23,10 @@ enum class ListJobOutcome { Done, Cancelled, EphemerisFault, WriteFault };
 struct ListJobResult {
     ListJobOutcome outcome = ListJobOutcome::Done;
     QString fileName;      // the list that failed
-    QString message;       // the ephemeris' Hungarian message
+    QString message;       // the ephemeris' fault in words: the caller says it (EphemerisError::message())
     FileStatus status;     // the failed write, or the read of a file to be replaced
     FileStatus restore;    // not ok when an old file could not be put back
+    std::optional<EphemerisError> ephemeris;   // the ephemeris' fault
 };
 
 // list: index into the items; done of total steps (years) of that list.
@@ -35,15 +36,16 @@ using ListJobProgress = std::function<void(int list, int done, int total)>;
 int listHeadingRows(ListKind kind);
 
 // The list for the settings' years, one year at a time; none when cancel was
-// set. Equal to listLines() for the same settings. Throws EphemerisError.
+// set. Equal to lines() for the same settings. Throws EphemerisError.
 std::optional<QStringList> listLinesByYear(ListKind kind, const Ephemeris& eph, const ListSettings& s,
-                                           const std::atomic<bool>& cancel,
+                                           const ListLines& lines, const std::atomic<bool>& cancel,
                                            const std::function<void(int done, int total)>& progress = {});
 
 // The items for the five lists in the data folder's files, for the site.
 QList<ListJobItem> listJobItems(const std::function<QString(const QString&)>& writePath, const ListSettings& site);
 
-ListJobResult runListJob(const Ephemeris& eph, const QList<ListJobItem>& items, const std::atomic<bool>& cancel,
-                         const ListJobProgress& progress = {});
+// lines: the words layer's writing of each list (words::listLines).
+ListJobResult runListJob(const Ephemeris& eph, const QList<ListJobItem>& items, const ListLines& lines,
+                         const std::atomic<bool>& cancel, const ListJobProgress& progress = {});
 
 }  // namespace tavik::almanac

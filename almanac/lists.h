@@ -1,9 +1,15 @@
-// The five list files as text lines: the new-moon list (one entry a line, no
-// heading) and the four reference lists (Hungarian heading rows, then one row
-// per event, columns padded with blanks for the monospaced list windows).
+// The events of the five list files within a span of years: the new moons,
+// the early crescents, the eclipses and Venus' inferior conjunctions. The
+// words layer (words/listwords.h) writes them as the files' text lines; the
+// column starts below are the files' layout, shared with the list windows.
 #pragma once
 
+#include "crescents.h"
+#include "eclipses.h"
 #include "ephemeris.h"
+#include "venus.h"
+
+#include <QList>
 
 #include <QString>
 #include <QStringList>
@@ -19,17 +25,19 @@ struct ListSettings {
     int toYear = 2050;
 };
 
-// Each list throws EphemerisError on a fault of the ephemeris.
-// "ujholdak.txt": date and minute (2026.12.09 00:52), ascending.
-QStringList newMoonLines(const Ephemeris& eph, const ListSettings& s);
-// "holdsarlok.txt": time, "este"/"reggel", age, Yallop class; two heading
-// rows with what the window's labels above the columns do not say.
-QStringList crescentLines(const Ephemeris& eph, const ListSettings& s);
-// "napfogyik.txt" and "holdfogyik.txt".
-QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s);
-QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s);
-// "venusz.txt": a third heading row names the site.
-QStringList venusLines(const Ephemeris& eph, const ListSettings& s);
+// The events whose time (the best time of a crescent, the greatest phase of
+// an eclipse, the conjunction) falls within the settings' years, in local
+// civil time, ascending. Each throws EphemerisError on a fault of the ephemeris.
+QList<double> newMoonsInYears(const Ephemeris& eph, const ListSettings& s);
+// A morning before and an evening after each new moon, where the crescent has a best time.
+QList<CrescentSighting> crescentsInYears(const Ephemeris& eph, const ListSettings& s);
+QList<SolarEclipse> solarEclipsesInYears(const Ephemeris& eph, const ListSettings& s);
+QList<LunarEclipse> lunarEclipsesInYears(const Ephemeris& eph, const ListSettings& s);
+struct VenusPassage {
+    double conjunction = 0;   // the inferior conjunction
+    VenusCrescent crescent;
+};
+QList<VenusPassage> venusPassagesInYears(const Ephemeris& eph, const ListSettings& s);
 
 // Column starts of "holdsarlok.txt", in characters: under the window's
 // headings "Időpont", "Mikor?" and "Holdsarló kora (kb.)", which stand 0,
@@ -51,13 +59,7 @@ inline constexpr int kLunarPenumbralWidth = 12;   // "Félárnyék-nagyság"
 inline constexpr int kVenusConjunctionWidth = 13; // "Alsó együttállás"
 inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sarló": two dates
 
-// Pieces shared by the lists and their tests.
-QString decimalText(double value, int decimals);   // "0,9376" in Hungarian, "0.9376" in English
-// A signed span of time, for the lists and the report: "16 óra 3 perc",
-// "-25 óra 10 perc", and under an hour "8 perc", "-8 perc" (minutes before
-// the conjunction).
-QString signedDurationText(double days);
-QString siteText(const Site& site);                     // "É 47,4979°, K 19,0402°, 100 m"
-QString siteHeading(const ListSettings& s);             // "Szeged, É 46,2530°, K 20,1480°, 80 m"
-
 }  // namespace tavik::almanac
+
+// decimalText(), signedDurationText(), siteText(): said by the words layer.
+#include <almanacterms.h>

@@ -24,7 +24,7 @@ struct CrescentRecord {
     RecordMeans means;
     double hours;
     const char* date;     // of the evening, as 2026.12.08
-    const char* place;    // Hungarian
+    const char* place;    // Hungarian (words::recordPlace says it)
     const char* key;      // the JSON name of the figure
 };
 // Naked eye, optical aid (binoculars), telescope, imaging: in this order.
@@ -72,9 +72,7 @@ std::pair<double, double> sightingReach(double jdUt);
 // Throws EphemerisError on a fault of the ephemeris.
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
 
-// The report as Hungarian text lines, times in the zone (and UT).
-QStringList sightingLines(const SightingReport& r, const QTimeZone& zone);
-// The same figures as one JSON object: angles in degrees, times as ISO 8601.
-QJsonObject sightingJson(const SightingReport& r, const QTimeZone& zone);
+// The report's text lines and its JSON object: words::sightingLines(),
+// words::sightingJson().
 
 }  // namespace tavik::almanac

@@ -6,6 +6,7 @@
 #include "datafolder.h"
 #include "listcomputation.h"
 #include "lists.h"
+#include "listwords.h"
 #include "messagelog.h"
 #include "skyview.h"
 #include "ui.h"
@@ -542,7 +543,7 @@ private Q_SLOTS:
         for (ListJobItem& i : items)
             i.settings.fromYear = i.settings.toYear = 2025;
         std::atomic<bool> cancel{false};
-        const ListJobResult r = runListJob(eph, items, cancel);
+        const ListJobResult r = runListJob(eph, items, tavik::words::listLines, cancel);
         QCOMPARE(int(r.outcome), int(ListJobOutcome::WriteFault));
         QCOMPARE(r.fileName, QStringLiteral("napfogyik.txt"));
         QCOMPARE(listJobMessage(r), QStringLiteral("A 'napfogyik.txt' fájl NEM menthető!\nEzen a néven mappa van.\n"
@@ -559,7 +560,7 @@ private Q_SLOTS:
 
         // Without the obstacle all five are written, each heading naming the site.
         QVERIFY(QDir(data.path()).rmdir(QStringLiteral("napfogyik.txt")));
-        QCOMPARE(int(runListJob(eph, items, cancel).outcome), int(ListJobOutcome::Done));
+        QCOMPARE(int(runListJob(eph, items, tavik::words::listLines, cancel).outcome), int(ListJobOutcome::Done));
         const QByteArray site = QStringLiteral("(Szeged, É 46,2530°, K 20,1480°, 80 m)").toLatin1();
         for (const char* name : {"holdsarlok.txt", "napfogyik.txt", "holdfogyik.txt", "venusz.txt"})
             QVERIFY2(data.read(QLatin1String(name)).contains(site), name);

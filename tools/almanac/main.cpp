@@ -4,6 +4,7 @@
 #include "commandline.h"
 #include "filefaults.h"
 #include "listfiles.h"
+#include "listwords.h"
 #include "logcommand.h"
 #include "mapcommand.h"
 #include "sightingcommand.h"
@@ -108,7 +109,7 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     timer.start();
     QStringList lines;
     try {
-        lines = listLines(info.kind, eph, s);
+        lines = tavik::words::listLines(info.kind, eph, s);
     } catch (const EphemerisError& e) {
         errorStream() << QCoreApplication::translate("Almanac", "%1: %2 - a fájl nem készült el").arg(info.fileName, e.message())
                       << "\n";

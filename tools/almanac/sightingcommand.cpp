@@ -5,6 +5,7 @@
 #include "lists.h"
 #include "nextchance.h"
 #include "sighting.h"
+#include "sightingwords.h"
 
 #include <datetimeparser.h>
 #include <localzone.h>
@@ -142,9 +143,9 @@ int runSightingCommand(const QStringList& arguments)
         const SightingReport report = sightingAt(eph, *moment, *site);
         QTextStream out(stdout);
         if (p.isSet(QStringLiteral("json")))
-            out << QJsonDocument(sightingJson(report, zone)).toJson(QJsonDocument::Indented);
+            out << QJsonDocument(tavik::words::sightingJson(report, zone)).toJson(QJsonDocument::Indented);
         else
-            out << sightingText(report, zone);
+            out << tavik::words::sightingText(report, zone);
     } catch (const EphemerisError& e) {
         errorStream() << e.message() << "\n";
         return 3;

@@ -2,6 +2,7 @@
 
 #include "backgroundwork.h"
 #include "filefaults.h"
+#include "listwords.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -33,7 +34,10 @@ void ListComputation::start()
         // This thread's own set-up of the library, its files closed
         // before the window hears that the lists are done.
         const EphemerisThread library(m_eph);
-        *result = runListJob(m_eph, m_items, m_cancel, [this](int list, int done, int total) { post(list, done, total); });
+        *result = runListJob(m_eph, m_items, words::listLines, m_cancel,
+                             [this](int list, int done, int total) { post(list, done, total); });
+        if (result->ephemeris)
+            result->message = result->ephemeris->message();
     }, [this, result] { finish(*result); });
 }
 

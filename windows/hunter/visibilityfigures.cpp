@@ -2,6 +2,7 @@
 
 #include "lists.h"
 #include "sightingfigures.h"
+#include "sightingwords.h"
 #include "wordslanguage.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 namespace tavik {
 
 using namespace almanac;
+using namespace words;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "filefaults.h"
 #include "listcomputation.h"
 #include "localzone.h"
+#include "sightingwords.h"
 #include "skyview.h"
 #include "ui.h"
 #include "visibilityfigures.h"
@@ -548,7 +549,7 @@ void VisibilityWindow::showHunt()
 
 QString VisibilityWindow::reportText() const
 {
-    return m_report ? sightingText(*m_report, m_env.site.zone()) : QString();
+    return m_report ? words::sightingText(*m_report, m_env.site.zone()) : QString();
 }
 
 void VisibilityWindow::copyReport()

@@ -6,6 +6,7 @@
 #include "listfiles.h"
 #include "listjob.h"
 #include "lists.h"
+#include "listwords.h"
 #include "venus.h"
 
 #include <datafiles.h>
@@ -24,6 +25,7 @@
 
 using namespace tavik;
 using namespace tavik::almanac;
+using namespace tavik::words;
 
 namespace {
 
@@ -190,12 +192,12 @@ private Q_SLOTS:
         s.siteName = QStringLiteral("Szeged");
         const std::atomic<bool> go{false};
         int steps = 0;
-        const auto byYear = listLinesByYear(ListKind(kind), eph, s, go, [&steps](int, int) { ++steps; });
+        const auto byYear = listLinesByYear(ListKind(kind), eph, s, listLines, go, [&steps](int, int) { ++steps; });
         QVERIFY(byYear);
         QCOMPARE(*byYear, listLines(ListKind(kind), eph, s));
         QCOMPARE(steps, 3);
         const std::atomic<bool> stop{true};
-        QVERIFY(!listLinesByYear(ListKind(kind), eph, s, stop));
+        QVERIFY(!listLinesByYear(ListKind(kind), eph, s, listLines, stop));
         if (ListKind(kind) != ListKind::NewMoons)
             QVERIFY(byYear->mid(0, listHeadingRows(ListKind(kind))).join(u'\n').contains(
                 QStringLiteral("Szeged, É 46,2530°, K 20,1480°, 80 m")));

@@ -2,6 +2,7 @@
 // new-moon list holds.
 #include "ephemeris.h"
 #include "lists.h"
+#include "listwords.h"
 #include "newmoons.h"
 
 #include <datetime.h>
@@ -14,6 +15,7 @@
 
 using namespace tavik;
 using namespace tavik::almanac;
+using namespace tavik::words;
 
 namespace {
 

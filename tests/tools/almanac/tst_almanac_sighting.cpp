@@ -5,6 +5,7 @@
 #include "crescents.h"
 #include "ephemeris.h"
 #include "sighting.h"
+#include "sightingwords.h"
 
 #include <swephexp.h>
 
@@ -14,6 +15,7 @@
 #include <QTest>
 
 using namespace tavik::almanac;
+using namespace tavik::words;
 using namespace tavik::testing;
 
 namespace {

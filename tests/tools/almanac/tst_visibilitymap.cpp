@@ -7,6 +7,7 @@
 #include "maptable.h"
 #include "sighting.h"
 #include "sightingfigures.h"
+#include "sightingwords.h"
 #include "skytables.h"
 #include "visibilitymap.h"
 
@@ -22,6 +23,7 @@
 #include <limits>
 
 using namespace tavik::almanac;
+using namespace tavik::words;
 
 namespace {
 

@@ -1,0 +1,38 @@
+// The terms every floor's words share: numbers with the interface's decimal
+// separator, signed spans of time, a site's coordinates, the words of
+// Yallop's classes and Odeh's zones, the eclipses' types and the sentence
+// of an ephemeris fault. They keep the almanac's names (namespace
+// tavik::almanac) so that the logbook's and the maps' words, which still
+// call them from below this floor, read them where they did: the almanac's
+// headers lists.h, crescents.h and eclipses.h bring this one in, and the
+// almanac's own code calls none of them.
+#pragma once
+
+#include "crescents.h"
+#include "eclipses.h"
+#include "ephemeris.h"
+
+#include <QString>
+
+namespace tavik::almanac {
+
+// "0,9376" in Hungarian, "0.9376" in English; never "-0,0000".
+QString decimalText(double value, int decimals);
+// A signed span of time, for the lists and the report: "16 óra 3 perc",
+// "-25 óra 10 perc", and under an hour "8 perc", "-8 perc" (minutes before
+// the conjunction).
+QString signedDurationText(double days);
+QString siteText(const Site& site);   // "É 47,4979°, K 19,0402°, 100 m"
+
+// A short phrase for the class: "könnyen látható" ... "nem látható".
+QString yallopWords(YallopClass c);
+QString odehWords(OdehZone z);
+
+QString hungarianName(SolarType t);   // "teljes", "gyűrűs", "hibrid", "részleges"
+QString hungarianName(LunarType t);   // "teljes", "részleges", "félárnyékos"
+
+// The sentence of an ephemeris fault, in the interface's language
+// (EphemerisError::message() says the same).
+QString ephemerisFaultText(const EphemerisError& e);
+
+}  // namespace tavik::almanac
