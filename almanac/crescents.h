@@ -125,5 +125,3 @@ std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, b
 
 }  // namespace tavik::almanac
 
-// yallopWords(), odehWords(): said by the words layer.
-#include <almanacterms.h>

@@ -42,5 +42,3 @@ QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, d
 
 }  // namespace tavik::almanac
 
-// hungarianName(): said by the words layer.
-#include <almanacterms.h>

@@ -29,8 +29,7 @@ struct EphemerisSource {
 };
 
 // A fault of the ephemeris: a call that failed, a damaged file, or a moment
-// the files do not cover. The message is Hungarian, for the user.
-// What went wrong, as a fault code and the fields its sentence names; the
+// the files do not cover. What went wrong, as a fault code and the fields its sentence names; the
 // words layer says it (words/almanacterms.h).
 enum class EphemerisFault {
     NoFilesInFolder,   // the folder asked for lacks sepl_18.se1 or semo_18.se1: folder()
@@ -61,9 +60,6 @@ public:
     EphemerisReason reason() const { return m_reason; }
     const QString& file() const { return m_file; }       // "semo_18.se1"
     const QString& libraryText() const { return m_libraryText; }
-    // The sentence in the interface's language, rendered by the words layer
-    // (words/almanacterms.cpp), which every program catching it links.
-    QString message() const;
 
 private:
     EphemerisFault m_fault = EphemerisFault::CannotCompute;

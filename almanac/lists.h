@@ -61,5 +61,3 @@ inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sar
 
 }  // namespace tavik::almanac
 
-// decimalText(), signedDurationText(), siteText(): said by the words layer.
-#include <almanacterms.h>

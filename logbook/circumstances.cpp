@@ -149,7 +149,7 @@ BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemeris
                     const std::lock_guard lock(failureLock);
                     if (result.failedIndex < 0 || i < result.failedIndex) {
                         result.failedIndex = i;
-                        result.failure = e.message();
+                        result.failure = e;
                     }
                     result.failedRows.append(i);
                 }
@@ -159,7 +159,7 @@ BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemeris
             }
         } catch (const EphemerisError& e) {
             const std::lock_guard lock(failureLock);
-            result.failure = e.message();
+            result.failure = e;
             failed = true;
         }
         swe_close();

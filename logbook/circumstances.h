@@ -34,9 +34,9 @@ unsigned checkClaim(const Attempt& a, const Circumstances& c);
 struct BatchResult {
     QList<Circumstances> computed;   // in the attempts' order, when all went well
     qsizetype failedIndex = -1;      // the first attempt the ephemeris failed on
-    QString failure;                 // its Hungarian message
+    std::optional<almanac::EphemerisError> failure;   // why, for the words layer to say
     QList<qsizetype> failedRows;     // every attempt the ephemeris failed on, in no order
-    bool ok() const noexcept { return failedIndex < 0 && failure.isEmpty(); }
+    bool ok() const noexcept { return failedIndex < 0 && !failure; }
 };
 BatchResult computeMany(const QList<Attempt>& attempts, const QString& ephemerisFolder, int threads,
                         const std::function<void(qsizetype done)>& progress = {});

@@ -55,7 +55,7 @@ struct Importer {
         std::sort(failed.begin(), failed.end());
         for (qsizetype i : std::as_const(failed))
             fault(CsvFault{CsvFaultKind::OutsideEphemeris, batchLines.at(i), QStringLiteral("date"),
-                           batch.at(i).date.toString(Qt::ISODate), computed.failure});
+                           batch.at(i).date.toString(Qt::ISODate), {}});
         for (qsizetype i = 0; i < batch.size() && result.faults.isEmpty() && !result.moreFaults; ++i) {
             LogEntry e{0, batch.at(i), computed.computed.at(i)};
             if (StoreStatus s = add(e); !s.ok())
@@ -136,14 +136,14 @@ ImportResult importAttemptsCsv(LogbookStore& store, const QString& csvPath, cons
     const bool existed = QFileInfo::exists(store.path());
     const StoreStatus s = store.insertStreamed(
         [&](const LogbookStore::AddEntry& add) { return importer.run(reader, total, add); });
-    if (importer.stopped || !result.ephemeris.isEmpty()) {
+    if (importer.stopped || result.ephemeris) {
         result.added = 0;
     } else {
         result.store = s;
         if (!s.ok())
             result.added = 0;
     }
-    if (!result.faults.isEmpty() || result.cancelled || !result.ephemeris.isEmpty())
+    if (!result.faults.isEmpty() || result.cancelled || result.ephemeris)
         result.added = 0;
     std::stable_sort(result.faults.begin(), result.faults.end(),
                      [](const CsvFault& a, const CsvFault& b) { return a.line < b.line; });

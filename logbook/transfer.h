@@ -8,11 +8,13 @@
 #include "logbookstore.h"
 
 #include <datafiles.h>
+#include <ephemeris.h>
 
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace tavik::logbook {
 
@@ -38,8 +40,8 @@ struct ImportResult {
     FileStatus file;           // the CSV could not be read
     StoreStatus store;         // the logbook could not be read or written
     bool cancelled = false;    // the progress callback said stop; nothing was added
-    QString ephemeris;         // the ephemeris could not be opened at all: its message; nothing was added
-    bool ok() const noexcept { return faults.isEmpty() && file.ok() && store.ok() && !cancelled && ephemeris.isEmpty(); }
+    std::optional<almanac::EphemerisError> ephemeris;   // it could not be opened at all: nothing was added
+    bool ok() const noexcept { return faults.isEmpty() && file.ok() && store.ok() && !cancelled && !ephemeris; }
 };
 
 ImportResult importAttemptsCsv(LogbookStore& store, const QString& csvPath, const ImportOptions& options = {},

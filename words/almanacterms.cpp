@@ -7,7 +7,9 @@
 
 #include <cmath>
 
-namespace tavik::almanac {
+namespace tavik::words {
+
+using namespace almanac;
 
 namespace {
 
@@ -146,10 +148,4 @@ QString ephemerisFaultText(const EphemerisError& e)
         .arg(e.moment(), reasonText(e));
 }
 
-}  // namespace tavik::almanac
-
-// An almanac fault says its sentence through the words layer.
-QString tavik::almanac::EphemerisError::message() const
-{
-    return ephemerisFaultText(*this);
-}
+}  // namespace tavik::words

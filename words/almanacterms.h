@@ -1,11 +1,7 @@
 // The terms every floor's words share: numbers with the interface's decimal
 // separator, signed spans of time, a site's coordinates, the words of
 // Yallop's classes and Odeh's zones, the eclipses' types and the sentence
-// of an ephemeris fault. They keep the almanac's names (namespace
-// tavik::almanac) so that the logbook's and the maps' words, which still
-// call them from below this floor, read them where they did: the almanac's
-// headers lists.h, crescents.h and eclipses.h bring this one in, and the
-// almanac's own code calls none of them.
+// of an ephemeris fault.
 #pragma once
 
 #include "crescents.h"
@@ -14,7 +10,14 @@
 
 #include <QString>
 
-namespace tavik::almanac {
+namespace tavik::words {
+
+using almanac::EphemerisError;
+using almanac::LunarType;
+using almanac::OdehZone;
+using almanac::Site;
+using almanac::SolarType;
+using almanac::YallopClass;
 
 // "0,9376" in Hungarian, "0.9376" in English; never "-0,0000".
 QString decimalText(double value, int decimals);
@@ -35,4 +38,4 @@ QString hungarianName(LunarType t);   // "teljes", "részleges", "félárnyékos
 // (EphemerisError::message() says the same).
 QString ephemerisFaultText(const EphemerisError& e);
 
-}  // namespace tavik::almanac
+}  // namespace tavik::words

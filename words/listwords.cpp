@@ -1,5 +1,7 @@
 #include "listwords.h"
 
+#include "almanacterms.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -63,6 +65,15 @@ QString spanText(const std::optional<DaySpan>& span, const QTimeZone& zone)
     return formatLocalDate(span->first, zone) + QStringLiteral(" - ") + formatLocalDate(span->last, zone);
 }
 
+// The heading lines, then a line for each event.
+template <class Events, class RowText>
+QStringList withRows(QStringList lines, const Events& events, RowText rowText, const QTimeZone& zone)
+{
+    for (const auto& e : events)
+        lines.append(rowText(e, zone));
+    return lines;
+}
+
 }  // namespace
 
 QString siteHeading(const ListSettings& s)
@@ -88,9 +99,7 @@ QStringList crescentLines(const Ephemeris& eph, const ListSettings& s)
             + QCoreApplication::translate("tavik::almanac::Lists", "Láthatóság"),
         cell(u'(' + siteHeading(s) + u')', kCrescentClassColumn) + QCoreApplication::translate("tavik::almanac::Lists", "(Yallop q szerint)"),
     };
-    for (const CrescentSighting& c : crescentsInYears(eph, s))
-        lines.append(crescentRow(c, s.zone));
-    return lines;
+    return withRows(lines, crescentsInYears(eph, s), crescentRow, s.zone);
 }
 
 QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
@@ -99,9 +108,7 @@ QStringList solarEclipseLines(const Ephemeris& eph, const ListSettings& s)
         QCoreApplication::translate("tavik::almanac::Lists", "Legnagyobb fázis  Típus      Nagyság  Itt a legnagyobb látható fázis", "columns of 18, 11 and 9 characters"),
         QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)                           (%1)", "38 characters before the parenthesis").arg(siteHeading(s)),
     };
-    for (const SolarEclipse& e : solarEclipsesInYears(eph, s))
-        lines.append(solarEclipseRow(e, s.zone));
-    return lines;
+    return withRows(lines, solarEclipsesInYears(eph, s), solarEclipseRow, s.zone);
 }
 
 QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
@@ -110,9 +117,7 @@ QStringList lunarEclipseLines(const Ephemeris& eph, const ListSettings& s)
         QCoreApplication::translate("tavik::almanac::Lists", "Legnagyobb fázis  Típus        Árnyék-   Félárnyék-  A Hold a látóhatár felett?", "columns of 18, 13, 10 and 12 characters"),
         QCoreApplication::translate("tavik::almanac::Lists", "(helyi idő)                    nagyság   nagyság     (%1)", "columns of 31, 10 and 12 characters").arg(siteHeading(s)),
     };
-    for (const LunarEclipse& e : lunarEclipsesInYears(eph, s))
-        lines.append(lunarEclipseRow(e, s.zone));
-    return lines;
+    return withRows(lines, lunarEclipsesInYears(eph, s), lunarEclipseRow, s.zone);
 }
 
 QStringList venusLines(const Ephemeris& eph, const ListSettings& s)

@@ -1,5 +1,6 @@
 #include "logbookwords.h"
 
+#include "almanacterms.h"
 #include "wordslanguage.h"
 
 #include <lists.h>
@@ -190,7 +191,7 @@ QString personalRecordValue(const PersonalRecord& r)
     case PersonalRecordKind::ShortestLag:
         return QCoreApplication::translate("Logbook", "%1 perc").arg(language.decimal(r.value, 0));
     case PersonalRecordKind::SmallestArcl: return language.decimal(r.value, 2) + u'°';
-    default: return almanac::signedDurationText(r.value / 24.0);
+    default: return words::signedDurationText(r.value / 24.0);
     }
 }
 

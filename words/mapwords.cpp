@@ -1,5 +1,6 @@
 #include "mapwords.h"
 
+#include "almanacterms.h"
 #include "crescents.h"
 
 #include <siteplaces.h>

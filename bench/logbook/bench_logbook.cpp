@@ -57,7 +57,7 @@ void BM_ComputeForImport(benchmark::State& state)
     for (auto _ : state) {
         const BatchResult r = computeMany(fixture->input, {}, int(state.range(0)));
         if (!r.ok())
-            state.SkipWithError(qPrintable(r.failure));
+            state.SkipWithError(r.failure ? r.failure->what() : "failed");
         fixture->entries.clear();
         for (qsizetype i = 0; i < r.computed.size(); ++i)
             fixture->entries.append(LogEntry{0, fixture->input.at(i), r.computed.at(i)});

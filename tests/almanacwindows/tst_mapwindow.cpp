@@ -1,6 +1,7 @@
 // The crescent map window: its maps fill whatever room the window gets, a
 // close view is computed finely, the status line under a town says what the
 // sighting report says there, and a saved picture is what is on the screen.
+#include "almanacterms.h"
 #include "crescents.h"
 #include "mapcanvas.h"
 #include "mapwindow.h"
@@ -382,8 +383,8 @@ private Q_SLOTS:
         const almanac::SightingReport s = almanac::sightingAt(eph, map.julianDay(float(map.bestSeconds(p))), cell);
         QVERIFY(s.best);
         const QString words = criterion == almanac::Criterion::Yallop
-                                  ? almanac::yallopWords(almanac::yallopClass(s.best->q))
-                                  : almanac::odehWords(almanac::odehZone(s.best->odehV));
+                                  ? words::yallopWords(almanac::yallopClass(s.best->q))
+                                  : words::odehWords(almanac::odehZone(s.best->odehV));
         QVERIFY2(text.contains(words), qPrintable(text + QStringLiteral(" / ") + words));
         QVERIFY2(text.startsWith(QStringLiteral("47,5")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("napnyugta ")) && text.contains(QStringLiteral(" UT)")), qPrintable(text));

@@ -2,6 +2,7 @@
 // JSON and its copied text the command's output, for sites and moments of
 // every kind; its plan and chart; the pictures it draws and saves; the lists
 // it computes for its site, which a cancel or a failed write leaves as they were.
+#include "almanacterms.h"
 #include "altitudechart.h"
 #include "datafolder.h"
 #include "listcomputation.h"
@@ -30,6 +31,7 @@
 
 using namespace tavik;
 using namespace tavik::almanac;
+using namespace tavik::words;
 using namespace tavik::testing;
 
 namespace {

@@ -1,5 +1,6 @@
 #include "calendarcommand.h"
 
+#include "almanacterms.h"
 #include "commandline.h"
 #include "filefaults.h"
 #include "lunarcalendar.h"
@@ -97,7 +98,7 @@ int runCalendarCommand(const QStringList& arguments)
     try {
         months = lunarMonths(*eph, request);
     } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+        errorStream() << tavik::words::ephemerisFaultText(e) << "\n";
         return 3;
     }
     if (p.isSet(QStringLiteral("ics"))) {

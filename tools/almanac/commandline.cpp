@@ -1,3 +1,4 @@
+#include "almanacterms.h"
 #include "commandline.h"
 #include "translation.h"
 
@@ -176,7 +177,7 @@ std::optional<Ephemeris> ephemerisOption(const QCommandLineParser& p)
                           << "\n";
         return eph;
     } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+        errorStream() << tavik::words::ephemerisFaultText(e) << "\n";
         return std::nullopt;
     }
 }

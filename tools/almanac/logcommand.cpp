@@ -1,5 +1,6 @@
 #include "logcommand.h"
 
+#include "almanacterms.h"
 #include "commandline.h"
 #include "filefaults.h"
 #include "logbookwords.h"
@@ -125,8 +126,8 @@ int importCsv(LogbookStore& store, const QString& file, const QString& ephe)
     }
     if (!r.store.ok())
         return storeFailed(r.store);
-    if (!r.ephemeris.isEmpty()) {
-        errorStream() << file << ": " << r.ephemeris << " " << LogCommand::tr("Semmi sem került a naplóba.") << "\n";
+    if (r.ephemeris) {
+        errorStream() << file << ": " << tavik::words::ephemerisFaultText(*r.ephemeris) << " " << LogCommand::tr("Semmi sem került a naplóba.") << "\n";
         return EphemerisFault;
     }
     if (!r.faults.isEmpty()) {
@@ -188,10 +189,10 @@ int listEntries(LogbookStore& store, bool json)
         out << e.id << "  " << words::Language::date(a.date) << " "
             << (a.time ? a.time->toString(QStringLiteral("HH:mm")) : LogCommand::tr("legjobb időpont")) << "  "
             << (a.evening ? LogCommand::tr("este") : LogCommand::tr("hajnal")) << "  " << a.site.name << "  " << resultLabel(a.result)
-            << "  " << LogCommand::tr("kor %1 óra").arg(decimalText(c.ageHours, 1)) << "  "
-            << LogCommand::tr("késés %1 perc").arg(c.lagMinutes ? decimalText(*c.lagMinutes, 0) : QStringLiteral("-"))
-            << "  q " << decimalText(c.q, 3) << " (" << yallopLetter(c.yallop) << ")  V "
-            << decimalText(c.v, 2) << " (" << odehLetter(c.odeh) << ")\n";
+            << "  " << LogCommand::tr("kor %1 óra").arg(words::decimalText(c.ageHours, 1)) << "  "
+            << LogCommand::tr("késés %1 perc").arg(c.lagMinutes ? words::decimalText(*c.lagMinutes, 0) : QStringLiteral("-"))
+            << "  q " << words::decimalText(c.q, 3) << " (" << yallopLetter(c.yallop) << ")  V "
+            << words::decimalText(c.v, 2) << " (" << odehLetter(c.odeh) << ")\n";
         for (const QString& flag : flagSentences(c.flags, a.evening))
             out << "    ! " << flag << "\n";
     }
@@ -229,7 +230,7 @@ int showRecords(LogbookStore& store, bool json)
         else
             out << LogCommand::tr("még nincs");
         if (r.worldHours)
-            out << LogCommand::tr("; világrekord: %1").arg(signedDurationText(*r.worldHours / 24.0));
+            out << LogCommand::tr("; világrekord: %1").arg(words::signedDurationText(*r.worldHours / 24.0));
         out << "\n";
     }
     return Done;
@@ -368,7 +369,7 @@ int addAttempt(LogbookStore& store, const QCommandLineParser& p)
         return BadOption;
     const SaveResult saved = saveAttempt(store, *eph, *a);
     if (saved.ephemeris) {
-        errorStream() << saved.ephemeris->message() << "\n";
+        errorStream() << tavik::words::ephemerisFaultText(*saved.ephemeris) << "\n";
         return EphemerisFault;
     }
     if (!saved.store.ok())

@@ -1,5 +1,6 @@
 // tavik-almanac: writes the new-moon list and the four reference lists of the
 // data folder, computed with the Swiss Ephemeris for a site and a time zone.
+#include "almanacterms.h"
 #include "calendarcommand.h"
 #include "commandline.h"
 #include "filefaults.h"
@@ -111,7 +112,7 @@ bool writeOne(const Ephemeris& eph, const Request& r, const ListFileInfo& info)
     try {
         lines = tavik::words::listLines(info.kind, eph, s);
     } catch (const EphemerisError& e) {
-        errorStream() << QCoreApplication::translate("Almanac", "%1: %2 - a fájl nem készült el").arg(info.fileName, e.message())
+        errorStream() << QCoreApplication::translate("Almanac", "%1: %2 - a fájl nem készült el").arg(info.fileName, tavik::words::ephemerisFaultText(e))
                       << "\n";
         return false;
     }

@@ -1,10 +1,11 @@
 #include "mapcommand.h"
 
+#include "almanacterms.h"
 #include "commandline.h"
 #include "filefaults.h"
 #include "mapimage.h"
-#include "mapwords.h"
 #include "maptable.h"
+#include "mapwords.h"
 #include "newmoons.h"
 #include "visibilitymap.h"
 
@@ -318,7 +319,7 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job, const tavik::words::La
             return kBadInput;
         }
     } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+        errorStream() << tavik::words::ephemerisFaultText(e) << "\n";
         return kEphemerisFault;
     }
     VisibilityMap map = work->frame();

@@ -1,5 +1,6 @@
 #include "sightingcommand.h"
 
+#include "almanacterms.h"
 #include "commandline.h"
 #include "evening.h"
 #include "lists.h"
@@ -147,7 +148,7 @@ int runSightingCommand(const QStringList& arguments)
         else
             out << tavik::words::sightingText(report, zone);
     } catch (const EphemerisError& e) {
-        errorStream() << e.message() << "\n";
+        errorStream() << tavik::words::ephemerisFaultText(e) << "\n";
         return 3;
     }
     return 0;

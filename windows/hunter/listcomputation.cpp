@@ -1,5 +1,6 @@
 #include "listcomputation.h"
 
+#include "almanacterms.h"
 #include "backgroundwork.h"
 #include "filefaults.h"
 #include "listwords.h"
@@ -37,7 +38,7 @@ void ListComputation::start()
         *result = runListJob(m_eph, m_items, words::listLines, m_cancel,
                              [this](int list, int done, int total) { post(list, done, total); });
         if (result->ephemeris)
-            result->message = result->ephemeris->message();
+            result->message = words::ephemerisFaultText(*result->ephemeris);
     }, [this, result] { finish(*result); });
 }
 

@@ -1,5 +1,6 @@
 #include "lunarmonthswindow.h"
 
+#include "almanacterms.h"
 #include "backgroundwork.h"
 #include "filefaults.h"
 
@@ -66,7 +67,7 @@ void computeMonths(QPromise<LunarMonthsResult>& promise, const Ephemeris& eph, c
                 cancelled = true;
         }, &cancelled);
     } catch (const EphemerisError& e) {
-        result.fault = e.message();
+        result.fault = words::ephemerisFaultText(e);
     }
     result.cancelled = cancelled.load();
     promise.addResult(result);
@@ -90,7 +91,7 @@ LunarMonthsWindow::LunarMonthsWindow(LunarMonthsEnvironment env, QWidget* parent
     try {
         m_eph = Ephemeris::open(m_env.ephemerisFolder);
     } catch (const EphemerisError& e) {
-        m_env.messages.show(this, MessageIcon::Error, e.message());
+        m_env.messages.show(this, MessageIcon::Error, words::ephemerisFaultText(e));
     }
     compute();
 }

@@ -1,6 +1,7 @@
 #include "mapwindow.h"
 
 #include "accessible.h"
+#include "almanacterms.h"
 #include "backgroundwork.h"
 #include "crescents.h"
 #include "mapcanvas.h"
@@ -111,8 +112,8 @@ QString gradeText(almanac::Criterion criterion, int grade)
 {
     using namespace almanac;
     return criterion == Criterion::Yallop
-               ? QString(yallopLetter(YallopClass(grade))) + QStringLiteral(": ") + yallopWords(YallopClass(grade))
-               : QString(odehLetter(OdehZone(grade))) + QStringLiteral(": ") + odehWords(OdehZone(grade));
+               ? QString(yallopLetter(YallopClass(grade))) + QStringLiteral(": ") + words::yallopWords(YallopClass(grade))
+               : QString(odehLetter(OdehZone(grade))) + QStringLiteral(": ") + words::odehWords(OdehZone(grade));
 }
 
 }  // namespace
@@ -414,7 +415,7 @@ bool MapWindow::openEphemeris()
         m_eph = almanac::Ephemeris::open(m_env.ephemerisFolder);
         return true;
     } catch (const almanac::EphemerisError& e) {
-        m_statusBar->showMessage(e.message());
+        m_statusBar->showMessage(words::ephemerisFaultText(e));
         return false;
     }
 }
@@ -436,7 +437,7 @@ void MapWindow::startWork(bool preview)
             }
             m_restart.stop();
         } catch (const almanac::EphemerisError& e) {
-            m_statusBar->showMessage(e.message());
+            m_statusBar->showMessage(words::ephemerisFaultText(e));
             return;
         }
     }
@@ -458,7 +459,7 @@ void MapWindow::startWork(bool preview)
                 far << m_env.language.captionDate(date);
         }
     } catch (const almanac::EphemerisError& e) {
-        m_statusBar->showMessage(e.message());
+        m_statusBar->showMessage(words::ephemerisFaultText(e));
         return;
     }
     // The tiles of the view not yet computed, at a step: a view of many

@@ -1,5 +1,6 @@
 #include "visibilityfigures.h"
 
+#include "almanacterms.h"
 #include "lists.h"
 #include "sightingfigures.h"
 #include "sightingwords.h"

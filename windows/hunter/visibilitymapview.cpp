@@ -1,6 +1,7 @@
 #include "visibilitymapview.h"
 
 #include "accessible.h"
+#include "almanacterms.h"
 #include "backgroundwork.h"
 #include "lists.h"
 #include "mapcanvas.h"
@@ -232,7 +233,7 @@ void VisibilityMapView::startWork()
     } catch (const almanac::EphemerisError& e) {
         m_work.reset();
         m_computing = false;
-        m_status->setText(tr("A térkép nem készült el: %1").arg(e.message()));
+        m_status->setText(tr("A térkép nem készült el: %1").arg(words::ephemerisFaultText(e)));
         return;
     }
     m_work = work;
@@ -265,7 +266,7 @@ void VisibilityMapView::workDone()
     const qint64 elapsed = m_work->timer.elapsed();
     m_work.reset();
     m_computing = false;
-    m_status->setText(tr("Kész (%1 s)").arg(almanac::decimalText(elapsed / 1000.0, 1)));
+    m_status->setText(tr("Kész (%1 s)").arg(words::decimalText(elapsed / 1000.0, 1)));
     Q_EMIT mapsReady();
 }
 

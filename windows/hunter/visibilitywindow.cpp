@@ -1,5 +1,6 @@
 #include "visibilitywindow.h"
 
+#include "almanacterms.h"
 #include "altitudechart.h"
 #include "datafiles.h"
 #include "datetimeparser.h"
@@ -305,8 +306,8 @@ bool VisibilityWindow::openEphemeris()
         m_eph = Ephemeris::open(m_env.ephemerisFolder);
         return true;
     } catch (const EphemerisError& e) {
-        m_status->setText(e.message());
-        m_env.messages.show(this, MessageIcon::Error, e.message());
+        m_status->setText(words::ephemerisFaultText(e));
+        m_env.messages.show(this, MessageIcon::Error, words::ephemerisFaultText(e));
         return false;
     }
 }
@@ -345,7 +346,7 @@ bool VisibilityWindow::recompute()
         const double best = dateMoment(*m_eph, at->date(), m_env.site.position(), m_env.site.zone());
         showMoment(best, tr("A nap legjobb időpontja"));
     } catch (const EphemerisError& e) {
-        failed(e.message());
+        failed(words::ephemerisFaultText(e));
     }
     return m_report.has_value();
 }
@@ -365,7 +366,7 @@ void VisibilityWindow::showNow()
     try {
         usable = nextUsableChance(*m_eph, julianDayUt(now), m_env.site.position());
     } catch (const EphemerisError& e) {
-        failed(e.message());
+        failed(words::ephemerisFaultText(e));
         return;
     }
     if (!usable.chance) {
@@ -379,7 +380,7 @@ void VisibilityWindow::showNow()
     for (const Chance& c : usable.passedOver) {
         const QString date = words::Language::date(localMinute(c.sighting.sunEvent, m_env.site.zone()).date());
         passed << (c.evening() ? tr("%1 este: %2, %3") : tr("%1 hajnal: %2, %3"))
-                      .arg(date, QString(yallopLetter(c.visibility())), yallopWords(c.visibility()));
+                      .arg(date, QString(yallopLetter(c.visibility())), words::yallopWords(c.visibility()));
     }
     m_chance->setText(m_chance->text() + u'\n' + tr("Előtte kihagyva: %1").arg(passed.join(QStringLiteral("; "))));
 }
@@ -416,7 +417,7 @@ bool VisibilityWindow::showChanceAfter(double jd, std::optional<YallopClass> wor
         showMoment(chance->time(), heading);
         return true;
     } catch (const EphemerisError& e) {
-        failed(e.message());
+        failed(words::ephemerisFaultText(e));
         return false;
     }
 }
@@ -447,7 +448,7 @@ void VisibilityWindow::describeEvening(const QString& heading)
     QString seen = tr("a sarló nem látható");
     if (m_report->best && m_report->crescent) {
         const YallopClass c = yallopClass(m_report->best->q);
-        seen = tr("Yallop %1 (%2)").arg(yallopLetter(c)).arg(yallopWords(c));
+        seen = tr("Yallop %1 (%2)").arg(yallopLetter(c)).arg(words::yallopWords(c));
     }
     m_chance->setText(tr("%1: %2 %3, %4 – %5")
                           .arg(heading, words::Language::date(day),
@@ -465,7 +466,7 @@ void VisibilityWindow::computeAt(const QDateTime& when)
         showReport();
         m_status->clear();
     } catch (const EphemerisError& e) {
-        failed(e.message());
+        failed(words::ephemerisFaultText(e));
     }
 }
 

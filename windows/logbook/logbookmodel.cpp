@@ -1,5 +1,7 @@
 #include "logbookmodel.h"
 
+#include "almanacterms.h"
+
 #include <lists.h>
 #include <logbookwords.h>
 #include <wordslanguage.h>
@@ -17,7 +19,7 @@ namespace {
 
 QString decimal(double v, int decimals)
 {
-    return almanac::decimalText(v, decimals);
+    return words::decimalText(v, decimals);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "logbooksummaries.h"
 
+#include "almanacterms.h"
+
 #include <lists.h>
 #include <logbookwords.h>
 #include <summaries.h>
@@ -41,7 +43,7 @@ QLabel* noteOf(QWidget* parent, const QString& text)
 
 QString percent(int part, int whole)
 {
-    return whole ? almanac::decimalText(100.0 * part / whole, 0) + u'%' : QStringLiteral("–");
+    return whole ? words::decimalText(100.0 * part / whole, 0) + u'%' : QStringLiteral("–");
 }
 
 void fillScore(QStandardItemModel* model, const auto& rows, auto letter)
@@ -78,7 +80,7 @@ void PersonalRecordsPage::show(const QList<LogEntry>& entries)
         const QString when = r.entry ? words::Language::date(r.entry->attempt.date) + QStringLiteral(", ")
                                            + r.entry->attempt.site.name
                                      : QString();
-        const QString world = r.worldHours ? almanac::signedDurationText(*r.worldHours / 24.0) : QStringLiteral("–");
+        const QString world = r.worldHours ? words::signedDurationText(*r.worldHours / 24.0) : QStringLiteral("–");
         const QStringList cells{personalRecordLabel(r.kind), r.entry ? personalRecordValue(r) : tr("még nincs"), when, world};
         for (int c = 0; c < cells.size(); ++c)
             m_model->setItem(i, c, new QStandardItem(cells.at(c)));

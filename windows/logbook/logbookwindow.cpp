@@ -1,5 +1,6 @@
 #include "logbookwindow.h"
 
+#include "almanacterms.h"
 #include "backgroundwork.h"
 #include "logbookform.h"
 #include "logbooksummaries.h"
@@ -40,7 +41,7 @@ namespace {
 
 QString decimal(double v, int decimals)
 {
-    return almanac::decimalText(v, decimals);
+    return words::decimalText(v, decimals);
 }
 
 // The most of a typed text the details show; the rest is named by its length.
@@ -93,14 +94,14 @@ QString circumstancesOf(const LogEntry& e)
                       resultLabel(a.result), a.instrument.isEmpty() ? QString() : QStringLiteral(", ") + a.instrument,
                       a.sky == Sky::Unknown ? QString() : QStringLiteral(", ") + skyLabel(a.sky))
           << LogbookWindow::tr("A Hold kora: %1; késés: %2")
-                 .arg(almanac::signedDurationText(c.ageHours / 24.0),
-                      c.lagMinutes ? almanac::signedDurationText(*c.lagMinutes / 1440.0) : QStringLiteral("–"))
+                 .arg(words::signedDurationText(c.ageHours / 24.0),
+                      c.lagMinutes ? words::signedDurationText(*c.lagMinutes / 1440.0) : QStringLiteral("–"))
           << LogbookWindow::tr("ARCL %1°, ARCV %2°, DAZ %3°, W′ %4′, megvilágított rész %5%, a Hold magassága %6°")
                  .arg(decimal(c.arcl, 2), decimal(c.arcv, 2), decimal(c.daz, 2), decimal(c.width, 2),
                       decimal(c.litFraction * 100.0, 2), decimal(c.moonAltitude, 2))
           << LogbookWindow::tr("Yallop q: %1 (%2: %3); Odeh V: %4 (%5 zóna: %6)")
-                 .arg(decimal(c.q, 3), QString(almanac::yallopLetter(c.yallop)), almanac::yallopWords(c.yallop),
-                      decimal(c.v, 2), QString(almanac::odehLetter(c.odeh)), almanac::odehWords(c.odeh));
+                 .arg(decimal(c.q, 3), QString(almanac::yallopLetter(c.yallop)), words::yallopWords(c.yallop),
+                      decimal(c.v, 2), QString(almanac::odehLetter(c.odeh)), words::odehWords(c.odeh));
     for (const QString& flag : flagSentences(c.flags, a.evening))
         lines << QStringLiteral("⚠ ") + flag;
     if (!a.notes.isEmpty())
@@ -407,7 +408,7 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
         if (!m_eph)
             m_eph = almanac::Ephemeris::open(m_env.ephemerisFolder);
     } catch (const almanac::EphemerisError& e) {
-        m_env.messages.show(this, MessageIcon::Error, e.message());
+        m_env.messages.show(this, MessageIcon::Error, words::ephemerisFaultText(e));
         return false;
     }
     SaveResult saved = saveAttempt(m_store, *m_eph, attempt, id);
@@ -424,7 +425,7 @@ bool LogbookWindow::saveForm(const Attempt& attempt, qint64 id)
         saved = saveAttempt(m_store, *m_eph, attempt);
     }
     if (saved.ephemeris) {
-        m_env.messages.show(this, MessageIcon::Error, saved.ephemeris->message());
+        m_env.messages.show(this, MessageIcon::Error, words::ephemerisFaultText(*saved.ephemeris));
         return false;
     }
     if (!saved.store.ok()) {
@@ -488,8 +489,8 @@ QString importOutcome(const QString& csv, const QString& logbook, const ImportRe
         return describeFileFault(r.file);
     if (!r.store.ok())
         return describeStoreStatus(r.store);
-    if (!r.ephemeris.isEmpty())
-        return csv + QStringLiteral(": ") + r.ephemeris + u' ' + nothing;
+    if (r.ephemeris)
+        return csv + QStringLiteral(": ") + words::ephemerisFaultText(*r.ephemeris) + u' ' + nothing;
     if (!r.faults.isEmpty()) {
         constexpr qsizetype kNamed = 20;
         const qsizetype named = std::min(kNamed, r.faults.size());

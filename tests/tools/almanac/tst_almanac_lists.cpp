@@ -1,6 +1,7 @@
 // The written lists: bytes (Windows-1250, CR LF), columns under their
 // headings, rows that fit their windows, and the shipped files being what the
 // tool writes.
+#include "almanacterms.h"
 #include "crescents.h"
 #include "eclipses.h"
 #include "listfiles.h"
