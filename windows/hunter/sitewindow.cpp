@@ -114,7 +114,7 @@ void SiteWindow::createPlaces()
     // A place is taken when the user selects it. The current row alone is no
     // choice: an item view makes its first row current when it gets the focus
     // without one, as it does over a typed site.
-    connect(m_placeList, &QListWidget::itemSelectionChanged, this, &SiteWindow::places_itemSelectionChanged);
+    connect(m_placeList, &QListWidget::itemSelectionChanged, this, &SiteWindow::showPlaceChosen);
     layout()->addWidget(caption);
     layout()->addWidget(m_placeList);
 }
@@ -168,8 +168,8 @@ void SiteWindow::createButtons()
     m_ok = add("ok", QStringLiteral("OK"));
     m_cancel = add("cancel", tr("Mégse"));
     m_ok->setDefault(true);
-    connect(m_save, &QPushButton::clicked, this, &SiteWindow::save_Click);
-    connect(m_ok, &QPushButton::clicked, this, &SiteWindow::ok_Click);
+    connect(m_save, &QPushButton::clicked, this, &SiteWindow::save);
+    connect(m_ok, &QPushButton::clicked, this, &SiteWindow::saveAndClose);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
@@ -207,7 +207,7 @@ bool SiteWindow::showsSite() const
            && m_elevation->text() == shownNumber(m_site.elevation) && m_zone->currentText() == m_site.timezone;
 }
 
-void SiteWindow::places_itemSelectionChanged()
+void SiteWindow::showPlaceChosen()
 {
     const QList<QListWidgetItem*> chosen = m_placeList->selectedItems();
     const int row = chosen.isEmpty() ? -1 : m_placeList->row(chosen.first());
@@ -300,9 +300,7 @@ bool SiteWindow::save()
     return true;
 }
 
-void SiteWindow::save_Click() { save(); }
-
-void SiteWindow::ok_Click()
+void SiteWindow::saveAndClose()
 {
     if (save())
         close();

@@ -34,9 +34,8 @@ Q_SIGNALS:
     void siteChanged(const ObservingSite& site);
 
 private Q_SLOTS:
-    void places_itemSelectionChanged();
-    void save_Click();
-    void ok_Click();
+    void showPlaceChosen();
+    void saveAndClose();
 
 private:
     void createPlaces();
