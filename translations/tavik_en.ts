@@ -982,12 +982,12 @@ the same file) or a file that cannot be written - then neither file is written -
         <translation>Crescent visibility – %1 – conjunction: %2 UT</translation>
     </message>
     <message>
-        <source>hajnalban</source>
-        <translation>dawn</translation>
+        <source>%1 hajnalban</source>
+        <translation>%1 dawn</translation>
     </message>
     <message>
-        <source>este</source>
-        <translation>evening</translation>
+        <source>%1 este</source>
+        <translation>%1 evening</translation>
     </message>
 </context>
 <context>
@@ -2729,10 +2729,6 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>sunset</translation>
     </message>
     <message>
-        <source>legjobb időpont</source>
-        <translation>best time</translation>
-    </message>
-    <message>
         <source>a Hold nem kel fel az éjjel</source>
         <translation>the Moon does not rise that night</translation>
     </message>
@@ -2751,6 +2747,10 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
     <message>
         <source>PNG kép (*.png)</source>
         <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>legjobb időpont %1</source>
+        <translation>best time %1</translation>
     </message>
 </context>
 <context>
@@ -3776,18 +3776,6 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
         <translation>W</translation>
     </message>
     <message>
-        <source>Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT</source>
-        <translation>Crescent visibility %1 %2 – %3 – conjunction: %4 UT</translation>
-    </message>
-    <message>
-        <source>hajnalban</source>
-        <translation>at dawn</translation>
-    </message>
-    <message>
-        <source>este</source>
-        <translation>in the evening</translation>
-    </message>
-    <message>
         <source>Yallop-féle q</source>
         <translation>Yallop&apos;s q</translation>
     </message>
@@ -3818,6 +3806,14 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
     <message>
         <source>nincs napnyugta</source>
         <translation>no sunset</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága %1 hajnalban – %2 – együttállás: %3 UT</source>
+        <translation>Crescent visibility %1 at dawn – %2 – conjunction: %3 UT</translation>
+    </message>
+    <message>
+        <source>Holdsarló láthatósága %1 este – %2 – együttállás: %3 UT</source>
+        <translation>Crescent visibility %1 in the evening – %2 – conjunction: %3 UT</translation>
     </message>
 </context>
 </TS>

@@ -102,17 +102,16 @@ QString criterionName(Criterion criterion)
 
 QString eveningCaption(const Language& language, QDate date, bool morning)
 {
-    return language.captionDate(date) + u' '
-           + (morning ? QCoreApplication::translate("MapSheet", "hajnalban") : QCoreApplication::translate("MapSheet", "este"));
+    return (morning ? QCoreApplication::translate("MapSheet", "%1 hajnalban") : QCoreApplication::translate("MapSheet", "%1 este"))
+        .arg(language.captionDate(date));
 }
 
 QString mapTitle(const Language& language, const VisibilityMap& map)
 {
-    return QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 %2 – %3 – együttállás: %4 UT")
-        .arg(language.captionDate(map.request.date),
-             map.request.morning ? QCoreApplication::translate("tavik::maps", "hajnalban")
-                                 : QCoreApplication::translate("tavik::maps", "este"),
-             criterionName(map.request.criterion), conjunctionText(map));
+    return (map.request.morning
+                ? QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 hajnalban – %2 – együttállás: %3 UT")
+                : QCoreApplication::translate("tavik::maps", "Holdsarló láthatósága %1 este – %2 – együttállás: %3 UT"))
+        .arg(language.captionDate(map.request.date), criterionName(map.request.criterion), conjunctionText(map));
 }
 
 QString beyondConjunctionNote(const Language& language, const VisibilityMap& map)

@@ -600,7 +600,7 @@ QString MapWindow::pointText(const QPointF& at) const
     };
     text += QStringLiteral(" – ") + (map.request.morning ? tr("napkelte") : tr("napnyugta")) + u' ' + when(p.sunEvent);
     if (graded)
-        text += QStringLiteral(", ") + tr("legjobb időpont") + u' ' + when(map.bestSeconds(p));
+        text += QStringLiteral(", ") + tr("legjobb időpont %1").arg(when(map.bestSeconds(p)));
     if (p.outcome == MapOutcome::NoMoonset)
         text += QStringLiteral(" – ") + (map.request.morning ? tr("a Hold nem kel fel az éjjel") : tr("a Hold nem nyugszik le az éjjel"));
     return text;
