@@ -226,7 +226,12 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
     SheetLayout l;
     const int n = std::max<int>(1, int(std::max(sheet.cells.size(), sheet.captions.size())));
     const qreal width = size.width() - 2 * kMargin;
-    l.title = QRectF(kMargin, kMargin, width, QFontMetricsF(titleFont()).height());
+    // A title wider than the sheet (a narrow window) goes on to more lines.
+    const QFontMetricsF title(titleFont());
+    l.titleWraps = title.horizontalAdvance(sheet.title) > width;
+    l.title = QRectF(kMargin, kMargin, width,
+                     l.titleWraps ? title.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, sheet.title).height()
+                                  : title.height());
     const bool captioned = std::any_of(sheet.captions.begin(), sheet.captions.end(), [](const QString& c) { return !c.isEmpty(); });
     const qreal caption = captioned ? QFontMetricsF(captionFont()).height() + 2 : 0;
     const qreal legend = layoutLegend(nullptr, QRectF(kMargin, 0, width, 0), sheet.legend);
@@ -266,7 +271,7 @@ void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
     p.fillRect(QRect(QPoint(0, 0), l.size), Qt::white);
     p.setFont(titleFont());
     p.setPen(Qt::black);
-    p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter, sheet.title);
+    p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter | (l.titleWraps ? Qt::TextWordWrap : 0), sheet.title);
     p.setFont(captionFont());
     for (int i = 0; i < l.maps.size(); ++i) {
         if (i < sheet.captions.size() && !sheet.captions[i].isEmpty()) {

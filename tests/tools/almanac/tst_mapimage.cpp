@@ -208,6 +208,43 @@ private Q_SLOTS:
         QVERIFY2(std::abs(right - x - width) <= 3, qPrintable(QString::number(right - x)));
         QCOMPARE(named == bare, name.isEmpty());
     }
+
+    // A title wider than the sheet goes on to a second line, all of it on
+    // the sheet and above the maps; one that fits keeps one line.
+    void titleOnTheSheet_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("file picture") << 1464 << 1;
+        QTest::newRow("narrow window") << 560 << 2;
+    }
+
+    void titleOnTheSheet()
+    {
+        QFETCH(int, width);
+        QFETCH(int, lines);
+        maps::MapSheet sheet;
+        sheet.title = QStringLiteral("Crescent visibility – Yallop's q – conjunction: 2025.05.27 03:02 UT");
+        sheet.captions = {QString()};
+        const maps::SheetLayout layout = maps::layoutSheet(sheet, QSize(width, 600), true);
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(18);
+        f.setBold(true);
+        const QFontMetricsF metrics(f);
+        QCOMPARE(int(std::lround((layout.title.height() - metrics.height()) / metrics.lineSpacing())) + 1, lines);
+        QVERIFY(layout.maps.first().top() > layout.title.bottom());
+        // Ink in the title's last line, none beyond the title's box.
+        const QImage picture = maps::sheetImage(sheet, layout);
+        const auto inked = [&](int top, int bottom) {
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < width; ++x)
+                    if (picture.pixel(x, y) == qRgb(0, 0, 0))
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(int(layout.title.bottom() - metrics.height()), int(layout.title.bottom())));
+        QVERIFY(!inked(int(layout.title.bottom()) + 1, int(layout.maps.first().top())));
+    }
 };
 
 QTEST_MAIN(TestMapImage)
