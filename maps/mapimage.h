@@ -104,7 +104,8 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
 QImage mapPicture(const MapSheet& sheet, int mapWidth = 1440);
 
 // The picture as PNG bytes (or in another format Qt writes, named as
-// QImageWriter names it); empty when it cannot be encoded.
+// QImageWriter names it); empty when it cannot be encoded. An opaque
+// picture's PNG is written without row filters, which suits flat colour.
 QByteArray pngBytes(const QImage& image, const char* format = "PNG");
 
 }  // namespace tavik::maps

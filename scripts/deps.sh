@@ -12,6 +12,8 @@ packages=(
   libqt6sql6-sqlite
   libswe-dev swe-basic-data
   libgif-dev
+  # the map pictures' PNG writer
+  libpng-dev
   # the faces the windows ask for, and Qt's own Hungarian texts
   fonts-liberation qt6-translations-l10n
   # benchmarks and fuzz targets (scripts/fuzz.sh)

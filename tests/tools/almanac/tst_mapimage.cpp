@@ -245,6 +245,43 @@ private Q_SLOTS:
         QVERIFY(inked(int(layout.title.bottom() - metrics.height()), int(layout.title.bottom())));
         QVERIFY(!inked(int(layout.title.bottom()) + 1, int(layout.maps.first().top())));
     }
+
+    // The PNG holds exactly the picture's pixels and its resolution, whatever
+    // the picture's format; another format goes through Qt.
+    void pngKeepsThePixels_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QByteArray>("format");
+        QImage sheet(301, 77, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter p(&sheet);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x10, 0x80, 0x30), 1.7));
+        p.drawEllipse(QRectF(5.5, 3.2, 280.3, 66.1));
+        p.drawText(QRectF(20, 20, 260, 40), Qt::AlignCenter, QStringLiteral("Holdsarló láthatósága"));
+        p.end();
+        sheet.setDotsPerMeterX(3780);
+        sheet.setDotsPerMeterY(3780);
+        QTest::newRow("sheet") << sheet << QByteArray("PNG");
+        QTest::newRow("with alpha") << sheet.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QByteArray("png");
+        QTest::newRow("one pixel") << QImage(1, 1, QImage::Format_RGB32) << QByteArray("PNG");
+        QTest::newRow("BMP through Qt") << sheet << QByteArray("BMP");
+    }
+
+    void pngKeepsThePixels()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QByteArray, format);
+        const QByteArray bytes = maps::pngBytes(picture, format.constData());
+        QVERIFY(!bytes.isEmpty());
+        QCOMPARE(bytes.startsWith("\x89PNG\r\n\x1a\n"), format.toUpper() == "PNG");
+        QImage back;
+        QVERIFY(back.loadFromData(bytes, format.constData()));
+        QCOMPARE(back.convertToFormat(QImage::Format_RGB32), picture.convertToFormat(QImage::Format_RGB32));
+        if (picture.dotsPerMeterX() == 3780)
+            QCOMPARE(back.dotsPerMeterX(), 3780);
+        QVERIFY(maps::pngBytes(QImage(), format.constData()).isEmpty());
+    }
 };
 
 QTEST_MAIN(TestMapImage)
