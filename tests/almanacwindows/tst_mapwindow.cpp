@@ -2,6 +2,7 @@
 // close view is computed finely, the status line under a town says what the
 // sighting report says there, and a saved picture is what is on the screen.
 #include "almanacterms.h"
+#include "backgroundwork.h"
 #include "crescents.h"
 #include "mapcanvas.h"
 #include "mapwindow.h"
@@ -435,6 +436,9 @@ private Q_SLOTS:
             first.show();
             QVERIFY(waitForMaps(first));
         }
+        // The work pool's idle threads would end on their own, 30 s after
+        // their last task: none are left to count.
+        QVERIFY(backgroundPool()->waitForDone(60000));
         const qsizetype before = threads();
         auto* w = new MapWindow(environment());
         w->resize(1700, 1300);
@@ -446,6 +450,8 @@ private Q_SLOTS:
         QVERIFY(w->computing());
         w->close();
         delete w;
+        // The work called off ends, and with it the map's own threads.
+        QVERIFY(backgroundPool()->waitForDone(60000));
         // Qt's threads are detached: the system lets an ended one go a moment later.
         QTRY_COMPARE(threads(), before);
     }
