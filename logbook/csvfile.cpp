@@ -113,6 +113,9 @@ Attempt attemptOf(RowReader& r)
     a.site.latitude = r.number("latitude", kLatitudeRange, NAN);
     a.site.longitude = r.number("longitude", kLongitudeRange, NAN);
     a.site.elevation = r.number("elevation_m", kElevationRange, 0.0);
+    // To the seven decimals the files write (as a saved site keeps them), so
+    // that an export reads back as the same attempt.
+    a.site = storedSite(a.site);
     a.observer = readCell(r.text("observer"));
     const QString result = r.text("result").trimmed();
     if (const auto rr = resultFromKey(result))

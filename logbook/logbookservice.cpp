@@ -8,8 +8,11 @@ SaveResult saveAttempt(LogbookStore& store, const almanac::Ephemeris& eph, const
 {
     SaveResult r;
     r.entry = LogEntry{id, attempt, {}};
+    // Its place to the seven decimals an export writes: the attempt read back
+    // from one is the same, and found to be already there.
+    r.entry.attempt.site = storedSite(attempt.site);
     try {
-        r.entry.computed = computeCircumstances(eph, attempt);   // the claim's flags with them
+        r.entry.computed = computeCircumstances(eph, r.entry.attempt);   // the claim's flags with them
     } catch (const almanac::EphemerisError& e) {
         r.ephemeris = e;
         return r;
