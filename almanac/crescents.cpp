@@ -2,7 +2,6 @@
 
 #include "crescentformulas.h"
 
-
 #include <swephexp.h>
 
 #include <algorithm>

@@ -124,4 +124,3 @@ QChar odehLetter(OdehZone z);
 std::optional<double> nextRiseSet(const Ephemeris& eph, double jdUt, int body, bool rise, const Site& site);
 
 }  // namespace tavik::almanac
-

@@ -2,7 +2,6 @@
 
 #include <swephexp.h>
 
-
 #include <cmath>
 #include <optional>
 

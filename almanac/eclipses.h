@@ -39,6 +39,4 @@ struct LunarEclipse {
 QList<SolarEclipse> solarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
 QList<LunarEclipse> lunarEclipsesBetween(const Ephemeris& eph, double jdStart, double jdEnd, const Site& site);
 
-
 }  // namespace tavik::almanac
-

@@ -1,7 +1,6 @@
 // The evening (or morning) of a sighting report, for the visibility window:
-// the Sun's and the Moon's
-// altitudes through the twilight, the sky at the best time, and the next
-// evenings of a crescent hunt.
+// the Sun's and the Moon's altitudes through the twilight, the sky at the
+// best time, and the next evenings of a crescent hunt.
 #pragma once
 
 #include "crescents.h"

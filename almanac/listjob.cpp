@@ -93,14 +93,14 @@ ListJobResult runListJob(const Ephemeris& eph, const QList<ListJobItem>& items, 
                     progress(int(i), done, total);
             });
         } catch (const EphemerisError& e) {
-            return ListJobResult{ListJobOutcome::EphemerisFault, item.fileName, {}, {}, {}, e};
+            return ListJobResult{ListJobOutcome::EphemerisFault, item.fileName, {}, {}, e};
         }
         if (!lines)
-            return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}, {}};
+            return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}};
         lists.append(*lines);
     }
     if (cancel.load())
-        return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}, {}};
+        return ListJobResult{ListJobOutcome::Cancelled, {}, {}, {}, {}};
     return writeAll(items, lists);
 }
 

@@ -23,10 +23,9 @@ enum class ListJobOutcome { Done, Cancelled, EphemerisFault, WriteFault };
 struct ListJobResult {
     ListJobOutcome outcome = ListJobOutcome::Done;
     QString fileName;      // the list that failed
-    QString message;       // the ephemeris' fault in words: the caller says it (EphemerisError::message())
     FileStatus status;     // the failed write, or the read of a file to be replaced
     FileStatus restore;    // not ok when an old file could not be put back
-    std::optional<EphemerisError> ephemeris;   // the ephemeris' fault
+    std::optional<EphemerisError> ephemeris;   // the ephemeris' fault (words::ephemerisFaultText says it)
 };
 
 // list: index into the items; done of total steps (years) of that list.

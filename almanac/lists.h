@@ -10,7 +10,6 @@
 #include "venus.h"
 
 #include <QList>
-
 #include <QString>
 #include <QStringList>
 #include <QTimeZone>
@@ -60,4 +59,3 @@ inline constexpr int kVenusConjunctionWidth = 13; // "Alsó együttállás"
 inline constexpr int kVenusSpanWidth = 28;        // "Esti sarló", "Hajnali sarló": two dates
 
 }  // namespace tavik::almanac
-

@@ -4,7 +4,6 @@
 
 #include <swephexp.h>
 
-
 #include <cmath>
 
 namespace tavik::almanac {

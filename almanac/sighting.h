@@ -72,7 +72,4 @@ std::pair<double, double> sightingReach(double jdUt);
 // Throws EphemerisError on a fault of the ephemeris.
 SightingReport sightingAt(const Ephemeris& eph, double jdUt, const Site& site);
 
-// The report's text lines and its JSON object: words::sightingLines(),
-// words::sightingJson().
-
 }  // namespace tavik::almanac

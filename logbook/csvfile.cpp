@@ -16,7 +16,6 @@ namespace tavik::logbook {
 
 namespace {
 
-
 QString quoted(const QString& field)
 {
     if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r'))

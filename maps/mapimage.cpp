@@ -231,10 +231,10 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
     const qreal width = size.width() - 2 * kMargin;
     // A title wider than the sheet (a narrow window) goes on to more lines.
     const QFontMetricsF title(titleFont());
-    l.titleWraps = title.horizontalAdvance(sheet.title) > width;
     l.title = QRectF(kMargin, kMargin, width,
-                     l.titleWraps ? title.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, sheet.title).height()
-                                  : title.height());
+                     title.horizontalAdvance(sheet.title) > width
+                         ? title.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, sheet.title).height()
+                         : title.height());
     const bool captioned = std::any_of(sheet.captions.begin(), sheet.captions.end(), [](const QString& c) { return !c.isEmpty(); });
     const qreal caption = captioned ? QFontMetricsF(captionFont()).height() + 2 : 0;
     const qreal legend = layoutLegend(nullptr, QRectF(kMargin, 0, width, 0), sheet.legend);
@@ -274,7 +274,8 @@ void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
     p.fillRect(QRect(QPoint(0, 0), l.size), Qt::white);
     p.setFont(titleFont());
     p.setPen(Qt::black);
-    p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter | (l.titleWraps ? Qt::TextWordWrap : 0), sheet.title);
+    const bool wraps = l.title.height() > QFontMetricsF(titleFont()).height();
+    p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter | (wraps ? Qt::TextWordWrap : 0), sheet.title);
     p.setFont(captionFont());
     for (int i = 0; i < l.maps.size(); ++i) {
         if (i < sheet.captions.size() && !sheet.captions[i].isEmpty()) {

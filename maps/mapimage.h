@@ -83,7 +83,6 @@ struct SheetLayout {
     QList<QRectF> maps;
     QRectF legend;
     bool stacked = false;   // the maps one under the other
-    bool titleWraps = false;   // the title takes more than one line
 };
 
 // With fill, the maps take all the room of size left by the title, captions

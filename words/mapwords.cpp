@@ -70,28 +70,6 @@ QString conjunctionText(const VisibilityMap& map)
     return tavik::almanac::formatLocalMinute(map.newMoon, QTimeZone::utc());
 }
 
-QString legendText(Criterion criterion, const maps::LegendKey& key, bool morning)
-{
-    using namespace tavik::almanac;
-    switch (key.outcome) {
-    case MapOutcome::Graded:
-    case MapOutcome::NoMoonset: {
-        const QString words = criterion == Criterion::Yallop ? yallopWords(YallopClass(key.grade))
-                                                             : odehWords(OdehZone(key.grade));
-        return QString(gradeLetter(criterion, key.grade)) + QStringLiteral(": ") + words;
-    }
-    case MapOutcome::MoonsetFirst:
-        return morning ? QCoreApplication::translate("tavik::maps", "a Hold a Nap után kel")
-                       : QCoreApplication::translate("tavik::maps", "a Hold a Nap előtt nyugszik");
-    case MapOutcome::BeforeConjunction:
-        return morning ? QCoreApplication::translate("tavik::maps", "napkelte az együttállás után")
-                       : QCoreApplication::translate("tavik::maps", "napnyugta az együttállás előtt");
-    case MapOutcome::NoSunset: break;
-    }
-    return morning ? QCoreApplication::translate("tavik::maps", "nincs napkelte")
-                   : QCoreApplication::translate("tavik::maps", "nincs napnyugta");
-}
-
 }  // namespace
 
 QString criterionName(Criterion criterion)
@@ -124,6 +102,28 @@ QString beyondConjunctionNote(const Language& language, const VisibilityMap& map
                : QCoreApplication::translate("tavik::maps", "%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. "
                                                             "Az újholdat a későbbi esték térképe mutatja.")
                      .arg(date, conjunctionText(map));
+}
+
+QString legendText(Criterion criterion, const maps::LegendKey& key, bool morning)
+{
+    using namespace tavik::almanac;
+    switch (key.outcome) {
+    case MapOutcome::Graded:
+    case MapOutcome::NoMoonset: {
+        const QString words = criterion == Criterion::Yallop ? yallopWords(YallopClass(key.grade))
+                                                             : odehWords(OdehZone(key.grade));
+        return QString(gradeLetter(criterion, key.grade)) + QStringLiteral(": ") + words;
+    }
+    case MapOutcome::MoonsetFirst:
+        return morning ? QCoreApplication::translate("tavik::maps", "a Hold a Nap után kel")
+                       : QCoreApplication::translate("tavik::maps", "a Hold a Nap előtt nyugszik");
+    case MapOutcome::BeforeConjunction:
+        return morning ? QCoreApplication::translate("tavik::maps", "napkelte az együttállás után")
+                       : QCoreApplication::translate("tavik::maps", "napnyugta az együttállás előtt");
+    case MapOutcome::NoSunset: break;
+    }
+    return morning ? QCoreApplication::translate("tavik::maps", "nincs napkelte")
+                   : QCoreApplication::translate("tavik::maps", "nincs napnyugta");
 }
 
 QList<maps::LegendEntry> legendEntries(Criterion criterion, bool morning)

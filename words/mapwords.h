@@ -31,6 +31,9 @@ QString mapTitle(const Language& language, const VisibilityMap& map);
 // streamed map's rows told).
 QString beyondConjunctionNote(const Language& language, const VisibilityMap& map);
 
+// What a legend key stands for, worded for the evening or the morning:
+// "A: könnyen látható", "a Hold a Nap előtt nyugszik".
+QString legendText(Criterion criterion, const maps::LegendKey& key, bool morning);
 // The classes of the criterion, then the reasons a place has none, worded
 // for the evening or the morning, each with its colour.
 QList<maps::LegendEntry> legendEntries(Criterion criterion, bool morning);

@@ -24,7 +24,6 @@ struct Language {
     // Numbers: a decimal comma in Hungarian, a point in English; no group
     // separators (the lists and tables are read by programs too).
     QLocale numberLocale() const;
-    QChar decimalPoint() const { return english() ? u'.' : u','; }
     QString decimal(double value, int decimals) const;
 
     // The date (tavik::kDatePattern), the date and minute, the minute alone.

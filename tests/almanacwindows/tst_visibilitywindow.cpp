@@ -555,8 +555,9 @@ private Q_SLOTS:
         ListJobResult fault;
         fault.outcome = ListJobOutcome::EphemerisFault;
         fault.fileName = QStringLiteral("venusz.txt");
-        fault.message = QStringLiteral("Hibás efemerisz");
-        QCOMPARE(listJobMessage(fault), QStringLiteral("A 'venusz.txt' lista nem számítható ki: Hibás efemerisz\n"
+        fault.ephemeris = EphemerisError(QStringLiteral("/nincs"));
+        QCOMPARE(listJobMessage(fault), QStringLiteral("A 'venusz.txt' lista nem számítható ki: A(z) /nincs mappában nincsenek "
+                                                       "efemeriszfájlok (sepl_18.se1, semo_18.se1).\n"
                                                        "A listák változatlanok maradtak."));
         QCOMPARE(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ujholdak.txt")});
 

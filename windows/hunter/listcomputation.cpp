@@ -37,8 +37,6 @@ void ListComputation::start()
         const EphemerisThread library(m_eph);
         *result = runListJob(m_eph, m_items, words::listLines, m_cancel,
                              [this](int list, int done, int total) { post(list, done, total); });
-        if (result->ephemeris)
-            result->message = words::ephemerisFaultText(*result->ephemeris);
     }, [this, result] { finish(*result); });
 }
 
@@ -146,7 +144,8 @@ QString listJobMessage(const ListJobResult& result)
     case ListJobOutcome::EphemerisFault:
         // %1 is the Hungarian article of the file name; the English leaves it out.
         return fillIn(say(QT_TRANSLATE_NOOP("tavik::ListComputation", "%1 '%2' lista nem számítható ki: %3\n")),
-                      {hungarianArticle(result.fileName), result.fileName, result.message})
+                      {hungarianArticle(result.fileName), result.fileName,
+                       result.ephemeris ? words::ephemerisFaultText(*result.ephemeris) : QString()})
                + unchanged;
     case ListJobOutcome::WriteFault: break;
     }

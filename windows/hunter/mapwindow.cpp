@@ -108,14 +108,6 @@ QString degrees(const words::Language& language, double value, bool latitude)
     return language.numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
 }
 
-QString gradeText(almanac::Criterion criterion, int grade)
-{
-    using namespace almanac;
-    return criterion == Criterion::Yallop
-               ? QString(yallopLetter(YallopClass(grade))) + QStringLiteral(": ") + words::yallopWords(YallopClass(grade))
-               : QString(odehLetter(OdehZone(grade))) + QStringLiteral(": ") + words::odehWords(OdehZone(grade));
-}
-
 }  // namespace
 
 // The tiles computed so far, for the evenings and criterion shown.
@@ -581,17 +573,12 @@ QString MapWindow::pointText(const QPointF& at) const
     using almanac::MapOutcome;
     const bool graded = p.outcome == MapOutcome::Graded || p.outcome == MapOutcome::NoMoonset;
     const QLocale numbers = m_env.language.numberLocale();
-    if (graded) {
+    if (graded)
         text += QStringLiteral(" – ") + (map.request.criterion == almanac::Criterion::Yallop ? QStringLiteral("q") : QStringLiteral("V"))
-                + QStringLiteral(" = ") + numbers.toString(p.value, 'f', 3) + QStringLiteral(" – ")
-                + gradeText(map.request.criterion, p.grade);
-    } else {
-        const QList<maps::LegendEntry> legend = words::legendEntries(map.request.criterion, map.request.morning);
-        for (const maps::LegendEntry& e : legend) {
-            if (e.colour == maps::pointColour(map.request.criterion, p))
-                text += QStringLiteral(" – ") + e.text;
-        }
-    }
+                + QStringLiteral(" = ") + numbers.toString(p.value, 'f', 3);
+    // A graded place's class, or the reason it has none, as the legend says it.
+    const maps::LegendKey key{graded ? MapOutcome::Graded : p.outcome, graded ? int(p.grade) : 0};
+    text += QStringLiteral(" – ") + words::legendText(map.request.criterion, key, map.request.morning);
     if (p.outcome == MapOutcome::NoSunset)
         return text;
     auto when = [&](double seconds) {

@@ -306,8 +306,9 @@ bool VisibilityWindow::openEphemeris()
         m_eph = Ephemeris::open(m_env.ephemerisFolder);
         return true;
     } catch (const EphemerisError& e) {
-        m_status->setText(words::ephemerisFaultText(e));
-        m_env.messages.show(this, MessageIcon::Error, words::ephemerisFaultText(e));
+        const QString why = words::ephemerisFaultText(e);
+        m_status->setText(why);
+        m_env.messages.show(this, MessageIcon::Error, why);
         return false;
     }
 }
