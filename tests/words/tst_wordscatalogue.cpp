@@ -6,8 +6,10 @@
 //
 // To add messages, add a function that calls row() for each, and call it
 // from catalogue_data(). A row's render is called once in each language.
+#include "almanacterms.h"
 #include "filefaults.h"
 #include "logbookwords.h"
+#include "mapwords.h"
 #include "sitefaults.h"
 #include "translation.h"
 
@@ -188,6 +190,61 @@ void addSiteFaults()
 }
 
 // Renders in English: our translator installed for the call, taken out after.
+// The shared terms of the lists, the report and the maps.
+void addAlmanacTerms()
+{
+    using namespace almanac;
+    for (int c = 0; c < 6; ++c)
+        row(QStringLiteral("Yallop %1").arg(c), [c] { return words::yallopWords(YallopClass(c)); });
+    for (int z = 0; z < 4; ++z)
+        row(QStringLiteral("Odeh %1").arg(z), [z] { return words::odehWords(OdehZone(z)); });
+    for (int t = 0; t < 4; ++t)
+        row(QStringLiteral("solar eclipse %1").arg(t), [t] { return words::hungarianName(SolarType(t)); });
+    for (int t = 0; t < 3; ++t)
+        row(QStringLiteral("lunar eclipse %1").arg(t), [t] { return words::hungarianName(LunarType(t)); });
+    row(QStringLiteral("span, exact"), [] { return words::signedDurationText((16 * 60 + 3) / 1440.0); },
+        QStringLiteral("16 óra 3 perc"), QStringLiteral("16 h 3 min"));
+    row(QStringLiteral("span before the conjunction, exact"), [] { return words::signedDurationText(-8 / 1440.0); },
+        QStringLiteral("-8 perc"), QStringLiteral("-8 min"));
+}
+
+// The maps' legend for both criteria at both ends of the night, the captions
+// and the title of a picture, and the note on a map beyond the conjunction.
+void addMapWords()
+{
+    using almanac::Criterion;
+    using almanac::MapOutcome;
+    for (Criterion c : {Criterion::Yallop, Criterion::Odeh}) {
+        for (bool morning : {false, true}) {
+            for (const maps::LegendKey& key : maps::legendKeys(c)) {
+                row(QStringLiteral("legend %1 %2 %3 %4").arg(int(c)).arg(int(morning)).arg(int(key.outcome)).arg(key.grade),
+                    [c, morning, key] { return words::legendText(c, key, morning); });
+            }
+        }
+    }
+    row(QStringLiteral("legend, exact"), [] { return words::legendText(Criterion::Yallop, {MapOutcome::MoonsetFirst, 0}, false); },
+        QStringLiteral("a Hold a Nap előtt nyugszik"), QStringLiteral("the Moon sets before the Sun"));
+    const QDate date(2025, 5, 27);
+    row(QStringLiteral("evening caption, exact"),
+        [date] { return words::eveningCaption(words::Language::installed(), date, false); },
+        QStringLiteral("2025.05.27. este"), QStringLiteral("2025.05.27 evening"));
+    row(QStringLiteral("morning caption"), [date] { return words::eveningCaption(words::Language::installed(), date, true); });
+    almanac::VisibilityMap map;
+    map.request.date = date;
+    map.newMoon = 2460822.5 + (3 * 60 + 2.5) / 1440.0;   // 2025.05.27 03:02 UT
+    row(QStringLiteral("map title, exact"), [map] { return words::mapTitle(words::Language::installed(), map); },
+        QStringLiteral("Holdsarló láthatósága 2025.05.27. este – Yallop-féle q – együttállás: 2025.05.27 03:02 UT"),
+        QStringLiteral("Crescent visibility 2025.05.27 in the evening – Yallop's q – conjunction: 2025.05.27 03:02 UT"));
+    for (bool morning : {false, true}) {
+        almanac::VisibilityMap beyond = map;
+        beyond.request.morning = morning;
+        beyond.request.criterion = Criterion::Odeh;
+        row(QStringLiteral("map title %1").arg(int(morning)), [beyond] { return words::mapTitle(words::Language::installed(), beyond); });
+        row(QStringLiteral("beyond the conjunction %1").arg(int(morning)),
+            [beyond] { return words::beyondConjunctionNote(words::Language::installed(), beyond); });
+    }
+}
+
 QString inEnglish(const Render& render)
 {
     QTranslator* english = installInterfaceLanguage(InterfaceLanguage::English);
@@ -215,6 +272,8 @@ private Q_SLOTS:
         addStoreFaults();
         addFileFaults();
         addSiteFaults();
+        addAlmanacTerms();
+        addMapWords();
     }
 
     void catalogue()
