@@ -49,17 +49,31 @@ SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
             row[vector + 2] = dist * std::sin(dec);
         }
     }
+    // The sky turning with the Earth moves a quarter of a degree in a
+    // minute: every five minutes, the four-point interpolation stays within
+    // 1e-8 radians of turning each moment by its own sidereal time.
+    m_turningCount = std::max(4, int(std::floor((this->last() - m_first) * kTurningPerDay)) + 1);
+    m_turning.resize(std::size_t(m_turningCount) * kTurningColumns);
+    for (int i = 0; i < m_turningCount; ++i) {
+        EquatorialVector moon, sun;
+        double sidereal = 0;
+        vectorsAt(m_first + i / kTurningPerDay, moon, sun, sidereal);
+        const double c = std::cos(sidereal), s = std::sin(sidereal);
+        double* row = &m_turning[std::size_t(i) * kTurningColumns];
+        int k = 0;
+        for (const EquatorialVector& e : {sun, moon}) {
+            row[k++] = e.x * c + e.y * s;
+            row[k++] = e.y * c - e.x * s;
+            row[k++] = e.z;
+        }
+    }
 }
 
 int SkyTables::weights(double jdUt, double w[4]) const
 {
     const double x = (jdUt - m_first) / kStep;
     const int i = std::clamp(int(std::floor(x)), 1, m_count - 3);
-    const double p = x - i;   // [0, 1) inside the table
-    w[0] = -p * (p - 1.0) * (p - 2.0) / 6.0;
-    w[1] = (p + 1.0) * (p - 1.0) * (p - 2.0) / 2.0;
-    w[2] = -(p + 1.0) * p * (p - 2.0) / 2.0;
-    w[3] = (p + 1.0) * p * (p - 1.0) / 6.0;
+    lagrangeWeights(x - i, w);   // [0, 1) inside the table
     return i - 1;
 }
 

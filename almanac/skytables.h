@@ -6,6 +6,8 @@
 
 #include "ephemeris.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tavik::almanac {
@@ -26,6 +28,15 @@ struct EquatorialVector {
     double z = 0;
 };
 
+// The four-point Lagrange weights at p, counted from the second node.
+inline void lagrangeWeights(double p, double w[4])
+{
+    w[0] = -p * (p - 1.0) * (p - 2.0) / 6.0;
+    w[1] = (p + 1.0) * (p - 1.0) * (p - 2.0) / 2.0;
+    w[2] = -(p + 1.0) * p * (p - 2.0) / 2.0;
+    w[3] = (p + 1.0) * p * (p - 1.0) / 6.0;
+}
+
 class SkyTables {
 public:
     // Hourly from first to last (UT1 Julian days). Throws EphemerisError.
@@ -42,6 +53,16 @@ public:
     // weights: the same numbers as two calls of vectorAt.
     void vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun, double& sidereal) const;
 
+    // The body's place (AU) in the frame turning with the Earth: x towards
+    // the Greenwich meridian on the equator, y towards 90° east, z to the
+    // pole. Tabulated every five minutes from the places and the sidereal time
+    // above, so that a place on the ground turns it by its longitude alone,
+    // without a sine and cosine of the moment.
+    EquatorialVector turningAt(double jdUt, bool moon) const;
+    // Both bodies at once, from one set of weights: the same numbers as two
+    // calls of turningAt.
+    void turningBothAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun) const;
+
     double first() const { return m_first; }
     double last() const { return m_first + (m_count - 1) * kStep; }
 
@@ -57,10 +78,52 @@ private:
     EquatorialPlace place(double jdUt, int column) const;
     // The four-point Lagrange weights and the first node for the moment.
     int weights(double jdUt, double w[4]) const;
+    static constexpr double kTurningPerDay = 288.0;   // nodes a day
+    static constexpr int kTurningColumns = 6;         // the Sun, then the Moon
+    int turningWeights(double jdUt, double w[4]) const;
 
     double m_first = 0;
     int m_count = 0;
     std::vector<double> m_values;   // kColumns a node
+    int m_turningCount = 0;
+    std::vector<double> m_turning;  // kTurningColumns a node, from m_first
 };
+
+// Inline: a map's places call them a few times each, millions of times.
+inline int SkyTables::turningWeights(double jdUt, double w[4]) const
+{
+    const double x = (jdUt - m_first) * kTurningPerDay;
+    const int i = std::clamp(int(std::floor(x)), 1, m_turningCount - 3);
+    lagrangeWeights(x - i, w);
+    return i - 1;
+}
+
+inline EquatorialVector SkyTables::turningAt(double jdUt, bool moon) const
+{
+    double w[4];
+    const double* v = &m_turning[std::size_t(turningWeights(jdUt, w)) * kTurningColumns + (moon ? 3 : 0)];
+    EquatorialVector e;
+    for (int k = 0; k < 4; ++k, v += kTurningColumns) {
+        e.x += w[k] * v[0];
+        e.y += w[k] * v[1];
+        e.z += w[k] * v[2];
+    }
+    return e;
+}
+
+inline void SkyTables::turningBothAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun) const
+{
+    double w[4];
+    const double* v = &m_turning[std::size_t(turningWeights(jdUt, w)) * kTurningColumns];
+    moon = sun = EquatorialVector{};
+    for (int k = 0; k < 4; ++k, v += kTurningColumns) {
+        sun.x += w[k] * v[0];
+        sun.y += w[k] * v[1];
+        sun.z += w[k] * v[2];
+        moon.x += w[k] * v[3];
+        moon.y += w[k] * v[4];
+        moon.z += w[k] * v[5];
+    }
+}
 
 }  // namespace tavik::almanac

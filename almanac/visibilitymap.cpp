@@ -61,8 +61,21 @@ double wrapHalfTurn(double a)
 // A place of the grid, at sea level: the geodetic latitude for the zenith,
 // the geocentric offset (AU) for the parallax.
 struct Place {
-    double lat, sinLat, cosLat, lon, rhoCos, rhoSin;
+    double lat, sinLat, cosLat, cosLon, sinLon, rhoCos, rhoSin;
     bool quick;
+    void setLongitude(double lonDeg)
+    {
+        cosLon = std::cos(lonDeg * kDegree);
+        sinLon = std::sin(lonDeg * kDegree);
+    }
+    // To the next place of a row: the longitude turned by the angle whose
+    // cosine and sine are given, rather than a sine and cosine a place.
+    void turnEast(double cosStep, double sinStep)
+    {
+        const double c = cosLon * cosStep - sinLon * sinStep;
+        sinLon = sinLon * cosStep + cosLon * sinStep;
+        cosLon = c;
+    }
 };
 
 // The places of a row differ only in their longitude, set by the caller.
@@ -71,7 +84,7 @@ Place placeAt(double latDeg)
     const double lat = latDeg * kDegree;
     const double b = 1.0 - kEarthFlattening;
     const double c = 1.0 / std::sqrt(std::cos(lat) * std::cos(lat) + b * b * std::sin(lat) * std::sin(lat));
-    return Place{lat, std::sin(lat), std::cos(lat), 0.0, kEarthRadiusAu * c * std::cos(lat),
+    return Place{lat, std::sin(lat), std::cos(lat), 1.0, 0.0, kEarthRadiusAu * c * std::cos(lat),
                  kEarthRadiusAu * c * b * b * std::sin(lat), std::abs(latDeg) <= kQuickLatitudeLimit};
 }
 
@@ -87,10 +100,11 @@ struct Turned {
     double x, y, z;
 };
 
-// cl, sl: the cosine and the sine of the local sidereal time.
-Turned turned(const EquatorialVector& e, double cl, double sl)
+// The body's place turning with the Earth (SkyTables::turningAt) seen from
+// the meridian of the place.
+Turned turned(const EquatorialVector& e, const Place& o)
 {
-    return Turned{e.x * cl + e.y * sl, e.y * cl - e.x * sl, e.z};
+    return Turned{e.x * o.cosLon + e.y * o.sinLon, e.y * o.cosLon - e.x * o.sinLon, e.z};
 }
 
 Seen seenFrom(const Place& o, const Turned& t, bool topocentric)
@@ -106,9 +120,9 @@ Seen seenFrom(const Place& o, const Turned& t, bool topocentric)
     return Seen{x / d, y / d, z / d, d};
 }
 
-Seen seenFrom(const Place& o, const EquatorialVector& e, double cl, double sl, bool topocentric)
+Seen seenFrom(const Place& o, const EquatorialVector& e, bool topocentric)
 {
-    return seenFrom(o, turned(e, cl, sl), topocentric);
+    return seenFrom(o, turned(e, o), topocentric);
 }
 
 // Near the poles the Sun's rising or setting is sampled every two hours from
@@ -124,18 +138,13 @@ public:
     explicit ColumnSuns(int columns) : m_filled(std::size_t(columns), false) {}
     // The samples of the column from `after` (the same for every call of a
     // column), then the Sun at kAtStart and kAtEnd.
-    const Turned* samples(const SkyTables& sky, int column, double after, double lon)
+    const Turned* samples(const SkyTables& sky, int column, double after, const Place& place)
     {
         if (m_samples.empty())
             m_samples.resize(m_filled.size() * kEach);
         Turned* const s = &m_samples[std::size_t(column) * kEach];
         if (!m_filled[std::size_t(column)]) {
-            const auto at = [&](double t) {
-                double sidereal = 0;
-                const EquatorialVector e = sky.vectorAt(t, false, sidereal);
-                const double lst = sidereal + lon;
-                return turned(e, std::cos(lst), std::sin(lst));
-            };
+            const auto at = [&](double t) { return turned(sky.turningAt(t, false), place); };
             for (int k = 0; k < kSamples; ++k)
                 s[k] = at(after - kSampleStep + k * kSampleStep);
             s[kAtStart] = at(after);
@@ -194,25 +203,20 @@ public:
 
     Seen seen(bool moon, double t, bool topocentric) const
     {
-        double sidereal = 0;
-        const EquatorialVector e = m_sky.vectorAt(t, moon, sidereal);
-        const double lst = sidereal + m_place.lon;
-        return seenFrom(m_place, e, std::cos(lst), std::sin(lst), topocentric);
+        return seenFrom(m_place, m_sky.turningAt(t, moon), topocentric);
     }
-    // The Moon (geocentric and topocentric) and the Sun at one moment, with
-    // one sine and cosine of the sidereal time.
+    // The Moon (geocentric and topocentric) and the Sun at one moment, from
+    // one set of interpolation weights.
     struct Both {
         Seen moonGeo, moonTopo, sun;
     };
     Both seenBoth(double t, bool sunTopocentric) const
     {
-        double sidereal = 0;
         EquatorialVector moon, sun;
-        m_sky.vectorsAt(t, moon, sun, sidereal);
-        const double lst = sidereal + m_place.lon;
-        const double cl = std::cos(lst), sl = std::sin(lst);
-        return Both{seenFrom(m_place, moon, cl, sl, false), seenFrom(m_place, moon, cl, sl, true),
-                    seenFrom(m_place, sun, cl, sl, sunTopocentric)};
+        m_sky.turningBothAt(t, moon, sun);
+        const Turned m = turned(moon, m_place);
+        return Both{seenFrom(m_place, m, false), seenFrom(m_place, m, true),
+                    seenFrom(m_place, sun, sunTopocentric)};
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -257,7 +261,7 @@ private:
     // The column's Sun (ColumnSuns) where a search of the Sun starts from its start.
     const Turned* sharedSun(bool moon, double after) const
     {
-        return !moon && m_suns && after == m_sunsAfter ? m_suns->samples(m_sky, m_column, after, m_place.lon) : nullptr;
+        return !moon && m_suns && after == m_sunsAfter ? m_suns->samples(m_sky, m_column, after, m_place) : nullptr;
     }
 
     // Whether the Moon stays well above (below) the horizon from the first
@@ -485,13 +489,12 @@ std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double
     return std::nullopt;
 }
 
-MapPoint pointAt(const MapWork& w, const Place& row, int column, RowHints& hints, ColumnSuns& suns)
+// place: the row's, at the column's longitude.
+MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hints, ColumnSuns& suns)
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
     const double lon = map.longitude(column);
-    Place place = row;
-    place.lon = lon * kDegree;
     PlaceSky sky(w.sky, w.refraction, place);
     // The evening after local noon, the morning after local midnight, up to a day later.
     const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
@@ -561,6 +564,8 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
 {
     std::vector<MapPoint> chunk(w.sink ? std::size_t(kRowsPerChunk) * w.map.columns : 0);
     ColumnSuns suns(w.map.columns);
+    const double step = w.map.request.region.width() / w.map.columns * kDegree;
+    const double cosStep = std::cos(step), sinStep = std::sin(step);
     for (;;) {
         if (cancelled && cancelled->load(std::memory_order_relaxed))
             return;
@@ -570,12 +575,16 @@ void computeRows(const MapWork& w, std::atomic_int& nextRow, const std::atomic_b
         const int end = std::min(first + kRowsPerChunk, w.map.rows);
         MapPoint* const points = w.sink ? chunk.data() : &w.map.points[std::size_t(first) * w.map.columns];
         for (int row = first; row < end; ++row) {
-            const Place place = placeAt(w.map.latitude(row));
+            Place place = placeAt(w.map.latitude(row));
+            place.setLongitude(w.map.longitude(0));
             RowHints hints;
             hints.shift = w.map.request.region.width() / 360.0 / w.map.columns;   // turns
             MapPoint* const line = points + std::size_t(row - first) * w.map.columns;
-            for (int column = 0; column < w.map.columns; ++column)
+            for (int column = 0; column < w.map.columns; ++column) {
+                if (column > 0)
+                    place.turnEast(cosStep, sinStep);
                 line[column] = pointAt(w, place, column, hints, suns);
+            }
             if (rowsDone)
                 rowsDone->fetch_add(1, std::memory_order_relaxed);
         }
@@ -707,7 +716,7 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
                     hint.reset();
                     continue;
                 }
-                place.lon = lonDeg * kDegree;
+                place.setLongitude(lonDeg);
                 const PlaceSky here(sky, refraction, place);
                 const std::optional<double> sunset = here.nextEvent(
                     false, false, from, hint ? std::optional(*hint - shift * kTurn / kSunHourRate) : hint);
