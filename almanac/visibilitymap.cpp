@@ -694,10 +694,20 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
     const int columns = std::max(1, int(std::lround(region.width() / step)));
     const int rows = std::max(1, int(std::lround(region.height() / step)));
     const double day0 = std::floor(from - 0.5) + 0.5;   // 0h UT starting from's day
+    // What a thread found: the best place, and the first to score enough.
+    // Places are told apart by their index from the north-west, so that
+    // the threads' shares make no difference to the answer.
+    struct Found {
+        std::optional<SunsetSky> best, enough;
+        double bestScore = 0;
+        int bestIndex = 0, enoughIndex = 0;
+    };
+    // The first row with a place that scores enough: the rows after it are
+    // passed over, those before it finished.
+    std::atomic_int enoughRow{rows};
     std::atomic_int nextRow{0};
-    std::atomic_bool done{false};
-    auto work = [&](std::optional<SunsetSky>& best, double& bestScore) {
-        for (int row = nextRow.fetch_add(1); row < rows && !done.load(std::memory_order_relaxed);
+    auto work = [&](Found& found) {
+        for (int row = nextRow.fetch_add(1); row < rows && row <= enoughRow.load(std::memory_order_relaxed);
              row = nextRow.fetch_add(1)) {
             const double latDeg = region.north - (row + 0.5) * region.height() / rows;
             if (std::abs(latDeg) > kLatitudeLimit)
@@ -731,28 +741,41 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
                 s.moonAltitude = altitude(place, moonTopo) / kDegree;
                 s.elongation = separation(sun, moonGeo) / kDegree;
                 const double v = score(s);
-                if (!best || v > bestScore) {
-                    best = s;
-                    bestScore = v;
-                    if (v >= enough)
-                        done.store(true, std::memory_order_relaxed);
+                const int index = row * columns + column;
+                if (!found.best || v > found.bestScore) {
+                    found.best = s;
+                    found.bestScore = v;
+                    found.bestIndex = index;
+                }
+                if (v >= enough) {
+                    if (!found.enough || index < found.enoughIndex) {
+                        found.enough = s;
+                        found.enoughIndex = index;
+                    }
+                    int first = enoughRow.load(std::memory_order_relaxed);
+                    while (row < first && !enoughRow.compare_exchange_weak(first, row, std::memory_order_relaxed)) {
+                    }
+                    break;
                 }
             }
         }
     };
     if (threads <= 0)
         threads = idealWorkerCount();
-    std::vector<std::optional<SunsetSky>> bests(static_cast<std::size_t>(threads));
-    std::vector<double> scores(static_cast<std::size_t>(threads), 0.0);
-    onWorkerThreads(threads, [&](int i) { work(bests[std::size_t(i)], scores[std::size_t(i)]); });
-    std::optional<SunsetSky> best;
-    double bestScore = 0;
-    for (std::size_t i = 0; i < bests.size(); ++i)
-        if (bests[i] && (!best || scores[i] > bestScore)) {
-            best = bests[i];
-            bestScore = scores[i];
-        }
-    return best;
+    std::vector<Found> found(static_cast<std::size_t>(threads));
+    onWorkerThreads(threads, [&](int i) { work(found[std::size_t(i)]); });
+    const Found* enoughFirst = nullptr;
+    const Found* best = nullptr;
+    for (const Found& f : found) {
+        if (f.enough && (!enoughFirst || f.enoughIndex < enoughFirst->enoughIndex))
+            enoughFirst = &f;
+        if (f.best
+            && (!best || f.bestScore > best->bestScore || (f.bestScore == best->bestScore && f.bestIndex < best->bestIndex)))
+            best = &f;
+    }
+    if (enoughFirst)
+        return enoughFirst->enough;
+    return best ? best->best : std::nullopt;
 }
 
 bool beyondConjunctionEverywhere(const VisibilityMap& map)

@@ -157,7 +157,8 @@ struct SunsetSky {
 };
 // The place of the region's grid (step degrees, within 65° of the equator)
 // whose sunset falls within [from, to) with the highest score, on `threads`
-// threads (0: every core); the search stops once a score reaches `enough`.
+// threads (0: every core); the search stops once a score reaches `enough`,
+// with the first such place from the north-west, whatever the threads did.
 // None where no sunset falls within. The tables must reach a day beyond both ends.
 std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& region, double step, double from,
                                     double to, const std::function<double(const SunsetSky&)>& score, double enough,

@@ -324,6 +324,38 @@ private Q_SLOTS:
         QCOMPARE(whole, mapTable(held));
     }
 
+    // The rules that look for a crescent anywhere stop at the first place
+    // that clearly meets them: the first from the north-west, on one thread
+    // or several, run after run (the calendar's "decided at" must not change
+    // with the threads' timing). Istanbul 2016's 8° elongation and 5°
+    // altitude, on its 2° grid, the evenings after the new moon of
+    // 2025-05-27 03:02 UT, when many places meet it.
+    void firstPlaceThatScoresEnough_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("enough");
+        QTest::newRow("28 May, clearly met") << 2460823.5 << 0.1;
+        QTest::newRow("28 May, by 3 degrees") << 2460823.5 << 3.0;
+        QTest::newRow("26 May, never met: the best") << 2460821.5 << 0.1;
+    }
+
+    void firstPlaceThatScoresEnough()
+    {
+        QFETCH(double, from);
+        QFETCH(double, enough);
+        const SkyTables sky(eph, from - 1.5, from + 2.5);
+        const auto margin = [](const SunsetSky& s) { return std::min(s.elongation - 8.0, s.moonAltitude - 5.0); };
+        const std::optional<SunsetSky> alone = bestSunset(sky, MapRegion{}, 2.0, from, from + 1.0, margin, enough, 1);
+        QVERIFY(alone);
+        QCOMPARE(margin(*alone) >= enough, from > 2460822.0);
+        for (const int threads : {2, 2, 2, 3, 4}) {
+            const std::optional<SunsetSky> s = bestSunset(sky, MapRegion{}, 2.0, from, from + 1.0, margin, enough, threads);
+            QVERIFY(s);
+            QCOMPARE(QList<double>({s->latitude, s->longitude, s->sunset}),
+                     QList<double>({alone->latitude, alone->longitude, alone->sunset}));
+        }
+    }
+
     // The sky turning with the Earth, tabulated every five minutes, against
     // each moment's place turned by its own sidereal time: within 1e-8 rad,
     // a seventh of a millisecond of the Earth's turning; and both bodies from
