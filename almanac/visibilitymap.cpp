@@ -519,11 +519,24 @@ MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hin
     // The next sunrise (the previous sunset) is searched for only where it
     // matters: the Sun up at the moonset (moonrise) tells that the Moon
     // stays up (down) through the night, without a search.
+    // Within 60° of the equator the Sun sinks from its setting to its lowest
+    // near local midnight and climbs from there to its rising: up to a
+    // margin before the midnight (after it), for the equation of time moves
+    // the lowest point by a quarter of an hour at most, it is down without
+    // a look.
+    constexpr double kMidnightMargin = 0.02;   // days
+    const double sunEvent = *sun;
+    const auto sunUp = [&](double t) {
+        const bool surelyDown = place.quick
+                                && (evening ? t > sunEvent && t < start + 0.5 - kMidnightMargin
+                                            : t < sunEvent && t > start + kMidnightMargin);
+        return !surelyDown && sky.up(false, t);
+    };
     bool nightMatters = !moon;
     if (moon && evening)
-        nightMatters = *moon > *sun && sky.up(false, *moon);
+        nightMatters = *moon > *sun && sunUp(*moon);
     else if (moon)
-        nightMatters = *moon <= *sun ? sky.up(false, *moon) : sky.up(true, *sun);
+        nightMatters = *moon <= *sun ? sunUp(*moon) : sky.up(true, *sun);
     std::optional<double> otherSun;   // the next sunrise (the previous sunset)
     if (nightMatters)
         otherSun = evening ? sky.nextEvent(false, true, *sun, std::nullopt)
