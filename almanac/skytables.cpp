@@ -42,7 +42,7 @@ SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
             for (int c : {kSun, kMoon, kSidereal})
                 row[c] = unwrapped(row[c], before[c]);
         }
-        for (const auto& [place, vector] : {std::pair{kSun, kSunVector}, std::pair{kMoon, kMoonVector}}) {
+        for (const auto& [place, vector] : {std::pair{kSun, kSidereal + 1}, std::pair{kMoon, kSidereal + 4}}) {
             const double ra = row[place], dec = row[place + 1], dist = row[place + 2];
             row[vector] = dist * std::cos(dec) * std::cos(ra);
             row[vector + 1] = dist * std::cos(dec) * std::sin(ra);
@@ -79,48 +79,20 @@ int SkyTables::weights(double jdUt, double w[4]) const
 
 EquatorialPlace SkyTables::place(double jdUt, int column) const
 {
-    double w[4];
-    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns + column];
-    EquatorialPlace p;
-    for (int k = 0; k < 4; ++k, v += kColumns) {
-        p.ra += w[k] * v[0];
-        p.dec += w[k] * v[1];
-        p.dist += w[k] * v[2];
-    }
-    return p;
-}
-
-EquatorialVector SkyTables::vectorAt(double jdUt, bool moon, double& sidereal) const
-{
-    double w[4];
-    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
-    const int column = moon ? kMoonVector : kSunVector;
-    EquatorialVector e;
-    sidereal = 0;
-    for (int k = 0; k < 4; ++k, v += kColumns) {
-        e.x += w[k] * v[column];
-        e.y += w[k] * v[column + 1];
-        e.z += w[k] * v[column + 2];
-        sidereal += w[k] * v[kSidereal];
-    }
-    return e;
+    double w[4], out[3];
+    const int node = weights(jdUt, w);
+    interpolate(&m_values[std::size_t(node) * kColumns + column], kColumns, w, 3, out);
+    return EquatorialPlace{out[0], out[1], out[2]};
 }
 
 void SkyTables::vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun, double& sidereal) const
 {
-    double w[4];
-    const double* v = &m_values[std::size_t(weights(jdUt, w)) * kColumns];
-    moon = sun = EquatorialVector{};
-    sidereal = 0;
-    for (int k = 0; k < 4; ++k, v += kColumns) {
-        moon.x += w[k] * v[kMoonVector];
-        moon.y += w[k] * v[kMoonVector + 1];
-        moon.z += w[k] * v[kMoonVector + 2];
-        sun.x += w[k] * v[kSunVector];
-        sun.y += w[k] * v[kSunVector + 1];
-        sun.z += w[k] * v[kSunVector + 2];
-        sidereal += w[k] * v[kSidereal];
-    }
+    double w[4], out[7];
+    const int node = weights(jdUt, w);
+    interpolate(&m_values[std::size_t(node) * kColumns + kSidereal], kColumns, w, 7, out);
+    sidereal = out[0];
+    sun = EquatorialVector{out[1], out[2], out[3]};
+    moon = EquatorialVector{out[4], out[5], out[6]};
 }
 
 }  // namespace tavik::almanac

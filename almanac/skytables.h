@@ -44,13 +44,9 @@ public:
 
     // Valid for first + 1 h <= jdUt <= last - 2 h; clamped outside.
     EquatorialPlace moon(double jdUt) const { return place(jdUt, kMoon); }
-    // The Sun's or the Moon's place as a vector and the sidereal time
-    // (Greenwich apparent, radians, not reduced to one turn) at once, from one
-    // set of interpolation weights; interpolated by its components, so that a
-    // place seen from the ground takes one sine and cosine, of the sidereal time.
-    EquatorialVector vectorAt(double jdUt, bool moon, double& sidereal) const;
-    // Both bodies and the sidereal time at one moment, from one set of
-    // weights: the same numbers as two calls of vectorAt.
+    // Both bodies' places as vectors and the sidereal time (Greenwich
+    // apparent, radians, not reduced to one turn) at one moment, from one set
+    // of interpolation weights, the vectors interpolated by their components.
     void vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun, double& sidereal) const;
 
     // The body's place (AU) in the frame turning with the Earth: x towards
@@ -70,17 +66,17 @@ private:
     static constexpr double kStep = 1.0 / 24.0;   // days
     static constexpr int kSun = 0;
     static constexpr int kMoon = 3;
-    static constexpr int kSidereal = 6;
-    static constexpr int kSunVector = 7;
-    static constexpr int kMoonVector = 10;
+    static constexpr int kSidereal = 6;   // then the Sun's vector, then the Moon's
     static constexpr int kColumns = 13;
+    static constexpr double kTurningPerDay = 288.0;   // nodes a day
+    static constexpr int kTurningColumns = 6;         // the Sun, then the Moon
 
     EquatorialPlace place(double jdUt, int column) const;
     // The four-point Lagrange weights and the first node for the moment.
     int weights(double jdUt, double w[4]) const;
-    static constexpr double kTurningPerDay = 288.0;   // nodes a day
-    static constexpr int kTurningColumns = 6;         // the Sun, then the Moon
     int turningWeights(double jdUt, double w[4]) const;
+    // n columns from v on, summed over four nodes a row of `stride` apart.
+    static void interpolate(const double* v, int stride, const double w[4], int n, double* out);
 
     double m_first = 0;
     int m_count = 0;
@@ -90,6 +86,16 @@ private:
 };
 
 // Inline: a map's places call them a few times each, millions of times.
+inline void SkyTables::interpolate(const double* v, int stride, const double w[4], int n, double* out)
+{
+    for (int c = 0; c < n; ++c)
+        out[c] = 0;
+    for (int k = 0; k < 4; ++k, v += stride) {
+        for (int c = 0; c < n; ++c)
+            out[c] += w[k] * v[c];
+    }
+}
+
 inline int SkyTables::turningWeights(double jdUt, double w[4]) const
 {
     const double x = (jdUt - m_first) * kTurningPerDay;
@@ -100,30 +106,19 @@ inline int SkyTables::turningWeights(double jdUt, double w[4]) const
 
 inline EquatorialVector SkyTables::turningAt(double jdUt, bool moon) const
 {
-    double w[4];
-    const double* v = &m_turning[std::size_t(turningWeights(jdUt, w)) * kTurningColumns + (moon ? 3 : 0)];
-    EquatorialVector e;
-    for (int k = 0; k < 4; ++k, v += kTurningColumns) {
-        e.x += w[k] * v[0];
-        e.y += w[k] * v[1];
-        e.z += w[k] * v[2];
-    }
-    return e;
+    double w[4], out[3];
+    const int node = turningWeights(jdUt, w);
+    interpolate(&m_turning[std::size_t(node) * kTurningColumns + (moon ? 3 : 0)], kTurningColumns, w, 3, out);
+    return EquatorialVector{out[0], out[1], out[2]};
 }
 
 inline void SkyTables::turningBothAt(double jdUt, EquatorialVector& moon, EquatorialVector& sun) const
 {
-    double w[4];
-    const double* v = &m_turning[std::size_t(turningWeights(jdUt, w)) * kTurningColumns];
-    moon = sun = EquatorialVector{};
-    for (int k = 0; k < 4; ++k, v += kTurningColumns) {
-        sun.x += w[k] * v[0];
-        sun.y += w[k] * v[1];
-        sun.z += w[k] * v[2];
-        moon.x += w[k] * v[3];
-        moon.y += w[k] * v[4];
-        moon.z += w[k] * v[5];
-    }
+    double w[4], out[6];
+    const int node = turningWeights(jdUt, w);
+    interpolate(&m_turning[std::size_t(node) * kTurningColumns], kTurningColumns, w, 6, out);
+    sun = EquatorialVector{out[0], out[1], out[2]};
+    moon = EquatorialVector{out[3], out[4], out[5]};
 }
 
 }  // namespace tavik::almanac

@@ -378,10 +378,12 @@ private Q_SLOTS:
             };
             QCOMPARE(bits(moon), bits(sky.turningAt(t, true)));
             QCOMPARE(bits(sun), bits(sky.turningAt(t, false)));
+            EquatorialVector moonOfDate, sunOfDate;
+            double sidereal = 0;
+            sky.vectorsAt(t, moonOfDate, sunOfDate, sidereal);
+            const double c = std::cos(sidereal), s = std::sin(sidereal);
             for (const bool isMoon : {true, false}) {
-                double sidereal = 0;
-                const EquatorialVector e = sky.vectorAt(t, isMoon, sidereal);
-                const double c = std::cos(sidereal), s = std::sin(sidereal);
+                const EquatorialVector& e = isMoon ? moonOfDate : sunOfDate;
                 const EquatorialVector turned{e.x * c + e.y * s, e.y * c - e.x * s, e.z};
                 const EquatorialVector& table = isMoon ? moon : sun;
                 const double r = std::sqrt(turned.x * turned.x + turned.y * turned.y + turned.z * turned.z);
