@@ -516,9 +516,6 @@ MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hin
     // The young Moon sets within a few hours of the Sun, before or after it.
     std::optional<double> moon = sky.nextEvent(true, !evening, *sun - kMoonEventSearchLead, moonHint);
     hints.moon = moon.value_or(none);
-    // The next sunrise (the previous sunset) is searched for only where it
-    // matters: the Sun up at the moonset (moonrise) tells that the Moon
-    // stays up (down) through the night, without a search.
     // Within 60° of the equator the Sun sinks from its setting to its lowest
     // near local midnight and climbs from there to its rising: up to a
     // margin before the midnight (after it), for the equation of time moves
@@ -532,6 +529,9 @@ MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hin
                                             : t < sunEvent && t > start + kMidnightMargin);
         return !surelyDown && sky.up(false, t);
     };
+    // The next sunrise (the previous sunset) is searched for only where it
+    // matters: the Sun up at the moonset (moonrise) tells that the Moon
+    // stays up (down) through the night, without a search.
     bool nightMatters = !moon;
     if (moon && evening)
         nightMatters = *moon > *sun && sunUp(*moon);
