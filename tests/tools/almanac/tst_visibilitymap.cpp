@@ -136,6 +136,10 @@ private Q_SLOTS:
         QTest::newRow("2026-06-16 evening Yallop") << QDate(2026, 6, 16) << false << Criterion::Yallop << q;
         QTest::newRow("2025-05-26 morning Yallop") << QDate(2025, 5, 26) << true << Criterion::Yallop << q;
         QTest::newRow("2025-09-20 morning Odeh") << QDate(2025, 9, 20) << true << Criterion::Odeh << v;
+        // At the solstices the nights within 60° are at their shortest (longest),
+        // where the Sun is left alone between its setting and midnight.
+        QTest::newRow("2025-12-21 evening Odeh") << QDate(2025, 12, 21) << false << Criterion::Odeh << v;
+        QTest::newRow("2025-06-24 morning Yallop") << QDate(2025, 6, 24) << true << Criterion::Yallop << q;
     }
 
     void agreesWithSighting()
