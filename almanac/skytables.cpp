@@ -81,7 +81,7 @@ EquatorialPlace SkyTables::place(double jdUt, int column) const
 {
     double w[4], out[3];
     const int node = weights(jdUt, w);
-    interpolate(&m_values[std::size_t(node) * kColumns + column], kColumns, w, 3, out);
+    interpolate<3>(&m_values[std::size_t(node) * kColumns + column], kColumns, w, out);
     return EquatorialPlace{out[0], out[1], out[2]};
 }
 
@@ -89,7 +89,7 @@ void SkyTables::vectorsAt(double jdUt, EquatorialVector& moon, EquatorialVector&
 {
     double w[4], out[7];
     const int node = weights(jdUt, w);
-    interpolate(&m_values[std::size_t(node) * kColumns + kSidereal], kColumns, w, 7, out);
+    interpolate<7>(&m_values[std::size_t(node) * kColumns + kSidereal], kColumns, w, out);
     sidereal = out[0];
     sun = EquatorialVector{out[1], out[2], out[3]};
     moon = EquatorialVector{out[4], out[5], out[6]};

@@ -75,8 +75,9 @@ private:
     // The four-point Lagrange weights and the first node for the moment.
     int weights(double jdUt, double w[4]) const;
     int turningWeights(double jdUt, double w[4]) const;
-    // n columns from v on, summed over four nodes a row of `stride` apart.
-    static void interpolate(const double* v, int stride, const double w[4], int n, double* out);
+    // N columns from v on, summed over four nodes a row of `stride` apart.
+    template <int N>
+    static void interpolate(const double* v, int stride, const double w[4], double* out);
 
     double m_first = 0;
     int m_count = 0;
@@ -86,14 +87,20 @@ private:
 };
 
 // Inline: a map's places call them a few times each, millions of times.
-inline void SkyTables::interpolate(const double* v, int stride, const double w[4], int n, double* out)
+template <int N>
+inline void SkyTables::interpolate(const double* v, int stride, const double w[4], double* out)
 {
-    for (int c = 0; c < n; ++c)
-        out[c] = 0;
+    // Unrolled, so that the sums stay in registers.
+    double sum[N] = {};
+#pragma GCC unroll 4
     for (int k = 0; k < 4; ++k, v += stride) {
-        for (int c = 0; c < n; ++c)
-            out[c] += w[k] * v[c];
+#pragma GCC unroll 8
+        for (int c = 0; c < N; ++c)
+            sum[c] += w[k] * v[c];
     }
+#pragma GCC unroll 8
+    for (int c = 0; c < N; ++c)
+        out[c] = sum[c];
 }
 
 inline int SkyTables::turningWeights(double jdUt, double w[4]) const
@@ -108,7 +115,7 @@ inline EquatorialVector SkyTables::turningAt(double jdUt, bool moon) const
 {
     double w[4], out[3];
     const int node = turningWeights(jdUt, w);
-    interpolate(&m_turning[std::size_t(node) * kTurningColumns + (moon ? 3 : 0)], kTurningColumns, w, 3, out);
+    interpolate<3>(&m_turning[std::size_t(node) * kTurningColumns + (moon ? 3 : 0)], kTurningColumns, w, out);
     return EquatorialVector{out[0], out[1], out[2]};
 }
 
@@ -116,7 +123,7 @@ inline void SkyTables::turningBothAt(double jdUt, EquatorialVector& moon, Equato
 {
     double w[4], out[6];
     const int node = turningWeights(jdUt, w);
-    interpolate(&m_turning[std::size_t(node) * kTurningColumns], kTurningColumns, w, 6, out);
+    interpolate<6>(&m_turning[std::size_t(node) * kTurningColumns], kTurningColumns, w, out);
     sun = EquatorialVector{out[0], out[1], out[2]};
     moon = EquatorialVector{out[3], out[4], out[5]};
 }
