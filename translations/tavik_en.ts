@@ -2613,22 +2613,6 @@ Budapest (N 47.4979°, E 19.0402°, 100 m, Europe/Budapest time).
         <translation>crescent-%1.png</translation>
     </message>
     <message>
-        <source>É</source>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>D</source>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>K</source>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>Ny</source>
-        <translation>W</translation>
-    </message>
-    <message>
         <source>Holdsarló-térkép</source>
         <translation>Crescent map</translation>
     </message>
@@ -3754,26 +3738,6 @@ A date and a time are needed, for example 2025.05.27 21:05.</translation>
     <message>
         <source>%1 estéjén sehol sincs újhold: a térkép minden pontján az együttállás (%2 UT) előtt nyugszik a Nap. Az újholdat a későbbi esték térképe mutatja.</source>
         <translation>No young crescent anywhere on the evening of %1: the Sun sets before the conjunction (%2 UT) at every place of the map. The maps of the evenings after show the young Moon.</translation>
-    </message>
-    <message>
-        <source>É</source>
-        <comment>north</comment>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>D</source>
-        <comment>south</comment>
-        <translation>S</translation>
-    </message>
-    <message>
-        <source>K</source>
-        <comment>east</comment>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>Ny</source>
-        <comment>west</comment>
-        <translation>W</translation>
     </message>
     <message>
         <source>Yallop-féle q</source>

@@ -73,15 +73,20 @@ QString signedDurationText(double days)
            + listWord(QT_TRANSLATE_NOOP("tavik::almanac::Lists", "%1 óra %2 perc")).arg(minutes / 60).arg(minutes % 60);
 }
 
+QString compassLetter(bool latitude, bool northOrEast)
+{
+    if (latitude)
+        return northOrEast ? QCoreApplication::translate("tavik::almanac::Lists", "É", "north")
+                           : QCoreApplication::translate("tavik::almanac::Lists", "D", "south");
+    return northOrEast ? QCoreApplication::translate("tavik::almanac::Lists", "K", "east")
+                       : QCoreApplication::translate("tavik::almanac::Lists", "Ny", "west");
+}
+
 QString siteText(const Site& site)
 {
     return QStringLiteral("%1 %2°, %3 %4°, %5 m")
-        .arg(site.latitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "É", "north")
-                                : QCoreApplication::translate("tavik::almanac::Lists", "D", "south"),
-             decimalText(std::abs(site.latitude), 4),
-             site.longitude >= 0 ? QCoreApplication::translate("tavik::almanac::Lists", "K", "east")
-                                 : QCoreApplication::translate("tavik::almanac::Lists", "Ny", "west"),
-             decimalText(std::abs(site.longitude), 4))
+        .arg(compassLetter(true, site.latitude >= 0), decimalText(std::abs(site.latitude), 4),
+             compassLetter(false, site.longitude >= 0), decimalText(std::abs(site.longitude), 4))
         .arg(std::lround(site.elevation));
 }
 

@@ -26,6 +26,8 @@ QString decimalText(double value, int decimals);
 // the conjunction).
 QString signedDurationText(double days);
 QString siteText(const Site& site);   // "É 47,4979°, K 19,0402°, 100 m"
+// The side of the equator or of Greenwich: "É" or "D" (latitude), "K" or "Ny".
+QString compassLetter(bool latitude, bool northOrEast);
 
 // A short phrase for the class: "könnyen látható" ... "nem látható".
 QString yallopWords(YallopClass c);

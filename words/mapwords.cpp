@@ -137,10 +137,10 @@ QList<maps::LegendEntry> legendEntries(Criterion criterion, bool morning)
 maps::MapLabels mapLabels()
 {
     maps::MapLabels labels;
-    labels.north = QCoreApplication::translate("tavik::maps", "É", "north");
-    labels.south = QCoreApplication::translate("tavik::maps", "D", "south");
-    labels.east = QCoreApplication::translate("tavik::maps", "K", "east");
-    labels.west = QCoreApplication::translate("tavik::maps", "Ny", "west");
+    labels.north = compassLetter(true, true);
+    labels.south = compassLetter(true, false);
+    labels.east = compassLetter(false, true);
+    labels.west = compassLetter(false, false);
     for (const Capital& c : kCapitals)
         labels.capitals.append({QCoreApplication::translate("PlaceLabels", c.name), c.latitude, c.longitude});
     for (const ObservingSite& s : hungarianSites())

@@ -103,9 +103,7 @@ maps::GeoRect tileRegion(double step, int x0, int y0, int x1, int y1)
 
 QString degrees(const words::Language& language, double value, bool latitude)
 {
-    const QString side = latitude ? (value >= 0 ? MapWindow::tr("É") : MapWindow::tr("D"))
-                                  : (value >= 0 ? MapWindow::tr("K") : MapWindow::tr("Ny"));
-    return language.numberLocale().toString(std::abs(value), 'f', 2) + u'°' + side;
+    return language.numberLocale().toString(std::abs(value), 'f', 2) + u'°' + words::compassLetter(latitude, value >= 0);
 }
 
 }  // namespace
