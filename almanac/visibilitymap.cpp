@@ -176,13 +176,19 @@ double separation(const Seen& a, const Seen& b)   // radians
     return std::atan2(std::sqrt(cx * cx + cy * cy + cz * cz), a.x * b.x + a.y * b.y + a.z * b.z);
 }
 
+// The refraction at the horizon, as its cosine and sine: the same for every
+// place of a map, worked out once.
+struct Refraction {
+    double cos, sin;
+    explicit Refraction(double radians) : cos(std::cos(radians)), sin(std::sin(radians)) {}
+};
+
 // Rising and setting of the upper limb with standard refraction at one
 // place, from the shared tables.
 class PlaceSky {
 public:
-    PlaceSky(const SkyTables& sky, double refraction, const Place& place)
-        : m_sky(sky), m_cosRefraction(std::cos(refraction)),
-          m_sinRefraction(std::sin(refraction)), m_place(place) {}
+    PlaceSky(const SkyTables& sky, const Refraction& refraction, const Place& place)
+        : m_sky(sky), m_refraction(refraction), m_place(place) {}
 
     // The Sun's samples of the place's column from `after` (ColumnSuns), taken
     // when a search of the Sun from that moment samples.
@@ -282,7 +288,7 @@ private:
     double sinHorizon(bool moon, const Seen& s) const
     {
         const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
-        return -(sinSemi * m_cosRefraction + std::sqrt(1.0 - sinSemi * sinSemi) * m_sinRefraction);
+        return -(sinSemi * m_refraction.cos + std::sqrt(1.0 - sinSemi * sinSemi) * m_refraction.sin);
     }
 
     // Positive while the upper limb is up: the sines of the altitudes, whose
@@ -338,7 +344,7 @@ private:
     std::optional<double> sampledEvent(bool moon, bool rise, double after) const;
 
     const SkyTables& m_sky;
-    double m_cosRefraction, m_sinRefraction;
+    Refraction m_refraction;
     Place m_place;
     ColumnSuns* m_suns = nullptr;
     int m_column = 0;
@@ -421,7 +427,7 @@ double criterionValue(const PlaceSky& sky, double t, Criterion criterion)
 
 struct MapWork {
     const SkyTables& sky;
-    double refraction;
+    Refraction refraction;
     VisibilityMap& map;
     const MapRowsSink& sink;   // where the rows go when the map does not hold them
 };
@@ -680,7 +686,7 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     VisibilityMap map = frame();
     if (!sink)
         map.points.resize(std::size_t(map.rows) * map.columns);
-    const MapWork work{*m_sky, m_refraction, map, sink};
+    const MapWork work{*m_sky, Refraction(m_refraction), map, sink};
     if (threads <= 0)
         threads = idealWorkerCount();
     std::atomic_int nextRow{0};
@@ -703,7 +709,7 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
     // Within 65° of the equator the Sun sets between local noon and midnight:
     // a column whose such half-day misses [from, to) is passed over.
     constexpr double kSunsetFrom = 0.5, kSunsetTo = 1.0;   // days of local mean time
-    const double refraction = horizonRefraction();
+    const Refraction refraction(horizonRefraction());
     const int columns = std::max(1, int(std::lround(region.width() / step)));
     const int rows = std::max(1, int(std::lround(region.height() / step)));
     const double day0 = std::floor(from - 0.5) + 0.5;   // 0h UT starting from's day
