@@ -27,6 +27,22 @@ inline double crescentWidthArcmin(double moonDistAu, double moonAltitude, double
     return sdTopo * (1.0 - std::cos(arcl * deg));
 }
 
+// The same width from the sines the world map has at hand: of the Moon's
+// horizontal parallax and altitude, and the versine (1 - cos) of the
+// elongation. It differs from the above in the last bits only.
+inline double crescentWidthFromSines(double sinParallax, double sinMoonAltitude, double versineArcl)
+{
+    constexpr double arcmin = 60.0 * 180.0 / std::numbers::pi;
+    // The parallax (a degree at most) by the arcsine's series, whose next
+    // term is below a thousandth of the last bit.
+    const double x2 = sinParallax * sinParallax;
+    const double parallax =
+        sinParallax
+        * (1.0 + x2 * (1.0 / 6.0 + x2 * (3.0 / 40.0 + x2 * (5.0 / 112.0 + x2 * (35.0 / 1152.0 + x2 * (63.0 / 2816.0))))));
+    const double sd = kMoonRadiusInEarthRadii * parallax * arcmin;
+    return sd * (1.0 + sinMoonAltitude * sinParallax) * versineArcl;
+}
+
 // The least ARCV (degrees) for a sighting, a cubic in the width W' (arc
 // minutes), with Yallop's constant.
 inline double leastArcv(double width)

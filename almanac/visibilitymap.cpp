@@ -53,9 +53,17 @@ constexpr double kClear = 1.05;
 // beyond both ends (0.4° at most in 32 hours), with room to spare.
 constexpr double kMoonClear = 2.0 * kDegree;
 
-double wrapHalfTurn(double a)
+// The angle whose sine and cosine are in the ratio sine : cosine, in (-pi, pi].
+// A search ends with steps of a few seconds of time, for which the series of
+// the arctangent to its third term is exact to the last bit (the next term is
+// below 2e-22 radians) and quicker than the library's general arctangent.
+double differenceAngle(double sine, double cosine)
 {
-    return a - kTurn * std::floor((a + kPi) / kTurn);   // [-pi, pi)
+    if (cosine > 0 && std::abs(sine) < 1.0e-3 * cosine) {
+        const double u = sine / cosine, u2 = u * u;
+        return u * (1.0 - u2 * (1.0 / 3.0 - u2 * 0.2));
+    }
+    return std::atan2(sine, cosine);
 }
 
 // A place of the grid, at sea level: the geodetic latitude for the zenith,
@@ -91,7 +99,7 @@ Place placeAt(double latDeg)
 // A body's direction (unit vector) in the frame turning with the place's
 // meridian: x towards the meridian on the equator, z to the pole.
 struct Seen {
-    double x, y, z, dist;
+    double x, y, z, dist, inverseDist;
 };
 
 // A body's place (AU) turned into the frame of a meridian, before the
@@ -117,7 +125,8 @@ Seen seenFrom(const Place& o, const Turned& t, bool topocentric)
         z -= o.rhoSin;
     }
     const double d = std::sqrt(x * x + y * y + z * z);
-    return Seen{x / d, y / d, z / d, d};
+    const double inverse = 1.0 / d;   // one division rather than three
+    return Seen{x * inverse, y * inverse, z * inverse, d, inverse};
 }
 
 Seen seenFrom(const Place& o, const EquatorialVector& e, bool topocentric)
@@ -211,18 +220,18 @@ public:
     {
         return seenFrom(m_place, m_sky.turningAt(t, moon), topocentric);
     }
-    // The Moon (geocentric and topocentric) and the Sun at one moment, from
-    // one set of interpolation weights.
+    // The Moon (geocentric, and topocentric where asked) and the Sun at one
+    // moment, from one set of interpolation weights.
     struct Both {
         Seen moonGeo, moonTopo, sun;
     };
-    Both seenBoth(double t, bool sunTopocentric) const
+    Both seenBoth(double t, bool moonTopocentric, bool sunTopocentric) const
     {
         EquatorialVector moon, sun;
         m_sky.turningBothAt(t, moon, sun);
         const Turned m = turned(moon, m_place);
-        return Both{seenFrom(m_place, m, false), seenFrom(m_place, m, true),
-                    seenFrom(m_place, sun, sunTopocentric)};
+        const Seen geo = seenFrom(m_place, m, false);
+        return Both{geo, moonTopocentric ? seenFrom(m_place, m, true) : geo, seenFrom(m_place, sun, sunTopocentric)};
     }
     const Place& place() const { return m_place; }
     bool up(bool moon, double t) const { return upness(moon, t) > 0; }
@@ -287,8 +296,13 @@ private:
     // the horizon: -sin(semidiameter + refraction), without the arcsine.
     double sinHorizon(bool moon, const Seen& s) const
     {
-        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 / s.dist;
-        return -(sinSemi * m_refraction.cos + std::sqrt(1.0 - sinSemi * sinSemi) * m_refraction.sin);
+        const double sinSemi = (moon ? kMoonDiameterAu : kSunDiameterAu) / 2.0 * s.inverseDist;
+        // The cosine of a semidiameter (a third of a degree at most) by its
+        // series, exact to the last bit without a square root: the next
+        // term is below 1e-19.
+        const double s2 = sinSemi * sinSemi;
+        const double cosSemi = 1.0 - s2 * (0.5 + s2 * (0.125 + s2 * 0.0625));
+        return -(sinSemi * m_refraction.cos + cosSemi * m_refraction.sin);
     }
 
     // Positive while the upper limb is up: the sines of the altitudes, whose
@@ -308,11 +322,24 @@ private:
     double gap(bool moon, bool rise, double t, bool forward) const
     {
         const Seen s = seen(moon, t, true);
-        const double h0 = std::acos(std::clamp(cosSetHourAngle(moon, s), -1.0, 1.0)) * (rise ? -1.0 : 1.0);
-        double g = wrapHalfTurn(h0 - std::atan2(-s.y, s.x));
+        // The event's hour angle h (negative for the rising) by its cosine
+        // and sine times cosLat·sqrt(1 - z²) (cosSetHourAngle's numerator, and
+        // the root of the difference of the squares), the body's hour angle H
+        // by its cosine x and sine -y times sqrt(1 - z²): their difference by
+        // one arctangent, in (-pi, pi], without a division or the lengths.
+        const double length2 = m_place.cosLat * m_place.cosLat * (s.x * s.x + s.y * s.y);
+        double c = sinHorizon(moon, s) - m_place.sinLat * s.z;
+        double sinH = 0;
+        if (c * c < length2)
+            sinH = std::sqrt(length2 - c * c);
+        else
+            c = std::copysign(std::sqrt(length2), c);   // no rising or setting: the nearest
+        if (rise)
+            sinH = -sinH;
+        double g = differenceAngle(sinH * s.x + c * s.y, c * s.x - sinH * s.y);
         if (forward && g < -2.0 * kDegree)
             g += kTurn;
-        return g / (moon ? kMoonHourRate : kSunHourRate);
+        return g * (moon ? 1.0 / kMoonHourRate : 1.0 / kSunHourRate);
     }
 
     // Within 60° of the equator both bodies rise and set every day: the
@@ -416,12 +443,18 @@ std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after)
 double criterionValue(const PlaceSky& sky, double t, Criterion criterion)
 {
     const bool topo = criterion == Criterion::Odeh;
-    const auto [moonGeo, moonTopo, sun] = sky.seenBoth(t, topo);
-    const double moonAlt = altitude(sky.place(), moonGeo) / kDegree;
-    const double moonDist = moonGeo.dist;
+    const auto [moonGeo, moonTopo, sun] = sky.seenBoth(t, topo, topo);
     const Seen& moon = topo ? moonTopo : moonGeo;
-    const double arcv = (altitude(sky.place(), moon) - altitude(sky.place(), sun)) / kDegree;
-    const double width = crescentWidthArcmin(moonDist, moonAlt, separation(sun, moon) / kDegree);
+    constexpr double degrees = 1.0 / kDegree;
+    const double arcv = (altitude(sky.place(), moon) - altitude(sky.place(), sun)) * degrees;
+    // The Moon's altitude and the elongation enter the width by their sine
+    // and versine, which the directions give without an angle.
+    const double cx = sun.y * moon.z - sun.z * moon.y, cy = sun.z * moon.x - sun.x * moon.z,
+                 cz = sun.x * moon.y - sun.y * moon.x;
+    const double cosArcl = sun.x * moon.x + sun.y * moon.y + sun.z * moon.z;
+    const double versine = (cx * cx + cy * cy + cz * cz) / (1.0 + cosArcl);   // sin²/(1 + cos)
+    const double width = crescentWidthFromSines(kEarthRadiusAu * moonGeo.inverseDist,
+                                                sinAltitude(sky.place(), moonGeo), versine);
     return topo ? odehVOf(arcv, width) : yallopQOf(arcv, width);
 }
 
@@ -439,12 +472,31 @@ struct RowHints {
     double shift = 0;   // turns of longitude from one column to the next
 };
 
-// The Sun's lowest point between from and to: the darkest sky of a night in
-// which the Moon neither sets nor rises, found as the report finds it, from
-// the tabulated Sun.
-double darkestMoment(const PlaceSky& sky, double from, double to)
+// The Sun's lowest point in the night from its setting (from) to its rising
+// (to): the darkest sky of a night in which the Moon neither sets nor
+// rises. It is the Sun's lower culmination, found from the hour angle at the
+// setting (rising), moved by the Sun's motion in declination (up to a few
+// minutes near the polar circles) by two parabolas through the Sun's height:
+// the height is so nearly a cosine of the time that the second puts the
+// lowest point within a millisecond, in 7 positions of the Sun where a
+// golden-section search to 5 seconds takes 20. Where that fails the night,
+// the search over the night, as the report makes it.
+double darkestMoment(const PlaceSky& sky, bool evening, double from, double to)
 {
-    return lowestPoint(from, to, [&](double t) { return sinAltitude(sky.place(), sky.seen(false, t, false)); });
+    const auto height = [&](double t) { return sinAltitude(sky.place(), sky.seen(false, t, false)); };
+    const double edge = evening ? from : to;
+    const Seen s = sky.seen(false, edge, false);
+    const double hourAngle = std::atan2(-s.y, s.x);   // (-pi, pi]
+    // Half a turn of hour angle: the first after the setting, the last before the rising.
+    double t = evening ? edge + (kPi - hourAngle) / kSunHourRate : edge - (hourAngle + kPi) / kSunHourRate;
+    for (const double step : {300.0 / kSecondsPerDay, 30.0 / kSecondsPerDay}) {
+        const double before = height(t - step), now = height(t), after = height(t + step);
+        const double curvature = before + after - 2.0 * now;
+        if (!(curvature > 0))
+            return lowestPoint(from, to, height);
+        t += step * (before - after) / (2.0 * curvature);
+    }
+    return t > from && t < to ? t : lowestPoint(from, to, height);
 }
 
 void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double best)
@@ -454,17 +506,17 @@ void grade(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double be
     p.grade = map.request.criterion == Criterion::Yallop ? std::uint8_t(yallopClass(v)) : std::uint8_t(odehZone(v));
 }
 
-// The night the Moon spends without setting (rising): from the sunset to the
-// next sunrise (from the previous sunset to the sunrise), a day at most.
+// The night the Moon spends without setting (rising): from the sunset, a day
+// at most (from the previous sunset, or a day before, to the sunrise).
 // Where the Moon is down at its darkest moment, as the report tells it, it
 // set before the Sun and stays down (rises after it): the Moon sets first.
 void gradeMoonlessNight(MapPoint& p, const PlaceSky& sky, const VisibilityMap& map, double sun,
-                        std::optional<double> otherSun)
+                        std::optional<double> otherSun)   // the previous sunset, in the morning
 {
     const bool evening = !map.request.morning;
     const double from = evening ? sun : otherSun.value_or(sun - 1.0);
-    const double to = evening ? otherSun.value_or(sun + 1.0) : sun;
-    const double best = darkestMoment(sky, from, to);
+    const double to = evening ? sun + 1.0 : sun;
+    const double best = darkestMoment(sky, evening, from, to);
     if (altitude(sky.place(), sky.seen(true, best, false)) <= 0) {
         p.outcome = MapOutcome::MoonsetFirst;
         p.moonEvent = std::numeric_limits<float>::quiet_NaN();
@@ -475,13 +527,11 @@ void gradeMoonlessNight(MapPoint& p, const PlaceSky& sky, const VisibilityMap& m
     grade(p, sky, map, best);
 }
 
-// The Moon's setting after the sunset (its rising before the sunrise), or none
-// where it stays up (down) through the night.
-std::optional<double> moonEventOfNight(const PlaceSky& sky, bool evening, double sun, std::optional<double> moon,
+// The Moon's rising before the sunrise, or none where it stays down through
+// the night: in the morning, from the previous sunset (otherSun).
+std::optional<double> moonEventOfNight(const PlaceSky& sky, double sun, std::optional<double> moon,
                                        std::optional<double> otherSun)
 {
-    if (evening)
-        return moon && !(otherSun && *moon > *otherSun) ? moon : std::nullopt;
     if (moon && *moon <= sun && !(otherSun && *moon < *otherSun))
         return moon;
     if (moon && *moon > sun) {
@@ -535,26 +585,30 @@ MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hin
                                             : t < sunEvent && t > start + kMidnightMargin);
         return !surelyDown && sky.up(false, t);
     };
-    // The next sunrise (the previous sunset) is searched for only where it
-    // matters: the Sun up at the moonset (moonrise) tells that the Moon
-    // stays up (down) through the night, without a search.
-    bool nightMatters = !moon;
-    if (moon && evening)
-        nightMatters = *moon > *sun && sunUp(*moon);
-    else if (moon)
-        nightMatters = *moon <= *sun ? sunUp(*moon) : sky.up(true, *sun);
-    std::optional<double> otherSun;   // the next sunrise (the previous sunset)
-    if (nightMatters)
-        otherSun = evening ? sky.nextEvent(false, true, *sun, std::nullopt)
-                           : sky.nextEvent(false, false, *sun - 1.0, std::nullopt);
-    if (otherSun && !evening && *otherSun >= *sun)
-        otherSun.reset();
     if (evening ? *sun < map.newMoon : *sun > map.newMoon) {
         p.moonEvent = moon ? float((*moon - map.epoch) * kSecondsPerDay) : std::numeric_limits<float>::quiet_NaN();
         p.outcome = MapOutcome::BeforeConjunction;
         return p;
     }
-    moon = moonEventOfNight(sky, evening, *sun, moon, otherSun);
+    // In the evening, the Moon without a setting, or setting with the Sun up
+    // again, stays up through the night: the next sunrise is not needed.
+    // In the morning the previous sunset is searched for only where it
+    // matters: the Sun up at the moonrise tells that the Moon stays down
+    // through the night, without a search.
+    bool nightMatters = !moon;
+    if (moon && evening)
+        nightMatters = *moon > *sun && sunUp(*moon);
+    else if (moon)
+        nightMatters = *moon <= *sun ? sunUp(*moon) : sky.up(true, *sun);
+    std::optional<double> otherSun;   // the previous sunset, in the morning
+    if (nightMatters && !evening)
+        otherSun = sky.nextEvent(false, false, *sun - 1.0, std::nullopt);
+    if (otherSun && *otherSun >= *sun)
+        otherSun.reset();
+    if (evening)
+        moon = nightMatters ? std::nullopt : moon;
+    else
+        moon = moonEventOfNight(sky, *sun, moon, otherSun);
     if (!moon) {
         gradeMoonlessNight(p, sky, map, *sun, otherSun);
         return p;
@@ -752,7 +806,7 @@ std::optional<SunsetSky> bestSunset(const SkyTables& sky, const MapRegion& regio
                 hint = sunset;
                 if (!sunset || *sunset >= to)
                     continue;
-                const auto [moonGeo, moonTopo, sun] = here.seenBoth(*sunset, false);
+                const auto [moonGeo, moonTopo, sun] = here.seenBoth(*sunset, true, false);
                 SunsetSky s;
                 s.latitude = latDeg;
                 s.longitude = lonDeg;

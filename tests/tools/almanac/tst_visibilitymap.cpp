@@ -276,7 +276,17 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(r.best);
-        QVERIFY(std::abs(map.julianDay(float(map.bestSeconds(p))) - r.crescent->best) < 2 * 60 * kSecond);
+        const double best = map.julianDay(float(map.bestSeconds(p)));
+        QVERIFY(std::abs(best - r.crescent->best) < 2 * 60 * kSecond);
+        // The darkest moment is the Sun's lowest to half a second: the
+        // ephemeris every quarter of a second around it.
+        double lowest = 90, lowestAt = 0;
+        for (double s = -60; s <= 60; s += 0.25)
+            if (const double h = skyPlace(eph, best + s * kSecond, SE_SUN, site).altitude; h < lowest) {
+                lowest = h;
+                lowestAt = s;
+            }
+        QVERIFY2(std::abs(lowestAt) <= 0.5, qPrintable(QString::number(lowestAt)));
         QVERIFY2(std::abs(r.best->q - p.value) < 0.01, qPrintable(QString::number(r.best->q)));
         QCOMPARE(int(yallopClass(r.best->q)), int(p.grade));
     }
