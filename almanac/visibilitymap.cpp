@@ -410,31 +410,51 @@ double crossing(const F& f, double a, double fa, double b, double fb)
 std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after) const
 {
     const auto f = [&](double t) { return upness(moon, t); };
-    std::array<std::pair<double, double>, 2 * kSamples> s;   // time, height
     const Turned* shared = sharedSun(moon, after);
-    for (int k = 0; k < kSamples; ++k) {
-        const double t = after - kSampleStep + k * kSampleStep;
-        s[k] = {t, shared ? upness(false, seenFrom(m_place, shared[k], true)) : f(t)};
-    }
-    int n = kSamples;
-    for (int k = 1; k + 1 < kSamples; ++k) {
-        const double y0 = s[k - 1].second, y1 = s[k].second, y2 = s[k + 1].second;
-        if ((y1 - y0) * (y2 - y1) >= 0)
-            continue;
-        // A high or a low at the middle sample: the vertex of the parabola.
-        const double a = (y0 + y2) / 2.0 - y1, b = (y2 - y0) / 2.0;
-        const double tv = s[k].first + std::clamp(-b / (2.0 * a), -1.0, 1.0) * kSampleStep;
-        s[n++] = {tv, f(tv)};
-    }
-    std::sort(s.begin(), s.begin() + n);
-    for (int i = 1; i < n; ++i) {
-        const auto [ta, fa] = s[i - 1];
-        const auto [tb, fb] = s[i];
-        if (rise ? !(fa <= 0 && fb > 0) : !(fa > 0 && fb <= 0))
-            continue;
-        const double t = crossing(f, ta, fa, tb, fb);
-        if (t > after)
-            return t;
+    std::array<double, kSamples> time, height;
+    std::array<std::pair<double, double>, 2 * kSamples> points;   // time, height: samples, highs and lows
+    int sampled = 0, n = 0;
+    // The samples up to count, and the highs and lows at the samples but the
+    // last: all the points before the last but one sample are then known.
+    const auto sampleTo = [&](int count) {
+        for (; sampled < count; ++sampled) {
+            const int k = sampled;
+            time[k] = after - kSampleStep + k * kSampleStep;
+            height[k] = shared ? upness(false, seenFrom(m_place, shared[k], true)) : f(time[k]);
+            points[n++] = {time[k], height[k]};
+            if (k < 2)
+                continue;
+            const double y0 = height[k - 2], y1 = height[k - 1], y2 = height[k];
+            if ((y1 - y0) * (y2 - y1) >= 0)
+                continue;
+            // A high or a low at the middle sample: the vertex of the parabola.
+            const double a = (y0 + y2) / 2.0 - y1, b = (y2 - y0) / 2.0;
+            const double tv = time[k - 1] + std::clamp(-b / (2.0 * a), -1.0, 1.0) * kSampleStep;
+            points[n++] = {tv, f(tv)};
+        }
+    };
+    // The young Moon's setting (rising) comes within hours of the start: the
+    // first half of the day is sampled first, and the rest only where the
+    // crossing is not found before its last but one sample. The pairs of
+    // points looked at are those of the whole day's points in time order.
+    constexpr int kFirstSamples = 9;
+    double lookedAt = -std::numeric_limits<double>::infinity();   // the pairs ending before it
+    for (const int count : {kFirstSamples, kSamples}) {
+        sampleTo(count);
+        const double known = count < kSamples ? time[std::size_t(count - 2)] : std::numeric_limits<double>::infinity();
+        std::sort(points.begin(), points.begin() + n);
+        for (int i = 1; i < n && points[i].first < known; ++i) {
+            if (points[i].first < lookedAt)
+                continue;
+            const auto [ta, fa] = points[i - 1];
+            const auto [tb, fb] = points[i];
+            if (rise ? !(fa <= 0 && fb > 0) : !(fa > 0 && fb <= 0))
+                continue;
+            const double t = crossing(f, ta, fa, tb, fb);
+            if (t > after)
+                return t;
+        }
+        lookedAt = known;
     }
     return std::nullopt;
 }
@@ -463,7 +483,18 @@ struct MapWork {
     Refraction refraction;
     VisibilityMap& map;
     const MapRowsSink& sink;   // where the rows go when the map does not hold them
+    // Each column's start: the evening after local noon, the morning after
+    // local midnight, up to a day later; the same down the column.
+    std::vector<double> starts;
 };
+
+std::vector<double> columnStarts(const VisibilityMap& map)
+{
+    std::vector<double> starts(std::size_t(map.columns));
+    for (int column = 0; column < map.columns; ++column)
+        starts[std::size_t(column)] = map.epoch + (map.request.morning ? 0.0 : 0.5) - map.longitude(column) / 360.0;
+    return starts;
+}
 
 // The last place's sunset and moonset, to start the next one's from.
 struct RowHints {
@@ -550,10 +581,8 @@ MapPoint pointAt(const MapWork& w, const Place& place, int column, RowHints& hin
 {
     const VisibilityMap& map = w.map;
     const bool evening = !map.request.morning;
-    const double lon = map.longitude(column);
     PlaceSky sky(w.sky, w.refraction, place);
-    // The evening after local noon, the morning after local midnight, up to a day later.
-    const double start = map.epoch + (evening ? 0.5 : 0.0) - lon / 360.0;
+    const double start = w.starts[std::size_t(column)];
     sky.shareSunSamples(&suns, column, start);
     MapPoint p;
     auto hint = [&](double last, double rate) {
@@ -740,7 +769,7 @@ VisibilityMap VisibilityMapJob::run(int threads, const std::atomic_bool* cancell
     VisibilityMap map = frame();
     if (!sink)
         map.points.resize(std::size_t(map.rows) * map.columns);
-    const MapWork work{*m_sky, Refraction(m_refraction), map, sink};
+    const MapWork work{*m_sky, Refraction(m_refraction), map, sink, columnStarts(map)};
     if (threads <= 0)
         threads = idealWorkerCount();
     std::atomic_int nextRow{0};
