@@ -270,7 +270,7 @@ private:
         } else if (moon && moonClear(after)) {
             return std::nullopt;
         }
-        return sampledEvent(moon, rise, after);
+        return sampledEvent(moon, rise, after, hint);
     }
 
     // The column's Sun (ColumnSuns) where a search of the Sun starts from its start.
@@ -368,7 +368,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<double> sampledEvent(bool moon, bool rise, double after) const;
+    std::optional<double> sampledEvent(bool moon, bool rise, double after, std::optional<double> hint) const;
 
     const SkyTables& m_sky;
     Refraction m_refraction;
@@ -404,10 +404,40 @@ double crossing(const F& f, double a, double fa, double b, double fb)
     return (a * fb - b * fa) / (fb - fa);
 }
 
+// The crossing between a and b (fa and fb of opposite signs) is searched for
+// from the same event at the place to the west, where it is within a second
+// or two: the bracket is narrowed to the side of the hint the crossing is on,
+// and to a step of two seconds from it where the crossing is within that.
+template <class F>
+void narrowToHint(const F& f, double hint, double& a, double& fa, double& b, double& fb)
+{
+    constexpr double kStep = 2.0 / 86400.0;   // days
+    const double fh = f(hint);
+    const bool after = (fh > 0) == (fa > 0);   // the crossing after the hint
+    if (after) {
+        a = hint;
+        fa = fh;
+    } else {
+        b = hint;
+        fb = fh;
+    }
+    const double e = after ? hint + kStep : hint - kStep;
+    if (e <= a || e >= b)
+        return;
+    const double fe = f(e);
+    if ((fe > 0) == (fa > 0)) {
+        a = e;
+        fa = fe;
+    } else {
+        b = e;
+        fb = fe;
+    }
+}
+
 // Near the poles: the upper limb's height every two hours from two hours
 // before to a day after, with the highs and lows between the samples put
 // in, and the first crossing the right way after the start.
-std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after) const
+std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after, std::optional<double> hint) const
 {
     const auto f = [&](double t) { return upness(moon, t); };
     const Turned* shared = sharedSun(moon, after);
@@ -446,10 +476,12 @@ std::optional<double> PlaceSky::sampledEvent(bool moon, bool rise, double after)
         for (int i = 1; i < n && points[i].first < known; ++i) {
             if (points[i].first < lookedAt)
                 continue;
-            const auto [ta, fa] = points[i - 1];
-            const auto [tb, fb] = points[i];
+            auto [ta, fa] = points[i - 1];
+            auto [tb, fb] = points[i];
             if (rise ? !(fa <= 0 && fb > 0) : !(fa > 0 && fb <= 0))
                 continue;
+            if (hint && *hint > ta && *hint < tb)
+                narrowToHint(f, *hint, ta, fa, tb, fb);
             const double t = crossing(f, ta, fa, tb, fb);
             if (t > after)
                 return t;
