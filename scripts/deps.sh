@@ -13,7 +13,7 @@ packages=(
   libswe-dev swe-basic-data
   libgif-dev
   # the map pictures' PNG writer
-  libpng-dev
+  zlib1g-dev
   # the faces the windows ask for, and Qt's own Hungarian texts
   fonts-liberation qt6-translations-l10n
   # benchmarks and fuzz targets (scripts/fuzz.sh)

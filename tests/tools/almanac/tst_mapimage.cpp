@@ -9,10 +9,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRandomGenerator>
+#include <QTest>
 
 #include <cmath>
 #include <utility>
-#include <QTest>
 
 using namespace tavik;
 using tavik::almanac::Criterion;
@@ -265,6 +266,14 @@ private Q_SLOTS:
         QTest::newRow("sheet") << sheet << QByteArray("PNG");
         QTest::newRow("with alpha") << sheet.convertToFormat(QImage::Format_ARGB32_Premultiplied) << QByteArray("png");
         QTest::newRow("one pixel") << QImage(1, 1, QImage::Format_RGB32) << QByteArray("PNG");
+        // Tall enough to be deflated in bands: rows that repeat those a few
+        // rows up (matches reaching into the band before) and noise.
+        QImage tall(257, 1003, QImage::Format_RGB32);
+        QRandomGenerator random(20251208);
+        for (int y = 0; y < tall.height(); ++y)
+            for (int x = 0; x < tall.width(); ++x)
+                tall.setPixel(x, y, x % 5 == 0 ? random.generate() | 0xff000000u : qRgb((x * 7 + y % 13) & 0xff, y % 3 * 80, x & 0xff));
+        QTest::newRow("tall, in bands") << tall << QByteArray("PNG");
         QTest::newRow("BMP through Qt") << sheet << QByteArray("BMP");
     }
 
