@@ -2,6 +2,7 @@
 // the sighting report, at random places of the grid (high latitudes
 // included) on evenings and mornings around several new moons, both
 // criteria; and its table's bytes.
+#include "crescentformulas.h"
 #include "crescents.h"
 #include "ephemeris.h"
 #include "maptable.h"
@@ -21,6 +22,7 @@
 #include <mutex>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 using namespace tavik::almanac;
 using namespace tavik::words;
@@ -406,6 +408,33 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(worst < 1e-8, QByteArray::number(worst));
+    }
+
+    // The map's crescent width, from the sines it has at hand (the parallax
+    // by the arcsine's series), is the report's to 1e-13 of itself: from
+    // perigee to apogee, the Moon low and high, the crescent thin and broad.
+    void widthFromSines_data()
+    {
+        QTest::addColumn<double>("distanceKm");
+        QTest::addColumn<double>("altitude");
+        QTest::addColumn<double>("elongation");
+        QTest::newRow("perigee, on the horizon, thin") << 356400.0 << 0.0 << 7.5;
+        QTest::newRow("perigee, high, broad") << 356400.0 << 35.0 << 40.0;
+        QTest::newRow("apogee, low, thin") << 406700.0 << 2.0 << 6.0;
+        QTest::newRow("mean, below the horizon") << 384400.0 << -3.0 << 12.0;
+        QTest::newRow("mean, a hair of a crescent") << 384400.0 << 5.0 << 0.5;
+    }
+
+    void widthFromSines()
+    {
+        QFETCH(double, distanceKm);
+        QFETCH(double, altitude);
+        QFETCH(double, elongation);
+        constexpr double deg = std::numbers::pi / 180.0;
+        const double report = crescentWidthArcmin(distanceKm / kAuKm, altitude, elongation);
+        const double map = crescentWidthFromSines(kEarthRadiusKm / distanceKm, std::sin(altitude * deg),
+                                                  1.0 - std::cos(elongation * deg));
+        QVERIFY2(std::abs(map - report) <= 1e-13 * report, qPrintable(QString::number(map - report)));
     }
 };
 
