@@ -452,8 +452,10 @@ private Q_SLOTS:
         delete w;
         // The work called off ends, and with it the map's own threads.
         QVERIFY(backgroundPool()->waitForDone(60000));
-        // Qt's threads are detached: the system lets an ended one go a moment later.
-        QTRY_COMPARE(threads(), before);
+        // Qt's threads are detached: the system lets an ended one go a moment
+        // later, which may also be one of those counted before (the pool's
+        // last, just ended): none more than before, then.
+        QTRY_VERIFY2(threads() <= before, qPrintable(QStringLiteral("%1 > %2").arg(threads()).arg(before)));
     }
 };
 
