@@ -340,6 +340,51 @@ private Q_SLOTS:
         QCOMPARE(whole, mapTable(held));
     }
 
+    // A place's moments do not depend on the places west of it: at the end
+    // of a row its searches start from its western neighbour's events (the
+    // hour-angle steps, and near the poles the crossings between samples),
+    // alone from nothing; both find the same moments.
+    void sameAloneAsInARow_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<bool>("morning");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("evening, 45° N") << QDate(2025, 5, 27) << false << 45.05 << 19.05;
+        QTest::newRow("evening, the Moon grazing, 66.5° N") << QDate(2025, 5, 27) << false << 66.55 << 25.05;
+        QTest::newRow("evening, 67.5° N") << QDate(2025, 5, 28) << false << 67.45 << -150.05;
+        QTest::newRow("evening, 62° S") << QDate(2025, 5, 27) << false << -62.05 << -60.05;
+        QTest::newRow("morning, 66° N") << QDate(2025, 5, 26) << true << 66.05 << 100.05;
+        QTest::newRow("evening, 65.5° S, December") << QDate(2025, 12, 20) << false << -65.55 << 140.05;
+    }
+
+    void sameAloneAsInARow()
+    {
+        QFETCH(QDate, date);
+        QFETCH(bool, morning);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        constexpr double step = 0.1;
+        constexpr int columns = 40;
+        const auto at = [&](double west, int n) {
+            const MapRequest request{date, morning, Criterion::Yallop, step,
+                                     MapRegion{west, latitude - step / 2, west + n * step, latitude + step / 2}};
+            const VisibilityMap map = computeVisibilityMap(eph, request, 1);
+            [&] { QCOMPARE(map.columns, n); }();
+            return map.at(0, n - 1);
+        };
+        const MapPoint alone = at(longitude - step / 2, 1);
+        const MapPoint inRow = at(longitude - (columns - 0.5) * step, columns);
+        QVERIFY(alone.outcome != MapOutcome::NoSunset);
+        QCOMPARE(int(inRow.outcome), int(alone.outcome));
+        QVERIFY2(std::abs(inRow.sunEvent - alone.sunEvent) < 0.25, qPrintable(QString::number(inRow.sunEvent - alone.sunEvent)));
+        QCOMPARE(std::isnan(inRow.moonEvent), std::isnan(alone.moonEvent));
+        if (!std::isnan(alone.moonEvent))
+            QVERIFY2(std::abs(inRow.moonEvent - alone.moonEvent) < 0.25,
+                     qPrintable(QString::number(inRow.moonEvent - alone.moonEvent)));
+        QVERIFY(std::abs(inRow.value - alone.value) < 1e-4);
+    }
+
     // The rules that look for a crescent anywhere stop at the first place
     // that clearly meets them: the first from the north-west, on one thread
     // or several, run after run (the calendar's "decided at" must not change
