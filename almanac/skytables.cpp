@@ -71,10 +71,7 @@ SkyTables::SkyTables(const Ephemeris& eph, double first, double last)
 
 int SkyTables::weights(double jdUt, double w[4]) const
 {
-    const double x = (jdUt - m_first) / kStep;
-    const int i = std::clamp(int(std::floor(x)), 1, m_count - 3);
-    lagrangeWeights(x - i, w);   // [0, 1) inside the table
-    return i - 1;
+    return nodeWeights((jdUt - m_first) / kStep, m_count, w);
 }
 
 EquatorialPlace SkyTables::place(double jdUt, int column) const

@@ -76,6 +76,8 @@ private:
     // The four-point Lagrange weights and the first node for the moment.
     int weights(double jdUt, double w[4]) const;
     int turningWeights(double jdUt, double w[4]) const;
+    // Either table's: x counted in nodes from the first, count nodes.
+    static int nodeWeights(double x, int count, double w[4]);
     // N columns from v on, summed over four nodes a row of `stride` apart.
     template <int N>
     static void interpolate(const double* v, int stride, const double w[4], double* out);
@@ -104,12 +106,16 @@ inline void SkyTables::interpolate(const double* v, int stride, const double w[4
         out[c] = sum[c];
 }
 
+inline int SkyTables::nodeWeights(double x, int count, double w[4])
+{
+    const int i = std::clamp(int(std::floor(x)), 1, count - 3);
+    lagrangeWeights(x - i, w);   // [0, 1) inside the table
+    return i - 1;
+}
+
 inline int SkyTables::turningWeights(double jdUt, double w[4]) const
 {
-    const double x = (jdUt - m_first) * kTurningPerDay;
-    const int i = std::clamp(int(std::floor(x)), 1, m_turningCount - 3);
-    lagrangeWeights(x - i, w);
-    return i - 1;
+    return nodeWeights((jdUt - m_first) * kTurningPerDay, m_turningCount, w);
 }
 
 inline EquatorialVector SkyTables::turningAt(double jdUt, bool moon) const

@@ -99,7 +99,7 @@ Place placeAt(double latDeg)
 // A body's direction (unit vector) in the frame turning with the place's
 // meridian: x towards the meridian on the equator, z to the pole.
 struct Seen {
-    double x, y, z, dist, inverseDist;
+    double x, y, z, inverseDist;   // and one over the distance (AU)
 };
 
 // A body's place (AU) turned into the frame of a meridian, before the
@@ -126,7 +126,7 @@ Seen seenFrom(const Place& o, const Turned& t, bool topocentric)
     }
     const double d = std::sqrt(x * x + y * y + z * z);
     const double inverse = 1.0 / d;   // one division rather than three
-    return Seen{x * inverse, y * inverse, z * inverse, d, inverse};
+    return Seen{x * inverse, y * inverse, z * inverse, inverse};
 }
 
 Seen seenFrom(const Place& o, const EquatorialVector& e, bool topocentric)
@@ -310,25 +310,29 @@ private:
     double upness(bool moon, double t) const { return upness(moon, seen(moon, t, true)); }
     double upness(bool moon, const Seen& s) const { return sinAltitude(m_place, s) - sinHorizon(moon, s); }
 
-    // Days until the hour angle reaches that of the rising (setting) for
-    // the body's place at t: forward, or the nearest either way.
     // The cosine of the hour angle at which the upper limb touches the
-    // horizon; beyond ±1 it does not.
+    // horizon, times cosLat·sqrt(1 - z²); beyond ±1 times that it does not.
+    double cosSetHourAngleTimes(bool moon, const Seen& s) const
+    {
+        return sinHorizon(moon, s) - m_place.sinLat * s.z;
+    }
     double cosSetHourAngle(bool moon, const Seen& s) const
     {
-        return (sinHorizon(moon, s) - m_place.sinLat * s.z) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
+        return cosSetHourAngleTimes(moon, s) / (m_place.cosLat * std::sqrt(1.0 - s.z * s.z));
     }
 
+    // Days until the hour angle reaches that of the rising (setting) for
+    // the body's place at t: forward, or the nearest either way.
     double gap(bool moon, bool rise, double t, bool forward) const
     {
         const Seen s = seen(moon, t, true);
         // The event's hour angle h (negative for the rising) by its cosine
-        // and sine times cosLat·sqrt(1 - z²) (cosSetHourAngle's numerator, and
-        // the root of the difference of the squares), the body's hour angle H
-        // by its cosine x and sine -y times sqrt(1 - z²): their difference by
+        // and sine times cosLat·sqrt(1 - z²) (cosSetHourAngleTimes, and the
+        // root of the difference of the squares), the body's hour angle H by
+        // its cosine x and sine -y times sqrt(1 - z²): their difference by
         // one arctangent, in (-pi, pi], without a division or the lengths.
         const double length2 = m_place.cosLat * m_place.cosLat * (s.x * s.x + s.y * s.y);
-        double c = sinHorizon(moon, s) - m_place.sinLat * s.z;
+        double c = cosSetHourAngleTimes(moon, s);
         double sinH = 0;
         if (c * c < length2)
             sinH = std::sqrt(length2 - c * c);

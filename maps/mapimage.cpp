@@ -2,16 +2,14 @@
 
 #include "coastlines.h"
 #include "maplegend.h"
+#include "parallel.h"
 #include "placelabels.h"
 
 #include <QBuffer>
-#include <QSysInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-
-#include "parallel.h"
 
 #include <zlib.h>
 
