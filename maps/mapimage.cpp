@@ -110,6 +110,21 @@ void paintSite(QPainter& p, const QPointF& at)
     p.drawLine(at + QPointF(0, 3), at + QPointF(0, 10));
 }
 
+// What paintMap draws first: white, and the cells over it. The painter is
+// left clipped to the target.
+void paintCellsClipped(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
+                       const GeoRect& region)
+{
+    p.setClipRect(target);
+    p.fillRect(target, Qt::white);
+    if (!cells.isNull()) {
+        // Where the cells fall in the target; outside it they are clipped.
+        const QRectF at = projection(target, region).mapRect(QRectF(QPointF(cellsRegion.west, cellsRegion.south),
+                                                                    QPointF(cellsRegion.east, cellsRegion.north)));
+        p.drawImage(at, cells);
+    }
+}
+
 }  // namespace
 
 CellColours::CellColours(Criterion criterion) : m_criterion(criterion)
@@ -159,21 +174,21 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     paintMap(p, target, cells, kWorld, region, site, labels);
 }
 
-void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
-              const GeoRect& region, const std::optional<Site>& site, const MapLabels& labels)
+namespace {
+
+// What a map has over its cells: lines, words, the site and the frame. With
+// cells null, the cells are taken as in the target already.
+void paintMapOver(QPainter& p, const QRectF& target, const QImage* cells, const GeoRect& cellsRegion,
+                  const GeoRect& region, const std::optional<Site>& site, const MapLabels& labels)
 {
     static const QPainterPath coast = pathOf(coastlines());
     static const QPainterPath border = pathOf(borders());
     p.save();
-    p.setClipRect(target);
-    p.fillRect(target, Qt::white);
+    if (cells)
+        paintCellsClipped(p, target, *cells, cellsRegion, region);
+    else
+        p.setClipRect(target);
     const QTransform t = projection(target, region);
-    if (!cells.isNull()) {
-        // Where the cells fall in the target; outside it they are clipped.
-        const QRectF at = t.mapRect(QRectF(QPointF(cellsRegion.west, cellsRegion.south),
-                                           QPointF(cellsRegion.east, cellsRegion.north)));
-        p.drawImage(at, cells);
-    }
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     if (target.width() / region.width() >= kDetailPixelsPerDegree && !detailedShores().isEmpty()) {
@@ -204,6 +219,14 @@ void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoR
     p.setPen(QColor(0x40, 0x40, 0x40));
     p.setBrush(Qt::NoBrush);
     p.drawRect(target);
+}
+
+}  // namespace
+
+void paintMap(QPainter& p, const QRectF& target, const QImage& cells, const GeoRect& cellsRegion,
+              const GeoRect& region, const std::optional<Site>& site, const MapLabels& labels)
+{
+    paintMapOver(p, target, &cells, cellsRegion, region, site, labels);
 }
 
 namespace {
@@ -271,13 +294,16 @@ SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill)
     return l;
 }
 
-void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
+void paintSheetTitle(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
 {
-    p.fillRect(QRect(QPoint(0, 0), l.size), Qt::white);
     p.setFont(titleFont());
     p.setPen(Qt::black);
     const bool wraps = l.title.height() > QFontMetricsF(titleFont()).height();
     p.drawText(l.title, Qt::AlignLeft | Qt::AlignVCenter | (wraps ? Qt::TextWordWrap : 0), sheet.title);
+}
+
+void paintSheetBody(QPainter& p, const MapSheet& sheet, const SheetLayout& l, bool withCells)
+{
     p.setFont(captionFont());
     for (int i = 0; i < l.maps.size(); ++i) {
         if (i < sheet.captions.size() && !sheet.captions[i].isEmpty()) {
@@ -286,9 +312,26 @@ void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
         }
         const QImage cells = i < sheet.cells.size() ? sheet.cells[i] : QImage();
         const GeoRect cellsRegion = i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld;
-        paintMap(p, l.maps[i], cells, cellsRegion, sheet.region, sheet.site, sheet.labels);
+        paintMapOver(p, l.maps[i], withCells ? &cells : nullptr, cellsRegion, sheet.region, sheet.site, sheet.labels);
     }
     layoutLegend(&p, l.legend, sheet.legend);
+}
+
+void paintSheetCells(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
+{
+    for (int i = 0; i < l.maps.size(); ++i) {
+        p.save();
+        paintCellsClipped(p, l.maps[i], i < sheet.cells.size() ? sheet.cells[i] : QImage(),
+                          i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld, sheet.region);
+        p.restore();
+    }
+}
+
+void paintSheet(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
+{
+    p.fillRect(QRect(QPoint(0, 0), l.size), Qt::white);
+    paintSheetTitle(p, sheet, l);
+    paintSheetBody(p, sheet, l, true);
 }
 
 QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout)
@@ -314,9 +357,50 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
     return sheet;
 }
 
+SheetLayout pictureLayout(const MapSheet& sheet, int mapWidth)
+{
+    return layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false);
+}
+
 QImage mapPicture(const MapSheet& sheet, int mapWidth)
 {
-    return sheetImage(sheet, layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false));
+    return sheetImage(sheet, pictureLayout(sheet, mapWidth));
+}
+
+QList<QRgb> cellPalette(Criterion criterion)
+{
+    QList<QRgb> colours;
+    for (const LegendKey& key : legendKeys(criterion)) {
+        const QRgb c = legendColour(criterion, key).rgb();
+        if (!colours.contains(c))
+            colours.append(c);
+    }
+    return colours;
+}
+
+QByteArray fontFingerprint()
+{
+    // The face's words as drawn and as outlines (the names' halos).
+    QImage image(200, 3 * 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QPainterPath outlines;
+    const QString sample = QStringLiteral("179.5°Ny Ág – őűÉÍ");
+    int y = 16;
+    for (const QFont& f : {graticuleFont(), legendFont(), captionFont()}) {
+        p.setFont(f);
+        p.drawText(QPointF(2, y), sample);
+        outlines.addText(QPointF(2, y), f, sample);
+        y += 20;
+    }
+    p.end();
+    QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    for (int i = 0; i < outlines.elementCount(); ++i) {
+        const QPainterPath::Element e = outlines.elementAt(i);
+        const double xy[2] = {e.x, e.y};
+        bytes.append(reinterpret_cast<const char*>(xy), sizeof xy);
+    }
+    return bytes;
 }
 
 namespace {

@@ -93,6 +93,13 @@ struct SheetLayout {
 // and the sheet as high as what it holds.
 SheetLayout layoutSheet(const MapSheet& sheet, QSize size, bool fill);
 void paintSheet(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout);
+// The parts of paintSheet, in its order: white, the title, then the body
+// (captions, maps, legend). Without cells, the body takes the maps' cells as
+// in the picture already, where paintSheetCells (white and the cells of each
+// map, nothing else) put them.
+void paintSheetTitle(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout);
+void paintSheetBody(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout, bool withCells);
+void paintSheetCells(QPainter& painter, const MapSheet& sheet, const SheetLayout& layout);
 QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout);
 
 // The cells of the maps shown over region, without words.
@@ -100,7 +107,14 @@ MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const 
 
 // The whole picture of a sheet for a file: title, the maps mapWidth pixels
 // wide (the world half as high), legend.
+SheetLayout pictureLayout(const MapSheet& sheet, int mapWidth = 1440);
 QImage mapPicture(const MapSheet& sheet, int mapWidth = 1440);
+
+// Every colour a map's cells can take under the criterion.
+QList<QRgb> cellPalette(tavik::almanac::Criterion criterion);
+
+// The fonts of the maps' face, drawn: it changes when they do.
+QByteArray fontFingerprint();
 
 // The picture as PNG bytes (or in another format Qt writes, named as
 // QImageWriter names it); empty when it cannot be encoded. An opaque

@@ -29,14 +29,14 @@ QColor classColour(Criterion criterion, int grade)
     return kClassColours[criterion == Criterion::Yallop ? grade : kOdehColourOf[grade]];
 }
 
+}  // namespace
+
 QFont legendFont()
 {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(13);
     return f;
 }
-
-}  // namespace
 
 QColor pointColour(Criterion criterion, const MapPoint& p)
 {

@@ -7,6 +7,7 @@
 #include "visibilitymap.h"
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QString>
 
@@ -32,6 +33,7 @@ struct LegendKey {
 };
 QList<LegendKey> legendKeys(Criterion criterion);
 QColor legendColour(Criterion criterion, const LegendKey& key);
+QFont legendFont();
 
 // The legend in rows of boxes and words filling the width; returns the
 // height it takes (drawn only when painter is given).

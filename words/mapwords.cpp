@@ -174,6 +174,12 @@ QImage mapPicture(const Language& language, const VisibilityMap& map, const std:
 QImage mapPicture(const Language& language, const VisibilityMap& map, const QImage& cells,
                   const std::optional<tavik::almanac::Site>& site, int mapWidth)
 {
+    return maps::mapPicture(pictureSheet(language, map, cells, site), mapWidth);
+}
+
+maps::MapSheet pictureSheet(const Language& language, const VisibilityMap& map, const QImage& cells,
+                            const std::optional<tavik::almanac::Site>& site)
+{
     maps::MapSheet sheet;
     sheet.site = site;
     sheet.cells.append(cells);
@@ -182,7 +188,7 @@ QImage mapPicture(const Language& language, const VisibilityMap& map, const QIma
     sheet.captions = {QString()};
     sheet.legend = legendEntries(map.request.criterion, map.request.morning);
     sheet.labels = mapLabels();
-    return maps::mapPicture(sheet, mapWidth);
+    return sheet;
 }
 
 }  // namespace tavik::words

@@ -53,5 +53,8 @@ QImage mapPicture(const Language& language, const VisibilityMap& map, const std:
 // whose places were streamed rather than held.
 QImage mapPicture(const Language& language, const VisibilityMap& map, const QImage& cells,
                   const std::optional<tavik::almanac::Site>& site, int mapWidth = 1440);
+// That picture's sheet (laid out by maps::pictureLayout).
+maps::MapSheet pictureSheet(const Language& language, const VisibilityMap& map, const QImage& cells,
+                            const std::optional<tavik::almanac::Site>& site);
 
 }  // namespace tavik::words

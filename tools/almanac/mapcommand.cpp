@@ -3,6 +3,7 @@
 #include "almanacterms.h"
 #include "commandline.h"
 #include "filefaults.h"
+#include "keptlayers.h"
 #include "mapimage.h"
 #include "maptable.h"
 #include "mapwords.h"
@@ -338,8 +339,11 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job, const tavik::words::La
         stream.finished();
     };
     QByteArray png;
+    std::optional<KeptLayers> layers;
     const auto drawPicture = [&] {
-        png = tavik::maps::pngBytes(tavik::words::mapPicture(language, map, stream.cells(), job.site), job.pictureFormat.constData());
+        const maps::MapSheet sheet = tavik::words::pictureSheet(language, map, stream.cells(), job.site);
+        layers.emplace(sheet, maps::pictureLayout(sheet), job.request.criterion);
+        png = tavik::maps::pngBytes(layers->picture(), job.pictureFormat.constData());
         return !png.isEmpty();
     };
     FileStatus status;
@@ -395,6 +399,8 @@ int drawAndWrite(const Ephemeris& eph, const MapJob& job, const tavik::words::La
         out << job.tablePath << "\n";
     if (map.complete && stream.beyondConjunctionEverywhere())
         errorStream() << tavik::words::beyondConjunctionNote(language, map) << "\n";
+    out.flush();
+    layers->keep();   // for the next picture, once this one is written and told
     return 0;
 }
 

@@ -15,15 +15,17 @@ struct Run {
     QString err;
 };
 
-// The configuration folder is the test's own (by default one without a
-// site), never the user's. A lang ("en_US.UTF-8") starts it as a user of
-// that locale would, with nothing else choosing the language.
+// The configuration and cache folders are the test's own (by default one
+// without a site, and none to keep the maps' layers in), never the user's. A
+// lang ("en_US.UTF-8") starts it as a user of that locale would, with nothing
+// else choosing the language.
 inline Run almanac(const QStringList& args, const QString& configHome = QStringLiteral("/nonexistent"),
-                   const QString& lang = {})
+                   const QString& lang = {}, const QString& cacheHome = QStringLiteral("/nonexistent"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
     if (!lang.isEmpty()) {
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             env.remove(QLatin1String(name));

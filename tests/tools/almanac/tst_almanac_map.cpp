@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
+#include <sys/stat.h>
+
 using namespace tavik::testing;
 
 namespace {
@@ -242,6 +246,68 @@ private Q_SLOTS:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(bytesOf(picture), QByteArray("old picture"));
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // A picture put together from the layer an earlier one kept (of its own
+    // evening or another) is the picture drawn, byte for byte; a layer cut
+    // short is drawn and kept anew, and one that cannot be read or written
+    // (a FIFO in its place, a full disk) costs the picture nothing.
+    void pictureFromKeptLayer_data()
+    {
+        QTest::addColumn<QString>("evening");
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("kept") << QStringLiteral("2025.05.27") << QString();
+        QTest::newRow("another evening's") << QStringLiteral("2025.05.28") << QString();
+        QTest::newRow("cut short") << QStringLiteral("2025.05.27") << QStringLiteral("cut");
+        QTest::newRow("a FIFO in its place") << QStringLiteral("2025.05.27") << QStringLiteral("fifo");
+        QTest::newRow("no room for it") << QStringLiteral("2025.05.27") << QStringLiteral("full");
+    }
+
+    void pictureFromKeptLayer()
+    {
+        QFETCH(QString, evening);
+        QFETCH(QString, fault);
+        QTemporaryDir cache;
+        QString home = cache.path();
+        std::optional<SmallDisk> disk;
+        if (fault == QLatin1String("full")) {
+            disk.emplace();
+            if (!disk->mounted())
+                QSKIP(qPrintable(disk->whyNot()));
+            home = disk->path();
+        }
+        const auto map = [&](const QString& date, const QString& name, const QString& cacheHome) {
+            return almanac({QStringLiteral("map"), QStringLiteral("--date"), date, QStringLiteral("--step"), QStringLiteral("5"),
+                            QStringLiteral("--out"), at(name)},
+                           QStringLiteral("/nonexistent"), {}, cacheHome)
+                .exitCode;
+        };
+        QCOMPARE(map(QStringLiteral("2025.05.27"), QStringLiteral("first.png"), home), 0);
+        const QDir layers(home + QStringLiteral("/tavik/layers"));
+        const QStringList kept = layers.entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(kept.size(), disk ? 0 : 1);
+        const QByteArray layer = QFile::encodeName(layers.filePath(kept.value(0)));
+        const qint64 size = QFileInfo(layers.filePath(kept.value(0))).size();
+        if (fault == QLatin1String("cut"))
+            QVERIFY(QFile::resize(QString::fromLocal8Bit(layer), size / 2));
+        if (fault == QLatin1String("fifo"))
+            QVERIFY(::unlink(layer.constData()) == 0 && ::mkfifo(layer.constData(), 0600) == 0);
+        struct stat before {}, after {};
+        ::stat(layer.constData(), &before);
+
+        QCOMPARE(map(evening, QStringLiteral("kept.png"), home), 0);
+        QCOMPARE(map(evening, QStringLiteral("drawn.png"), QStringLiteral("/nonexistent")), 0);
+        QVERIFY(bytesOf(at(QStringLiteral("drawn.png"))).startsWith("\x89PNG"));
+        QCOMPARE(bytesOf(at(QStringLiteral("kept.png"))), bytesOf(at(QStringLiteral("drawn.png"))));
+        ::stat(layer.constData(), &after);
+        if (fault.isEmpty())
+            QCOMPARE(after.st_ino, before.st_ino);   // read, not drawn again
+        if (fault == QLatin1String("cut"))
+            QVERIFY(after.st_ino != before.st_ino && after.st_size == size);
+        if (fault == QLatin1String("fifo"))
+            QVERIFY(S_ISFIFO(after.st_mode));
+        if (disk)
+            QCOMPARE(layers.entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 };
 

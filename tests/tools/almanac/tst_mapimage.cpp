@@ -5,6 +5,7 @@
 #include "mapimage.h"
 #include "maplegend.h"
 #include "mapwords.h"
+#include "sheetlayer.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -245,6 +246,78 @@ private Q_SLOTS:
         };
         QVERIFY(inked(int(layout.title.bottom() - metrics.height()), int(layout.title.bottom())));
         QVERIFY(!inked(int(layout.title.bottom()) + 1, int(layout.maps.first().top())));
+    }
+
+    // A sheet put together from its layer is the picture drawn, pixel for
+    // pixel, for the cells it was drawn with and for others of the same
+    // colours (another evening); it refuses a cell of another colour, and
+    // bytes that are cut short, damaged or of another sheet.
+    void layerPutsTheSheetTogether_data()
+    {
+        QTest::addColumn<bool>("odeh");
+        QTest::addColumn<bool>("hungary");
+        QTest::addColumn<QSize>("cells");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("maps");
+        QTest::addColumn<bool>("site");
+        QTest::newRow("world at 5°, Yallop, a site") << false << false << QSize(72, 36) << 1440 << 1 << true;
+        QTest::newRow("world at 2°, Odeh") << true << false << QSize(180, 90) << 1440 << 1 << false;
+        // Lakes filled in the detailed shores' water colour, the towns named.
+        QTest::newRow("Hungary, two evenings") << false << true << QSize(140, 55) << 900 << 2 << true;
+    }
+
+    void layerPutsTheSheetTogether()
+    {
+        QFETCH(bool, odeh);
+        QFETCH(bool, hungary);
+        QFETCH(QSize, cells);
+        QFETCH(int, width);
+        QFETCH(int, maps);
+        QFETCH(bool, site);
+        const Criterion criterion = odeh ? Criterion::Odeh : Criterion::Yallop;
+        const maps::GeoRect region = hungary ? maps::kHungary : maps::kWorld;
+        const QList<QRgb> palette = maps::cellPalette(criterion);
+        QRandomGenerator random(20261208);
+        // Patches of the palette's colours, so that every kind of line crosses several.
+        const auto evening = [&] {
+            QImage image(cells, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, palette[(x / 3 + y / 2 * 5 + int(random.bounded(2))) % palette.size()]);
+            return image;
+        };
+        maps::MapSheet sheet;
+        sheet.title = QStringLiteral("Holdsarló láthatósága 2025.05.27. este");
+        sheet.legend = words::legendEntries(criterion, false);
+        sheet.labels = words::mapLabels();
+        sheet.region = region;
+        if (site)
+            sheet.site = almanac::Site{};   // Budapest
+        for (int i = 0; i < maps; ++i) {
+            sheet.cells.append(evening());
+            sheet.cellRegions.append(region);
+            sheet.captions.append(maps > 1 ? QStringLiteral("2025.05.%1. este").arg(27 + i) : QString());
+        }
+        const maps::SheetLayout layout = maps::pictureLayout(sheet, width);
+        const QByteArray key = maps::sheetLayerKey(sheet, layout, palette, "test");
+        const QByteArray bytes = maps::SheetLayer::draw(sheet, layout, palette, key).bytes();
+        const auto layer = maps::SheetLayer::fromBytes(bytes, key);
+        QVERIFY(layer);
+        QCOMPARE(layer->compose(sheet, layout), maps::freshSheetImage(sheet, layout));
+        sheet.title = QStringLiteral("Holdsarló láthatósága 2025.05.28. este");
+        sheet.cells.first() = evening();
+        QCOMPARE(maps::sheetLayerKey(sheet, layout, palette, "test"), key);   // neither counts
+        QCOMPARE(layer->compose(sheet, layout), maps::freshSheetImage(sheet, layout));
+
+        sheet.cells.first().setPixel(0, 0, qRgb(1, 2, 3));
+        QVERIFY(layer->compose(sheet, layout).isNull());
+        QVERIFY(!maps::SheetLayer::fromBytes(bytes.first(bytes.size() / 2), key));
+        QByteArray damaged = bytes;
+        damaged[damaged.size() / 3] = char(damaged[damaged.size() / 3] ^ 0x10);
+        QVERIFY(!maps::SheetLayer::fromBytes(damaged, key));
+        QVERIFY(!maps::SheetLayer::fromBytes(bytes, maps::sheetLayerKey(sheet, layout, palette, "another build")));
+        sheet.labels.capitals.removeLast();
+        QVERIFY(maps::sheetLayerKey(sheet, layout, palette, "test") != key);
     }
 
     // The PNG holds exactly the picture's pixels and its resolution, whatever
