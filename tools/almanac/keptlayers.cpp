@@ -1,7 +1,5 @@
 #include "keptlayers.h"
 
-#include "sheetlayer.h"
-
 #include <datafiles.h>
 
 #include <QCoreApplication>
@@ -36,20 +34,17 @@ KeptLayers::KeptLayers(const maps::MapSheet& sheet, const maps::SheetLayout& lay
         return;
     m_folder = cache + QStringLiteral("/tavik/layers");
     m_key = maps::sheetLayerKey(sheet, layout, m_palette, programMark());
+    const FileRead<QByteArray> read = readFileBytes(m_folder + u'/' + QString::fromLatin1(m_key.toHex()) + kSuffix, kMaxLayerBytes);
+    if (read.ok())
+        m_layer = maps::SheetLayer::fromBytes(read.value, m_key);
 }
 
 QImage KeptLayers::picture()
 {
-    if (!m_key.isEmpty()) {
-        const FileRead<QByteArray> read =
-            readFileBytes(m_folder + u'/' + QString::fromLatin1(m_key.toHex()) + kSuffix, kMaxLayerBytes);
-        if (read.ok()) {
-            if (const auto layer = maps::SheetLayer::fromBytes(read.value, m_key)) {
-                QImage picture = layer->compose(m_sheet, m_layout);
-                if (!picture.isNull())
-                    return picture;
-            }
-        }
+    if (m_layer) {
+        QImage picture = m_layer->compose(m_sheet, m_layout);
+        if (!picture.isNull())
+            return picture;
     }
     m_drawn = true;
     return maps::freshSheetImage(m_sheet, m_layout);

@@ -8,15 +8,20 @@
 #pragma once
 
 #include "mapimage.h"
+#include "sheetlayer.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 
+#include <optional>
+
 namespace tavik::almanac {
 
 class KeptLayers {
 public:
+    // Reads the sheet's kept layer, if there is one: all of it but the cells'
+    // colours may be known while they are computed.
     KeptLayers(const maps::MapSheet& sheet, const maps::SheetLayout& layout, Criterion criterion);
     // The sheet's picture, from its kept layer or else drawn.
     QImage picture();
@@ -29,6 +34,7 @@ private:
     QList<QRgb> m_palette;
     QByteArray m_key;
     QString m_folder;
+    std::optional<maps::SheetLayer> m_layer;
     bool m_drawn = false;
 };
 
