@@ -105,17 +105,15 @@ struct Reader {
         at += 4;
         return w;
     }
-    template <typename T>
-    bool words(std::vector<T>& out, quint64 count)
+    // Passes over count words; where they start.
+    qsizetype skip(quint64 count)
     {
-        if (!ok || count > quint64(bytes.size() - at) / 4) {
+        const qsizetype start = at;
+        if (!ok || count > quint64(bytes.size() - at) / 4)
             ok = false;
-            return false;
-        }
-        out.resize(std::size_t(count));
-        std::memcpy(out.data(), bytes.data() + at, std::size_t(count) * 4);
-        at += qsizetype(count) * 4;
-        return true;
+        else
+            at += qsizetype(count) * 4;
+        return start;
     }
 };
 
@@ -167,10 +165,9 @@ SheetLayer SheetLayer::draw(const MapSheet& sheet, const SheetLayout& layout, co
     if (failed)
         return layer;
 
-    layer.m_key = key;
-    layer.m_size = layout.size;
-    layer.m_palette = palette;
-    layer.m_firstDrawnRow = height;
+    int firstDrawnRow = height;
+    std::vector<quint32> runs;
+    std::vector<QRgb> blends;
     QHash<QByteArray, quint32> blendIndex;
     const std::size_t k = std::size_t(palette.size());
     for (qsizetype i = 0; i < count;) {
@@ -183,10 +180,10 @@ SheetLayer SheetLayer::draw(const MapSheet& sheet, const SheetLayout& layout, co
                && (kind != Solid || pixels.value[std::size_t(end)] == pixels.value[std::size_t(i)]))
             ++end;
         if (kind != Kept)
-            layer.m_firstDrawnRow = std::min(layer.m_firstDrawnRow, int(i / width));
-        layer.m_runs.push_back(quint32(kind) << 30 | quint32(end - i));
+            firstDrawnRow = std::min(firstDrawnRow, int(i / width));
+        runs.push_back(quint32(kind) << 30 | quint32(end - i));
         if (kind == Solid)
-            layer.m_runs.push_back(pixels.value[std::size_t(i)]);
+            runs.push_back(pixels.value[std::size_t(i)]);
         if (kind == Blended) {
             for (qsizetype at = i; at < end; ++at) {
                 const QRgb* b = pixels.blendOf(std::size_t(at));
@@ -196,39 +193,37 @@ SheetLayer SheetLayer::draw(const MapSheet& sheet, const SheetLayout& layout, co
                 if (found != blendIndex.constEnd()) {
                     index = *found;
                 } else {
-                    index = quint32(layer.m_blends.size() / k);
+                    index = quint32(blends.size() / k);
                     blendIndex.insert(colours, index);
-                    layer.m_blends.insert(layer.m_blends.end(), b, b + k);
+                    blends.insert(blends.end(), b, b + k);
                 }
-                layer.m_runs.push_back(index);
+                runs.push_back(index);
             }
         }
         i = end;
     }
-    if (layer.m_firstDrawnRow < int(std::ceil(layout.title.bottom())) + kTitleClearance)
-        return SheetLayer();
-    return layer;
+    if (firstDrawnRow < int(std::ceil(layout.title.bottom())) + kTitleClearance)
+        return layer;
+    QByteArray out(kMagic, sizeof kMagic);
+    const quint32 head[] = {quint32(key.size()),     quint32(layout.size.width()), quint32(layout.size.height()),
+                            quint32(palette.size()), quint32(firstDrawnRow),       quint32(runs.size()),
+                            quint32(blends.size())};
+    appendWords(out, head, std::size(head));
+    out.append(key);
+    appendWords(out, palette.constData(), std::size_t(palette.size()));
+    appendWords(out, runs.data(), runs.size());
+    appendWords(out, blends.data(), blends.size());
+    const quint32 sum = quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(out.constData()), uInt(out.size())));
+    appendWords(out, &sum, 1);
+    return fromBytes(out, key).value_or(SheetLayer());
 }
 
 QByteArray SheetLayer::bytes() const
 {
-    if (m_palette.isEmpty())
-        return {};
-    QByteArray out(kMagic, sizeof kMagic);
-    const quint32 head[] = {quint32(m_key.size()), quint32(m_size.width()), quint32(m_size.height()),
-                            quint32(m_palette.size()), quint32(m_firstDrawnRow), quint32(m_runs.size()),
-                            quint32(m_blends.size())};
-    appendWords(out, head, std::size(head));
-    out.append(m_key);
-    appendWords(out, m_palette.constData(), std::size_t(m_palette.size()));
-    appendWords(out, m_runs.data(), m_runs.size());
-    appendWords(out, m_blends.data(), m_blends.size());
-    const quint32 sum = quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(out.constData()), uInt(out.size())));
-    appendWords(out, &sum, 1);
-    return out;
+    return m_data;
 }
 
-std::optional<SheetLayer> SheetLayer::fromBytes(QByteArrayView bytes, const QByteArray& key)
+std::optional<SheetLayer> SheetLayer::fromBytes(const QByteArray& bytes, const QByteArray& key)
 {
     if (bytes.size() < qsizetype(sizeof kMagic) + 4 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
         return std::nullopt;
@@ -236,19 +231,23 @@ std::optional<SheetLayer> SheetLayer::fromBytes(QByteArrayView bytes, const QByt
     std::memcpy(&sum, bytes.data() + bytes.size() - 4, 4);
     if (sum != quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size() - 4))))
         return std::nullopt;
-    Reader r{bytes.first(bytes.size() - 4), qsizetype(sizeof kMagic)};
+    SheetLayer layer;
+    // The words are read where they stand, four-byte aligned.
+    layer.m_data = quintptr(bytes.constData()) % alignof(quint32) == 0 ? bytes : QByteArray(bytes.constData(), bytes.size());
+    Reader r{QByteArrayView(layer.m_data).first(bytes.size() - 4), qsizetype(sizeof kMagic)};
     const quint32 keyLength = r.word(), width = r.word(), height = r.word(), colours = r.word(),
                   firstDrawnRow = r.word(), runs = r.word(), blends = r.word();
     if (!r.ok || keyLength != quint32(key.size()) || r.bytes.size() - r.at < qsizetype(keyLength)
         || QByteArrayView(r.bytes.data() + r.at, keyLength) != key || colours < 2 || width == 0 || height == 0
-        || width > 1u << 15 || height > 1u << 15 || blends % colours != 0)
+        || width > 1u << 15 || height > 1u << 15 || blends % colours != 0 || keyLength % 4 != 0)
         return std::nullopt;
     r.at += keyLength;
-    SheetLayer layer;
-    std::vector<QRgb> palette;
-    if (!r.words(palette, colours) || !r.words(layer.m_runs, runs) || !r.words(layer.m_blends, blends)
-        || r.at != r.bytes.size())
+    const qsizetype paletteAt = r.skip(colours), runsAt = r.skip(runs), blendsAt = r.skip(blends);
+    if (!r.ok || r.at != r.bytes.size())
         return std::nullopt;
+    layer.m_palette = QList<QRgb>(layer.word(paletteAt), layer.word(paletteAt) + colours);
+    layer.m_runs = {layer.word(runsAt), runs};
+    layer.m_blends = {layer.word(blendsAt), blends};
     // The runs cover the picture exactly, and every blend they name is there.
     const quint64 pixels = quint64(width) * height, blendCount = blends / colours;
     quint64 covered = 0;
@@ -274,9 +273,7 @@ std::optional<SheetLayer> SheetLayer::fromBytes(QByteArrayView bytes, const QByt
     }
     if (covered != pixels)
         return std::nullopt;
-    layer.m_key = key;
     layer.m_size = QSize(int(width), int(height));
-    layer.m_palette = QList<QRgb>(palette.begin(), palette.end());
     layer.m_firstDrawnRow = int(firstDrawnRow);
     return layer;
 }

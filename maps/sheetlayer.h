@@ -23,7 +23,7 @@
 #include <QSize>
 
 #include <optional>
-#include <vector>
+#include <span>
 
 namespace tavik::maps {
 
@@ -34,7 +34,7 @@ public:
     static SheetLayer draw(const MapSheet& sheet, const SheetLayout& layout, const QList<QRgb>& palette,
                            const QByteArray& key);
     // A layer as bytes() gave it, when it is whole and made for key.
-    static std::optional<SheetLayer> fromBytes(QByteArrayView bytes, const QByteArray& key);
+    static std::optional<SheetLayer> fromBytes(const QByteArray& bytes, const QByteArray& key);
     // Empty for a layer that could not be drawn (it would not serve).
     QByteArray bytes() const;
 
@@ -44,15 +44,18 @@ public:
     QImage compose(const MapSheet& sheet, const SheetLayout& layout) const;
 
 private:
-    QByteArray m_key;
+    const quint32* word(qsizetype at) const { return reinterpret_cast<const quint32*>(m_data.constData() + at); }
+
+    // The layer as bytes(): the words below are read where they stand in it.
+    QByteArray m_data;
     QSize m_size;
     QList<QRgb> m_palette;
     int m_firstDrawnRow = 0;
     // Runs of pixels in row order, each a word: its kind in the top two bits,
     // its length below; after a run of one colour, the colour; after a run of
     // blends, each pixel's blend.
-    std::vector<quint32> m_runs;
-    std::vector<QRgb> m_blends;   // a colour for each of the palette's, a blend after another
+    std::span<const quint32> m_runs;
+    std::span<const QRgb> m_blends;   // a colour for each of the palette's, a blend after another
 };
 
 // sheetImage drawn on a thread of its own, whatever the caller drew before.
