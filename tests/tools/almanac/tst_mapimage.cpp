@@ -13,7 +13,10 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <zlib.h>
+
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 using namespace tavik;
@@ -318,6 +321,74 @@ private Q_SLOTS:
         QVERIFY(!maps::SheetLayer::fromBytes(bytes, maps::sheetLayerKey(sheet, layout, palette, "another build")));
         sheet.labels.capitals.removeLast();
         QVERIFY(maps::sheetLayerKey(sheet, layout, palette, "test") != key);
+    }
+
+    // A kept layer is read from the user's cache folder: whatever its bytes
+    // say that does not add up is refused, the checksum made right or not.
+    void damagedLayerRefused_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("summed");   // the checksum made to fit the damage
+        QTest::newRow("whole") << QString() << false;
+        QTest::newRow("cut short") << QStringLiteral("cut") << false;
+        QTest::newRow("a bit flipped") << QStringLiteral("bit") << false;
+        QTest::newRow("a run too long") << QStringLiteral("long run") << true;
+        QTest::newRow("an unknown kind of run") << QStringLiteral("kind") << true;
+        QTest::newRow("a blend beyond the table") << QStringLiteral("blend") << true;
+        QTest::newRow("more runs than bytes") << QStringLiteral("runs") << true;
+        QTest::newRow("another sheet's") << QStringLiteral("key") << true;
+    }
+
+    void damagedLayerRefused()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, summed);
+        maps::MapSheet sheet;
+        sheet.legend = words::legendEntries(Criterion::Odeh, false);
+        sheet.labels = words::mapLabels();
+        QImage cells(36, 18, QImage::Format_RGB32);
+        const QList<QRgb> palette = maps::cellPalette(Criterion::Odeh);
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x)
+                cells.setPixel(x, y, palette[(x + y) % palette.size()]);
+        sheet.cells = {cells};
+        sheet.cellRegions = {maps::kWorld};
+        const maps::SheetLayout layout = maps::pictureLayout(sheet, 360);
+        const QByteArray key = maps::sheetLayerKey(sheet, layout, palette, "test");
+        QByteArray bytes = maps::SheetLayer::draw(sheet, layout, palette, key).bytes();
+        // The words after the eight-byte mark: the key's length, width, height,
+        // colours, first drawn row, runs, blends; then the key, palette, runs, blends.
+        const auto word = [&](qsizetype at) { quint32 w; std::memcpy(&w, bytes.constData() + at, 4); return w; };
+        const auto setWord = [&](qsizetype at, quint32 w) { std::memcpy(bytes.data() + at, &w, 4); };
+        const qsizetype runsAt = 36 + word(8) + 4 * word(20);
+        const quint32 runs = word(28), blendCount = word(32) / word(20);
+        if (damage == QLatin1String("cut"))
+            bytes.truncate(bytes.size() * 2 / 3);
+        if (damage == QLatin1String("bit"))
+            bytes[runsAt + 2] = char(bytes[runsAt + 2] ^ 0x04);
+        if (damage == QLatin1String("long run"))
+            setWord(runsAt, (word(runsAt) & 0xC0000000u) | ((word(runsAt) & 0x3FFFFFFFu) + 1));
+        if (damage == QLatin1String("kind"))
+            setWord(runsAt, word(runsAt) | 0xC0000000u);
+        if (damage == QLatin1String("runs"))
+            setWord(28, runs + 1);
+        if (damage == QLatin1String("key"))
+            bytes[36] = char(bytes[36] ^ 0x01);
+        if (damage == QLatin1String("blend")) {
+            qsizetype at = runsAt;   // the first pixel of the first run of blends
+            while ((word(at) >> 30) != 2)
+                at += 4 * ((word(at) >> 30) == 1 ? 2 : 1);
+            setWord(at + 4, blendCount);
+        }
+        if (summed) {
+            const quint32 sum = quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(bytes.constData()),
+                                              uInt(bytes.size() - 4)));
+            setWord(bytes.size() - 4, sum);
+        }
+        const auto layer = maps::SheetLayer::fromBytes(bytes, key);
+        QCOMPARE(bool(layer), damage.isEmpty());
+        if (layer)
+            QCOMPARE(layer->compose(sheet, layout), maps::freshSheetImage(sheet, layout));
     }
 
     // The PNG holds exactly the picture's pixels and its resolution, whatever
