@@ -362,11 +362,6 @@ SheetLayout pictureLayout(const MapSheet& sheet, int mapWidth)
     return layoutSheet(sheet, QSize(mapWidth + 2 * kMargin, 0), false);
 }
 
-QImage mapPicture(const MapSheet& sheet, int mapWidth)
-{
-    return sheetImage(sheet, pictureLayout(sheet, mapWidth));
-}
-
 QList<QRgb> cellPalette(Criterion criterion)
 {
     QList<QRgb> colours;

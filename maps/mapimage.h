@@ -105,10 +105,9 @@ QImage sheetImage(const MapSheet& sheet, const SheetLayout& layout);
 // The cells of the maps shown over region, without words.
 MapSheet sheetOf(const QList<VisibilityMap>& maps, const GeoRect& region, const std::optional<Site>& site);
 
-// The whole picture of a sheet for a file: title, the maps mapWidth pixels
-// wide (the world half as high), legend.
+// The layout of a sheet's picture for a file: title, the maps mapWidth
+// pixels wide (the world half as high), legend.
 SheetLayout pictureLayout(const MapSheet& sheet, int mapWidth = 1440);
-QImage mapPicture(const MapSheet& sheet, int mapWidth = 1440);
 
 // Every colour a map's cells can take under the criterion.
 QList<QRgb> cellPalette(tavik::almanac::Criterion criterion);

@@ -15,7 +15,6 @@
 #include <atomic>
 #include <cstring>
 #include <mutex>
-#include <thread>
 
 namespace tavik::maps {
 

@@ -164,19 +164,6 @@ maps::MapSheet mapSheet(const Language& language, const QList<VisibilityMap>& ma
     return sheet;
 }
 
-QImage mapPicture(const Language& language, const VisibilityMap& map, const std::optional<tavik::almanac::Site>& site,
-                  int mapWidth)
-{
-    // Not through mapSheet: a 0.1° map is a hundred megabytes, not to be copied into a list.
-    return mapPicture(language, map, maps::cellImage(map), site, mapWidth);
-}
-
-QImage mapPicture(const Language& language, const VisibilityMap& map, const QImage& cells,
-                  const std::optional<tavik::almanac::Site>& site, int mapWidth)
-{
-    return maps::mapPicture(pictureSheet(language, map, cells, site), mapWidth);
-}
-
 maps::MapSheet pictureSheet(const Language& language, const VisibilityMap& map, const QImage& cells,
                             const std::optional<tavik::almanac::Site>& site)
 {

@@ -45,15 +45,9 @@ maps::MapLabels mapLabels();
 // criterion and conjunction, each map is captioned with its evening.
 maps::MapSheet mapSheet(const Language& language, const QList<VisibilityMap>& maps, const maps::GeoRect& region,
                         const std::optional<tavik::almanac::Site>& site);
-// The whole picture of one map for a file: its title, the world mapWidth
-// pixels wide, the legend.
-QImage mapPicture(const Language& language, const VisibilityMap& map, const std::optional<tavik::almanac::Site>& site,
-                  int mapWidth = 1440);
-// The same from the map's cells (as maps::cellImage makes them), for a map
-// whose places were streamed rather than held.
-QImage mapPicture(const Language& language, const VisibilityMap& map, const QImage& cells,
-                  const std::optional<tavik::almanac::Site>& site, int mapWidth = 1440);
-// That picture's sheet (laid out by maps::pictureLayout).
+// The sheet of one map's picture for a file (laid out by maps::pictureLayout):
+// its title, the map from its cells (as maps::cellImage makes them, or a
+// streamed map's rows), the legend.
 maps::MapSheet pictureSheet(const Language& language, const VisibilityMap& map, const QImage& cells,
                             const std::optional<tavik::almanac::Site>& site);
 
