@@ -310,9 +310,9 @@ void paintSheetBody(QPainter& p, const MapSheet& sheet, const SheetLayout& l, bo
             p.setPen(Qt::black);
             p.drawText(l.captions[i], Qt::AlignLeft | Qt::AlignVCenter, sheet.captions[i]);
         }
-        const QImage cells = i < sheet.cells.size() ? sheet.cells[i] : QImage();
-        const GeoRect cellsRegion = i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld;
-        paintMapOver(p, l.maps[i], withCells ? &cells : nullptr, cellsRegion, sheet.region, sheet.site, sheet.labels);
+        const QImage cells = sheet.cells.value(i);
+        paintMapOver(p, l.maps[i], withCells ? &cells : nullptr, sheet.cellRegions.value(i, kWorld), sheet.region,
+                     sheet.site, sheet.labels);
     }
     layoutLegend(&p, l.legend, sheet.legend);
 }
@@ -321,8 +321,7 @@ void paintSheetCells(QPainter& p, const MapSheet& sheet, const SheetLayout& l)
 {
     for (int i = 0; i < l.maps.size(); ++i) {
         p.save();
-        paintCellsClipped(p, l.maps[i], i < sheet.cells.size() ? sheet.cells[i] : QImage(),
-                          i < sheet.cellRegions.size() ? sheet.cellRegions[i] : kWorld, sheet.region);
+        paintCellsClipped(p, l.maps[i], sheet.cells.value(i), sheet.cellRegions.value(i, kWorld), sheet.region);
         p.restore();
     }
 }
@@ -375,26 +374,36 @@ QList<QRgb> cellPalette(Criterion criterion)
 
 QByteArray fontFingerprint()
 {
-    // The face's words as drawn and as outlines (the names' halos).
-    QImage image(200, 3 * 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    QPainterPath outlines;
-    const QString sample = QStringLiteral("179.5°Ny Ág – őűÉÍ");
-    int y = 16;
-    for (const QFont& f : {graticuleFont(), legendFont(), captionFont()}) {
-        p.setFont(f);
-        p.drawText(QPointF(2, y), sample);
-        outlines.addText(QPointF(2, y), f, sample);
-        y += 20;
-    }
-    p.end();
-    QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    for (int i = 0; i < outlines.elementCount(); ++i) {
-        const QPainterPath::Element e = outlines.elementAt(i);
-        const double xy[2] = {e.x, e.y};
-        bytes.append(reinterpret_cast<const char*>(xy), sizeof xy);
-    }
+    // Glyphs of the face's words, not words: digits, the degree sign, the
+    // Latin-1 letters and the double acute ones, drawn and as outlines (the
+    // names' halos).
+    QString sample = QStringLiteral("0123456789.,-");
+    for (char16_t c = 0xB0; c <= 0xFF; ++c)
+        sample += QChar(c);
+    for (const char16_t c : {u'\u0150', u'\u0151', u'\u0170', u'\u0171'})
+        sample += QChar(c);
+    QByteArray bytes;
+    // A thread's first drawing, as the layers' are (see freshSheetImage).
+    onWorkerThreads(1, [&](int) {
+        QImage image(1200, 3 * 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        QPainterPath outlines;
+        int y = 16;
+        for (const QFont& f : {graticuleFont(), legendFont(), captionFont()}) {
+            p.setFont(f);
+            p.drawText(QPointF(2, y), sample);
+            outlines.addText(QPointF(2, y), f, sample);
+            y += 20;
+        }
+        p.end();
+        bytes = QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+        for (int i = 0; i < outlines.elementCount(); ++i) {
+            const QPainterPath::Element e = outlines.elementAt(i);
+            const double xy[2] = {e.x, e.y};
+            bytes.append(reinterpret_cast<const char*>(xy), sizeof xy);
+        }
+    });
     return bytes;
 }
 

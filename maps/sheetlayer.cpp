@@ -299,11 +299,11 @@ QImage SheetLayer::compose(const MapSheet& sheet, const SheetLayout& layout) con
     if (image.isNull())
         return image;
     image.fill(Qt::white);
-    {
+    onWorkerThreads(1, [&](int) {   // the title as a thread's first drawing, as in the picture drawn
         QPainter p(&image);
         paintSheetTitle(p, sheet, layout);
         paintSheetCells(p, sheet, layout);
-    }
+    });
     auto* px = reinterpret_cast<QRgb*>(image.bits());
     const std::size_t colours = std::size_t(m_palette.size());
     QRgb lastUnder = m_palette.first();

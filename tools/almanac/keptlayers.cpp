@@ -34,7 +34,8 @@ KeptLayers::KeptLayers(const maps::MapSheet& sheet, const maps::SheetLayout& lay
         return;
     m_folder = cache + QStringLiteral("/tavik/layers");
     m_key = maps::sheetLayerKey(sheet, layout, m_palette, programMark());
-    const FileRead<QByteArray> read = readFileBytes(m_folder + u'/' + QString::fromLatin1(m_key.toHex()) + kSuffix, kMaxLayerBytes);
+    m_path = m_folder + u'/' + QString::fromLatin1(m_key.toHex()) + kSuffix;
+    const FileRead<QByteArray> read = readFileBytes(m_path, kMaxLayerBytes);
     if (read.ok())
         m_layer = maps::SheetLayer::fromBytes(read.value, m_key);
 }
@@ -56,7 +57,7 @@ void KeptLayers::keep() const
         return;
     const maps::SheetLayer layer = maps::SheetLayer::draw(m_sheet, m_layout, m_palette, m_key);
     const QByteArray bytes = layer.bytes();
-    if (bytes.isEmpty() || !replaceWholeFileBytes(m_folder + u'/' + QString::fromLatin1(m_key.toHex()) + kSuffix, bytes).ok())
+    if (bytes.isEmpty() || !replaceWholeFileBytes(m_path, bytes).ok())
         return;
     // The newest few; the others were of other sheets, fonts or builds.
     const QFileInfoList layers = QDir(m_folder).entryInfoList({u'*' + kSuffix}, QDir::Files, QDir::Time);

@@ -33,7 +33,7 @@ private:
     maps::SheetLayout m_layout;
     QList<QRgb> m_palette;
     QByteArray m_key;
-    QString m_folder;
+    QString m_folder, m_path;   // the layers' folder, and this sheet's layer in it
     std::optional<maps::SheetLayer> m_layer;
     bool m_drawn = false;
 };
